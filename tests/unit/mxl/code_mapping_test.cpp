@@ -1,0 +1,64 @@
+#include <gtest/gtest.h>
+
+#include "zumxl/mxlate.h"
+
+using zumxl::MapErrorCode;
+using zumxl::UnmapErrorCode;
+
+namespace {
+constexpr ViStatus S(uint32_t value) { return static_cast<ViStatus>(value); }
+
+struct Block {
+  ViStatus lowest, highest;
+  uint32_t top, bottom;
+};
+constexpr Block kBlocks[] = {
+    {-223899, -223800, 0xBFFA47FF, 0xBFFA479C}, {-224699, -224600, 0xBFFA479B, 0xBFFA4738},
+    {-201023, -200000, 0xBFFA4BFF, 0xBFFA4800}, {-51023, -50000, 0xBFFA67FF, 0xBFFA6400},
+    {-89999, -88000, 0xBFFA6FFF, 0xBFFA6830},   {-10999, -10000, 0xBFFA63FF, 0xBFFA6018},
+    {-309799, -309700, 0xBFFA7064, 0xBFFA7001},
+};
+} // namespace
+
+TEST(CodeMapping, PlatformRangeBoundaries) {
+  EXPECT_EQ(MapErrorCode(-52000), S(0xBFFA9400));
+  EXPECT_EQ(MapErrorCode(-52256), S(0xBFFA9500));
+  EXPECT_EQ(MapErrorCode(52000), S(0x3FFA9400));
+  EXPECT_EQ(MapErrorCode(52256), S(0x3FFA9500));
+  EXPECT_EQ(MapErrorCode(-51999), -51999);
+  EXPECT_EQ(MapErrorCode(-52257), -52257);
+  EXPECT_EQ(UnmapErrorCode(S(0xBFFA9500)), -52256);
+  EXPECT_EQ(UnmapErrorCode(S(0x3FFA9400)), 52000);
+  EXPECT_EQ(UnmapErrorCode(S(0xBFFA9501)), S(0xBFFA9501));
+}
+
+TEST(CodeMapping, EveryRowBothSignsAtItsEnds) {
+  for (const Block &b : kBlocks) {
+    SCOPED_TRACE(b.lowest);
+    EXPECT_EQ(MapErrorCode(b.highest), S(b.top));
+    EXPECT_EQ(MapErrorCode(b.lowest), S(b.bottom));
+    EXPECT_EQ(MapErrorCode(-b.highest), -S(b.top));
+    EXPECT_EQ(MapErrorCode(-b.lowest), -S(b.bottom));
+    EXPECT_EQ(MapErrorCode(b.highest + 1), b.highest + 1) << "just outside stays unchanged";
+    EXPECT_EQ(MapErrorCode(b.lowest - 1), b.lowest - 1);
+    for (ViStatus c : {b.lowest, b.highest, (b.lowest + b.highest) / 2}) {
+      EXPECT_EQ(UnmapErrorCode(MapErrorCode(c)), c);
+      EXPECT_EQ(UnmapErrorCode(MapErrorCode(-c)), -c);
+    }
+  }
+  EXPECT_EQ(MapErrorCode(50000), S(0x40059801));
+  EXPECT_EQ(MapErrorCode(-1), -1);
+  EXPECT_EQ(UnmapErrorCode(-1), -1);
+}
+
+TEST(CodeMapping, RoundTripOverEveryMappedCode) {
+  for (ViStatus k = 52000; k <= 52256; ++k) {
+    ASSERT_EQ(UnmapErrorCode(MapErrorCode(-k)), -k);
+    ASSERT_EQ(UnmapErrorCode(MapErrorCode(k)), k);
+  }
+  for (const Block &b : kBlocks)
+    for (ViStatus c = b.lowest; c <= b.highest; ++c) {
+      ASSERT_EQ(UnmapErrorCode(MapErrorCode(c)), c);
+      ASSERT_EQ(UnmapErrorCode(MapErrorCode(-c)), -c);
+    }
+}

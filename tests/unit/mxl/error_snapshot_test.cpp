@@ -1,0 +1,62 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <thread>
+
+#include "redirector/api/ErrorInfoSnapshot.h"
+#include "redirector/api/IviEngine.h"
+
+namespace {
+
+struct ThreadError {
+  ViInt32 primary = 0, secondary = 0;
+  std::string elaboration;
+};
+
+ThreadError ReadThreadError() {
+  ThreadError e;
+  char text[1025] = {};
+  Ivi_GetAttributeViInt32(0, "", IVI_ATTR_PRIMARY_ERROR, 0, &e.primary);
+  Ivi_GetAttributeViInt32(0, "", IVI_ATTR_SECONDARY_ERROR, 0, &e.secondary);
+  Ivi_GetAttributeViString(0, "", IVI_ATTR_ERROR_ELABORATION, 0, sizeof text, text);
+  e.elaboration = text;
+  return e;
+}
+
+constexpr ViStatus kFirst = static_cast<ViStatus>(0xBFFA0060);
+constexpr ViStatus kLater = static_cast<ViStatus>(0xBFFA000A);
+
+} // namespace
+
+TEST(ErrorInfoSnapshot, RestoreBringsBackTheSavedErrorOnly) {
+  std::thread([] {
+    Ivi_ClearErrorInfo(0);
+    Ivi_SetErrorInfo(0, VI_FALSE, kFirst, 7, "x");
+    zuapi::ErrorInfoSnapshot snapshot;
+    ASSERT_EQ(snapshot.Save(), 0);
+    EXPECT_EQ(snapshot.primary, kFirst);
+    EXPECT_STREQ(snapshot.elaboration, "x");
+
+    Ivi_SetErrorInfo(0, VI_TRUE, kLater, 0, "Driver Module: libzuvexatov.so.");
+    Ivi_SetErrorInfo(0, VI_FALSE, -1, 0, "later");
+    ASSERT_EQ(snapshot.Restore(), 0);
+
+    ThreadError now = ReadThreadError();
+    EXPECT_EQ(now.primary, kFirst);
+    EXPECT_EQ(now.secondary, 7);
+    EXPECT_EQ(now.elaboration, "x");
+  }).join();
+}
+
+TEST(ErrorInfoSnapshot, EmptySnapshotRestoresACleanThread) {
+  std::thread([] {
+    Ivi_ClearErrorInfo(0);
+    zuapi::ErrorInfoSnapshot snapshot;
+    ASSERT_EQ(snapshot.Save(), 0);
+    Ivi_SetErrorInfo(0, VI_FALSE, kLater, 0, "attempt failed");
+    snapshot.Restore();
+    ThreadError now = ReadThreadError();
+    EXPECT_EQ(now.primary, 0);
+    EXPECT_EQ(now.elaboration, "");
+  }).join();
+}

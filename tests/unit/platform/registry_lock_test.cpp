@@ -1,0 +1,53 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+#include <vector>
+
+#include "zuapal/protons/synchronization/tRegistryLock.h"
+
+using namespace zuapal;
+
+TEST(RegistryLock, ReadersShareWritersExclude) {
+  StatusRecord status;
+  tRegistryLock lock(status);
+  ASSERT_EQ(status.code, 0);
+
+  std::atomic<int> readers{0}, writers{0}, maxReaders{0};
+  std::atomic<bool> violation{false};
+  long shared = 0;
+  auto reader = [&] {
+    for (int i = 0; i < 2000; ++i) {
+      tReadGuard guard(lock);
+      int now = ++readers;
+      if (writers.load() != 0) violation = true;
+      int seen = maxReaders.load();
+      while (now > seen && !maxReaders.compare_exchange_weak(seen, now)) {
+      }
+      (void)shared;
+      --readers;
+    }
+  };
+  auto writer = [&] {
+    for (int i = 0; i < 2000; ++i) {
+      tWriteGuard guard(lock);
+      if (++writers != 1 || readers.load() != 0) violation = true;
+      ++shared;
+      --writers;
+    }
+  };
+  std::vector<std::thread> threads;
+  for (int i = 0; i < 3; ++i) threads.emplace_back(reader);
+  for (int i = 0; i < 2; ++i) threads.emplace_back(writer);
+  for (auto &t : threads) t.join();
+  EXPECT_FALSE(violation);
+  EXPECT_EQ(shared, 4000);
+}
+
+TEST(RegistryLock, ReaderMayReenter) {
+  StatusRecord status;
+  tRegistryLock lock(status);
+  tReadGuard outer(lock);
+  tReadGuard inner(lock); // would deadlock if the reader mutex were not recursive
+  SUCCEED();
+}

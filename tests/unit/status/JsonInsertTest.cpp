@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "status/Status.h"
+#include "status/jsonz.h"
+
+namespace {
+
+// A buffer in the status format: text, NUL, `room` zero bytes, 'J'.
+std::vector<char> Buffer(const std::string& text, size_t room) {
+  std::vector<char> buffer(text.begin(), text.end());
+  buffer.resize(text.size() + 1 + room, '\0');
+  buffer.push_back('J');
+  return buffer;
+}
+
+TEST(JsonInsert, CommasAtEitherBracketAndAfterMembers) {
+  auto buffer = Buffer("{}", 64);
+  char* text = buffer.data();
+  char* after = jsonz::AddString(text + 1, "a", "b");
+  ASSERT_NE(after, nullptr);
+  EXPECT_STREQ(text, R"({"a":"b"})");
+  after = jsonz::AddInt(after, "c", 1);
+  EXPECT_STREQ(text, R"({"a":"b","c":1})");
+  EXPECT_EQ(*after, '}');
+  after = jsonz::AddString(text, "z", "y");
+  EXPECT_STREQ(text, R"({"z":"y","a":"b","c":1})");
+  EXPECT_EQ(*after, ',');
+  jsonz::AddU64(after, "u", 18446744073709551615ull);
+  EXPECT_STREQ(text, R"({"z":"y","u":18446744073709551615,"a":"b","c":1})");
+  EXPECT_EQ(buffer.back(), 'J');
+}
+
+TEST(JsonInsert, WhitespaceInsideEmptyContainers) {
+  auto buffer = Buffer("{ }", 32);
+  jsonz::AddString(buffer.data(), "k", "v");
+  EXPECT_STREQ(buffer.data(), R"({"k":"v" })");
+
+  auto closing = Buffer("[ \n]", 32);
+  jsonz::AddUInt(closing.data() + 3, nullptr, 7);
+  EXPECT_STREQ(closing.data(), "[ \n7]");
+}
+
+TEST(JsonInsert, ContainersAndTextEnd) {
+  auto buffer = Buffer("", 32);
+  char* after = jsonz::AddObject(buffer.data(), nullptr);
+  EXPECT_STREQ(buffer.data(), "{}");
+  after = jsonz::AddArray(after - 1, "list");
+  EXPECT_STREQ(buffer.data(), R"({"list":[]})");
+  jsonz::AddInt(after - 1, nullptr, -5);
+  EXPECT_STREQ(buffer.data(), R"({"list":[-5]})");
+}
+
+TEST(JsonInsert, EscapesKeysAndValues) {
+  auto buffer = Buffer("", 64);
+  jsonz::AddString(buffer.data(), nullptr, "a\x01\"");
+  EXPECT_STREQ(buffer.data(), R"("a\u0001\"")");
+
+  auto more = Buffer("{}", 128);
+  jsonz::AddString(more.data() + 1, "k\\\x7f", "\b\t\n\f\r/\xc3\xa9");
+  EXPECT_STREQ(more.data(), "{\"k\\\\\\u007f\":\"\\b\\t\\n\\f\\r/\xc3\xa9\"}");
+}
+
+TEST(JsonInsert, NoRoomChangesNothing) {
+  auto buffer = Buffer("[]", 3);
+  const std::vector<char> before = buffer;
+  EXPECT_EQ(jsonz::AddString(buffer.data() + 1, nullptr, "ab"), nullptr) << "needs 4 bytes";
+  EXPECT_EQ(buffer, before);
+  ASSERT_NE(jsonz::AddString(buffer.data() + 1, nullptr, "a"), nullptr) << "needs exactly 3";
+  EXPECT_STREQ(buffer.data(), R"(["a"])");
+  EXPECT_EQ(jsonz::AddInt(buffer.data() + 4, nullptr, 1), nullptr) << "a comma needs room too";
+  EXPECT_EQ(jsonz::AddString(nullptr, "k", "v"), nullptr);
+  EXPECT_EQ(jsonz::AddString(buffer.data() + 1, "k", nullptr), nullptr);
+}
+
+TEST(JsonCursor, GrowsFrom512To1024) {
+  zuerr::Status status;
+  jsonz::Cursor cursor = zuerr::StatusCursor(status);
+  const std::string filler(500, 'x');
+  ASSERT_NE(jsonz::PutString(cursor, "f", filler.c_str()), nullptr);
+  EXPECT_EQ(status.capacity, 512u);
+  ASSERT_NE(jsonz::PutInt(cursor, "n", 12), nullptr);
+  EXPECT_EQ(status.capacity, 1024u);
+  EXPECT_EQ(std::string(status.json), R"({"f":")" + filler + R"(","n":12})");
+  EXPECT_EQ(status.json[1023], 'J');
+}
+
+TEST(JsonCursor, NestedContainers) {
+  zuerr::Status status;
+  jsonz::Cursor cursor = zuerr::StatusCursor(status);
+  jsonz::OpenObject(cursor, "zudynlib_debug");
+  jsonz::PutString(cursor, "path", "/lib/x.so");
+  jsonz::OpenArray(cursor, "codes");
+  jsonz::PutU64(cursor, nullptr, 1);
+  jsonz::PutInt(cursor, nullptr, -2);
+  jsonz::Close(cursor);
+  jsonz::Close(cursor);
+  jsonz::PutString(cursor, "after", "y");
+  EXPECT_STREQ(status.json,
+               R"({"zudynlib_debug":{"path":"/lib/x.so","codes":[1,-2]},"after":"y"})");
+}
+
+TEST(JsonCursor, FailedGrowthStopsTheCursor) {
+  zuerr::Status status;
+  status.reallocateJson = [](zuerr::Status& s, uint32_t n) {
+    return n <= 512 ? zuerr::DefaultReallocateJson(s, n) : false;
+  };
+  jsonz::Cursor cursor = zuerr::StatusCursor(status);
+  const std::string big(600, 'x');
+  EXPECT_EQ(jsonz::PutString(cursor, "big", big.c_str()), nullptr);
+  EXPECT_EQ(cursor.position, nullptr);
+  EXPECT_EQ(jsonz::PutInt(cursor, "small", 1), nullptr);
+  EXPECT_STREQ(status.json, "{}");
+  EXPECT_EQ(jsonz::Close(static_cast<char*>(nullptr)), nullptr);
+}
+
+} // namespace

@@ -1,0 +1,238 @@
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cstdlib>
+#include <string>
+#include <unistd.h>
+
+#include "status/jsonz.h"
+
+namespace {
+
+struct ErrorCase {
+  const char* text;
+  int32_t code;
+  size_t offset;
+};
+
+TEST(JsonParse, ErrorCodesAndPositions) {
+  const ErrorCase cases[] = {
+      {"", jsonz::kNoText, 0},
+      {"  \t\n", jsonz::kNoText, 4},
+      {"\"abc", jsonz::kStringExpected, 4},
+      {"\"a\tb\"", jsonz::kStringExpected, 2},
+      {"xyz", jsonz::kStringExpected, 0},
+      {"{1:2}", jsonz::kStringExpected, 1},
+      {"{\"a\":1", jsonz::kObjectExpected, 6},
+      {"{\"a\":", jsonz::kObjectExpected, 5},
+      {"[1, 2", jsonz::kArrayExpected, 5},
+      {R"({"a" 1})", jsonz::kColonExpected, 5},
+      {R"({"a":1 "b":2})", jsonz::kSeparatorExpected, 7},
+      {"[1 2]", jsonz::kSeparatorExpected, 3},
+      {R"(["a\x"])", jsonz::kInvalidEscape, 3},
+      {R"("\u12G4")", jsonz::kInvalidEscape, 1},
+      {R"({"a":1,})", jsonz::kTrailingComma, 7},
+      {"[1, ]", jsonz::kTrailingComma, 4},
+      {"[{\"a\" 1}]", jsonz::kColonExpected, 6},
+  };
+  for (const ErrorCase& c : cases) {
+    jsonz::Value value;
+    value.type = jsonz::kString;
+    EXPECT_EQ(jsonz::ParseValue(c.text, &value), nullptr) << c.text;
+    EXPECT_EQ(value.type, jsonz::kInvalid) << c.text;
+    EXPECT_EQ(value.length, static_cast<size_t>(c.code)) << c.text;
+    EXPECT_EQ(value.start, c.text + c.offset) << c.text;
+  }
+  jsonz::Value value;
+  EXPECT_EQ(jsonz::ParseValue(nullptr, &value), nullptr);
+  EXPECT_EQ(value.length, static_cast<size_t>(jsonz::kNoText));
+}
+
+TEST(JsonParse, ValueKinds) {
+  jsonz::Value value;
+  const char* text = R"( "a\"b" ,)";
+  EXPECT_EQ(jsonz::ParseValue(text, &value), text + 7);
+  EXPECT_EQ(value.type, jsonz::kString);
+  EXPECT_EQ(std::string(value.start, value.length), R"(a\"b)");
+
+  EXPECT_NE(jsonz::ParseValue("-1.5e+3", &value), nullptr);
+  EXPECT_EQ(value.type, jsonz::kNumber);
+  EXPECT_TRUE(value.isFloat);
+  EXPECT_EQ(value.length, 7u);
+  text = "12.";
+  EXPECT_EQ(jsonz::ParseValue(text, &value), text + 2) << "an incomplete fraction is not taken";
+  EXPECT_FALSE(value.isFloat);
+
+  EXPECT_NE(jsonz::ParseValue("false", &value), nullptr);
+  EXPECT_EQ(value.type, jsonz::kBoolean);
+  EXPECT_FALSE(value.boolean);
+  EXPECT_NE(jsonz::ParseValue("true", &value), nullptr);
+  EXPECT_TRUE(value.boolean);
+  EXPECT_NE(jsonz::ParseValue("null", &value), nullptr);
+  EXPECT_EQ(value.type, jsonz::kNull);
+  EXPECT_EQ(jsonz::ParseValue("True", &value), nullptr);
+
+  text = R"({ "a" : [ 1 , { } , [ ] ] , "b":null })";
+  EXPECT_NE(jsonz::ParseValue(text, &value), nullptr);
+  EXPECT_EQ(value.type, jsonz::kObject);
+  EXPECT_EQ(value.length, std::string(text).size());
+}
+
+TEST(JsonParse, DeepNestingIsRejectedNotRecursedInto) {
+  const std::string ok = std::string(jsonz::kMaxNesting, '[') + std::string(jsonz::kMaxNesting, ']');
+  EXPECT_NE(jsonz::ParseValue(ok.c_str(), nullptr), nullptr);
+  const std::string hostile(1'000'000, '[');
+  jsonz::Value value;
+  EXPECT_EQ(jsonz::ParseValue(hostile.c_str(), &value), nullptr);
+  EXPECT_EQ(value.length, static_cast<size_t>(jsonz::kArrayExpected));
+  EXPECT_EQ(value.start, hostile.c_str() + jsonz::kMaxNesting);
+}
+
+TEST(JsonScan, LookupComparesTopLevelDecodedNames) {
+  const char* text = R"({"a":{"b":1},"b":2})";
+  const char* found = jsonz::Lookup(text, "b");
+  ASSERT_NE(found, nullptr);
+  EXPECT_EQ(*found, '2');
+  EXPECT_EQ(jsonz::Lookup(R"( { "\u0061" : "x" })", "a")[0], '"');
+  EXPECT_EQ(jsonz::Lookup(text, "c"), nullptr);
+  EXPECT_EQ(jsonz::Lookup(R"({"a":1 "b":2})", "b"), nullptr);
+  EXPECT_EQ(jsonz::Lookup("[1]", "a"), nullptr);
+}
+
+TEST(JsonScan, GetStringAndGetInt) {
+  size_t length = 99;
+  const char* end = "";
+  const char* raw = jsonz::GetString(R"("x\ny" ,)", "d", &length, &end);
+  EXPECT_EQ(std::string(raw, length), R"(x\ny)");
+  EXPECT_EQ(*end, ' ');
+  EXPECT_STREQ(jsonz::GetString("12", "dflt", &length, &end), "dflt");
+  EXPECT_EQ(length, 4u);
+  EXPECT_EQ(end, nullptr);
+  EXPECT_EQ(jsonz::GetString("12", nullptr, &length, nullptr), nullptr);
+  EXPECT_EQ(length, 0u);
+
+  EXPECT_EQ(jsonz::GetInt("1.9", 7, nullptr), 1);
+  EXPECT_EQ(jsonz::GetInt("-1.9", 7, nullptr), -1);
+  EXPECT_EQ(jsonz::GetInt("\"12\"", 7, nullptr), 7);
+  EXPECT_EQ(jsonz::GetInt("2.5e1", 7, nullptr), 25);
+  EXPECT_EQ(jsonz::GetInt("010", 7, nullptr), 8) << "read like %i";
+  EXPECT_EQ(jsonz::GetInt("0x10", 7, nullptr), 0) << "only the number's own text is read";
+  EXPECT_EQ(jsonz::GetInt("-2147483648", 7, nullptr), INT32_MIN);
+  EXPECT_EQ(jsonz::GetInt("2147483648", 7, nullptr), 7);
+  EXPECT_EQ(jsonz::GetInt("3e9", 7, nullptr), 7);
+  EXPECT_EQ(jsonz::GetInt("1e999", 7, nullptr), 7);
+  const char* text = "42]";
+  EXPECT_EQ(jsonz::GetInt(text, 7, &end), 42);
+  EXPECT_EQ(end, text + 2);
+}
+
+// Makes LC_NUMERIC a decimal-comma locale: an installed one, or one compiled
+// into a temporary directory when the locale sources are present.
+class DecimalCommaLocale : public testing::Test {
+protected:
+  void SetUp() override {
+    previous_ = std::setlocale(LC_NUMERIC, nullptr);
+    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "de_DE"}) {
+      if (std::setlocale(LC_NUMERIC, name) != nullptr) {
+        return;
+      }
+    }
+    if (!CompileLocale()) {
+      GTEST_SKIP() << "no decimal-comma locale available";
+    }
+  }
+  void TearDown() override {
+    std::setlocale(LC_NUMERIC, previous_.c_str());
+    if (!directory_.empty()) {
+      std::system(("rm -rf '" + directory_ + "'").c_str());
+    }
+  }
+
+private:
+  bool CompileLocale() {
+    if (access("/usr/bin/localedef", X_OK) != 0 ||
+        access("/usr/share/i18n/locales/de_DE", R_OK) != 0) {
+      return false;
+    }
+    char pattern[] = "/tmp/jsonz-locale-XXXXXX";
+    if (mkdtemp(pattern) == nullptr) {
+      return false;
+    }
+    directory_ = pattern;
+    const std::string command = "/usr/bin/localedef -i de_DE -f UTF-8 '" + directory_ +
+                                "/de_DE.UTF-8' >/dev/null 2>&1";
+    if (std::system(command.c_str()) != 0) {
+      return false;
+    }
+    setenv("LOCPATH", directory_.c_str(), 1);
+    const bool set = std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
+    unsetenv("LOCPATH");
+    return set;
+  }
+
+  std::string previous_;
+  std::string directory_;
+};
+
+TEST_F(DecimalCommaLocale, FloatsAreReadWithTheLocalesDecimalPoint) {
+  char formatted[8];
+  std::snprintf(formatted, sizeof formatted, "%.1f", 1.5);
+  ASSERT_STREQ(formatted, "1,5");
+  EXPECT_EQ(jsonz::GetInt("1.5e2", 7, nullptr), 150);
+  EXPECT_EQ(jsonz::GetInt("-2.75E1", 7, nullptr), -27);
+  EXPECT_EQ(jsonz::GetInt("1.9", 7, nullptr), 1);
+}
+
+TEST(JsonScan, ArrayElements) {
+  const char* text = R"( [ 1 , "two" ,{"x":3} ] )";
+  const char* element = jsonz::FirstElement(text);
+  int count = 0;
+  while (element != nullptr) {
+    ++count;
+    element = jsonz::NextElement(jsonz::ParseValue(element, nullptr));
+  }
+  EXPECT_EQ(count, 3);
+  EXPECT_EQ(jsonz::FirstElement("[ ]"), nullptr);
+  EXPECT_EQ(jsonz::FirstElement("{}"), nullptr);
+  EXPECT_EQ(jsonz::NextElement(nullptr), nullptr);
+}
+
+TEST(JsonScan, EndOfContainer) {
+  const char* text = R"({"a":"}"} tail)";
+  EXPECT_EQ(jsonz::EndOf(text), text + 8);
+  EXPECT_EQ(jsonz::EndOf(" {}"), nullptr);
+  EXPECT_EQ(jsonz::EndOf("{"), nullptr);
+}
+
+TEST(JsonDecode, EscapesSurrogatesAndUtf8) {
+  const std::string raw = R"(a\"\\\/\b\f\n\r\t\u00e9\u20ac\ud83d\ude00)";
+  char buffer[64];
+  char* end = jsonz::DecodeString(raw.data(), raw.size(), buffer);
+  ASSERT_NE(end, nullptr);
+  EXPECT_EQ(std::string(buffer, end),
+            "a\"\\/\b\f\n\r\t\xc3\xa9\xe2\x82\xac\xf0\x9f\x98\x80");
+  EXPECT_EQ(*end, '\0');
+}
+
+TEST(JsonDecode, BrokenEscapesEndEarly) {
+  char buffer[32];
+  for (const std::string raw : {R"(ab\q)", R"(x\ud83d)", R"(x\ud83dz)", R"(x\ude00)",
+                                R"(x\ud83d\u0041)", R"(x\u00)"}) {
+    EXPECT_EQ(jsonz::DecodeString(raw.data(), raw.size(), buffer), nullptr) << raw;
+  }
+  const std::string cut = R"(ab\u0041)";
+  EXPECT_EQ(jsonz::DecodeString(cut.data(), cut.size() - 1, buffer), nullptr)
+      << "an escape cut by the length is broken";
+}
+
+TEST(JsonDecode, EqualsDecoded) {
+  const std::string raw = R"(\u0061b)";
+  EXPECT_TRUE(jsonz::EqualsDecoded("ab", raw.data(), raw.size()));
+  EXPECT_FALSE(jsonz::EqualsDecoded("a", raw.data(), raw.size()));
+  EXPECT_FALSE(jsonz::EqualsDecoded("abc", raw.data(), raw.size()));
+  const std::string withNul = R"(a\u0000)";
+  EXPECT_FALSE(jsonz::EqualsDecoded("a", withNul.data(), withNul.size()));
+  EXPECT_TRUE(jsonz::EqualsDecoded("", "", 0));
+}
+
+} // namespace
