@@ -1,0 +1,54 @@
+#include "zu/dsc/CZUMutex.h"
+
+#include <gtest/gtest.h>
+
+#include <thread>
+#include <vector>
+
+namespace zu::dsc {
+namespace {
+
+TEST(CZUMutexTest, RecordsItsHolder) {
+  CZUMutex mutex;
+  EXPECT_FALSE(mutex.isHeldByCaller());
+  mutex.lock();
+  EXPECT_TRUE(mutex.isHeldByCaller());
+  bool heldByOther = true;
+  std::thread([&] { heldByOther = mutex.isHeldByCaller(); }).join();
+  EXPECT_FALSE(heldByOther);
+  mutex.unlock();
+  EXPECT_FALSE(mutex.isHeldByCaller());
+}
+
+TEST(CZUMutexTest, CountersReturnTheNewValue) {
+  uint32_t counter = 0;
+  EXPECT_EQ(CounterIncrement(counter), 1u);
+  EXPECT_EQ(CounterIncrement(counter), 2u);
+  EXPECT_EQ(CounterDecrement(counter), 1u);
+  EXPECT_EQ(counter, 1u);
+  EXPECT_FALSE(ProcessReferenceCountMutex().isHeldByCaller());
+}
+
+TEST(CZUMutexTest, CountersStayExactUnderManyThreads) {
+  constexpr int kThreads = 8;
+  constexpr int kRounds = 20000;
+  uint32_t counter = 0;
+  std::vector<std::thread> threads;
+  for (int t = 0; t < kThreads; ++t) {
+    threads.emplace_back([&counter, t] {
+      for (int i = 0; i < kRounds; ++i) {
+        CounterIncrement(counter);
+        if (t % 2 == 0) {
+          CounterDecrement(counter);
+        }
+      }
+    });
+  }
+  for (auto &thread : threads) {
+    thread.join();
+  }
+  EXPECT_EQ(counter, uint32_t{kThreads / 2 * kRounds});
+}
+
+} // namespace
+} // namespace zu::dsc

@@ -1,0 +1,80 @@
+#include "zu/dsc/MultibyteToWide.h"
+
+#include "zuapal/zuapalerr.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <string>
+
+namespace zu::dsc {
+namespace {
+
+class MultibyteToWideTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    previous_ = std::setlocale(LC_CTYPE, nullptr);
+    ASSERT_NE(std::setlocale(LC_CTYPE, "C.UTF-8"), nullptr) << "C.UTF-8 locale missing";
+  }
+  void TearDown() override { std::setlocale(LC_CTYPE, previous_.c_str()); }
+
+  std::wstring convert(const std::string &text) {
+    std::wstring out = L"untouched";
+    MultibyteToWide(text.data(), text.size(), out, status_);
+    return out;
+  }
+
+  zuapal::StatusRecord status_;
+
+private:
+  std::string previous_;
+};
+
+TEST_F(MultibyteToWideTest, InnerNulEndsARunAndIsKept) {
+  const std::wstring out = convert(std::string("ab\0cd", 5));
+  EXPECT_EQ(status_.code, 0);
+  ASSERT_EQ(out.size(), 5u);
+  EXPECT_EQ(out, std::wstring(L"ab\0cd", 5));
+  EXPECT_EQ(out.c_str()[5], L'\0');
+}
+
+TEST_F(MultibyteToWideTest, ConvertsMultibyteCharacters) {
+  EXPECT_EQ(convert("\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80"), L"\u00E9\u20AC\U0001F600");
+  EXPECT_EQ(convert(std::string("\xC3\xA9\0\0", 4)), std::wstring(L"\u00E9\0\0", 3));
+  EXPECT_EQ(status_.code, 0);
+}
+
+TEST_F(MultibyteToWideTest, EmptyAndNullInput) {
+  EXPECT_EQ(convert(""), L"");
+  std::wstring out = L"x";
+  MultibyteToWide(nullptr, 0, out, status_);
+  EXPECT_EQ(out, L"");
+  EXPECT_EQ(status_.code, 0);
+  MultibyteToWide(nullptr, 3, out, status_);
+  EXPECT_EQ(status_.code, zuapalerr_invalidParameter);
+}
+
+TEST_F(MultibyteToWideTest, InvalidSequenceFailsAndLeavesOutputAlone) {
+  EXPECT_EQ(convert("ok\xFFok"), L"untouched");
+  EXPECT_EQ(status_.code, zuapalerr_invalidMultibyteSequence);
+}
+
+TEST_F(MultibyteToWideTest, SequenceCutByEndOrNulIsInvalid) {
+  convert("ab\xE2\x82");
+  EXPECT_EQ(status_.code, zuapalerr_invalidMultibyteSequence);
+  status_ = zuapal::StatusRecord{};
+  convert(std::string("\xE2\x82\0x", 4));
+  EXPECT_EQ(status_.code, zuapalerr_invalidMultibyteSequence);
+}
+
+TEST_F(MultibyteToWideTest, OnlyAnEarlierErrorStopsIt) {
+  status_.code = -1;
+  EXPECT_EQ(convert("abc"), L"untouched");
+  EXPECT_EQ(status_.code, -1);
+  status_.code = 3;
+  EXPECT_EQ(convert("abc"), L"abc");
+  EXPECT_EQ(status_.code, 3);
+}
+
+} // namespace
+} // namespace zu::dsc
