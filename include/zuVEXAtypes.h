@@ -46,4 +46,39 @@ typedef void *ViAddr;
 #define VI_SUCCESS ((ViStatus)0)
 #endif
 
+/* Result record of a fetch or read: 64 bytes, filled by the instrument
+ * driver. Complex data are interleaved (I then Q); integer data scale as
+ * value = raw * gain + offset. */
+typedef struct {
+  ViReal64 absoluteInitialX; /* timestamp of the first sample, seconds */
+  ViReal64 relativeInitialX; /* first sample relative to the trigger, seconds */
+  ViReal64 xIncrement;       /* time between samples, seconds */
+  ViInt64 actualSamples;     /* complex samples returned per record */
+  ViReal64 offset;
+  ViReal64 gain;
+  ViReal64 reserved1;
+  ViReal64 reserved2;
+} WaveformInfo;
+
+/* Complex values as pairs. */
+typedef struct {
+  ViReal64 real;
+  ViReal64 imaginary;
+} ZUComplexNumber;
+typedef struct {
+  ViReal32 real;
+  ViReal32 imaginary;
+} ZUComplexNumberF32;
+typedef struct {
+  ViInt16 real;
+  ViInt16 imaginary;
+} ZUComplexI16;
+
+/* 16-byte timestamp passed by value: a fraction of a second in units of
+ * 2^-64 s, then whole seconds since 1904-01-01 00:00:00 UTC. */
+typedef struct {
+  ViUInt64 fraction;
+  ViInt64 seconds;
+} ZUTimestamp;
+
 #endif /* ZUVEXA_TYPES_H */

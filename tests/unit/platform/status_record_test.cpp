@@ -65,3 +65,25 @@ TEST(StatusRecord, MergeCopiesExtensionUpToFirstZero) {
   EXPECT_FALSE(zuapal::Merge(target, later));
   EXPECT_EQ(target.code, -7);
 }
+
+#include "status/Status.h"
+#include "zuapal/StatusConversion.h"
+
+TEST(StatusConversion, KeepsCodeComponentFileAndLine) {
+  StatusRecord record;
+  zuapal::SetCode(record, -52005, "zuvexa", "src/zudynlib/dynload.cpp", 42);
+  zuerr::Status status;
+  ASSERT_TRUE(zuapal::FromStatusRecord(record, status));
+  EXPECT_EQ(status.code, -52005);
+
+  StatusRecord back;
+  ASSERT_TRUE(zuapal::ToStatusRecord(status, back));
+  EXPECT_EQ(back.code, -52005);
+  EXPECT_STREQ(back.component, "zuvexa");
+  EXPECT_STREQ(back.file, "src/zudynlib/dynload.cpp");
+  EXPECT_EQ(back.line, 42u);
+
+  zuerr::Status warning;
+  zuerr::SetCode(warning, 3);
+  EXPECT_FALSE(zuapal::ToStatusRecord(warning, back)) << "the record keeps its first error";
+}

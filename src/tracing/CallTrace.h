@@ -1,0 +1,29 @@
+// The trace steps of the call frame. Until the call-tracing library is
+// supported, tracing is never enabled and every step compiles to nothing;
+// tracing lands here without touching the frame.
+#pragma once
+
+#include "zuVEXAtypes.h"
+
+namespace zutrace {
+
+// What a traced exported function tells the trace about itself.
+struct CallSite {
+  int traceId;        // the function's trace identifier
+  const char *name;   // exported name without "GX_"
+};
+
+inline bool Enabled() { return false; }
+
+// One traced call: begins a trace record on construction when tracing is
+// enabled, and records the results with Finish.
+class CallTrace {
+public:
+  template <class... Args>
+  CallTrace(const CallSite &site, ViSession vi, const Args &...args) {}
+
+  template <class... Args>
+  void Finish(ViStatus status, ViSession vi, const Args &...args) {}
+};
+
+} // namespace zutrace

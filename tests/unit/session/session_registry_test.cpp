@@ -1,0 +1,125 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "ivi_standin.h"
+#include "redirector/api/IviEngine.h"
+#include "redirector/api/SessionRegistry.h"
+
+using namespace zuapi;
+
+namespace {
+
+const auto *kTableA = reinterpret_cast<const zumodules::EntryPointTable *>(0x1000);
+const auto *kTableB = reinterpret_cast<const zumodules::EntryPointTable *>(0x2000);
+
+ViSession NewEngineSession(const char *descriptor) {
+  ViSession vi = 0;
+  EXPECT_EQ(IviStandin_CreateSession(descriptor, VI_FALSE, &vi), 0);
+  return vi;
+}
+
+class SessionRegistryTest : public ::testing::Test {
+protected:
+  void SetUp() override { IviStandin_Reset(); }
+  SessionRegistry registry;
+};
+
+} // namespace
+
+TEST_F(SessionRegistryTest, AddFindRemove) {
+  ViSession vi = NewEngineSession("PXI1Slot2");
+  ASSERT_EQ(registry.AddSession(vi, U"dev-1", kExternalCalibration, kTableA), 0);
+  const zumodules::EntryPointTable *table = nullptr;
+  EXPECT_EQ(registry.FindTable(vi, table), 0);
+  EXPECT_EQ(table, kTableA);
+  SessionKind kind = kNormal;
+  EXPECT_EQ(registry.FindSessionKind(vi, kind), 0);
+  EXPECT_EQ(kind, kExternalCalibration);
+  char descriptor[256];
+  EXPECT_EQ(registry.FindResourceDescriptor(vi, descriptor, sizeof descriptor), 0);
+  EXPECT_STREQ(descriptor, "PXI1Slot2");
+
+  EXPECT_EQ(registry.AddSession(vi, U"dev-2", kNormal, kTableB), kErrorDuplicateOrNoSession);
+  EXPECT_EQ(registry.FindTable(vi, table), 0);
+  EXPECT_EQ(table, kTableA) << "the duplicate left the first record alone";
+
+  EXPECT_EQ(registry.RemoveSession(vi), 0);
+  EXPECT_EQ(registry.FindTable(vi, table), kErrorUnknownSession);
+  EXPECT_EQ(registry.RemoveSession(vi), kErrorUnknownSession);
+}
+
+TEST_F(SessionRegistryTest, HandleZeroIsNeverASession) {
+  const zumodules::EntryPointTable *table = nullptr;
+  EXPECT_EQ(registry.AddSession(0, U"dev", kNormal, kTableA), kErrorUnknownSession);
+  EXPECT_EQ(registry.RemoveSession(0), kErrorUnknownSession);
+  EXPECT_EQ(registry.FindTable(0, table), kErrorUnknownSession);
+}
+
+TEST_F(SessionRegistryTest, FailedDescriptorReadLeavesItEmptyAndClearsTheError) {
+  ViSession unknownToEngine = 0x7FFF0001;
+  ASSERT_EQ(registry.AddSession(unknownToEngine, U"dev", kNormal, kTableA), 0);
+  char descriptor[256] = "untouched";
+  EXPECT_EQ(registry.FindResourceDescriptor(unknownToEngine, descriptor, sizeof descriptor), 0);
+  EXPECT_STREQ(descriptor, "");
+  EXPECT_EQ(IviStandin_CallCount("Ivi_ClearErrorInfo"), 1);
+}
+
+TEST_F(SessionRegistryTest, DescriptorBufferRules) {
+  ViSession vi = NewEngineSession(std::string(300, 'r').c_str());
+  ASSERT_EQ(registry.AddSession(vi, U"dev", kNormal, kTableA), 0);
+  char big[400];
+  ASSERT_EQ(registry.FindResourceDescriptor(vi, big, sizeof big), 0);
+  EXPECT_EQ(std::strlen(big), 255u) << "descriptors are kept to 255 characters";
+
+  char one[1] = {'x'};
+  EXPECT_EQ(registry.FindResourceDescriptor(vi, one, 1), 0);
+  EXPECT_EQ(one[0], '\0');
+  char four[4];
+  EXPECT_EQ(registry.FindResourceDescriptor(vi, four, 4), 0);
+  EXPECT_STREQ(four, "rrr");
+
+  EXPECT_EQ(registry.FindResourceDescriptor(0x12345, nullptr, 10), kErrorNullPointer)
+      << "a null buffer is refused before the handle is looked up";
+  char untouched[8] = "keep";
+  EXPECT_EQ(registry.FindResourceDescriptor(0x12345, untouched, 8), kErrorUnknownSession);
+  EXPECT_STREQ(untouched, "keep");
+}
+
+TEST_F(SessionRegistryTest, DeviceLookupFindsEarliestMatchOfKind) {
+  ASSERT_EQ(registry.AddSession(11, U"dev-A", kNormal, kTableA), 0);
+  ASSERT_EQ(registry.AddSession(12, U"dev-B", kNormal, kTableA), 0);
+  ASSERT_EQ(registry.AddSession(13, U"dev-A", kExternalAlignment, kTableA), 0);
+  ASSERT_EQ(registry.AddSession(14, U"dev-A", kNormal, kTableA), 0);
+  ASSERT_EQ(registry.AddSession(15, U"dev-A", kNormal, kTableA), 0);
+
+  ViSession found = 99;
+  EXPECT_EQ(registry.FindSessionByDevice(U"dev-A", kNormal, found), 0);
+  EXPECT_EQ(found, 11u);
+  EXPECT_EQ(registry.FindSessionByDevice(U"dev-A", kExternalAlignment, found), 0);
+  EXPECT_EQ(found, 13u);
+
+  ASSERT_EQ(registry.RemoveSession(11), 0);
+  ASSERT_EQ(registry.RemoveSession(14), 0);
+  EXPECT_EQ(registry.FindSessionByDevice(U"dev-A", kNormal, found), 0);
+  EXPECT_EQ(found, 15u) << "order survives removal from the middle";
+
+  EXPECT_EQ(registry.FindSessionByDevice(U"dev-", kNormal, found), kErrorDuplicateOrNoSession);
+  EXPECT_EQ(found, 0u) << "a prefix of a key does not match, and the handle is cleared";
+  EXPECT_EQ(registry.FindSessionByDevice(U"dev-A-long", kNormal, found), kErrorDuplicateOrNoSession);
+  EXPECT_EQ(registry.FindSessionByDevice(U"", kNormal, found), kErrorNullPointer);
+  EXPECT_EQ(registry.FindSessionByDevice(U"dev-B", kExternalCalibration, found),
+            kErrorDuplicateOrNoSession);
+}
+
+TEST_F(SessionRegistryTest, KeysCompareByUnitsNotText) {
+  std::u32string withNul = U"ab";
+  withNul.push_back(U'\0');
+  withNul += U"c";
+  ASSERT_EQ(registry.AddSession(21, withNul, kNormal, kTableA), 0);
+  ViSession found = 0;
+  EXPECT_EQ(registry.FindSessionByDevice(U"ab", kNormal, found), kErrorDuplicateOrNoSession);
+  EXPECT_EQ(registry.FindSessionByDevice(withNul, kNormal, found), 0);
+  EXPECT_EQ(found, 21u);
+}
