@@ -28,8 +28,8 @@ inline constexpr ViStatus kErrorNullPointer = static_cast<ViStatus>(0xBFFA0058);
 inline constexpr ViStatus kErrorUnknownSession = static_cast<ViStatus>(0xBFFA1190);
 
 // Device keys are wide texts of 32-bit units; equal when same length and units.
-using DeviceKey = std::u32string;
-using DeviceKeyView = std::u32string_view;
+using DeviceKey = std::wstring;
+using DeviceKeyView = std::wstring_view;
 
 struct SessionRecord {
   ViSession handle = 0;

@@ -50,7 +50,7 @@ protected:
     table.kind = zumodules::kTov;
     table.slots.Commit = &FakeCommit;
     table.slots.ConfigureIQCarrierFrequency = &FakeConfigure;
-    ASSERT_EQ(Sessions().AddSession(vi, U"frame-device", kNormal, &table), 0);
+    ASSERT_EQ(Sessions().AddSession(vi, L"frame-device", kNormal, &table), 0);
     gCommitResult = 0;
     gCommitCalls = 0;
   }

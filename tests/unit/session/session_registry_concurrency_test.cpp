@@ -22,7 +22,7 @@ TEST(SessionRegistryConcurrency, AddRemoveLookupTogether) {
   auto worker = [&](int id) {
     for (int round = 0; round < kRounds; ++round) {
       ViSession vi = static_cast<ViSession>(1000 + id * kRounds + round);
-      std::u32string key = U"device-" + std::u32string(1, char32_t(U'a' + id));
+      std::wstring key = L"device-" + std::wstring(1, wchar_t(L'a' + id));
       if (registry.AddSession(vi, key, kNormal, table) != 0) wrong = true;
       const zumodules::EntryPointTable *found = nullptr;
       if (registry.FindTable(vi, found) != 0 || found != table) wrong = true;
@@ -45,5 +45,5 @@ TEST(SessionRegistryConcurrency, AddRemoveLookupTogether) {
   for (auto &t : threads) t.join();
   EXPECT_FALSE(wrong);
   ViSession any = 0;
-  EXPECT_EQ(registry.FindSessionByDevice(U"device-a", kNormal, any), kErrorDuplicateOrNoSession);
+  EXPECT_EQ(registry.FindSessionByDevice(L"device-a", kNormal, any), kErrorDuplicateOrNoSession);
 }

@@ -30,7 +30,7 @@ protected:
 
 TEST_F(SessionRegistryTest, AddFindRemove) {
   ViSession vi = NewEngineSession("PXI1Slot2");
-  ASSERT_EQ(registry.AddSession(vi, U"dev-1", kExternalCalibration, kTableA), 0);
+  ASSERT_EQ(registry.AddSession(vi, L"dev-1", kExternalCalibration, kTableA), 0);
   const zumodules::EntryPointTable *table = nullptr;
   EXPECT_EQ(registry.FindTable(vi, table), 0);
   EXPECT_EQ(table, kTableA);
@@ -41,7 +41,7 @@ TEST_F(SessionRegistryTest, AddFindRemove) {
   EXPECT_EQ(registry.FindResourceDescriptor(vi, descriptor, sizeof descriptor), 0);
   EXPECT_STREQ(descriptor, "PXI1Slot2");
 
-  EXPECT_EQ(registry.AddSession(vi, U"dev-2", kNormal, kTableB), kErrorDuplicateOrNoSession);
+  EXPECT_EQ(registry.AddSession(vi, L"dev-2", kNormal, kTableB), kErrorDuplicateOrNoSession);
   EXPECT_EQ(registry.FindTable(vi, table), 0);
   EXPECT_EQ(table, kTableA) << "the duplicate left the first record alone";
 
@@ -52,14 +52,14 @@ TEST_F(SessionRegistryTest, AddFindRemove) {
 
 TEST_F(SessionRegistryTest, HandleZeroIsNeverASession) {
   const zumodules::EntryPointTable *table = nullptr;
-  EXPECT_EQ(registry.AddSession(0, U"dev", kNormal, kTableA), kErrorUnknownSession);
+  EXPECT_EQ(registry.AddSession(0, L"dev", kNormal, kTableA), kErrorUnknownSession);
   EXPECT_EQ(registry.RemoveSession(0), kErrorUnknownSession);
   EXPECT_EQ(registry.FindTable(0, table), kErrorUnknownSession);
 }
 
 TEST_F(SessionRegistryTest, FailedDescriptorReadLeavesItEmptyAndClearsTheError) {
   ViSession unknownToEngine = 0x7FFF0001;
-  ASSERT_EQ(registry.AddSession(unknownToEngine, U"dev", kNormal, kTableA), 0);
+  ASSERT_EQ(registry.AddSession(unknownToEngine, L"dev", kNormal, kTableA), 0);
   char descriptor[256] = "untouched";
   EXPECT_EQ(registry.FindResourceDescriptor(unknownToEngine, descriptor, sizeof descriptor), 0);
   EXPECT_STREQ(descriptor, "");
@@ -68,7 +68,7 @@ TEST_F(SessionRegistryTest, FailedDescriptorReadLeavesItEmptyAndClearsTheError) 
 
 TEST_F(SessionRegistryTest, DescriptorBufferRules) {
   ViSession vi = NewEngineSession(std::string(300, 'r').c_str());
-  ASSERT_EQ(registry.AddSession(vi, U"dev", kNormal, kTableA), 0);
+  ASSERT_EQ(registry.AddSession(vi, L"dev", kNormal, kTableA), 0);
   char big[400];
   ASSERT_EQ(registry.FindResourceDescriptor(vi, big, sizeof big), 0);
   EXPECT_EQ(std::strlen(big), 255u) << "descriptors are kept to 255 characters";
@@ -88,38 +88,38 @@ TEST_F(SessionRegistryTest, DescriptorBufferRules) {
 }
 
 TEST_F(SessionRegistryTest, DeviceLookupFindsEarliestMatchOfKind) {
-  ASSERT_EQ(registry.AddSession(11, U"dev-A", kNormal, kTableA), 0);
-  ASSERT_EQ(registry.AddSession(12, U"dev-B", kNormal, kTableA), 0);
-  ASSERT_EQ(registry.AddSession(13, U"dev-A", kExternalAlignment, kTableA), 0);
-  ASSERT_EQ(registry.AddSession(14, U"dev-A", kNormal, kTableA), 0);
-  ASSERT_EQ(registry.AddSession(15, U"dev-A", kNormal, kTableA), 0);
+  ASSERT_EQ(registry.AddSession(11, L"dev-A", kNormal, kTableA), 0);
+  ASSERT_EQ(registry.AddSession(12, L"dev-B", kNormal, kTableA), 0);
+  ASSERT_EQ(registry.AddSession(13, L"dev-A", kExternalAlignment, kTableA), 0);
+  ASSERT_EQ(registry.AddSession(14, L"dev-A", kNormal, kTableA), 0);
+  ASSERT_EQ(registry.AddSession(15, L"dev-A", kNormal, kTableA), 0);
 
   ViSession found = 99;
-  EXPECT_EQ(registry.FindSessionByDevice(U"dev-A", kNormal, found), 0);
+  EXPECT_EQ(registry.FindSessionByDevice(L"dev-A", kNormal, found), 0);
   EXPECT_EQ(found, 11u);
-  EXPECT_EQ(registry.FindSessionByDevice(U"dev-A", kExternalAlignment, found), 0);
+  EXPECT_EQ(registry.FindSessionByDevice(L"dev-A", kExternalAlignment, found), 0);
   EXPECT_EQ(found, 13u);
 
   ASSERT_EQ(registry.RemoveSession(11), 0);
   ASSERT_EQ(registry.RemoveSession(14), 0);
-  EXPECT_EQ(registry.FindSessionByDevice(U"dev-A", kNormal, found), 0);
+  EXPECT_EQ(registry.FindSessionByDevice(L"dev-A", kNormal, found), 0);
   EXPECT_EQ(found, 15u) << "order survives removal from the middle";
 
-  EXPECT_EQ(registry.FindSessionByDevice(U"dev-", kNormal, found), kErrorDuplicateOrNoSession);
+  EXPECT_EQ(registry.FindSessionByDevice(L"dev-", kNormal, found), kErrorDuplicateOrNoSession);
   EXPECT_EQ(found, 0u) << "a prefix of a key does not match, and the handle is cleared";
-  EXPECT_EQ(registry.FindSessionByDevice(U"dev-A-long", kNormal, found), kErrorDuplicateOrNoSession);
-  EXPECT_EQ(registry.FindSessionByDevice(U"", kNormal, found), kErrorNullPointer);
-  EXPECT_EQ(registry.FindSessionByDevice(U"dev-B", kExternalCalibration, found),
+  EXPECT_EQ(registry.FindSessionByDevice(L"dev-A-long", kNormal, found), kErrorDuplicateOrNoSession);
+  EXPECT_EQ(registry.FindSessionByDevice(L"", kNormal, found), kErrorNullPointer);
+  EXPECT_EQ(registry.FindSessionByDevice(L"dev-B", kExternalCalibration, found),
             kErrorDuplicateOrNoSession);
 }
 
 TEST_F(SessionRegistryTest, KeysCompareByUnitsNotText) {
-  std::u32string withNul = U"ab";
-  withNul.push_back(U'\0');
-  withNul += U"c";
+  std::wstring withNul = L"ab";
+  withNul.push_back(L'\0');
+  withNul += L"c";
   ASSERT_EQ(registry.AddSession(21, withNul, kNormal, kTableA), 0);
   ViSession found = 0;
-  EXPECT_EQ(registry.FindSessionByDevice(U"ab", kNormal, found), kErrorDuplicateOrNoSession);
+  EXPECT_EQ(registry.FindSessionByDevice(L"ab", kNormal, found), kErrorDuplicateOrNoSession);
   EXPECT_EQ(registry.FindSessionByDevice(withNul, kNormal, found), 0);
   EXPECT_EQ(found, 21u);
 }
