@@ -9,9 +9,10 @@ namespace zutrace {
 
 // What a traced exported function tells the trace about itself.
 struct CallSite {
-  int traceId;        // the function's trace identifier
-  const char *name;   // exported name without "GX_"
+  int traceId;      // the function's trace identifier; kUntraced for none
+  const char *name; // exported name without "GX_"
 };
+inline constexpr int kUntraced = -1;
 
 inline bool Enabled() { return false; }
 

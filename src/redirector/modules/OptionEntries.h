@@ -1,0 +1,79 @@
+// The entry loop shared by the option string ("Name=Value,...") and the
+// DriverSetup string ("Key:Value;..."), and the value helpers of both.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "redirector/modules/OptionString.h"
+#include "zuVEXAtypes.h"
+
+namespace zumodules::options {
+
+inline constexpr size_t kMaxNameLength = 255;
+inline constexpr size_t kMaxValueLength = 511;
+
+struct EntrySyntax {
+  char entrySeparator;
+  char valueSeparator;
+};
+
+inline constexpr EntrySyntax kOptionSyntax{',', '='};
+inline constexpr EntrySyntax kDriverSetupSyntax{';', ':'};
+
+// One entry, cut to the length limits and trimmed of white space.
+struct Entry {
+  char name[kMaxNameLength + 1] = {};
+  char value[kMaxValueLength + 1] = {};
+  bool hasValueSeparator = false;
+};
+
+void SplitEntry(std::string_view text, char valueSeparator, Entry &entry);
+
+// Records a failure for vi with the IVI engine and returns it.
+ViStatus Report(ViSession vi, ViStatus status, const char *elaboration);
+
+// Walks the entries of `text`. Entries with a name and a value go to
+// handler(entry), which returns a status; a negative one stops the walk.
+// A name without a value, or a value separator without a name, stops the
+// walk with its recorded error. Empty entries are skipped.
+template <class Handler>
+ViStatus ForEachEntry(ViSession vi, const char *text, EntrySyntax syntax, Handler &&handler) {
+  if (text == nullptr) return VI_SUCCESS;
+  const std::string_view all(text);
+  size_t start = 0;
+  while (start < all.size()) {
+    size_t end = all.find(syntax.entrySeparator, start);
+    if (end == std::string_view::npos) end = all.size();
+    Entry entry;
+    SplitEntry(all.substr(start, end - start), syntax.valueSeparator, entry);
+    if (entry.name[0] != '\0') {
+      if (entry.value[0] == '\0') return Report(vi, kErrorOptionMissingValue, nullptr);
+      const ViStatus status = handler(entry);
+      if (status < 0) return status;
+    } else if (entry.hasValueSeparator) {
+      return Report(vi, kErrorOptionMissingName, nullptr);
+    }
+    // A separator that is the last character ends the text like its end.
+    start = end + 1;
+  }
+  return VI_SUCCESS;
+}
+
+// "VI_TRUE", "True", "1" / "VI_FALSE", "False", "0", any case; false for
+// anything else.
+bool ParseBoolean(const char *value, bool &result);
+
+// Parses a boolean value into `target`; a bad value is recorded with the
+// value as elaboration.
+ViStatus ApplyBoolean(ViSession vi, const Entry &entry, bool &target);
+
+// Replaces `target` with a copy of the value; when the copy cannot be made,
+// 0xBFFF003C is recorded with the value and `target` keeps what it held.
+ViStatus ApplyTextCopy(ViSession vi, const Entry &entry, std::optional<std::string> &target);
+
+bool EqualsIgnoringCase(const char *a, const char *b);
+
+} // namespace zumodules::options

@@ -1,0 +1,62 @@
+// The simulated instrument: per-session configuration and attributes, the
+// tone offset shared by all sessions, and the thread-local-storage index
+// each module kind was given.
+#pragma once
+
+#include <array>
+#include <map>
+#include <string>
+#include <utility>
+#include <variant>
+#include <vector>
+
+#include "backend_standin.h"
+#include "redirector/catalogue/CatalogueTypes.h"
+
+namespace backendstandin {
+
+using AttributeValue =
+    std::variant<ViInt64, ViReal64, std::string, std::vector<ViReal64>, std::vector<ZUComplexNumber>>;
+using AttributeKey = std::pair<std::string, ViAttr>; // channel name ("" for none), attribute id
+
+BackendStandinConfiguration DefaultConfiguration();
+
+struct SimulatedSession {
+  ViUInt32 kind = 0;
+  ZUCloseSessionCallback closeCallback = nullptr;
+  BackendStandinConfiguration configuration = DefaultConfiguration();
+  std::map<AttributeKey, AttributeValue> attributes;
+};
+
+struct TlsIndexRecord {
+  ViUInt32 index = 0xFFFFFFFFu;
+  ViInt32 count = 0;
+};
+
+class Instrument {
+public:
+  static constexpr ViReal64 kDefaultToneOffset = 100e3;
+
+  void AddSession(ViSession vi, ViUInt32 kind, ZUCloseSessionCallback closeCallback);
+  void RemoveSession(ViSession vi) { sessions_.erase(vi); }
+  // The session when a module of `kind` created it, else null.
+  SimulatedSession *Find(ViUInt32 kind, ViSession vi);
+  // The session whatever its kind, else null.
+  const SimulatedSession *Find(ViSession vi) const;
+  ViInt32 SessionCount() const { return static_cast<ViInt32>(sessions_.size()); }
+
+  ViReal64 ToneOffset() const { return toneOffset_; }
+  void SetToneOffset(ViReal64 hertz) { toneOffset_ = hertz; }
+
+  void RecordTlsIndex(ViUInt32 kind, ViUInt32 index);
+  TlsIndexRecord TlsIndex(ViUInt32 kind) const;
+
+  void Reset();
+
+private:
+  std::map<ViSession, SimulatedSession> sessions_;
+  ViReal64 toneOffset_ = kDefaultToneOffset;
+  std::array<TlsIndexRecord, 7> tlsIndices_{}; // by module kind
+};
+
+} // namespace backendstandin

@@ -1,0 +1,71 @@
+// Opening and closing sessions, and the graphical environment's TLS index.
+#include "Handlers.h"
+#include "OptionText.h"
+#include "ivi_standin.h"
+#include "redirector/api/IviEngine.h"
+
+namespace backendstandin {
+
+namespace {
+
+// Creates the IVI session, sets its language and DriverSetup, and keeps the
+// close callback. The lem form passes the simulation flag as an argument;
+// the other kinds take it from the option string.
+ViStatus OpenSession(Instrument &instrument, const EntryCall &call) {
+  ViSession *newVi = call.Output<ViSession>("newVi");
+  if (newVi == nullptr)
+    return BACKENDSTANDIN_ERROR_INVALID_ARGUMENT;
+  *newVi = 0;
+  const InitOptions options = ParseInitOptions(call.Text("optionString"));
+  const bool simulate = call.Has("simulate") ? call.Int("simulate") != 0 : options.simulate;
+  ViSession vi = 0;
+  const ViStatus status = IviStandin_CreateSession(call.Text("resourceName"), simulate ? VI_TRUE : VI_FALSE, &vi);
+  if (status < 0)
+    return status;
+  try {
+    IviStandin_SetAttributeViInt32(vi, ZUVEXA_ATTR_SESSION_LANGUAGE, options.language);
+    IviStandin_SetAttributeViString(vi, IVI_ATTR_DRIVER_SETUP, options.driverSetup.c_str());
+    const auto callback = reinterpret_cast<ZUCloseSessionCallback>(call.Argument("closeCallback").pointer);
+    instrument.AddSession(vi, call.Kind(), callback);
+  } catch (...) {
+    Ivi_Dispose(vi);
+    throw;
+  }
+  *newVi = vi;
+  return VI_SUCCESS;
+}
+
+ViStatus CloseSession(Instrument &instrument, const EntryCall &call) {
+  const ViSession vi = call.Session();
+  if (instrument.Find(call.Kind(), vi) == nullptr)
+    return BACKENDSTANDIN_ERROR_INVALID_SESSION;
+  instrument.RemoveSession(vi);
+  return Ivi_Dispose(vi);
+}
+
+ViStatus RecordTlsIndex(Instrument &instrument, const EntryCall &call) {
+  instrument.RecordTlsIndex(call.Kind(), static_cast<ViUInt32>(call.Int("index")));
+  return VI_SUCCESS;
+}
+
+constexpr NamedHandler kHandlers[] = {
+    {"InitWithOptions", OpenSession},
+    {"InitSessionOutOfProcess", OpenSession},
+    {"InitWithOptions2", OpenSession},
+    {"InitWithOptions3", OpenSession},
+    {"InitExtCal", OpenSession},
+    {"InitExtCal2", OpenSession},
+    {"InitializeExternalAlignment", OpenSession},
+    {"close", CloseSession},
+    {"CloseExtCal", CloseSession},
+    {"CloseExternalAlignment", CloseSession},
+    {"SetGXRTTLSIndex", RecordTlsIndex},
+};
+
+} // namespace
+
+std::span<const NamedHandler> SessionHandlers() { return kHandlers; }
+
+bool IsInitEntry(ViUInt32 slot) { return FindHandler(slot) == OpenSession; }
+
+} // namespace backendstandin

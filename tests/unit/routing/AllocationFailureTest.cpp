@@ -1,0 +1,51 @@
+// Allocation failures, injected through a replacement of the global
+// allocation functions that fails the next request of a given size or more.
+#include <cstdlib>
+#include <new>
+#include <string>
+
+#include "RoutingTestSupport.h"
+#include "redirector/modules/OptionString.h"
+
+namespace {
+thread_local size_t failFromSize = 0; // 0: never fail
+} // namespace
+
+void *operator new(size_t size) {
+  if (failFromSize != 0 && size >= failFromSize) {
+    failFromSize = 0;
+    throw std::bad_alloc();
+  }
+  if (void *memory = std::malloc(size == 0 ? 1 : size)) return memory;
+  throw std::bad_alloc();
+}
+void operator delete(void *memory) noexcept { std::free(memory); }
+void operator delete(void *memory, size_t) noexcept { std::free(memory); }
+
+using namespace zumodules;
+
+class AllocationFailureTest : public routingtest::EngineTest {};
+
+TEST_F(AllocationFailureTest, FailedCopyKeepsThePreviousValue) {
+  DriverSetupRecord setup;
+  setup.model = std::string(60, 'L');
+  const std::string text = "Model:" + std::string(40, 'N');
+  failFromSize = 32;
+  EXPECT_EQ(ParseDriverSetup(0, text.c_str(), setup), kErrorValueCopy);
+  EXPECT_EQ(setup.model, std::string(60, 'L'));
+  EXPECT_EQ(routingtest::ThreadError().primary, kErrorValueCopy);
+  EXPECT_EQ(routingtest::ThreadError().elaboration, std::string(40, 'N'));
+}
+
+TEST_F(AllocationFailureTest, DeviceNameWithoutMemoryIsOutOfMemory) {
+  const std::string name(200, 'D');
+  std::atomic<zumxl::LanguageId> language{zumxl::kGerman};
+  std::wstring deviceName;
+  bool simulate = false;
+  DriverSetupRecord setup;
+  failFromSize = 800; // the wide name needs 804 bytes, the engine's copies less
+  EXPECT_EQ(InterpretResourceAndOptions(kDriverPrefix, name.c_str(), "", deviceName, simulate, setup,
+                                        language),
+            kErrorOutOfMemory);
+  EXPECT_EQ(language.load(), zumxl::kGerman);
+}

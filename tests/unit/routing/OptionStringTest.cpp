@@ -1,0 +1,106 @@
+#include <string>
+#include <vector>
+
+#include "RoutingTestSupport.h"
+#include "redirector/modules/OptionString.h"
+
+using namespace zumodules;
+using routingtest::ThreadError;
+
+namespace {
+
+class OptionStringTest : public routingtest::EngineTest {};
+
+struct Failing {
+  bool driverSetup;
+  const char *text;
+  ViStatus status;
+  const char *elaboration;
+};
+
+} // namespace
+
+TEST_F(OptionStringTest, ParsesTheOptionsAndTheirDriverSetup) {
+  OptionRecord options;
+  ASSERT_EQ(ParseOptionString(0, "Simulate=1, RangeCheck = false ,DriverSetup=Model:Q101; Language:jp",
+                              options), VI_SUCCESS);
+  EXPECT_TRUE(options.simulate);
+  EXPECT_FALSE(options.rangeCheck);
+  EXPECT_EQ(options.driverSetup, "Model:Q101; Language:jp");
+
+  OptionRecord more;
+  ASSERT_EQ(ParseOptionString(0, ",,simulate=vi_true,Query Instr Status=TRUE,ivi_attr_cache=0,"
+                                 "LogicalName=x,driver_setup=a:b,Ivi_Attr_Driver_Setup=c:d,", more),
+            VI_SUCCESS);
+  EXPECT_TRUE(more.simulate && more.queryInstrumentStatus && !more.cache);
+  EXPECT_EQ(more.driverSetup, "c:d");
+  EXPECT_EQ(ParseOptionString(0, nullptr, more), VI_SUCCESS);
+
+  DriverSetupRecord setup;
+  ASSERT_EQ(ParseDriverSetup(0, ";Foo:1;model:Q101; Language:jp; MODEL : q102 ;", setup), VI_SUCCESS);
+  EXPECT_EQ(setup.model, "q102");
+  EXPECT_EQ(setup.language, "jp");
+  EXPECT_EQ(setup.entryCount, 4u) << "unknown keys are counted too";
+  EXPECT_EQ(ThreadError().primary, 0);
+}
+
+TEST_F(OptionStringTest, FailuresStopTheParseAndAreRecordedWithTheirElaboration) {
+  const std::vector<Failing> cases = {
+      {false, "Simulate=yes", kErrorOptionBadValue, "yes"},
+      {false, "Simulate", kErrorOptionMissingValue, ""},
+      {false, "Frequency", kErrorOptionMissingValue, ""},
+      {false, " =1", kErrorOptionMissingName, ""},
+      {false, "Simulate=1, Frequency =2,Cache=maybe", kErrorOptionUnknownName, "Frequency"},
+      {true, "Foo:", kErrorOptionMissingValue, ""},
+      {true, ":Q101", kErrorOptionMissingName, ""},
+      {true, "DebugSession: yes ", kErrorOptionBadValue, "yes"},
+  };
+  for (const Failing &c : cases) {
+    IviStandin_Reset();
+    OptionRecord options;
+    DriverSetupRecord setup;
+    const ViStatus status = c.driverSetup ? ParseDriverSetup(0, c.text, setup)
+                                          : ParseOptionString(0, c.text, options);
+    EXPECT_EQ(status, c.status) << c.text;
+    EXPECT_EQ(ThreadError().primary, c.status) << c.text;
+    EXPECT_EQ(ThreadError().elaboration, c.elaboration) << c.text;
+  }
+  OptionRecord options;
+  EXPECT_EQ(ParseOptionString(0, "Simulate=1,Bad=1,RangeCheck=0", options), kErrorOptionUnknownName);
+  EXPECT_TRUE(options.simulate && options.rangeCheck) << "entries after a failure are not applied";
+
+  DriverSetupRecord setup;
+  EXPECT_EQ(ParseDriverSetup(0, "SFPSessionAccess:nope", setup), kErrorOptionBadValue);
+  EXPECT_TRUE(setup.sfpSessionAccessGiven);
+  EXPECT_EQ(ParseDriverSetup(0, "allowMultipleSessions:1;allowMultipleSessions:bad", setup),
+            kErrorOptionBadValue);
+  EXPECT_FALSE(setup.allowMultipleSessions) << "reset before its value is parsed";
+}
+
+TEST_F(OptionStringTest, NamesAndValuesAreCutBeforeTheyAreTrimmed) {
+  // 250 blanks and "Simulate": the cut to 255 leaves "Simul".
+  OptionRecord options;
+  EXPECT_EQ(ParseOptionString(0, (std::string(250, ' ') + "Simulate=1").c_str(), options),
+            kErrorOptionUnknownName);
+  EXPECT_EQ(ThreadError().elaboration, "Simul");
+
+  const std::string value = "Model:" + std::string(600, 'x');
+  ASSERT_EQ(ParseOptionString(0, ("DriverSetup=" + value).c_str(), options), VI_SUCCESS);
+  EXPECT_EQ(*options.driverSetup, value.substr(0, 511));
+  DriverSetupRecord setup;
+  ASSERT_EQ(ParseDriverSetup(0, value.c_str(), setup), VI_SUCCESS);
+  EXPECT_EQ(setup.model, std::string(511, 'x'));
+}
+
+TEST(RemoveDriverSetupOption, DeletesTheFirstOccurrenceUpToTheNextComma) {
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"Simulate=1,DriverSetup=Language:de", "Simulate=1,"},
+      {"driversetup=Language:de,Simulate=1,DriverSetup=x", "Simulate=1,DriverSetup=x"},
+      {"Simulate=1", "Simulate=1"},
+  };
+  for (auto [text, expected] : cases) {
+    RemoveDriverSetupOption(text.data());
+    EXPECT_STREQ(text.c_str(), expected.c_str());
+  }
+  RemoveDriverSetupOption(nullptr);
+}
