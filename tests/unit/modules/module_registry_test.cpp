@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "backend_standin.h"
+#include "ivi_standin.h"
+#include "redirector/modules/ModuleRegistry.h"
+
+using namespace zumodules;
+
+TEST(ModuleRegistry, EachKindLoadsOnceAndIsReused) {
+  ModuleRegistry registry;
+  for (ModuleKind kind : {kKa, kLem, kVey, kTov, kPil}) {
+    const EntryPointTable *first = nullptr, *again = nullptr;
+    ASSERT_EQ(registry.Acquire(kind, first), 0) << kind;
+    ASSERT_EQ(registry.Acquire(kind, again), 0);
+    EXPECT_EQ(first, again);
+    EXPECT_EQ(first->kind, kind);
+    EXPECT_NE(first->libraryHandle, nullptr);
+    EXPECT_NE(first->slots.close, nullptr);
+    EXPECT_NE(first->slots.Commit, nullptr);
+    EXPECT_NE(first->slots.GX_FetchIQComplexWDT, nullptr) << "graphical-environment form resolved";
+    EXPECT_NE(first->slots.SetGXRTTLSIndex, nullptr) << "bare name resolved";
+  }
+}
+
+TEST(ModuleRegistry, InitSlotsAreResolvedOnlyForTheirKinds) {
+  ModuleRegistry registry;
+  const EntryPointTable *ka = nullptr, *lem = nullptr, *tov = nullptr, *pil = nullptr, *vey = nullptr;
+  ASSERT_EQ(registry.Acquire(kKa, ka), 0);
+  ASSERT_EQ(registry.Acquire(kLem, lem), 0);
+  ASSERT_EQ(registry.Acquire(kTov, tov), 0);
+  ASSERT_EQ(registry.Acquire(kPil, pil), 0);
+  ASSERT_EQ(registry.Acquire(kVey, vey), 0);
+  EXPECT_NE(ka->slots.InitWithOptions_kaVey, nullptr);
+  EXPECT_EQ(ka->slots.InitWithOptions_lem, nullptr);
+  EXPECT_NE(ka->slots.InitExtCal, nullptr);
+  EXPECT_EQ(ka->slots.InitExtCal2, nullptr);
+  EXPECT_NE(lem->slots.InitWithOptions_lem, nullptr);
+  EXPECT_EQ(lem->slots.InitWithOptions_kaVey, nullptr) << "same symbol, other kind's slot";
+  EXPECT_NE(tov->slots.InitWithOptions2_tov, nullptr);
+  EXPECT_NE(tov->slots.InitWithOptions3, nullptr);
+  EXPECT_EQ(tov->slots.InitWithOptions2_pil, nullptr);
+  EXPECT_NE(pil->slots.InitWithOptions2_pil, nullptr);
+  EXPECT_EQ(pil->slots.InitWithOptions2_tov, nullptr);
+  EXPECT_NE(vey->slots.InitSessionOutOfProcess, nullptr);
+  EXPECT_EQ(ka->slots.InitSessionOutOfProcess, nullptr);
+}
+
+TEST(ModuleRegistry, InvalidKindsAreRefused) {
+  ModuleRegistry registry;
+  for (ModuleKind kind : {0u, 3u, 7u, 0xFFFFFFFFu}) {
+    const EntryPointTable *table = reinterpret_cast<const EntryPointTable *>(1);
+    EXPECT_EQ(registry.Acquire(kind, table), kErrorInvalidModuleKind) << kind;
+    EXPECT_EQ(table, nullptr);
+  }
+}
+
+TEST(ModuleRegistry, TlsIndexReachesModulesLoadedBeforeAndAfter) {
+  BackendStandin_Reset();
+  ModuleRegistry registry;
+  const EntryPointTable *table = nullptr;
+  ASSERT_EQ(registry.Acquire(kKa, table), 0);
+  EXPECT_EQ(BackendStandin_TLSIndexCount(kKa), 0) << "no index announced yet";
+
+  registry.AnnounceTlsIndex(7);
+  EXPECT_EQ(BackendStandin_TLSIndex(kKa), 7u);
+  ASSERT_EQ(registry.Acquire(kLem, table), 0);
+  EXPECT_EQ(BackendStandin_TLSIndex(kLem), 7u) << "a module loaded later is told after loading";
+  EXPECT_EQ(BackendStandin_TLSIndexCount(kLem), 1);
+
+  registry.AnnounceTlsIndex(9);
+  EXPECT_EQ(BackendStandin_TLSIndex(kKa), 9u);
+  EXPECT_EQ(BackendStandin_TLSIndex(kLem), 9u);
+  ASSERT_EQ(registry.Acquire(kLem, table), 0);
+  EXPECT_EQ(BackendStandin_TLSIndexCount(kLem), 2) << "reuse does not tell the index again";
+}
+
+TEST(ModuleRegistry, SymbolNamesFollowTheForms) {
+  char name[512];
+  const EntryPointDescriptor &commit = kEntryPoints[55];
+  ASSERT_TRUE(FormSymbolName(commit, kTov, name));
+  EXPECT_STREQ(name, "zuVEXAtov_Commit");
+  ASSERT_TRUE(FormSymbolName(kEntryPoints[85], kKa, name));
+  EXPECT_STREQ(name, "GX_zuVEXAka_FetchIQComplexWDT");
+  ASSERT_TRUE(FormSymbolName(kEntryPoints[193], kVey, name));
+  EXPECT_STREQ(name, "SetGXRTTLSIndex");
+  EXPECT_FALSE(FormSymbolName(commit, 3, name));
+  EXPECT_STREQ(name, "");
+}
