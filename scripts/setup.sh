@@ -84,6 +84,9 @@ else
 fi
 
 if [ "$mode" = run ]; then
+  # The platform components are the stand-ins built beside the library.
+  lib="$(dirname "$bin")/lib"
   echo "== main job"
-  "$bin/zuvexa-smoke"
+  LD_LIBRARY_PATH="$lib:$lib/modules:$lib/sysapi${LD_LIBRARY_PATH:+:$LD_LIBRARY_PATH}" \
+    ZUVEXA_SYSAPI_CONFIG="$root/tools/demo/sysapi.conf" "$bin/zuvexa-smoke"
 fi

@@ -1,29 +1,41 @@
 // Loads libzuvexa.so with the dynamic loader, the way an application or a
-// graphical environment does, and reports what it exports.
+// graphical environment does, opens a simulated session and closes it.
 #include <dlfcn.h>
 
 #include <cstdio>
-#include <cstring>
-#include <string>
+
+#include "zuVEXAtypes.h"
+
+namespace {
+
+using InitWithOptionsFn = ViStatus (*)(ViConstString, ViBoolean, ViBoolean, ViConstString, ViSession *);
+using CloseFn = ViStatus (*)(ViSession);
+
+template <class Fn> Fn Find(void *library, const char *name) {
+  auto fn = reinterpret_cast<Fn>(dlsym(library, name));
+  if (fn == nullptr) std::fprintf(stderr, "%s is not exported\n", name);
+  return fn;
+}
+
+} // namespace
 
 int main(int argc, char **argv) {
-  const char *path = argc > 1 ? argv[1] : "libzuvexa.so";
-  void *library = dlopen(path, RTLD_NOW | RTLD_LOCAL);
+  const char *options = argc > 1 ? argv[1] : "Simulate=1,DriverSetup=Model:Q118";
+  void *library = dlopen("libzuvexa.so", RTLD_NOW | RTLD_LOCAL);
   if (library == nullptr) {
-    std::fprintf(stderr, "cannot load %s: %s\n", path, dlerror());
+    std::fprintf(stderr, "cannot load libzuvexa.so: %s\n", dlerror());
     return 1;
   }
-  Dl_info info{};
-  void *anchor = dlsym(library, "zuVEXA_init");
-  std::printf("loaded %s\n", path);
-  if (anchor != nullptr && dladdr(anchor, &info) != 0)
-    std::printf("zuVEXA_init found in %s\n", info.dli_fname);
-  else
-    std::printf("zuVEXA_init is not exported yet\n");
-  if (dlclose(library) != 0) {
-    std::fprintf(stderr, "cannot unload %s: %s\n", path, dlerror());
-    return 1;
-  }
-  std::printf("unloaded cleanly\n");
-  return 0;
+  auto open = Find<InitWithOptionsFn>(library, "zuVEXA_InitWithOptions");
+  auto close = Find<CloseFn>(library, "zuVEXA_close");
+  if (open == nullptr || close == nullptr) return 1;
+
+  ViSession vi = 0;
+  ViStatus status = open("", VI_FALSE, VI_FALSE, options, &vi);
+  std::printf("open with \"%s\": status 0x%08X, session %u\n", options, unsigned(status), vi);
+  if (status < 0) return 1;
+  status = close(vi);
+  std::printf("close: status 0x%08X\n", unsigned(status));
+  dlclose(library);
+  return status < 0 ? 1 : 0;
 }

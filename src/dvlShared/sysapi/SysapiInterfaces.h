@@ -145,7 +145,7 @@ inline constexpr const char kInstantiateFrameworkSymbol[] = "zusysInstantiateFra
 
 // Length-prefixed texts.
 inline wchar_t *AllocSysText(const wchar_t *units, uint32_t count) {
-  auto *block = static_cast<uint32_t *>(std::malloc(sizeof(uint32_t) * (count + 2)));
+  auto *block = static_cast<uint32_t *>(std::malloc(sizeof(uint32_t) * (size_t(count) + 2)));
   if (block == nullptr) return nullptr;
   block[0] = count;
   auto *text = reinterpret_cast<wchar_t *>(block + 1);

@@ -1,0 +1,35 @@
+// Resolving the resource name of an open to a device: its name, identifier,
+// backend module kind and model, from the device information store or
+// through the system configuration library.
+#pragma once
+
+#include <atomic>
+
+#include "dvlShared/DeviceInfoStore.h"
+#include "dvlShared/DeviceRecord.h"
+#include "dvlShared/SysapiFramework.h"
+#include "redirector/modules/ModelRouting.h"
+#include "zuVEXAtypes.h"
+#include "zumxl/mxlate.h"
+
+namespace dvlShared {
+
+// Interprets the resource name and option string, applies a simulated
+// session's DriverSetup model, and otherwise answers from the store or finds
+// the device by name or alias. `fromCache` tells that the record came from
+// the store. Not found: the default model when simulated, else -200220 (the
+// "pimlo" expert installed) or 0xBFFA0060. Callers record the status.
+ViStatus ResolveDevice(const char *prefix, const char *resourceName, const char *optionString,
+                       DeviceRecord &record, zumodules::ModelTableAccessor table,
+                       zumodules::DefaultModelAccessor defaultModel, bool &simulate, bool &fromCache,
+                       std::atomic<zumxl::LanguageId> &languageCell);
+
+// ResolveDevice with a given store and discovery state instead of the
+// process-wide ones.
+ViStatus ResolveDeviceWith(DeviceInfoStore &store, SysapiDiscovery &discovery, const char *prefix,
+                           const char *resourceName, const char *optionString, DeviceRecord &record,
+                           zumodules::ModelTableAccessor table,
+                           zumodules::DefaultModelAccessor defaultModel, bool &simulate,
+                           bool &fromCache, std::atomic<zumxl::LanguageId> &languageCell);
+
+} // namespace dvlShared

@@ -1,0 +1,163 @@
+#include "dvlShared/DeviceSearch.h"
+
+#include <new>
+
+#include "dvlShared/DiscoveryStatus.h"
+#include "dvlShared/SysapiRefs.h"
+
+namespace dvlShared {
+namespace {
+
+using sysapi::SysStatus;
+
+constexpr int32_t kFindMode = 2;
+constexpr int32_t kFilterMode = 3;
+constexpr int32_t kHiddenValue = 1;
+
+// The resources matching `name` by name or alias as an enumerator; no
+// enumerator (and a non-negative status) when nothing matches.
+SysStatus OpenMatches(sysapi::ISysFramework &framework, const std::wstring &expertList,
+                      const std::wstring &name, SysRef<sysapi::ISysEnumerator> &items) {
+  SysRef<sysapi::ISysFilter> filter;
+  SysStatus r = framework.CreateFilter(filter.out());
+  if (r < 0) return r;
+  if (!filter) return sysapi::kNullPointer;
+  if ((r = filter->SetTextProperty(sysapi::kPropResourceName, name.c_str())) < 0) return r;
+  if ((r = filter->SetTextProperty(sysapi::kPropAlias, name.c_str())) < 0) return r;
+
+  SysRef<sysapi::IUnknownLike> collection;
+  r = framework.FindResources(expertList.c_str(), kFindMode, filter.get(), collection.out());
+  if (r != 0) return r; // positive: nothing found
+  if (!collection) return sysapi::kNullPointer;
+
+  SysStatus filterSet = filter->Reset();
+  if (filterSet >= 0) filterSet = filter->SetIntegerProperty(sysapi::kPropSecondFilter, 0);
+  SysRef<sysapi::ISysFilterableCollection> filterable;
+  r = collection->QueryInterface(sysapi::kIidFilterableCollection, filterable.outVoid());
+  if (filterSet < 0) return filterSet;
+  if (r < 0) return r;
+  if (!filterable) return sysapi::kNoInterface;
+  return filterable->Filter(kFilterMode, filter.get(), items.out());
+}
+
+// A resource hidden (0x12000000 = 1) or excluded (0x2002000 present) does
+// not count as a match.
+SysStatus IsSkipped(sysapi::ISysResource &item, bool &skipped) {
+  skipped = false;
+  SysStatus r = item.QueryPresence(sysapi::kPropHidden);
+  if (r < 0) return r;
+  if (r == 0) {
+    int32_t hidden = 0;
+    if ((r = item.GetInt32Property(sysapi::kPropHidden, &hidden)) < 0) return r;
+    if (hidden == kHiddenValue) {
+      skipped = true;
+      return 0;
+    }
+  }
+  r = item.QueryPresence(sysapi::kPropExcluded);
+  if (r < 0) return r;
+  skipped = r == 0;
+  return 0;
+}
+
+// The first resource that is not skipped; `second` tells that another one
+// followed it.
+SysStatus PickCandidate(sysapi::ISysEnumerator &items, SysRef<sysapi::ISysResource> &candidate,
+                        bool &second) {
+  second = false;
+  for (;;) {
+    SysRef<sysapi::ISysResource> item;
+    uint32_t fetched = 0;
+    SysStatus r = items.Next(1, item.outVoid(), &fetched);
+    if (r != 0) return r < 0 ? r : 0;
+    if (!item) return 0;
+    bool skipped = false;
+    if ((r = IsSkipped(*item, skipped)) < 0) return r;
+    if (skipped) continue;
+    if (candidate) {
+      second = true;
+      return 0;
+    }
+    candidate = std::move(item);
+  }
+}
+
+struct DeviceProperties {
+  uint32_t productId = 0;
+  SysText identifier;
+  int32_t simulated = 0;
+  SysText backendResource; // absent: empty
+};
+
+SysStatus ReadProperties(sysapi::ISysResource &device, DeviceProperties &properties) {
+  SysStatus r = device.GetUInt32Property(sysapi::kPropProductId, &properties.productId);
+  if (r < 0) return r;
+  if ((r = device.GetTextProperty(sysapi::kPropResourceName, properties.identifier.out())) < 0) return r;
+  if ((r = device.GetInt32Property(sysapi::kPropIsSimulated, &properties.simulated)) < 0) return r;
+  r = device.GetTextProperty(sysapi::kPropBackendResource, properties.backendResource.out());
+  if (r == sysapi::kPropertyAbsent) return 0;
+  return r < 0 ? r : 0;
+}
+
+// Each code unit cut to its low 8 bits.
+std::string Narrow(std::wstring_view text) {
+  std::string narrow(text.size(), '\0');
+  for (size_t i = 0; i < text.size(); ++i) narrow[i] = static_cast<char>(static_cast<uint32_t>(text[i]) & 0xFFu);
+  return narrow;
+}
+
+ViStatus RouteDevice(SysapiDiscovery &discovery, sysapi::ISysFramework *framework,
+                     const std::wstring &deviceName, bool simulate, const DeviceProperties &properties,
+                     zumodules::ModelTableAccessor table, DeviceRecord &record, bool &found) {
+  const zumodules::ModelRow *row =
+      zumodules::FindModelByProductId(table, zumodules::NormalizeProductId(properties.productId));
+  if (row == nullptr) {
+    if (simulate) return VI_SUCCESS;
+    bool pimlo = false;
+    ViStatus status = discovery.PimloPresent(framework, pimlo);
+    if (status < 0) return status;
+    return pimlo ? kErrorUnknownProduct : kErrorDeviceNotFound;
+  }
+  record.deviceName = deviceName;
+  record.deviceIdentifier = properties.identifier.view();
+  record.backendResourceText = Narrow(properties.backendResource.view());
+  record.moduleKind = row->kind;
+  record.productId = row->productId;
+  record.isSimulatedDevice = properties.simulated != 0;
+  found = true;
+  return VI_SUCCESS;
+}
+
+} // namespace
+
+ViStatus FindDevice(SysapiDiscovery &discovery, sysapi::ISysFramework *framework,
+                    const std::wstring &expertList, const std::wstring &deviceName, bool simulate,
+                    DeviceRecord &record, zumodules::ModelTableAccessor table, bool &found) {
+  if (framework == nullptr) return kErrorInvalidArgument;
+  found = false;
+  if (deviceName.empty()) return VI_SUCCESS;
+  try {
+    SysRef<sysapi::ISysEnumerator> items;
+    SysStatus r = OpenMatches(*framework, expertList, deviceName, items);
+    if (r < 0) return ReportSysapiFailure(r);
+    if (!items) return VI_SUCCESS;
+
+    SysRef<sysapi::ISysResource> candidate;
+    bool second = false;
+    r = PickCandidate(*items, candidate, second);
+    items.reset();
+    if (r < 0) return ReportSysapiFailure(r);
+    if (second) return ReportElaboration(kErrorDeviceNotFound, kTwoDevicesMessage);
+    if (!candidate) return VI_SUCCESS;
+
+    DeviceProperties properties;
+    if ((r = ReadProperties(*candidate, properties)) < 0) return ReportSysapiFailure(r);
+    candidate.reset();
+    return RouteDevice(discovery, framework, deviceName, simulate, properties, table, record, found);
+  } catch (const std::bad_alloc &) {
+    found = false;
+    return kErrorOutOfMemory;
+  }
+}
+
+} // namespace dvlShared

@@ -1,0 +1,67 @@
+// Shared set-up of the open and close tests: a clean engine, simulator and
+// system configuration with two analyzers.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "backend_standin.h"
+#include "ivi_standin.h"
+#include "redirector/api/ExportDeclarations.h"
+#include "redirector/api/IviEngine.h"
+#include "sysapi_standin.h"
+
+namespace e2e {
+
+constexpr ViStatus kUnknownSession = static_cast<ViStatus>(0xBFFA1190);
+constexpr ViStatus kDeviceNotFound = static_cast<ViStatus>(0xBFFA0060);
+
+inline void AddDevice(const char *name, const char *alias, int64_t productId, const char *backend) {
+  SysapiStandinDevice device{name, alias, backend, productId, 0, SYSAPISTANDIN_NO_VALUE, 0};
+  ASSERT_EQ(SysapiStandin_AddDevice(&device), 0);
+}
+
+struct ThreadError {
+  ViInt32 primary = 0;
+  std::string elaboration;
+};
+
+inline ThreadError ReadThreadError() {
+  ThreadError error;
+  char text[1025] = {};
+  Ivi_GetAttributeViInt32(0, "", IVI_ATTR_PRIMARY_ERROR, 0, &error.primary);
+  Ivi_GetAttributeViString(0, "", IVI_ATTR_ERROR_ELABORATION, 0, sizeof text, text);
+  error.elaboration = text;
+  return error;
+}
+
+class OpenCloseTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    IviStandin_Reset();
+    BackendStandin_Reset();
+    SysapiStandin_Reset();
+    SysapiStandin_AddExpert("zu-vexa");
+    AddDevice("PXI1Slot2", "Analyzer", 0x1C02, "RIO0"); // tov
+    AddDevice("PXI1Slot5", nullptr, 0x1B02, nullptr);   // ka
+  }
+
+  // The index of the newest logged call of an entry, or -1.
+  static ViInt32 LastCall(ViUInt32 kind, const char *entry) {
+    ViInt32 found = -1, next = BackendStandin_FindCall(kind, entry, 0);
+    while (next >= 0) {
+      found = next;
+      next = BackendStandin_FindCall(kind, entry, next + 1);
+    }
+    return found;
+  }
+
+  static std::string TextArgument(ViInt32 call, ViInt32 argument) {
+    char text[256] = {};
+    BackendStandin_CallArgumentText(call, argument, sizeof text, text);
+    return text;
+  }
+};
+
+} // namespace e2e

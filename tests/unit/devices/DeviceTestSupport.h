@@ -1,0 +1,99 @@
+// Shared helpers of the device discovery tests: the calling thread's IVI
+// error information, and a lookup wired to fake system configuration objects.
+#pragma once
+
+#include <atomic>
+#include <memory>
+#include <string>
+
+#include "FakeSysapi.h"
+#include "dvlShared/DeviceInfoStore.h"
+#include "dvlShared/DeviceLookup.h"
+#include "dvlShared/SysapiFramework.h"
+#include "redirector/api/IviEngine.h"
+#include "redirector/modules/ModelRouting.h"
+#include "zuVEXAtypes.h"
+
+namespace devtest {
+
+struct ThreadError {
+  ViInt32 primary = 0;
+  std::string elaboration;
+};
+
+inline ThreadError ReadThreadError() {
+  ThreadError error;
+  char text[1025] = {};
+  Ivi_GetAttributeViInt32(0, "", IVI_ATTR_PRIMARY_ERROR, 0, &error.primary);
+  Ivi_GetAttributeViString(0, "", IVI_ATTR_ERROR_ELABORATION, 0, sizeof text, text);
+  error.elaboration = text;
+  return error;
+}
+
+inline constexpr ViStatus kSystemApiError = static_cast<ViStatus>(0xBFFA0000);
+inline constexpr ViStatus kNotFound = static_cast<ViStatus>(0xBFFA0060);
+
+inline dvlShared::DeviceRecord StoredDevice(const std::wstring &name, const std::wstring &identifier,
+                                            uint32_t kind = 1) {
+  dvlShared::DeviceRecord record;
+  record.deviceName = name;
+  record.deviceIdentifier = identifier;
+  record.backendResourceText = "PXI1::4::INSTR";
+  record.moduleKind = kind;
+  record.productId = 0x1B01;
+  return record;
+}
+
+struct Resolution {
+  ViStatus status = 0;
+  dvlShared::DeviceRecord record;
+  bool simulate = false;
+  bool fromCache = false;
+};
+
+// Through the process-wide store and framework, as the open path does.
+inline Resolution ResolveInProcess(const char *name, const char *options = "") {
+  static std::atomic<zumxl::LanguageId> language{0};
+  Resolution result;
+  result.status = dvlShared::ResolveDevice("zuVEXA", name, options, result.record, &zumodules::ModelTable,
+                                           &zumodules::DefaultModel, result.simulate, result.fromCache,
+                                           language);
+  return result;
+}
+
+// A store and discovery state of their own, reaching a fake framework
+// through the fake loader. Destroying it releases every fake object.
+class FakeSystem {
+public:
+  FakeSystem()
+      : framework(new fakes::FakeFramework),
+        store([this](sysapi::ISysFramework *&fw) { return discovery->GetFramework(fw); }),
+        discovery(std::make_unique<dvlShared::SysapiDiscovery>(&fakes::FakeLoader, store)) {
+    auto &loader = fakes::Loader();
+    loader.framework = framework;
+    loader.libraryMissing = false;
+    loader.instantiateFailure = 0;
+    loader.loads = 0;
+    loader.instantiations = 0;
+    Ivi_ClearErrorInfo(0);
+  }
+  ~FakeSystem() {
+    discovery.reset();
+    framework->Release();
+  }
+
+  ViStatus Resolve(const char *resourceName, const char *options, dvlShared::DeviceRecord &record) {
+    return dvlShared::ResolveDeviceWith(store, *discovery, "zuVEXA", resourceName, options, record,
+                                        &zumodules::ModelTable, &zumodules::DefaultModel, simulate,
+                                        fromCache, language);
+  }
+
+  fakes::FakeFramework *framework;
+  dvlShared::DeviceInfoStore store;
+  std::unique_ptr<dvlShared::SysapiDiscovery> discovery;
+  bool simulate = false;
+  bool fromCache = false;
+  std::atomic<zumxl::LanguageId> language{0};
+};
+
+} // namespace devtest
