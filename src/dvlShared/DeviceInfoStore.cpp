@@ -86,11 +86,15 @@ ViStatus DeviceInfoStore::InvalidateByNames(const std::vector<std::wstring> &nam
   ViStatus status = getFramework_ ? getFramework_(framework) : kErrorSystemApi;
   if (status < 0) return status;
   if (framework == nullptr) return kErrorInvalidArgument;
+  // A removed device cannot be asked for by name; its failure must not keep
+  // the later names of the notification cached, so the walk goes on and the
+  // first failure is returned.
+  ViStatus firstFailure = VI_SUCCESS;
   for (const std::wstring &name : names) {
     status = InvalidateOne(*framework, name);
-    if (status < 0) return status;
+    if (status < 0 && firstFailure == VI_SUCCESS) firstFailure = status;
   }
-  return VI_SUCCESS;
+  return firstFailure;
 }
 
 // Runs under the write lock.

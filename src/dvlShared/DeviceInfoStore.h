@@ -49,7 +49,9 @@ public:
 
   // For each changed resource name: removes the entry whose identifier is
   // the name's last path element, then the entry carrying the identifier the
-  // framework reports for the full name.
+  // framework reports for the full name. A name the framework cannot
+  // resolve (a removed device) does not stop the walk; the first failure is
+  // returned.
   ViStatus InvalidateByNames(const std::vector<std::wstring> &names);
 
   // Number of entries (for diagnostics and tests).

@@ -1,5 +1,7 @@
 #include "redirector/api/SessionOpen.h"
 
+#include <utility>
+
 #include "dvlShared/DeviceLookup.h"
 #include "dvlShared/tErrorLookup.h"
 #include "redirector/api/CallFrame.h"
@@ -100,17 +102,31 @@ ViStatus Register(ViSession *newVi, const OpenTarget &target, SessionKind kind, 
                                                        target.table));
 }
 
-// Releases a backend session that this attempt's init created but that
-// could not be registered. A handle already registered belongs to another
-// open session and is left alone.
-void DiscardCreatedSession(const OpenTarget &target, ViSession *newVi) {
-  if (newVi == nullptr) return;
-  ViSession vi = *newVi;
-  *newVi = 0;
+// Takes back the handle this attempt's init wrote and returns it when the
+// backend session behind it must be released: it could not be registered,
+// and it is not a handle already registered for another open session.
+ViSession TakeUnregisteredHandle(const OpenTarget &target, ViSession *newVi) {
+  if (newVi == nullptr) return 0;
+  ViSession vi = std::exchange(*newVi, 0);
   const EntryPointTable *registered = nullptr;
-  if (vi == 0 || target.table == nullptr || Sessions().FindTable(vi, registered) == VI_SUCCESS)
-    return;
-  if (target.table->slots.close != nullptr) target.table->slots.close(vi);
+  if (vi == 0 || target.table == nullptr || Sessions().FindTable(vi, registered) == VI_SUCCESS) return 0;
+  return vi;
+}
+
+// Releases the backend session a failed normal open created, through the
+// module's own close entry (the registry does not know the handle).
+void DiscardCreatedSession(const OpenTarget &target, ViSession *newVi) {
+  ViSession vi = TakeUnregisteredHandle(target, newVi);
+  if (vi != 0 && target.table->slots.close != nullptr) target.table->slots.close(vi);
+}
+
+// The same for a calibration or alignment session whose init succeeded but
+// which could not be registered; closed the way its kind is closed.
+template <auto CloseSlot>
+void DiscardUnregisteredSession(const OpenTarget &target, ViSession *newVi, ViInt32 action) {
+  ViSession vi = TakeUnregisteredHandle(target, newVi);
+  auto close = target.table->slots.*CloseSlot;
+  if (vi != 0 && close != nullptr) close(vi, action);
 }
 
 } // namespace
@@ -141,8 +157,9 @@ ViStatus CreateExtCalSession(const OpenArguments &args, ViSession *newVi, bool &
   zumodules::ModuleKind kind = target.table->kind;
   bool useInitExtCal2 = forceTov || kind == zumodules::kTov || kind == zumodules::kPil;
   if (MergeStatus(target.status, 0, CallExtCalInit(args, target, newVi, useInitExtCal2)) < 0)
-    return target.status;
-  Register(newVi, target, kExternalCalibration, target.status);
+    return target.status; // the handle the backend wrote stays in newVi
+  if (Register(newVi, target, kExternalCalibration, target.status) < 0)
+    DiscardUnregisteredSession<&zumodules::EntryPointSlots::CloseExtCal>(target, newVi, kExtCalCloseAction);
   return target.status;
 }
 
@@ -152,8 +169,10 @@ ViStatus CreateAlignmentSession(const OpenArguments &args, ViSession *newVi, boo
   auto init = target.table->slots.InitializeExternalAlignment;
   ViStatus r = init == nullptr ? MissingInit(target.table->kind)
                                : init(args.resourceName, args.optionString, &CloseSessionByKind, newVi);
-  if (MergeStatus(target.status, 0, r) < 0) return target.status;
-  Register(newVi, target, kExternalAlignment, target.status);
+  if (MergeStatus(target.status, 0, r) < 0) return target.status; // the handle stays in newVi
+  if (Register(newVi, target, kExternalAlignment, target.status) < 0)
+    DiscardUnregisteredSession<&zumodules::EntryPointSlots::CloseExternalAlignment>(
+        target, newVi, kAlignmentCloseAction);
   return target.status;
 }
 

@@ -66,3 +66,16 @@ TEST_F(OpenCloseTest, UnknownSimulatedModelIsRefused) {
   EXPECT_EQ(ReadThreadError().elaboration,
             "Invalid model in DriverSetup string.\n\nspecified model: Q999");
 }
+
+TEST_F(OpenCloseTest, UnregistrableCalibrationHandleOfAnotherSessionIsLeftOpen) {
+  ViSession mine = 0;
+  ASSERT_EQ(zuVEXA_init("PXI1Slot2", VI_FALSE, VI_FALSE, &mine), 0);
+  // The backend hands out a handle the registry already holds (on a device
+  // not yet cached, so that the open is not retried).
+  ASSERT_EQ(BackendStandin_ScriptNextInit(1, VI_TRUE, mine, 0), 0);
+  ViSession cal = 0;
+  EXPECT_EQ(zuVEXA_InitExtCal("PXI1Slot5", "pw", "", &cal), static_cast<ViStatus>(0xBFFA0000));
+  EXPECT_EQ(cal, 0u);
+  EXPECT_LT(LastCall(1, "CloseExtCal"), 0) << "another session's handle is never closed";
+  EXPECT_EQ(zuVEXA_close(mine), 0);
+}
