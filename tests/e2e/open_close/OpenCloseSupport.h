@@ -11,6 +11,7 @@
 #include "redirector/api/ExportDeclarations.h"
 #include "redirector/api/IviEngine.h"
 #include "sysapi_standin.h"
+#include "ThreadErrorInfo.h"
 
 namespace e2e {
 
@@ -22,19 +23,8 @@ inline void AddDevice(const char *name, const char *alias, int64_t productId, co
   ASSERT_EQ(SysapiStandin_AddDevice(&device), 0);
 }
 
-struct ThreadError {
-  ViInt32 primary = 0;
-  std::string elaboration;
-};
-
-inline ThreadError ReadThreadError() {
-  ThreadError error;
-  char text[1025] = {};
-  Ivi_GetAttributeViInt32(0, "", IVI_ATTR_PRIMARY_ERROR, 0, &error.primary);
-  Ivi_GetAttributeViString(0, "", IVI_ATTR_ERROR_ELABORATION, 0, sizeof text, text);
-  error.elaboration = text;
-  return error;
-}
+using testsupport::ThreadError;
+using testsupport::ReadThreadError;
 
 class OpenCloseTest : public ::testing::Test {
 protected:

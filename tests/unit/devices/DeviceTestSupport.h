@@ -2,6 +2,8 @@
 // error information, and a lookup wired to fake system configuration objects.
 #pragma once
 
+#include "ThreadErrorInfo.h"
+
 #include <atomic>
 #include <memory>
 #include <string>
@@ -16,19 +18,8 @@
 
 namespace devtest {
 
-struct ThreadError {
-  ViInt32 primary = 0;
-  std::string elaboration;
-};
-
-inline ThreadError ReadThreadError() {
-  ThreadError error;
-  char text[1025] = {};
-  Ivi_GetAttributeViInt32(0, "", IVI_ATTR_PRIMARY_ERROR, 0, &error.primary);
-  Ivi_GetAttributeViString(0, "", IVI_ATTR_ERROR_ELABORATION, 0, sizeof text, text);
-  error.elaboration = text;
-  return error;
-}
+using testsupport::ThreadError;
+using testsupport::ReadThreadError;
 
 inline constexpr ViStatus kSystemApiError = static_cast<ViStatus>(0xBFFA0000);
 inline constexpr ViStatus kNotFound = static_cast<ViStatus>(0xBFFA0060);

@@ -1,0 +1,101 @@
+// Shared set-up of the routing tests: the open/close fixture's two analyzers
+// plus devices of every routed kind, and helpers that tell which module and
+// product identifier an open ended up with.
+#pragma once
+
+#include <string>
+
+#include "../open_close/OpenCloseSupport.h"
+
+namespace e2e {
+
+constexpr ViStatus kInvalidModel = static_cast<ViStatus>(0xBFFA000F);
+constexpr ViStatus kUnknownIdWithPimlo = static_cast<ViStatus>(0xBFFA4003);
+constexpr ViStatus kNotFoundWithPimlo = -200220;
+constexpr ViInt64 kNoProductId = -1; // the ka module's init takes none
+
+struct SystemDevice {
+  const char *name;
+  const char *alias;
+  int64_t productId;
+  const char *backend;
+  int32_t simulated = 0;
+  int32_t hidden = SYSAPISTANDIN_NO_VALUE;
+  int32_t excluded = 0;
+};
+
+inline void AddSystemDevice(const SystemDevice &d) {
+  SysapiStandinDevice device{d.name, d.alias, d.backend, d.productId, d.simulated, d.hidden, d.excluded};
+  ASSERT_EQ(SysapiStandin_AddDevice(&device), 0) << d.name;
+}
+
+// What the backend saw of one open.
+struct Routed {
+  ViStatus status = 0;
+  ViSession vi = 0;
+  ViUInt32 kind = 0;              // kind of the module that created the session
+  ViInt32 init = -1;              // index of its init call in the call log
+  ViInt64 productId = kNoProductId;
+};
+
+class RoutingTest : public OpenCloseTest {
+protected:
+  void SetUp() override {
+    OpenCloseTest::SetUp(); // PXI1Slot2 alias Analyzer (tov, "RIO0"), PXI1Slot5 (ka)
+    AddSystemDevice({"PilDev", nullptr, 0x1C08, "RIO7"});
+    AddSystemDevice({"Q110Dev", nullptr, 0x1B06, nullptr});
+    AddSystemDevice({"Q121Dev", nullptr, 0x1C05, "RIO3"});
+    AddSystemDevice({"Mystery", nullptr, 0x7777, nullptr}); // no model has this identifier
+    AddSystemDevice({"LemSim", nullptr, 0x1A02, nullptr, 1});
+    AddSystemDevice({"LemReal", nullptr, 0x1A03, nullptr});
+    AddSystemDevice({"TovBare", nullptr, 0x1C03, nullptr});
+  }
+
+  static const char *InitEntry(ViUInt32 kind) {
+    switch (kind) {
+    case 5: return "InitWithOptions3";
+    case 6: return "InitWithOptions2";
+    default: return "InitWithOptions";
+    }
+  }
+
+  static Routed Open(const char *resource, const char *options) {
+    Routed r;
+    r.status = zuVEXA_InitWithOptions(resource, VI_FALSE, VI_FALSE, options, &r.vi);
+    if (r.status < 0) return r;
+    r.kind = BackendStandin_SessionKind(r.vi);
+    r.init = LastCall(r.kind, InitEntry(r.kind));
+    if (r.kind != 1 && r.init >= 0) r.productId = BackendStandin_CallArgumentInt(r.init, 1);
+    return r;
+  }
+
+  static void ExpectRoute(const char *resource, const char *options, ViUInt32 kind, ViInt64 productId) {
+    SCOPED_TRACE(std::string("open \"") + resource + "\" with \"" + options + "\"");
+    Routed r = Open(resource, options);
+    ASSERT_EQ(r.status, 0);
+    EXPECT_EQ(r.kind, kind);
+    EXPECT_GE(r.init, 0);
+    EXPECT_EQ(r.productId, productId);
+    EXPECT_EQ(zuVEXA_close(r.vi), 0);
+  }
+
+  // The open fails with `status`, leaves newVi 0, records the status for the
+  // thread and (when given) the elaboration.
+  static void ExpectOpenFails(const char *resource, const char *options, ViStatus status,
+                              const char *elaboration = nullptr) {
+    SCOPED_TRACE(std::string("open \"") + resource + "\" with \"" + options + "\"");
+    Ivi_ClearErrorInfo(0);
+    ViSession vi = 0;
+    EXPECT_EQ(zuVEXA_InitWithOptions(resource, VI_FALSE, VI_FALSE, options, &vi), status);
+    EXPECT_EQ(vi, 0u);
+    ThreadError error = ReadThreadError();
+    EXPECT_EQ(error.primary, status);
+    if (elaboration != nullptr) {
+      EXPECT_EQ(error.elaboration, elaboration);
+    }
+  }
+
+  static int64_t Searches() { return SysapiStandin_CallCount(SYSAPISTANDIN_OP_FIND_RESOURCES); }
+};
+
+} // namespace e2e

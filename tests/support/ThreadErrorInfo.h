@@ -1,0 +1,27 @@
+// The error information the IVI engine holds for the calling thread
+// (session 0), as the tests read it back.
+#pragma once
+
+#include <string>
+
+#include "redirector/api/IviEngine.h"
+
+namespace testsupport {
+
+struct ThreadError {
+  ViInt32 primary = 0;
+  ViInt32 secondary = 0;
+  std::string elaboration;
+};
+
+inline ThreadError ReadThreadError() {
+  ThreadError error;
+  char text[1025] = {};
+  Ivi_GetAttributeViInt32(0, "", IVI_ATTR_PRIMARY_ERROR, 0, &error.primary);
+  Ivi_GetAttributeViInt32(0, "", IVI_ATTR_SECONDARY_ERROR, 0, &error.secondary);
+  Ivi_GetAttributeViString(0, "", IVI_ATTR_ERROR_ELABORATION, 0, sizeof text, text);
+  error.elaboration = text;
+  return error;
+}
+
+} // namespace testsupport
