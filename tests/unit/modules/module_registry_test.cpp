@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <dlfcn.h>
+
+#include <set>
+#include <string>
 
 #include "backend_standin.h"
 #include "ivi_standin.h"
@@ -87,4 +90,30 @@ TEST(ModuleRegistry, SymbolNamesFollowTheForms) {
   EXPECT_STREQ(name, "SetGXRTTLSIndex");
   EXPECT_FALSE(FormSymbolName(commit, 3, name));
   EXPECT_STREQ(name, "");
+}
+
+// Every slot's formed symbol name is exported by the stand-in module of each
+// kind exactly when the slot is resolved for that kind.
+TEST(ModuleRegistry, FormedNamesMatchTheModulesExports) {
+  for (ModuleKind kind : {kKa, kLem, kVey, kTov, kPil}) {
+    void *module = dlopen(FindModuleKind(kind)->libraryFile, RTLD_NOW | RTLD_LOCAL);
+    ASSERT_NE(module, nullptr) << dlerror();
+    std::set<std::string> resolved;
+    for (const EntryPointDescriptor &entry : kEntryPoints) {
+      char name[512];
+      ASSERT_TRUE(FormSymbolName(entry, kind, name));
+      if (ZuFormResolvesFor(entry.form, kind)) {
+        resolved.insert(name);
+        EXPECT_NE(dlsym(module, name), nullptr) << name;
+      }
+    }
+    for (const EntryPointDescriptor &entry : kEntryPoints) {
+      char name[512];
+      FormSymbolName(entry, kind, name);
+      if (!ZuFormResolvesFor(entry.form, kind) && resolved.count(name) == 0) {
+        EXPECT_EQ(dlsym(module, name), nullptr) << name << " is not an entry of kind " << kind;
+      }
+    }
+    dlclose(module);
+  }
 }
