@@ -59,12 +59,23 @@ protected:
     }
   }
 
+  // The newest init call of the kind that was given this resource name (other
+  // threads may be opening other devices at the same time).
+  static ViInt32 LastInitFor(ViUInt32 kind, const char *resource) {
+    ViInt32 found = -1;
+    for (ViInt32 call = BackendStandin_FindCall(kind, InitEntry(kind), 0); call >= 0;
+         call = BackendStandin_FindCall(kind, InitEntry(kind), call + 1)) {
+      if (TextArgument(call, 0) == resource) found = call;
+    }
+    return found;
+  }
+
   static Routed Open(const char *resource, const char *options) {
     Routed r;
     r.status = zuVEXA_InitWithOptions(resource, VI_FALSE, VI_FALSE, options, &r.vi);
     if (r.status < 0) return r;
     r.kind = BackendStandin_SessionKind(r.vi);
-    r.init = LastCall(r.kind, InitEntry(r.kind));
+    r.init = LastInitFor(r.kind, resource);
     if (r.kind != 1 && r.init >= 0) r.productId = BackendStandin_CallArgumentInt(r.init, 1);
     return r;
   }
