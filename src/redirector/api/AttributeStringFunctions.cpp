@@ -1,0 +1,56 @@
+// The two exported text-attribute reads. Their positive results are needed
+// buffer sizes and go back to the caller unrecorded; the supported-models
+// attribute is answered by the library itself.
+#include "dvlShared/ErrorText.h"
+#include "redirector/api/EntryResult.h"
+#include "redirector/api/ExportDeclarations.h"
+#include "redirector/api/SupportedModelsText.h"
+
+namespace zuapi {
+namespace {
+
+constexpr ViStatus kErrorChannelNotAllowed = static_cast<ViStatus>(0xBFFA0045);
+constexpr zutrace::CallSite kGetStringSite{119, "zuVEXA_GetAttributeViString"};
+
+// The models text under the IVI buffer rule (a negative size copies without
+// a check, as the IVI convention has it). The attribute has no channels.
+ViStatus AnswerSupportedModels(ViConstString channelName, ViInt32 bufSize, ViChar *value) {
+  if (channelName != nullptr && channelName[0] != '\0') return kErrorChannelNotAllowed;
+  return dvlShared::CopyToUserBuffer(SupportedModelsText().c_str(), bufSize, value);
+}
+
+ViStatus ReadStringAttribute(ViSession vi, ViConstString channelName, ViAttr attributeId, ViInt32 bufSize,
+                             ViChar *value) {
+  if (attributeId != kSupportedModelsAttribute)
+    return ForwardReturningEntryResult<&zumodules::EntryPointSlots::GetAttributeViString, EntryErrors::Record>(
+        vi, channelName, attributeId, bufSize, value);
+  const zumodules::EntryPointTable *table = nullptr;
+  ViStatus status = LookUpSession(vi, table);
+  if (status < 0) return status;
+  ViStatus result = AnswerSupportedModels(channelName, bufSize, value);
+  if (result < 0) Ivi_SetErrorInfo(vi, VI_FALSE, result, 0, nullptr);
+  return result;
+}
+
+} // namespace
+} // namespace zuapi
+
+using namespace zuapi;
+
+ViStatus zuVEXA_GetAttributeViString(ViSession vi, ViConstString channelName, ViAttr attributeId, ViInt32 bufSize,
+                                     ViChar *value) {
+  return Guard([&] {
+    zutrace::CallTrace trace(kGetStringSite, vi, channelName, attributeId, bufSize, value);
+    ViStatus status = ReadStringAttribute(vi, channelName, attributeId, bufSize, value);
+    trace.Finish(status, vi, channelName, attributeId, bufSize, value);
+    return status;
+  });
+}
+
+ViStatus zuVEXA_GetDesiredAttributeViString(ViSession vi, ViConstString channelName, ViAttr attributeId,
+                                            ViInt32 bufSize, ViChar *value) {
+  return Guard([&] {
+    return ForwardReturningEntryResult<&zumodules::EntryPointSlots::GetDesiredAttributeViString,
+                                       EntryErrors::Record>(vi, channelName, attributeId, bufSize, value);
+  });
+}

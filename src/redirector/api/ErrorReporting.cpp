@@ -1,0 +1,93 @@
+// The exported error functions that describe codes: the IVI error query
+// (the instrument's queue is not read), and the description of one code in
+// the session's language.
+#include "dvlShared/ErrorText.h"
+#include "redirector/api/CallFrame.h"
+#include "redirector/api/ExportDeclarations.h"
+#include "redirector/api/IviEngine.h"
+
+namespace zuapi {
+namespace {
+
+constexpr ViStatus kErrorInvalidArgument = static_cast<ViStatus>(0xBFFA000F);
+constexpr ViStatus kWarningErrorQueryNotSupported = static_cast<ViStatus>(0x3FFA0068);
+constexpr ViInt32 kErrorMessageSize = 256;
+
+constexpr zutrace::CallSite kErrorQuerySite{22, "zuVEXA_error_query"};
+constexpr zutrace::CallSite kErrorMessageSite{10, "zuVEXA_error_message"};
+constexpr zutrace::CallSite kGetErrorMessageSite{12, "zuVEXA_GetErrorMessage"};
+
+ViStatus InvalidArgument(ViSession vi, ViInt32 position, ViConstString name) {
+  Ivi_SetErrorInfo(vi, VI_FALSE, kErrorInvalidArgument, Ivi_ParamPositionError(position), name);
+  return kErrorInvalidArgument;
+}
+
+// The description of code in vi's language, static part only.
+ViStatus GetErrorMessageText(ViSession vi, ViStatus code, ViInt32 size, ViChar *buffer) {
+  return dvlShared::DescribeStatus(code, dvlShared::SessionLanguage(vi), dvlShared::kStaticDescriptionFlags,
+                                   buffer, size);
+}
+
+ViStatus RecordIfError(ViSession vi, ViStatus result) {
+  if (result < 0) Ivi_SetErrorInfo(vi, VI_FALSE, result, 0, nullptr);
+  return result;
+}
+
+ViStatus QueryErrorQueue(ViSession vi, ViInt32 *errorCode, ViChar *errorMessage) {
+  ViBoolean callerHasLock = VI_FALSE;
+  ViStatus status = VI_SUCCESS;
+  ViStatus locked = Ivi_LockSession(vi, &callerHasLock);
+  if (locked < 0) {
+    MergeStatus(status, vi, locked);
+  } else if (errorCode == nullptr) {
+    status = InvalidArgument(vi, 2, "errorCode");
+  } else if (errorMessage == nullptr) {
+    status = InvalidArgument(vi, 3, "errorMessage");
+  } else {
+    *errorCode = 0;
+    MergeStatus(status, vi, kWarningErrorQueryNotSupported);
+  }
+  Ivi_UnlockSession(vi, &callerHasLock);
+  return status;
+}
+
+// The description cut to 255 characters; a cut text is no failure.
+ViStatus DescribeIntoMessage(ViSession vi, ViStatus statusCode, ViChar *errorMessage) {
+  if (errorMessage == nullptr) return InvalidArgument(vi, 3, "errorMessage");
+  ViStatus result = GetErrorMessageText(vi, statusCode, kErrorMessageSize, errorMessage);
+  return result < 0 ? RecordIfError(vi, result) : VI_SUCCESS;
+}
+
+} // namespace
+} // namespace zuapi
+
+using namespace zuapi;
+
+ViStatus zuVEXA_error_query(ViSession vi, ViInt32 *errorCode, ViChar *errorMessage) {
+  return Guard([&] {
+    zutrace::CallTrace trace(kErrorQuerySite, vi, errorCode, errorMessage);
+    ViStatus status = QueryErrorQueue(vi, errorCode, errorMessage);
+    trace.Finish(status, vi, errorCode, errorMessage);
+    return status;
+  });
+}
+
+ViStatus zuVEXA_error_message(ViSession vi, ViStatus statusCode, ViChar *errorMessage) {
+  return Guard([&] {
+    zutrace::CallTrace trace(kErrorMessageSite, vi, statusCode, errorMessage);
+    ViStatus status = DescribeIntoMessage(vi, statusCode, errorMessage);
+    trace.Finish(status, vi, statusCode, errorMessage);
+    return status;
+  });
+}
+
+ViStatus zuVEXA_GetErrorMessage(ViSession vi, ViStatus errorCode, ViInt32 errorDescriptionBufferSize,
+                                ViChar *errorDescription) {
+  return Guard([&] {
+    zutrace::CallTrace trace(kGetErrorMessageSite, vi, errorCode, errorDescriptionBufferSize, errorDescription);
+    ViStatus status =
+        RecordIfError(vi, GetErrorMessageText(vi, errorCode, errorDescriptionBufferSize, errorDescription));
+    trace.Finish(status, vi, errorCode, errorDescriptionBufferSize, errorDescription);
+    return status;
+  });
+}

@@ -1,0 +1,67 @@
+// Shared set-up of the catalogue function tests: a clean engine, simulator
+// and system configuration, a simulated tov session, and readers of the
+// module call log and of a session's recorded error.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "backend_standin.h"
+#include "ivi_standin.h"
+#include "redirector/api/ExportDeclarations.h"
+#include "redirector/api/IviEngine.h"
+#include "sysapi_standin.h"
+#include "ThreadErrorInfo.h"
+
+namespace e2e {
+
+constexpr ViStatus kInvalidArgument = static_cast<ViStatus>(0xBFFA000F);
+constexpr ViStatus kNullPointer = static_cast<ViStatus>(0xBFFA0058);
+constexpr ViStatus kUnknownSession = static_cast<ViStatus>(0xBFFA1190);
+constexpr ViSession kNeverOpened = 0x7777;
+constexpr ViUInt32 kTov = 5;
+
+inline ViStatus ParamPosition(ViInt32 position) { return IVISTANDIN_ERROR_PARAMETER_BASE + position; }
+
+using testsupport::ReadThreadError;
+using testsupport::ThreadError;
+
+// The error information the engine keeps for a session.
+inline ThreadError ReadSessionError(ViSession vi) {
+  ThreadError error;
+  char text[1025] = {};
+  Ivi_GetAttributeViInt32(vi, "", IVI_ATTR_PRIMARY_ERROR, 0, &error.primary);
+  Ivi_GetAttributeViInt32(vi, "", IVI_ATTR_SECONDARY_ERROR, 0, &error.secondary);
+  Ivi_GetAttributeViString(vi, "", IVI_ATTR_ERROR_ELABORATION, 0, sizeof text, text);
+  error.elaboration = text;
+  return error;
+}
+
+class CatalogueTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    IviStandin_Reset();
+    BackendStandin_Reset();
+    SysapiStandin_Reset();
+    SysapiStandin_AddExpert("zu-vexa");
+  }
+
+  // A simulated session served by the tov module; the call log starts empty.
+  ViSession OpenSimulated() {
+    ViSession vi = 0;
+    EXPECT_EQ(zuVEXA_InitWithOptions("", VI_FALSE, VI_FALSE, "Simulate=1,DriverSetup=Model:Q118", &vi), 0);
+    BackendStandin_ClearCalls();
+    return vi;
+  }
+
+  static ViInt32 CountCalls(const char *entry) {
+    ViInt32 count = 0;
+    for (ViInt32 call = BackendStandin_FindCall(0, entry, 0); call >= 0;
+         call = BackendStandin_FindCall(0, entry, call + 1))
+      ++count;
+    return count;
+  }
+
+  static ViInt32 FirstCall(const char *entry) { return BackendStandin_FindCall(0, entry, 0); }
+};
+
+} // namespace e2e
