@@ -46,21 +46,21 @@ typedef void *ViAddr;
 #define VI_SUCCESS ((ViStatus)0)
 #endif
 
-/* Result record of a fetch or read: 64 bytes, filled by the instrument
- * driver. Complex data are interleaved (I then Q); integer data scale as
- * value = raw * gain + offset. */
+/* Result record of a fetch or read: 64 bytes, owned by the caller and
+ * filled by the instrument driver, one per record. Complex data are
+ * interleaved (I then Q); integer data scale as value = raw * gain + offset. */
 typedef struct {
   ViReal64 absoluteInitialX; /* timestamp of the first sample, seconds */
   ViReal64 relativeInitialX; /* first sample relative to the trigger, seconds */
-  ViReal64 xIncrement;       /* time between samples, seconds */
+  ViReal64 xIncrement;       /* time between samples, seconds (1 / IQ rate) */
   ViInt64 actualSamples;     /* complex samples returned per record */
-  ViReal64 offset;
-  ViReal64 gain;
+  ViReal64 offset;           /* scaling of integer data */
+  ViReal64 gain;             /* scaling of integer data */
   ViReal64 reserved1;
   ViReal64 reserved2;
 } WaveformInfo;
 
-/* Complex values as pairs. */
+/* Complex values as pairs: attribute arrays and S-parameter tables. */
 typedef struct {
   ViReal64 real;
   ViReal64 imaginary;
@@ -75,7 +75,9 @@ typedef struct {
 } ZUComplexI16;
 
 /* 16-byte timestamp passed by value: a fraction of a second in units of
- * 2^-64 s, then whole seconds since 1904-01-01 00:00:00 UTC. */
+ * 2^-64 s, then whole seconds since 1904-01-01 00:00:00 UTC.
+ * zuVEXA_ValuesFromTimestamp and zuVEXA_TimestampFromValues convert it to
+ * and from seconds since 1970 plus a fraction. */
 typedef struct {
   ViUInt64 fraction;
   ViInt64 seconds;

@@ -1,4 +1,5 @@
-// Opening and closing sessions, and the graphical environment's TLS index.
+// Opening and closing sessions, clearing their errors, and the graphical
+// environment's TLS index.
 #include "Handlers.h"
 #include "OptionText.h"
 #include "ivi_standin.h"
@@ -43,6 +44,14 @@ ViStatus CloseSession(Instrument &instrument, const EntryCall &call) {
   return Ivi_Dispose(vi);
 }
 
+// A module keeps its sessions' error information in the engine.
+ViStatus ClearSessionError(Instrument &instrument, const EntryCall &call) {
+  const ViSession vi = call.Session();
+  if (instrument.Find(call.Kind(), vi) == nullptr)
+    return BACKENDSTANDIN_ERROR_INVALID_SESSION;
+  return Ivi_ClearErrorInfo(vi);
+}
+
 ViStatus RecordTlsIndex(Instrument &instrument, const EntryCall &call) {
   instrument.RecordTlsIndex(call.Kind(), static_cast<ViUInt32>(call.Int("index")));
   return VI_SUCCESS;
@@ -59,6 +68,7 @@ constexpr NamedHandler kHandlers[] = {
     {"close", CloseSession},
     {"CloseExtCal", CloseSession},
     {"CloseExternalAlignment", CloseSession},
+    {"ClearError", ClearSessionError},
     {"SetGXRTTLSIndex", RecordTlsIndex},
 };
 

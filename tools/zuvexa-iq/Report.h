@@ -1,0 +1,34 @@
+// The text zuvexa-iq prints for the user.
+#pragma once
+
+#include <complex>
+#include <cstdint>
+#include <iosfwd>
+#include <span>
+#include <string>
+
+#include "CommandLine.h"
+#include "IqAnalysis.h"
+#include "zuVEXAtypes.h"
+
+namespace zuvexaiq {
+
+// 1.0001e9 -> "1.000100000 GHz"; 1e5 -> "100.000 kHz" (signed when asked).
+std::string FormatHertz(double hertz, bool withSign = false);
+// 1e7 -> "10 MS/s".
+std::string FormatRate(double samplesPerSecond);
+// 1e-6 -> "1.000 us".
+std::string FormatSeconds(double seconds);
+// -6.0206 -> "-6.02 dBFS"; -infinity -> "-inf dBFS".
+std::string FormatDbfs(double dbfs);
+
+// An error text as indented lines without blank ones; a note when empty.
+std::string IndentedDescription(const std::string &description);
+
+void PrintSession(std::ostream &out, const Settings &settings, ViSession vi);
+void PrintSettings(std::ostream &out, const Settings &settings, const WaveformInfo &info);
+// The first `count` samples as I and Q columns.
+void PrintFirstSamples(std::ostream &out, std::span<const std::complex<double>> samples, std::size_t count);
+void PrintMeasurements(std::ostream &out, const Settings &settings, double meanPowerDbfs, const Tone &tone);
+
+} // namespace zuvexaiq

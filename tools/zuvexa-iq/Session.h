@@ -1,0 +1,56 @@
+// One analyzer session through the public C interface, closed on scope exit.
+// A failed call becomes an ApiError with the library's status and text.
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "zuVEXA.h"
+
+namespace zuvexaiq {
+
+class ApiError : public std::runtime_error {
+public:
+  ApiError(std::string function, ViStatus status, std::string description);
+  const std::string &Function() const { return function_; }
+  ViStatus Status() const { return status_; }
+  const std::string &Description() const { return description_; }
+
+private:
+  std::string function_;
+  ViStatus status_;
+  std::string description_;
+};
+
+// The error recorded for vi (VI_NULL: the calling thread), read with
+// zuVEXA_GetError, which also clears it. Empty when there is no text.
+std::string TakeErrorText(ViSession vi, ViStatus *code = nullptr);
+
+struct IqRecord {
+  std::vector<ViReal64> interleaved; // I, Q, I, Q, ...: 2 * info.actualSamples values
+  WaveformInfo info{};
+};
+
+class Session {
+public:
+  Session(const std::string &resourceName, const std::string &optionString);
+  ~Session();
+  Session(const Session &) = delete;
+  Session &operator=(const Session &) = delete;
+
+  ViSession Handle() const { return vi_; }
+  void ConfigureIq(double carrierFrequency, double iqRate, int64_t numberOfSamples);
+  IqRecord FetchRecord(int64_t numberOfSamples, double timeoutSeconds);
+  // Closes now and reports a failure; the destructor then does nothing.
+  void Close();
+
+private:
+  // Throws for an error; prints a warning to standard error and goes on.
+  void Check(ViStatus status, const char *function);
+
+  ViSession vi_ = 0;
+};
+
+} // namespace zuvexaiq
