@@ -26,20 +26,13 @@ inline constexpr ViStatus kNotFound = static_cast<ViStatus>(0xBFFA0060);
 
 inline dvlShared::DeviceRecord StoredDevice(const std::wstring &name, const std::wstring &identifier,
                                             uint32_t kind = 1) {
-  dvlShared::DeviceRecord record;
-  record.deviceName = name;
-  record.deviceIdentifier = identifier;
-  record.backendResourceText = "PXI1::4::INSTR";
-  record.moduleKind = kind;
-  record.productId = 0x1B01;
-  return record;
+  return {name, identifier, "PXI1::4::INSTR", kind, 0x1B01};
 }
 
 struct Resolution {
   ViStatus status = 0;
   dvlShared::DeviceRecord record;
-  bool simulate = false;
-  bool fromCache = false;
+  bool simulate = false, fromCache = false;
 };
 
 // Through the process-wide store and framework, as the open path does.
@@ -60,12 +53,10 @@ public:
       : framework(new fakes::FakeFramework),
         store([this](sysapi::ISysFramework *&fw) { return discovery->GetFramework(fw); }),
         discovery(std::make_unique<dvlShared::SysapiDiscovery>(&fakes::FakeLoader, store)) {
-    auto &loader = fakes::Loader();
-    loader.framework = framework;
-    loader.libraryMissing = false;
-    loader.instantiateFailure = 0;
-    loader.loads = 0;
-    loader.instantiations = 0;
+    fakes::Loader().framework = framework;
+    fakes::Loader().libraryMissing = false;
+    fakes::Loader().instantiateFailure = 0;
+    fakes::Loader().instantiations = 0;
     Ivi_ClearErrorInfo(0);
   }
   ~FakeSystem() {
@@ -82,8 +73,7 @@ public:
   fakes::FakeFramework *framework;
   dvlShared::DeviceInfoStore store;
   std::unique_ptr<dvlShared::SysapiDiscovery> discovery;
-  bool simulate = false;
-  bool fromCache = false;
+  bool simulate = false, fromCache = false;
   std::atomic<zumxl::LanguageId> language{0};
 };
 

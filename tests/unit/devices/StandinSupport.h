@@ -3,24 +3,13 @@
 // stand-in, so dlopen("libzusysapi.so") finds it loaded).
 #pragma once
 
-#include <string>
-
 #include "DeviceTestSupport.h"
 #include "sysapi_standin.h"
 
 namespace devtest {
 
-inline SysapiStandinDevice StandinDevice(const char *name, const char *alias, int64_t productId,
-                                         const char *backend = "PXI1Slot2") {
-  SysapiStandinDevice device{};
-  device.resourceName = name;
-  device.alias = alias;
-  device.backend = backend;
-  device.productId = productId;
-  device.simulated = 0;
-  device.hidden = SYSAPISTANDIN_NO_VALUE;
-  device.excluded = 0;
-  return device;
+inline SysapiStandinDevice StandinDevice(const char *name, const char *alias, int64_t productId) {
+  return SysapiStandinDevice{name, alias, "PXI1Slot2", productId, 0, SYSAPISTANDIN_NO_VALUE, 0};
 }
 
 inline int64_t Searches() { return SysapiStandin_CallCount(SYSAPISTANDIN_OP_FIND_RESOURCES); }

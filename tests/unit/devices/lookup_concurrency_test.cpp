@@ -64,8 +64,8 @@ TEST(DeviceLookupConcurrency, ResolvingWhileNotificationsInvalidate) {
   std::atomic<int> wrong{0}, notifyFailures{0}, searched{0};
   std::thread notifier([&] {
     std::vector<std::string> names;
-    for (int i = 0; i < kDevices; ++i) names.push_back("//localhost/" + DeviceName(i));
     std::vector<const char *> texts;
+    for (int i = 0; i < kDevices; ++i) names.push_back("//localhost/" + DeviceName(i));
     for (const auto &name : names) texts.push_back(name.c_str());
     for (int round = 0; round < 30; ++round) {
       if (SysapiStandin_NotifyChange(2, texts.data(), kDevices) != 0) ++notifyFailures;

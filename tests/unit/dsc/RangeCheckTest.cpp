@@ -26,12 +26,5 @@ TEST(NumericCastTest, FailureCarriesItsSourceAndCode) {
   }
 }
 
-TEST(ExceptionTest, BaseDescribesItselfAsUnspecified) {
-  const exception::Exception failure("x.cpp", 7);
-  const std::exception &standard = failure;
-  EXPECT_STREQ(standard.what(), "unspecified exception");
-  EXPECT_EQ(failure.errorCode(), 0xFFFFFFFFu);
-}
-
 } // namespace
 } // namespace zu::dsc

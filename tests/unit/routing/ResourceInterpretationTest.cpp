@@ -87,11 +87,6 @@ TEST_F(LogicalNameTest, LanguageOnlyDriverSetupIsRemovedSoTheConfiguredOneStays)
   EXPECT_EQ(language_.load(), zumxl::kFrench) << "the caller's option chooses the language";
   EXPECT_EQ(IviStandin_SessionCount(), 0) << "the temporary session is disposed";
 
-  r = Interpret("MyAnalyzer", "Simulate=0,DriverSetup=Language:fr;Model:Q122");
-  ASSERT_EQ(r.status, VI_SUCCESS);
-  EXPECT_FALSE(r.simulate);
-  EXPECT_EQ(r.setup.model, "Q122") << "a DriverSetup with more than the language replaces it";
-
   ASSERT_EQ(Interpret("myanalyzer", "").status, VI_SUCCESS);
   EXPECT_EQ(language_.load(), zumxl::kEnglish);
 }

@@ -6,9 +6,7 @@
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
-#include <utility>
 
 #include "backend_standin.h"
 #include "ivi_standin.h"
@@ -22,32 +20,15 @@ inline constexpr ViUInt32 kKa = 1, kLem = 2, kVey = 4, kTov = 5, kPil = 6;
 inline constexpr ViStatus kInvalidArgument = BACKENDSTANDIN_ERROR_INVALID_ARGUMENT;
 inline constexpr ViStatus kInvalidSession = BACKENDSTANDIN_ERROR_INVALID_SESSION;
 
-// A module library of the full (or reduced) set, opened once per process.
-inline void *OpenModule(const std::string &file, bool reduced = false) {
-  static std::map<std::pair<std::string, bool>, void *> opened;
-  void *&module = opened[{file, reduced}];
-  if (module == nullptr) {
-    const std::string path = std::string(reduced ? ZU_TEST_REDUCED_MODULES_DIR : ZU_TEST_MODULES_DIR) + "/" + file;
-    module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-  }
-  return module;
+// A module library of the full set (it stays open for the process).
+inline void *OpenModule(const std::string &file) {
+  return dlopen((ZU_TEST_MODULES_DIR "/" + file).c_str(), RTLD_NOW | RTLD_LOCAL);
 }
 
 // The export `name` of `module`, typed as the entry-point table slot `Member`.
 template <auto Member> auto Resolve(void *module, const char *name) {
   using Entry = std::remove_reference_t<decltype(std::declval<Slots &>().*Member)>;
   return reinterpret_cast<Entry>(dlsym(module, name));
-}
-
-inline std::string CallText(ViInt32 call, ViInt32 argument) {
-  char buffer[256] = "";
-  return BackendStandin_CallArgumentText(call, argument, sizeof buffer, buffer) == VI_SUCCESS ? buffer : "<none>";
-}
-
-inline std::string CallSymbol(ViInt32 call) {
-  char buffer[128] = "";
-  BackendStandin_CallSymbol(call, sizeof buffer, buffer);
-  return buffer;
 }
 
 inline ViStatus FakeCloseCallback(ViSession) { return 0x3FFA0001; }

@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <tuple>
 
 #include "IviEngine.h"
 #include "ivi_standin.h"
@@ -23,19 +24,14 @@ class IviStandinTest : public ::testing::Test {
     return vi;
   }
 
-  struct ErrorRead {
-    ViStatus primary = 0;
-    ViStatus secondary = 0;
-    std::string elaboration;
-  };
-
-  static ErrorRead ReadError(ViSession vi) {
-    ErrorRead read;
+  // Primary, secondary and elaboration recorded for vi (0: the calling thread).
+  using Error = std::tuple<ViStatus, ViStatus, std::string>;
+  static Error ReadError(ViSession vi) {
+    ViInt32 primary = 0, secondary = 0;
     char text[1025] = {};
-    EXPECT_EQ(Ivi_GetAttributeViInt32(vi, "", IVI_ATTR_PRIMARY_ERROR, 0, &read.primary), 0);
-    EXPECT_EQ(Ivi_GetAttributeViInt32(vi, "", IVI_ATTR_SECONDARY_ERROR, 0, &read.secondary), 0);
+    EXPECT_EQ(Ivi_GetAttributeViInt32(vi, "", IVI_ATTR_PRIMARY_ERROR, 0, &primary), 0);
+    EXPECT_EQ(Ivi_GetAttributeViInt32(vi, "", IVI_ATTR_SECONDARY_ERROR, 0, &secondary), 0);
     EXPECT_EQ(Ivi_GetAttributeViString(vi, "", IVI_ATTR_ERROR_ELABORATION, 0, sizeof text, text), 0);
-    read.elaboration = text;
-    return read;
+    return {primary, secondary, text};
   }
 };

@@ -33,24 +33,20 @@ TEST(JsonInsert, CommasAtEitherBracketAndAfterMembers) {
   EXPECT_EQ(buffer.back(), 'J');
 }
 
-TEST(JsonInsert, WhitespaceInsideEmptyContainers) {
-  auto buffer = Buffer("{ }", 32);
-  jsonz::AddString(buffer.data(), "k", "v");
-  EXPECT_STREQ(buffer.data(), R"({"k":"v" })");
-
-  auto closing = Buffer("[ \n]", 32);
-  jsonz::AddUInt(closing.data() + 3, nullptr, 7);
-  EXPECT_STREQ(closing.data(), "[ \n7]");
-}
-
-TEST(JsonInsert, ContainersAndTextEnd) {
+TEST(JsonInsert, ContainersWhitespaceAndTextEnd) {
   auto buffer = Buffer("", 32);
   char* after = jsonz::AddObject(buffer.data(), nullptr);
   EXPECT_STREQ(buffer.data(), "{}");
   after = jsonz::AddArray(after - 1, "list");
-  EXPECT_STREQ(buffer.data(), R"({"list":[]})");
   jsonz::AddInt(after - 1, nullptr, -5);
   EXPECT_STREQ(buffer.data(), R"({"list":[-5]})");
+
+  auto spaced = Buffer("{ }", 32);
+  jsonz::AddString(spaced.data(), "k", "v");
+  EXPECT_STREQ(spaced.data(), R"({"k":"v" })");
+  auto closing = Buffer("[ \n]", 32);
+  jsonz::AddUInt(closing.data() + 3, nullptr, 7);
+  EXPECT_STREQ(closing.data(), "[ \n7]");
 }
 
 TEST(JsonInsert, EscapesKeysAndValues) {
@@ -75,31 +71,23 @@ TEST(JsonInsert, NoRoomChangesNothing) {
   EXPECT_EQ(jsonz::AddString(buffer.data() + 1, "k", nullptr), nullptr);
 }
 
-TEST(JsonCursor, GrowsFrom512To1024) {
-  zuerr::Status status;
-  jsonz::Cursor cursor = zuerr::StatusCursor(status);
-  const std::string filler(500, 'x');
-  ASSERT_NE(jsonz::PutString(cursor, "f", filler.c_str()), nullptr);
-  EXPECT_EQ(status.capacity, 512u);
-  ASSERT_NE(jsonz::PutInt(cursor, "n", 12), nullptr);
-  EXPECT_EQ(status.capacity, 1024u);
-  EXPECT_EQ(std::string(status.json), R"({"f":")" + filler + R"(","n":12})");
-  EXPECT_EQ(status.json[1023], 'J');
-}
-
-TEST(JsonCursor, NestedContainers) {
+TEST(JsonCursor, NestsContainersAndGrowsTheBuffer) {
   zuerr::Status status;
   jsonz::Cursor cursor = zuerr::StatusCursor(status);
   jsonz::OpenObject(cursor, "zudynlib_debug");
-  jsonz::PutString(cursor, "path", "/lib/x.so");
   jsonz::OpenArray(cursor, "codes");
   jsonz::PutU64(cursor, nullptr, 1);
   jsonz::PutInt(cursor, nullptr, -2);
   jsonz::Close(cursor);
   jsonz::Close(cursor);
-  jsonz::PutString(cursor, "after", "y");
-  EXPECT_STREQ(status.json,
-               R"({"zudynlib_debug":{"path":"/lib/x.so","codes":[1,-2]},"after":"y"})");
+  EXPECT_STREQ(status.json, R"({"zudynlib_debug":{"codes":[1,-2]}})");
+  const std::string filler(465, 'x');
+  ASSERT_NE(jsonz::PutString(cursor, "f", filler.c_str()), nullptr);
+  EXPECT_EQ(status.capacity, 512u);
+  ASSERT_NE(jsonz::PutInt(cursor, "n", 12), nullptr);
+  EXPECT_EQ(status.capacity, 1024u);
+  EXPECT_EQ(std::string(status.json), R"({"zudynlib_debug":{"codes":[1,-2]},"f":")" + filler + R"(","n":12})");
+  EXPECT_EQ(status.json[1023], 'J');
 }
 
 TEST(JsonCursor, FailedGrowthStopsTheCursor) {
