@@ -31,42 +31,15 @@ ProgramRun RunZuvexaIq(const std::string &arguments) {
 
 } // namespace
 
-TEST(ZuvexaIqRun, ShowsTheSimulatedToneAndClosesTheSession) {
-  const ProgramRun run = RunZuvexaIq("");
-  EXPECT_EQ(run.exitCode, 0) << run.output;
-  EXPECT_NE(run.output.find("options       \"Simulate=1,DriverSetup=Model:Q118\""), std::string::npos) << run.output;
-  EXPECT_NE(run.output.find("record        1000 of 1000 samples fetched"), std::string::npos) << run.output;
-  EXPECT_NE(run.output.find("       0      0.500000     0.000000"), std::string::npos) << run.output;
-  EXPECT_NE(run.output.find("mean power    -6.02 dBFS"), std::string::npos) << run.output;
-  EXPECT_NE(run.output.find("tone          +100.000 kHz from the carrier, at 1.000100000 GHz, -6.02 dBFS"),
-            std::string::npos)
-      << run.output;
-  EXPECT_NE(run.output.find("closed        session"), std::string::npos) << run.output;
-}
-
-TEST(ZuvexaIqRun, UsesTheCarrierRateAndLengthItIsGiven) {
+TEST(ZuvexaIqRun, ShowsTheSimulatedToneAtTheGivenCarrierOrRefusesTheCommandLine) {
   const ProgramRun run = RunZuvexaIq("--carrier 2.4G --rate 10M --samples 4096");
-  EXPECT_EQ(run.exitCode, 0) << run.output;
-  EXPECT_NE(run.output.find("IQ rate       10 MS/s (sample interval 100.000 ns)"), std::string::npos) << run.output;
-  EXPECT_NE(run.output.find("record        4096 of 4096 samples fetched"), std::string::npos) << run.output;
-  EXPECT_NE(run.output.find("at 2.400100000 GHz"), std::string::npos) << run.output;
-}
-
-TEST(ZuvexaIqRun, AFailedCallShowsItsStatusInHex) {
-  ProgramRun run = RunZuvexaIq("--rate 0");
-  EXPECT_EQ(run.exitCode, 1) << run.output;
-  EXPECT_NE(run.output.find("zuVEXA_ConfigureIQRate failed with status 0xBFFA000F"), std::string::npos)
-      << run.output;
-
-  run = RunZuvexaIq("--options Bogus=1");
-  EXPECT_EQ(run.exitCode, 1) << run.output;
-  EXPECT_NE(run.output.find("zuVEXA_InitWithOptions failed with status 0xBFFA004B"), std::string::npos)
-      << run.output;
-}
-
-TEST(ZuvexaIqRun, HelpAndUnusableCommandLines) {
-  const ProgramRun help = RunZuvexaIq("--help");
-  EXPECT_EQ(help.exitCode, 0);
-  EXPECT_NE(help.output.find("--carrier HZ"), std::string::npos) << help.output;
-  EXPECT_EQ(RunZuvexaIq("--samples none").exitCode, 2);
+  EXPECT_EQ(run.exitCode, 0);
+  for (const char *line : {"options       \"Simulate=1,DriverSetup=Model:Q118\"",
+                           "IQ rate       10 MS/s (sample interval 100.000 ns)",
+                           "record        4096 of 4096 samples fetched", "       0      0.500000     0.000000",
+                           "mean power    -6.02 dBFS",
+                           "tone          +100.000 kHz from the carrier, at 2.400100000 GHz",
+                           "closed        session"})
+    EXPECT_NE(run.output.find(line), std::string::npos) << line << "\n" << run.output;
+  EXPECT_EQ(RunZuvexaIq("--samples 1G").exitCode, 2) << "more samples than the program allocates";
 }

@@ -1,6 +1,5 @@
-// Shared set-up of the catalogue function tests: a clean engine, simulator
-// and system configuration, a simulated tov session, and readers of the
-// module call log and of a session's recorded error.
+// Shared set-up of the catalogue function tests: a clean engine, simulator and
+// system configuration with one analyzer, and a simulated tov session.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -25,7 +24,6 @@ inline ViStatus ParamPosition(ViInt32 position) { return IVISTANDIN_ERROR_PARAME
 using testsupport::ReadThreadError;
 using testsupport::ThreadError;
 
-// The error information the engine keeps for a session.
 inline ThreadError ReadSessionError(ViSession vi) {
   ThreadError error;
   char text[1025] = {};
@@ -43,6 +41,8 @@ protected:
     BackendStandin_Reset();
     SysapiStandin_Reset();
     SysapiStandin_AddExpert("zu-vexa");
+    SysapiStandinDevice device{"PXI1Slot2", "Analyzer", "RIO0", 0x1C02, 0, SYSAPISTANDIN_NO_VALUE, 0};
+    ASSERT_EQ(SysapiStandin_AddDevice(&device), 0);
   }
 
   // A simulated session served by the tov module; the call log starts empty.
@@ -51,14 +51,6 @@ protected:
     EXPECT_EQ(zuVEXA_InitWithOptions("", VI_FALSE, VI_FALSE, "Simulate=1,DriverSetup=Model:Q118", &vi), 0);
     BackendStandin_ClearCalls();
     return vi;
-  }
-
-  static ViInt32 CountCalls(const char *entry) {
-    ViInt32 count = 0;
-    for (ViInt32 call = BackendStandin_FindCall(0, entry, 0); call >= 0;
-         call = BackendStandin_FindCall(0, entry, call + 1))
-      ++count;
-    return count;
   }
 
   static ViInt32 FirstCall(const char *entry) { return BackendStandin_FindCall(0, entry, 0); }

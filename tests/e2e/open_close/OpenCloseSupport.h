@@ -18,13 +18,14 @@ namespace e2e {
 constexpr ViStatus kUnknownSession = static_cast<ViStatus>(0xBFFA1190);
 constexpr ViStatus kDeviceNotFound = static_cast<ViStatus>(0xBFFA0060);
 
-inline void AddDevice(const char *name, const char *alias, int64_t productId, const char *backend) {
-  SysapiStandinDevice device{name, alias, backend, productId, 0, SYSAPISTANDIN_NO_VALUE, 0};
-  ASSERT_EQ(SysapiStandin_AddDevice(&device), 0);
+inline void AddDevice(const char *name, const char *alias, int64_t productId, const char *backend,
+                      int32_t simulated = 0, int32_t hidden = SYSAPISTANDIN_NO_VALUE, int32_t excluded = 0) {
+  SysapiStandinDevice device{name, alias, backend, productId, simulated, hidden, excluded};
+  ASSERT_EQ(SysapiStandin_AddDevice(&device), 0) << name;
 }
 
-using testsupport::ThreadError;
 using testsupport::ReadThreadError;
+using testsupport::ThreadError;
 
 class OpenCloseTest : public ::testing::Test {
 protected:
@@ -39,11 +40,8 @@ protected:
 
   // The index of the newest logged call of an entry, or -1.
   static ViInt32 LastCall(ViUInt32 kind, const char *entry) {
-    ViInt32 found = -1, next = BackendStandin_FindCall(kind, entry, 0);
-    while (next >= 0) {
-      found = next;
-      next = BackendStandin_FindCall(kind, entry, next + 1);
-    }
+    ViInt32 found = -1;
+    for (ViInt32 call = 0; (call = BackendStandin_FindCall(kind, entry, call)) >= 0; ++call) found = call;
     return found;
   }
 

@@ -10,31 +10,14 @@
 namespace e2e {
 
 constexpr ViStatus kInvalidModel = static_cast<ViStatus>(0xBFFA000F);
-constexpr ViStatus kUnknownIdWithPimlo = static_cast<ViStatus>(0xBFFA4003);
-constexpr ViStatus kNotFoundWithPimlo = -200220;
 constexpr ViInt64 kNoProductId = -1; // the ka module's init takes none
-
-struct SystemDevice {
-  const char *name;
-  const char *alias;
-  int64_t productId;
-  const char *backend;
-  int32_t simulated = 0;
-  int32_t hidden = SYSAPISTANDIN_NO_VALUE;
-  int32_t excluded = 0;
-};
-
-inline void AddSystemDevice(const SystemDevice &d) {
-  SysapiStandinDevice device{d.name, d.alias, d.backend, d.productId, d.simulated, d.hidden, d.excluded};
-  ASSERT_EQ(SysapiStandin_AddDevice(&device), 0) << d.name;
-}
 
 // What the backend saw of one open.
 struct Routed {
   ViStatus status = 0;
   ViSession vi = 0;
-  ViUInt32 kind = 0;              // kind of the module that created the session
-  ViInt32 init = -1;              // index of its init call in the call log
+  ViUInt32 kind = 0; // kind of the module that created the session
+  ViInt32 init = -1; // index of its init call in the call log
   ViInt64 productId = kNoProductId;
 };
 
@@ -42,40 +25,25 @@ class RoutingTest : public OpenCloseTest {
 protected:
   void SetUp() override {
     OpenCloseTest::SetUp(); // PXI1Slot2 alias Analyzer (tov, "RIO0"), PXI1Slot5 (ka)
-    AddSystemDevice({"PilDev", nullptr, 0x1C08, "RIO7"});
-    AddSystemDevice({"Q110Dev", nullptr, 0x1B06, nullptr});
-    AddSystemDevice({"Q121Dev", nullptr, 0x1C05, "RIO3"});
-    AddSystemDevice({"Mystery", nullptr, 0x7777, nullptr}); // no model has this identifier
-    AddSystemDevice({"LemSim", nullptr, 0x1A02, nullptr, 1});
-    AddSystemDevice({"LemReal", nullptr, 0x1A03, nullptr});
-    AddSystemDevice({"TovBare", nullptr, 0x1C03, nullptr});
+    AddDevice("PilDev", nullptr, 0x1C08, "RIO7");
+    AddDevice("Q110Dev", nullptr, 0x1B06, nullptr);
+    AddDevice("Q121Dev", nullptr, 0x1C05, "RIO3");
+    AddDevice("Mystery", nullptr, 0x7777, nullptr); // no model has this identifier
+    AddDevice("LemSim", nullptr, 0x1A02, nullptr, 1);
+    AddDevice("LemReal", nullptr, 0x1A03, nullptr);
+    AddDevice("TovBare", nullptr, 0x1C03, nullptr);
   }
 
-  static const char *InitEntry(ViUInt32 kind) {
-    switch (kind) {
-    case 5: return "InitWithOptions3";
-    case 6: return "InitWithOptions2";
-    default: return "InitWithOptions";
-    }
-  }
-
-  // The newest init call of the kind that was given this resource name (other
-  // threads may be opening other devices at the same time).
-  static ViInt32 LastInitFor(ViUInt32 kind, const char *resource) {
-    ViInt32 found = -1;
-    for (ViInt32 call = BackendStandin_FindCall(kind, InitEntry(kind), 0); call >= 0;
-         call = BackendStandin_FindCall(kind, InitEntry(kind), call + 1)) {
-      if (TextArgument(call, 0) == resource) found = call;
-    }
-    return found;
-  }
-
+  // The init call looked up is the newest of the serving module given this
+  // resource name: other threads may be opening other devices meanwhile.
   static Routed Open(const char *resource, const char *options) {
     Routed r;
     r.status = zuVEXA_InitWithOptions(resource, VI_FALSE, VI_FALSE, options, &r.vi);
     if (r.status < 0) return r;
     r.kind = BackendStandin_SessionKind(r.vi);
-    r.init = LastInitFor(r.kind, resource);
+    const char *entry = r.kind == 5 ? "InitWithOptions3" : r.kind == 6 ? "InitWithOptions2" : "InitWithOptions";
+    for (ViInt32 call = 0; (call = BackendStandin_FindCall(r.kind, entry, call)) >= 0; ++call)
+      if (TextArgument(call, 0) == resource) r.init = call;
     if (r.kind != 1 && r.init >= 0) r.productId = BackendStandin_CallArgumentInt(r.init, 1);
     return r;
   }
@@ -90,8 +58,8 @@ protected:
     EXPECT_EQ(zuVEXA_close(r.vi), 0);
   }
 
-  // The open fails with `status`, leaves newVi 0, records the status for the
-  // thread and (when given) the elaboration.
+  // The open fails with `status`, leaves newVi 0 and records the status (and
+  // the elaboration, when given) for the thread.
   static void ExpectOpenFails(const char *resource, const char *options, ViStatus status,
                               const char *elaboration = nullptr) {
     SCOPED_TRACE(std::string("open \"") + resource + "\" with \"" + options + "\"");

@@ -2,19 +2,17 @@
 // error information, and a lookup wired to fake system configuration objects.
 #pragma once
 
-#include "ThreadErrorInfo.h"
-
 #include <atomic>
 #include <memory>
 #include <string>
 
 #include "FakeSysapi.h"
+#include "ThreadErrorInfo.h"
 #include "dvlShared/DeviceInfoStore.h"
 #include "dvlShared/DeviceLookup.h"
 #include "dvlShared/SysapiFramework.h"
 #include "redirector/api/IviEngine.h"
 #include "redirector/modules/ModelRouting.h"
-#include "zuVEXAtypes.h"
 
 namespace devtest {
 
@@ -29,20 +27,13 @@ inline dvlShared::DeviceRecord StoredDevice(const std::wstring &name, const std:
   return {name, identifier, "PXI1::4::INSTR", kind, 0x1B01};
 }
 
-struct Resolution {
-  ViStatus status = 0;
-  dvlShared::DeviceRecord record;
-  bool simulate = false, fromCache = false;
-};
-
-// Through the process-wide store and framework, as the open path does.
-inline Resolution ResolveInProcess(const char *name, const char *options = "") {
+inline ViStatus ResolveWith(dvlShared::DeviceInfoStore &store, dvlShared::SysapiDiscovery &discovery,
+                            const char *name, const char *options, dvlShared::DeviceRecord &record,
+                            bool &fromCache) {
   static std::atomic<zumxl::LanguageId> language{0};
-  Resolution result;
-  result.status = dvlShared::ResolveDevice("zuVEXA", name, options, result.record, &zumodules::ModelTable,
-                                           &zumodules::DefaultModel, result.simulate, result.fromCache,
-                                           language);
-  return result;
+  bool simulate = false;
+  return dvlShared::ResolveDeviceWith(store, discovery, "zuVEXA", name, options, record, &zumodules::ModelTable,
+                                      &zumodules::DefaultModel, simulate, fromCache, language);
 }
 
 // A store and discovery state of their own, reaching a fake framework
@@ -53,10 +44,9 @@ public:
       : framework(new fakes::FakeFramework),
         store([this](sysapi::ISysFramework *&fw) { return discovery->GetFramework(fw); }),
         discovery(std::make_unique<dvlShared::SysapiDiscovery>(&fakes::FakeLoader, store)) {
-    fakes::Loader().framework = framework;
-    fakes::Loader().libraryMissing = false;
-    fakes::Loader().instantiateFailure = 0;
-    fakes::Loader().instantiations = 0;
+    fakes::gFramework = framework;
+    fakes::gInstantiateFailure = 0;
+    fakes::gInstantiations = 0;
     Ivi_ClearErrorInfo(0);
   }
   ~FakeSystem() {
@@ -64,17 +54,14 @@ public:
     framework->Release();
   }
 
-  ViStatus Resolve(const char *resourceName, const char *options, dvlShared::DeviceRecord &record) {
-    return dvlShared::ResolveDeviceWith(store, *discovery, "zuVEXA", resourceName, options, record,
-                                        &zumodules::ModelTable, &zumodules::DefaultModel, simulate,
-                                        fromCache, language);
+  ViStatus Resolve(const char *name, const char *options, dvlShared::DeviceRecord &record) {
+    return ResolveWith(store, *discovery, name, options, record, fromCache);
   }
 
   fakes::FakeFramework *framework;
   dvlShared::DeviceInfoStore store;
   std::unique_ptr<dvlShared::SysapiDiscovery> discovery;
-  bool simulate = false, fromCache = false;
-  std::atomic<zumxl::LanguageId> language{0};
+  bool fromCache = false;
 };
 
 } // namespace devtest

@@ -8,7 +8,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
-#include <utility>
+#include <string_view>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -16,16 +16,6 @@
 namespace {
 
 using zuxlatorlua::EmbeddedScript;
-
-std::string ModuleKey(const char *fileName) {
-  std::string key = fileName;
-  return key.substr(0, key.rfind('.'));
-}
-
-std::string ReadFile(const std::string &path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 class EmbeddedLua : public ::testing::Test {
 protected:
@@ -35,9 +25,8 @@ protected:
     luaL_openlibs(L);
     ASSERT_TRUE(zuxlatorlua::OpenEmbeddedNativeModules(L));
     for (const EmbeddedScript &script : zuxlatorlua::ThirdPartyScripts()) {
-      ASSERT_TRUE(zuxlatorlua::PreloadEmbeddedScript(L, ModuleKey(script.name).c_str(), script.name,
-                                                     script.text, script.length))
-          << lua_tostring(L, -1);
+      const std::string key(script.name, std::string_view(script.name).rfind('.'));
+      ASSERT_TRUE(zuxlatorlua::PreloadEmbeddedScript(L, key.c_str(), script.name, script.text, script.length));
     }
     // Nothing may come from the disk.
     ASSERT_EQ(Run("package.path = '' package.cpath = '' return 'ok'"), "ok");
@@ -46,11 +35,8 @@ protected:
 
   // Runs `code`; its first result as text, or "error: <message>".
   std::string Run(const char *code) {
-    int top = lua_gettop(L);
-    int rc = luaL_loadstring(L, code);
-    if (rc == 0) {
-      rc = lua_pcall(L, 0, 1, 0);
-    }
+    const int top = lua_gettop(L);
+    const int rc = luaL_loadstring(L, code) != 0 ? 1 : lua_pcall(L, 0, 1, 0);
     const char *text = lua_tostring(L, -1);
     std::string result = (rc != 0 ? "error: " : "") + std::string(text ? text : "(non-text)");
     lua_settop(L, top);
@@ -66,7 +52,8 @@ TEST(EmbeddedScripts, HoldTheFetchedFilesByteForByte) {
   EXPECT_STREQ(scripts[0].name, "json.lua");
   EXPECT_STREQ(scripts[1].name, "util.lua");
   for (const EmbeddedScript &script : scripts) {
-    std::string expected = ReadFile(std::string(ZU_TEST_LUA_SCRIPT_DIR "/") + script.name);
+    std::ifstream file(std::string(ZU_TEST_LUA_SCRIPT_DIR "/") + script.name, std::ios::binary);
+    const std::string expected{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     ASSERT_FALSE(expected.empty()) << script.name;
     EXPECT_EQ(std::string(script.text, script.length), expected) << script.name;
     EXPECT_EQ(script.text[script.length], '\0');
@@ -86,7 +73,7 @@ TEST_F(EmbeddedLua, CjsonRoundTripsNestedValuesAndRejectsMalformedText) {
             "ok");
 }
 
-TEST_F(EmbeddedLua, JsonDecodesARegistration) {
+TEST_F(EmbeddedLua, JsonDecodesARegistrationAndReportsMalformedText) {
   EXPECT_EQ(Run(R"(
     local json = require "json"
     local reg = json.decode([[{"zuxlatorlua_path": ["/opt/a/?.lua", "/opt/b/?.lua"],
@@ -95,16 +82,10 @@ TEST_F(EmbeddedLua, JsonDecodesARegistration) {
     assert(#reg.zuxlatorlua_path == 2 and reg.zuxlatorlua_path[2] == "/opt/b/?.lua")
     assert(reg.zuxlatorlua_settings.lang == 2)
     assert(reg.zuxlatorlua_settings.title == "caf\195\169")
+    local value, _, err = json.decode('{"a": [1, 2}') -- malformed: nil and a message, not an error
+    assert(value == nil and type(err) == "string")
     return reg.zuxlatorlua_xlator)"),
             "mxlator");
-}
-
-TEST_F(EmbeddedLua, JsonReportsMalformedTextAsNilAndMessage) {
-  // dkjson returns nil, position, message rather than raising.
-  EXPECT_EQ(Run(R"(
-    local value, pos, err = require("json").decode('{"a": [1, 2}')
-    return tostring(value) .. " " .. type(err))"),
-            "nil string");
 }
 
 TEST_F(EmbeddedLua, LfsReportsTheWorkingDirectory) {
@@ -127,63 +108,6 @@ TEST_F(EmbeddedLua, RequireFindsNothingBeyondThePreloads) {
   std::string result = Run("return require 'socket'");
   EXPECT_EQ(result.rfind("error: ", 0), 0u) << result;
   EXPECT_NE(result.find("module 'socket' not found"), std::string::npos) << result;
-}
-
-TEST_F(EmbeddedLua, PreloadedChunkRunsOnceWithItsKey) {
-  const char text[] = "count = (count or 0) + 1 return { key = ... }";
-  ASSERT_TRUE(zuxlatorlua::PreloadEmbeddedScript(L, "once", "once.lua", text, sizeof text - 1));
-  EXPECT_EQ(Run("require 'once' return require('once').key .. count"), "once1");
-}
-
-TEST_F(EmbeddedLua, PreloadTakesPrecompiledChunksWithEmbeddedNuls) {
-  lua_getglobal(L, "string");
-  lua_getfield(L, -1, "dump");
-  ASSERT_EQ(luaL_loadstring(L, "return 'from bytecode'"), 0);
-  ASSERT_EQ(lua_pcall(L, 1, 1, 0), 0);
-  size_t length = 0;
-  const char *bytes = lua_tolstring(L, -1, &length);
-  std::string chunk(bytes, length);
-  lua_pop(L, 2);
-  ASSERT_NE(chunk.find('\0'), std::string::npos);
-
-  ASSERT_TRUE(zuxlatorlua::PreloadEmbeddedScript(L, "compiled", "compiled.luac", chunk.data(), chunk.size()));
-  EXPECT_EQ(Run("return require 'compiled'"), "from bytecode");
-}
-
-TEST_F(EmbeddedLua, PreloadFailureLeavesTheCompilerMessage) {
-  int top = lua_gettop(L);
-  const char text[] = "return {";
-  ASSERT_FALSE(zuxlatorlua::PreloadEmbeddedScript(L, "broken", "broken.lua", text, sizeof text - 1));
-  ASSERT_EQ(lua_gettop(L), top + 1);
-  std::string message = lua_tostring(L, -1);
-  EXPECT_NE(message.find("broken.lua"), std::string::npos) << message;
-  lua_pop(L, 1);
-  EXPECT_EQ(Run("return tostring(package.preload.broken)"), "nil");
-}
-
-// The translator host opens the native libraries like the standard ones:
-// called with their name, each must publish its global table.
-TEST_F(EmbeddedLua, OpeningNativeLibrariesPublishesTheirGlobals) {
-  const std::pair<lua_CFunction, const char *> libraries[] = {{luaopen_lfs, "lfs"},
-                                                               {luaopen_cjson, "cjson"}};
-  for (auto [open, name] : libraries) {
-    lua_pushcfunction(L, open);
-    lua_pushstring(L, name);
-    ASSERT_EQ(lua_pcall(L, 1, 0, 0), 0) << name;
-  }
-  EXPECT_EQ(Run("return type(lfs.currentdir) .. ' ' .. type(cjson.encode)"), "function function");
-}
-
-TEST(EmbeddedLuaWithoutPackageLibrary, RegistrationFailsCleanly) {
-  lua_State *L = luaL_newstate();
-  ASSERT_NE(L, nullptr);
-  luaopen_base(L);
-  lua_settop(L, 0);
-  EXPECT_FALSE(zuxlatorlua::OpenEmbeddedNativeModules(L));
-  EXPECT_EQ(lua_gettop(L), 0);
-  EXPECT_FALSE(zuxlatorlua::PreloadEmbeddedScript(L, "x", "x.lua", "return 1", 8));
-  EXPECT_EQ(lua_gettop(L), 1);
-  lua_close(L);
 }
 
 // A shared library made of the embedded objects must export none of the

@@ -1,5 +1,5 @@
-// A private file system tree for the path tests, and helpers to read the
-// status JSON.
+// A private file system tree for the path tests, an environment variable set
+// for one scope, and a reader of the status JSON.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -15,7 +15,7 @@
 
 namespace pathtest {
 
-// Makes a fresh temporary folder the root of the fixed paths for one test.
+// A fresh temporary folder, the root of the fixed paths for one test.
 class FileTree {
 public:
   FileTree() {
@@ -28,8 +28,6 @@ public:
     std::error_code ignored;
     std::filesystem::remove_all(root_, ignored);
   }
-  FileTree(const FileTree&) = delete;
-  FileTree& operator=(const FileTree&) = delete;
 
   // Writes `content` (every byte) to root + path, creating its folders.
   std::string Write(const std::string& path, const std::string& content) const {
@@ -38,14 +36,12 @@ public:
     std::ofstream(full, std::ios::binary) << content;
     return full.string();
   }
-  void WriteShareDir(const std::string& content) const { Write(zusysq::kShareDirFile, content); }
   const std::string& Root() const { return root_; }
 
 private:
   std::string root_;
 };
 
-// Sets or unsets an environment variable for one scope.
 class ScopedEnv {
 public:
   ScopedEnv(const char* name, const char* valueOrNull) : name_(name) {
@@ -53,35 +49,38 @@ public:
     Apply(valueOrNull);
   }
   ~ScopedEnv() { Apply(old_ ? old_->c_str() : nullptr); }
-  ScopedEnv(const ScopedEnv&) = delete;
-  ScopedEnv& operator=(const ScopedEnv&) = delete;
 
 private:
-  void Apply(const char* value) {
-    if (value != nullptr)
-      setenv(name_.c_str(), value, 1);
-    else
-      unsetenv(name_.c_str());
-  }
+  void Apply(const char* value) { value != nullptr ? setenv(name_.c_str(), value, 1) : unsetenv(name_.c_str()); }
   std::string name_;
   std::optional<std::string> old_;
 };
 
-// The decoded string member `key` of the object `object` ("<missing>" when absent).
+// The decoded string member `key` of `object` ("<missing>" when absent).
 inline std::string Member(const char* object, const char* key) {
   const char* value = object != nullptr ? jsonz::Lookup(object, key) : nullptr;
-  if (value == nullptr) return "<missing>";
   size_t length = 0;
-  const char* text = jsonz::GetString(value, nullptr, &length, nullptr);
-  if (text == nullptr) return "<not a string>";
+  const char* text = value != nullptr ? jsonz::GetString(value, nullptr, &length, nullptr) : nullptr;
+  if (text == nullptr) return "<missing>";
   std::string decoded(length + 1, '\0');
   jsonz::DecodeString(text, length, decoded.data());
   return decoded.c_str();
 }
 
-inline int32_t IntMember(const char* object, const char* key) {
-  const char* value = object != nullptr ? jsonz::Lookup(object, key) : nullptr;
-  return value != nullptr ? jsonz::GetInt(value, -1, nullptr) : -1;
+inline std::string DirectoryKind(const char* kind, int32_t expectedCode = 0) {
+  zuerr::Status status;
+  std::string value = "stale";
+  zusysq::DirectoryKind(kind, value, status);
+  EXPECT_EQ(status.code, expectedCode) << kind;
+  return value;
+}
+
+inline std::string VersionText(const char* component, int32_t expectedCode = 0) {
+  zuerr::Status status;
+  std::string text;
+  zusysq::ComponentVersionText(component, "zu-vexa", text, status);
+  EXPECT_EQ(status.code, expectedCode) << component;
+  return text;
 }
 
 } // namespace pathtest

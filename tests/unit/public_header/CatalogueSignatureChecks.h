@@ -1,9 +1,7 @@
-// Compile-time checks of the public header against the catalogue: for every
-// exported row, the function the includer sees under the exported name must
-// have exactly the row's parameter types and result. An undeclared name or a
-// differing type stops the compilation with the function's name.
-//
-// The includer includes the declarations to check first.
+// Compile-time checks of the declarations the includer included first against
+// the catalogue: for every exported row, the function under the exported name
+// must have exactly the row's parameter types and result. An undeclared name
+// or a differing type stops the compilation with the function's name.
 #pragma once
 
 #include <type_traits>
@@ -24,17 +22,3 @@
 #include "redirector/catalogue/EntryPoints.def"
 
 #undef ZU_CHECK_SIGNATURE
-
-namespace public_header_checks {
-
-// Number of exported functions the catalogue describes.
-inline constexpr int kCatalogueExportCount = 0
-#define ZU_EXPORT(...) +1
-#include "redirector/catalogue/Exports.def"
-#define ZU_ENTRY(slot, member, symbol, form, mode, traceId, ...) ZU_IF_EXPORTED(mode, +1)
-#include "redirector/catalogue/EntryPoints.def"
-    ;
-
-static_assert(kCatalogueExportCount == 216, "the catalogue should describe 216 exported functions");
-
-} // namespace public_header_checks

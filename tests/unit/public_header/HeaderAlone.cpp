@@ -3,3 +3,4 @@
 #include "zuVEXA.h"
 
 #include "CatalogueSignatureChecks.h"
+#include "RecordLayoutChecks.h"

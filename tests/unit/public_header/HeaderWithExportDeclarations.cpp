@@ -1,7 +1,6 @@
 // The public header and the library's own declarations in one translation
 // unit: two declarations of one C function with different types do not
-// compile, and the signature checks run against the merged declarations.
-// The status codes the header publishes are the library's own.
+// compile. The status codes the header publishes are the library's own.
 #include "zuVEXA.h"
 
 #include "dvlShared/DiscoveryStatus.h"

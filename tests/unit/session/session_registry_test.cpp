@@ -28,7 +28,7 @@ protected:
 
 } // namespace
 
-TEST_F(SessionRegistryTest, AddFindRemove) {
+TEST_F(SessionRegistryTest, AddFindRemoveAndDuplicates) {
   ViSession vi = NewEngineSession("PXI1Slot2");
   ASSERT_EQ(registry.AddSession(vi, L"dev-1", kExternalCalibration, kTableA), 0);
   const zumodules::EntryPointTable *table = nullptr;
@@ -48,25 +48,10 @@ TEST_F(SessionRegistryTest, AddFindRemove) {
   EXPECT_EQ(registry.RemoveSession(vi), 0);
   EXPECT_EQ(registry.FindTable(vi, table), kErrorUnknownSession);
   EXPECT_EQ(registry.RemoveSession(vi), kErrorUnknownSession);
+  EXPECT_EQ(registry.AddSession(0, L"dev", kNormal, kTableA), kErrorUnknownSession) << "0 is never a session";
 }
 
-TEST_F(SessionRegistryTest, HandleZeroIsNeverASession) {
-  const zumodules::EntryPointTable *table = nullptr;
-  EXPECT_EQ(registry.AddSession(0, L"dev", kNormal, kTableA), kErrorUnknownSession);
-  EXPECT_EQ(registry.RemoveSession(0), kErrorUnknownSession);
-  EXPECT_EQ(registry.FindTable(0, table), kErrorUnknownSession);
-}
-
-TEST_F(SessionRegistryTest, FailedDescriptorReadLeavesItEmptyAndClearsTheError) {
-  ViSession unknownToEngine = 0x7FFF0001;
-  ASSERT_EQ(registry.AddSession(unknownToEngine, L"dev", kNormal, kTableA), 0);
-  char descriptor[256] = "untouched";
-  EXPECT_EQ(registry.FindResourceDescriptor(unknownToEngine, descriptor, sizeof descriptor), 0);
-  EXPECT_STREQ(descriptor, "");
-  EXPECT_EQ(IviStandin_CallCount("Ivi_ClearErrorInfo"), 1);
-}
-
-TEST_F(SessionRegistryTest, DescriptorBufferRules) {
+TEST_F(SessionRegistryTest, DescriptorBufferRulesAndAFailedRead) {
   ViSession vi = NewEngineSession(std::string(300, 'r').c_str());
   ASSERT_EQ(registry.AddSession(vi, L"dev", kNormal, kTableA), 0);
   char big[400];
@@ -85,14 +70,18 @@ TEST_F(SessionRegistryTest, DescriptorBufferRules) {
   char untouched[8] = "keep";
   EXPECT_EQ(registry.FindResourceDescriptor(0x12345, untouched, 8), kErrorUnknownSession);
   EXPECT_STREQ(untouched, "keep");
+
+  ASSERT_EQ(IviStandin_CallCount("Ivi_ClearErrorInfo"), 0);
+  ASSERT_EQ(registry.AddSession(0x7FFF0001, L"dev", kNormal, kTableA), 0) << "a session unknown to the engine";
+  EXPECT_EQ(IviStandin_CallCount("Ivi_ClearErrorInfo"), 1) << "its failed descriptor read leaves no error behind";
+  EXPECT_EQ(registry.FindResourceDescriptor(0x7FFF0001, untouched, 8), 0);
+  EXPECT_STREQ(untouched, "");
 }
 
 TEST_F(SessionRegistryTest, DeviceLookupFindsEarliestMatchOfKind) {
-  ASSERT_EQ(registry.AddSession(11, L"dev-A", kNormal, kTableA), 0);
-  ASSERT_EQ(registry.AddSession(12, L"dev-B", kNormal, kTableA), 0);
-  ASSERT_EQ(registry.AddSession(13, L"dev-A", kExternalAlignment, kTableA), 0);
-  ASSERT_EQ(registry.AddSession(14, L"dev-A", kNormal, kTableA), 0);
-  ASSERT_EQ(registry.AddSession(15, L"dev-A", kNormal, kTableA), 0);
+  const std::pair<const wchar_t *, SessionKind> sessions[] = {
+      {L"dev-A", kNormal}, {L"dev-B", kNormal}, {L"dev-A", kExternalAlignment}, {L"dev-A", kNormal}, {L"dev-A", kNormal}};
+  for (ViSession vi = 11; auto [device, kind] : sessions) ASSERT_EQ(registry.AddSession(vi++, device, kind, kTableA), 0);
 
   ViSession found = 99;
   EXPECT_EQ(registry.FindSessionByDevice(L"dev-A", kNormal, found), 0);
@@ -109,16 +98,10 @@ TEST_F(SessionRegistryTest, DeviceLookupFindsEarliestMatchOfKind) {
   EXPECT_EQ(found, 0u) << "a prefix of a key does not match, and the handle is cleared";
   EXPECT_EQ(registry.FindSessionByDevice(L"dev-A-long", kNormal, found), kErrorDuplicateOrNoSession);
   EXPECT_EQ(registry.FindSessionByDevice(L"", kNormal, found), kErrorNullPointer);
-  EXPECT_EQ(registry.FindSessionByDevice(L"dev-B", kExternalCalibration, found),
-            kErrorDuplicateOrNoSession);
-}
+  EXPECT_EQ(registry.FindSessionByDevice(L"dev-B", kExternalCalibration, found), kErrorDuplicateOrNoSession);
 
-TEST_F(SessionRegistryTest, KeysCompareByUnitsNotText) {
-  std::wstring withNul = L"ab";
-  withNul.push_back(L'\0');
-  withNul += L"c";
+  const std::wstring withNul(L"ab\0c", 4); // keys compare by units, not as texts
   ASSERT_EQ(registry.AddSession(21, withNul, kNormal, kTableA), 0);
-  ViSession found = 0;
   EXPECT_EQ(registry.FindSessionByDevice(L"ab", kNormal, found), kErrorDuplicateOrNoSession);
   EXPECT_EQ(registry.FindSessionByDevice(withNul, kNormal, found), 0);
   EXPECT_EQ(found, 21u);

@@ -50,13 +50,9 @@ TEST(JsonInsert, ContainersWhitespaceAndTextEnd) {
 }
 
 TEST(JsonInsert, EscapesKeysAndValues) {
-  auto buffer = Buffer("", 64);
-  jsonz::AddString(buffer.data(), nullptr, "a\x01\"");
-  EXPECT_STREQ(buffer.data(), R"("a\u0001\"")");
-
-  auto more = Buffer("{}", 128);
-  jsonz::AddString(more.data() + 1, "k\\\x7f", "\b\t\n\f\r/\xc3\xa9");
-  EXPECT_STREQ(more.data(), "{\"k\\\\\\u007f\":\"\\b\\t\\n\\f\\r/\xc3\xa9\"}");
+  auto buffer = Buffer("{}", 128);
+  jsonz::AddString(buffer.data() + 1, "k\\\x7f", "\b\t\n\f\r/\xc3\xa9\x01\"");
+  EXPECT_STREQ(buffer.data(), "{\"k\\\\\\u007f\":\"\\b\\t\\n\\f\\r/\xc3\xa9\\u0001\\\"\"}");
 }
 
 TEST(JsonInsert, NoRoomChangesNothing) {

@@ -40,10 +40,6 @@ TEST(StatusLocation, ErrorGetsItsLocationTextInABufferLargeEnough) {
   EXPECT_STREQ(status.json,
                R"({"error_constant":"zuapalerr_memoryFull","file":"src/a.cpp","line":42,"component":"zuvexa"})");
 
-  Status viaMacro;
-  EXPECT_TRUE(ZUERR_SET(viaMacro, zuapalerr_osFault));
-  EXPECT_NE(std::string(viaMacro.json).find(R"("error_constant":"zuapalerr_osFault")"), std::string::npos);
-
   Status longPath;
   const std::string file(1500, 'f');
   zuerr::SetCodeWithLocation(longPath, -1, {file.c_str(), 1, nullptr, "c"}, &complete);
@@ -62,28 +58,20 @@ TEST(StatusLocation, RefusedBufferStillSetsCode) {
   EXPECT_EQ(status.json, nullptr);
 }
 
-TEST(StatusBuffer, CursorsPointIntoTheBufferOrAreRefused) {
+// The cursor's growth itself is covered through the JSON cursor.
+TEST(StatusBuffer, CursorsOutsideTheBufferAndHugeSizesAreRefused) {
   Status status;
-  char* root = zuerr::RootCursor(status, 2);
-  ASSERT_EQ(root, status.json + 1);
   char* last = zuerr::ResetJson(status, R"({"a":[1]})");
-  EXPECT_EQ(*last, '}');
   EXPECT_EQ(zuerr::RootCursor(status, 2), last);
   EXPECT_EQ(zuerr::RootCursor(status, 0x7FFFFFFE), nullptr);
-  char* moved = zuerr::GrowCursor(status, last);
-  ASSERT_NE(moved, nullptr);
-  EXPECT_EQ(status.capacity, 1024u);
-  EXPECT_EQ(moved, status.json + (last - root) + 1) << "the same offset in the new buffer";
-  EXPECT_STREQ(status.json, R"({"a":[1]})") << "the text is carried over";
-  EXPECT_EQ(status.json[1023], 'J');
   char elsewhere[4] = "{}";
   EXPECT_EQ(zuerr::GrowCursor(status, elsewhere), nullptr);
   EXPECT_FALSE(zuerr::DefaultReallocateJson(status, 0x80000000u));
-  EXPECT_EQ(status.capacity, 1024u);
+  EXPECT_STREQ(status.json, R"({"a":[1]})");
 }
 
-TEST(StatusTransfer, MergeTakesTheFirstErrorWithACopyOfItsText) {
-  Status target, first, second;
+TEST(StatusTransfer, MergeTakesTheFirstErrorCopyReplacesEverythingOrNothing) {
+  Status target, first, second, refusing, empty;
   ZUERR_SET(first, zuapalerr_osFault);
   ZUERR_SET(second, zuapalerr_memoryFull);
   bool complete = false;
@@ -92,38 +80,29 @@ TEST(StatusTransfer, MergeTakesTheFirstErrorWithACopyOfItsText) {
   EXPECT_FALSE(zuerr::MergeInto(target, second));
   EXPECT_EQ(target.code, zuapalerr_osFault);
   EXPECT_STREQ(target.json, first.json);
-  EXPECT_NE(target.json, first.json);
-}
+  EXPECT_NE(target.json, first.json) << "a copy of the text";
 
-TEST(StatusTransfer, CopyReplacesEverythingOrNothing) {
-  Status source, target, refusing, empty;
-  ZUERR_SET(source, zuapalerr_osFault);
-  zuerr::SetCode(target, -9);
-  EXPECT_TRUE(zuerr::CopyStatus(target, source));
-  EXPECT_EQ(target.code, zuapalerr_osFault);
-  EXPECT_STREQ(target.json, source.json);
+  EXPECT_TRUE(zuerr::CopyStatus(target, second));
+  EXPECT_EQ(target.code, zuapalerr_memoryFull);
+  EXPECT_STREQ(target.json, second.json);
   refusing.reallocateJson = &RefuseGrowth;
   refusing.code = 4;
-  EXPECT_FALSE(zuerr::CopyStatus(refusing, source));
+  EXPECT_FALSE(zuerr::CopyStatus(refusing, first));
   EXPECT_EQ(refusing.code, 4);
   EXPECT_TRUE(zuerr::CopyStatus(target, empty));
   EXPECT_EQ(target.json, nullptr);
-  EXPECT_TRUE(zuerr::CopyStatus(source, source));
-  EXPECT_EQ(source.code, zuapalerr_osFault);
+  EXPECT_TRUE(zuerr::CopyStatus(first, first));
+  EXPECT_EQ(first.code, zuapalerr_osFault);
 }
 
 TEST(StatusTransfer, MovedFromStatusIsFresh) {
   Status source, assigned;
   ZUERR_SET(source, zuapalerr_osFault);
-  const char* buffer = source.json;
-  Status moved(std::move(source));
-  EXPECT_EQ(moved.json, buffer);
+  ZUERR_SET(assigned, zuapalerr_memoryFull);
+  assigned = Status(std::move(source));
+  EXPECT_EQ(assigned.code, zuapalerr_osFault);
   EXPECT_EQ(source.json, nullptr);
   EXPECT_EQ(source.code, 0);
-  ZUERR_SET(assigned, zuapalerr_memoryFull);
-  assigned = std::move(moved);
-  EXPECT_EQ(assigned.code, zuapalerr_osFault);
-  EXPECT_EQ(moved.json, nullptr);
 }
 
 } // namespace
