@@ -27,4 +27,13 @@ public:
   void Finish(ViStatus status, ViSession vi, const Args &...args) {}
 };
 
+// Runs the work of one exported function between the trace steps.
+template <class Work, class... Args>
+ViStatus Traced(const CallSite &site, ViSession vi, Work &&work, const Args &...args) {
+  CallTrace trace(site, vi, args...);
+  ViStatus status = work();
+  trace.Finish(status, vi, args...);
+  return status;
+}
+
 } // namespace zutrace

@@ -15,20 +15,23 @@ constexpr zutrace::CallSite kGetStringSite{119, "zuVEXA_GetAttributeViString"};
 // The models text under the IVI buffer rule (a negative size copies without
 // a check, as the IVI convention has it). The attribute has no channels.
 ViStatus AnswerSupportedModels(ViConstString channelName, ViInt32 bufSize, ViChar *value) {
-  if (channelName != nullptr && channelName[0] != '\0') return kErrorChannelNotAllowed;
+  if (channelName != nullptr && channelName[0] != '\0')
+    return kErrorChannelNotAllowed;
   return dvlShared::CopyToUserBuffer(SupportedModelsText().c_str(), bufSize, value);
 }
 
 ViStatus ReadStringAttribute(ViSession vi, ViConstString channelName, ViAttr attributeId, ViInt32 bufSize,
                              ViChar *value) {
   if (attributeId != kSupportedModelsAttribute)
-    return ForwardReturningEntryResult<&zumodules::EntryPointSlots::GetAttributeViString, EntryErrors::Record>(
-        vi, channelName, attributeId, bufSize, value);
+    return ForwardReturningEntryResult<&zumodules::EntryPointSlots::GetAttributeViString,
+                                       EntryErrors::Record>(vi, channelName, attributeId, bufSize, value);
   const zumodules::EntryPointTable *table = nullptr;
   ViStatus status = LookUpSession(vi, table);
-  if (status < 0) return status;
+  if (status < 0)
+    return status;
   ViStatus result = AnswerSupportedModels(channelName, bufSize, value);
-  if (result < 0) Ivi_SetErrorInfo(vi, VI_FALSE, result, 0, nullptr);
+  if (result < 0)
+    Ivi_SetErrorInfo(vi, VI_FALSE, result, 0, nullptr);
   return result;
 }
 
@@ -37,13 +40,12 @@ ViStatus ReadStringAttribute(ViSession vi, ViConstString channelName, ViAttr att
 
 using namespace zuapi;
 
-ViStatus zuVEXA_GetAttributeViString(ViSession vi, ViConstString channelName, ViAttr attributeId, ViInt32 bufSize,
-                                     ViChar *value) {
+ViStatus zuVEXA_GetAttributeViString(ViSession vi, ViConstString channelName, ViAttr attributeId,
+                                     ViInt32 bufSize, ViChar *value) {
   return Guard([&] {
-    zutrace::CallTrace trace(kGetStringSite, vi, channelName, attributeId, bufSize, value);
-    ViStatus status = ReadStringAttribute(vi, channelName, attributeId, bufSize, value);
-    trace.Finish(status, vi, channelName, attributeId, bufSize, value);
-    return status;
+    return zutrace::Traced(
+        kGetStringSite, vi, [&] { return ReadStringAttribute(vi, channelName, attributeId, bufSize, value); },
+        channelName, attributeId, bufSize, value);
   });
 }
 

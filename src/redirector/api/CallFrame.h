@@ -27,19 +27,19 @@ ViStatus LookUpSession(ViSession vi, const zumodules::EntryPointTable *&table);
 template <auto Slot, class... Args> ViStatus ForwardUntraced(ViSession vi, Args... args) {
   const zumodules::EntryPointTable *table = nullptr;
   ViStatus status = LookUpSession(vi, table);
-  if (status < 0) return status;
+  if (status < 0)
+    return status;
   auto entry = table->slots.*Slot;
-  if (entry == nullptr) return MissingEntry(vi, *table);
+  if (entry == nullptr)
+    return MissingEntry(vi, *table);
   return MergeStatus(status, vi, entry(vi, args...));
 }
 
 // The traced frame: the trace steps around ForwardUntraced.
 template <auto Slot, class... Args>
 ViStatus Forward(const zutrace::CallSite &site, ViSession vi, Args... args) {
-  zutrace::CallTrace trace(site, vi, args...);
-  ViStatus status = ForwardUntraced<Slot>(vi, args...);
-  trace.Finish(status, vi, args...);
-  return status;
+  return zutrace::Traced(
+      site, vi, [&] { return ForwardUntraced<Slot>(vi, args...); }, args...);
 }
 
 } // namespace zuapi

@@ -6,22 +6,23 @@
 namespace zuapi {
 namespace {
 
-template <auto Slot, class... Args>
-ViStatus CloseThroughModule(const zutrace::CallSite &site, ViSession vi, Args... args) {
-  zutrace::CallTrace trace(site, vi, args...);
+template <auto Slot, class... Args> ViStatus CloseUntraced(ViSession vi, Args... args) {
   const zumodules::EntryPointTable *table = nullptr;
   ViStatus status = LookUpSession(vi, table);
-  if (status >= 0) {
-    auto entry = table->slots.*Slot;
-    if (entry == nullptr) {
-      status = MissingEntry(vi, *table);
-    } else {
-      status = entry(vi, args...);
-      Sessions().RemoveSession(vi);
-    }
-  }
-  trace.Finish(status, vi, args...);
+  if (status < 0)
+    return status;
+  auto entry = table->slots.*Slot;
+  if (entry == nullptr)
+    return MissingEntry(vi, *table);
+  status = entry(vi, args...);
+  Sessions().RemoveSession(vi);
   return status;
+}
+
+template <auto Slot, class... Args>
+ViStatus CloseThroughModule(const zutrace::CallSite &site, ViSession vi, Args... args) {
+  return zutrace::Traced(
+      site, vi, [&] { return CloseUntraced<Slot>(vi, args...); }, args...);
 }
 
 constexpr zutrace::CallSite kCloseSite{5, "zuVEXA_close"};

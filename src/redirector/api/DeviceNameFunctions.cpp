@@ -39,8 +39,10 @@ template <auto Slot, bool recordErrors, class... Args> ViStatus CallKaSlot(Args.
   try {
     const EntryPointTable *table = nullptr;
     ViStatus status = zumodules::Modules().Acquire(zumodules::kKa, table);
-    if (recordErrors && status != VI_SUCCESS) Ivi_SetErrorInfo(0, VI_FALSE, status, 0, nullptr);
-    if (status < 0) return status;
+    if (recordErrors && status != VI_SUCCESS)
+      Ivi_SetErrorInfo(0, VI_FALSE, status, 0, nullptr);
+    if (status < 0)
+      return status;
     auto entry = table->slots.*Slot;
     if (entry == nullptr)
       return recordErrors ? zuapi::MissingEntry(0, *table) : zumodules::MissingEntryStatus(table->kind);
@@ -56,19 +58,23 @@ ViStatus QueryBitfileDir(ViConstString resourceName, ViInt32 deviceContext, ViIn
                          ViInt32 bitfileDirBufferSize, ViChar *bitfileDir,
                          ViInt32 *requiredBitfileDirBufferSize) {
   ViStatus status = VI_SUCCESS;
-  if (zuapi::MergeStatus(status, 0, dvlShared::ForgetDevice(resourceName)) < 0) return status;
+  if (zuapi::MergeStatus(status, 0, dvlShared::ForgetDevice(resourceName)) < 0)
+    return status;
 
   dvlShared::DeviceRecord device;
   bool simulate = false, fromCache = false;
   ViStatus r = dvlShared::ResolveDevice(kDriverPrefix, resourceName, "", device, &zumodules::ModelTable,
                                         &zumodules::DefaultModel, simulate, fromCache,
                                         dvlShared::ErrorLookup().defaultLanguage);
-  if (zuapi::MergeStatus(status, 0, r) < 0) return status;
+  if (zuapi::MergeStatus(status, 0, r) < 0)
+    return status;
 
   const EntryPointTable *table = nullptr;
-  if (zuapi::MergeStatus(status, 0, zumodules::Modules().Acquire(device.moduleKind, table)) < 0) return status;
+  if (zuapi::MergeStatus(status, 0, zumodules::Modules().Acquire(device.moduleKind, table)) < 0)
+    return status;
   auto entry = table->slots.GetFPGAExtensionsBitfileDir;
-  if (entry == nullptr) return zuapi::MissingEntry(0, *table);
+  if (entry == nullptr)
+    return zuapi::MissingEntry(0, *table);
   r = entry(resourceName, static_cast<ViUInt32>(device.productId), deviceContext, value1,
             bitfileDirBufferSize, bitfileDir, requiredBitfileDirBufferSize);
   return zuapi::MergeStatus(status, 0, r);
@@ -80,20 +86,20 @@ constexpr zutrace::CallSite kBitfileDirSite{ZU_TRACED_WITHOUT_ID, "zuVEXA_GetFPG
 
 ViStatus zuVEXA_GetAssociatedDevicesForName(void *arg1, void *arg2, void *arg3, void *arg4, void *arg5,
                                             void *arg6, void *arg7) {
-  return CallKaSlot<&EntryPointSlots::GetAssociatedDevicesForName, true>(arg1, arg2, arg3, arg4, arg5,
-                                                                         arg6, arg7);
+  return CallKaSlot<&EntryPointSlots::GetAssociatedDevicesForName, true>(arg1, arg2, arg3, arg4, arg5, arg6,
+                                                                         arg7);
 }
 
 ViStatus zuVEXA_GetAssociatedDevicesForGUID(void *arg1, void *arg2, void *arg3, void *arg4, void *arg5,
                                             void *arg6, void *arg7, void *arg8) {
-  return CallKaSlot<&EntryPointSlots::GetAssociatedDevicesForGUID, true>(arg1, arg2, arg3, arg4, arg5,
-                                                                         arg6, arg7, arg8);
+  return CallKaSlot<&EntryPointSlots::GetAssociatedDevicesForGUID, true>(arg1, arg2, arg3, arg4, arg5, arg6,
+                                                                         arg7, arg8);
 }
 
 ViStatus zuVEXA_SetAssociatedDevicesForGUID(void *arg1, void *arg2, void *arg3, void *arg4, void *arg5,
                                             void *arg6, void *arg7) {
-  return CallKaSlot<&EntryPointSlots::SetAssociatedDevicesForGUID, true>(arg1, arg2, arg3, arg4, arg5,
-                                                                         arg6, arg7);
+  return CallKaSlot<&EntryPointSlots::SetAssociatedDevicesForGUID, true>(arg1, arg2, arg3, arg4, arg5, arg6,
+                                                                         arg7);
 }
 
 ViStatus zuVEXA_GetDigitizerNameForDownconverter(void *arg1, void *arg2) {
@@ -116,13 +122,13 @@ ViStatus zuVEXA_GetFPGAExtensionsBitfileDir(ViConstString resourceName, ViInt32 
                                             ViInt32 bitfileDirBufferSize, ViChar *bitfileDir,
                                             ViInt32 *requiredBitfileDirBufferSize) {
   try {
-    zutrace::CallTrace trace(kBitfileDirSite, 0, resourceName, deviceContext, bitfileDirBufferSize, bitfileDir,
-                             requiredBitfileDirBufferSize);
-    ViStatus status = QueryBitfileDir(resourceName, deviceContext, value1, bitfileDirBufferSize, bitfileDir,
-                                      requiredBitfileDirBufferSize);
-    trace.Finish(status, 0, resourceName, deviceContext, bitfileDirBufferSize, bitfileDir,
-                 requiredBitfileDirBufferSize);
-    return status;
+    return zutrace::Traced(
+        kBitfileDirSite, 0,
+        [&] {
+          return QueryBitfileDir(resourceName, deviceContext, value1, bitfileDirBufferSize, bitfileDir,
+                                 requiredBitfileDirBufferSize);
+        },
+        resourceName, deviceContext, bitfileDirBufferSize, bitfileDir, requiredBitfileDirBufferSize);
   } catch (...) {
     return StatusOfException();
   }

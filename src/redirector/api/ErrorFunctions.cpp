@@ -14,10 +14,12 @@ constexpr zutrace::CallSite kClearErrorSite{13, "zuVEXA_ClearError"};
 // there is one, else in the engine; statuses merged.
 ViStatus ClearErrorInformation(ViSession vi) {
   ViStatus status = VI_SUCCESS;
-  if (vi == 0) return MergeStatus(status, 0, Ivi_ClearErrorInfo(0));
+  if (vi == 0)
+    return MergeStatus(status, 0, Ivi_ClearErrorInfo(0));
   const zumodules::EntryPointTable *table = nullptr;
   status = LookUpSession(vi, table);
-  if (status < 0) return status;
+  if (status < 0)
+    return status;
   auto clear = table->slots.ClearError;
   return MergeStatus(status, vi, clear != nullptr ? clear(vi) : Ivi_ClearErrorInfo(vi));
 }
@@ -29,8 +31,7 @@ using namespace zuapi;
 
 ViStatus zuVEXA_GetError(ViSession vi, ViStatus *errorCodePtr, ViInt32 errorDescriptionBufferSize,
                          ViChar *errorDescription) {
-  return Guard([&] {
-    zutrace::CallTrace trace(kGetErrorSite, vi, errorCodePtr, errorDescriptionBufferSize, errorDescription);
+  auto report = [&] {
     ViStatus result = dvlShared::GetErrorText(vi, errorCodePtr, errorDescriptionBufferSize, errorDescription);
     if (result < 0) {
       Ivi_SetErrorInfo(vi, VI_FALSE, result, 0, nullptr);
@@ -38,16 +39,15 @@ ViStatus zuVEXA_GetError(ViSession vi, ViStatus *errorCodePtr, ViInt32 errorDesc
       // A size query leaves the error in place for the call that follows.
       ClearErrorInformation(vi);
     }
-    trace.Finish(result, vi, errorCodePtr, errorDescriptionBufferSize, errorDescription);
     return result;
+  };
+  return Guard([&] {
+    return zutrace::Traced(kGetErrorSite, vi, report, errorCodePtr, errorDescriptionBufferSize,
+                           errorDescription);
   });
 }
 
 ViStatus zuVEXA_ClearError(ViSession vi) {
-  return Guard([&] {
-    zutrace::CallTrace trace(kClearErrorSite, vi);
-    ViStatus status = ClearErrorInformation(vi);
-    trace.Finish(status, vi);
-    return status;
-  });
+  return Guard(
+      [&] { return zutrace::Traced(kClearErrorSite, vi, [&] { return ClearErrorInformation(vi); }); });
 }

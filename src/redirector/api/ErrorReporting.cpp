@@ -29,7 +29,8 @@ ViStatus GetErrorMessageText(ViSession vi, ViStatus code, ViInt32 size, ViChar *
 }
 
 ViStatus RecordIfError(ViSession vi, ViStatus result) {
-  if (result < 0) Ivi_SetErrorInfo(vi, VI_FALSE, result, 0, nullptr);
+  if (result < 0)
+    Ivi_SetErrorInfo(vi, VI_FALSE, result, 0, nullptr);
   return result;
 }
 
@@ -53,7 +54,8 @@ ViStatus QueryErrorQueue(ViSession vi, ViInt32 *errorCode, ViChar *errorMessage)
 
 // The description cut to 255 characters; a cut text is no failure.
 ViStatus DescribeIntoMessage(ViSession vi, ViStatus statusCode, ViChar *errorMessage) {
-  if (errorMessage == nullptr) return InvalidArgument(vi, 3, "errorMessage");
+  if (errorMessage == nullptr)
+    return InvalidArgument(vi, 3, "errorMessage");
   ViStatus result = GetErrorMessageText(vi, statusCode, kErrorMessageSize, errorMessage);
   return result < 0 ? RecordIfError(vi, result) : VI_SUCCESS;
 }
@@ -65,29 +67,29 @@ using namespace zuapi;
 
 ViStatus zuVEXA_error_query(ViSession vi, ViInt32 *errorCode, ViChar *errorMessage) {
   return Guard([&] {
-    zutrace::CallTrace trace(kErrorQuerySite, vi, errorCode, errorMessage);
-    ViStatus status = QueryErrorQueue(vi, errorCode, errorMessage);
-    trace.Finish(status, vi, errorCode, errorMessage);
-    return status;
+    return zutrace::Traced(
+        kErrorQuerySite, vi, [&] { return QueryErrorQueue(vi, errorCode, errorMessage); }, errorCode,
+        errorMessage);
   });
 }
 
 ViStatus zuVEXA_error_message(ViSession vi, ViStatus statusCode, ViChar *errorMessage) {
   return Guard([&] {
-    zutrace::CallTrace trace(kErrorMessageSite, vi, statusCode, errorMessage);
-    ViStatus status = DescribeIntoMessage(vi, statusCode, errorMessage);
-    trace.Finish(status, vi, statusCode, errorMessage);
-    return status;
+    return zutrace::Traced(
+        kErrorMessageSite, vi, [&] { return DescribeIntoMessage(vi, statusCode, errorMessage); }, statusCode,
+        errorMessage);
   });
 }
 
 ViStatus zuVEXA_GetErrorMessage(ViSession vi, ViStatus errorCode, ViInt32 errorDescriptionBufferSize,
                                 ViChar *errorDescription) {
   return Guard([&] {
-    zutrace::CallTrace trace(kGetErrorMessageSite, vi, errorCode, errorDescriptionBufferSize, errorDescription);
-    ViStatus status =
-        RecordIfError(vi, GetErrorMessageText(vi, errorCode, errorDescriptionBufferSize, errorDescription));
-    trace.Finish(status, vi, errorCode, errorDescriptionBufferSize, errorDescription);
-    return status;
+    return zutrace::Traced(
+        kGetErrorMessageSite, vi,
+        [&] {
+          return RecordIfError(
+              vi, GetErrorMessageText(vi, errorCode, errorDescriptionBufferSize, errorDescription));
+        },
+        errorCode, errorDescriptionBufferSize, errorDescription);
   });
 }

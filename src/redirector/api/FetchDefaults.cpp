@@ -13,7 +13,8 @@ constexpr zutrace::CallSite kIFDataI16Site{104, "zuVEXA_FetchIFDataSingleRecordI
 constexpr zutrace::CallSite kDirectDMASite{83, "zuVEXA_FetchIQSingleRecordDirectDMA"};
 
 void SetWaveformDefaults(WaveformInfo *wfmInfo) {
-  if (wfmInfo == nullptr) return;
+  if (wfmInfo == nullptr)
+    return;
   *wfmInfo = WaveformInfo{};
   wfmInfo->xIncrement = 1.0;
   wfmInfo->gain = 1.0;
@@ -24,11 +25,13 @@ void SetWaveformDefaults(WaveformInfo *wfmInfo) {
 template <auto Slot, class... Args>
 ViStatus FetchWithDefaults(const zutrace::CallSite &site, WaveformInfo *wfmInfo, ViSession vi, Args... args) {
   return Guard([&] {
-    zutrace::CallTrace trace(site, vi, args...);
-    SetWaveformDefaults(wfmInfo);
-    ViStatus status = ForwardUntraced<Slot>(vi, args...);
-    trace.Finish(status, vi, args...);
-    return status;
+    return zutrace::Traced(
+        site, vi,
+        [&] {
+          SetWaveformDefaults(wfmInfo);
+          return ForwardUntraced<Slot>(vi, args...);
+        },
+        args...);
   });
 }
 

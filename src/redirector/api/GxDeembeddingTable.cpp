@@ -22,9 +22,11 @@ template <int Rank> struct ArrayView {
 };
 
 template <int Rank> bool ReadArray(void *handle, ArrayView<Rank> &view) {
-  if (handle == nullptr) return false;
+  if (handle == nullptr)
+    return false;
   const auto *block = *static_cast<const unsigned char *const *>(handle);
-  if (block == nullptr) return false;
+  if (block == nullptr)
+    return false;
   std::memcpy(view.sizes, block, sizeof view.sizes);
   constexpr size_t kDataOffset = (sizeof view.sizes + 7) / 8 * 8;
   view.data = block + kDataOffset;
@@ -44,12 +46,15 @@ struct TableArguments {
 bool DescribeTable(void *frequencies, void *sparameterTable, TableArguments &args) {
   ArrayView<1> frequencyArray;
   ArrayView<3> tableArray;
-  if (!ReadArray(frequencies, frequencyArray) || !ReadArray(sparameterTable, tableArray)) return false;
+  if (!ReadArray(frequencies, frequencyArray) || !ReadArray(sparameterTable, tableArray))
+    return false;
   const ViInt32 count = frequencyArray.sizes[0];
   const ViInt32 ports = tableArray.sizes[1];
-  if (count < 0 || ports < 0 || count != tableArray.sizes[0] || ports != tableArray.sizes[2]) return false;
+  if (count < 0 || ports < 0 || count != tableArray.sizes[0] || ports != tableArray.sizes[2])
+    return false;
   const int64_t values = int64_t{count} * ports * ports;
-  if (values > INT32_MAX) return false;
+  if (values > INT32_MAX)
+    return false;
   args = {static_cast<const ViReal64 *>(frequencyArray.data), count,
           static_cast<const ZUComplexNumber *>(tableArray.data), static_cast<ViInt32>(values), ports};
   return true;
@@ -63,8 +68,8 @@ ViStatus CreateTable(ViSession vi, ViConstString port, ViConstString tableName, 
     return kErrorArrayDimensions;
   }
   return ForwardUntraced<&zumodules::EntryPointSlots::CreateDeembeddingSparameterTableArray>(
-      vi, port, tableName, args.frequencies, args.frequencyCount, args.table, args.tableSize, args.numberOfPorts,
-      sparameterOrientation);
+      vi, port, tableName, args.frequencies, args.frequencyCount, args.table, args.tableSize,
+      args.numberOfPorts, sparameterOrientation);
 }
 
 } // namespace
@@ -72,13 +77,14 @@ ViStatus CreateTable(ViSession vi, ViConstString port, ViConstString tableName, 
 
 using namespace zuapi;
 
-ViStatus GX_zuVEXA_CreateDeembeddingSparameterTableArray(ViSession vi, ViConstString port, ViConstString tableName,
-                                                         void *frequencies, void *sparameterTable,
+ViStatus GX_zuVEXA_CreateDeembeddingSparameterTableArray(ViSession vi, ViConstString port,
+                                                         ViConstString tableName, void *frequencies,
+                                                         void *sparameterTable,
                                                          ViInt32 sparameterOrientation) {
   return Guard([&] {
-    zutrace::CallTrace trace(kSite, vi, port, tableName, sparameterOrientation);
-    ViStatus status = CreateTable(vi, port, tableName, frequencies, sparameterTable, sparameterOrientation);
-    trace.Finish(status, vi, port, tableName, sparameterOrientation);
-    return status;
+    return zutrace::Traced(
+        kSite, vi,
+        [&] { return CreateTable(vi, port, tableName, frequencies, sparameterTable, sparameterOrientation); },
+        port, tableName, sparameterOrientation);
   });
 }

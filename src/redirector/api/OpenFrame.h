@@ -15,8 +15,7 @@ inline constexpr ViStatus kInitStatusReported = static_cast<ViStatus>(0xBFFA4007
 
 // The retry step: forgets the cached device and restores the snapshot.
 // Returns 0 when the open may run again, else the status to report.
-ViStatus PrepareRetry(ViConstString resourceName, const ErrorInfoSnapshot &snapshot,
-                      ViStatus coreStatus);
+ViStatus PrepareRetry(ViConstString resourceName, const ErrorInfoSnapshot &snapshot, ViStatus coreStatus);
 
 // Records a non-zero status for the calling thread (session 0).
 void RecordForThread(ViStatus status);
@@ -25,20 +24,23 @@ void RecordForThread(ViStatus status);
 template <class Core>
 ViStatus RunOpenFrame(const zutrace::CallSite &site, ViConstString resourceName, ViSession *newVi,
                       Core &&core) {
-  zutrace::CallTrace trace(site, 0, resourceName, newVi);
-  ErrorInfoSnapshot snapshot;
-  ViStatus status = snapshot.Save();
-  RecordForThread(status);
-  if (status >= 0) {
-    bool fromCache = false;
-    status = core(fromCache);
-    if (status < 0 && fromCache) {
-      ViStatus retry = PrepareRetry(resourceName, snapshot, status);
-      status = retry == VI_SUCCESS ? core(fromCache) : retry;
-    }
-  }
-  trace.Finish(status, 0, resourceName, newVi);
-  return status;
+  return zutrace::Traced(
+      site, 0,
+      [&] {
+        ErrorInfoSnapshot snapshot;
+        ViStatus status = snapshot.Save();
+        RecordForThread(status);
+        if (status < 0)
+          return status;
+        bool fromCache = false;
+        status = core(fromCache);
+        if (status < 0 && fromCache) {
+          ViStatus retry = PrepareRetry(resourceName, snapshot, status);
+          status = retry == VI_SUCCESS ? core(fromCache) : retry;
+        }
+        return status;
+      },
+      resourceName, newVi);
 }
 
 } // namespace zuapi

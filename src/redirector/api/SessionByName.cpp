@@ -19,15 +19,17 @@ constexpr zutrace::CallSite kSite{160, "zuVEXA_GetViSessionByName"};
 ViStatus FindNormalSession(ViConstString resourceName, ViSession *existingVi, bool &fromCache) {
   dvlShared::DeviceRecord device;
   bool simulate = false;
-  ViStatus resolved = dvlShared::ResolveDevice(kDriverPrefix, resourceName, "", device, &zumodules::ModelTable,
-                                               &zumodules::DefaultModel, simulate, fromCache,
-                                               dvlShared::ErrorLookup().defaultLanguage);
+  ViStatus resolved = dvlShared::ResolveDevice(kDriverPrefix, resourceName, "", device,
+                                               &zumodules::ModelTable, &zumodules::DefaultModel, simulate,
+                                               fromCache, dvlShared::ErrorLookup().defaultLanguage);
   ViStatus status = VI_SUCCESS;
-  if (MergeStatus(status, 0, resolved) < 0) return status;
+  if (MergeStatus(status, 0, resolved) < 0)
+    return status;
   ViSession found = 0;
   if (MergeStatus(status, 0, Sessions().FindSessionByDevice(device.deviceIdentifier, kNormal, found)) < 0)
     return status;
-  if (resolved == VI_SUCCESS) *existingVi = found;
+  if (resolved == VI_SUCCESS)
+    *existingVi = found;
   return status;
 }
 
@@ -39,7 +41,8 @@ ViStatus FindWithRetry(ViConstString resourceName, ViSession *existingVi) {
   ErrorInfoSnapshot snapshot;
   ViStatus status = snapshot.Save();
   RecordForThread(status);
-  if (status < 0) return status;
+  if (status < 0)
+    return status;
   bool fromCache = false;
   status = FindNormalSession(resourceName, existingVi, fromCache);
   if (status < 0 && fromCache) {
@@ -56,9 +59,7 @@ using namespace zuapi;
 
 ViStatus zuVEXA_GetViSessionByName(ViConstString resourceName, ViSession *existingVi) {
   return Guard([&] {
-    zutrace::CallTrace trace(kSite, 0, resourceName, existingVi);
-    ViStatus status = FindWithRetry(resourceName, existingVi);
-    trace.Finish(status, 0, resourceName, existingVi);
-    return status;
+    return zutrace::Traced(
+        kSite, 0, [&] { return FindWithRetry(resourceName, existingVi); }, resourceName, existingVi);
   });
 }

@@ -16,12 +16,7 @@ constexpr ViInt32 kTriggerSoftware = 604;
 // Traces the shortcut itself around the inner exported call; the inner
 // call's status is the shortcut's.
 template <class Inner> ViStatus RunShortcut(const zutrace::CallSite &site, ViSession vi, Inner &&inner) {
-  return Guard([&] {
-    zutrace::CallTrace trace(site, vi);
-    ViStatus status = inner();
-    trace.Finish(status, vi);
-    return status;
-  });
+  return Guard([&] { return zutrace::Traced(site, vi, inner); });
 }
 
 ViStatus SetTriggerType(const zutrace::CallSite &site, ViSession vi, ViAttr attribute, ViInt32 type) {
@@ -68,10 +63,12 @@ ViStatus zuVEXA_SelfCal(ViSession vi) {
 // The whole frame of its own, forwarding to the module's attribute entry.
 ViStatus zuVEXA_ConfigureAcquisitionType(ViSession vi, ViInt32 acquisitionType) {
   return Guard([&] {
-    zutrace::CallTrace trace(kAcquisitionTypeSite, vi, acquisitionType);
-    ViStatus status = ForwardUntraced<&zumodules::EntryPointSlots::SetAttributeViInt32>(
-        vi, static_cast<ViConstString>(nullptr), kAcquisitionType, acquisitionType);
-    trace.Finish(status, vi, acquisitionType);
-    return status;
+    return zutrace::Traced(
+        kAcquisitionTypeSite, vi,
+        [&] {
+          return ForwardUntraced<&zumodules::EntryPointSlots::SetAttributeViInt32>(
+              vi, static_cast<ViConstString>(nullptr), kAcquisitionType, acquisitionType);
+        },
+        acquisitionType);
   });
 }
