@@ -15,8 +15,7 @@ constexpr zutrace::CallSite kGetStringSite{119, "zuVEXA_GetAttributeViString"};
 // The models text under the IVI buffer rule (a negative size copies without
 // a check, as the IVI convention has it). The attribute has no channels.
 ViStatus AnswerSupportedModels(ViConstString channelName, ViInt32 bufSize, ViChar *value) {
-  if (channelName != nullptr && channelName[0] != '\0')
-    return kErrorChannelNotAllowed;
+  if (channelName != nullptr && channelName[0] != '\0') return kErrorChannelNotAllowed;
   return dvlShared::CopyToUserBuffer(SupportedModelsText().c_str(), bufSize, value);
 }
 
@@ -27,11 +26,9 @@ ViStatus ReadStringAttribute(ViSession vi, ViConstString channelName, ViAttr att
                                        EntryErrors::Record>(vi, channelName, attributeId, bufSize, value);
   const zumodules::EntryPointTable *table = nullptr;
   ViStatus status = LookUpSession(vi, table);
-  if (status < 0)
-    return status;
+  if (status < 0) return status;
   ViStatus result = AnswerSupportedModels(channelName, bufSize, value);
-  if (result < 0)
-    Ivi_SetErrorInfo(vi, VI_FALSE, result, 0, nullptr);
+  if (result < 0) Ivi_SetErrorInfo(vi, VI_FALSE, result, 0, nullptr);
   return result;
 }
 

@@ -27,11 +27,9 @@ ViStatus LookUpSession(ViSession vi, const zumodules::EntryPointTable *&table);
 template <auto Slot, class... Args> ViStatus ForwardUntraced(ViSession vi, Args... args) {
   const zumodules::EntryPointTable *table = nullptr;
   ViStatus status = LookUpSession(vi, table);
-  if (status < 0)
-    return status;
+  if (status < 0) return status;
   auto entry = table->slots.*Slot;
-  if (entry == nullptr)
-    return MissingEntry(vi, *table);
+  if (entry == nullptr) return MissingEntry(vi, *table);
   return MergeStatus(status, vi, entry(vi, args...));
 }
 

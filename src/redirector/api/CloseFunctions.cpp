@@ -9,11 +9,9 @@ namespace {
 template <auto Slot, class... Args> ViStatus CloseUntraced(ViSession vi, Args... args) {
   const zumodules::EntryPointTable *table = nullptr;
   ViStatus status = LookUpSession(vi, table);
-  if (status < 0)
-    return status;
+  if (status < 0) return status;
   auto entry = table->slots.*Slot;
-  if (entry == nullptr)
-    return MissingEntry(vi, *table);
+  if (entry == nullptr) return MissingEntry(vi, *table);
   status = entry(vi, args...);
   Sessions().RemoveSession(vi);
   return status;

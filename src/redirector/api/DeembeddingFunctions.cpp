@@ -23,8 +23,7 @@ ViStatus InvalidArgument(ViSession vi, ViInt32 position, ViConstString name) {
 }
 
 ViStatus ReadNumberOfPorts(ViSession vi, ViInt32 *numberOfPorts) {
-  if (numberOfPorts == nullptr)
-    return InvalidArgument(vi, 2, "numberOfPorts");
+  if (numberOfPorts == nullptr) return InvalidArgument(vi, 2, "numberOfPorts");
   *numberOfPorts = 0;
   return ForwardUntraced<&EntryPointSlots::GetAttributeViInt32>(vi, static_cast<ViConstString>(""),
                                                                 kDeembeddingNumberOfPorts, numberOfPorts);
@@ -34,37 +33,28 @@ ViStatus ReadNumberOfPorts(ViSession vi, ViInt32 *numberOfPorts) {
 // array too small for the values is refused before anything is fetched.
 ViStatus ReadSparameters(ViSession vi, ZUComplexNumber *sparameters, ViInt32 sparametersArraySize,
                          ViInt32 *numberOfSparameters, ViInt32 *numberOfPorts) {
-  if (numberOfSparameters == nullptr)
-    return InvalidArgument(vi, 4, "numberOfSparameters");
-  if (numberOfPorts == nullptr)
-    return InvalidArgument(vi, 5, "numberOfPorts");
+  if (numberOfSparameters == nullptr) return InvalidArgument(vi, 4, "numberOfSparameters");
+  if (numberOfPorts == nullptr) return InvalidArgument(vi, 5, "numberOfPorts");
   *numberOfSparameters = 0;
   *numberOfPorts = 0;
   const zumodules::EntryPointTable *table = nullptr;
   ViStatus status = LookUpSession(vi, table);
-  if (status < 0)
-    return status;
+  if (status < 0) return status;
   auto readArray = table->slots.GetAttributeZUComplexNumberArray;
   auto readInt32 = table->slots.GetAttributeViInt32;
-  if (readArray == nullptr || readInt32 == nullptr)
-    return MissingEntry(vi, *table);
+  if (readArray == nullptr || readInt32 == nullptr) return MissingEntry(vi, *table);
 
   ViStatus count = readArray(vi, "", kDeembeddingSparameters, 0, nullptr);
-  if (count < 0)
-    return MergeStatus(status, vi, count);
+  if (count < 0) return MergeStatus(status, vi, count);
   *numberOfSparameters = count;
   status = VI_SUCCESS;
-  if (MergeStatus(status, vi, readInt32(vi, "", kDeembeddingNumberOfPorts, numberOfPorts)) < 0)
-    return status;
+  if (MergeStatus(status, vi, readInt32(vi, "", kDeembeddingNumberOfPorts, numberOfPorts)) < 0) return status;
 
-  if (sparametersArraySize == 0)
-    return status; // size query
+  if (sparametersArraySize == 0) return status; // size query
   // A negative size is smaller than any count, so it never fetches either.
-  if (sparametersArraySize < count)
-    return InvalidArgument(vi, 3, "sparametersArraySize");
+  if (sparametersArraySize < count) return InvalidArgument(vi, 3, "sparametersArraySize");
   status = readArray(vi, "", kDeembeddingSparameters, count, sparameters);
-  if (status < 0)
-    Ivi_SetErrorInfo(vi, VI_FALSE, status, 0, nullptr);
+  if (status < 0) Ivi_SetErrorInfo(vi, VI_FALSE, status, 0, nullptr);
   return status;
 }
 

@@ -39,10 +39,8 @@ template <auto Slot, bool recordErrors, class... Args> ViStatus CallKaSlot(Args.
   try {
     const EntryPointTable *table = nullptr;
     ViStatus status = zumodules::Modules().Acquire(zumodules::kKa, table);
-    if (recordErrors && status != VI_SUCCESS)
-      Ivi_SetErrorInfo(0, VI_FALSE, status, 0, nullptr);
-    if (status < 0)
-      return status;
+    if (recordErrors && status != VI_SUCCESS) Ivi_SetErrorInfo(0, VI_FALSE, status, 0, nullptr);
+    if (status < 0) return status;
     auto entry = table->slots.*Slot;
     if (entry == nullptr)
       return recordErrors ? zuapi::MissingEntry(0, *table) : zumodules::MissingEntryStatus(table->kind);
@@ -58,23 +56,20 @@ ViStatus QueryBitfileDir(ViConstString resourceName, ViInt32 deviceContext, ViIn
                          ViInt32 bitfileDirBufferSize, ViChar *bitfileDir,
                          ViInt32 *requiredBitfileDirBufferSize) {
   ViStatus status = VI_SUCCESS;
-  if (zuapi::MergeStatus(status, 0, dvlShared::ForgetDevice(resourceName)) < 0)
-    return status;
+  if (zuapi::MergeStatus(status, 0, dvlShared::ForgetDevice(resourceName)) < 0) return status;
 
   dvlShared::DeviceRecord device;
   bool simulate = false, fromCache = false;
   ViStatus r = dvlShared::ResolveDevice(kDriverPrefix, resourceName, "", device, &zumodules::ModelTable,
                                         &zumodules::DefaultModel, simulate, fromCache,
                                         dvlShared::ErrorLookup().defaultLanguage);
-  if (zuapi::MergeStatus(status, 0, r) < 0)
-    return status;
+  if (zuapi::MergeStatus(status, 0, r) < 0) return status;
 
   const EntryPointTable *table = nullptr;
   if (zuapi::MergeStatus(status, 0, zumodules::Modules().Acquire(device.moduleKind, table)) < 0)
     return status;
   auto entry = table->slots.GetFPGAExtensionsBitfileDir;
-  if (entry == nullptr)
-    return zuapi::MissingEntry(0, *table);
+  if (entry == nullptr) return zuapi::MissingEntry(0, *table);
   r = entry(resourceName, static_cast<ViUInt32>(device.productId), deviceContext, value1,
             bitfileDirBufferSize, bitfileDir, requiredBitfileDirBufferSize);
   return zuapi::MergeStatus(status, 0, r);

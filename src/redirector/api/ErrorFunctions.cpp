@@ -14,12 +14,10 @@ constexpr zutrace::CallSite kClearErrorSite{13, "zuVEXA_ClearError"};
 // there is one, else in the engine; statuses merged.
 ViStatus ClearErrorInformation(ViSession vi) {
   ViStatus status = VI_SUCCESS;
-  if (vi == 0)
-    return MergeStatus(status, 0, Ivi_ClearErrorInfo(0));
+  if (vi == 0) return MergeStatus(status, 0, Ivi_ClearErrorInfo(0));
   const zumodules::EntryPointTable *table = nullptr;
   status = LookUpSession(vi, table);
-  if (status < 0)
-    return status;
+  if (status < 0) return status;
   auto clear = table->slots.ClearError;
   return MergeStatus(status, vi, clear != nullptr ? clear(vi) : Ivi_ClearErrorInfo(vi));
 }

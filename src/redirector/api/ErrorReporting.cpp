@@ -29,8 +29,7 @@ ViStatus GetErrorMessageText(ViSession vi, ViStatus code, ViInt32 size, ViChar *
 }
 
 ViStatus RecordIfError(ViSession vi, ViStatus result) {
-  if (result < 0)
-    Ivi_SetErrorInfo(vi, VI_FALSE, result, 0, nullptr);
+  if (result < 0) Ivi_SetErrorInfo(vi, VI_FALSE, result, 0, nullptr);
   return result;
 }
 
@@ -54,8 +53,7 @@ ViStatus QueryErrorQueue(ViSession vi, ViInt32 *errorCode, ViChar *errorMessage)
 
 // The description cut to 255 characters; a cut text is no failure.
 ViStatus DescribeIntoMessage(ViSession vi, ViStatus statusCode, ViChar *errorMessage) {
-  if (errorMessage == nullptr)
-    return InvalidArgument(vi, 3, "errorMessage");
+  if (errorMessage == nullptr) return InvalidArgument(vi, 3, "errorMessage");
   ViStatus result = GetErrorMessageText(vi, statusCode, kErrorMessageSize, errorMessage);
   return result < 0 ? RecordIfError(vi, result) : VI_SUCCESS;
 }

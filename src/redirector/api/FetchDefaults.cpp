@@ -13,8 +13,7 @@ constexpr zutrace::CallSite kIFDataI16Site{104, "zuVEXA_FetchIFDataSingleRecordI
 constexpr zutrace::CallSite kDirectDMASite{83, "zuVEXA_FetchIQSingleRecordDirectDMA"};
 
 void SetWaveformDefaults(WaveformInfo *wfmInfo) {
-  if (wfmInfo == nullptr)
-    return;
+  if (wfmInfo == nullptr) return;
   *wfmInfo = WaveformInfo{};
   wfmInfo->xIncrement = 1.0;
   wfmInfo->gain = 1.0;

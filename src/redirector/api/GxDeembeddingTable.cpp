@@ -22,11 +22,9 @@ template <int Rank> struct ArrayView {
 };
 
 template <int Rank> bool ReadArray(void *handle, ArrayView<Rank> &view) {
-  if (handle == nullptr)
-    return false;
+  if (handle == nullptr) return false;
   const auto *block = *static_cast<const unsigned char *const *>(handle);
-  if (block == nullptr)
-    return false;
+  if (block == nullptr) return false;
   std::memcpy(view.sizes, block, sizeof view.sizes);
   constexpr size_t kDataOffset = (sizeof view.sizes + 7) / 8 * 8;
   view.data = block + kDataOffset;
@@ -46,15 +44,12 @@ struct TableArguments {
 bool DescribeTable(void *frequencies, void *sparameterTable, TableArguments &args) {
   ArrayView<1> frequencyArray;
   ArrayView<3> tableArray;
-  if (!ReadArray(frequencies, frequencyArray) || !ReadArray(sparameterTable, tableArray))
-    return false;
+  if (!ReadArray(frequencies, frequencyArray) || !ReadArray(sparameterTable, tableArray)) return false;
   const ViInt32 count = frequencyArray.sizes[0];
   const ViInt32 ports = tableArray.sizes[1];
-  if (count < 0 || ports < 0 || count != tableArray.sizes[0] || ports != tableArray.sizes[2])
-    return false;
+  if (count < 0 || ports < 0 || count != tableArray.sizes[0] || ports != tableArray.sizes[2]) return false;
   const int64_t values = int64_t{count} * ports * ports;
-  if (values > INT32_MAX)
-    return false;
+  if (values > INT32_MAX) return false;
   args = {static_cast<const ViReal64 *>(frequencyArray.data), count,
           static_cast<const ZUComplexNumber *>(tableArray.data), static_cast<ViInt32>(values), ports};
   return true;

@@ -30,8 +30,7 @@ ViStatus RunOpenFrame(const zutrace::CallSite &site, ViConstString resourceName,
         ErrorInfoSnapshot snapshot;
         ViStatus status = snapshot.Save();
         RecordForThread(status);
-        if (status < 0)
-          return status;
+        if (status < 0) return status;
         bool fromCache = false;
         status = core(fromCache);
         if (status < 0 && fromCache) {

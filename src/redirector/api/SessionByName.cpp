@@ -23,13 +23,11 @@ ViStatus FindNormalSession(ViConstString resourceName, ViSession *existingVi, bo
                                                &zumodules::ModelTable, &zumodules::DefaultModel, simulate,
                                                fromCache, dvlShared::ErrorLookup().defaultLanguage);
   ViStatus status = VI_SUCCESS;
-  if (MergeStatus(status, 0, resolved) < 0)
-    return status;
+  if (MergeStatus(status, 0, resolved) < 0) return status;
   ViSession found = 0;
   if (MergeStatus(status, 0, Sessions().FindSessionByDevice(device.deviceIdentifier, kNormal, found)) < 0)
     return status;
-  if (resolved == VI_SUCCESS)
-    *existingVi = found;
+  if (resolved == VI_SUCCESS) *existingVi = found;
   return status;
 }
 
@@ -41,8 +39,7 @@ ViStatus FindWithRetry(ViConstString resourceName, ViSession *existingVi) {
   ErrorInfoSnapshot snapshot;
   ViStatus status = snapshot.Save();
   RecordForThread(status);
-  if (status < 0)
-    return status;
+  if (status < 0) return status;
   bool fromCache = false;
   status = FindNormalSession(resourceName, existingVi, fromCache);
   if (status < 0 && fromCache) {
