@@ -26,22 +26,22 @@ void SessionRegistry::Insert(ViSession handle, DeviceKeyView deviceKey, SessionK
     Ivi_ClearErrorInfo(handle);
   record.resourceDescriptor[sizeof record.resourceDescriptor - 1] = '\0';
 
-  // Every index entry is built before any is published, so an allocation
-  // failure leaves the registry unchanged.
+  // Either the record and both its index entries are stored, or (when an
+  // allocation fails) none of them: erasing cannot fail.
   Sequence sequence = nextSequence_;
-  auto &deviceSlot = byDevice_[DeviceIndexKey{record.deviceKey, kind}];
+  DeviceIndexKey deviceIndex{record.deviceKey, kind};
   try {
-    deviceSlot.emplace(sequence, handle);
-    try {
-      byHandle_.emplace(handle, sequence);
-      records_.emplace(sequence, std::move(record));
-    } catch (...) {
-      byHandle_.erase(handle);
-      deviceSlot.erase(sequence);
-      throw;
-    }
+    records_.emplace(sequence, std::move(record));
+    byHandle_.emplace(handle, sequence);
+    byDevice_[deviceIndex].emplace(sequence, handle);
   } catch (...) {
-    if (deviceSlot.empty()) byDevice_.erase(DeviceIndexKey{DeviceKey(deviceKey), kind});
+    records_.erase(sequence);
+    byHandle_.erase(handle);
+    auto device = byDevice_.find(deviceIndex);
+    if (device != byDevice_.end()) {
+      device->second.erase(sequence);
+      if (device->second.empty()) byDevice_.erase(device);
+    }
     throw;
   }
   ++nextSequence_;
