@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "StandIns.h"
 #include "backend_standin.h"
 #include "ivi_standin.h"
 #include "redirector/api/ExportDeclarations.h"
@@ -37,10 +38,7 @@ inline ThreadError ReadSessionError(ViSession vi) {
 class CatalogueTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    IviStandin_Reset();
-    BackendStandin_Reset();
-    SysapiStandin_Reset();
-    SysapiStandin_AddExpert("zu-vexa");
+    testsupport::ResetStandIns();
     SysapiStandinDevice device{"PXI1Slot2", "Analyzer", "RIO0", 0x1C02, 0, SYSAPISTANDIN_NO_VALUE, 0};
     ASSERT_EQ(SysapiStandin_AddDevice(&device), 0);
   }

@@ -9,6 +9,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "StandIns.h"
 #include "backend_standin.h"
 #include "ivi_standin.h"
 #include "redirector/api/ExportDeclarations.h"
@@ -92,10 +93,7 @@ std::string ArgumentText(ViInt32 call, ViInt32 index) {
 class Forwarding : public ::testing::TestWithParam<Row> {
 protected:
   void SetUp() override {
-    IviStandin_Reset();
-    BackendStandin_Reset();
-    SysapiStandin_Reset();
-    SysapiStandin_AddExpert("zu-vexa");
+    testsupport::ResetStandIns();
     ASSERT_EQ(zuVEXA_InitWithOptions("", VI_FALSE, VI_FALSE, "Simulate=1,DriverSetup=Model:Q118", &gSession), 0);
     BackendStandin_ClearCalls();
   }

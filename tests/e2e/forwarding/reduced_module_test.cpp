@@ -2,6 +2,7 @@
 // fail with 0xBFFA0011 and are recorded; the others keep working.
 #include <gtest/gtest.h>
 
+#include "StandIns.h"
 #include "backend_standin.h"
 #include "ivi_standin.h"
 #include "redirector/api/ExportDeclarations.h"
@@ -9,10 +10,7 @@
 #include "sysapi_standin.h"
 
 TEST(ReducedModuleForwarding, MissingEntriesFailAndOthersForward) {
-  IviStandin_Reset();
-  BackendStandin_Reset();
-  SysapiStandin_Reset();
-  SysapiStandin_AddExpert("zu-vexa");
+  testsupport::ResetStandIns();
   ViSession vi = 0;
   // The reduced tov module has no InitWithOptions3: the open falls back to InitWithOptions2.
   ASSERT_EQ(zuVEXA_InitWithOptions("", VI_FALSE, VI_FALSE, "Simulate=1,DriverSetup=Model:Q118", &vi), 0);

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "StandIns.h"
 #include "backend_standin.h"
 #include "ivi_standin.h"
 #include "redirector/api/ExportDeclarations.h"
@@ -30,10 +31,7 @@ using testsupport::ThreadError;
 class OpenCloseTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    IviStandin_Reset();
-    BackendStandin_Reset();
-    SysapiStandin_Reset();
-    SysapiStandin_AddExpert("zu-vexa");
+    testsupport::ResetStandIns();
     AddDevice("PXI1Slot2", "Analyzer", 0x1C02, "RIO0"); // tov
     AddDevice("PXI1Slot5", nullptr, 0x1B02, nullptr);   // ka
   }

@@ -1,27 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <string>
 #include <thread>
 
+#include "ThreadErrorInfo.h"
 #include "redirector/api/ErrorInfoSnapshot.h"
 #include "redirector/api/IviEngine.h"
 
 namespace {
 
-struct ThreadError {
-  ViInt32 primary = 0, secondary = 0;
-  std::string elaboration;
-};
-
-ThreadError ReadThreadError() {
-  ThreadError e;
-  char text[1025] = {};
-  Ivi_GetAttributeViInt32(0, "", IVI_ATTR_PRIMARY_ERROR, 0, &e.primary);
-  Ivi_GetAttributeViInt32(0, "", IVI_ATTR_SECONDARY_ERROR, 0, &e.secondary);
-  Ivi_GetAttributeViString(0, "", IVI_ATTR_ERROR_ELABORATION, 0, sizeof text, text);
-  e.elaboration = text;
-  return e;
-}
+using testsupport::ReadThreadError;
+using testsupport::ThreadError;
 
 constexpr ViStatus kFirst = static_cast<ViStatus>(0xBFFA0060);
 constexpr ViStatus kLater = static_cast<ViStatus>(0xBFFA000A);
