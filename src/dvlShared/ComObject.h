@@ -25,7 +25,7 @@
 #include <type_traits>
 #include <utility>
 
-#include "dvlShared/sysapi/SysapiInterfaces.h"
+#include "platform/SysapiInterfaces.h"
 #include "zu/dsc/CZUMutex.h"
 
 namespace dvlShared {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "dvlShared/DeviceRecord.h"
-#include "dvlShared/sysapi/SysapiInterfaces.h"
+#include "platform/SysapiInterfaces.h"
 #include "zuVEXAtypes.h"
 #include "zuapal/StatusRecord.h"
 #include "zuapal/protons/synchronization/tRegistryLock.h"

@@ -106,33 +106,19 @@ std::string Narrow(std::wstring_view text) {
   return narrow;
 }
 
-ViStatus RouteDevice(SysapiDiscovery &discovery, sysapi::ISysFramework *framework,
-                     const std::wstring &deviceName, bool simulate, const DeviceProperties &properties,
-                     zumodules::ModelTableAccessor table, DeviceRecord &record, bool &found) {
-  const zumodules::ModelRow *row =
-      zumodules::FindModelByProductId(table, zumodules::NormalizeProductId(properties.productId));
-  if (row == nullptr) {
-    if (simulate) return VI_SUCCESS;
-    bool pimlo = false;
-    ViStatus status = discovery.PimloPresent(framework, pimlo);
-    if (status < 0) return status;
-    return pimlo ? kErrorUnknownProduct : kErrorDeviceNotFound;
-  }
+void FillRecord(const std::wstring &deviceName, const DeviceProperties &properties, DeviceRecord &record) {
   record.deviceName = deviceName;
   record.deviceIdentifier = properties.identifier.view();
   record.backendResourceText = Narrow(properties.backendResource.view());
-  record.moduleKind = row->kind;
-  record.productId = row->productId;
+  record.moduleKind = 0;
+  record.productId = properties.productId;
   record.isSimulatedDevice = properties.simulated != 0;
-  found = true;
-  return VI_SUCCESS;
 }
 
 } // namespace
 
-ViStatus FindDevice(SysapiDiscovery &discovery, sysapi::ISysFramework *framework,
-                    const std::wstring &expertList, const std::wstring &deviceName, bool simulate,
-                    DeviceRecord &record, zumodules::ModelTableAccessor table, bool &found) {
+ViStatus FindDevice(sysapi::ISysFramework *framework, const std::wstring &expertList,
+                    const std::wstring &deviceName, DeviceRecord &record, bool &found) {
   if (framework == nullptr) return kErrorInvalidArgument;
   found = false;
   if (deviceName.empty()) return VI_SUCCESS;
@@ -153,7 +139,9 @@ ViStatus FindDevice(SysapiDiscovery &discovery, sysapi::ISysFramework *framework
     DeviceProperties properties;
     if ((r = ReadProperties(*candidate, properties)) < 0) return ReportSysapiFailure(r);
     candidate.reset();
-    return RouteDevice(discovery, framework, deviceName, simulate, properties, table, record, found);
+    FillRecord(deviceName, properties, record);
+    found = true;
+    return VI_SUCCESS;
   } catch (const std::bad_alloc &) {
     found = false;
     return kErrorOutOfMemory;

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "redirector/api/IviEngine.h"
+#include "platform/IviEngine.h"
 #include "zuapal/zuapalerr.h"
 #include "zumxl/mxlate.h"
 

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "dvlShared/sysapi/SysapiInterfaces.h"
+#include "platform/SysapiInterfaces.h"
 #include "zuVEXAtypes.h"
 
 namespace dvlShared {

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "dvlShared/tErrorLookup.h"
-#include "redirector/api/IviEngine.h"
+#include "platform/IviEngine.h"
 
 namespace dvlShared {
 namespace {

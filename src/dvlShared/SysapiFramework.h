@@ -10,7 +10,7 @@
 #include <string>
 
 #include "dvlShared/DeviceInfoStore.h"
-#include "dvlShared/sysapi/SysapiInterfaces.h"
+#include "platform/SysapiInterfaces.h"
 #include "zuVEXAtypes.h"
 #include "zuapal/StatusRecord.h"
 #include "zuapal/protons/synchronization/tRegistryLock.h"

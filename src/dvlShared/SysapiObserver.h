@@ -7,7 +7,7 @@
 
 #include "dvlShared/ComObject.h"
 #include "dvlShared/DeviceInfoStore.h"
-#include "dvlShared/sysapi/SysapiInterfaces.h"
+#include "platform/SysapiInterfaces.h"
 
 namespace dvlShared {
 

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <utility>
 
-#include "dvlShared/sysapi/SysapiInterfaces.h"
+#include "platform/SysapiInterfaces.h"
 
 namespace dvlShared {
 

@@ -2,12 +2,12 @@
 #include <string>
 
 #include "CallGate.h"
-#include "IviEngine.h"
 #include "LogicalNameStore.h"
 #include "SessionTable.h"
 #include "TextUtil.h"
 #include "ThreadState.h"
 #include "ivi_standin.h"
+#include "platform/IviEngine.h"
 
 using namespace ivistandin;
 

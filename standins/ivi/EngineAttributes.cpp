@@ -4,10 +4,10 @@
 #include <string>
 
 #include "CallGate.h"
-#include "IviEngine.h"
 #include "SessionTable.h"
 #include "TextUtil.h"
 #include "ThreadState.h"
+#include "platform/IviEngine.h"
 
 using namespace ivistandin;
 

@@ -1,8 +1,8 @@
 // Ivi_SetErrorInfo, Ivi_ClearErrorInfo, Ivi_ParamPositionError.
 #include "CallGate.h"
-#include "IviEngine.h"
 #include "SessionTable.h"
 #include "ThreadState.h"
+#include "platform/IviEngine.h"
 
 using namespace ivistandin;
 

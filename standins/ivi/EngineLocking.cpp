@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "CallGate.h"
-#include "IviEngine.h"
 #include "SessionTable.h"
+#include "platform/IviEngine.h"
 
 using namespace ivistandin;
 

@@ -3,12 +3,12 @@
 #include <string>
 
 #include "CallGate.h"
-#include "IviEngine.h"
 #include "LogicalNameStore.h"
 #include "OptionText.h"
 #include "SessionTable.h"
 #include "TextUtil.h"
 #include "ThreadState.h"
+#include "platform/IviEngine.h"
 
 using namespace ivistandin;
 

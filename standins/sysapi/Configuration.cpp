@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "WideText.h"
-#include "dvlShared/sysapi/SysapiInterfaces.h"
+#include "platform/SysapiInterfaces.h"
 
 namespace sysapistandin {
 namespace {

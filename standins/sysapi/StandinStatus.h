@@ -3,7 +3,7 @@
 
 #include <new>
 
-#include "dvlShared/sysapi/SysapiInterfaces.h"
+#include "platform/SysapiInterfaces.h"
 #include "sysapi_standin.h"
 
 namespace sysapistandin {

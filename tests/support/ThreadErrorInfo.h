@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "redirector/api/IviEngine.h"
+#include "platform/IviEngine.h"
 
 namespace testsupport {
 

@@ -1,6 +1,6 @@
 #include "redirector/api/CallFrame.h"
 
-#include "redirector/api/IviEngine.h"
+#include "platform/IviEngine.h"
 
 namespace zuapi {
 

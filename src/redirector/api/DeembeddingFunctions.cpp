@@ -1,8 +1,8 @@
 // The de-embedding queries: the number of ports of the active table and its
 // S-parameters, read through the module's attribute entries.
+#include "platform/IviEngine.h"
 #include "redirector/api/CallFrame.h"
 #include "redirector/api/ExportDeclarations.h"
-#include "redirector/api/IviEngine.h"
 
 namespace zuapi {
 namespace {

@@ -4,11 +4,11 @@
 #include <exception>
 #include <new>
 
-#include "dvlShared/DeviceLookup.h"
 #include "dvlShared/tErrorLookup.h"
+#include "platform/IviEngine.h"
 #include "redirector/api/CallFrame.h"
 #include "redirector/api/ExportDeclarations.h"
-#include "redirector/api/IviEngine.h"
+#include "redirector/modules/DeviceLookup.h"
 #include "redirector/modules/ModelRouting.h"
 #include "redirector/modules/ModuleRegistry.h"
 #include "tracing/CallTrace.h"
@@ -60,7 +60,7 @@ ViStatus QueryBitfileDir(ViConstString resourceName, ViInt32 deviceContext, ViIn
 
   dvlShared::DeviceRecord device;
   bool simulate = false, fromCache = false;
-  ViStatus r = dvlShared::ResolveDevice(kDriverPrefix, resourceName, "", device, &zumodules::ModelTable,
+  ViStatus r = zumodules::ResolveDevice(kDriverPrefix, resourceName, "", device, &zumodules::ModelTable,
                                         &zumodules::DefaultModel, simulate, fromCache,
                                         dvlShared::ErrorLookup().defaultLanguage);
   if (zuapi::MergeStatus(status, 0, r) < 0) return status;

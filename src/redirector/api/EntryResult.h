@@ -3,8 +3,8 @@
 // without being recorded or merged.
 #pragma once
 
+#include "platform/IviEngine.h"
 #include "redirector/api/CallFrame.h"
-#include "redirector/api/IviEngine.h"
 
 namespace zuapi {
 

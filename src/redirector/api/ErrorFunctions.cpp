@@ -1,8 +1,8 @@
 // The exported functions that report and clear a session's error.
 #include "dvlShared/ErrorText.h"
+#include "platform/IviEngine.h"
 #include "redirector/api/CallFrame.h"
 #include "redirector/api/ExportDeclarations.h"
-#include "redirector/api/IviEngine.h"
 
 namespace zuapi {
 namespace {

@@ -1,6 +1,6 @@
 #include "redirector/api/ErrorInfoSnapshot.h"
 
-#include "redirector/api/IviEngine.h"
+#include "platform/IviEngine.h"
 
 namespace zuapi {
 

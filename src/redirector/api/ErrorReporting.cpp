@@ -2,9 +2,9 @@
 // (the instrument's queue is not read), and the description of one code in
 // the session's language.
 #include "dvlShared/ErrorText.h"
+#include "platform/IviEngine.h"
 #include "redirector/api/CallFrame.h"
 #include "redirector/api/ExportDeclarations.h"
-#include "redirector/api/IviEngine.h"
 
 namespace zuapi {
 namespace {

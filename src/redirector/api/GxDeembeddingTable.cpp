@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <cstring>
 
+#include "platform/IviEngine.h"
 #include "redirector/api/CallFrame.h"
 #include "redirector/api/ExportDeclarations.h"
-#include "redirector/api/IviEngine.h"
 
 namespace zuapi {
 namespace {

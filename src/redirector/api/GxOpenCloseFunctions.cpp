@@ -1,7 +1,7 @@
 // The graphical environment's open and close wrappers: they return the
 // error description with the status.
+#include "platform/IviEngine.h"
 #include "redirector/api/ExportDeclarations.h"
-#include "redirector/api/IviEngine.h"
 #include "redirector/api/OpenFrame.h"
 #include "redirector/api/SessionOpen.h"
 

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "redirector/api/IviEngine.h"
+#include "platform/IviEngine.h"
 
 namespace zuapi {
 namespace {

@@ -1,7 +1,7 @@
 #include "redirector/api/OpenFrame.h"
 
-#include "dvlShared/DeviceLookup.h"
-#include "redirector/api/IviEngine.h"
+#include "platform/IviEngine.h"
+#include "redirector/modules/DeviceLookup.h"
 
 namespace zuapi {
 

@@ -1,6 +1,6 @@
 // The exported open functions.
+#include "platform/IviEngine.h"
 #include "redirector/api/ExportDeclarations.h"
-#include "redirector/api/IviEngine.h"
 #include "redirector/api/OpenFrame.h"
 #include "redirector/api/SessionOpen.h"
 

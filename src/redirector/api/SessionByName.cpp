@@ -1,12 +1,12 @@
 // Finding the open normal session of a device by the device's name or
 // alias. Like an open, a failure with a device taken from the cache is
 // retried once after the cached device is forgotten.
-#include "dvlShared/DeviceLookup.h"
 #include "dvlShared/tErrorLookup.h"
 #include "redirector/api/CallFrame.h"
 #include "redirector/api/ExportDeclarations.h"
 #include "redirector/api/OpenFrame.h"
 #include "redirector/api/SessionOpen.h"
+#include "redirector/modules/DeviceLookup.h"
 
 namespace zuapi {
 namespace {
@@ -19,7 +19,7 @@ constexpr zutrace::CallSite kSite{160, "zuVEXA_GetViSessionByName"};
 ViStatus FindNormalSession(ViConstString resourceName, ViSession *existingVi, bool &fromCache) {
   dvlShared::DeviceRecord device;
   bool simulate = false;
-  ViStatus resolved = dvlShared::ResolveDevice(kDriverPrefix, resourceName, "", device,
+  ViStatus resolved = zumodules::ResolveDevice(kDriverPrefix, resourceName, "", device,
                                                &zumodules::ModelTable, &zumodules::DefaultModel, simulate,
                                                fromCache, dvlShared::ErrorLookup().defaultLanguage);
   ViStatus status = VI_SUCCESS;

@@ -2,11 +2,11 @@
 
 #include <utility>
 
-#include "dvlShared/DeviceLookup.h"
 #include "dvlShared/tErrorLookup.h"
+#include "platform/IviEngine.h"
 #include "redirector/api/CallFrame.h"
 #include "redirector/api/ExportDeclarations.h"
-#include "redirector/api/IviEngine.h"
+#include "redirector/modules/DeviceLookup.h"
 #include "redirector/modules/ModelRouting.h"
 #include "redirector/modules/ModuleRegistry.h"
 
@@ -29,7 +29,7 @@ struct OpenTarget {
 // (forceKind overrides the device's kind). False when a step failed.
 bool ResolveTarget(const OpenArguments &args, OpenTarget &target, bool &fromCache,
                    zumodules::ModuleKind forceKind = 0) {
-  ViStatus r = dvlShared::ResolveDevice(kDriverPrefix, args.resourceName, args.optionString,
+  ViStatus r = zumodules::ResolveDevice(kDriverPrefix, args.resourceName, args.optionString,
                                         target.device, &zumodules::ModelTable,
                                         &zumodules::DefaultModel, target.simulate, fromCache,
                                         dvlShared::ErrorLookup().defaultLanguage);

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <new>
 
-#include "redirector/api/IviEngine.h"
+#include "platform/IviEngine.h"
 
 namespace zuapi {
 

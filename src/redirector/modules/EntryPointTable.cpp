@@ -4,7 +4,7 @@
 #include <cstring>
 #include <iterator>
 
-#include "redirector/api/IviEngine.h"
+#include "platform/IviEngine.h"
 #include "zudynlib/dynload.h"
 
 namespace zumodules {

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "redirector/api/IviEngine.h"
+#include "platform/IviEngine.h"
 #include "redirector/modules/OptionString.h"
 
 namespace zumodules {

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <new>
 
-#include "redirector/api/IviEngine.h"
+#include "platform/IviEngine.h"
 
 namespace zumodules {
 namespace {

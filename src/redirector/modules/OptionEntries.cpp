@@ -7,7 +7,7 @@
 #include <new>
 #include <stdexcept>
 
-#include "redirector/api/IviEngine.h"
+#include "platform/IviEngine.h"
 
 namespace zumodules::options {
 namespace {

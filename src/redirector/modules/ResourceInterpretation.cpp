@@ -4,7 +4,7 @@
 #include <cstring>
 #include <new>
 
-#include "redirector/api/IviEngine.h"
+#include "platform/IviEngine.h"
 #include "redirector/modules/OptionEntries.h"
 #include "redirector/modules/OptionString.h"
 #include "zu/dsc/MultibyteToWide.h"

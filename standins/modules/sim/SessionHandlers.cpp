@@ -3,7 +3,7 @@
 #include "Handlers.h"
 #include "OptionText.h"
 #include "ivi_standin.h"
-#include "redirector/api/IviEngine.h"
+#include "platform/IviEngine.h"
 
 namespace backendstandin {
 

@@ -5,12 +5,12 @@
 #include <gtest/gtest.h>
 
 #include "StandIns.h"
+#include "ThreadErrorInfo.h"
 #include "backend_standin.h"
 #include "ivi_standin.h"
+#include "platform/IviEngine.h"
 #include "redirector/api/ExportDeclarations.h"
-#include "redirector/api/IviEngine.h"
 #include "sysapi_standin.h"
-#include "ThreadErrorInfo.h"
 
 namespace e2e {
 

@@ -5,8 +5,8 @@
 #include "StandIns.h"
 #include "backend_standin.h"
 #include "ivi_standin.h"
+#include "platform/IviEngine.h"
 #include "redirector/api/ExportDeclarations.h"
-#include "redirector/api/IviEngine.h"
 #include "sysapi_standin.h"
 
 TEST(ReducedModuleForwarding, MissingEntriesFailAndOthersForward) {

@@ -7,12 +7,12 @@
 #include <string>
 
 #include "StandIns.h"
+#include "ThreadErrorInfo.h"
 #include "backend_standin.h"
 #include "ivi_standin.h"
+#include "platform/IviEngine.h"
 #include "redirector/api/ExportDeclarations.h"
-#include "redirector/api/IviEngine.h"
 #include "sysapi_standin.h"
-#include "ThreadErrorInfo.h"
 
 namespace e2e {
 

@@ -2,8 +2,8 @@
 
 #include "backend_standin.h"
 #include "ivi_standin.h"
+#include "platform/IviEngine.h"
 #include "redirector/api/ExportDeclarations.h"
-#include "redirector/api/IviEngine.h"
 
 // libzusysapi.so is not on the loader's path in this program: every open that
 // needs the system configuration fails, even a simulated one with a model.

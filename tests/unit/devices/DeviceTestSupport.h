@@ -9,9 +9,9 @@
 #include "FakeSysapi.h"
 #include "ThreadErrorInfo.h"
 #include "dvlShared/DeviceInfoStore.h"
-#include "dvlShared/DeviceLookup.h"
 #include "dvlShared/SysapiFramework.h"
-#include "redirector/api/IviEngine.h"
+#include "platform/IviEngine.h"
+#include "redirector/modules/DeviceLookup.h"
 #include "redirector/modules/ModelRouting.h"
 
 namespace devtest {
@@ -32,7 +32,7 @@ inline ViStatus ResolveWith(dvlShared::DeviceInfoStore &store, dvlShared::Sysapi
                             bool &fromCache) {
   static std::atomic<zumxl::LanguageId> language{0};
   bool simulate = false;
-  return dvlShared::ResolveDeviceWith(store, discovery, "zuVEXA", name, options, record, &zumodules::ModelTable,
+  return zumodules::ResolveDeviceWith(store, discovery, "zuVEXA", name, options, record, &zumodules::ModelTable,
                                       &zumodules::DefaultModel, simulate, fromCache, language);
 }
 

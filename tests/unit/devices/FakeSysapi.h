@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "dvlShared/sysapi/SysapiInterfaces.h"
+#include "platform/SysapiInterfaces.h"
 #include "redirector/catalogue/CatalogueMacros.h"
 
 namespace fakes {

@@ -5,8 +5,8 @@
 
 #include "dvlShared/ErrorText.h"
 #include "ivi_standin.h"
+#include "platform/IviEngine.h"
 #include "redirector/api/ExportDeclarations.h"
-#include "redirector/api/IviEngine.h"
 
 using dvlShared::CopyToUserBuffer;
 

@@ -3,8 +3,8 @@
 #include <thread>
 
 #include "ThreadErrorInfo.h"
+#include "platform/IviEngine.h"
 #include "redirector/api/ErrorInfoSnapshot.h"
-#include "redirector/api/IviEngine.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "ivi_standin.h"
-#include "redirector/api/IviEngine.h"
+#include "platform/IviEngine.h"
 
 namespace routingtest {
 

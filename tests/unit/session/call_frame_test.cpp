@@ -4,9 +4,9 @@
 #include <string>
 
 #include "ivi_standin.h"
+#include "platform/IviEngine.h"
 #include "redirector/api/CallFrame.h"
 #include "redirector/api/InterchangeWarnings.h"
-#include "redirector/api/IviEngine.h"
 
 using namespace zuapi;
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "ivi_standin.h"
-#include "redirector/api/IviEngine.h"
+#include "platform/IviEngine.h"
 #include "redirector/api/SessionRegistry.h"
 
 using namespace zuapi;

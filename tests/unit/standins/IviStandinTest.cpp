@@ -12,8 +12,8 @@
 #include <thread>
 #include <tuple>
 
-#include "IviEngine.h"
 #include "ivi_standin.h"
+#include "platform/IviEngine.h"
 
 namespace {
 

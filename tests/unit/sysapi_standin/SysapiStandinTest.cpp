@@ -13,7 +13,7 @@
 #include <thread>
 #include <vector>
 
-#include "dvlShared/sysapi/SysapiInterfaces.h"
+#include "platform/SysapiInterfaces.h"
 #include "sysapi_standin.h"
 
 extern "C" sysapi::SysStatus zusysInstantiateFramework(sysapi::ISysFramework **framework);

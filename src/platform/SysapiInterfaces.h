@@ -132,9 +132,9 @@ public:
                                   IUnknownLike **collection) = 0;
   virtual SysStatus Reserved5() = 0;
   virtual SysStatus GetResourceByName(const wchar_t *lengthPrefixedName, ISysResource **resource) = 0; // 6
-  virtual SysStatus GetExpert(const wchar_t *expertPath, IUnknownLike **expert) = 0; // 7
-  virtual SysStatus RegisterNotificationHandler(const wchar_t *expertList,
-                                                INotificationHandler *handler, int32_t flags) = 0; // 8
+  virtual SysStatus GetExpert(const wchar_t *expertPath, IUnknownLike **expert) = 0;                   // 7
+  virtual SysStatus RegisterNotificationHandler(const wchar_t *expertList, INotificationHandler *handler,
+                                                int32_t flags) = 0; // 8
   virtual SysStatus Reserved9() = 0;
   virtual SysStatus CreateFilter(ISysFilter **filter) = 0; // 10
 };

@@ -1,6 +1,7 @@
 // Resolving the resource name of an open to a device: its name, identifier,
-// backend module kind and model, from the device information store or
-// through the system configuration library.
+// backend module kind and model. Interprets the option string and routes the
+// model here; the device itself comes from the device information store or
+// from a search through the system configuration library (dvlShared).
 #pragma once
 
 #include <atomic>
@@ -12,7 +13,7 @@
 #include "zuVEXAtypes.h"
 #include "zumxl/mxlate.h"
 
-namespace dvlShared {
+namespace zumodules {
 
 // Interprets the resource name and option string, applies a simulated
 // session's DriverSetup model, and otherwise answers from the store or finds
@@ -20,16 +21,16 @@ namespace dvlShared {
 // the store. Not found: the default model when simulated, else -200220 (the
 // "pimlo" expert installed) or 0xBFFA0060. Callers record the status.
 ViStatus ResolveDevice(const char *prefix, const char *resourceName, const char *optionString,
-                       DeviceRecord &record, zumodules::ModelTableAccessor table,
-                       zumodules::DefaultModelAccessor defaultModel, bool &simulate, bool &fromCache,
+                       dvlShared::DeviceRecord &record, ModelTableAccessor table,
+                       DefaultModelAccessor defaultModel, bool &simulate, bool &fromCache,
                        std::atomic<zumxl::LanguageId> &languageCell);
 
 // ResolveDevice with a given store and discovery state instead of the
 // process-wide ones.
-ViStatus ResolveDeviceWith(DeviceInfoStore &store, SysapiDiscovery &discovery, const char *prefix,
-                           const char *resourceName, const char *optionString, DeviceRecord &record,
-                           zumodules::ModelTableAccessor table,
-                           zumodules::DefaultModelAccessor defaultModel, bool &simulate,
-                           bool &fromCache, std::atomic<zumxl::LanguageId> &languageCell);
+ViStatus ResolveDeviceWith(dvlShared::DeviceInfoStore &store, dvlShared::SysapiDiscovery &discovery,
+                           const char *prefix, const char *resourceName, const char *optionString,
+                           dvlShared::DeviceRecord &record, ModelTableAccessor table,
+                           DefaultModelAccessor defaultModel, bool &simulate, bool &fromCache,
+                           std::atomic<zumxl::LanguageId> &languageCell);
 
-} // namespace dvlShared
+} // namespace zumodules

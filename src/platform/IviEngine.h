@@ -28,11 +28,9 @@ ViStatus Ivi_LockSession(ViSession vi, ViBoolean *callerHasLock);
 ViStatus Ivi_UnlockSession(ViSession vi, ViBoolean *callerHasLock);
 ViStatus Ivi_ParamPositionError(ViInt32 parameterPosition);
 ViStatus Ivi_GetNextInterchangeCheckString(ViSession vi, ViInt32 bufferSize, ViChar warnString[]);
-ViStatus Ivi_GetInfoFromResourceName(ViRsrc resourceName, ViString optionString,
-                                     ViChar newResourceName[], ViChar newOptionString[],
-                                     ViBoolean *isLogicalName);
-ViStatus Ivi_SpecificDriverNew(ViConstString specificPrefix, ViConstString optionString,
-                               ViSession *newVi);
+ViStatus Ivi_GetInfoFromResourceName(ViRsrc resourceName, ViString optionString, ViChar newResourceName[],
+                                     ViChar newOptionString[], ViBoolean *isLogicalName);
+ViStatus Ivi_SpecificDriverNew(ViConstString specificPrefix, ViConstString optionString, ViSession *newVi);
 ViBoolean Ivi_Simulating(ViSession vi);
 ViStatus Ivi_Dispose(ViSession vi);
 

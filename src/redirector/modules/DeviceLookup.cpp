@@ -1,4 +1,4 @@
-#include "dvlShared/DeviceLookup.h"
+#include "redirector/modules/DeviceLookup.h"
 
 #include <new>
 #include <string>
@@ -6,20 +6,25 @@
 #include "dvlShared/DeviceSearch.h"
 #include "dvlShared/DiscoveryStatus.h"
 #include "redirector/modules/OptionString.h"
+#include "status/StatusCodes.h"
 
-namespace dvlShared {
+namespace zumodules {
 namespace {
+
+using dvlShared::DeviceInfoStore;
+using dvlShared::DeviceRecord;
+using dvlShared::SysapiDiscovery;
 
 constexpr char kStoreLockMessage[] = "Internal Error: Failed to initialize the device info store lock.";
 
 struct Resolution {
   DeviceInfoStore &store;
   SysapiDiscovery &discovery;
-  zumodules::ModelTableAccessor table;
-  zumodules::DefaultModelAccessor defaultModel;
+  ModelTableAccessor table;
+  DefaultModelAccessor defaultModel;
   std::wstring deviceName;
   bool simulate = false;
-  zumodules::DriverSetupRecord setup;
+  DriverSetupRecord setup;
 };
 
 void ApplyAllowMultipleSessions(const Resolution &resolution, DeviceRecord &record) {
@@ -36,16 +41,38 @@ void CopyDevice(const DeviceRecord &from, DeviceRecord &to) {
   to.isSimulatedDevice = from.isSimulatedDevice;
 }
 
-ViStatus NotFound(Resolution &resolution, sysapi::ISysFramework *framework, DeviceRecord &record) {
-  if (resolution.simulate) {
-    ViStatus status = zumodules::ApplyDefaultModel(record, resolution.defaultModel);
-    ApplyAllowMultipleSessions(resolution, record);
-    return status < 0 ? status : VI_SUCCESS;
-  }
+// Unless simulated, the status of a device that is not found, or whose
+// model is not known: `pimloStatus` when the "pimlo" expert is installed,
+// else 0xBFFA0060.
+ViStatus NotFoundUnlessSimulated(Resolution &resolution, sysapi::ISysFramework *framework,
+                                 ViStatus pimloStatus) {
+  if (resolution.simulate) return VI_SUCCESS;
   bool pimlo = false;
   ViStatus status = resolution.discovery.PimloPresent(framework, pimlo);
   if (status < 0) return status;
-  return pimlo ? kErrorDeviceNotFoundPimlo : kErrorDeviceNotFound;
+  return pimlo ? pimloStatus : ZUVEXA_ERROR_DEVICE_NOT_FOUND;
+}
+
+ViStatus NotFound(Resolution &resolution, sysapi::ISysFramework *framework, DeviceRecord &record) {
+  if (!resolution.simulate)
+    return NotFoundUnlessSimulated(resolution, framework, ZUVEXA_ERROR_DEVICE_NOT_FOUND_PIMLO);
+  ViStatus status = ApplyDefaultModel(record, resolution.defaultModel);
+  ApplyAllowMultipleSessions(resolution, record);
+  return status < 0 ? status : VI_SUCCESS;
+}
+
+// Gives a found device the kind and product identifier of its model row. A
+// product without a row leaves the device not found.
+ViStatus RouteDevice(Resolution &resolution, sysapi::ISysFramework *framework, DeviceRecord &device,
+                     bool &found) {
+  const ModelRow *row = FindModelByProductId(resolution.table, NormalizeProductId(device.productId));
+  if (row == nullptr) {
+    found = false;
+    return NotFoundUnlessSimulated(resolution, framework, ZUVEXA_ERROR_UNKNOWN_PRODUCT);
+  }
+  device.moduleKind = row->kind;
+  device.productId = row->productId;
+  return VI_SUCCESS;
 }
 
 // Looks the device up through the system configuration library and stores
@@ -59,8 +86,8 @@ ViStatus Discover(Resolution &resolution, DeviceRecord &record) {
 
   DeviceRecord device;
   bool found = false;
-  status = FindDevice(resolution.discovery, framework, expertList, resolution.deviceName,
-                      resolution.simulate, device, resolution.table, found);
+  status = dvlShared::FindDevice(framework, expertList, resolution.deviceName, device, found);
+  if (status >= 0 && found) status = RouteDevice(resolution, framework, device, found);
   if (status < 0) return status;
   if (!found) return NotFound(resolution, framework, record);
 
@@ -74,16 +101,16 @@ ViStatus Resolve(Resolution &resolution, const char *prefix, const char *resourc
                  const char *optionString, DeviceRecord &record, bool &simulate, bool &fromCache,
                  std::atomic<zumxl::LanguageId> &languageCell) {
   if (ViStatus unusable = resolution.store.Usability(); unusable < 0)
-    return ReportElaboration(unusable, kStoreLockMessage);
+    return dvlShared::ReportElaboration(unusable, kStoreLockMessage);
 
-  ViStatus status = zumodules::InterpretResourceAndOptions(
-      prefix, resourceName, optionString, resolution.deviceName, simulate, resolution.setup, languageCell);
+  ViStatus status = InterpretResourceAndOptions(prefix, resourceName, optionString, resolution.deviceName,
+                                                simulate, resolution.setup, languageCell);
   if (status < 0) return status;
   resolution.simulate = simulate;
 
   bool resolved = false;
-  status = zumodules::ApplyModelOverride(resolution.deviceName, simulate, resolution.setup, record,
-                                         resolution.table, resolution.defaultModel, resolved);
+  status = ApplyModelOverride(resolution.deviceName, simulate, resolution.setup, record, resolution.table,
+                              resolution.defaultModel, resolved);
   if (status < 0) return status;
   if (resolved) {
     // The library is loaded even for a simulated session with a known model.
@@ -106,24 +133,22 @@ ViStatus Resolve(Resolution &resolution, const char *prefix, const char *resourc
 
 ViStatus ResolveDeviceWith(DeviceInfoStore &store, SysapiDiscovery &discovery, const char *prefix,
                            const char *resourceName, const char *optionString, DeviceRecord &record,
-                           zumodules::ModelTableAccessor table,
-                           zumodules::DefaultModelAccessor defaultModel, bool &simulate,
+                           ModelTableAccessor table, DefaultModelAccessor defaultModel, bool &simulate,
                            bool &fromCache, std::atomic<zumxl::LanguageId> &languageCell) {
   fromCache = false;
   try {
     Resolution resolution{store, discovery, table, defaultModel, {}, false, {}};
     return Resolve(resolution, prefix, resourceName, optionString, record, simulate, fromCache, languageCell);
   } catch (const std::bad_alloc &) {
-    return kErrorOutOfMemory;
+    return ZUVEXA_ERROR_OUT_OF_MEMORY;
   }
 }
 
 ViStatus ResolveDevice(const char *prefix, const char *resourceName, const char *optionString,
-                       DeviceRecord &record, zumodules::ModelTableAccessor table,
-                       zumodules::DefaultModelAccessor defaultModel, bool &simulate, bool &fromCache,
-                       std::atomic<zumxl::LanguageId> &languageCell) {
-  return ResolveDeviceWith(DeviceStore(), Discovery(), prefix, resourceName, optionString, record, table,
-                           defaultModel, simulate, fromCache, languageCell);
+                       DeviceRecord &record, ModelTableAccessor table, DefaultModelAccessor defaultModel,
+                       bool &simulate, bool &fromCache, std::atomic<zumxl::LanguageId> &languageCell) {
+  return ResolveDeviceWith(dvlShared::DeviceStore(), dvlShared::Discovery(), prefix, resourceName,
+                           optionString, record, table, defaultModel, simulate, fromCache, languageCell);
 }
 
-} // namespace dvlShared
+} // namespace zumodules
