@@ -8,6 +8,7 @@
 #include "dvlShared/DiscoveryStatus.h"
 #include "dvlShared/SysapiFramework.h"
 #include "dvlShared/SysapiRefs.h"
+#include "status/StatusCodes.h"
 #include "zu/dsc/MultibyteToWide.h"
 
 namespace dvlShared {
@@ -44,7 +45,7 @@ ViStatus DeviceInfoStore::LookUp(std::wstring_view name, DeviceRecord &record, b
       record.deviceIdentifier = entry.deviceIdentifier;
       record.backendResourceText = entry.backendResourceText;
     } catch (const std::bad_alloc &) {
-      return kErrorOutOfMemory;
+      return ZUVEXA_ERROR_OUT_OF_MEMORY;
     }
     record.moduleKind = entry.moduleKind;
     record.productId = entry.productId;
@@ -62,7 +63,7 @@ ViStatus DeviceInfoStore::Insert(const DeviceRecord &record) {
   try {
     entries_.push_back(record); // strong guarantee: unchanged on failure
   } catch (const std::bad_alloc &) {
-    return kErrorOutOfMemory;
+    return ZUVEXA_ERROR_OUT_OF_MEMORY;
   }
   return VI_SUCCESS;
 }
@@ -83,9 +84,9 @@ ViStatus DeviceInfoStore::InvalidateByNames(const std::vector<std::wstring> &nam
   if (ViStatus unusable = Usability(); unusable < 0) return unusable;
   zuapal::tWriteGuard guard(lock_);
   sysapi::ISysFramework *framework = nullptr;
-  ViStatus status = getFramework_ ? getFramework_(framework) : kErrorSystemApi;
+  ViStatus status = getFramework_ ? getFramework_(framework) : ZUVEXA_ERROR_CANNOT_RECOVER;
   if (status < 0) return status;
-  if (framework == nullptr) return kErrorInvalidArgument;
+  if (framework == nullptr) return ZUVEXA_ERROR_INVALID_PARAMETER;
   // A removed device cannot be asked for by name; its failure must not keep
   // the later names of the notification cached, so the walk goes on and the
   // first failure is returned.
@@ -104,7 +105,7 @@ ViStatus DeviceInfoStore::InvalidateOne(sysapi::ISysFramework &framework, const 
                                                       : std::wstring_view(name).substr(slash + 1));
 
   SysText lengthPrefixedName(sysapi::AllocSysText(name.data(), static_cast<uint32_t>(name.size())));
-  if (lengthPrefixedName.get() == nullptr) return kErrorOutOfMemory;
+  if (lengthPrefixedName.get() == nullptr) return ZUVEXA_ERROR_OUT_OF_MEMORY;
   SysRef<sysapi::ISysResource> resource;
   sysapi::SysStatus r = framework.GetResourceByName(lengthPrefixedName.get(), resource.out());
   if (r < 0) return ReportSysapiFailure(r);

@@ -4,6 +4,7 @@
 
 #include "dvlShared/DiscoveryStatus.h"
 #include "dvlShared/SysapiRefs.h"
+#include "status/StatusCodes.h"
 
 namespace dvlShared {
 namespace {
@@ -119,7 +120,7 @@ void FillRecord(const std::wstring &deviceName, const DeviceProperties &properti
 
 ViStatus FindDevice(sysapi::ISysFramework *framework, const std::wstring &expertList,
                     const std::wstring &deviceName, DeviceRecord &record, bool &found) {
-  if (framework == nullptr) return kErrorInvalidArgument;
+  if (framework == nullptr) return ZUVEXA_ERROR_INVALID_PARAMETER;
   found = false;
   if (deviceName.empty()) return VI_SUCCESS;
   try {
@@ -133,7 +134,7 @@ ViStatus FindDevice(sysapi::ISysFramework *framework, const std::wstring &expert
     r = PickCandidate(*items, candidate, second);
     items.reset();
     if (r < 0) return ReportSysapiFailure(r);
-    if (second) return ReportElaboration(kErrorDeviceNotFound, kTwoDevicesMessage);
+    if (second) return ReportElaboration(ZUVEXA_ERROR_DEVICE_NOT_FOUND, kTwoDevicesMessage);
     if (!candidate) return VI_SUCCESS;
 
     DeviceProperties properties;
@@ -144,7 +145,7 @@ ViStatus FindDevice(sysapi::ISysFramework *framework, const std::wstring &expert
     return VI_SUCCESS;
   } catch (const std::bad_alloc &) {
     found = false;
-    return kErrorOutOfMemory;
+    return ZUVEXA_ERROR_OUT_OF_MEMORY;
   }
 }
 

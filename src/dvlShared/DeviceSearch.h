@@ -17,9 +17,10 @@ inline constexpr char kTwoDevicesMessage[] =
 // Searches `expertList` for `deviceName`. When exactly one resource that is
 // not skipped matches, `record` gets the device with the product identifier
 // the system configuration reports and no module kind (the caller routes
-// it), and `found` is true. An empty name is not found (0). 0xBFFA000F for a
-// null framework; 0xBFFA0060 with an elaboration for two matches; failures
-// of the library are reported (0xBFFA0000).
+// it), and `found` is true. An empty name is not found (0).
+// ZUVEXA_ERROR_INVALID_PARAMETER for a null framework;
+// ZUVEXA_ERROR_DEVICE_NOT_FOUND with an elaboration for two matches; failures
+// of the library are reported (ZUVEXA_ERROR_CANNOT_RECOVER).
 ViStatus FindDevice(sysapi::ISysFramework *framework, const std::wstring &expertList,
                     const std::wstring &deviceName, DeviceRecord &record, bool &found);
 

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "platform/IviEngine.h"
+#include "status/StatusCodes.h"
 #include "zuapal/zuapalerr.h"
 #include "zumxl/mxlate.h"
 
@@ -16,7 +17,7 @@ ViStatus ReportSysapiFailure(sysapi::SysStatus failure) {
   char message[256];
   std::snprintf(message, sizeof message, "Unexpected %s Error: %d.", kSysapiName,
                 static_cast<int>(failure));
-  return ReportElaboration(kErrorSystemApi, message);
+  return ReportElaboration(ZUVEXA_ERROR_CANNOT_RECOVER, message);
 }
 
 ViStatus ReportElaboration(ViStatus status, const char *message) {
@@ -25,7 +26,7 @@ ViStatus ReportElaboration(ViStatus status, const char *message) {
 }
 
 ViStatus MapPlatformFailure(int64_t code) {
-  if (code == zuapalerr_memoryFull) return kErrorOutOfMemory;
+  if (code == zuapalerr_memoryFull) return ZUVEXA_ERROR_OUT_OF_MEMORY;
   return zumxl::MapErrorCode(static_cast<ViStatus>(code));
 }
 

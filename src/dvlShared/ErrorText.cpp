@@ -4,11 +4,10 @@
 
 #include "dvlShared/tErrorLookup.h"
 #include "platform/IviEngine.h"
+#include "status/StatusCodes.h"
 
 namespace dvlShared {
 namespace {
-
-constexpr ViStatus kErrorNullPointer = static_cast<ViStatus>(0xBFFA0058);
 
 // Records a non-zero step result for vi; true when it is an error.
 bool RecordFailed(ViSession vi, ViStatus r) {
@@ -63,7 +62,7 @@ ViStatus CopyToUserBuffer(const char *text, ViInt32 size, ViChar *buffer) {
   if (text == nullptr) text = "";
   size_t needed = std::strlen(text) + 1;
   if (size == 0) return static_cast<ViStatus>(needed);
-  if (buffer == nullptr) return kErrorNullPointer;
+  if (buffer == nullptr) return ZUVEXA_ERROR_NULL_POINTER;
   if (size > 0 && needed > static_cast<size_t>(size)) {
     std::memcpy(buffer, text, static_cast<size_t>(size) - 1);
     buffer[size - 1] = '\0';

@@ -13,9 +13,9 @@ inline constexpr ViInt32 kErrorTextAreaSize = 1024;
 inline constexpr uint32_t kStaticDescriptionFlags = 0x40000001;
 
 // IVI buffer convention: size 0 returns the needed size (length + 1) and
-// writes nothing; a null buffer gives 0xBFFA0058; a text that does not fit
-// is cut to size - 1 characters and the needed size returned; a negative
-// size copies without a check. A fitting text returns 0.
+// writes nothing; a null buffer gives ZUVEXA_ERROR_NULL_POINTER; a text that
+// does not fit is cut to size - 1 characters and the needed size returned; a
+// negative size copies without a check. A fitting text returns 0.
 ViStatus CopyToUserBuffer(const char *text, ViInt32 size, ViChar *buffer);
 
 // The description of one code in a language, through the buffer convention.

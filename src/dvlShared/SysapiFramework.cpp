@@ -7,6 +7,7 @@
 #include "dvlShared/SysapiObserver.h"
 #include "dvlShared/SysapiRefs.h"
 #include "status/Status.h"
+#include "status/StatusCodes.h"
 #include "zu/dsc/CZUMutex.h"
 #include "zudynlib/dynload.h"
 
@@ -34,7 +35,7 @@ sysapi::InstantiateFrameworkFn LoadSysapiLibrary(void *&handle) {
 }
 
 ViStatus ExpertPresent(sysapi::ISysFramework *framework, const wchar_t *expertPath, bool *present) {
-  if (framework == nullptr || present == nullptr) return kErrorNullPointer;
+  if (framework == nullptr || present == nullptr) return ZUVEXA_ERROR_NULL_POINTER;
   SysRef<sysapi::IUnknownLike> expert;
   sysapi::SysStatus r = framework->GetExpert(expertPath, expert.out());
   expert.reset();
@@ -93,7 +94,7 @@ ViStatus SysapiDiscovery::CreateFramework(sysapi::ISysFramework *&created) {
   if (status < 0) return status;
 
   SysRef<ImxSysNotificationHandler> observer(CreateObserver(observedStore_));
-  if (!observer) return kErrorObserverAllocation;
+  if (!observer) return ZUVEXA_ERROR_REGISTRY_UNUSABLE;
   r = framework->RegisterNotificationHandler(expertList.c_str(), observer.get(), 0);
   if (r < 0) return ReportSysapiFailure(r);
 
@@ -118,7 +119,7 @@ ViStatus SysapiDiscovery::BuildExpertList(sysapi::ISysFramework *framework, std:
     CopyReadyExpertList(expertList);
     return VI_SUCCESS;
   } catch (const std::bad_alloc &) {
-    return kErrorOutOfMemory;
+    return ZUVEXA_ERROR_OUT_OF_MEMORY;
   }
 }
 
@@ -144,7 +145,7 @@ ViStatus SysapiDiscovery::ProbeExperts(sysapi::ISysFramework *framework, std::ws
     expertList += name;
     anyFound = true;
   }
-  if (!anyFound) return ReportElaboration(kErrorSystemApi, kNoExpertsMessage);
+  if (!anyFound) return ReportElaboration(ZUVEXA_ERROR_CANNOT_RECOVER, kNoExpertsMessage);
   return VI_SUCCESS;
 }
 
@@ -168,6 +169,7 @@ SysapiDiscovery &Discovery() {
 }
 
 namespace {
+
 // Builds the discovery state while the library loads.
 [[maybe_unused]] SysapiDiscovery &gDiscoveryBuiltAtLoad = Discovery();
 } // namespace

@@ -33,9 +33,10 @@ using FrameworkLoader = sysapi::InstantiateFrameworkFn (*)(void *&handle);
 // zusysInstantiateFramework.
 sysapi::InstantiateFrameworkFn LoadSysapiLibrary(void *&handle);
 
-// Whether the framework has the expert at `expertPath`. 0xBFFA0058 for a
-// null framework or result; failures other than "no such expert" are
-// reported as system configuration failures (0xBFFA0000).
+// Whether the framework has the expert at `expertPath`.
+// ZUVEXA_ERROR_NULL_POINTER for a null framework or result; failures other than
+// "no such expert" are reported as system configuration failures
+// (ZUVEXA_ERROR_CANNOT_RECOVER).
 ViStatus ExpertPresent(sysapi::ISysFramework *framework, const wchar_t *expertPath, bool *present);
 
 class SysapiDiscovery {
@@ -48,12 +49,14 @@ public:
   SysapiDiscovery &operator=(const SysapiDiscovery &) = delete;
 
   // The framework, created on first need with the observer registered and
-  // then kept. Failures of the library are reported (0xBFFA0000); a failed
-  // creation is tried again at the next call.
+  // then kept. Failures of the library are reported
+  // (ZUVEXA_ERROR_CANNOT_RECOVER); a failed creation is tried again at the next
+  // call.
   ViStatus GetFramework(sysapi::ISysFramework *&framework);
 
   // "//localhost/" + first installed expert, then "," + each further one;
-  // built once. 0xBFFA0000 with an elaboration when no expert is installed.
+  // built once. ZUVEXA_ERROR_CANNOT_RECOVER with an elaboration when no expert
+  // is installed.
   ViStatus BuildExpertList(sysapi::ISysFramework *framework, std::wstring &expertList);
 
   // Whether "//localhost/pimlo" exists; asked once, after a successful

@@ -6,6 +6,7 @@
 
 #include "dvlShared/DiscoveryStatus.h"
 #include "dvlShared/SysapiRefs.h"
+#include "status/StatusCodes.h"
 
 namespace dvlShared {
 namespace {
@@ -39,7 +40,7 @@ sysapi::SysStatus SysapiObserver::Notify(void *, uint32_t kind, sysapi::ISysEnum
     if (changed.empty()) return 0;
     ViStatus status = store_->InvalidateByNames(changed);
     if (status >= 0) return 0;
-    return status == kErrorOutOfMemory ? sysapi::kOutOfMemory : sysapi::kFailure;
+    return status == ZUVEXA_ERROR_OUT_OF_MEMORY ? sysapi::kOutOfMemory : sysapi::kFailure;
   } catch (const std::bad_alloc &) {
     return sysapi::kOutOfMemory;
   } catch (...) {

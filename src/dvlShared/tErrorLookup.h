@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cstdint>
 
+#include "status/StatusCodes.h"
 #include "zuVEXAtypes.h"
 #include "zumxl/mxlate.h"
 
@@ -22,7 +23,7 @@ public:
   uint64_t elaborationOnlyCount = 1;
 
 private:
-  static constexpr ViStatus kElaborationOnlyCodes[1] = {static_cast<ViStatus>(0xBFFA4242)};
+  static constexpr ViStatus kElaborationOnlyCodes[1] = {ZUVEXA_ERROR_ELABORATION_ONLY};
 };
 
 // The one instance, built when the library is loaded.

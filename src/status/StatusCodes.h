@@ -6,8 +6,10 @@
 
 #include "zuVEXA.h"
 
-// Start of the driver's error range; platform statuses are mapped into it.
+// Start of the driver's error and warning ranges; platform statuses are
+// mapped into them.
 #define ZUVEXA_ERROR_BASE ((ViStatus)0xBFFA0000)
+#define ZUVEXA_WARN_BASE ((ViStatus)0x3FFA0000)
 
 // A registry, store or observer that could not create its lock at load time
 // stays unusable and answers every request with this code.

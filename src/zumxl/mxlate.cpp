@@ -2,6 +2,8 @@
 
 #include <strings.h>
 
+#include "status/StatusCodes.h"
+
 namespace zumxl {
 namespace {
 
@@ -10,6 +12,9 @@ constexpr const char *kNames[3][7] = {
     {"eng", "fra", "deu", "jpn", "kor", "chs", "zzz"},
     {"English", "French", "German", "Japanese", "Korean", "ChineseS", "Invalid"},
 };
+
+constexpr uint32_t kErrorBase = static_cast<uint32_t>(ZUVEXA_ERROR_BASE);
+constexpr uint32_t kWarningBase = static_cast<uint32_t>(ZUVEXA_WARN_BASE);
 
 // A block of negative codes of a shared component, mapped into the driver's
 // range counting down from `top` (the image of `highest`).
@@ -20,14 +25,11 @@ struct MappedBlock {
 };
 
 constexpr MappedBlock kBlocks[] = {
-    {-223899, -223800, 0xBFFA47FF}, {-224699, -224600, 0xBFFA479B},
-    {-201023, -200000, 0xBFFA4BFF}, {-51023, -50000, 0xBFFA67FF},
-    {-89999, -88000, 0xBFFA6FFF},   {-10999, -10000, 0xBFFA63FF},
-    {-309799, -309700, 0xBFFA7064},
+    {-223899, -223800, kErrorBase + 0x47FF}, {-224699, -224600, kErrorBase + 0x479B},
+    {-201023, -200000, kErrorBase + 0x4BFF}, {-51023, -50000, kErrorBase + 0x67FF},
+    {-89999, -88000, kErrorBase + 0x6FFF},   {-10999, -10000, kErrorBase + 0x63FF},
+    {-309799, -309700, kErrorBase + 0x7064},
 };
-
-constexpr uint32_t kErrorBase = 0xBFFA0000;
-constexpr uint32_t kWarningBase = 0x3FFA0000;
 
 ViStatus AsStatus(int64_t value) { return static_cast<ViStatus>(static_cast<uint32_t>(value)); }
 int64_t Signed(uint32_t image) { return static_cast<int32_t>(image); }
@@ -75,7 +77,7 @@ LanguageId LanguageFromName(const char *name, uint32_t nameKind) {
 }
 
 ViStatus SetLanguage(LanguageId &out, LanguageId id) {
-  if (id == kInvalidLanguage) return kErrorInvalidLanguage;
+  if (id == kInvalidLanguage) return ZUVEXA_ERROR_INVALID_LANGUAGE;
   out = id;
   return VI_SUCCESS;
 }

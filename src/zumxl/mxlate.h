@@ -23,8 +23,6 @@ enum : LanguageId {
 
 enum LanguageNameKind : uint32_t { kTwoLetter = 0, kThreeLetter = 1, kLongName = 2 };
 
-inline constexpr ViStatus kErrorInvalidLanguage = static_cast<ViStatus>(0xBFFA916C);
-
 // Name of a language (row 6 holds the names of the invalid language); null
 // for an id or kind out of range. The long name is also the name of the
 // language's folder of error description files.
@@ -34,7 +32,8 @@ const char *LanguageName(LanguageId id, uint32_t nameKind);
 // nothing matches or the kind is unknown.
 LanguageId LanguageFromName(const char *name, uint32_t nameKind);
 
-// Stores id unless it is the invalid language (0xBFFA916C, out unchanged).
+// Stores id unless it is the invalid language (ZUVEXA_ERROR_INVALID_LANGUAGE,
+// out unchanged).
 ViStatus SetLanguage(LanguageId &out, LanguageId id);
 
 inline constexpr LanguageId DefaultLanguage() { return kEnglish; }

@@ -1,5 +1,6 @@
 #include <new>
 
+#include "status/StatusCodes.h"
 #include "status/jsonz.h"
 #include "zuapal/zuapalerr.h"
 #include "zusysq/FileSystemRoot.h"
@@ -11,7 +12,7 @@ namespace {
 constexpr size_t kMaxVersionPathLength = 99;
 
 void FailNotInstalled(zuerr::Status& status, const std::string& path) {
-  if (!ZUERR_SET(status, kErrorVersionFileNotFound) || status.json == nullptr) return;
+  if (!ZUERR_SET(status, ZUVEXA_ERROR_VERSION_FILE_NOT_FOUND) || status.json == nullptr) return;
   jsonz::Cursor cursor = zuerr::StatusCursor(status);
   jsonz::OpenObject(cursor, "zusysq_debug");
   jsonz::PutString(cursor, "desc", "error opening file");

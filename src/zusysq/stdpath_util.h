@@ -9,11 +9,9 @@
 #include <vector>
 
 #include "status/Status.h"
+#include "status/StatusCodes.h"
 
 namespace zusysq {
-
-// The component version file cannot be opened (the component is not installed).
-inline constexpr int32_t kErrorVersionFileNotFound = static_cast<int32_t>(0xBFFA9171);
 
 // Where the shared directory is configured, and its value without that file.
 inline constexpr const char* kShareDirFile = "/etc/kelmar/share/share.dir";
@@ -40,7 +38,8 @@ void ReadWholeFile(const char* path, std::vector<char>& bytes, zuerr::Status& st
 
 // text = the whole content of
 // <datarootdir>/<productDirectory>/version/<component>.txt (path cut to 99
-// characters), every byte included. Cannot open: kErrorVersionFileNotFound.
+// characters), every byte included. Cannot open:
+// ZUVEXA_ERROR_VERSION_FILE_NOT_FOUND.
 void ComponentVersionText(const char* component, const char* productDirectory,
                           std::string& text, zuerr::Status& status);
 

@@ -5,17 +5,17 @@
 #include "redirector/api/EntryResult.h"
 #include "redirector/api/ExportDeclarations.h"
 #include "redirector/api/SupportedModelsText.h"
+#include "status/StatusCodes.h"
 
 namespace zuapi {
 namespace {
 
-constexpr ViStatus kErrorChannelNotAllowed = static_cast<ViStatus>(0xBFFA0045);
 constexpr zutrace::CallSite kGetStringSite{119, "zuVEXA_GetAttributeViString"};
 
 // The models text under the IVI buffer rule (a negative size copies without
 // a check, as the IVI convention has it). The attribute has no channels.
 ViStatus AnswerSupportedModels(ViConstString channelName, ViInt32 bufSize, ViChar *value) {
-  if (channelName != nullptr && channelName[0] != '\0') return kErrorChannelNotAllowed;
+  if (channelName != nullptr && channelName[0] != '\0') return ZUVEXA_ERROR_CHANNEL_NOT_ALLOWED;
   return dvlShared::CopyToUserBuffer(SupportedModelsText().c_str(), bufSize, value);
 }
 

@@ -3,13 +3,13 @@
 #include "platform/IviEngine.h"
 #include "redirector/api/CallFrame.h"
 #include "redirector/api/ExportDeclarations.h"
+#include "status/StatusCodes.h"
 
 namespace zuapi {
 namespace {
 
 using zumodules::EntryPointSlots;
 
-constexpr ViStatus kErrorInvalidArgument = static_cast<ViStatus>(0xBFFA000F);
 constexpr ViAttr kDeembeddingSparameters = 1100341;
 constexpr ViAttr kDeembeddingNumberOfPorts = 1100342;
 
@@ -18,8 +18,8 @@ constexpr zutrace::CallSite kNumberOfPortsSite{156, "zuVEXA_GetDeembeddingTableN
 
 // Records an invalid argument of the function at parameter `position`.
 ViStatus InvalidArgument(ViSession vi, ViInt32 position, ViConstString name) {
-  Ivi_SetErrorInfo(vi, VI_FALSE, kErrorInvalidArgument, Ivi_ParamPositionError(position), name);
-  return kErrorInvalidArgument;
+  Ivi_SetErrorInfo(vi, VI_FALSE, ZUVEXA_ERROR_INVALID_PARAMETER, Ivi_ParamPositionError(position), name);
+  return ZUVEXA_ERROR_INVALID_PARAMETER;
 }
 
 ViStatus ReadNumberOfPorts(ViSession vi, ViInt32 *numberOfPorts) {

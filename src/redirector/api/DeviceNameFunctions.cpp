@@ -11,6 +11,7 @@
 #include "redirector/modules/DeviceLookup.h"
 #include "redirector/modules/ModelRouting.h"
 #include "redirector/modules/ModuleRegistry.h"
+#include "status/StatusCodes.h"
 #include "tracing/CallTrace.h"
 
 namespace {
@@ -18,8 +19,6 @@ namespace {
 using zumodules::EntryPointSlots;
 using zumodules::EntryPointTable;
 
-constexpr ViStatus kErrorCannotRecover = static_cast<ViStatus>(0xBFFA0000);
-constexpr ViStatus kErrorOutOfMemory = static_cast<ViStatus>(0xBFFA0056);
 constexpr char kDriverPrefix[] = "zuVEXA";
 
 // What an exported function returns for an exception that reached it.
@@ -27,9 +26,9 @@ ViStatus StatusOfException() noexcept {
   try {
     throw;
   } catch (const std::bad_alloc &) {
-    return kErrorOutOfMemory;
+    return ZUVEXA_ERROR_OUT_OF_MEMORY;
   } catch (...) {
-    return kErrorCannotRecover;
+    return ZUVEXA_ERROR_CANNOT_RECOVER;
   }
 }
 

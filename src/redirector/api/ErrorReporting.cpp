@@ -5,12 +5,11 @@
 #include "platform/IviEngine.h"
 #include "redirector/api/CallFrame.h"
 #include "redirector/api/ExportDeclarations.h"
+#include "status/StatusCodes.h"
 
 namespace zuapi {
 namespace {
 
-constexpr ViStatus kErrorInvalidArgument = static_cast<ViStatus>(0xBFFA000F);
-constexpr ViStatus kWarningErrorQueryNotSupported = static_cast<ViStatus>(0x3FFA0068);
 constexpr ViInt32 kErrorMessageSize = 256;
 
 constexpr zutrace::CallSite kErrorQuerySite{22, "zuVEXA_error_query"};
@@ -18,8 +17,8 @@ constexpr zutrace::CallSite kErrorMessageSite{10, "zuVEXA_error_message"};
 constexpr zutrace::CallSite kGetErrorMessageSite{12, "zuVEXA_GetErrorMessage"};
 
 ViStatus InvalidArgument(ViSession vi, ViInt32 position, ViConstString name) {
-  Ivi_SetErrorInfo(vi, VI_FALSE, kErrorInvalidArgument, Ivi_ParamPositionError(position), name);
-  return kErrorInvalidArgument;
+  Ivi_SetErrorInfo(vi, VI_FALSE, ZUVEXA_ERROR_INVALID_PARAMETER, Ivi_ParamPositionError(position), name);
+  return ZUVEXA_ERROR_INVALID_PARAMETER;
 }
 
 // The description of code in vi's language, static part only.
@@ -45,7 +44,7 @@ ViStatus QueryErrorQueue(ViSession vi, ViInt32 *errorCode, ViChar *errorMessage)
     status = InvalidArgument(vi, 3, "errorMessage");
   } else {
     *errorCode = 0;
-    MergeStatus(status, vi, kWarningErrorQueryNotSupported);
+    MergeStatus(status, vi, ZUVEXA_WARN_ERROR_QUEUE_NOT_READ);
   }
   Ivi_UnlockSession(vi, &callerHasLock);
   return status;

@@ -6,12 +6,10 @@
 
 #include <new>
 
+#include "status/StatusCodes.h"
 #include "zuVEXAtypes.h"
 
 namespace zuapi {
-
-inline constexpr ViStatus kErrorCannotRecover = static_cast<ViStatus>(0xBFFA0000);
-inline constexpr ViStatus kErrorExportOutOfMemory = static_cast<ViStatus>(0xBFFA0056);
 
 // Runs the body of an exported function; no exception crosses into the
 // caller's C code.
@@ -19,9 +17,9 @@ template <class Body> ViStatus Guard(Body &&body) noexcept {
   try {
     return body();
   } catch (const std::bad_alloc &) {
-    return kErrorExportOutOfMemory;
+    return ZUVEXA_ERROR_OUT_OF_MEMORY;
   } catch (...) {
-    return kErrorCannotRecover;
+    return ZUVEXA_ERROR_CANNOT_RECOVER;
   }
 }
 

@@ -7,11 +7,11 @@
 #include "platform/IviEngine.h"
 #include "redirector/api/CallFrame.h"
 #include "redirector/api/ExportDeclarations.h"
+#include "status/StatusCodes.h"
 
 namespace zuapi {
 namespace {
 
-constexpr ViStatus kErrorArrayDimensions = static_cast<ViStatus>(0xBFFA916F);
 constexpr zutrace::CallSite kSite{149, "zuVEXA_CreateDeembeddingSparameterTableArray"};
 
 // A graphical-environment array: a handle points to a pointer to a block of
@@ -59,8 +59,8 @@ ViStatus CreateTable(ViSession vi, ViConstString port, ViConstString tableName, 
                      void *sparameterTable, ViInt32 sparameterOrientation) {
   TableArguments args;
   if (!DescribeTable(frequencies, sparameterTable, args)) {
-    Ivi_SetErrorInfo(vi, VI_FALSE, kErrorArrayDimensions, 0, nullptr);
-    return kErrorArrayDimensions;
+    Ivi_SetErrorInfo(vi, VI_FALSE, ZUVEXA_ERROR_ARRAY_DIMENSIONS, 0, nullptr);
+    return ZUVEXA_ERROR_ARRAY_DIMENSIONS;
   }
   return ForwardUntraced<&zumodules::EntryPointSlots::CreateDeembeddingSparameterTableArray>(
       vi, port, tableName, args.frequencies, args.frequencyCount, args.table, args.tableSize,

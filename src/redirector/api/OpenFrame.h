@@ -10,9 +10,6 @@
 
 namespace zuapi {
 
-inline constexpr ViStatus kInitStatusFromBackend = static_cast<ViStatus>(0xBFFA4006);
-inline constexpr ViStatus kInitStatusReported = static_cast<ViStatus>(0xBFFA4007);
-
 // The retry step: forgets the cached device and restores the snapshot.
 // Returns 0 when the open may run again, else the status to report.
 ViStatus PrepareRetry(ViConstString resourceName, const ErrorInfoSnapshot &snapshot, ViStatus coreStatus);

@@ -3,6 +3,7 @@
 #include "redirector/api/ExportDeclarations.h"
 #include "redirector/api/OpenFrame.h"
 #include "redirector/api/SessionOpen.h"
+#include "status/StatusCodes.h"
 
 namespace zuapi {
 namespace {
@@ -17,12 +18,12 @@ ViStatus OpenNormal(const zutrace::CallSite &site, const OpenArguments &args, Vi
                       [&](bool &fromCache) { return CreateSession(args, newVi, fromCache); });
 }
 
-// zuVEXA_init reports the backend's 0xBFFA4006 as 0xBFFA4007, overriding
-// the error already recorded.
+// zuVEXA_init reports the backend's ZUVEXA_ERROR_INIT_FROM_BACKEND as
+// ZUVEXA_ERROR_INIT_REPORTED, overriding the error already recorded.
 ViStatus MapInitStatus(ViStatus status) {
-  if (status != kInitStatusFromBackend) return status;
-  Ivi_SetErrorInfo(0, VI_TRUE, kInitStatusReported, 0, "");
-  return kInitStatusReported;
+  if (status != ZUVEXA_ERROR_INIT_FROM_BACKEND) return status;
+  Ivi_SetErrorInfo(0, VI_TRUE, ZUVEXA_ERROR_INIT_REPORTED, 0, "");
+  return ZUVEXA_ERROR_INIT_REPORTED;
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "redirector/api/OpenFrame.h"
 #include "redirector/api/SessionOpen.h"
 #include "redirector/modules/DeviceLookup.h"
+#include "status/StatusCodes.h"
 
 namespace zuapi {
 namespace {
@@ -33,8 +34,8 @@ ViStatus FindNormalSession(ViConstString resourceName, ViSession *existingVi, bo
 
 ViStatus FindWithRetry(ViConstString resourceName, ViSession *existingVi) {
   if (existingVi == nullptr) {
-    RecordForThread(kErrorNullPointer);
-    return kErrorNullPointer;
+    RecordForThread(ZUVEXA_ERROR_NULL_POINTER);
+    return ZUVEXA_ERROR_NULL_POINTER;
   }
   ErrorInfoSnapshot snapshot;
   ViStatus status = snapshot.Save();

@@ -9,13 +9,12 @@
 #include "redirector/modules/DeviceLookup.h"
 #include "redirector/modules/ModelRouting.h"
 #include "redirector/modules/ModuleRegistry.h"
+#include "status/StatusCodes.h"
 
 namespace zuapi {
 namespace {
 
 using zumodules::EntryPointTable;
-
-constexpr ViStatus kErrorInvalidArgument = static_cast<ViStatus>(0xBFFA000F);
 
 // The device and module of an open, with the merged status so far.
 struct OpenTarget {
@@ -75,7 +74,7 @@ ViStatus CallNormalInit(const OpenArguments &args, const OpenTarget &target, ViS
     if (slots.InitWithOptions2_pil == nullptr) return MissingInit(target.table->kind);
     return slots.InitWithOptions2_pil(args.resourceName, device.productId, args.idQuery, args.reset,
                                       args.optionString, backendText, &CloseSessionByKind, newVi);
-  default: return zumodules::kErrorInvalidModuleKind; // refused before the call
+  default: return ZUVEXA_ERROR_INVALID_MODULE_KIND; // refused before the call
   }
 }
 
@@ -96,7 +95,7 @@ ViStatus CallExtCalInit(const OpenArguments &args, const OpenTarget &target, ViS
 // Registers the session the init wrote. A successful init that wrote
 // nothing (a null newVi) cannot be registered.
 ViStatus Register(ViSession *newVi, const OpenTarget &target, SessionKind kind, ViStatus &status) {
-  if (newVi == nullptr) return MergeStatus(status, 0, kErrorInvalidArgument);
+  if (newVi == nullptr) return MergeStatus(status, 0, ZUVEXA_ERROR_INVALID_PARAMETER);
   ViSession vi = *newVi;
   return MergeStatus(status, vi, Sessions().AddSession(vi, target.device.deviceIdentifier, kind,
                                                        target.table));
@@ -138,7 +137,7 @@ ViStatus CreateSession(const OpenArguments &args, ViSession *newVi, bool &fromCa
   if (ResolveTarget(args, target, fromCache)) {
     if (!target.simulate) CloseStaleSession(target.device.deviceIdentifier);
     if (zumodules::FindModuleKind(target.table->kind) == nullptr) {
-      ViStatus refused = newVi == nullptr ? kErrorInvalidArgument : zumodules::kErrorInvalidModuleKind;
+      ViStatus refused = newVi == nullptr ? ZUVEXA_ERROR_INVALID_PARAMETER : ZUVEXA_ERROR_INVALID_MODULE_KIND;
       Ivi_SetErrorInfo(0, VI_FALSE, refused, 0, nullptr);
       return refused;
     }
@@ -185,7 +184,7 @@ ViStatus CloseSessionByKind(ViSession vi) {
   case kNormal: return zuVEXA_close(vi);
   case kExternalCalibration: return zuVEXA_CloseExtCal(vi, kExtCalCloseAction);
   case kExternalAlignment: return zuVEXA_CloseExternalAlignment(vi, kAlignmentCloseAction);
-  default: return zumodules::kErrorInvalidModuleKind;
+  default: return ZUVEXA_ERROR_INVALID_MODULE_KIND;
   }
 }
 

@@ -4,6 +4,7 @@
 #include <new>
 
 #include "platform/IviEngine.h"
+#include "status/StatusCodes.h"
 
 namespace zuapi {
 
@@ -49,24 +50,24 @@ void SessionRegistry::Insert(ViSession handle, DeviceKeyView deviceKey, SessionK
 
 ViStatus SessionRegistry::AddSession(ViSession handle, DeviceKeyView deviceKey, SessionKind kind,
                                      const zumodules::EntryPointTable *table) {
-  if (!isUsable()) return kErrorRegistryUnusable;
-  if (handle == 0) return kErrorUnknownSession;
+  if (!isUsable()) return ZUVEXA_ERROR_REGISTRY_UNUSABLE;
+  if (handle == 0) return ZUVEXA_ERROR_INVALID_SESSION;
   zuapal::tWriteGuard guard(lock_);
-  if (Find(handle) != nullptr) return kErrorDuplicateOrNoSession;
+  if (Find(handle) != nullptr) return ZUVEXA_ERROR_CANNOT_RECOVER;
   try {
     Insert(handle, deviceKey, kind, table);
   } catch (const std::bad_alloc &) {
-    return kErrorOutOfMemory;
+    return ZUVEXA_ERROR_OUT_OF_MEMORY;
   }
   return VI_SUCCESS;
 }
 
 ViStatus SessionRegistry::RemoveSession(ViSession handle) {
-  if (!isUsable()) return kErrorRegistryUnusable;
-  if (handle == 0) return kErrorUnknownSession;
+  if (!isUsable()) return ZUVEXA_ERROR_REGISTRY_UNUSABLE;
+  if (handle == 0) return ZUVEXA_ERROR_INVALID_SESSION;
   zuapal::tWriteGuard guard(lock_);
   auto found = byHandle_.find(handle);
-  if (found == byHandle_.end()) return kErrorUnknownSession;
+  if (found == byHandle_.end()) return ZUVEXA_ERROR_INVALID_SESSION;
   auto record = records_.find(found->second);
   auto device = byDevice_.find(DeviceIndexKey{record->second.deviceKey, record->second.sessionKind});
   device->second.erase(found->second);
@@ -77,21 +78,21 @@ ViStatus SessionRegistry::RemoveSession(ViSession handle) {
 }
 
 ViStatus SessionRegistry::FindTable(ViSession handle, const zumodules::EntryPointTable *&table) {
-  if (!isUsable()) return kErrorRegistryUnusable;
+  if (!isUsable()) return ZUVEXA_ERROR_REGISTRY_UNUSABLE;
   zuapal::tReadGuard guard(lock_);
   const SessionRecord *record = Find(handle);
-  if (record == nullptr) return kErrorUnknownSession;
+  if (record == nullptr) return ZUVEXA_ERROR_INVALID_SESSION;
   table = record->table;
   return VI_SUCCESS;
 }
 
 ViStatus SessionRegistry::FindResourceDescriptor(ViSession handle, ViChar *buffer,
                                                  ViInt32 bufferSize) {
-  if (!isUsable()) return kErrorRegistryUnusable;
-  if (buffer == nullptr) return kErrorNullPointer;
+  if (!isUsable()) return ZUVEXA_ERROR_REGISTRY_UNUSABLE;
+  if (buffer == nullptr) return ZUVEXA_ERROR_NULL_POINTER;
   zuapal::tReadGuard guard(lock_);
   const SessionRecord *record = Find(handle);
-  if (record == nullptr) return kErrorUnknownSession;
+  if (record == nullptr) return ZUVEXA_ERROR_INVALID_SESSION;
   if (bufferSize >= 1) {
     std::strncpy(buffer, record->resourceDescriptor, static_cast<size_t>(bufferSize));
     buffer[bufferSize - 1] = '\0';
@@ -100,10 +101,10 @@ ViStatus SessionRegistry::FindResourceDescriptor(ViSession handle, ViChar *buffe
 }
 
 ViStatus SessionRegistry::FindSessionKind(ViSession handle, SessionKind &kind) {
-  if (!isUsable()) return kErrorRegistryUnusable;
+  if (!isUsable()) return ZUVEXA_ERROR_REGISTRY_UNUSABLE;
   zuapal::tReadGuard guard(lock_);
   const SessionRecord *record = Find(handle);
-  if (record == nullptr) return kErrorUnknownSession;
+  if (record == nullptr) return ZUVEXA_ERROR_INVALID_SESSION;
   kind = record->sessionKind;
   return VI_SUCCESS;
 }
@@ -111,16 +112,16 @@ ViStatus SessionRegistry::FindSessionKind(ViSession handle, SessionKind &kind) {
 ViStatus SessionRegistry::FindSessionByDevice(DeviceKeyView deviceKey, SessionKind kind,
                                               ViSession &handle) {
   handle = 0;
-  if (!isUsable()) return kErrorRegistryUnusable;
-  if (deviceKey.empty()) return kErrorNullPointer;
+  if (!isUsable()) return ZUVEXA_ERROR_REGISTRY_UNUSABLE;
+  if (deviceKey.empty()) return ZUVEXA_ERROR_NULL_POINTER;
   try {
     DeviceIndexKey key{DeviceKey(deviceKey), kind};
     zuapal::tReadGuard guard(lock_);
     auto found = byDevice_.find(key);
-    if (found == byDevice_.end()) return kErrorDuplicateOrNoSession;
+    if (found == byDevice_.end()) return ZUVEXA_ERROR_CANNOT_RECOVER;
     handle = found->second.begin()->second; // earliest record of the device
   } catch (const std::bad_alloc &) {
-    return kErrorOutOfMemory;
+    return ZUVEXA_ERROR_OUT_OF_MEMORY;
   }
   return VI_SUCCESS;
 }
@@ -135,6 +136,7 @@ SessionRegistry &Sessions() {
 } // namespace zuapi
 
 namespace zuapi {
+
 namespace {
 // Builds the registry while the library loads.
 [[maybe_unused]] SessionRegistry &gBuiltAtLoad = Sessions();

@@ -21,12 +21,6 @@ namespace zuapi {
 
 enum SessionKind : uint32_t { kNormal = 0, kExternalCalibration = 1, kExternalAlignment = 2 };
 
-inline constexpr ViStatus kErrorDuplicateOrNoSession = static_cast<ViStatus>(0xBFFA0000);
-inline constexpr ViStatus kErrorRegistryUnusable = static_cast<ViStatus>(0xBFFA0021);
-inline constexpr ViStatus kErrorOutOfMemory = static_cast<ViStatus>(0xBFFA0056);
-inline constexpr ViStatus kErrorNullPointer = static_cast<ViStatus>(0xBFFA0058);
-inline constexpr ViStatus kErrorUnknownSession = static_cast<ViStatus>(0xBFFA1190);
-
 // Device keys are wide texts of 32-bit units; equal when same length and units.
 using DeviceKey = std::wstring;
 using DeviceKeyView = std::wstring_view;

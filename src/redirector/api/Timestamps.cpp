@@ -6,10 +6,10 @@
 #include <limits>
 
 #include "redirector/api/ExportDeclarations.h"
+#include "status/StatusCodes.h"
 
 namespace {
 
-constexpr ViStatus kErrorNullPointer = static_cast<ViStatus>(0xBFFA0058);
 constexpr int64_t kSecondsFrom1904To1970 = 2082844800;
 constexpr double kTwoTo64 = 18446744073709551616.0;
 constexpr double kTwoTo63 = 9223372036854775808.0;
@@ -57,7 +57,7 @@ void NormalizeFraction(double &fraction, int64_t &carriedSeconds) {
 } // namespace
 
 ViStatus zuVEXA_TimestampFromValues(ViInt64 seconds, ViReal64 fractionalSeconds, ZUTimestamp *timestamp) {
-  if (timestamp == nullptr) return kErrorNullPointer;
+  if (timestamp == nullptr) return ZUVEXA_ERROR_NULL_POINTER;
   int64_t carried = 0;
   NormalizeFraction(fractionalSeconds, carried);
   timestamp->seconds = WrappingAdd(WrappingAdd(seconds, carried), kSecondsFrom1904To1970);
@@ -66,9 +66,9 @@ ViStatus zuVEXA_TimestampFromValues(ViInt64 seconds, ViReal64 fractionalSeconds,
 }
 
 ViStatus zuVEXA_ValuesFromTimestamp(ZUTimestamp timestamp, ViInt64 *seconds, ViReal64 *fractionalSeconds) {
-  if (seconds == nullptr) return kErrorNullPointer;
+  if (seconds == nullptr) return ZUVEXA_ERROR_NULL_POINTER;
   *seconds = WrappingAdd(timestamp.seconds, -kSecondsFrom1904To1970);
-  if (fractionalSeconds == nullptr) return kErrorNullPointer;
+  if (fractionalSeconds == nullptr) return ZUVEXA_ERROR_NULL_POINTER;
   *fractionalSeconds = static_cast<double>(timestamp.fraction) / kTwoTo64;
   return VI_SUCCESS;
 }

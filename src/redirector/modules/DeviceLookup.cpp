@@ -43,7 +43,7 @@ void CopyDevice(const DeviceRecord &from, DeviceRecord &to) {
 
 // Unless simulated, the status of a device that is not found, or whose
 // model is not known: `pimloStatus` when the "pimlo" expert is installed,
-// else 0xBFFA0060.
+// else ZUVEXA_ERROR_DEVICE_NOT_FOUND.
 ViStatus NotFoundUnlessSimulated(Resolution &resolution, sysapi::ISysFramework *framework,
                                  ViStatus pimloStatus) {
   if (resolution.simulate) return VI_SUCCESS;

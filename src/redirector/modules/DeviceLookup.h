@@ -18,8 +18,9 @@ namespace zumodules {
 // Interprets the resource name and option string, applies a simulated
 // session's DriverSetup model, and otherwise answers from the store or finds
 // the device by name or alias. `fromCache` tells that the record came from
-// the store. Not found: the default model when simulated, else -200220 (the
-// "pimlo" expert installed) or 0xBFFA0060. Callers record the status.
+// the store. Not found: the default model when simulated, else
+// ZUVEXA_ERROR_DEVICE_NOT_FOUND_PIMLO (the "pimlo" expert installed) or
+// ZUVEXA_ERROR_DEVICE_NOT_FOUND. Callers record the status.
 ViStatus ResolveDevice(const char *prefix, const char *resourceName, const char *optionString,
                        dvlShared::DeviceRecord &record, ModelTableAccessor table,
                        DefaultModelAccessor defaultModel, bool &simulate, bool &fromCache,

@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "platform/IviEngine.h"
+#include "status/StatusCodes.h"
 #include "zudynlib/dynload.h"
 
 namespace zumodules {
@@ -80,15 +81,15 @@ ViStatus LoadModule(ModuleKind kind, EntryPointTable &table) {
   table = EntryPointTable{};
   table.kind = kind;
   const ModuleKindInfo *info = FindModuleKind(kind);
-  if (info == nullptr) return kErrorInvalidModuleKind;
+  if (info == nullptr) return ZUVEXA_ERROR_INVALID_MODULE_KIND;
 
   zuerr::Status status;
   table.libraryHandle = zudynlib::LoadLibrary(info->libraryFile, zudynlib::kBindNowGlobal, status);
   if (table.libraryHandle == nullptr) {
     char message[256];
     std::snprintf(message, sizeof message, "Driver Module: %s.", info->libraryFile);
-    Ivi_SetErrorInfo(0, VI_FALSE, kErrorModuleNotFound, 0, message);
-    return kErrorModuleNotFound;
+    Ivi_SetErrorInfo(0, VI_FALSE, ZUVEXA_ERROR_MODULE_NOT_LOADED, 0, message);
+    return ZUVEXA_ERROR_MODULE_NOT_LOADED;
   }
   for (unsigned slot = 0; slot < kEntryPointCount; ++slot)
     if (ResolvesFor(kEntryPoints[slot], kind)) ResolveSlot(table, slot, *info);

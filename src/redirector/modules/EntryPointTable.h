@@ -45,8 +45,9 @@ bool FormSymbolName(const EntryPointDescriptor &entry, ModuleKind kind, char (&b
 void StoreSlot(EntryPointTable &table, unsigned slot, void *address);
 
 // Loads the module of `kind` into `table` (all slots null first).
-// 0, 0xBFFA0014 for an invalid kind, 0xBFFA000A when the library cannot be
-// opened (reported with its elaboration to the thread's error information).
+// 0, ZUVEXA_ERROR_INVALID_MODULE_KIND for an invalid kind,
+// ZUVEXA_ERROR_MODULE_NOT_LOADED when the library cannot be opened (reported
+// with its elaboration to the thread's error information).
 ViStatus LoadModule(ModuleKind kind, EntryPointTable &table);
 void UnloadModule(EntryPointTable &table);
 

@@ -6,6 +6,7 @@
 
 #include "platform/IviEngine.h"
 #include "redirector/modules/OptionString.h"
+#include "status/StatusCodes.h"
 
 namespace zumodules {
 namespace {
@@ -21,8 +22,8 @@ char *FindIgnoringCase(char *text, const char *word) {
 
 ViStatus ReadLogicalNameSettings(const char *prefix, const char *optionString, bool &simulate,
                                  ViInt32 bufferSize, char *driverSetup) {
-  if (driverSetup == nullptr) return kErrorNullPointer;
-  if (bufferSize <= 0) return kErrorInvalidArgument;
+  if (driverSetup == nullptr) return ZUVEXA_ERROR_NULL_POINTER;
+  if (bufferSize <= 0) return ZUVEXA_ERROR_INVALID_PARAMETER;
   driverSetup[0] = '\0';
   ViSession vi = 0;
   ViStatus status = Ivi_SpecificDriverNew(prefix, optionString, &vi);

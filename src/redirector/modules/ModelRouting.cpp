@@ -7,6 +7,7 @@
 #include <new>
 
 #include "platform/IviEngine.h"
+#include "status/StatusCodes.h"
 
 namespace zumodules {
 namespace {
@@ -23,8 +24,8 @@ ViStatus ReportUnknownModel(const std::string &model) {
   char message[256];
   std::snprintf(message, sizeof message, "Invalid model in DriverSetup string.\n\nspecified model: %s",
                 model.c_str());
-  Ivi_SetErrorInfo(0, VI_FALSE, kErrorInvalidArgument, 0, message);
-  return kErrorInvalidArgument;
+  Ivi_SetErrorInfo(0, VI_FALSE, ZUVEXA_ERROR_INVALID_PARAMETER, 0, message);
+  return ZUVEXA_ERROR_INVALID_PARAMETER;
 }
 
 } // namespace
@@ -75,7 +76,7 @@ ViStatus ApplyDefaultModel(dvlShared::DeviceRecord &record, DefaultModelAccessor
   try {
     record.deviceName.assign(L"");
   } catch (const std::bad_alloc &) {
-    return kErrorOutOfMemory;
+    return ZUVEXA_ERROR_OUT_OF_MEMORY;
   }
   record.moduleKind = row.kind;
   record.productId = row.productId;

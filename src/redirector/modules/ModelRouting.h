@@ -52,7 +52,7 @@ uint64_t NormalizeProductId(uint64_t productId);
 // A simulated session's DriverSetup "Model", or the default model for a
 // simulated session without a device name. `resolved` tells whether the
 // record's kind and identifier are now settled; otherwise the device is
-// looked up by name. An unknown model gives 0xBFFA000F.
+// looked up by name. An unknown model gives ZUVEXA_ERROR_INVALID_PARAMETER.
 ViStatus ApplyModelOverride(const std::wstring &deviceName, bool simulate,
                             const DriverSetupRecord &setup, dvlShared::DeviceRecord &record,
                             ModelTableAccessor table, DefaultModelAccessor defaultModel,

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "status/StatusCodes.h"
 #include "zuVEXAtypes.h"
 
 namespace zumodules {
@@ -10,13 +11,6 @@ namespace zumodules {
 using ModuleKind = uint32_t;
 
 inline constexpr ModuleKind kKa = 1, kLem = 2, kVey = 4, kTov = 5, kPil = 6;
-
-inline constexpr ViStatus kErrorModuleNotFound = static_cast<ViStatus>(0xBFFA000A);
-inline constexpr ViStatus kErrorEntryMissing = static_cast<ViStatus>(0xBFFA0011);
-inline constexpr ViStatus kErrorInvalidModuleKind = static_cast<ViStatus>(0xBFFA0014);
-inline constexpr ViStatus kErrorModuleRegistryUnusable = static_cast<ViStatus>(0xBFFA0021);
-inline constexpr ViStatus kErrorTableAllocation = static_cast<ViStatus>(0xBFFA0056);
-inline constexpr ViStatus kErrorVeyEntryMissing = static_cast<ViStatus>(0xBFFA4165);
 
 struct ModuleKindInfo {
   ModuleKind kind;
@@ -30,7 +24,7 @@ const ModuleKindInfo *FindModuleKind(ModuleKind kind);
 
 // The status of calling an entry point the module does not export.
 inline constexpr ViStatus MissingEntryStatus(ModuleKind kind) {
-  return kind == kVey ? kErrorVeyEntryMissing : kErrorEntryMissing;
+  return kind == kVey ? ZUVEXA_ERROR_VEY_FUNCTION_NOT_SUPPORTED : ZUVEXA_ERROR_FUNCTION_NOT_SUPPORTED;
 }
 
 } // namespace zumodules

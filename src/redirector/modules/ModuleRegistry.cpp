@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "status/StatusCodes.h"
 #include "zudynlib/dynload.h"
 
 namespace zumodules {
@@ -33,7 +34,7 @@ ViStatus ModuleRegistry::LoadEntry(Entry &entry) {
   (void)selfOpened;
 
   auto *table = new (std::nothrow) EntryPointTable;
-  if (table == nullptr) return kErrorTableAllocation;
+  if (table == nullptr) return ZUVEXA_ERROR_OUT_OF_MEMORY;
   ViStatus status = LoadModule(entry.kind, *table);
   if (status < 0) {
     UnloadModule(*table);
@@ -46,7 +47,7 @@ ViStatus ModuleRegistry::LoadEntry(Entry &entry) {
 
 ViStatus ModuleRegistry::Acquire(ModuleKind kind, const EntryPointTable *&table) {
   table = nullptr;
-  if (state_.isError()) return kErrorModuleRegistryUnusable;
+  if (state_.isError()) return ZUVEXA_ERROR_REGISTRY_UNUSABLE;
   Entry *entry;
   {
     zuapal::tReadGuard guard(lock_);
@@ -56,7 +57,7 @@ ViStatus ModuleRegistry::Acquire(ModuleKind kind, const EntryPointTable *&table)
       return VI_SUCCESS;
     }
   }
-  if (entry == nullptr) return kErrorInvalidModuleKind;
+  if (entry == nullptr) return ZUVEXA_ERROR_INVALID_MODULE_KIND;
 
   zuapal::tWriteGuard guard(lock_);
   if (entry->table == nullptr) {

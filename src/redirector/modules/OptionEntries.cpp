@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "platform/IviEngine.h"
+#include "status/StatusCodes.h"
 
 namespace zumodules::options {
 namespace {
@@ -64,7 +65,7 @@ bool ParseBoolean(const char *value, bool &result) {
 }
 
 ViStatus ApplyBoolean(ViSession vi, const Entry &entry, bool &target) {
-  if (!ParseBoolean(entry.value, target)) return Report(vi, kErrorOptionBadValue, entry.value);
+  if (!ParseBoolean(entry.value, target)) return Report(vi, ZUVEXA_ERROR_OPTION_BAD_VALUE, entry.value);
   return VI_SUCCESS;
 }
 
@@ -76,7 +77,7 @@ ViStatus ApplyTextCopy(ViSession vi, const Entry &entry, std::optional<std::stri
   } catch (const std::bad_alloc &) {
   } catch (const std::length_error &) {
   }
-  return Report(vi, kErrorValueCopy, entry.value);
+  return Report(vi, ZUVEXA_ERROR_VALUE_COPY, entry.value);
 }
 
 } // namespace zumodules::options

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "redirector/modules/OptionString.h"
+#include "status/StatusCodes.h"
 #include "zuVEXAtypes.h"
 
 namespace zumodules::options {
@@ -50,11 +51,11 @@ ViStatus ForEachEntry(ViSession vi, const char *text, EntrySyntax syntax, Handle
     Entry entry;
     SplitEntry(all.substr(start, end - start), syntax.valueSeparator, entry);
     if (entry.name[0] != '\0') {
-      if (entry.value[0] == '\0') return Report(vi, kErrorOptionMissingValue, nullptr);
+      if (entry.value[0] == '\0') return Report(vi, ZUVEXA_ERROR_OPTION_MISSING_VALUE, nullptr);
       const ViStatus status = handler(entry);
       if (status < 0) return status;
     } else if (entry.hasValueSeparator) {
-      return Report(vi, kErrorOptionMissingName, nullptr);
+      return Report(vi, ZUVEXA_ERROR_OPTION_MISSING_NAME, nullptr);
     }
     // A separator that is the last character ends the text like its end.
     start = end + 1;
@@ -71,7 +72,8 @@ bool ParseBoolean(const char *value, bool &result);
 ViStatus ApplyBoolean(ViSession vi, const Entry &entry, bool &target);
 
 // Replaces `target` with a copy of the value; when the copy cannot be made,
-// 0xBFFF003C is recorded with the value and `target` keeps what it held.
+// ZUVEXA_ERROR_VALUE_COPY is recorded with the value and `target` keeps what it
+// held.
 ViStatus ApplyTextCopy(ViSession vi, const Entry &entry, std::optional<std::string> &target);
 
 bool EqualsIgnoringCase(const char *a, const char *b);

@@ -1,6 +1,7 @@
 // The option keywords of the open functions' option string.
 #include "redirector/modules/OptionEntries.h"
 #include "redirector/modules/OptionString.h"
+#include "status/StatusCodes.h"
 
 namespace zumodules {
 namespace {
@@ -75,7 +76,7 @@ const OptionKeyword *FindKeyword(const char *name) {
 
 ViStatus ApplyOption(ViSession vi, const Entry &entry, OptionRecord &record) {
   const OptionKeyword *keyword = FindKeyword(entry.name);
-  if (keyword == nullptr) return options::Report(vi, kErrorOptionUnknownName, entry.name);
+  if (keyword == nullptr) return options::Report(vi, ZUVEXA_ERROR_OPTION_UNKNOWN_NAME, entry.name);
   switch (keyword->effect) {
   case OptionEffect::Flag:
     return options::ApplyBoolean(vi, entry, record.*(keyword->flag));

@@ -13,15 +13,6 @@
 
 namespace zumodules {
 
-inline constexpr ViStatus kErrorInvalidArgument = static_cast<ViStatus>(0xBFFA000F);
-inline constexpr ViStatus kErrorOptionMissingName = static_cast<ViStatus>(0xBFFA0049);
-inline constexpr ViStatus kErrorOptionMissingValue = static_cast<ViStatus>(0xBFFA004A);
-inline constexpr ViStatus kErrorOptionUnknownName = static_cast<ViStatus>(0xBFFA004B);
-inline constexpr ViStatus kErrorOptionBadValue = static_cast<ViStatus>(0xBFFA004C);
-inline constexpr ViStatus kErrorOutOfMemory = static_cast<ViStatus>(0xBFFA0056);
-inline constexpr ViStatus kErrorNullPointer = static_cast<ViStatus>(0xBFFA0058);
-inline constexpr ViStatus kErrorValueCopy = static_cast<ViStatus>(0xBFFF003C);
-
 // The driver prefix handed to the IVI engine.
 inline constexpr const char *kDriverPrefix = "zuVEXA";
 // Size of the text buffers exchanged with the IVI engine.
@@ -67,7 +58,8 @@ ViStatus ReadLogicalNameSettings(const char *prefix, const char *optionString, b
 // ",", or to the end of the text, in place.
 void RemoveDriverSetupOption(char *optionString);
 
-// 0xBFFA916C for the invalid language; otherwise stores it and returns 0.
+// ZUVEXA_ERROR_INVALID_LANGUAGE for the invalid language; otherwise stores it
+// and returns 0.
 ViStatus SelectLanguage(std::atomic<zumxl::LanguageId> &languageCell, zumxl::LanguageId language);
 
 } // namespace zumodules

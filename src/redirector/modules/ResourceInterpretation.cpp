@@ -7,6 +7,7 @@
 #include "platform/IviEngine.h"
 #include "redirector/modules/OptionEntries.h"
 #include "redirector/modules/OptionString.h"
+#include "status/StatusCodes.h"
 #include "zu/dsc/MultibyteToWide.h"
 #include "zuapal/zuapalerr.h"
 
@@ -48,7 +49,7 @@ ViStatus ToDeviceName(const char *text, std::wstring &deviceName) {
   zuapal::StatusRecord status;
   zu::dsc::MultibyteToWide(text, std::strlen(text), deviceName, status);
   if (!status.isError()) return VI_SUCCESS;
-  if (status.code == zuapalerr_memoryFull) return kErrorOutOfMemory;
+  if (status.code == zuapalerr_memoryFull) return ZUVEXA_ERROR_OUT_OF_MEMORY;
   return static_cast<ViStatus>(status.code);
 }
 
@@ -132,13 +133,13 @@ ViStatus InterpretResourceAndOptions(const char *prefix, const char *resourceNam
                                      std::atomic<LanguageId> &languageCell) {
   simulate = false;
   // The engine is not handed a null name: it may not check for one.
-  if (resourceName == nullptr) return options::Report(0, kErrorNullPointer, nullptr);
+  if (resourceName == nullptr) return options::Report(0, ZUVEXA_ERROR_NULL_POINTER, nullptr);
   try {
     const ViStatus status =
         Interpret(prefix, resourceName, optionString, deviceName, simulate, setup, languageCell);
     return status < 0 ? status : VI_SUCCESS;
   } catch (const std::bad_alloc &) {
-    return options::Report(0, kErrorOutOfMemory, nullptr);
+    return options::Report(0, ZUVEXA_ERROR_OUT_OF_MEMORY, nullptr);
   }
 }
 

@@ -6,6 +6,7 @@
 #include "ivi_standin.h"
 #include "platform/IviEngine.h"
 #include "redirector/modules/ModuleRegistry.h"
+#include "status/StatusCodes.h"
 
 using namespace zumodules;
 namespace fs = std::filesystem;
@@ -19,13 +20,13 @@ TEST(MissingModule, FailsWithElaborationAndLoadsOnceInstalled) {
 
   ModuleRegistry registry;
   const EntryPointTable *table = reinterpret_cast<const EntryPointTable *>(1);
-  EXPECT_EQ(registry.Acquire(kTov, table), kErrorModuleNotFound);
+  EXPECT_EQ(registry.Acquire(kTov, table), ZUVEXA_ERROR_MODULE_NOT_LOADED);
   EXPECT_EQ(table, nullptr);
   ViInt32 primary = 0;
   char elaboration[256] = {};
   Ivi_GetAttributeViInt32(0, "", IVI_ATTR_PRIMARY_ERROR, 0, &primary);
   Ivi_GetAttributeViString(0, "", IVI_ATTR_ERROR_ELABORATION, 0, sizeof elaboration, elaboration);
-  EXPECT_EQ(primary, kErrorModuleNotFound);
+  EXPECT_EQ(primary, ZUVEXA_ERROR_MODULE_NOT_LOADED);
   EXPECT_STREQ(elaboration, "Driver Module: libzuvexatov.so.");
 
   fs::copy_file(ZU_TEST_TOV_MODULE, installed, fs::copy_options::overwrite_existing);

@@ -8,6 +8,7 @@
 #include "backend_standin.h"
 #include "ivi_standin.h"
 #include "redirector/modules/ModuleRegistry.h"
+#include "status/StatusCodes.h"
 
 using namespace zumodules;
 
@@ -38,7 +39,7 @@ TEST(ModuleRegistry, InvalidKindsAreRefused) {
   ModuleRegistry registry;
   for (ModuleKind kind : {0u, 3u, 7u, 0xFFFFFFFFu}) {
     const EntryPointTable *table = reinterpret_cast<const EntryPointTable *>(1);
-    EXPECT_EQ(registry.Acquire(kind, table), kErrorInvalidModuleKind) << kind;
+    EXPECT_EQ(registry.Acquire(kind, table), ZUVEXA_ERROR_INVALID_MODULE_KIND) << kind;
     EXPECT_EQ(table, nullptr);
   }
 }

@@ -2,6 +2,7 @@
 #include <cstring>
 
 #include "PathsTestSupport.h"
+#include "status/StatusCodes.h"
 #include "zuapal/zuapalerr.h"
 
 using pathtest::DirectoryKind;
@@ -54,7 +55,7 @@ TEST(ComponentVersionText, WholeFileOrNotInstalledAndThePathCutTo99Characters) {
   const std::string content("1.2.3\0build 7\n", 14);
   tree.Write("/usr/share/zu-vexa/version/zuVEXAka.txt", content);
   EXPECT_EQ(VersionText("zuVEXAka"), content);
-  EXPECT_EQ(VersionText("zuVEXAlem", zusysq::kErrorVersionFileNotFound), "");
+  EXPECT_EQ(VersionText("zuVEXAlem", ZUVEXA_ERROR_VERSION_FILE_NOT_FOUND), "");
   // "/usr/share/zu-vexa/version/" is 27 characters: a 72-character component
   // name fills the 99 and its ".txt" is cut off.
   const std::string component(72, 'c');

@@ -6,6 +6,7 @@
 
 #include "RoutingTestSupport.h"
 #include "redirector/modules/OptionString.h"
+#include "status/StatusCodes.h"
 
 namespace {
 thread_local size_t failFromSize = 0; // 0: never fail
@@ -31,9 +32,9 @@ TEST_F(AllocationFailureTest, FailedCopyKeepsThePreviousValue) {
   setup.model = std::string(60, 'L');
   const std::string text = "Model:" + std::string(40, 'N');
   failFromSize = 32;
-  EXPECT_EQ(ParseDriverSetup(0, text.c_str(), setup), kErrorValueCopy);
+  EXPECT_EQ(ParseDriverSetup(0, text.c_str(), setup), ZUVEXA_ERROR_VALUE_COPY);
   EXPECT_EQ(setup.model, std::string(60, 'L'));
-  EXPECT_EQ(routingtest::ThreadError().primary, kErrorValueCopy);
+  EXPECT_EQ(routingtest::ThreadError().primary, ZUVEXA_ERROR_VALUE_COPY);
   EXPECT_EQ(routingtest::ThreadError().elaboration, std::string(40, 'N'));
 }
 
@@ -46,6 +47,6 @@ TEST_F(AllocationFailureTest, DeviceNameWithoutMemoryIsOutOfMemory) {
   failFromSize = 800; // the wide name needs 804 bytes, the engine's copies less
   EXPECT_EQ(InterpretResourceAndOptions(kDriverPrefix, name.c_str(), "", deviceName, simulate, setup,
                                         language),
-            kErrorOutOfMemory);
+            ZUVEXA_ERROR_OUT_OF_MEMORY);
   EXPECT_EQ(language.load(), zumxl::kGerman);
 }

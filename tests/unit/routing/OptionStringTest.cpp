@@ -3,6 +3,7 @@
 
 #include "RoutingTestSupport.h"
 #include "redirector/modules/OptionString.h"
+#include "status/StatusCodes.h"
 
 using namespace zumodules;
 using routingtest::ThreadError;
@@ -39,11 +40,11 @@ TEST_F(OptionStringTest, ParsesTheOptionsAndTheirDriverSetup) {
 
 TEST_F(OptionStringTest, FailuresStopTheParseAndAreRecordedWithTheirElaboration) {
   const std::vector<Failing> cases = {
-      {false, "Frequency", kErrorOptionMissingValue, ""},
-      {false, "Simulate=1, Frequency =2,Cache=maybe", kErrorOptionUnknownName, "Frequency"},
-      {true, "Foo:", kErrorOptionMissingValue, ""},
-      {true, ":Q101", kErrorOptionMissingName, ""},
-      {true, "DebugSession: yes ", kErrorOptionBadValue, "yes"},
+      {false, "Frequency", ZUVEXA_ERROR_OPTION_MISSING_VALUE, ""},
+      {false, "Simulate=1, Frequency =2,Cache=maybe", ZUVEXA_ERROR_OPTION_UNKNOWN_NAME, "Frequency"},
+      {true, "Foo:", ZUVEXA_ERROR_OPTION_MISSING_VALUE, ""},
+      {true, ":Q101", ZUVEXA_ERROR_OPTION_MISSING_NAME, ""},
+      {true, "DebugSession: yes ", ZUVEXA_ERROR_OPTION_BAD_VALUE, "yes"},
   };
   for (const Failing &c : cases) {
     IviStandin_Reset();
@@ -56,14 +57,14 @@ TEST_F(OptionStringTest, FailuresStopTheParseAndAreRecordedWithTheirElaboration)
     EXPECT_EQ(ThreadError().elaboration, c.elaboration) << c.text;
   }
   OptionRecord options;
-  EXPECT_EQ(ParseOptionString(0, "Simulate=1,Bad=1,RangeCheck=0", options), kErrorOptionUnknownName);
+  EXPECT_EQ(ParseOptionString(0, "Simulate=1,Bad=1,RangeCheck=0", options), ZUVEXA_ERROR_OPTION_UNKNOWN_NAME);
   EXPECT_TRUE(options.simulate && options.rangeCheck) << "entries after a failure are not applied";
 
   DriverSetupRecord setup;
-  EXPECT_EQ(ParseDriverSetup(0, "SFPSessionAccess:nope", setup), kErrorOptionBadValue);
+  EXPECT_EQ(ParseDriverSetup(0, "SFPSessionAccess:nope", setup), ZUVEXA_ERROR_OPTION_BAD_VALUE);
   EXPECT_TRUE(setup.sfpSessionAccessGiven);
   EXPECT_EQ(ParseDriverSetup(0, "allowMultipleSessions:1;allowMultipleSessions:bad", setup),
-            kErrorOptionBadValue);
+            ZUVEXA_ERROR_OPTION_BAD_VALUE);
   EXPECT_FALSE(setup.allowMultipleSessions) << "reset before its value is parsed";
 }
 
@@ -71,7 +72,7 @@ TEST_F(OptionStringTest, NamesAndValuesAreCutBeforeTheyAreTrimmed) {
   // 250 blanks and "Simulate": the cut to 255 leaves "Simul".
   OptionRecord options;
   EXPECT_EQ(ParseOptionString(0, (std::string(250, ' ') + "Simulate=1").c_str(), options),
-            kErrorOptionUnknownName);
+            ZUVEXA_ERROR_OPTION_UNKNOWN_NAME);
   EXPECT_EQ(ThreadError().elaboration, "Simul");
 
   const std::string value = "Model:" + std::string(600, 'x');

@@ -4,6 +4,7 @@
 #include "RoutingTestSupport.h"
 #include "dvlShared/tErrorLookup.h"
 #include "redirector/modules/OptionString.h"
+#include "status/StatusCodes.h"
 
 using namespace zumodules;
 using routingtest::ThreadError;
@@ -47,11 +48,11 @@ TEST_F(ResourceInterpretationTest, PlainNameSetsTheLanguageOnEverySuccess) {
 
 TEST_F(ResourceInterpretationTest, FailuresAreRecordedAndLeaveTheLanguage) {
   language_ = zumxl::kKorean;
-  EXPECT_EQ(Interpret("Dev1", "DriverSetup=Language:jpn").status, zumxl::kErrorInvalidLanguage);
-  EXPECT_EQ(ThreadError().primary, zumxl::kErrorInvalidLanguage);
+  EXPECT_EQ(Interpret("Dev1", "DriverSetup=Language:jpn").status, ZUVEXA_ERROR_INVALID_LANGUAGE);
+  EXPECT_EQ(ThreadError().primary, ZUVEXA_ERROR_INVALID_LANGUAGE);
 
   Interpretation r = Interpret(nullptr, "Simulate=1");
-  EXPECT_EQ(r.status, kErrorNullPointer);
+  EXPECT_EQ(r.status, ZUVEXA_ERROR_NULL_POINTER);
   EXPECT_EQ(IviStandin_CallCount("Ivi_GetInfoFromResourceName"), 1) << "a null name is not passed on";
   EXPECT_EQ(r.deviceName, L"unchanged");
 

@@ -7,6 +7,7 @@
 #include "platform/IviEngine.h"
 #include "redirector/api/CallFrame.h"
 #include "redirector/api/InterchangeWarnings.h"
+#include "status/StatusCodes.h"
 
 using namespace zuapi;
 
@@ -67,10 +68,11 @@ TEST_F(CallFrameTest, BackendStatusesAreRecordedForTheSession) {
 
 TEST_F(CallFrameTest, MissingEntryDependsOnModuleKind) {
   table.slots.Commit = nullptr;
-  EXPECT_EQ(Commit(), zumodules::kErrorEntryMissing);
+  EXPECT_EQ(Commit(), ZUVEXA_ERROR_FUNCTION_NOT_SUPPORTED);
   table.kind = zumodules::kVey;
-  EXPECT_EQ(ForwardUntraced<&zumodules::EntryPointSlots::Commit>(vi), zumodules::kErrorVeyEntryMissing);
-  EXPECT_EQ(PrimaryError(vi), zumodules::kErrorEntryMissing) << "the session keeps its first error";
+  EXPECT_EQ(ForwardUntraced<&zumodules::EntryPointSlots::Commit>(vi),
+            ZUVEXA_ERROR_VEY_FUNCTION_NOT_SUPPORTED);
+  EXPECT_EQ(PrimaryError(vi), ZUVEXA_ERROR_FUNCTION_NOT_SUPPORTED) << "the session keeps its first error";
 }
 
 TEST_F(CallFrameTest, UntracedFrameTakesNoWarnings) {
@@ -95,6 +97,7 @@ TEST_F(CallFrameTest, InterchangeWarningsJoinEveryWarningThenTheEmptyEnd) {
 }
 
 namespace {
+
 int gAllocations = 0;
 int gFailAt = 0;
 void *FailingCalloc(size_t count, size_t size) {

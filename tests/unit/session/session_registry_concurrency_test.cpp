@@ -7,6 +7,7 @@
 
 #include "ivi_standin.h"
 #include "redirector/api/SessionRegistry.h"
+#include "status/StatusCodes.h"
 
 using namespace zuapi;
 
@@ -45,5 +46,5 @@ TEST(SessionRegistryConcurrency, AddRemoveLookupTogether) {
   for (auto &t : threads) t.join();
   EXPECT_FALSE(wrong);
   ViSession any = 0;
-  EXPECT_EQ(registry.FindSessionByDevice(L"device-a", kNormal, any), kErrorDuplicateOrNoSession);
+  EXPECT_EQ(registry.FindSessionByDevice(L"device-a", kNormal, any), ZUVEXA_ERROR_CANNOT_RECOVER);
 }

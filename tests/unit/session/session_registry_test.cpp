@@ -6,6 +6,7 @@
 #include "ivi_standin.h"
 #include "platform/IviEngine.h"
 #include "redirector/api/SessionRegistry.h"
+#include "status/StatusCodes.h"
 
 using namespace zuapi;
 
@@ -41,14 +42,14 @@ TEST_F(SessionRegistryTest, AddFindRemoveAndDuplicates) {
   EXPECT_EQ(registry.FindResourceDescriptor(vi, descriptor, sizeof descriptor), 0);
   EXPECT_STREQ(descriptor, "PXI1Slot2");
 
-  EXPECT_EQ(registry.AddSession(vi, L"dev-2", kNormal, kTableB), kErrorDuplicateOrNoSession);
+  EXPECT_EQ(registry.AddSession(vi, L"dev-2", kNormal, kTableB), ZUVEXA_ERROR_CANNOT_RECOVER);
   EXPECT_EQ(registry.FindTable(vi, table), 0);
   EXPECT_EQ(table, kTableA) << "the duplicate left the first record alone";
 
   EXPECT_EQ(registry.RemoveSession(vi), 0);
-  EXPECT_EQ(registry.FindTable(vi, table), kErrorUnknownSession);
-  EXPECT_EQ(registry.RemoveSession(vi), kErrorUnknownSession);
-  EXPECT_EQ(registry.AddSession(0, L"dev", kNormal, kTableA), kErrorUnknownSession) << "0 is never a session";
+  EXPECT_EQ(registry.FindTable(vi, table), ZUVEXA_ERROR_INVALID_SESSION);
+  EXPECT_EQ(registry.RemoveSession(vi), ZUVEXA_ERROR_INVALID_SESSION);
+  EXPECT_EQ(registry.AddSession(0, L"dev", kNormal, kTableA), ZUVEXA_ERROR_INVALID_SESSION) << "0 is never a session";
 }
 
 TEST_F(SessionRegistryTest, DescriptorBufferRulesAndAFailedRead) {
@@ -65,10 +66,10 @@ TEST_F(SessionRegistryTest, DescriptorBufferRulesAndAFailedRead) {
   EXPECT_EQ(registry.FindResourceDescriptor(vi, four, 4), 0);
   EXPECT_STREQ(four, "rrr");
 
-  EXPECT_EQ(registry.FindResourceDescriptor(0x12345, nullptr, 10), kErrorNullPointer)
+  EXPECT_EQ(registry.FindResourceDescriptor(0x12345, nullptr, 10), ZUVEXA_ERROR_NULL_POINTER)
       << "a null buffer is refused before the handle is looked up";
   char untouched[8] = "keep";
-  EXPECT_EQ(registry.FindResourceDescriptor(0x12345, untouched, 8), kErrorUnknownSession);
+  EXPECT_EQ(registry.FindResourceDescriptor(0x12345, untouched, 8), ZUVEXA_ERROR_INVALID_SESSION);
   EXPECT_STREQ(untouched, "keep");
 
   ASSERT_EQ(IviStandin_CallCount("Ivi_ClearErrorInfo"), 0);
@@ -94,15 +95,15 @@ TEST_F(SessionRegistryTest, DeviceLookupFindsEarliestMatchOfKind) {
   EXPECT_EQ(registry.FindSessionByDevice(L"dev-A", kNormal, found), 0);
   EXPECT_EQ(found, 15u) << "order survives removal from the middle";
 
-  EXPECT_EQ(registry.FindSessionByDevice(L"dev-", kNormal, found), kErrorDuplicateOrNoSession);
+  EXPECT_EQ(registry.FindSessionByDevice(L"dev-", kNormal, found), ZUVEXA_ERROR_CANNOT_RECOVER);
   EXPECT_EQ(found, 0u) << "a prefix of a key does not match, and the handle is cleared";
-  EXPECT_EQ(registry.FindSessionByDevice(L"dev-A-long", kNormal, found), kErrorDuplicateOrNoSession);
-  EXPECT_EQ(registry.FindSessionByDevice(L"", kNormal, found), kErrorNullPointer);
-  EXPECT_EQ(registry.FindSessionByDevice(L"dev-B", kExternalCalibration, found), kErrorDuplicateOrNoSession);
+  EXPECT_EQ(registry.FindSessionByDevice(L"dev-A-long", kNormal, found), ZUVEXA_ERROR_CANNOT_RECOVER);
+  EXPECT_EQ(registry.FindSessionByDevice(L"", kNormal, found), ZUVEXA_ERROR_NULL_POINTER);
+  EXPECT_EQ(registry.FindSessionByDevice(L"dev-B", kExternalCalibration, found), ZUVEXA_ERROR_CANNOT_RECOVER);
 
   const std::wstring withNul(L"ab\0c", 4); // keys compare by units, not as texts
   ASSERT_EQ(registry.AddSession(21, withNul, kNormal, kTableA), 0);
-  EXPECT_EQ(registry.FindSessionByDevice(L"ab", kNormal, found), kErrorDuplicateOrNoSession);
+  EXPECT_EQ(registry.FindSessionByDevice(L"ab", kNormal, found), ZUVEXA_ERROR_CANNOT_RECOVER);
   EXPECT_EQ(registry.FindSessionByDevice(withNul, kNormal, found), 0);
   EXPECT_EQ(found, 21u);
 }
