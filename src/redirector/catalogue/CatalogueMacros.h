@@ -2,6 +2,8 @@
 // helpers that expand their parameter triples.
 //
 // Row mark-up:
+//   entry rows    ZU_SLOT, ZU_GX_SLOT, ZU_SLOT_AS (EntryPoints.def), all three
+//                 expanding to the includer's ZU_ENTRY
 //   forms         ZU_PLAIN, ZU_GX, ZU_BARE, ZU_ONLY(kinds)
 //                 kinds: ZU_KA | ZU_LEM | ZU_VEY | ZU_TOV | ZU_PIL
 //   export modes  ZU_FORWARDED, ZU_CUSTOM, ZU_NOT_EXPORTED
@@ -60,6 +62,12 @@ inline constexpr int ZU_NOT_EXPORTED = 2;
 
 inline constexpr int ZU_UNTRACED = -1;
 inline constexpr int ZU_TRACED_WITHOUT_ID = -2;
+
+// The three forms of an entry row, as one ZU_ENTRY(slot, member, symbol, form,
+// exportMode, traceId, params...) of the includer.
+#define ZU_SLOT(slot, name, ...) ZU_ENTRY(slot, name, name, __VA_ARGS__)
+#define ZU_GX_SLOT(slot, symbol, ...) ZU_ENTRY(slot, GX_##symbol, symbol, ZU_GX, __VA_ARGS__)
+#define ZU_SLOT_AS(slot, member, symbol, ...) ZU_ENTRY(slot, member, symbol, __VA_ARGS__)
 
 #define ZU_CAT(a, b) ZU_CAT_(a, b)
 #define ZU_CAT_(a, b) a##b

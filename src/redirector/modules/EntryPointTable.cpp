@@ -45,10 +45,6 @@ void ResolveSlot(EntryPointTable &table, unsigned slot, const ModuleKindInfo &in
   StoreSlot(table, slot, zudynlib::GetSymbol(table.libraryHandle, name, status));
 }
 
-bool ResolvesFor(const EntryPointDescriptor &entry, ModuleKind kind) {
-  return (entry.form & zu::catalogue::kFormOnlyFlag) != 0 && ZuFormResolvesFor(entry.form, kind);
-}
-
 } // namespace
 
 bool FormSymbolName(const EntryPointDescriptor &entry, ModuleKind kind, char (&buffer)[512]) {
@@ -91,11 +87,10 @@ ViStatus LoadModule(ModuleKind kind, EntryPointTable &table) {
     Ivi_SetErrorInfo(0, VI_FALSE, ZUVEXA_ERROR_MODULE_NOT_LOADED, 0, message);
     return ZUVEXA_ERROR_MODULE_NOT_LOADED;
   }
+  // Each slot is resolved on its own, so the order of the lookups does not
+  // matter: every slot whose form applies to this kind, in slot order.
   for (unsigned slot = 0; slot < kEntryPointCount; ++slot)
-    if (ResolvesFor(kEntryPoints[slot], kind)) ResolveSlot(table, slot, *info);
-  ResolveSlot(table, kEntryPointCount - 1, *info);
-  for (unsigned slot = 0; slot + 1 < kEntryPointCount; ++slot)
-    if ((kEntryPoints[slot].form & zu::catalogue::kFormOnlyFlag) == 0) ResolveSlot(table, slot, *info);
+    if (ZuFormResolvesFor(kEntryPoints[slot].form, kind)) ResolveSlot(table, slot, *info);
   return VI_SUCCESS;
 }
 

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 
+#include "redirector/catalogue/CatalogueCounts.h"
 #include "redirector/catalogue/CatalogueMacros.h"
 #include "redirector/catalogue/CatalogueTypes.h"
 #include "redirector/modules/ModuleKind.h"
@@ -19,7 +20,7 @@ struct EntryPointSlots {
 #undef ZU_ENTRY
 };
 
-inline constexpr size_t kEntryPointCount = 194;
+inline constexpr size_t kEntryPointCount = zu::catalogue::kEntryPointCount;
 static_assert(sizeof(EntryPointSlots) == kEntryPointCount * sizeof(void (*)()));
 
 struct EntryPointTable {

@@ -6,11 +6,12 @@
 #include <string>
 #include <string_view>
 
+#include "redirector/catalogue/CatalogueCounts.h"
 #include "zuVEXAtypes.h"
 
 namespace backendstandin {
 
-inline constexpr std::size_t kSlotCount = 194;
+inline constexpr std::size_t kSlotCount = zu::catalogue::kEntryPointCount;
 inline constexpr std::size_t kMaxParameters = 20;
 
 struct CatalogueRow {

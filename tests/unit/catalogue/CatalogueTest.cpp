@@ -63,32 +63,27 @@ std::vector<std::pair<std::string_view, int>> AllExports() {
   return names;
 }
 
-TEST(EntryCatalogueTest, The194SlotsRunInOrderWithUniqueMembersAndMatchingForms) {
-  static_assert(std::size(kEntries) == 194);
+TEST(EntryCatalogueTest, SlotsRunInOrderWithUniqueMembersAndMatchingForms) {
   std::set<std::string_view> members;
   for (std::size_t i = 0; i < std::size(kEntries); ++i) {
     const EntryRow& row = kEntries[i];
     EXPECT_EQ(row.slot, static_cast<int>(i));
     EXPECT_TRUE(members.insert(row.member).second) << row.member;
     EXPECT_EQ(row.form == ZU_GX, row.member.starts_with("GX_")) << row.member;
-    EXPECT_EQ(row.form == ZU_BARE, row.slot == 193) << row.member;
+    EXPECT_EQ(row.form == ZU_BARE, row.symbol == "SetGXRTTLSIndex") << row.member;
   }
   for (const auto& row : kExports)
     EXPECT_TRUE(row.entry == "ZU_NO_ENTRY" || members.count(row.entry) == 1) << row.name << " names no member";
 }
 
-TEST(ExportCatalogueTest, ExportNamesAreTheDocumentedSetOf216) {
+// The total is a static assertion of CatalogueCounts.h; here: no name twice,
+// and only the three server and run-time functions without the prefix.
+TEST(ExportCatalogueTest, ExportNamesAreUniqueAndPrefixed) {
   std::set<std::string_view> unique, others;
-  std::size_t plain = 0, gx = 0;
   for (const auto& [name, id] : AllExports()) {
     EXPECT_TRUE(unique.insert(name).second) << name;
-    if (name.starts_with("zuVEXA_")) ++plain;
-    else if (name.starts_with("GX_zuVEXA_")) ++gx;
-    else others.insert(name);
+    if (!name.starts_with("zuVEXA_") && !name.starts_with("GX_zuVEXA_")) others.insert(name);
   }
-  EXPECT_EQ(unique.size(), 216u);
-  EXPECT_EQ(plain, 181u);
-  EXPECT_EQ(gx, 32u);
   EXPECT_EQ(others, (std::set<std::string_view>{"InitializeSessionForServer", "ReleaseSessionForServer",
                                                  "SetGXRTTLSIndexHook"}));
 }
