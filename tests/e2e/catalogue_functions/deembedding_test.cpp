@@ -1,5 +1,6 @@
 #include "CatalogueSupport.h"
 
+#include <cstdint>
 #include <vector>
 
 using namespace e2e;
@@ -7,6 +8,7 @@ using namespace e2e;
 namespace {
 
 constexpr ViInt32 kValues = 8; // two frequencies of a 2-port table
+constexpr ViStatus kArrayDimensions = static_cast<ViStatus>(0xBFFA916F);
 
 class DeembeddingTest : public CatalogueTest {
 protected:
@@ -28,21 +30,35 @@ protected:
 } // namespace
 
 // An array too small is refused before any value is fetched, so the module
-// never writes past it; a null count is refused before anything is written.
+// never writes past it; one that holds them all, exactly or with room to
+// spare, gets the stored count of values.
 TEST_F(DeembeddingTest, SparametersAreCopiedOnlyIntoAnArrayThatHoldsThemAll) {
   EXPECT_EQ(zuVEXA_GetDeembeddingSparameters(vi, nullptr, 0, &count, &ports), 0);
   EXPECT_EQ(count, kValues);
   EXPECT_EQ(ports, 2);
-  std::vector<ZUComplexNumber> values(kValues + 1, ZUComplexNumber{-9, -9});
-  EXPECT_EQ(zuVEXA_GetDeembeddingSparameters(vi, values.data(), kValues - 1, &count, &ports), kInvalidArgument);
-  EXPECT_EQ(ReadSessionError(vi).secondary, ParamPosition(3));
-  EXPECT_EQ(BackendStandin_CallCount(), 4) << "sizes only, no values copied";
-  EXPECT_EQ(values[0].real, -9);
-  EXPECT_EQ(zuVEXA_GetDeembeddingSparameters(vi, values.data(), kValues + 1, &count, &ports), 0);
-  EXPECT_EQ(values[kValues - 1].real, 7.5);
-  EXPECT_EQ(values[kValues].real, -9) << "the fetch asks for the stored count only";
+  for (ViInt32 size : {kValues - 1, kValues, kValues + 1}) {
+    SCOPED_TRACE(size);
+    std::vector<ZUComplexNumber> values(kValues + 1, ZUComplexNumber{-9, -9});
+    BackendStandin_ClearCalls();
+    ASSERT_EQ(Ivi_ClearErrorInfo(vi), 0);
+    count = ports = -1;
+    if (size < kValues) {
+      EXPECT_EQ(zuVEXA_GetDeembeddingSparameters(vi, values.data(), size, &count, &ports), kInvalidArgument);
+      EXPECT_EQ(ReadSessionError(vi).secondary, ParamPosition(3));
+      EXPECT_EQ(BackendStandin_CallCount(), 2) << "sizes only, no values copied";
+      EXPECT_EQ(values[0].real, -9);
+    } else {
+      EXPECT_EQ(zuVEXA_GetDeembeddingSparameters(vi, values.data(), size, &count, &ports), 0);
+      EXPECT_EQ(values[kValues - 1].real, 7.5);
+      EXPECT_EQ(values[kValues].real, -9) << "the fetch asks for the stored count only";
+    }
+    EXPECT_EQ(count, kValues);
+    EXPECT_EQ(ports, 2);
+  }
+}
 
-  ASSERT_EQ(Ivi_ClearErrorInfo(vi), 0);
+// A null output is refused before anything is written.
+TEST_F(DeembeddingTest, NullPortCountIsRefusedBeforeAnythingIsWritten) {
   count = -1;
   EXPECT_EQ(zuVEXA_GetDeembeddingSparameters(vi, nullptr, 0, &count, nullptr), kInvalidArgument);
   EXPECT_EQ(ReadSessionError(vi).secondary, ParamPosition(5));
@@ -71,12 +87,40 @@ TEST_F(DeembeddingTest, GraphicalTableStatesItsSizeAndRefusesBadBlocks) {
   EXPECT_EQ(BackendStandin_CallArgumentInt(call, 7), 3);
 
   BackendStandin_ClearCalls();
-  constexpr ViStatus kArrayDimensions = static_cast<ViStatus>(0xBFFA916F);
   EXPECT_EQ(create(nullptr), kArrayDimensions);
-  frequencies.size = 3;
-  EXPECT_EQ(create(&tableBlock), kArrayDimensions) << "one frequency per table row";
-  sparameters.sizes[0] = frequencies.size = 0x10000;
-  sparameters.sizes[1] = sparameters.sizes[2] = 0x1000;
-  EXPECT_EQ(create(&tableBlock), kArrayDimensions) << "more values than a 32-bit count";
+  for (ViInt32 size : {3, 5}) {
+    frequencies.size = size;
+    EXPECT_EQ(create(&tableBlock), kArrayDimensions) << "one frequency per table row, not " << size;
+  }
+  frequencies.size = 4;
+  sparameters.sizes[2] = 2;
+  EXPECT_EQ(create(&tableBlock), kArrayDimensions) << "square port matrices";
+  EXPECT_EQ(BackendStandin_CallCount(), 0);
+}
+
+// The dimensions are checked before the session is looked up, so an unknown
+// session tells an accepted block (0xBFFA1190) from a refused one without
+// any value being read.
+TEST_F(DeembeddingTest, GraphicalTableAcceptsUpToTheLargest32BitValueCount) {
+  struct Dimensions {
+    ViInt32 frequencies, ports;
+    ViStatus expected;
+  } const cases[] = {
+      {INT32_MAX, 1, ZUVEXA_ERROR_INVALID_SESSION}, // 2^31 - 1 values: the most a count holds
+      {1 << 29, 2, kArrayDimensions},               // 2^31 values: one more
+      {0x10000, 0x1000, kArrayDimensions},
+  };
+  for (const Dimensions &d : cases) {
+    struct {
+      ViInt32 size, padding;
+    } frequencies{d.frequencies, 0}, *frequencyBlock = &frequencies;
+    struct {
+      ViInt32 sizes[3], padding;
+    } table{{d.frequencies, d.ports, d.ports}, 0}, *tableBlock = &table;
+    EXPECT_EQ(GX_zuVEXA_CreateDeembeddingSparameterTableArray(0x7FFF, "if0", "big", &frequencyBlock,
+                                                              &tableBlock, 1),
+              d.expected)
+        << d.frequencies << " x " << d.ports << " x " << d.ports;
+  }
   EXPECT_EQ(BackendStandin_CallCount(), 0);
 }

@@ -10,14 +10,19 @@
 
 using dvlShared::CopyToUserBuffer;
 
+// "hello" needs 6 bytes: one less cuts it, exactly 6 or more holds it.
 TEST(CopyToUserBuffer, FollowsTheIviBufferConvention) {
+  const struct {
+    ViInt32 size;
+    ViStatus result;
+    const char *written;
+  } cases[] = {{0, 6, "xxxxxxx"}, {4, 6, "hel"}, {5, 6, "hell"}, {6, 0, "hello"}, {7, 0, "hello"}};
+  for (const auto &c : cases) {
+    char buffer[8] = "xxxxxxx";
+    EXPECT_EQ(CopyToUserBuffer("hello", c.size, buffer), c.result) << "size " << c.size;
+    EXPECT_STREQ(buffer, c.written) << "size " << c.size;
+  }
   char buffer[8] = "xxxxxxx";
-  EXPECT_EQ(CopyToUserBuffer("hello", 0, buffer), 6) << "size 0 asks for the needed size";
-  EXPECT_STREQ(buffer, "xxxxxxx");
-  EXPECT_EQ(CopyToUserBuffer("hello", 4, buffer), 6);
-  EXPECT_STREQ(buffer, "hel");
-  EXPECT_EQ(CopyToUserBuffer("hello", 6, buffer), 0);
-  EXPECT_STREQ(buffer, "hello");
   EXPECT_EQ(CopyToUserBuffer("hi", -1, buffer), 0) << "a negative size copies without a check";
   EXPECT_STREQ(buffer, "hi");
   EXPECT_EQ(CopyToUserBuffer("hi", 5, nullptr), static_cast<ViStatus>(0xBFFA0058));

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "dvlShared/tErrorLookup.h"
 #include "zumxl/mxlate.h"
 
 using namespace zumxl;
@@ -24,10 +23,4 @@ TEST(Languages, InvalidLanguageIsRefused) {
   EXPECT_EQ(language, kFrench);
   EXPECT_EQ(SetLanguage(language, kChineseS), 0);
   EXPECT_EQ(language, kChineseS);
-}
-
-TEST(Languages, ProcessDefaultStartsEnglish) {
-  EXPECT_EQ(dvlShared::ErrorLookup().defaultLanguage.load(), kEnglish);
-  EXPECT_EQ(dvlShared::ErrorLookup().elaborationOnlyCount, 1u);
-  EXPECT_EQ(dvlShared::ErrorLookup().elaborationOnlyCodes[0], static_cast<ViStatus>(0xBFFA4242));
 }

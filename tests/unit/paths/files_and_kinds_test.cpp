@@ -1,5 +1,6 @@
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 #include "PathsTestSupport.h"
 #include "status/StatusCodes.h"
@@ -56,9 +57,14 @@ TEST(ComponentVersionText, WholeFileOrNotInstalledAndThePathCutTo99Characters) {
   tree.Write("/usr/share/zu-vexa/version/zuVEXAka.txt", content);
   EXPECT_EQ(VersionText("zuVEXAka"), content);
   EXPECT_EQ(VersionText("zuVEXAlem", ZUVEXA_ERROR_VERSION_FILE_NOT_FOUND), "");
-  // "/usr/share/zu-vexa/version/" is 27 characters: a 72-character component
-  // name fills the 99 and its ".txt" is cut off.
-  const std::string component(72, 'c');
-  tree.Write("/usr/share/zu-vexa/version/" + component, "9.9");
-  EXPECT_EQ(VersionText(component.c_str()), "9.9");
+  // "/usr/share/zu-vexa/version/" is 27 characters: with a 68-character
+  // component name the path is exactly 99 characters and kept whole; one
+  // more cuts the last character, and a 72-character name fills the 99 and
+  // loses all of ".txt".
+  const std::pair<size_t, const char*> names[] = {{68, ".txt"}, {69, ".tx"}, {72, ""}};
+  for (const auto& [length, kept] : names) {
+    const std::string component(length, 'c');
+    tree.Write("/usr/share/zu-vexa/version/" + component + kept, "9.9");
+    EXPECT_EQ(VersionText(component.c_str()), "9.9") << length;
+  }
 }

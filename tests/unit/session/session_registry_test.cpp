@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 
 #include "ivi_standin.h"
 #include "platform/IviEngine.h"
@@ -55,16 +56,15 @@ TEST_F(SessionRegistryTest, AddFindRemoveAndDuplicates) {
 TEST_F(SessionRegistryTest, DescriptorBufferRulesAndAFailedRead) {
   ViSession vi = NewEngineSession(std::string(300, 'r').c_str());
   ASSERT_EQ(registry.AddSession(vi, L"dev", kNormal, kTableA), 0);
-  char big[400];
-  ASSERT_EQ(registry.FindResourceDescriptor(vi, big, sizeof big), 0);
-  EXPECT_EQ(std::strlen(big), 255u) << "descriptors are kept to 255 characters";
-
-  char one[1] = {'x'};
-  EXPECT_EQ(registry.FindResourceDescriptor(vi, one, 1), 0);
-  EXPECT_EQ(one[0], '\0');
-  char four[4];
-  EXPECT_EQ(registry.FindResourceDescriptor(vi, four, 4), 0);
-  EXPECT_STREQ(four, "rrr");
+  // Descriptors are kept to 255 characters; a buffer gets what fits with its
+  // terminator: sizes 1 and 4, one less than the kept text needs, exactly
+  // what it needs, and more.
+  const std::pair<ViInt32, size_t> sizes[] = {{1, 0}, {4, 3}, {255, 254}, {256, 255}, {400, 255}};
+  for (const auto &[size, kept] : sizes) {
+    std::string buffer(static_cast<size_t>(size), 'x');
+    EXPECT_EQ(registry.FindResourceDescriptor(vi, buffer.data(), size), 0);
+    EXPECT_EQ(std::strlen(buffer.c_str()), kept) << "size " << size;
+  }
 
   EXPECT_EQ(registry.FindResourceDescriptor(0x12345, nullptr, 10), ZUVEXA_ERROR_NULL_POINTER)
       << "a null buffer is refused before the handle is looked up";

@@ -74,14 +74,11 @@ protected:
   std::string configPath_ = ::testing::TempDir() + "ivi_standin_" + std::to_string(getpid()) + ".conf";
 };
 
-using IviEngine = IviStandinTest;
-using IviLogicalName = IviStandinTest;
-
 constexpr ViStatus kFirst = static_cast<ViStatus>(0xBFFA0011);
 constexpr ViStatus kSecond = static_cast<ViStatus>(0xBFFA000F);
 constexpr ViStatus kWarning = static_cast<ViStatus>(0x3FFA0068);
 
-TEST_F(IviEngine, FirstErrorStaysUnlessOverriddenReplacesOnlyWarningsAndStaysWithItsOwner) {
+TEST_F(IviStandinTest, FirstErrorStaysUnlessOverriddenReplacesOnlyWarningsAndStaysWithItsOwner) {
   const ViSession vi = NewSession();
   Ivi_SetErrorInfo(vi, VI_FALSE, kFirst, 7, "first");
   Ivi_SetErrorInfo(vi, VI_FALSE, kSecond, 8, "second");
@@ -103,7 +100,7 @@ TEST_F(IviEngine, FirstErrorStaysUnlessOverriddenReplacesOnlyWarningsAndStaysWit
   EXPECT_EQ(std::get<0>(other), 0) << "each thread has its own record";
 }
 
-TEST_F(IviEngine, StringAttributeFollowsTheBufferRule) {
+TEST_F(IviStandinTest, StringAttributeFollowsTheBufferRule) {
   const ViSession vi = NewSession(); // "PXI1Slot2": 9 characters
   char buffer[16];
   std::memset(buffer, 'x', sizeof buffer);
@@ -117,7 +114,7 @@ TEST_F(IviEngine, StringAttributeFollowsTheBufferRule) {
   EXPECT_EQ(Ivi_GetAttributeViString(vi, "", IVI_ATTR_DRIVER_SETUP, 0, -1, buffer), IVISTANDIN_ERROR_INVALID_VALUE);
 }
 
-TEST_F(IviLogicalName, ConfigFileEntriesResolveWithTheirSettings) {
+TEST_F(IviStandinTest, LogicalNameConfigFileEntriesResolveWithTheirSettings) {
   WriteConfig("# names\n\n  MyAnalyzer | PXI1Slot4 | 1 | Model:Q101 \nBroken|PXI1Slot9|maybe\n"
               "Configured|PXI1Slot5|1|Model:Q102|Simulate=0\n");
   EXPECT_EQ(Resolve("myanalyzer", "Cache=0"), Resolved(VI_SUCCESS, "PXI1Slot4", "Cache=0", VI_TRUE));
@@ -129,7 +126,7 @@ TEST_F(IviLogicalName, ConfigFileEntriesResolveWithTheirSettings) {
       << "configured options win over the flag";
 }
 
-TEST_F(IviLogicalName, MemoryEntryHidesFileEntryOptionsOverrideItsSettingsOtherNamesPassThrough) {
+TEST_F(IviStandinTest, LogicalNameMemoryEntryHidesFileEntryOptionsOverrideItsSettingsOtherNamesPassThrough) {
   WriteConfig("Dut|PXI1Slot4|0\n");
   ASSERT_EQ(IviStandin_SetLogicalName("DUT", "PXI1Slot7", VI_FALSE, "Model:Q101", nullptr), 0);
   EXPECT_EQ(std::get<1>(Resolve("Dut")), "PXI1Slot7");

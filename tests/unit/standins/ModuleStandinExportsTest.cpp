@@ -68,7 +68,7 @@ std::set<std::string> DynamicExports(const std::string &directory, const Module 
   return names;
 }
 
-TEST(StandinModuleExports, EachKindExportsItsCatalogueEntriesAndTheReducedSetLeavesOutTheDocumentedOnes) {
+TEST(ModuleStandinExportsTest, EachKindExportsItsCatalogueEntriesAndTheReducedSetLeavesOutTheDocumentedOnes) {
   for (const Module &module : kModules) {
     const std::set<std::string> full = ExpectedExports(module);
     EXPECT_EQ(DynamicExports(ZU_TEST_MODULES_DIR, module), full) << module.file;

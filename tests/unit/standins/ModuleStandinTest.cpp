@@ -31,7 +31,7 @@ template <auto Member> EntryOf<Member> Resolve(void *module, const char *name) {
 
 ViStatus FakeCloseCallback(ViSession) { return 0x3FFA0001; }
 
-class StandinModuleTest : public ::testing::Test {
+class ModuleStandinTest : public ::testing::Test {
 protected:
   void SetUp() override {
     IviStandin_Reset();
@@ -51,7 +51,7 @@ protected:
   EntryOf<&Slots::InitWithOptions_kaVey> init_ = nullptr;
 };
 
-TEST_F(StandinModuleTest, ScriptedStatusForTheNextCallOrEveryCallOfOneKind) {
+TEST_F(ModuleStandinTest, ScriptedStatusForTheNextCallOrEveryCallOfOneKind) {
   const ViSession vi = OpenKaSession();
   auto commit = Resolve<&Slots::Commit>(ka_, "zuVEXAka_Commit");
   auto initiate = Resolve<&Slots::Initiate>(ka_, "zuVEXAka_Initiate");
@@ -69,7 +69,7 @@ TEST_F(StandinModuleTest, ScriptedStatusForTheNextCallOrEveryCallOfOneKind) {
   EXPECT_EQ(BackendStandin_ScriptStatus(kKa, "NoSuchEntry", -1, VI_FALSE), BACKENDSTANDIN_ERROR_INVALID_ARGUMENT);
 }
 
-TEST_F(StandinModuleTest, ScriptedNextInitWritesAChosenHandleOrFails) {
+TEST_F(ModuleStandinTest, ScriptedNextInitWritesAChosenHandleOrFails) {
   const ViSession existing = OpenKaSession();
   ASSERT_EQ(BackendStandin_ScriptNextInit(kKa, VI_TRUE, existing, 0x3FFA0004), VI_SUCCESS);
   ViSession vi = 12345;
@@ -83,7 +83,7 @@ TEST_F(StandinModuleTest, ScriptedNextInitWritesAChosenHandleOrFails) {
   EXPECT_EQ(init_("Dev", VI_FALSE, VI_FALSE, "", FakeCloseCallback, &vi), VI_SUCCESS) << "only the next init";
 }
 
-TEST_F(StandinModuleTest, FetchedI16IsScaledAndRecordsArePhaseContinuous) {
+TEST_F(ModuleStandinTest, FetchedI16IsScaledAndRecordsArePhaseContinuous) {
   const ViSession vi = OpenKaSession();
   auto fetchI16 = Resolve<&Slots::FetchIQSingleRecordComplexI16>(ka_, "zuVEXAka_FetchIQSingleRecordComplexI16");
   auto fetchF64 = Resolve<&Slots::FetchIQSingleRecordComplexF64>(ka_, "zuVEXAka_FetchIQSingleRecordComplexF64");
