@@ -64,15 +64,44 @@ void Session::ConfigureIq(double carrierFrequency, double iqRate, int64_t number
   Check(zuVEXA_ConfigureNumberOfSamples(vi_, "", VI_TRUE, numberOfSamples), "zuVEXA_ConfigureNumberOfSamples");
 }
 
+void Session::ConfigureRecords(int64_t numberOfRecords) {
+  Check(zuVEXA_ConfigureNumberOfRecords(vi_, "", VI_TRUE, numberOfRecords), "zuVEXA_ConfigureNumberOfRecords");
+}
+
 IqRecord Session::FetchRecord(int64_t numberOfSamples, double timeoutSeconds) {
-  IqRecord record;
-  record.interleaved.resize(2 * static_cast<std::size_t>(numberOfSamples));
-  Check(zuVEXA_Initiate(vi_), "zuVEXA_Initiate");
-  Check(zuVEXA_FetchIQSingleRecordComplexF64(vi_, "", 0, numberOfSamples, timeoutSeconds, record.interleaved.data(),
-                                             &record.info),
-        "zuVEXA_FetchIQSingleRecordComplexF64");
+  Initiate();
+  return FetchF64(0, numberOfSamples, timeoutSeconds);
+}
+
+void Session::Initiate() { Check(zuVEXA_Initiate(vi_), "zuVEXA_Initiate"); }
+
+namespace {
+
+// Keeps the interleaved values of the samples the fetch reported.
+template <class Record> void KeepFetched(Record &record, int64_t numberOfSamples) {
   const int64_t fetched = std::clamp<int64_t>(record.info.actualSamples, 0, numberOfSamples);
   record.interleaved.resize(2 * static_cast<std::size_t>(fetched));
+}
+
+} // namespace
+
+IqRecord Session::FetchF64(int64_t recordNumber, int64_t numberOfSamples, double timeoutSeconds) {
+  IqRecord record;
+  record.interleaved.resize(2 * static_cast<std::size_t>(numberOfSamples));
+  Check(zuVEXA_FetchIQSingleRecordComplexF64(vi_, "", recordNumber, numberOfSamples, timeoutSeconds,
+                                             record.interleaved.data(), &record.info),
+        "zuVEXA_FetchIQSingleRecordComplexF64");
+  KeepFetched(record, numberOfSamples);
+  return record;
+}
+
+IqRecordI16 Session::FetchI16(int64_t recordNumber, int64_t numberOfSamples, double timeoutSeconds) {
+  IqRecordI16 record;
+  record.interleaved.resize(2 * static_cast<std::size_t>(numberOfSamples));
+  Check(zuVEXA_FetchIQSingleRecordComplexI16(vi_, "", recordNumber, numberOfSamples, timeoutSeconds,
+                                             record.interleaved.data(), &record.info),
+        "zuVEXA_FetchIQSingleRecordComplexI16");
+  KeepFetched(record, numberOfSamples);
   return record;
 }
 
