@@ -84,14 +84,19 @@ std::vector<double> NiceTicks(double low, double high, int maxTicks) {
     return ticks;
   const double rough = (high - low) / double(maxTicks - 1);
   const double power = std::pow(10.0, std::floor(std::log10(rough)));
-  double step = power * 10.0;
-  for (double factor : {1.0, 2.0, 5.0})
-    if (power * factor >= rough) {
-      step = power * factor;
+  int factor = 10;
+  for (int candidate : {1, 2, 5})
+    if (power * candidate >= rough) {
+      factor = candidate;
       break;
     }
-  for (double t = std::ceil(low / step - 1e-9) * step; t <= high + step * 1e-9; t += step)
-    ticks.push_back(std::fabs(t) < step * 1e-9 ? 0.0 : t);
+  // Tick k is k * factor * power; below 1 the power is divided out, as
+  // 3 / 10 is exactly the double nearest 0.3 while 3 * 0.1 is not.
+  const double step = power * factor, inverse = std::round(1.0 / power);
+  const long long first = std::llround(std::ceil(low / step - 1e-9));
+  const long long last = std::llround(std::floor(high / step + 1e-9));
+  for (long long k = first; k <= last; ++k)
+    ticks.push_back(power < 1.0 ? double(k * factor) / inverse : double(k * factor) * power);
   return ticks;
 }
 
