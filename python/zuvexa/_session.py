@@ -22,6 +22,9 @@ _SUFFIX = {
 }
 
 
+_LONGEST_TEXT = 1 << 24  # a larger "needed size" is taken for a warning status
+
+
 def _text(value):
     return b"" if value is None else value.encode()
 
@@ -88,13 +91,18 @@ class Session:
         return bool(value.value) if kind == _attributes.BOOLEAN else value.value
 
     def _get_string(self, ident, channel):
-        name = "zuVEXA_GetAttributeViString"
-        needed = self._call(name, _text(channel), ident, 0, None)
-        if needed <= 1:
-            return ""
-        buffer = ctypes.create_string_buffer(needed)
-        self._call(name, _text(channel), ident, needed, buffer)
-        return buffer.value.decode("utf-8", "replace")
+        """Reads under the IVI buffer rule: a positive result larger than the
+        buffer is the size the text needs, not a warning."""
+        function = getattr(library(), "zuVEXA_GetAttributeViString")
+        size, buffer = 0, None
+        while True:
+            if not self._vi:
+                raise Error(0, "the session is closed", "zuVEXA_GetAttributeViString")
+            status = function(self._vi, _text(channel), ident, size, buffer)
+            if status <= size or status > _LONGEST_TEXT:
+                check(status, "zuVEXA_GetAttributeViString", self._vi)
+                return buffer.value.decode("utf-8", "replace") if buffer is not None else ""
+            size, buffer = status, ctypes.create_string_buffer(status)
 
     def set_attribute(self, attribute, value, value_type=None, channel=""):
         """Sets an attribute given by name or id."""
