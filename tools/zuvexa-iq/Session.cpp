@@ -75,34 +75,27 @@ IqRecord Session::FetchRecord(int64_t numberOfSamples, double timeoutSeconds) {
 
 void Session::Initiate() { Check(zuVEXA_Initiate(vi_), "zuVEXA_Initiate"); }
 
-namespace {
-
-// Keeps the interleaved values of the samples the fetch reported.
-template <class Record> void KeepFetched(Record &record, int64_t numberOfSamples) {
+template <class Record, class FetchFunction>
+Record Session::FetchInto(FetchFunction fetch, const char *function, int64_t recordNumber, int64_t numberOfSamples,
+                          double timeoutSeconds) {
+  Record record;
+  record.interleaved.resize(2 * static_cast<std::size_t>(numberOfSamples));
+  Check(fetch(vi_, "", recordNumber, numberOfSamples, timeoutSeconds, record.interleaved.data(), &record.info),
+        function);
+  // Keep the interleaved values of the samples the fetch reported.
   const int64_t fetched = std::clamp<int64_t>(record.info.actualSamples, 0, numberOfSamples);
   record.interleaved.resize(2 * static_cast<std::size_t>(fetched));
+  return record;
 }
 
-} // namespace
-
 IqRecord Session::FetchF64(int64_t recordNumber, int64_t numberOfSamples, double timeoutSeconds) {
-  IqRecord record;
-  record.interleaved.resize(2 * static_cast<std::size_t>(numberOfSamples));
-  Check(zuVEXA_FetchIQSingleRecordComplexF64(vi_, "", recordNumber, numberOfSamples, timeoutSeconds,
-                                             record.interleaved.data(), &record.info),
-        "zuVEXA_FetchIQSingleRecordComplexF64");
-  KeepFetched(record, numberOfSamples);
-  return record;
+  return FetchInto<IqRecord>(zuVEXA_FetchIQSingleRecordComplexF64, "zuVEXA_FetchIQSingleRecordComplexF64",
+                             recordNumber, numberOfSamples, timeoutSeconds);
 }
 
 IqRecordI16 Session::FetchI16(int64_t recordNumber, int64_t numberOfSamples, double timeoutSeconds) {
-  IqRecordI16 record;
-  record.interleaved.resize(2 * static_cast<std::size_t>(numberOfSamples));
-  Check(zuVEXA_FetchIQSingleRecordComplexI16(vi_, "", recordNumber, numberOfSamples, timeoutSeconds,
-                                             record.interleaved.data(), &record.info),
-        "zuVEXA_FetchIQSingleRecordComplexI16");
-  KeepFetched(record, numberOfSamples);
-  return record;
+  return FetchInto<IqRecordI16>(zuVEXA_FetchIQSingleRecordComplexI16, "zuVEXA_FetchIQSingleRecordComplexI16",
+                                recordNumber, numberOfSamples, timeoutSeconds);
 }
 
 void Session::Close() {

@@ -59,6 +59,9 @@ public:
 private:
   // Throws for an error; prints a warning to standard error and goes on.
   void Check(ViStatus status, const char *function);
+  template <class Record, class FetchFunction>
+  Record FetchInto(FetchFunction fetch, const char *function, int64_t recordNumber, int64_t numberOfSamples,
+                   double timeoutSeconds);
 
   ViSession vi_ = 0;
 };

@@ -16,6 +16,19 @@ int UsageError(const std::string &command, const std::string &message) {
   return kExitUsage;
 }
 
+std::optional<int> ReadCommandLine(const std::string &command, const Words &arguments,
+                                   const std::vector<OptionSpec> &specs, const char *usage, ParsedArguments &parsed,
+                                   bool stopAtPositional) {
+  parsed = ParseArguments(arguments, specs, stopAtPositional);
+  if (parsed.help) {
+    std::cout << usage << OptionsHelp(specs);
+    return kExitSuccess;
+  }
+  if (!parsed.error.empty())
+    return UsageError(command, parsed.error);
+  return std::nullopt;
+}
+
 int ReportApiError(const zuvexaiq::ApiError &error) {
   std::cerr << "zuvexa: " << error.Function() << " failed with status " << FormatStatus(error.Status()) << "\n"
             << zuvexaiq::IndentedDescription(error.Description());

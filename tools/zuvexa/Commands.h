@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "Arguments.h"
 #include "zuVEXAtypes.h"
 
 namespace zuvexaiq {
@@ -28,6 +29,13 @@ int RunTrace(const Words &arguments);
 
 // Whether `name` is one of the subcommands above.
 bool IsSubcommand(const std::string &name);
+
+// Parses a command's arguments. When the command is done already (help
+// printed: kExitSuccess; usage error printed: kExitUsage) returns that exit
+// code, else nothing.
+std::optional<int> ReadCommandLine(const std::string &command, const Words &arguments,
+                                   const std::vector<OptionSpec> &specs, const char *usage, ParsedArguments &parsed,
+                                   bool stopAtPositional = false);
 
 // "zuvexa COMMAND: message" and a pointer to the help; returns kExitUsage.
 int UsageError(const std::string &command, const std::string &message);

@@ -62,13 +62,9 @@ private:
 } // namespace
 
 int RunError(const Words &arguments) {
-  const ParsedArguments parsed = ParseArguments(arguments, kOptions);
-  if (parsed.help) {
-    std::cout << kUsage << OptionsHelp(kOptions);
-    return kExitSuccess;
-  }
-  if (!parsed.error.empty())
-    return UsageError("error", parsed.error);
+  ParsedArguments parsed;
+  if (const auto done = ReadCommandLine("error", arguments, kOptions, kUsage, parsed))
+    return *done;
   if (parsed.positional.empty())
     return UsageError("error", "give at least one status code");
   const char *language = TwoLetterName(parsed.Value("--lang", "en"));

@@ -160,14 +160,11 @@ int Fetch(const FetchSettings &settings) {
 } // namespace
 
 int RunFetch(const Words &arguments) {
-  const ParsedArguments parsed = ParseArguments(arguments, FetchOptions());
-  if (parsed.help) {
-    std::cout << kUsage << OptionsHelp(FetchOptions());
-    return kExitSuccess;
-  }
+  ParsedArguments parsed;
+  if (const auto done = ReadCommandLine("fetch", arguments, FetchOptions(), kUsage, parsed))
+    return *done;
   FetchSettings settings;
-  const std::string error = parsed.error.empty() ? ReadFetchSettings(parsed, settings) : parsed.error;
-  if (!error.empty())
+  if (const std::string error = ReadFetchSettings(parsed, settings); !error.empty())
     return UsageError("fetch", error);
   try {
     return Fetch(settings);

@@ -31,7 +31,6 @@ void PrintRoutingTable() {
       std::snprintf(id, sizeof id, "0x%llX", static_cast<unsigned long long>(row->productId));
     std::printf("  %-10s  %-11s  %s\n", row->modelCode, id, ModuleName(row->kind).c_str());
   }
-  std::fflush(stdout);
   zumodules::ModelRow fallback{};
   zumodules::DefaultModel(fallback);
   std::cout << "  (\"-\": reached only by DriverSetup=Model:NAME in simulation, or as the default model)\n"
@@ -59,23 +58,17 @@ void PrintInstalledFiles() {
   for (zumodules::ModuleKind kind = 1; kind <= 6; ++kind)
     if (const zumodules::ModuleKindInfo *info = zumodules::FindModuleKind(kind))
       PrintLibrary(std::string("module ") + info->name, info->libraryFile, "");
-  std::fflush(stdout);
   PrintLibrary("system configuration", "libzusysapi.so", " (no device can be looked up)");
   PrintLibrary("call tracing (optional)", "libZuPeekLog.so", "");
   PrintLibrary("relocation (optional)", "libzurelocations.so.0", "");
-  std::fflush(stdout);
 }
 
 } // namespace
 
 int RunModels(const Words &arguments) {
-  const ParsedArguments parsed = ParseArguments(arguments, {});
-  if (parsed.help) {
-    std::cout << kUsage << OptionsHelp({});
-    return kExitSuccess;
-  }
-  if (!parsed.error.empty())
-    return UsageError("models", parsed.error);
+  ParsedArguments parsed;
+  if (const auto done = ReadCommandLine("models", arguments, {}, kUsage, parsed))
+    return *done;
   if (!parsed.positional.empty())
     return UsageError("models", "unexpected argument \"" + parsed.positional.front() + "\"");
   PrintRoutingTable();

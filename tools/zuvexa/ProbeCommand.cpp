@@ -88,13 +88,9 @@ int ReportLookupFailure(ViStatus status) {
 } // namespace
 
 int RunProbe(const Words &arguments) {
-  const ParsedArguments parsed = ParseArguments(arguments, kOptions);
-  if (parsed.help) {
-    std::cout << kUsage << OptionsHelp(kOptions);
-    return kExitSuccess;
-  }
-  if (!parsed.error.empty())
-    return UsageError("probe", parsed.error);
+  ParsedArguments parsed;
+  if (const auto done = ReadCommandLine("probe", arguments, kOptions, kUsage, parsed))
+    return *done;
   if (parsed.positional.size() != 1)
     return UsageError("probe", "give exactly one resource name");
   const std::string &resource = parsed.positional.front();

@@ -108,13 +108,9 @@ int ShowRecords(const std::string &logPath, bool raw) {
 } // namespace
 
 int RunTrace(const Words &arguments) {
-  const ParsedArguments parsed = ParseArguments(arguments, kOptions, true);
-  if (parsed.help) {
-    std::cout << kUsage << OptionsHelp(kOptions);
-    return kExitSuccess;
-  }
-  if (!parsed.error.empty())
-    return UsageError("trace", parsed.error);
+  ParsedArguments parsed;
+  if (const auto done = ReadCommandLine("trace", arguments, kOptions, kUsage, parsed, true))
+    return *done;
   std::string why;
   if (!LocateLibrary(kTracingLibrary, why)) {
     std::cerr << "zuvexa trace: call tracing is not available: the tracing library " << kTracingLibrary
