@@ -1,4 +1,5 @@
 """The zuvexa package over the library: sessions, errors, attributes."""
+import ctypes
 import warnings
 
 import pytest
@@ -79,3 +80,15 @@ def test_describe_and_hex_status():
     assert zuvexa.describe(0) == ""
     assert isinstance(zuvexa.describe(DEVICE_NOT_FOUND), str)
     assert zuvexa.hex_status(DEVICE_NOT_FOUND) == "0xBFFA0060"
+
+
+def test_a_session_dropped_without_close_is_closed(backend):
+    import gc
+
+    backend.BackendStandin_SessionCount.restype = ctypes.c_int32
+    before = backend.BackendStandin_SessionCount()
+    session = zuvexa.Session("Analyzer1", options=SIMULATED)
+    assert backend.BackendStandin_SessionCount() == before + 1
+    del session
+    gc.collect()
+    assert backend.BackendStandin_SessionCount() == before

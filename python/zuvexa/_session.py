@@ -68,9 +68,13 @@ class Session:
         return False
 
     def __del__(self):
+        """A session dropped without close() is closed; failures are silent."""
         vi = getattr(self, "_vi", 0)
         if vi:
-            library().zuVEXA_close(vi)
+            try:
+                library().zuVEXA_close(vi)
+            except Exception:  # the interpreter may be shutting down
+                pass
 
     def __repr__(self):
         return f"Session({self.resource!r}, options={self.options!r}, handle={self._vi})"
