@@ -9,7 +9,6 @@
 set(CPACK_PACKAGE_NAME zuvexa)
 set(CPACK_PACKAGE_VENDOR "libzuvexa developers")
 set(CPACK_PACKAGE_CONTACT "libzuvexa developers <zuvexa@localhost>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "C interface for applications that drive the RF signal analyzer")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
 
@@ -17,6 +16,8 @@ set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION libs)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# shlibs files and the loader-cache triggers for the packages with libraries.
+set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
 set(CPACK_DEBIAN_ENABLE_COMPONENT_DEPENDS ON)
 # libivi.so.2 is the platform's (or zuvexa-sim's): let dpkg-shlibdeps see it
 # in the build tree; it carries no shlibs information, so the dependency on
@@ -29,41 +30,46 @@ if(ZUVEXA_INSTALL_SIM)
 endif()
 
 set(CPACK_COMPONENT_RUNTIME_DESCRIPTION "libzuvexa: C interface for the RF signal analyzer
- The library finds a device through the system configuration, loads the
- instrument module of its model and forwards every call of a session to it.
- It describes status codes in six languages from the error description files
- it ships.")
+The library finds a device through the system configuration, loads the
+instrument module of its model and forwards every call of a session to it.
+It describes status codes in six languages from the error description files
+it ships.")
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_NAME libzuvexa${PROJECT_VERSION_MAJOR})
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_DEPENDS libivi2)
-set(CPACK_DEBIAN_RUNTIME_PACKAGE_GENERATE_SHLIBS ON)
 
 set(CPACK_COMPONENT_DEV_DESCRIPTION "libzuvexa: development files
- Headers, the CMake package (find_package(zuvexa), target zuvexa::zuvexa)
- and the pkg-config file of libzuvexa.")
+Headers, the CMake package (find_package(zuvexa), target zuvexa::zuvexa)
+and the pkg-config file of libzuvexa.")
 set(CPACK_COMPONENT_DEV_DEPENDS runtime)
 set(CPACK_DEBIAN_DEV_PACKAGE_NAME libzuvexa-dev)
 set(CPACK_DEBIAN_DEV_PACKAGE_SECTION libdevel)
 
 set(CPACK_COMPONENT_TOOLS_DESCRIPTION "zuvexa: command-line tool for the RF signal analyzer
- Lists the models and installed modules, shows how a resource name resolves,
- fetches I/Q records (statistics, CSV or raw output, SVG plots), describes
- status codes and traces the driver calls of a program.")
+Lists the models and installed modules, shows how a resource name resolves,
+fetches I/Q records (statistics, CSV or raw output, SVG plots), describes
+status codes and traces the driver calls of a program.")
 set(CPACK_COMPONENT_TOOLS_DEPENDS runtime)
 set(CPACK_DEBIAN_TOOLS_PACKAGE_NAME zuvexa-tools)
 set(CPACK_DEBIAN_TOOLS_PACKAGE_SECTION electronics)
 
 set(CPACK_COMPONENT_PYTHON_DESCRIPTION "libzuvexa: Python package
- Sessions, attributes and fetches returning numpy arrays, over libzuvexa.")
+Sessions, attributes and fetches returning numpy arrays, over libzuvexa.")
 set(CPACK_COMPONENT_PYTHON_DEPENDS runtime)
 set(CPACK_DEBIAN_PYTHON_PACKAGE_NAME python3-zuvexa)
 set(CPACK_DEBIAN_PYTHON_PACKAGE_SECTION python)
 set(CPACK_DEBIAN_PYTHON_PACKAGE_ARCHITECTURE all)
 set(CPACK_DEBIAN_PYTHON_PACKAGE_DEPENDS "python3, python3-numpy")
+set(ZUVEXA_PYTHON_PACKAGE_DIR ${CMAKE_INSTALL_PREFIX}/${ZUVEXA_INSTALL_PYTHONDIR}/zuvexa)
+foreach(script postinst prerm)
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/python3-zuvexa.${script}.in ${PROJECT_BINARY_DIR}/python-deb/${script}
+    @ONLY FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+  list(APPEND CPACK_DEBIAN_PYTHON_PACKAGE_CONTROL_EXTRA ${PROJECT_BINARY_DIR}/python-deb/${script})
+endforeach()
 
 set(CPACK_COMPONENT_SIM_DESCRIPTION "libzuvexa: simulated platform components
- Stand-ins for the IVI engine, the five instrument modules and the system
- configuration library, with two simulated analyzers, for trying libzuvexa
- without instruments. Not for use with real hardware.")
+Stand-ins for the IVI engine, the five instrument modules and the system
+configuration library, with two simulated analyzers, for trying libzuvexa
+without instruments. Not for use with real hardware.")
 set(CPACK_DEBIAN_SIM_PACKAGE_NAME zuvexa-sim)
 set(CPACK_DEBIAN_SIM_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_SIM_PACKAGE_PROVIDES libivi2)

@@ -171,13 +171,13 @@ std::string JsonValue::Compact() const {
   case Kind::Array: {
     std::string out = "[";
     for (std::size_t i = 0; i < items.size(); ++i)
-      out += (i ? "," : "") + items[i].Compact();
+      out.append(i ? "," : "").append(items[i].Compact());
     return out + "]";
   }
   case Kind::Object: {
     std::string out = "{";
     for (std::size_t i = 0; i < members.size(); ++i)
-      out += (i ? "," : "") + Quoted(members[i].first) + ":" + members[i].second.Compact();
+      out.append(i ? "," : "").append(Quoted(members[i].first)).append(":").append(members[i].second.Compact());
     return out + "}";
   }
   }

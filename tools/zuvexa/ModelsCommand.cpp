@@ -26,7 +26,7 @@ void PrintRoutingTable() {
             << "  model       product id   module\n";
   const zumodules::ModelRows rows = zumodules::ModelTable();
   for (const zumodules::ModelRow *row = rows.begin; row != rows.end; ++row) {
-    char id[16] = "-";
+    char id[24] = "-";
     if (row->productId != 0)
       std::snprintf(id, sizeof id, "0x%llX", static_cast<unsigned long long>(row->productId));
     std::printf("  %-10s  %-11s  %s\n", row->modelCode, id, ModuleName(row->kind).c_str());

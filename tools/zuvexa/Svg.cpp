@@ -52,7 +52,7 @@ void SvgDocument::Polyline(const std::vector<Point> &points, const std::string &
   body_ += "<polyline fill=\"none\" stroke=\"" + stroke + "\" stroke-width=\"" + Coordinate(width) +
            "\" stroke-linejoin=\"round\" points=\"";
   for (std::size_t i = 0; i < points.size(); ++i)
-    body_ += (i ? " " : "") + Coordinate(points[i].x) + "," + Coordinate(points[i].y);
+    body_.append(i ? " " : "").append(Coordinate(points[i].x)).append(",").append(Coordinate(points[i].y));
   body_ += "\"/>\n";
 }
 

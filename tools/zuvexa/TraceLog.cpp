@@ -38,7 +38,7 @@ std::string RenderValue(const JsonValue &entry) {
     return value->Compact();
   std::string out = "[";
   for (std::size_t i = 0; i < value->items.size() && i < kArrayItemsShown; ++i)
-    out += (i ? ", " : "") + value->items[i].Compact();
+    out.append(i ? ", " : "").append(value->items[i].Compact());
   const long long count = NumberOf(entry.Find("count"), static_cast<long long>(value->items.size()));
   if (count > static_cast<long long>(kArrayItemsShown))
     out += ", …";
@@ -65,7 +65,7 @@ std::string RenderParams(const JsonValue *params) {
       continue;
     if (kPlaceholders.count(name) != 0 && NumberOf(entry.Find("type"), 0) != kStringType)
       continue;
-    out += (out.empty() ? "" : ", ") + DisplayName(name) + "=" + RenderValue(entry);
+    out.append(out.empty() ? "" : ", ").append(DisplayName(name)).append("=").append(RenderValue(entry));
   }
   return out;
 }

@@ -48,5 +48,7 @@ done
 holds zuvexa-sim '/libivi\.so\.2$'
 holds zuvexa-sim '/libzuvexatov\.so$'
 holds zuvexa-sim '/zuvexa-sim/sysapi\.conf$'
+holds zuvexa-sim '/profile\.d/zuvexa-sim\.sh$'
+dpkg-deb -I "$(deb python3-zuvexa)" prerm | grep -q py3clean || fail "python3-zuvexa leaves compiled modules behind"
 [ "$(field zuvexa-sim Provides)" = libivi2 ] || fail "zuvexa-sim does not provide libivi2"
 echo "packages hold their parts and name their dependencies"
