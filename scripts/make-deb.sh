@@ -28,7 +28,10 @@ cmake -S "$root" -B "$out" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/us
   -DZUVEXA_BUILD_TESTS=OFF -DZUVEXA_INSTALL_SIM=$sim >/dev/null
 cmake --build "$out" -j "$jobs"
 rm -f "$out"/*.deb
-(cd "$out" && cpack -G DEB >/dev/null)
+if ! (cd "$out" && cpack -G DEB >"$out/cpack.log" 2>&1); then
+  cat "$out/cpack.log" >&2
+  exit 1
+fi
 for deb in "$out"/*.deb; do
   echo "== $(basename "$deb")"
   dpkg-deb -f "$deb" Package Version Architecture Depends Provides | sed 's/^/   /'

@@ -32,22 +32,26 @@ std::string Narrow(const std::wstring &wide) {
   return text;
 }
 
-// The model the lookup settled on: a simulated session's DriverSetup model,
-// the default model, or the first row with the device's identifier.
+// The model the lookup settled on and why: a simulated session's
+// DriverSetup model, the default model, or the first row with the device's
+// product identifier.
 std::string ModelText(const dvlShared::DeviceRecord &record, const zumodules::DriverSetupRecord &setup,
                       bool simulate) {
   const zumodules::ModelRow *row = nullptr;
   zumodules::ModelRow fallback{};
-  if (simulate && setup.model)
+  const char *why = "by the device's product identifier";
+  if (simulate && setup.model) {
     row = zumodules::FindModelByName(zumodules::ModelTable, setup.model->c_str());
-  else if (record.deviceName.empty())
+    why = "by DriverSetup Model";
+  } else if (record.deviceName.empty()) {
     zumodules::DefaultModel(fallback), row = &fallback;
-  else
+    why = "the default model of a simulated session";
+  } else {
     row = zumodules::FindModelByProductId(zumodules::ModelTable, record.productId);
+  }
   char id[24];
   std::snprintf(id, sizeof id, "0x%llX", static_cast<unsigned long long>(record.productId));
-  return std::string(row != nullptr ? row->modelCode : "?") + ", product id " + id +
-         (record.deviceName.empty() ? " (the default model)" : "");
+  return std::string(row != nullptr ? row->modelCode : "?") + ", product id " + id + " (" + why + ")";
 }
 
 std::string ModuleText(uint32_t kind) {
@@ -62,10 +66,10 @@ std::string ModuleText(uint32_t kind) {
 void PrintResolution(const dvlShared::DeviceRecord &record, const zumodules::DriverSetupRecord &setup,
                      bool simulate) {
   const std::string device = record.deviceName.empty()
-                                 ? "none (simulated session without a device)"
+                                 ? "none (a simulated session needs none)"
                                  : Narrow(record.deviceName) + " -> " + Narrow(record.deviceIdentifier) +
                                        (record.isSimulatedDevice ? " (simulated in the system configuration)" : "");
-  std::cout << "session       " << (simulate ? "simulated (option string)" : "instrument") << "\n"
+  std::cout << "session       " << (simulate ? "simulated" : "instrument") << "\n"
             << "device        " << device << "\n";
   if (!record.backendResourceText.empty())
     std::cout << "backend       \"" << record.backendResourceText << "\"\n";

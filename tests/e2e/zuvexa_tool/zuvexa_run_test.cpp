@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include <cstdlib>
+#include <fstream>
 #include <string>
 
 #include "ProgramRun.h"
@@ -14,8 +15,10 @@ using testsupport::ShellRun;
 
 namespace {
 
-ShellRun Zuvexa(const std::string &arguments) {
-  return RunShell("ZUVEXA_SYSAPI_CONFIG='" ZUVEXA_DEMO_SYSAPI_CONFIG "' '" ZUVEXA_PROGRAM "' " + arguments);
+// `environment`: further shell assignments ("NAME='value' ").
+ShellRun Zuvexa(const std::string &arguments, const std::string &environment = "") {
+  return RunShell(environment + "ZUVEXA_SYSAPI_CONFIG='" ZUVEXA_DEMO_SYSAPI_CONFIG "' '" ZUVEXA_PROGRAM "' " +
+                  arguments);
 }
 
 void ExpectLines(const std::string &text, std::initializer_list<const char *> lines) {
@@ -89,11 +92,13 @@ TEST(ZuvexaRun, ProbeShowsWhatTheLookupResolves) {
   } cases[] = {
       {"probe Analyzer1", 0,
        {"session       instrument", "device        Analyzer1 -> PXI1Slot2 (simulated in the system configuration)",
-        "backend       \"RIO0\"", "model         Q118, product id 0x1C02", "module        5 tov, libzuvexatov.so at "}},
+        "backend       \"RIO0\"", "model         Q118, product id 0x1C02 (by the device's product identifier)",
+        "module        5 tov, libzuvexatov.so at "}},
       {"probe pxi1slot5", 0, {"model         Q106, product id 0x1B02", "module        1 ka"}},
       {"probe --options 'Simulate=1,DriverSetup=Model:q122' Nowhere", 0,
-       {"session       simulated (option string)", "model         Q122, product id 0x1C06"}},
-      {"probe --options Simulate=1 Nowhere", 0, {"device        none", "Q117, product id 0x0 (the default model)"}},
+       {"session       simulated", "model         Q122, product id 0x1C06 (by DriverSetup Model)"}},
+      {"probe --options Simulate=1 Nowhere", 0,
+       {"device        none", "Q117, product id 0x0 (the default model of a simulated session)"}},
       {"probe --options 'DriverSetup=allowMultipleSessions:1' Analyzer1", 0, {"multiple      allowed"}},
   };
   for (const Case &c : cases) {
@@ -101,6 +106,13 @@ TEST(ZuvexaRun, ProbeShowsWhatTheLookupResolves) {
     EXPECT_EQ(run.exitCode, c.exitCode) << c.arguments << run.err;
     ExpectLines(run.out, c.lines);
   }
+  const TemporaryFolder folder;
+  std::ofstream(folder.File("ivi.conf")) << "Bench|PXI1Slot5|1|Model:Q125\n";
+  const ShellRun logical = Zuvexa("probe Bench", "ZUVEXA_IVI_CONFIG='" + folder.File("ivi.conf") + "' ");
+  EXPECT_EQ(logical.exitCode, 0) << logical.err;
+  ExpectLines(logical.out, {"session       simulated", "model         Q125, product id 0x1C08 (by DriverSetup Model)",
+                            "module        6 pil"});
+
   const ShellRun missing = Zuvexa("probe Nowhere");
   EXPECT_EQ(missing.exitCode, 1);
   EXPECT_NE(missing.err.find("the lookup failed with status 0xBFFA0060 (error)"), std::string::npos) << missing.err;
