@@ -27,7 +27,7 @@ void PrintUsage(std::ostream &out) {
          "Command-line tool of libzuvexa, the C interface of the RF signal analyzer.\n\nCommands:\n";
   for (const Command &command : kCommands)
     out << "  " << command.name << std::string(8 - std::string(command.name).size(), ' ') << command.summary << "\n";
-  out << "\n'zuvexa COMMAND --help' describes a command.\n"
+  out << "\n'zuvexa COMMAND --help' describes a command; 'zuvexa --version' shows the version.\n"
          "Exit status: 0 success, 1 a library call or the output failed, 2 a wrong command line.\n";
 }
 
@@ -49,6 +49,10 @@ int main(int argc, char **argv) {
   if (words.empty()) {
     PrintUsage(std::cerr);
     return zuvexacli::kExitUsage;
+  }
+  if (words.front() == "--version") {
+    std::cout << "zuvexa " << ZUVEXA_VERSION << "\n";
+    return zuvexacli::kExitSuccess;
   }
   if (words.front() == "-h" || words.front() == "--help" || words.front() == "help") {
     PrintUsage(std::cout);

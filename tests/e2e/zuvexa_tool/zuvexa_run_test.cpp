@@ -52,6 +52,7 @@ TEST(ZuvexaRun, HelpAndWrongCommandLinesEndAsUnixToolsDo) {
   const ShellRun help = Zuvexa("--help");
   EXPECT_EQ(help.exitCode, 0);
   ExpectLines(help.out, {"Usage: zuvexa COMMAND", "models", "probe", "fetch", "error", "trace", "Exit status"});
+  EXPECT_EQ(Zuvexa("--version").out.rfind("zuvexa ", 0), 0u);
   for (const char *command : {"models", "probe", "fetch", "error", "trace"}) {
     const ShellRun commandHelp = Zuvexa(std::string(command) + " --help");
     EXPECT_EQ(commandHelp.exitCode, 0) << command;
