@@ -29,10 +29,10 @@ install(TARGETS zuvexa
 install(FILES ${PROJECT_SOURCE_DIR}/include/zuVEXA.h ${PROJECT_SOURCE_DIR}/include/zuVEXAtypes.h
   DESTINATION ${CMAKE_INSTALL_INCLUDEDIR} COMPONENT dev)
 
+# data/errors and data/mierrors, when the checkout has them.
 foreach(tree errors mierrors)
-  if(IS_DIRECTORY ${PROJECT_SOURCE_DIR}/data/${tree})
-    install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/${tree}/ DESTINATION ${ZUVEXA_SHARED_DIR}/${tree} COMPONENT runtime)
-  endif()
+  install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/${tree}/ DESTINATION ${ZUVEXA_SHARED_DIR}/${tree} COMPONENT runtime
+    OPTIONAL)
 endforeach()
 
 # find_package(zuvexa): the imported target zuvexa::zuvexa, written by hand
