@@ -36,7 +36,7 @@ ParsedArguments ParseArguments(const std::vector<std::string> &arguments, const 
 // The options as aligned help lines, "-h, --help" last.
 std::string OptionsHelp(const std::vector<OptionSpec> &specs);
 
-// A status code as written by a user: 0xBFFA0060, -1074135200 or 3220832096.
+// A status code as written by a user: 0xBFFA0060, -1074134944 or 3220832352.
 std::optional<int32_t> ParseStatusCode(const std::string &text);
 
 } // namespace zuvexacli

@@ -19,7 +19,7 @@ const std::vector<OptionSpec> kOptions = {
 
 const char *const kUsage = "Usage: zuvexa error [--lang LANG] CODE...\n"
                            "Shows the library's description of each status CODE, given in hex\n"
-                           "(0xBFFA0060) or decimal (-1074135200).\n\n";
+                           "(0xBFFA0060) or decimal (-1074134944).\n\n";
 
 // The two-letter name of a language given by any of its names; null if none.
 const char *TwoLetterName(const std::string &name) {
