@@ -35,6 +35,7 @@ packages=(
   build-essential cmake pkg-config
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   dpkg-dev liblua5.1-0-dev lua-cjson-dev lua-cjson lua-filesystem-dev lua-dkjson
+  python3 python3-numpy python3-pytest file
 )
 
 as_root() {

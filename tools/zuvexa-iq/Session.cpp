@@ -64,16 +64,38 @@ void Session::ConfigureIq(double carrierFrequency, double iqRate, int64_t number
   Check(zuVEXA_ConfigureNumberOfSamples(vi_, "", VI_TRUE, numberOfSamples), "zuVEXA_ConfigureNumberOfSamples");
 }
 
+void Session::ConfigureRecords(int64_t numberOfRecords) {
+  Check(zuVEXA_ConfigureNumberOfRecords(vi_, "", VI_TRUE, numberOfRecords), "zuVEXA_ConfigureNumberOfRecords");
+}
+
 IqRecord Session::FetchRecord(int64_t numberOfSamples, double timeoutSeconds) {
-  IqRecord record;
+  Initiate();
+  return FetchF64(0, numberOfSamples, timeoutSeconds);
+}
+
+void Session::Initiate() { Check(zuVEXA_Initiate(vi_), "zuVEXA_Initiate"); }
+
+template <class Record, class FetchFunction>
+Record Session::FetchInto(FetchFunction fetch, const char *function, int64_t recordNumber, int64_t numberOfSamples,
+                          double timeoutSeconds) {
+  Record record;
   record.interleaved.resize(2 * static_cast<std::size_t>(numberOfSamples));
-  Check(zuVEXA_Initiate(vi_), "zuVEXA_Initiate");
-  Check(zuVEXA_FetchIQSingleRecordComplexF64(vi_, "", 0, numberOfSamples, timeoutSeconds, record.interleaved.data(),
-                                             &record.info),
-        "zuVEXA_FetchIQSingleRecordComplexF64");
+  Check(fetch(vi_, "", recordNumber, numberOfSamples, timeoutSeconds, record.interleaved.data(), &record.info),
+        function);
+  // Keep the interleaved values of the samples the fetch reported.
   const int64_t fetched = std::clamp<int64_t>(record.info.actualSamples, 0, numberOfSamples);
   record.interleaved.resize(2 * static_cast<std::size_t>(fetched));
   return record;
+}
+
+IqRecord Session::FetchF64(int64_t recordNumber, int64_t numberOfSamples, double timeoutSeconds) {
+  return FetchInto<IqRecord>(zuVEXA_FetchIQSingleRecordComplexF64, "zuVEXA_FetchIQSingleRecordComplexF64",
+                             recordNumber, numberOfSamples, timeoutSeconds);
+}
+
+IqRecordI16 Session::FetchI16(int64_t recordNumber, int64_t numberOfSamples, double timeoutSeconds) {
+  return FetchInto<IqRecordI16>(zuVEXA_FetchIQSingleRecordComplexI16, "zuVEXA_FetchIQSingleRecordComplexI16",
+                                recordNumber, numberOfSamples, timeoutSeconds);
 }
 
 void Session::Close() {

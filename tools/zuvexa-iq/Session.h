@@ -33,6 +33,11 @@ struct IqRecord {
   WaveformInfo info{};
 };
 
+struct IqRecordI16 {
+  std::vector<ViInt16> interleaved; // unscaled: value = raw * info.gain + info.offset
+  WaveformInfo info{};
+};
+
 class Session {
 public:
   Session(const std::string &resourceName, const std::string &optionString);
@@ -42,13 +47,21 @@ public:
 
   ViSession Handle() const { return vi_; }
   void ConfigureIq(double carrierFrequency, double iqRate, int64_t numberOfSamples);
+  void ConfigureRecords(int64_t numberOfRecords);
+  // Initiates and fetches record 0.
   IqRecord FetchRecord(int64_t numberOfSamples, double timeoutSeconds);
+  void Initiate();
+  IqRecord FetchF64(int64_t recordNumber, int64_t numberOfSamples, double timeoutSeconds);
+  IqRecordI16 FetchI16(int64_t recordNumber, int64_t numberOfSamples, double timeoutSeconds);
   // Closes now and reports a failure; the destructor then does nothing.
   void Close();
 
 private:
   // Throws for an error; prints a warning to standard error and goes on.
   void Check(ViStatus status, const char *function);
+  template <class Record, class FetchFunction>
+  Record FetchInto(FetchFunction fetch, const char *function, int64_t recordNumber, int64_t numberOfSamples,
+                   double timeoutSeconds);
 
   ViSession vi_ = 0;
 };

@@ -1,0 +1,77 @@
+# Debian packages, one per install component (cpack -G DEB in the build
+# folder; scripts/make-deb.sh configures a build for /usr and runs it):
+#   libzuvexa0      the library and its error description files
+#   libzuvexa-dev   headers, CMake package, pkg-config file
+#   zuvexa-tools    the zuvexa command
+#   python3-zuvexa  the Python package
+#   zuvexa-sim      the stand-in platform components; it provides libivi2,
+#                   the IVI engine the library links against
+set(CPACK_PACKAGE_NAME zuvexa)
+set(CPACK_PACKAGE_VENDOR "libzuvexa developers")
+set(CPACK_PACKAGE_CONTACT "libzuvexa developers <zuvexa@localhost>")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
+
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION libs)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# shlibs files and the loader-cache triggers for the packages with libraries.
+set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
+set(CPACK_DEBIAN_ENABLE_COMPONENT_DEPENDS ON)
+# libivi.so.2 is the platform's (or zuvexa-sim's): let dpkg-shlibdeps see it
+# in the build tree; it carries no shlibs information, so the dependency on
+# it is written by hand (libivi2).
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${CMAKE_BINARY_DIR}/lib ${CMAKE_BINARY_DIR}/lib/modules)
+
+set(CPACK_COMPONENTS_ALL runtime dev tools python)
+if(ZUVEXA_INSTALL_SIM)
+  list(APPEND CPACK_COMPONENTS_ALL sim)
+endif()
+
+set(CPACK_COMPONENT_RUNTIME_DESCRIPTION "libzuvexa: C interface for the RF signal analyzer
+The library finds a device through the system configuration, loads the
+instrument module of its model and forwards every call of a session to it.
+It describes status codes in six languages from the error description files
+it ships.")
+set(CPACK_DEBIAN_RUNTIME_PACKAGE_NAME libzuvexa${PROJECT_VERSION_MAJOR})
+set(CPACK_DEBIAN_RUNTIME_PACKAGE_DEPENDS libivi2)
+
+set(CPACK_COMPONENT_DEV_DESCRIPTION "libzuvexa: development files
+Headers, the CMake package (find_package(zuvexa), target zuvexa::zuvexa)
+and the pkg-config file of libzuvexa.")
+set(CPACK_COMPONENT_DEV_DEPENDS runtime)
+set(CPACK_DEBIAN_DEV_PACKAGE_NAME libzuvexa-dev)
+set(CPACK_DEBIAN_DEV_PACKAGE_SECTION libdevel)
+
+set(CPACK_COMPONENT_TOOLS_DESCRIPTION "zuvexa: command-line tool for the RF signal analyzer
+Lists the models and installed modules, shows how a resource name resolves,
+fetches I/Q records (statistics, CSV or raw output, SVG plots), describes
+status codes and traces the driver calls of a program.")
+set(CPACK_COMPONENT_TOOLS_DEPENDS runtime)
+set(CPACK_DEBIAN_TOOLS_PACKAGE_NAME zuvexa-tools)
+set(CPACK_DEBIAN_TOOLS_PACKAGE_SECTION electronics)
+
+set(CPACK_COMPONENT_PYTHON_DESCRIPTION "libzuvexa: Python package
+Sessions, attributes and fetches returning numpy arrays, over libzuvexa.")
+set(CPACK_COMPONENT_PYTHON_DEPENDS runtime)
+set(CPACK_DEBIAN_PYTHON_PACKAGE_NAME python3-zuvexa)
+set(CPACK_DEBIAN_PYTHON_PACKAGE_SECTION python)
+set(CPACK_DEBIAN_PYTHON_PACKAGE_ARCHITECTURE all)
+set(CPACK_DEBIAN_PYTHON_PACKAGE_DEPENDS "python3, python3-numpy")
+set(ZUVEXA_PYTHON_PACKAGE_DIR ${CMAKE_INSTALL_PREFIX}/${ZUVEXA_INSTALL_PYTHONDIR}/zuvexa)
+foreach(script postinst prerm)
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/python3-zuvexa.${script}.in ${PROJECT_BINARY_DIR}/python-deb/${script}
+    @ONLY FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+  list(APPEND CPACK_DEBIAN_PYTHON_PACKAGE_CONTROL_EXTRA ${PROJECT_BINARY_DIR}/python-deb/${script})
+endforeach()
+
+set(CPACK_COMPONENT_SIM_DESCRIPTION "libzuvexa: simulated platform components
+Stand-ins for the IVI engine, the five instrument modules and the system
+configuration library, with two simulated analyzers, for trying libzuvexa
+without instruments. Not for use with real hardware.")
+set(CPACK_DEBIAN_SIM_PACKAGE_NAME zuvexa-sim)
+set(CPACK_DEBIAN_SIM_PACKAGE_SECTION electronics)
+set(CPACK_DEBIAN_SIM_PACKAGE_PROVIDES libivi2)
+
+include(CPack)

@@ -1,0 +1,21 @@
+"""Python interface of libzuvexa, the C library that drives the RF signal
+analyzer.
+
+    import zuvexa
+    with zuvexa.Session("Analyzer1", options="Simulate=1,DriverSetup=Model:Q118") as session:
+        session.configure_iq(carrier_frequency=2.4e9, iq_rate=10e6, samples=1000)
+        session.initiate()
+        samples, info = session.fetch_iq()      # numpy complex128 array
+
+A failed call raises zuvexa.Error with .status and .description; a warning
+status becomes a zuvexa.ZuvexaWarning. The library is loaded from
+$ZUVEXA_LIBRARY when set, else by its soname libzuvexa.so.0.
+"""
+from ._attributes import ATTRIBUTES
+from ._errors import Error, ZuvexaWarning, describe, hex_status
+from ._library import WaveformInfo, library_path
+from ._session import Session
+
+__all__ = ["ATTRIBUTES", "Error", "Session", "WaveformInfo", "ZuvexaWarning", "describe", "hex_status",
+           "library_path"]
+__version__ = "0.1.0"

@@ -1,0 +1,136 @@
+// What zuvexa fetch computes and writes: statistics, spectrum, sample
+// files, the SVG picture and the progress bar.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <complex>
+#include <cstring>
+#include <numbers>
+#include <sstream>
+
+#include "FetchPlot.h"
+#include "Plot.h"
+#include "Progress.h"
+#include "SampleWriter.h"
+#include "Spectrum.h"
+#include "Statistics.h"
+
+using namespace zuvexacli;
+
+namespace {
+
+std::vector<std::complex<double>> Tone(std::size_t count, double rate, double frequency, double amplitude) {
+  std::vector<std::complex<double>> samples(count);
+  for (std::size_t n = 0; n < count; ++n)
+    samples[n] = std::polar(amplitude, 2.0 * std::numbers::pi * frequency * double(n) / rate);
+  return samples;
+}
+
+std::size_t Count(const std::string &text, const std::string &part) {
+  std::size_t count = 0;
+  for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+    ++count;
+  return count;
+}
+
+} // namespace
+
+TEST(ZuvexaStatistics, PowersCrestFactorAndOffsetOverSeveralRecords) {
+  StatisticsAccumulator accumulator;
+  accumulator.Add(std::vector<std::complex<double>>{{1.0, 0.0}, {0.0, 0.0}});
+  accumulator.Add(std::vector<std::complex<double>>{{0.0, 1.0}, {0.0, 0.0}});
+  const IqStatistics stats = accumulator.Result();
+  EXPECT_EQ(stats.samples, 4);
+  EXPECT_NEAR(stats.meanPowerDbfs, 10.0 * std::log10(0.5), 1e-12);
+  EXPECT_NEAR(stats.peakPowerDbfs, 0.0, 1e-12);
+  EXPECT_NEAR(stats.crestFactorDb, 10.0 * std::log10(2.0), 1e-12);
+  EXPECT_EQ(stats.dcOffset, std::complex<double>(0.25, 0.25));
+  EXPECT_TRUE(std::isinf(StatisticsAccumulator().Result().meanPowerDbfs));
+  EXPECT_EQ(StatisticsAccumulator().Result().crestFactorDb, 0.0) << "no division by silence";
+}
+
+TEST(ZuvexaSpectrum, ATonePeaksAtItsFrequencyAndAmplitude) {
+  const double rate = 1.024e6;
+  for (double frequency : {100e3, -250e3}) {
+    const PowerSpectrum spectrum = ComputePowerSpectrum(Tone(10000, rate, frequency, 0.5), rate, 1024);
+    ASSERT_EQ(spectrum.frequency.size(), 1024u);
+    EXPECT_DOUBLE_EQ(spectrum.frequency.front(), -rate / 2) << "ascending from -rate/2";
+    const auto peak = std::max_element(spectrum.powerDbfs.begin(), spectrum.powerDbfs.end());
+    EXPECT_NEAR(spectrum.frequency[std::size_t(peak - spectrum.powerDbfs.begin())], frequency, rate / 1024);
+    EXPECT_NEAR(*peak, 20.0 * std::log10(0.5), 0.01) << "a tone on a bin reads its amplitude";
+  }
+  EXPECT_EQ(ComputePowerSpectrum(Tone(100, rate, 0, 1), rate, 4096).frequency.size(), 64u) << "short record";
+  EXPECT_TRUE(ComputePowerSpectrum(Tone(1, rate, 0, 1), rate).frequency.empty());
+}
+
+TEST(ZuvexaSampleWriter, CsvLinesAndRawLittleEndianValues) {
+  std::ostringstream csv;
+  SampleWriter(csv, SampleFormat::Csv).WriteI16(2, std::vector<int16_t>{100, -100, 7, 8}, 1e-6, 0.01, 1.0);
+  EXPECT_EQ(csv.str(), "record,sample,time_s,i,q\n2,0,0,2,0\n2,1,1e-06,1.07,1.08\n") << "scaled raw * gain + offset";
+
+  std::ostringstream raw;
+  SampleWriter(raw, SampleFormat::I16).WriteI16(0, std::vector<int16_t>{1, -2}, 1e-6, 0.5, 0.0);
+  EXPECT_EQ(raw.str(), std::string("\x01\x00\xfe\xff", 4)) << "unscaled";
+
+  std::ostringstream f64;
+  SampleWriter(f64, SampleFormat::F64).WriteF64(0, std::vector<double>{0.5, -0.25}, 1e-6);
+  ASSERT_EQ(f64.str().size(), 16u);
+  double values[2];
+  std::memcpy(values, f64.str().data(), sizeof values);
+  EXPECT_EQ(values[0], 0.5);
+  EXPECT_EQ(values[1], -0.25);
+
+  EXPECT_EQ(FormatForPath("a/b.F64"), SampleFormat::F64);
+  EXPECT_EQ(FormatForPath("dir.i16/samples"), SampleFormat::Csv) << "a dot in a folder is no extension";
+}
+
+TEST(ZuvexaPlot, TicksAreRoundAndCoverTheRange) {
+  EXPECT_EQ(NiceTicks(0, 10, 6), (std::vector<double>{0, 2, 4, 6, 8, 10}));
+  EXPECT_EQ(NiceTicks(-0.53, 0.53, 6), (std::vector<double>{-0.5, 0, 0.5})) << "0.2 would need seven";
+  EXPECT_EQ(NiceTicks(0.1, 0.3, 3), (std::vector<double>{0.1, 0.2, 0.3})) << "no drift from adding steps";
+  EXPECT_EQ(NiceTicks(-163, 3, 6), (std::vector<double>{-150, -100, -50, 0}));
+  EXPECT_TRUE(NiceTicks(1, 1, 6).empty());
+  EXPECT_EQ(ChooseScale(5e6).prefix, "M");
+  EXPECT_EQ(ChooseScale(1e-4).prefix, "µ");
+}
+
+TEST(ZuvexaPlot, ThePictureHoldsBothChartsAndEscapesItsTexts) {
+  const auto samples = Tone(4096, 1e6, 1e5, 0.5);
+  const std::string svg = FetchPlotSvg(samples, 1e6, 1e9, "\"A&B\" <sim>");
+  EXPECT_EQ(svg.rfind("<?xml", 0), 0u);
+  EXPECT_EQ(Count(svg, "<polyline"), 3u) << "I, Q and the spectrum";
+  EXPECT_NE(svg.find("&quot;A&amp;B&quot; &lt;sim&gt;"), std::string::npos);
+  EXPECT_NE(svg.find("first 1000 of 4096 samples"), std::string::npos);
+  EXPECT_EQ(svg.find("nan"), std::string::npos);
+  EXPECT_EQ(svg.find("inf"), std::string::npos) << "silent bins are drawn at the bottom";
+  const std::string empty = FetchPlotSvg({}, 1e6, 1e9, "");
+  EXPECT_EQ(empty.find("nan"), std::string::npos) << "an empty record still makes a valid picture";
+}
+
+TEST(ZuvexaProgress, AppearsAfterHalfASecondAndIsErasedAtTheEnd) {
+  double now = 0.0;
+  std::ostringstream out;
+  {
+    ProgressBar bar(out, true, "records", [&] { return now; });
+    bar.Update(1, 4);
+    EXPECT_EQ(out.str(), "") << "short runs show nothing";
+    now = 0.6;
+    bar.Update(2, 4);
+    EXPECT_NE(out.str().find("50%  2/4 records"), std::string::npos) << out.str();
+    const std::size_t drawn = out.str().size();
+    now = 0.65;
+    bar.Update(3, 4);
+    EXPECT_EQ(out.str().size(), drawn) << "at most ten redraws a second";
+    bar.Update(4, 4);
+    EXPECT_NE(out.str().find("100%"), std::string::npos) << "the last step is always drawn";
+  }
+  EXPECT_EQ(out.str().substr(out.str().size() - 4), "\r\033[K") << "erased when done";
+
+  std::ostringstream off;
+  ProgressBar disabled(off, false, "records", [&] { return now += 10; });
+  disabled.Update(1, 2);
+  disabled.Finish();
+  EXPECT_EQ(off.str(), "");
+  EXPECT_EQ(ProgressBar::Line(1, 3, "records", 2.0).substr(0, 12), "[##########-");
+}
