@@ -9,7 +9,7 @@
 #include "Report.h"
 #include "Session.h"
 #include "TraceLog.h"
-#include "dvlShared/DeviceLookup.h"
+#include "redirector/modules/DeviceLookup.h"
 #include "redirector/modules/OptionString.h"
 
 namespace zuvexacli {
@@ -109,7 +109,7 @@ int RunProbe(const Words &arguments) {
                                                           options.c_str(), deviceName, simulate, setup, language);
   dvlShared::DeviceRecord record;
   if (status >= 0)
-    status = dvlShared::ResolveDevice(zumodules::kDriverPrefix, resource.c_str(), options.c_str(), record,
+    status = zumodules::ResolveDevice(zumodules::kDriverPrefix, resource.c_str(), options.c_str(), record,
                                       zumodules::ModelTable, zumodules::DefaultModel, simulate, fromCache, language);
   if (status < 0)
     return ReportLookupFailure(status);
