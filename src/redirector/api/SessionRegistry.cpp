@@ -9,42 +9,38 @@ namespace zuapi {
 
 SessionRegistry::SessionRegistry() : lock_(state_) {}
 
-const SessionRecord *SessionRegistry::Find(ViSession handle) const {
-  auto found = byHandle_.find(handle);
-  return found == byHandle_.end() ? nullptr : &records_.at(found->second);
+// A lookup that met a writer at work too often waits for it on the read lock,
+// under which the index holds still.
+template <class Read> SessionIndex::Lookup SessionRegistry::ReadByHandle(Read &&read) {
+  SessionIndex::Lookup result = read();
+  if (result != SessionIndex::Lookup::kBusy) return result;
+  zuapal::tReadGuard guard(lock_);
+  return read();
 }
 
 void SessionRegistry::Insert(ViSession handle, DeviceKeyView deviceKey, SessionKind kind,
-                             const zumodules::EntryPointTable *table) {
-  SessionRecord record;
-  record.handle = handle;
-  record.sessionKind = kind;
-  record.table = table;
-  record.deviceKey.assign(deviceKey);
-  if (Ivi_GetAttributeViString(handle, "", IVI_ATTR_IO_RESOURCE_DESCRIPTOR, 0,
-                               sizeof record.resourceDescriptor, record.resourceDescriptor) < 0)
-    Ivi_ClearErrorInfo(handle);
-  record.resourceDescriptor[sizeof record.resourceDescriptor - 1] = '\0';
-
-  // Either the record and both its index entries are stored, or (when an
-  // allocation fails) none of them: erasing cannot fail.
-  Sequence sequence = nextSequence_;
-  DeviceIndexKey deviceIndex{record.deviceKey, kind};
+                             const zumodules::EntryPointTable *table, const char *descriptor) {
+  // Every step that may fail comes before the first change that lookups can
+  // see; a failure rolls the device index back.
+  byHandle_.Reserve();
+  const Sequence sequence = nextSequence_;
+  auto placed = placements_.emplace(handle, Placement{sequence, {DeviceKey(deviceKey), kind}}).first;
   try {
-    records_.emplace(sequence, std::move(record));
-    byHandle_.emplace(handle, sequence);
-    byDevice_[deviceIndex].emplace(sequence, handle);
+    byDevice_[placed->second.device].emplace(sequence, handle);
   } catch (...) {
-    records_.erase(sequence);
-    byHandle_.erase(handle);
-    auto device = byDevice_.find(deviceIndex);
-    if (device != byDevice_.end()) {
-      device->second.erase(sequence);
-      if (device->second.empty()) byDevice_.erase(device);
-    }
+    EraseFromDeviceIndex(placed->second);
+    placements_.erase(placed);
     throw;
   }
+  byHandle_.Insert(handle, {kind, table}, descriptor);
   ++nextSequence_;
+}
+
+void SessionRegistry::EraseFromDeviceIndex(const Placement &placement) {
+  auto device = byDevice_.find(placement.device);
+  if (device == byDevice_.end()) return;
+  device->second.erase(placement.sequence);
+  if (device->second.empty()) byDevice_.erase(device);
 }
 
 ViStatus SessionRegistry::AddSession(ViSession handle, DeviceKeyView deviceKey, SessionKind kind,
@@ -52,9 +48,14 @@ ViStatus SessionRegistry::AddSession(ViSession handle, DeviceKeyView deviceKey, 
   if (!isUsable()) return kErrorRegistryUnusable;
   if (handle == 0) return kErrorUnknownSession;
   zuapal::tWriteGuard guard(lock_);
-  if (Find(handle) != nullptr) return kErrorDuplicateOrNoSession;
+  if (byHandle_.Contains(handle)) return kErrorDuplicateOrNoSession;
+  char descriptor[kDescriptorSize] = {};
+  if (Ivi_GetAttributeViString(handle, "", IVI_ATTR_IO_RESOURCE_DESCRIPTOR, 0, sizeof descriptor,
+                               descriptor) < 0)
+    Ivi_ClearErrorInfo(handle);
+  descriptor[sizeof descriptor - 1] = '\0';
   try {
-    Insert(handle, deviceKey, kind, table);
+    Insert(handle, deviceKey, kind, table, descriptor);
   } catch (const std::bad_alloc &) {
     return kErrorOutOfMemory;
   }
@@ -65,23 +66,20 @@ ViStatus SessionRegistry::RemoveSession(ViSession handle) {
   if (!isUsable()) return kErrorRegistryUnusable;
   if (handle == 0) return kErrorUnknownSession;
   zuapal::tWriteGuard guard(lock_);
-  auto found = byHandle_.find(handle);
-  if (found == byHandle_.end()) return kErrorUnknownSession;
-  auto record = records_.find(found->second);
-  auto device = byDevice_.find(DeviceIndexKey{record->second.deviceKey, record->second.sessionKind});
-  device->second.erase(found->second);
-  if (device->second.empty()) byDevice_.erase(device);
-  records_.erase(record);
-  byHandle_.erase(found);
+  auto placed = placements_.find(handle);
+  if (placed == placements_.end()) return kErrorUnknownSession;
+  byHandle_.Remove(handle);
+  EraseFromDeviceIndex(placed->second);
+  placements_.erase(placed);
   return VI_SUCCESS;
 }
 
 ViStatus SessionRegistry::FindTable(ViSession handle, const zumodules::EntryPointTable *&table) {
   if (!isUsable()) return kErrorRegistryUnusable;
-  zuapal::tReadGuard guard(lock_);
-  const SessionRecord *record = Find(handle);
-  if (record == nullptr) return kErrorUnknownSession;
-  table = record->table;
+  IndexedSession session;
+  if (ReadByHandle([&] { return byHandle_.Find(handle, session); }) != SessionIndex::Lookup::kFound)
+    return kErrorUnknownSession;
+  table = session.table;
   return VI_SUCCESS;
 }
 
@@ -89,11 +87,12 @@ ViStatus SessionRegistry::FindResourceDescriptor(ViSession handle, ViChar *buffe
                                                  ViInt32 bufferSize) {
   if (!isUsable()) return kErrorRegistryUnusable;
   if (buffer == nullptr) return kErrorNullPointer;
-  zuapal::tReadGuard guard(lock_);
-  const SessionRecord *record = Find(handle);
-  if (record == nullptr) return kErrorUnknownSession;
+  char descriptor[kDescriptorSize];
+  if (ReadByHandle([&] { return byHandle_.FindDescriptor(handle, descriptor); }) !=
+      SessionIndex::Lookup::kFound)
+    return kErrorUnknownSession;
   if (bufferSize >= 1) {
-    std::strncpy(buffer, record->resourceDescriptor, static_cast<size_t>(bufferSize));
+    std::strncpy(buffer, descriptor, static_cast<size_t>(bufferSize));
     buffer[bufferSize - 1] = '\0';
   }
   return VI_SUCCESS;
@@ -101,10 +100,10 @@ ViStatus SessionRegistry::FindResourceDescriptor(ViSession handle, ViChar *buffe
 
 ViStatus SessionRegistry::FindSessionKind(ViSession handle, SessionKind &kind) {
   if (!isUsable()) return kErrorRegistryUnusable;
-  zuapal::tReadGuard guard(lock_);
-  const SessionRecord *record = Find(handle);
-  if (record == nullptr) return kErrorUnknownSession;
-  kind = record->sessionKind;
+  IndexedSession session;
+  if (ReadByHandle([&] { return byHandle_.Find(handle, session); }) != SessionIndex::Lookup::kFound)
+    return kErrorUnknownSession;
+  kind = static_cast<SessionKind>(session.kind);
   return VI_SUCCESS;
 }
 
@@ -113,15 +112,10 @@ ViStatus SessionRegistry::FindSessionByDevice(DeviceKeyView deviceKey, SessionKi
   handle = 0;
   if (!isUsable()) return kErrorRegistryUnusable;
   if (deviceKey.empty()) return kErrorNullPointer;
-  try {
-    DeviceIndexKey key{DeviceKey(deviceKey), kind};
-    zuapal::tReadGuard guard(lock_);
-    auto found = byDevice_.find(key);
-    if (found == byDevice_.end()) return kErrorDuplicateOrNoSession;
-    handle = found->second.begin()->second; // earliest record of the device
-  } catch (const std::bad_alloc &) {
-    return kErrorOutOfMemory;
-  }
+  zuapal::tReadGuard guard(lock_);
+  auto found = byDevice_.find(DeviceIndexProbe{deviceKey, kind});
+  if (found == byDevice_.end()) return kErrorDuplicateOrNoSession;
+  handle = found->second.begin()->second; // earliest record of the device
   return VI_SUCCESS;
 }
 

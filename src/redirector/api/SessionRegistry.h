@@ -1,7 +1,11 @@
 // The process-wide table of open sessions: handle -> entry-point table of
 // the serving module, session kind, resource descriptor and device key.
-// Records keep insertion order ("first match wins"); hash indexes make each
-// lookup independent of the number of open sessions.
+//
+// Lookups by handle (every forwarded call) go through a SessionIndex and
+// share nothing between threads: no lock, no write to shared memory, the
+// same cost with one session or ten thousand. Lookups by device, which only
+// opens make, keep insertion order ("first match wins") and take the read
+// side of the registry lock. Adding and removing take its write side.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +13,7 @@
 #include <string>
 #include <unordered_map>
 
+#include "redirector/api/SessionIndex.h"
 #include "zuVEXAtypes.h"
 #include "zuapal/StatusRecord.h"
 #include "zuapal/protons/synchronization/tRegistryLock.h"
@@ -31,14 +36,6 @@ inline constexpr ViStatus kErrorUnknownSession = static_cast<ViStatus>(0xBFFA119
 using DeviceKey = std::wstring;
 using DeviceKeyView = std::wstring_view;
 
-struct SessionRecord {
-  ViSession handle = 0;
-  SessionKind sessionKind = kNormal;
-  const zumodules::EntryPointTable *table = nullptr;
-  char resourceDescriptor[256] = {};
-  DeviceKey deviceKey;
-};
-
 class SessionRegistry {
 public:
   SessionRegistry();
@@ -60,24 +57,46 @@ private:
   struct DeviceIndexKey {
     DeviceKey key;
     SessionKind kind;
-    bool operator==(const DeviceIndexKey &) const = default;
+  };
+  // Hashes and compares stored keys and looked-up views alike, so that a
+  // lookup by device copies no text.
+  struct DeviceIndexProbe {
+    DeviceKeyView key;
+    SessionKind kind;
   };
   struct DeviceIndexHash {
-    size_t operator()(const DeviceIndexKey &k) const {
-      return std::hash<DeviceKey>()(k.key) ^ (size_t(k.kind) * 0x9E3779B97F4A7C15ull);
+    using is_transparent = void;
+    size_t operator()(const DeviceIndexKey &k) const { return (*this)(DeviceIndexProbe{k.key, k.kind}); }
+    size_t operator()(const DeviceIndexProbe &k) const {
+      return std::hash<DeviceKeyView>()(k.key) ^ (size_t(k.kind) * 0x9E3779B97F4A7C15ull);
     }
   };
+  struct DeviceIndexEqual {
+    using is_transparent = void;
+    template <class A, class B> bool operator()(const A &a, const B &b) const {
+      return a.kind == b.kind && DeviceKeyView(a.key) == DeviceKeyView(b.key);
+    }
+  };
+  // Where a session sits in the device index.
+  struct Placement {
+    Sequence sequence;
+    DeviceIndexKey device;
+  };
+  using DeviceIndex = std::unordered_map<DeviceIndexKey, std::map<Sequence, ViSession>, DeviceIndexHash,
+                                         DeviceIndexEqual>;
 
-  const SessionRecord *Find(ViSession handle) const;
+  template <class Read> SessionIndex::Lookup ReadByHandle(Read &&read);
   void Insert(ViSession handle, DeviceKeyView deviceKey, SessionKind kind,
-              const zumodules::EntryPointTable *table);
+              const zumodules::EntryPointTable *table, const char *descriptor);
+  void EraseFromDeviceIndex(const Placement &placement);
 
   zuapal::StatusRecord state_;
+  SessionIndex byHandle_;
   zuapal::tRegistryLock lock_;
+  // Under lock_: the device index and each session's place in it.
   Sequence nextSequence_ = 0;
-  std::map<Sequence, SessionRecord> records_; // insertion order
-  std::unordered_map<ViSession, Sequence> byHandle_;
-  std::unordered_map<DeviceIndexKey, std::map<Sequence, ViSession>, DeviceIndexHash> byDevice_;
+  std::unordered_map<ViSession, Placement> placements_;
+  DeviceIndex byDevice_;
 };
 
 // The one registry of the process, built when the library is loaded.
