@@ -6,104 +6,24 @@ namespace zuapi {
 
 namespace {
 
-constexpr size_t kDescriptorWords = kDescriptorSize / sizeof(uint64_t);
-constexpr size_t kFirstCapacity = 16;  // slots of the first array; a power of two
+constexpr size_t kFirstCapacity = 16; // slots of the first array; a power of two
 constexpr size_t kCellsPerChunk = 64;
-constexpr int kOptimisticTries = 64;   // before a lookup reports "busy"
 
-// Every store a lookup may observe is a release store and every load it makes
-// an acquire load: a lookup that sees any store of a writer also sees the
-// writer's odd version, and on x86-64 both are plain moves.
-constexpr auto kStore = std::memory_order_release;
-constexpr auto kLoad = std::memory_order_acquire;
-
-ViSession HandleOf(uint64_t key) { return static_cast<ViSession>(key); }
-uint32_t KindOf(uint64_t key) { return static_cast<uint32_t>(key >> 32); }
 uint64_t KeyOf(ViSession handle, uint32_t kind) { return handle | (uint64_t{kind} << 32); }
-
-void Pause() {
-#if defined(__x86_64__) || defined(__i386__)
-  __builtin_ia32_pause();
-#endif
-}
 
 } // namespace
 
-struct SessionIndex::DescriptorCell {
-  std::atomic<uint64_t> words[kDescriptorWords];
-  DescriptorCell *nextFree = nullptr; // writers only
-};
+void SessionIndex::Slot::CopyFrom(const Slot &other) {
+  table.store(other.table.load(std::memory_order_relaxed), kStore);
+  cell.store(other.cell.load(std::memory_order_relaxed), kStore);
+  key.store(other.key.load(std::memory_order_relaxed), kStore);
+}
 
-// A key of 0 marks an empty slot (no session has handle 0).
-struct SessionIndex::Slot {
-  std::atomic<uint64_t> key{0};
-  std::atomic<const zumodules::EntryPointTable *> table{nullptr};
-  std::atomic<DescriptorCell *> cell{nullptr};
-
-  void CopyFrom(const Slot &other) {
-    table.store(other.table.load(std::memory_order_relaxed), kStore);
-    cell.store(other.cell.load(std::memory_order_relaxed), kStore);
-    key.store(other.key.load(std::memory_order_relaxed), kStore);
-  }
-};
-
-// Linear probing from the slot the handle's Fibonacci hash selects. Never
-// more than half full, so every probe ends at an empty slot.
-struct SessionIndex::SlotArray {
-  explicit SlotArray(size_t capacity)
-      : mask(capacity - 1), shift(64 - __builtin_ctzll(capacity)), slots(new Slot[capacity]) {}
-
-  size_t Home(ViSession handle) const {
-    return static_cast<size_t>((handle * 0x9E3779B97F4A7C15ull) >> shift) & mask;
-  }
-  size_t Capacity() const { return mask + 1; }
-
-  const size_t mask;
-  const unsigned shift;
-  const std::unique_ptr<Slot[]> slots;
-};
+SessionIndex::SlotArray::SlotArray(size_t capacity)
+    : mask(capacity - 1), shift(64 - __builtin_ctzll(capacity)), slots(new Slot[capacity]) {}
 
 SessionIndex::SessionIndex() = default;
 SessionIndex::~SessionIndex() = default;
-
-template <class Read> SessionIndex::Lookup SessionIndex::ReadConsistently(Read &&read) const {
-  for (int attempt = 0; attempt < kOptimisticTries; ++attempt) {
-    const uint64_t before = version_.load(kLoad);
-    if ((before & 1) == 0) {
-      const bool found = read();
-      if (version_.load(std::memory_order_relaxed) == before)
-        return found ? Lookup::kFound : Lookup::kAbsent;
-    }
-    Pause();
-  }
-  return Lookup::kBusy;
-}
-
-// The probe is bounded by the capacity: a lookup that races a writer may see
-// a slot array in an intermediate state, and gives up instead of looping.
-const SessionIndex::Slot *SessionIndex::Probe(const SlotArray *array, ViSession handle) const {
-  if (array == nullptr || handle == 0) return nullptr;
-  size_t at = array->Home(handle);
-  for (size_t step = 0; step <= array->mask; ++step, at = (at + 1) & array->mask) {
-    const uint64_t key = array->slots[at].key.load(kLoad);
-    if (key == 0) return nullptr;
-    if (HandleOf(key) == handle) return &array->slots[at];
-  }
-  return nullptr;
-}
-
-SessionIndex::Lookup SessionIndex::Find(ViSession handle, IndexedSession &session) const {
-  IndexedSession seen;
-  Lookup result = ReadConsistently([&] {
-    const Slot *slot = Probe(current_.load(kLoad), handle);
-    if (slot == nullptr) return false;
-    seen.kind = KindOf(slot->key.load(kLoad));
-    seen.table = slot->table.load(kLoad);
-    return true;
-  });
-  if (result == Lookup::kFound) session = seen;
-  return result;
-}
 
 SessionIndex::Lookup SessionIndex::FindDescriptor(ViSession handle,
                                                   char (&descriptor)[kDescriptorSize]) const {

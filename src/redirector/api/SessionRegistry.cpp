@@ -9,13 +9,9 @@ namespace zuapi {
 
 SessionRegistry::SessionRegistry() : lock_(state_) {}
 
-// A lookup that met a writer at work too often waits for it on the read lock,
-// under which the index holds still.
-template <class Read> SessionIndex::Lookup SessionRegistry::ReadByHandle(Read &&read) {
-  SessionIndex::Lookup result = read();
-  if (result != SessionIndex::Lookup::kBusy) return result;
+SessionIndex::Lookup SessionRegistry::FindIndexedUnderLock(ViSession handle, IndexedSession &session) {
   zuapal::tReadGuard guard(lock_);
-  return read();
+  return byHandle_.Find(handle, session);
 }
 
 void SessionRegistry::Insert(ViSession handle, DeviceKeyView deviceKey, SessionKind kind,
@@ -23,24 +19,23 @@ void SessionRegistry::Insert(ViSession handle, DeviceKeyView deviceKey, SessionK
   // Every step that may fail comes before the first change that lookups can
   // see; a failure rolls the device index back.
   byHandle_.Reserve();
+  auto device = byDevice_.find(DeviceIndexProbe{deviceKey, kind});
+  if (device == byDevice_.end()) device = byDevice_.try_emplace(DeviceIndexKey{DeviceKey(deviceKey), kind}).first;
   const Sequence sequence = nextSequence_;
-  auto placed = placements_.emplace(handle, Placement{sequence, {DeviceKey(deviceKey), kind}}).first;
   try {
-    byDevice_[placed->second.device].emplace(sequence, handle);
+    device->second.emplace(sequence, handle);
+    placements_.emplace(handle, Placement{sequence, &*device});
   } catch (...) {
-    EraseFromDeviceIndex(placed->second);
-    placements_.erase(placed);
+    EraseFromDeviceIndex(*device, sequence);
     throw;
   }
   byHandle_.Insert(handle, {kind, table}, descriptor);
   ++nextSequence_;
 }
 
-void SessionRegistry::EraseFromDeviceIndex(const Placement &placement) {
-  auto device = byDevice_.find(placement.device);
-  if (device == byDevice_.end()) return;
-  device->second.erase(placement.sequence);
-  if (device->second.empty()) byDevice_.erase(device);
+void SessionRegistry::EraseFromDeviceIndex(DeviceIndex::value_type &device, Sequence sequence) {
+  device.second.erase(sequence);
+  if (device.second.empty()) byDevice_.erase(byDevice_.find(device.first));
 }
 
 ViStatus SessionRegistry::AddSession(ViSession handle, DeviceKeyView deviceKey, SessionKind kind,
@@ -69,17 +64,8 @@ ViStatus SessionRegistry::RemoveSession(ViSession handle) {
   auto placed = placements_.find(handle);
   if (placed == placements_.end()) return kErrorUnknownSession;
   byHandle_.Remove(handle);
-  EraseFromDeviceIndex(placed->second);
+  EraseFromDeviceIndex(*placed->second.device, placed->second.sequence);
   placements_.erase(placed);
-  return VI_SUCCESS;
-}
-
-ViStatus SessionRegistry::FindTable(ViSession handle, const zumodules::EntryPointTable *&table) {
-  if (!isUsable()) return kErrorRegistryUnusable;
-  IndexedSession session;
-  if (ReadByHandle([&] { return byHandle_.Find(handle, session); }) != SessionIndex::Lookup::kFound)
-    return kErrorUnknownSession;
-  table = session.table;
   return VI_SUCCESS;
 }
 
@@ -88,9 +74,12 @@ ViStatus SessionRegistry::FindResourceDescriptor(ViSession handle, ViChar *buffe
   if (!isUsable()) return kErrorRegistryUnusable;
   if (buffer == nullptr) return kErrorNullPointer;
   char descriptor[kDescriptorSize];
-  if (ReadByHandle([&] { return byHandle_.FindDescriptor(handle, descriptor); }) !=
-      SessionIndex::Lookup::kFound)
-    return kErrorUnknownSession;
+  SessionIndex::Lookup found = byHandle_.FindDescriptor(handle, descriptor);
+  if (found == SessionIndex::Lookup::kBusy) {
+    zuapal::tReadGuard guard(lock_);
+    found = byHandle_.FindDescriptor(handle, descriptor);
+  }
+  if (found != SessionIndex::Lookup::kFound) return kErrorUnknownSession;
   if (bufferSize >= 1) {
     std::strncpy(buffer, descriptor, static_cast<size_t>(bufferSize));
     buffer[bufferSize - 1] = '\0';
@@ -101,8 +90,7 @@ ViStatus SessionRegistry::FindResourceDescriptor(ViSession handle, ViChar *buffe
 ViStatus SessionRegistry::FindSessionKind(ViSession handle, SessionKind &kind) {
   if (!isUsable()) return kErrorRegistryUnusable;
   IndexedSession session;
-  if (ReadByHandle([&] { return byHandle_.Find(handle, session); }) != SessionIndex::Lookup::kFound)
-    return kErrorUnknownSession;
+  if (FindIndexed(handle, session) != SessionIndex::Lookup::kFound) return kErrorUnknownSession;
   kind = static_cast<SessionKind>(session.kind);
   return VI_SUCCESS;
 }
@@ -117,13 +105,6 @@ ViStatus SessionRegistry::FindSessionByDevice(DeviceKeyView deviceKey, SessionKi
   if (found == byDevice_.end()) return kErrorDuplicateOrNoSession;
   handle = found->second.begin()->second; // earliest record of the device
   return VI_SUCCESS;
-}
-
-SessionRegistry &Sessions() {
-  // Built during the library's static initialisation, before any exported
-  // function can run; destroyed at unload without closing open sessions.
-  static SessionRegistry registry;
-  return registry;
 }
 
 } // namespace zuapi

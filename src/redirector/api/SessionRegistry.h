@@ -45,7 +45,14 @@ public:
   ViStatus AddSession(ViSession handle, DeviceKeyView deviceKey, SessionKind kind,
                       const zumodules::EntryPointTable *table);
   ViStatus RemoveSession(ViSession handle);
-  ViStatus FindTable(ViSession handle, const zumodules::EntryPointTable *&table);
+  // Inline: every forwarded call runs it.
+  ViStatus FindTable(ViSession handle, const zumodules::EntryPointTable *&table) {
+    if (!isUsable()) return kErrorRegistryUnusable;
+    IndexedSession session;
+    if (FindIndexed(handle, session) != SessionIndex::Lookup::kFound) return kErrorUnknownSession;
+    table = session.table;
+    return VI_SUCCESS;
+  }
   ViStatus FindResourceDescriptor(ViSession handle, ViChar *buffer, ViInt32 bufferSize);
   ViStatus FindSessionKind(ViSession handle, SessionKind &kind);
   ViStatus FindSessionByDevice(DeviceKeyView deviceKey, SessionKind kind, ViSession &handle);
@@ -77,18 +84,25 @@ private:
       return a.kind == b.kind && DeviceKeyView(a.key) == DeviceKeyView(b.key);
     }
   };
-  // Where a session sits in the device index.
-  struct Placement {
-    Sequence sequence;
-    DeviceIndexKey device;
-  };
   using DeviceIndex = std::unordered_map<DeviceIndexKey, std::map<Sequence, ViSession>, DeviceIndexHash,
                                          DeviceIndexEqual>;
+  // Where a session sits in the device index (elements of an unordered map
+  // keep their address when it grows).
+  struct Placement {
+    Sequence sequence;
+    DeviceIndex::value_type *device;
+  };
 
-  template <class Read> SessionIndex::Lookup ReadByHandle(Read &&read);
+  // A lookup that met a writer at work too often waits for it on the read
+  // lock, under which the index holds still.
+  SessionIndex::Lookup FindIndexed(ViSession handle, IndexedSession &session) {
+    const SessionIndex::Lookup found = byHandle_.Find(handle, session);
+    return found == SessionIndex::Lookup::kBusy ? FindIndexedUnderLock(handle, session) : found;
+  }
+  SessionIndex::Lookup FindIndexedUnderLock(ViSession handle, IndexedSession &session);
   void Insert(ViSession handle, DeviceKeyView deviceKey, SessionKind kind,
               const zumodules::EntryPointTable *table, const char *descriptor);
-  void EraseFromDeviceIndex(const Placement &placement);
+  void EraseFromDeviceIndex(DeviceIndex::value_type &device, Sequence sequence);
 
   zuapal::StatusRecord state_;
   SessionIndex byHandle_;
@@ -99,7 +113,11 @@ private:
   DeviceIndex byDevice_;
 };
 
-// The one registry of the process, built when the library is loaded.
-SessionRegistry &Sessions();
+// The one registry of the process, built when the library is loaded and
+// destroyed at unload without closing open sessions.
+inline SessionRegistry &Sessions() {
+  static SessionRegistry registry;
+  return registry;
+}
 
 } // namespace zuapi
