@@ -38,6 +38,11 @@ bool Met(const Result &result) {
   return result.figure.better == Better::kLower ? value <= result.figure.target : value >= result.figure.target;
 }
 
+const char *Verdict(const Result &result) {
+  if (result.figure.better == Better::kNoTarget) return "";
+  return Met(result) ? "met" : "MISSED";
+}
+
 } // namespace
 
 void Record(benchmark::State &state, const Figure &figure, const std::vector<Round> &rounds) {
@@ -56,9 +61,9 @@ void Record(benchmark::State &state, const Figure &figure, const std::vector<Rou
   Store(result);
 }
 
-void RecordCount(benchmark::State &state, const Figure &figure, double value) {
+void RecordCount(benchmark::State &state, const Figure &figure, double value, double baseline) {
   state.counters["value"] = value;
-  Store({figure, value, -1, -1});
+  Store({figure, value, baseline, -1});
 }
 
 void PrintTable() {
@@ -70,10 +75,11 @@ void PrintTable() {
     if (r.baseline >= 0) std::snprintf(baseline, sizeof baseline, "%.4g %s", r.baseline, r.figure.unit);
     if (r.ratio >= 0) std::snprintf(ratio, sizeof ratio, "%.2fx", r.ratio);
     std::snprintf(target, sizeof target, "%s %g", comparison, r.figure.target);
+    if (r.figure.better == Better::kNoTarget) std::snprintf(target, sizeof target, "-");
     char library[32];
     std::snprintf(library, sizeof library, "%.4g %s", r.library, r.figure.unit);
     std::printf("%-46s %14s %14s  %-44s %7s %9s  %s\n", r.figure.name.c_str(), library, baseline, r.figure.baseline,
-                ratio, target, Met(r) ? "met" : "MISSED");
+                ratio, target, Verdict(r));
   }
 }
 

@@ -11,7 +11,7 @@
 
 namespace zubench {
 
-enum class Better { kLower, kHigher };
+enum class Better { kLower, kHigher, kNoTarget };
 
 struct Figure {
   std::string name;     // row of the table
@@ -30,8 +30,9 @@ struct Round {
 // over baseline, or the inverse when higher is better) for the table, and
 // shows them as counters of the benchmark.
 void Record(benchmark::State &state, const Figure &figure, const std::vector<Round> &rounds);
-// A figure that is a plain count (no baseline, no ratio).
-void RecordCount(benchmark::State &state, const Figure &figure, double value);
+// A figure that is a plain count, with the baseline's count when it has
+// one (negative: none); no ratio.
+void RecordCount(benchmark::State &state, const Figure &figure, double value, double baseline = -1);
 
 // Prints every recorded figure in the order of recording.
 void PrintTable();

@@ -14,7 +14,7 @@
 namespace zubench {
 namespace {
 
-constexpr int kCallsPerThread = 1000000;
+constexpr int kCallsPerThread = 20000; // short enough to run mostly between preemptions
 
 bool PinTo(pthread_t thread, int cpu) {
   cpu_set_t set;
@@ -23,46 +23,49 @@ bool PinTo(pthread_t thread, int cpu) {
   return pthread_setaffinity_np(thread, sizeof set, &set) == 0;
 }
 
-// A second thread, pinned to its own processor, that runs one job when told
-// to. Between jobs it sleeps rather than spins: on a busy machine a spinning
-// thread uses up its share of the processor and then starts its job late.
+// A second thread, pinned to its own processor, that runs one job at a
+// time. Between jobs it sleeps; for a job it is woken first and then waits
+// spinning at a gate, so that both threads start together when the gate
+// opens, without a wake-up inside the timed part.
 class Helper {
 public:
   explicit Helper(int cpu) : thread_([this] { Loop(); }) { pinned_ = PinTo(thread_.native_handle(), cpu); }
   ~Helper() {
-    Run(nullptr);
+    Prepare(nullptr);
+    Go();
     thread_.join();
   }
   bool pinned() const { return pinned_; }
 
-  void Start(std::function<void()> job) { Run(std::move(job)); }
+  // Hands over the job and returns once the helper waits at the gate.
+  void Prepare(std::function<void()> job) {
+    job_ = std::move(job);
+    generation_.store(++started_, std::memory_order_release);
+    generation_.notify_one();
+    while (ready_.load(std::memory_order_acquire) != started_) Pause();
+  }
+  void Go() { gate_.store(started_, std::memory_order_release); }
   void Wait() {
-    for (int finished; (finished = finished_.load(std::memory_order_acquire)) != started_;)
-      finished_.wait(finished, std::memory_order_acquire);
+    while (finished_.load(std::memory_order_acquire) != started_) Pause();
   }
 
 private:
-  void Run(std::function<void()> job) {
-    job_ = std::move(job);
-    stopping_ = job_ == nullptr;
-    generation_.store(++started_, std::memory_order_release);
-    generation_.notify_one();
-  }
+  static void Pause() { __builtin_ia32_pause(); }
   void Loop() {
     for (int seen = 0;;) {
       generation_.wait(seen, std::memory_order_acquire);
       seen = generation_.load(std::memory_order_acquire);
-      if (stopping_) return;
+      ready_.store(seen, std::memory_order_release);
+      while (gate_.load(std::memory_order_acquire) != seen) Pause();
+      if (!job_) return;
       job_();
       finished_.store(seen, std::memory_order_release);
-      finished_.notify_one();
     }
   }
 
   std::function<void()> job_;
-  bool stopping_ = false;
   int started_ = 0;
-  std::atomic<int> generation_{0}, finished_{0};
+  std::atomic<int> generation_{0}, ready_{0}, gate_{0}, finished_{0};
   std::thread thread_;
   bool pinned_ = false;
 };
@@ -85,8 +88,9 @@ void RunScaling(benchmark::State &state, const Figure &figure, Call &&call) {
   RunRounds(
       state, figure,
       [&] {
+        helper.Prepare([&] { batch(theirs); });
         const Clock::time_point start = Clock::now();
-        helper.Start([&] { batch(theirs); });
+        helper.Go();
         batch(mine);
         helper.Wait();
         return NanosecondsSince(start) / (2.0 * kCallsPerThread);
@@ -116,8 +120,8 @@ void TwoThreadsDirect(benchmark::State &state) {
 } // namespace
 
 void RegisterThreadScalingBenches() {
-  benchmark::RegisterBenchmark("TwoThreadsForwarded", TwoThreadsForwarded)->Iterations(30);
-  benchmark::RegisterBenchmark("TwoThreadsDirect", TwoThreadsDirect)->Iterations(30);
+  benchmark::RegisterBenchmark("TwoThreadsForwarded", TwoThreadsForwarded)->Iterations(300);
+  benchmark::RegisterBenchmark("TwoThreadsDirect", TwoThreadsDirect)->Iterations(300);
 }
 
 } // namespace zubench

@@ -7,7 +7,6 @@ namespace zuapi {
 namespace {
 
 constexpr size_t kFirstCapacity = 16; // slots of the first array; a power of two
-constexpr size_t kCellsPerChunk = 64;
 
 uint64_t KeyOf(ViSession handle, uint32_t kind) { return handle | (uint64_t{kind} << 32); }
 
@@ -47,14 +46,7 @@ bool SessionIndex::Contains(ViSession handle) const {
 }
 
 void SessionIndex::Reserve() {
-  if (freeCells_ == nullptr) {
-    cellChunks_.push_back(std::make_unique<DescriptorCell[]>(kCellsPerChunk));
-    DescriptorCell *chunk = cellChunks_.back().get();
-    for (size_t i = 0; i < kCellsPerChunk; ++i) {
-      chunk[i].nextFree = freeCells_;
-      freeCells_ = &chunk[i];
-    }
-  }
+  cells_.Reserve();
   const size_t capacity = arrays_.empty() ? 0 : arrays_.back()->Capacity();
   if (2 * (count_ + 1) <= capacity) return;
 
@@ -85,12 +77,12 @@ void SessionIndex::EndWrite() noexcept {
   version_.store(version_.load(std::memory_order_relaxed) + 1, std::memory_order_release);
 }
 
-void SessionIndex::Insert(ViSession handle, const IndexedSession &session,
-                          const char *descriptor) noexcept {
+void SessionIndex::Insert(ViSession handle, const IndexedSession &session, const char *descriptor,
+                          void *tag) noexcept {
   uint64_t words[kDescriptorWords] = {};
   std::memcpy(words, descriptor, strnlen(descriptor, kDescriptorSize - 1));
-  DescriptorCell *cell = freeCells_;
-  freeCells_ = cell->nextFree;
+  DescriptorCell *cell = cells_.Take();
+  cell->tag = tag;
   SlotArray *array = arrays_.back().get();
   size_t at = array->Home(handle);
   while (array->slots[at].key.load(std::memory_order_relaxed) != 0) at = (at + 1) & array->mask;
@@ -105,16 +97,16 @@ void SessionIndex::Insert(ViSession handle, const IndexedSession &session,
   ++count_;
 }
 
-bool SessionIndex::Remove(ViSession handle) noexcept {
+bool SessionIndex::Remove(ViSession handle, void **tag) noexcept {
   SlotArray *array = arrays_.empty() ? nullptr : arrays_.back().get();
   const Slot *found = Probe(array, handle);
   if (found == nullptr) return false;
   DescriptorCell *cell = found->cell.load(std::memory_order_relaxed);
+  if (tag != nullptr) *tag = cell->tag;
   BeginWrite();
   ShiftBackInto(*array, static_cast<size_t>(found - array->slots.get()));
   EndWrite();
-  cell->nextFree = freeCells_;
-  freeCells_ = cell;
+  cells_.Give(cell);
   --count_;
   return true;
 }

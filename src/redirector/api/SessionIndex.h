@@ -22,6 +22,7 @@
 #include <memory>
 #include <vector>
 
+#include "redirector/api/FreeListPool.h"
 #include "zuVEXAtypes.h"
 
 namespace zumodules {
@@ -57,10 +58,13 @@ public:
   // then unchanged.
   void Reserve();
   // Adds a handle that is not present (and not 0), after Reserve. The
-  // descriptor is copied and cut to kDescriptorSize - 1 characters.
-  void Insert(ViSession handle, const IndexedSession &session, const char *descriptor) noexcept;
-  // False when the handle is not present.
-  bool Remove(ViSession handle) noexcept;
+  // descriptor is copied and cut to kDescriptorSize - 1 characters; the
+  // writers' tag is kept for them and handed back by Remove.
+  void Insert(ViSession handle, const IndexedSession &session, const char *descriptor,
+              void *tag = nullptr) noexcept;
+  // False when the handle is not present; otherwise the session's tag goes
+  // to `tag` when that is not null.
+  bool Remove(ViSession handle, void **tag = nullptr) noexcept;
 
 private:
   static constexpr size_t kDescriptorWords = kDescriptorSize / sizeof(uint64_t);
@@ -74,6 +78,7 @@ private:
   struct DescriptorCell {
     std::atomic<uint64_t> words[kDescriptorWords];
     DescriptorCell *nextFree = nullptr; // writers only
+    void *tag = nullptr;                // writers only
   };
 
   // The key holds the handle (low half) and the kind; 0 marks an empty slot
@@ -122,8 +127,7 @@ private:
   // Writers only.
   alignas(64) size_t count_ = 0;
   std::vector<std::unique_ptr<SlotArray>> arrays_; // every array published, newest last
-  std::vector<std::unique_ptr<DescriptorCell[]>> cellChunks_;
-  DescriptorCell *freeCells_ = nullptr;
+  FreeListPool<DescriptorCell> cells_;
 };
 
 // Always inline, so that the forwarded call's lookup is straight-line code.

@@ -14,28 +14,30 @@ SessionIndex::Lookup SessionRegistry::FindIndexedUnderLock(ViSession handle, Ind
   return byHandle_.Find(handle, session);
 }
 
-void SessionRegistry::Insert(ViSession handle, DeviceKeyView deviceKey, SessionKind kind,
-                             const zumodules::EntryPointTable *table, const char *descriptor) {
-  // Every step that may fail comes before the first change that lookups can
-  // see; a failure rolls the device index back.
-  byHandle_.Reserve();
-  auto device = byDevice_.find(DeviceIndexProbe{deviceKey, kind});
-  if (device == byDevice_.end()) device = byDevice_.try_emplace(DeviceIndexKey{DeviceKey(deviceKey), kind}).first;
-  const Sequence sequence = nextSequence_;
-  try {
-    device->second.emplace(sequence, handle);
-    placements_.emplace(handle, Placement{sequence, &*device});
-  } catch (...) {
-    EraseFromDeviceIndex(*device, sequence);
-    throw;
-  }
-  byHandle_.Insert(handle, {kind, table}, descriptor);
-  ++nextSequence_;
+void SessionRegistry::DeviceSessions::Append(SessionLink &link) {
+  link.device = this;
+  link.older = newest;
+  link.newer = nullptr;
+  (newest != nullptr ? newest->newer : oldest) = &link;
+  newest = &link;
 }
 
-void SessionRegistry::EraseFromDeviceIndex(DeviceIndex::value_type &device, Sequence sequence) {
-  device.second.erase(sequence);
-  if (device.second.empty()) byDevice_.erase(byDevice_.find(device.first));
+void SessionRegistry::DeviceSessions::Unlink(SessionLink &link) {
+  (link.older != nullptr ? link.older->newer : oldest) = link.newer;
+  (link.newer != nullptr ? link.newer->older : newest) = link.older;
+}
+
+void SessionRegistry::Insert(ViSession handle, DeviceKeyView deviceKey, SessionKind kind,
+                             const zumodules::EntryPointTable *table, const char *descriptor) {
+  // Every step that may fail comes before the first change.
+  byHandle_.Reserve();
+  links_.Reserve();
+  auto device = byDevice_.find(DeviceIndexProbe{deviceKey, kind});
+  if (device == byDevice_.end()) device = byDevice_.try_emplace(DeviceIndexKey{DeviceKey(deviceKey), kind}).first;
+  SessionLink *link = links_.Take();
+  link->handle = handle;
+  device->second.Append(*link);
+  byHandle_.Insert(handle, {kind, table}, descriptor, link);
 }
 
 ViStatus SessionRegistry::AddSession(ViSession handle, DeviceKeyView deviceKey, SessionKind kind,
@@ -61,11 +63,11 @@ ViStatus SessionRegistry::RemoveSession(ViSession handle) {
   if (!isUsable()) return kErrorRegistryUnusable;
   if (handle == 0) return kErrorUnknownSession;
   zuapal::tWriteGuard guard(lock_);
-  auto placed = placements_.find(handle);
-  if (placed == placements_.end()) return kErrorUnknownSession;
-  byHandle_.Remove(handle);
-  EraseFromDeviceIndex(*placed->second.device, placed->second.sequence);
-  placements_.erase(placed);
+  void *tag = nullptr;
+  if (!byHandle_.Remove(handle, &tag)) return kErrorUnknownSession;
+  auto *link = static_cast<SessionLink *>(tag);
+  link->device->Unlink(*link);
+  links_.Give(link);
   return VI_SUCCESS;
 }
 
@@ -102,8 +104,8 @@ ViStatus SessionRegistry::FindSessionByDevice(DeviceKeyView deviceKey, SessionKi
   if (deviceKey.empty()) return kErrorNullPointer;
   zuapal::tReadGuard guard(lock_);
   auto found = byDevice_.find(DeviceIndexProbe{deviceKey, kind});
-  if (found == byDevice_.end()) return kErrorDuplicateOrNoSession;
-  handle = found->second.begin()->second; // earliest record of the device
+  if (found == byDevice_.end() || found->second.oldest == nullptr) return kErrorDuplicateOrNoSession;
+  handle = found->second.oldest->handle;
   return VI_SUCCESS;
 }
 

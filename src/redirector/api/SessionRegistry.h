@@ -9,7 +9,6 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
 #include <string>
 #include <unordered_map>
 
@@ -60,7 +59,6 @@ public:
   bool isUsable() const { return state_.code >= 0; }
 
 private:
-  using Sequence = uint64_t;
   struct DeviceIndexKey {
     DeviceKey key;
     SessionKind kind;
@@ -84,14 +82,24 @@ private:
       return a.kind == b.kind && DeviceKeyView(a.key) == DeviceKeyView(b.key);
     }
   };
-  using DeviceIndex = std::unordered_map<DeviceIndexKey, std::map<Sequence, ViSession>, DeviceIndexHash,
-                                         DeviceIndexEqual>;
-  // Where a session sits in the device index (elements of an unordered map
-  // keep their address when it grows).
-  struct Placement {
-    Sequence sequence;
-    DeviceIndex::value_type *device;
+  // The sessions of each device and kind, oldest first: a list through the
+  // sessions' links, which the index keeps as each session's tag. Links come
+  // from a pool, and an entry stays when its last session goes (there is one
+  // per device and kind the process ever opened), so that opening and
+  // closing sessions again and again allocates nothing here.
+  struct DeviceSessions;
+  struct SessionLink {
+    ViSession handle = 0;
+    DeviceSessions *device = nullptr;
+    SessionLink *older = nullptr, *newer = nullptr;
+    SessionLink *nextFree = nullptr;
   };
+  struct DeviceSessions {
+    SessionLink *oldest = nullptr, *newest = nullptr;
+    void Append(SessionLink &link);
+    void Unlink(SessionLink &link);
+  };
+  using DeviceIndex = std::unordered_map<DeviceIndexKey, DeviceSessions, DeviceIndexHash, DeviceIndexEqual>;
 
   // A lookup that met a writer at work too often waits for it on the read
   // lock, under which the index holds still.
@@ -102,15 +110,13 @@ private:
   SessionIndex::Lookup FindIndexedUnderLock(ViSession handle, IndexedSession &session);
   void Insert(ViSession handle, DeviceKeyView deviceKey, SessionKind kind,
               const zumodules::EntryPointTable *table, const char *descriptor);
-  void EraseFromDeviceIndex(DeviceIndex::value_type &device, Sequence sequence);
 
   zuapal::StatusRecord state_;
   SessionIndex byHandle_;
   zuapal::tRegistryLock lock_;
-  // Under lock_: the device index and each session's place in it.
-  Sequence nextSequence_ = 0;
-  std::unordered_map<ViSession, Placement> placements_;
+  // Under lock_.
   DeviceIndex byDevice_;
+  FreeListPool<SessionLink> links_;
 };
 
 // The one registry of the process, built when the library is loaded and
