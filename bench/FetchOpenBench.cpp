@@ -45,8 +45,8 @@ void OpenCloseDirectly(const DirectEntries &direct) {
 }
 
 void CachedOpenClose(benchmark::State &state) {
-  static const Figure figure{"open + close of a cached simulated device", "ns", "the backend's init + close", 5,
-                             Better::kLower};
+  static const Figure figure{"open + close of a cached simulated device", "ns", "the backend's init + close",
+                             5, Better::kLower};
   MainSession(); // the device is in the library's cache from here on
   const DirectEntries &direct = Direct();
   RunInterleaved(

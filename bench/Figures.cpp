@@ -35,7 +35,8 @@ void Store(const Result &result) {
 
 bool Met(const Result &result) {
   const double value = result.ratio >= 0 ? result.ratio : result.library;
-  return result.figure.better == Better::kLower ? value <= result.figure.target : value >= result.figure.target;
+  return result.figure.better == Better::kLower ? value <= result.figure.target
+                                                : value >= result.figure.target;
 }
 
 const char *Verdict(const Result &result) {
@@ -67,8 +68,8 @@ void RecordCount(benchmark::State &state, const Figure &figure, double value, do
 }
 
 void PrintTable() {
-  std::printf("\n%-46s %14s %14s  %-44s %7s %9s\n", "Figure", "Library", "Baseline", "Baseline is",
-              "Ratio", "Target");
+  std::printf("\n%-46s %14s %14s  %-44s %7s %9s\n", "Figure", "Library", "Baseline", "Baseline is", "Ratio",
+              "Target");
   for (const Result &r : Results()) {
     const char *comparison = r.figure.better == Better::kLower ? "<=" : ">=";
     char baseline[32] = "-", ratio[16] = "-", target[16];
@@ -78,8 +79,8 @@ void PrintTable() {
     if (r.figure.better == Better::kNoTarget) std::snprintf(target, sizeof target, "-");
     char library[32];
     std::snprintf(library, sizeof library, "%.4g %s", r.library, r.figure.unit);
-    std::printf("%-46s %14s %14s  %-44s %7s %9s  %s\n", r.figure.name.c_str(), library, baseline, r.figure.baseline,
-                ratio, target, Verdict(r));
+    std::printf("%-46s %14s %14s  %-44s %7s %9s  %s\n", r.figure.name.c_str(), library, baseline,
+                r.figure.baseline, ratio, target, Verdict(r));
   }
 }
 

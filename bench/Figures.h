@@ -18,7 +18,7 @@ struct Figure {
   const char *unit;     // of the library and baseline columns
   const char *baseline; // what the baseline is
   double target;
-  Better better;        // which side of the target meets it
+  Better better; // which side of the target meets it
 };
 
 struct Round {
@@ -75,8 +75,8 @@ void RunRounds(benchmark::State &state, const Figure &figure, TimeLibrary &&time
 
 // Rounds of `calls` calls of each.
 template <class Library, class Baseline>
-void RunInterleaved(benchmark::State &state, const Figure &figure, Library &&library,
-                    Baseline &&baseline, int calls) {
+void RunInterleaved(benchmark::State &state, const Figure &figure, Library &&library, Baseline &&baseline,
+                    int calls) {
   RunRounds(
       state, figure, [&] { return NsPerCall(library, calls); }, [&] { return NsPerCall(baseline, calls); });
 }

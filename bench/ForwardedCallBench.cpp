@@ -18,8 +18,8 @@ constexpr int kCallsPerBatch = 20000;
 pthread_rwlock_t gLock = PTHREAD_RWLOCK_INITIALIZER;
 
 void ForwardedCall(benchmark::State &state) {
-  static const Figure figure{"forwarded zuVEXA_Commit, 1 thread", "ns",
-                             "rwlock read pair + direct call", 1.5, Better::kLower};
+  static const Figure figure{"forwarded zuVEXA_Commit, 1 thread", "ns", "rwlock read pair + direct call", 1.5,
+                             Better::kLower};
   const ViSession vi = MainSession();
   const auto commit = Direct().commit;
   RunInterleaved(
@@ -36,8 +36,9 @@ void ForwardedCall(benchmark::State &state) {
 // call on the same session is timed with and without them in every round.
 void ForwardedCallWithSessions(benchmark::State &state) {
   const int sessions = static_cast<int>(state.range(0));
-  const Figure figure{"forwarded call, " + std::to_string(sessions) + " sessions open", "ns",
-                      "the same call, 1 session open", 1.1, Better::kLower};
+  const Figure figure{"forwarded call, " + std::to_string(sessions) +
+                          (sessions == 1 ? " session" : " sessions") + " open",
+                      "ns", "the same call, 1 session open", 1.1, Better::kLower};
   const ViSession vi = MainSession();
   std::vector<ViSession> others;
   auto openOthers = [&] {
@@ -78,7 +79,10 @@ void AllocationsPerForwardedCall(benchmark::State &state) {
 void RegisterForwardedCallBenches() {
   benchmark::RegisterBenchmark("ForwardedCall", ForwardedCall)->Iterations(100);
   benchmark::RegisterBenchmark("ForwardedCallWithSessions", ForwardedCallWithSessions)
-      ->Arg(1)->Arg(100)->Arg(10000)->Iterations(16);
+      ->Arg(1)
+      ->Arg(100)
+      ->Arg(10000)
+      ->Iterations(16);
   benchmark::RegisterBenchmark("AllocationsPerForwardedCall", AllocationsPerForwardedCall)->Iterations(10);
 }
 

@@ -72,8 +72,7 @@ private:
 
 // Times both ways in every round: alone on this thread, then together with
 // the helper, each on its own session; both as wall-clock time per call.
-template <class Call>
-void RunScaling(benchmark::State &state, const Figure &figure, Call &&call) {
+template <class Call> void RunScaling(benchmark::State &state, const Figure &figure, Call &&call) {
   cpu_set_t before;
   pthread_getaffinity_np(pthread_self(), sizeof before, &before);
   Helper helper(1);

@@ -33,7 +33,8 @@ void SessionRegistry::Insert(ViSession handle, DeviceKeyView deviceKey, SessionK
   byHandle_.Reserve();
   links_.Reserve();
   auto device = byDevice_.find(DeviceIndexProbe{deviceKey, kind});
-  if (device == byDevice_.end()) device = byDevice_.try_emplace(DeviceIndexKey{DeviceKey(deviceKey), kind}).first;
+  if (device == byDevice_.end())
+    device = byDevice_.try_emplace(DeviceIndexKey{DeviceKey(deviceKey), kind}).first;
   SessionLink *link = links_.Take();
   link->handle = handle;
   device->second.Append(*link);
@@ -71,8 +72,7 @@ ViStatus SessionRegistry::RemoveSession(ViSession handle) {
   return VI_SUCCESS;
 }
 
-ViStatus SessionRegistry::FindResourceDescriptor(ViSession handle, ViChar *buffer,
-                                                 ViInt32 bufferSize) {
+ViStatus SessionRegistry::FindResourceDescriptor(ViSession handle, ViChar *buffer, ViInt32 bufferSize) {
   if (!isUsable()) return kErrorRegistryUnusable;
   if (buffer == nullptr) return kErrorNullPointer;
   char descriptor[kDescriptorSize];
@@ -97,8 +97,7 @@ ViStatus SessionRegistry::FindSessionKind(ViSession handle, SessionKind &kind) {
   return VI_SUCCESS;
 }
 
-ViStatus SessionRegistry::FindSessionByDevice(DeviceKeyView deviceKey, SessionKind kind,
-                                              ViSession &handle) {
+ViStatus SessionRegistry::FindSessionByDevice(DeviceKeyView deviceKey, SessionKind kind, ViSession &handle) {
   handle = 0;
   if (!isUsable()) return kErrorRegistryUnusable;
   if (deviceKey.empty()) return kErrorNullPointer;

@@ -79,7 +79,8 @@ TEST(SessionRegistryConcurrency, LookupsByHandleDuringChurnSeeWholeSessions) {
   SessionRegistry registry;
   const auto stable = CreateEngineSessions("stable-", 40);
   const auto churning = CreateEngineSessions("churning-", 120);
-  for (const auto &[vi, descriptor] : stable) ASSERT_EQ(registry.AddSession(vi, L"stable", kNormal, TableOf(vi)), 0);
+  for (const auto &[vi, descriptor] : stable)
+    ASSERT_EQ(registry.AddSession(vi, L"stable", kNormal, TableOf(vi)), 0);
   auto kindOf = [](ViSession vi) { return static_cast<SessionKind>(vi % 3); };
   std::atomic<bool> done{false}, wrong{false};
 
@@ -148,7 +149,8 @@ TEST(SessionIndexConcurrency, StableSessionsStayVisibleWhileNeighboursChurn) {
         IndexedSession session;
         SessionIndex::Lookup found = index.Find(vi, session); // kBusy: met the writer too often
         if (found == SessionIndex::Lookup::kAbsent ||
-            (found == SessionIndex::Lookup::kFound && (session.table != TableOf(vi) || session.kind != vi % 3)))
+            (found == SessionIndex::Lookup::kFound &&
+             (session.table != TableOf(vi) || session.kind != vi % 3)))
           wrong = true;
         if (index.FindDescriptor(vi, descriptor) == SessionIndex::Lookup::kFound &&
             descriptor != std::to_string(vi))
