@@ -16,8 +16,8 @@ namespace dvlShared {
 bool NamesMatch(std::wstring_view a, std::wstring_view b) {
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i)
-    if (std::towlower(static_cast<wint_t>(a[i])) != std::towlower(static_cast<wint_t>(b[i])))
-      return false;
+    if (a[i] != b[i] && std::towlower(static_cast<wint_t>(a[i])) != std::towlower(static_cast<wint_t>(b[i])))
+      return false; // units that are equal need no case folding
   return true;
 }
 

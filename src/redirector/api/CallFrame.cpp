@@ -4,8 +4,7 @@
 
 namespace zuapi {
 
-ViStatus MergeStatus(ViStatus &status, ViSession vi, ViStatus r) {
-  if (r == 0) return status;
+ViStatus MergeNonZero(ViStatus &status, ViSession vi, ViStatus r) {
   Ivi_SetErrorInfo(vi, VI_FALSE, r, 0, nullptr);
   if (r < 0 || status == 0) status = r;
   return status;
@@ -15,11 +14,6 @@ ViStatus MissingEntry(ViSession vi, const zumodules::EntryPointTable &table) {
   ViStatus status = zumodules::MissingEntryStatus(table.kind);
   Ivi_SetErrorInfo(vi, VI_FALSE, status, 0, nullptr);
   return status;
-}
-
-ViStatus LookUpSession(ViSession vi, const zumodules::EntryPointTable *&table) {
-  ViStatus status = VI_SUCCESS;
-  return MergeStatus(status, vi, Sessions().FindTable(vi, table));
 }
 
 } // namespace zuapi

@@ -11,17 +11,25 @@
 
 namespace zuapi {
 
+// The part of MergeStatus for a non-zero r.
+ViStatus MergeNonZero(ViStatus &status, ViSession vi, ViStatus r);
+
 // Combines the result r of one step into status: a non-zero r is recorded
 // with the IVI engine for vi (0 before a session exists); an error replaces
 // the status, a warning only a success. Returns the new status; callers stop
 // at the first error.
-ViStatus MergeStatus(ViStatus &status, ViSession vi, ViStatus r);
+inline ViStatus MergeStatus(ViStatus &status, ViSession vi, ViStatus r) {
+  return r == 0 ? status : MergeNonZero(status, vi, r);
+}
 
 // Records and returns the status of calling an entry the module lacks.
 ViStatus MissingEntry(ViSession vi, const zumodules::EntryPointTable &table);
 
 // Looks vi up; 0 and its table, or the merged lookup status.
-ViStatus LookUpSession(ViSession vi, const zumodules::EntryPointTable *&table);
+inline ViStatus LookUpSession(ViSession vi, const zumodules::EntryPointTable *&table) {
+  ViStatus status = VI_SUCCESS;
+  return MergeStatus(status, vi, Sessions().FindTable(vi, table));
+}
 
 // Steps without tracing: look up, forward, merge.
 template <auto Slot, class... Args> ViStatus ForwardUntraced(ViSession vi, Args... args) {

@@ -10,42 +10,36 @@ namespace zuapi {
 
 SessionRegistry::SessionRegistry() : lock_(state_) {}
 
-const SessionRecord *SessionRegistry::Find(ViSession handle) const {
-  auto found = byHandle_.find(handle);
-  return found == byHandle_.end() ? nullptr : &records_.at(found->second);
+SessionIndex::Lookup SessionRegistry::FindIndexedUnderLock(ViSession handle, IndexedSession &session) {
+  zuapal::tReadGuard guard(lock_);
+  return byHandle_.Find(handle, session);
+}
+
+void SessionRegistry::DeviceSessions::Append(SessionLink &link) {
+  link.device = this;
+  link.older = newest;
+  link.newer = nullptr;
+  (newest != nullptr ? newest->newer : oldest) = &link;
+  newest = &link;
+}
+
+void SessionRegistry::DeviceSessions::Unlink(SessionLink &link) {
+  (link.older != nullptr ? link.older->newer : oldest) = link.newer;
+  (link.newer != nullptr ? link.newer->older : newest) = link.older;
 }
 
 void SessionRegistry::Insert(ViSession handle, DeviceKeyView deviceKey, SessionKind kind,
-                             const zumodules::EntryPointTable *table) {
-  SessionRecord record;
-  record.handle = handle;
-  record.sessionKind = kind;
-  record.table = table;
-  record.deviceKey.assign(deviceKey);
-  if (Ivi_GetAttributeViString(handle, "", IVI_ATTR_IO_RESOURCE_DESCRIPTOR, 0,
-                               sizeof record.resourceDescriptor, record.resourceDescriptor) < 0)
-    Ivi_ClearErrorInfo(handle);
-  record.resourceDescriptor[sizeof record.resourceDescriptor - 1] = '\0';
-
-  // Either the record and both its index entries are stored, or (when an
-  // allocation fails) none of them: erasing cannot fail.
-  Sequence sequence = nextSequence_;
-  DeviceIndexKey deviceIndex{record.deviceKey, kind};
-  try {
-    records_.emplace(sequence, std::move(record));
-    byHandle_.emplace(handle, sequence);
-    byDevice_[deviceIndex].emplace(sequence, handle);
-  } catch (...) {
-    records_.erase(sequence);
-    byHandle_.erase(handle);
-    auto device = byDevice_.find(deviceIndex);
-    if (device != byDevice_.end()) {
-      device->second.erase(sequence);
-      if (device->second.empty()) byDevice_.erase(device);
-    }
-    throw;
-  }
-  ++nextSequence_;
+                             const zumodules::EntryPointTable *table, const char *descriptor) {
+  // Every step that may fail comes before the first change.
+  byHandle_.Reserve();
+  links_.Reserve();
+  auto device = byDevice_.find(DeviceIndexProbe{deviceKey, kind});
+  if (device == byDevice_.end())
+    device = byDevice_.try_emplace(DeviceIndexKey{DeviceKey(deviceKey), kind}).first;
+  SessionLink *link = links_.Take();
+  link->handle = handle;
+  device->second.Append(*link);
+  byHandle_.Insert(handle, {kind, table}, descriptor, link);
 }
 
 ViStatus SessionRegistry::AddSession(ViSession handle, DeviceKeyView deviceKey, SessionKind kind,
@@ -53,9 +47,14 @@ ViStatus SessionRegistry::AddSession(ViSession handle, DeviceKeyView deviceKey, 
   if (!isUsable()) return ZUVEXA_ERROR_REGISTRY_UNUSABLE;
   if (handle == 0) return ZUVEXA_ERROR_INVALID_SESSION;
   zuapal::tWriteGuard guard(lock_);
-  if (Find(handle) != nullptr) return ZUVEXA_ERROR_CANNOT_RECOVER;
+  if (byHandle_.Contains(handle)) return ZUVEXA_ERROR_CANNOT_RECOVER;
+  char descriptor[kDescriptorSize] = {};
+  if (Ivi_GetAttributeViString(handle, "", IVI_ATTR_IO_RESOURCE_DESCRIPTOR, 0, sizeof descriptor,
+                               descriptor) < 0)
+    Ivi_ClearErrorInfo(handle);
+  descriptor[sizeof descriptor - 1] = '\0';
   try {
-    Insert(handle, deviceKey, kind, table);
+    Insert(handle, deviceKey, kind, table, descriptor);
   } catch (const std::bad_alloc &) {
     return ZUVEXA_ERROR_OUT_OF_MEMORY;
   }
@@ -66,35 +65,26 @@ ViStatus SessionRegistry::RemoveSession(ViSession handle) {
   if (!isUsable()) return ZUVEXA_ERROR_REGISTRY_UNUSABLE;
   if (handle == 0) return ZUVEXA_ERROR_INVALID_SESSION;
   zuapal::tWriteGuard guard(lock_);
-  auto found = byHandle_.find(handle);
-  if (found == byHandle_.end()) return ZUVEXA_ERROR_INVALID_SESSION;
-  auto record = records_.find(found->second);
-  auto device = byDevice_.find(DeviceIndexKey{record->second.deviceKey, record->second.sessionKind});
-  device->second.erase(found->second);
-  if (device->second.empty()) byDevice_.erase(device);
-  records_.erase(record);
-  byHandle_.erase(found);
+  void *tag = nullptr;
+  if (!byHandle_.Remove(handle, &tag)) return ZUVEXA_ERROR_INVALID_SESSION;
+  auto *link = static_cast<SessionLink *>(tag);
+  link->device->Unlink(*link);
+  links_.Give(link);
   return VI_SUCCESS;
 }
 
-ViStatus SessionRegistry::FindTable(ViSession handle, const zumodules::EntryPointTable *&table) {
-  if (!isUsable()) return ZUVEXA_ERROR_REGISTRY_UNUSABLE;
-  zuapal::tReadGuard guard(lock_);
-  const SessionRecord *record = Find(handle);
-  if (record == nullptr) return ZUVEXA_ERROR_INVALID_SESSION;
-  table = record->table;
-  return VI_SUCCESS;
-}
-
-ViStatus SessionRegistry::FindResourceDescriptor(ViSession handle, ViChar *buffer,
-                                                 ViInt32 bufferSize) {
+ViStatus SessionRegistry::FindResourceDescriptor(ViSession handle, ViChar *buffer, ViInt32 bufferSize) {
   if (!isUsable()) return ZUVEXA_ERROR_REGISTRY_UNUSABLE;
   if (buffer == nullptr) return ZUVEXA_ERROR_NULL_POINTER;
-  zuapal::tReadGuard guard(lock_);
-  const SessionRecord *record = Find(handle);
-  if (record == nullptr) return ZUVEXA_ERROR_INVALID_SESSION;
+  char descriptor[kDescriptorSize];
+  SessionIndex::Lookup found = byHandle_.FindDescriptor(handle, descriptor);
+  if (found == SessionIndex::Lookup::kBusy) {
+    zuapal::tReadGuard guard(lock_);
+    found = byHandle_.FindDescriptor(handle, descriptor);
+  }
+  if (found != SessionIndex::Lookup::kFound) return ZUVEXA_ERROR_INVALID_SESSION;
   if (bufferSize >= 1) {
-    std::strncpy(buffer, record->resourceDescriptor, static_cast<size_t>(bufferSize));
+    std::strncpy(buffer, descriptor, static_cast<size_t>(bufferSize));
     buffer[bufferSize - 1] = '\0';
   }
   return VI_SUCCESS;
@@ -102,41 +92,26 @@ ViStatus SessionRegistry::FindResourceDescriptor(ViSession handle, ViChar *buffe
 
 ViStatus SessionRegistry::FindSessionKind(ViSession handle, SessionKind &kind) {
   if (!isUsable()) return ZUVEXA_ERROR_REGISTRY_UNUSABLE;
-  zuapal::tReadGuard guard(lock_);
-  const SessionRecord *record = Find(handle);
-  if (record == nullptr) return ZUVEXA_ERROR_INVALID_SESSION;
-  kind = record->sessionKind;
+  IndexedSession session;
+  if (FindIndexed(handle, session) != SessionIndex::Lookup::kFound) return ZUVEXA_ERROR_INVALID_SESSION;
+  kind = static_cast<SessionKind>(session.kind);
   return VI_SUCCESS;
 }
 
-ViStatus SessionRegistry::FindSessionByDevice(DeviceKeyView deviceKey, SessionKind kind,
-                                              ViSession &handle) {
+ViStatus SessionRegistry::FindSessionByDevice(DeviceKeyView deviceKey, SessionKind kind, ViSession &handle) {
   handle = 0;
   if (!isUsable()) return ZUVEXA_ERROR_REGISTRY_UNUSABLE;
   if (deviceKey.empty()) return ZUVEXA_ERROR_NULL_POINTER;
-  try {
-    DeviceIndexKey key{DeviceKey(deviceKey), kind};
-    zuapal::tReadGuard guard(lock_);
-    auto found = byDevice_.find(key);
-    if (found == byDevice_.end()) return ZUVEXA_ERROR_CANNOT_RECOVER;
-    handle = found->second.begin()->second; // earliest record of the device
-  } catch (const std::bad_alloc &) {
-    return ZUVEXA_ERROR_OUT_OF_MEMORY;
-  }
+  zuapal::tReadGuard guard(lock_);
+  auto found = byDevice_.find(DeviceIndexProbe{deviceKey, kind});
+  if (found == byDevice_.end() || found->second.oldest == nullptr) return ZUVEXA_ERROR_CANNOT_RECOVER;
+  handle = found->second.oldest->handle;
   return VI_SUCCESS;
-}
-
-SessionRegistry &Sessions() {
-  // Built during the library's static initialisation, before any exported
-  // function can run; destroyed at unload without closing open sessions.
-  static SessionRegistry registry;
-  return registry;
 }
 
 } // namespace zuapi
 
 namespace zuapi {
-
 namespace {
 // Builds the registry while the library loads.
 [[maybe_unused]] SessionRegistry &gBuiltAtLoad = Sessions();

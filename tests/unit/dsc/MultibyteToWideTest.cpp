@@ -41,6 +41,14 @@ TEST_F(MultibyteToWideTest, InnerNulEndsARunAndIsKept) {
 TEST_F(MultibyteToWideTest, ConvertsMultibyteCharacters) {
   EXPECT_EQ(convert("\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80"), L"\u00E9\u20AC\U0001F600");
   EXPECT_EQ(convert(std::string("\xC3\xA9\0\0", 4)), std::wstring(L"\u00E9\0\0", 3));
+  EXPECT_EQ(convert(std::string("Dev\0\xC3\xA9!", 7)), std::wstring(L"Dev\0\u00E9!", 6))
+      << "ASCII runs and multibyte runs in one text";
+  EXPECT_EQ(status_.code, 0);
+}
+
+TEST_F(MultibyteToWideTest, AsciiInTheCLocale) {
+  ASSERT_NE(std::setlocale(LC_CTYPE, "C"), nullptr);
+  EXPECT_EQ(convert(std::string("PXI1Slot2\0b", 11)), std::wstring(L"PXI1Slot2\0b", 11));
   EXPECT_EQ(status_.code, 0);
 }
 

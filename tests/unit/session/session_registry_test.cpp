@@ -94,6 +94,12 @@ TEST_F(SessionRegistryTest, DeviceLookupFindsEarliestMatchOfKind) {
   ASSERT_EQ(registry.RemoveSession(14), 0);
   EXPECT_EQ(registry.FindSessionByDevice(L"dev-A", kNormal, found), 0);
   EXPECT_EQ(found, 15u) << "order survives removal from the middle";
+  ASSERT_EQ(registry.RemoveSession(15), 0);
+  EXPECT_EQ(registry.FindSessionByDevice(L"dev-A", kNormal, found), ZUVEXA_ERROR_CANNOT_RECOVER);
+  ASSERT_EQ(registry.AddSession(16, L"dev-A", kNormal, kTableA), 0);
+  ASSERT_EQ(registry.AddSession(11, L"dev-A", kNormal, kTableA), 0);
+  EXPECT_EQ(registry.FindSessionByDevice(L"dev-A", kNormal, found), 0);
+  EXPECT_EQ(found, 16u) << "a device whose sessions all went starts its order again";
 
   EXPECT_EQ(registry.FindSessionByDevice(L"dev-", kNormal, found), ZUVEXA_ERROR_CANNOT_RECOVER);
   EXPECT_EQ(found, 0u) << "a prefix of a key does not match, and the handle is cleared";

@@ -1,0 +1,83 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <random>
+#include <string>
+
+#include "redirector/api/SessionIndex.h"
+
+using namespace zuapi;
+
+namespace {
+
+const zumodules::EntryPointTable *TableFor(ViSession handle) {
+  return reinterpret_cast<const zumodules::EntryPointTable *>(uintptr_t{handle} * 16);
+}
+
+std::string DescriptorFor(ViSession handle) { return "PXI" + std::to_string(handle) + "Slot"; }
+
+// Checks that the index holds exactly the model's sessions, with their own
+// kind, table and descriptor.
+void ExpectSameAs(const SessionIndex &index, const std::map<ViSession, uint32_t> &model,
+                  ViSession largestHandle) {
+  for (ViSession handle = 1; handle <= largestHandle; ++handle) {
+    IndexedSession session;
+    char descriptor[kDescriptorSize];
+    auto found = model.find(handle);
+    if (found == model.end()) {
+      ASSERT_EQ(index.Find(handle, session), SessionIndex::Lookup::kAbsent) << handle;
+      ASSERT_EQ(index.FindDescriptor(handle, descriptor), SessionIndex::Lookup::kAbsent) << handle;
+      continue;
+    }
+    ASSERT_EQ(index.Find(handle, session), SessionIndex::Lookup::kFound) << handle;
+    EXPECT_EQ(session.kind, found->second);
+    EXPECT_EQ(session.table, TableFor(handle));
+    ASSERT_EQ(index.FindDescriptor(handle, descriptor), SessionIndex::Lookup::kFound);
+    EXPECT_EQ(descriptor, DescriptorFor(handle));
+  }
+}
+
+} // namespace
+
+// Random adds and removes over a small handle range crowd the probe runs, so
+// removals shift colliding sessions, the arrays grow, and descriptor cells are
+// reused; after every step the index must agree with a plain map.
+TEST(SessionIndex, AgreesWithAMapThroughAddsRemovesAndGrowth) {
+  SessionIndex index;
+  std::map<ViSession, uint32_t> model;
+  std::mt19937 random(12345);
+  constexpr ViSession kLargest = 300;
+  for (int step = 0; step < 3000; ++step) {
+    const ViSession handle = 1 + random() % kLargest;
+    if (model.count(handle) != 0) {
+      ASSERT_TRUE(index.Remove(handle));
+      model.erase(handle);
+    } else {
+      ASSERT_FALSE(index.Contains(handle));
+      index.Reserve();
+      const uint32_t kind = handle % 3;
+      index.Insert(handle, {kind, TableFor(handle)}, DescriptorFor(handle).c_str());
+      model.emplace(handle, kind);
+    }
+    if (step % 97 == 0) ExpectSameAs(index, model, kLargest + 5);
+  }
+  ExpectSameAs(index, model, kLargest + 5);
+  for (auto [handle, kind] : model) ASSERT_TRUE(index.Remove(handle));
+  EXPECT_FALSE(index.Remove(1)) << "removing from an empty index";
+  ExpectSameAs(index, {}, kLargest + 5);
+}
+
+TEST(SessionIndex, EmptyIndexZeroHandleAndLongDescriptor) {
+  SessionIndex index;
+  IndexedSession session;
+  EXPECT_EQ(index.Find(7, session), SessionIndex::Lookup::kAbsent) << "nothing ever added";
+  EXPECT_FALSE(index.Remove(7));
+
+  index.Reserve();
+  const std::string longText(400, 'd');
+  index.Insert(7, {2, TableFor(7)}, longText.c_str());
+  char descriptor[kDescriptorSize];
+  ASSERT_EQ(index.FindDescriptor(7, descriptor), SessionIndex::Lookup::kFound);
+  EXPECT_EQ(std::string(descriptor), longText.substr(0, kDescriptorSize - 1));
+  EXPECT_EQ(index.Find(0, session), SessionIndex::Lookup::kAbsent) << "0 is never a session";
+}
