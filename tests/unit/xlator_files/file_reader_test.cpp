@@ -2,12 +2,7 @@
 #include "zuapal/zuapalerr.h"
 #include "zuxlator/gxErrorsParser.h"
 
-using xlatortest::Detail;
-using xlatortest::Document;
-using xlatortest::Entry;
-using xlatortest::ErrorFileTree;
-using xlatortest::Found;
-using xlatortest::kCode;
+using namespace xlatortest;
 
 namespace {
 
