@@ -8,7 +8,9 @@
 #include <fstream>
 #include <string>
 
+#include "status/Status.h"
 #include "status/jsonz.h"
+#include "zuVEXAtypes.h"
 
 namespace xlatortest {
 
@@ -38,6 +40,23 @@ public:
 private:
   std::string root_;
 };
+
+inline constexpr ViStatus kCode = static_cast<ViStatus>(0xBFFA0056);
+
+// What a search left: its text, status code and status JSON.
+struct Found {
+  std::string text;
+  int32_t code;
+  std::string json;
+};
+
+// Runs search(text, status) with a stale text and a fresh status.
+template <class Search> Found Searched(Search search) {
+  zuerr::Status status;
+  std::string text = "stale";
+  search(text, status);
+  return {text, status.code, status.json != nullptr ? status.json : ""};
+}
 
 // A well-formed file holding the given entries, e.g. Entry(0x1, "text").
 inline std::string Document(const std::string &entries) {

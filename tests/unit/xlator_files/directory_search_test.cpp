@@ -8,33 +8,20 @@
 #include "zuapal/zuapalerr.h"
 #include "zuxlator/gxErrorsParser.h"
 
-using xlatortest::Detail;
-using xlatortest::Document;
-using xlatortest::Entry;
-using xlatortest::ErrorFileTree;
+using namespace xlatortest;
 
 namespace {
 
-constexpr ViStatus kCode = static_cast<ViStatus>(0xBFFA0056);
-
-struct Found {
-  std::string text;
-  int32_t code;
-  std::string json;
-};
-
 Found InDir(const std::string &directory) {
-  zuerr::Status status;
-  std::string text = "stale";
-  zuxlator::FindErrorDescriptionInDir(directory.c_str(), kCode, text, status);
-  return {text, status.code, status.json != nullptr ? status.json : ""};
+  return xlatortest::Searched([&](std::string &text, zuerr::Status &status) {
+    zuxlator::FindErrorDescriptionInDir(directory.c_str(), kCode, text, status);
+  });
 }
 
 Found InErrorsDir(const std::string &directory, uint32_t language) {
-  zuerr::Status status;
-  std::string text = "stale";
-  zuxlator::FindErrorDescriptionInErrorsDir(directory.c_str(), kCode, language, text, status);
-  return {text, status.code, status.json != nullptr ? status.json : ""};
+  return xlatortest::Searched([&](std::string &text, zuerr::Status &status) {
+    zuxlator::FindErrorDescriptionInErrorsDir(directory.c_str(), kCode, language, text, status);
+  });
 }
 
 std::string Described(const char *text) { return Document(Entry("0xBFFA0056", text)); }

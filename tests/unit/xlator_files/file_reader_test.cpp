@@ -2,26 +2,14 @@
 #include "zuapal/zuapalerr.h"
 #include "zuxlator/gxErrorsParser.h"
 
-using xlatortest::Detail;
-using xlatortest::Document;
-using xlatortest::Entry;
-using xlatortest::ErrorFileTree;
+using namespace xlatortest;
 
 namespace {
 
-constexpr ViStatus kCode = static_cast<ViStatus>(0xBFFA0056);
-
-struct Found {
-  std::string text;
-  int32_t code;
-  std::string json;
-};
-
 Found Find(const std::string &path, ViStatus code = kCode) {
-  zuerr::Status status;
-  std::string text = "stale";
-  zuxlator::FindErrorDescriptionInFile(path.c_str(), code, text, status);
-  return {text, status.code, status.json != nullptr ? status.json : ""};
+  return xlatortest::Searched([&](std::string &text, zuerr::Status &status) {
+    zuxlator::FindErrorDescriptionInFile(path.c_str(), code, text, status);
+  });
 }
 
 std::string DescriptionIn(const std::string &content, ViStatus code = kCode) {
