@@ -25,11 +25,6 @@ function M.getStaticDesc(code, lang, ade)
   if code == 3 then error("static failure") end
   if code == 4 then return 12.5 end
   if code == 5 then return tostring(calls) end
-  if code == 6 then shared = "set" return "" end
-  if code == 7 then return tostring(shared) .. " " .. zuxlatorlua_settings.marker end
-  if code == 8 then
-    return table.concat({ type(lfs), type(stdint), type(cjson), type(zuxlatorluautils), package.cpath }, " ")
-  end
   return string.format("%d %d %d", code, lang, ade)
 end
 function M.getDynamicDesc(json, lang, ade, format)
@@ -52,9 +47,8 @@ protected:
 
   // The registration of the probe script, its folder written with a
   // backslash and without a trailing slash, between empty path pieces.
-  std::string Registration(const std::string &marker) const {
-    return R"({"zuxlatorlua_path":";)" + files.Path("scripts") + R"(\\sub;","zuxlatorlua_xlator":"hostprobe",)" +
-           R"("zuxlatorlua_settings":{"marker":")" + marker + R"("}})";
+  std::string Registration() const {
+    return R"({"zuxlatorlua_path":";)" + files.Path("scripts") + R"(\\sub;","zuxlatorlua_xlator":"hostprobe"})";
   }
 
   zuxlatorlua::LuaTranslator *Create(const std::string &registration, zuerr::Status &status) {
@@ -67,9 +61,9 @@ protected:
     made.push_back(translator);
     return translator;
   }
-  zuxlatorlua::LuaTranslator *Create(const char *marker = "m") {
+  zuxlatorlua::LuaTranslator *Create() {
     zuerr::Status status;
-    zuxlatorlua::LuaTranslator *translator = Create(Registration(marker), status);
+    zuxlatorlua::LuaTranslator *translator = Create(Registration(), status);
     EXPECT_EQ(status.code, 0) << status.json;
     return translator;
   }
@@ -110,16 +104,6 @@ TEST_F(LuaHost, StaticResultsCrossAsText) {
   EXPECT_EQ(Static(translator, 1), "") << "a table";
   EXPECT_EQ(Static(translator, 2), "") << "nil";
   EXPECT_EQ(Static(translator, 4), "12.5");
-  EXPECT_EQ(Static(translator, 8), "table table table table ") << "the native modules, no native search path";
-}
-
-TEST_F(LuaHost, InterpretersArePrivateToTheirTranslator) {
-  zuxlatorlua::LuaTranslator *first = Create("one");
-  zuxlatorlua::LuaTranslator *second = Create("two");
-  ASSERT_TRUE(first && second);
-  EXPECT_EQ(Static(first, 6), "");
-  EXPECT_EQ(Static(first, 7), "set one");
-  EXPECT_EQ(Static(second, 7), "nil two");
 }
 
 TEST_F(LuaHost, StaticScriptFailureKeepsTheTranslatorUsable) {
@@ -195,6 +179,6 @@ TEST_F(LuaHost, SetUpFailuresLeaveNoInterpreter) {
   }
   zuerr::Status earlier;
   zuerr::SetCode(earlier, -3);
-  EXPECT_EQ(Create(Registration("m"), earlier), nullptr) << "a status holding an error makes nothing";
+  EXPECT_EQ(Create(Registration(), earlier), nullptr) << "a status holding an error makes nothing";
   EXPECT_EQ(earlier.code, -3);
 }
