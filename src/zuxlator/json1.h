@@ -86,9 +86,9 @@ void translateErrStatusToRawText(Session &session, const zuerr::Status &errStatu
 // The recursive worker: formats the error `code` with its JSON text (may be
 // null) at depth `level` and appends it to `out`.
 void translateErrStatusToFormattedText(Session &session, const FormatStrings &formatStrings,
-                                       const ItemFormatRow *itemFormats, NestedFormatter &formatter, int level,
-                                       ViStatus code, const char *json, uint32_t langWord, uint32_t flags,
-                                       std::string &out, zuerr::Status &status);
+                                       const ItemFormatRow *itemFormats, NestedFormatter &formatter,
+                                       int level, ViStatus code, const char *json, uint32_t langWord,
+                                       uint32_t flags, std::string &out, zuerr::Status &status);
 
 // Appends the decorated items of one report array (the JSON text at `items`)
 // to `text`; nothing at all when an item is malformed (-52005).

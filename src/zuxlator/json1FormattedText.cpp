@@ -33,7 +33,8 @@ std::string TranslatorName(const char *json) {
 void AppendReport(const ItemFormatRow *itemFormats, const char *report, const char *key, const char *before,
                   const char *after, std::string &text, zuerr::Status &status) {
   Append(text, before, status);
-  if (const char *items = jsonz::Lookup(report, key)) formatDynamicReportItems(itemFormats, items, text, status);
+  if (const char *items = jsonz::Lookup(report, key))
+    formatDynamicReportItems(itemFormats, items, text, status);
   Append(text, after, status);
 }
 
@@ -93,37 +94,38 @@ void FormatNestedErrors(const Formatting &f, int level, const char *json, uint32
 } // namespace
 
 void translateErrStatusToFormattedText(Session &session, const FormatStrings &formatStrings,
-                                       const ItemFormatRow *itemFormats, NestedFormatter &formatter, int level,
-                                       ViStatus code, const char *json, uint32_t langWord, uint32_t flags,
-                                       std::string &out, zuerr::Status &status) {
+                                       const ItemFormatRow *itemFormats, NestedFormatter &formatter,
+                                       int level, ViStatus code, const char *json, uint32_t langWord,
+                                       uint32_t flags, std::string &out, zuerr::Status &status) {
   if (zuerr::IsError(status)) return;
   const std::string translatorName = TranslatorName(json);
   const bool wantsStatic = (flags & kStaticDescription) != 0;
-  const bool wantsReport = (flags & (kDynamicReport | kDebugReport)) != 0 && translatorName != kDefaultTranslator;
+  const bool wantsReport =
+      (flags & (kDynamicReport | kDebugReport)) != 0 && translatorName != kDefaultTranslator;
   std::string text;
   {
-    TranslatorText staticText(wantsStatic ? GetStaticDesc(session, code, translatorName.c_str(), langWord, Alloc,
-                                                          nullptr, status)
-                                          : nullptr);
-    TranslatorText report(wantsReport ? GetDynamicDesc(session, json, langWord, "json1", Alloc, nullptr, status)
-                                      : nullptr);
+    TranslatorText staticText(
+        wantsStatic ? GetStaticDesc(session, code, translatorName.c_str(), langWord, Alloc, nullptr, status)
+                    : nullptr);
+    TranslatorText report(
+        wantsReport ? GetDynamicDesc(session, json, langWord, "json1", Alloc, nullptr, status) : nullptr);
     if (staticText.get() != nullptr) {
       Append(text, formatStrings.beforeStatic, status);
       Append(text, staticText.get(), status);
       Append(text, formatStrings.afterStatic, status);
     }
     if ((flags & kDynamicReport) != 0 && report.get() != nullptr)
-      AppendReport(itemFormats, report.get(), "dynamic", formatStrings.beforeDynamic, formatStrings.afterDynamic,
-                   text, status);
+      AppendReport(itemFormats, report.get(), "dynamic", formatStrings.beforeDynamic,
+                   formatStrings.afterDynamic, text, status);
     if ((flags & kDebugReport) != 0 && report.get() != nullptr)
-      AppendReport(itemFormats, report.get(), "debug", formatStrings.beforeDebug, formatStrings.afterDebug, text,
-                   status);
+      AppendReport(itemFormats, report.get(), "debug", formatStrings.beforeDebug, formatStrings.afterDebug,
+                   text, status);
   }
   formatter.format(level, text, status);
   Append(out, text.c_str(), status);
   if (zuerr::IsError(status) || (flags & kNestedErrors) == 0 || json == nullptr) return;
-  FormatNestedErrors(Formatting{session, formatStrings, itemFormats, formatter, langWord}, level, json, flags, out,
-                     status);
+  FormatNestedErrors(Formatting{session, formatStrings, itemFormats, formatter, langWord}, level, json, flags,
+                     out, status);
 }
 
 } // namespace zuxlator::json1

@@ -24,8 +24,8 @@ void Reset(zuerr::Status &status) {
   if (status.json != nullptr) zuerr::ResetJson(status, nullptr);
 }
 
-void RawText(Session &session, const zuerr::Status &errStatus, uint32_t langWord, uint32_t flags, std::string &text,
-             zuerr::Status &status) {
+void RawText(Session &session, const zuerr::Status &errStatus, uint32_t langWord, uint32_t flags,
+             std::string &text, zuerr::Status &status) {
   if (errStatus.code == 0 || zuerr::IsError(status)) return;
   RawTextFormatter formatter;
   translateErrStatusToFormattedText(session, kRawFormatStrings, kRawItemFormats, formatter, 0, errStatus.code,
@@ -34,15 +34,15 @@ void RawText(Session &session, const zuerr::Status &errStatus, uint32_t langWord
 }
 
 // Tries again with less when the previous attempt left an error.
-void Retry(Session &session, const zuerr::Status &errStatus, uint32_t langWord, uint32_t flags, std::string &text,
-           zuerr::Status &status) {
+void Retry(Session &session, const zuerr::Status &errStatus, uint32_t langWord, uint32_t flags,
+           std::string &text, zuerr::Status &status) {
   Reset(status);
   text.clear();
   RawText(session, errStatus, langWord, flags, text, status);
 }
 
-void Translate(Session &session, const zuerr::Status &errStatus, uint32_t langWord, uint32_t flags, std::string &text,
-               zuerr::Status &status) {
+void Translate(Session &session, const zuerr::Status &errStatus, uint32_t langWord, uint32_t flags,
+               std::string &text, zuerr::Status &status) {
   RawText(session, errStatus, langWord, flags, text, status);
   if ((flags & kNestedErrors) != 0 && zuerr::IsError(status))
     Retry(session, errStatus, langWord, flags & ~kNestedErrors, text, status);

@@ -33,7 +33,8 @@ const char *StringMember(const char *object, const char *key, size_t &length) {
 }
 
 jsonz::Cursor Invalid(zuerr::Status &status, const char *message) {
-  jsonz::Cursor cursor = DetailObject(status, ZUERR_SET(status, zuapalerr_invalidParameter), "zuxlator_debug");
+  jsonz::Cursor cursor =
+      DetailObject(status, ZUERR_SET(status, zuapalerr_invalidParameter), "zuxlator_debug");
   jsonz::PutString(cursor, "formatDynamicReportItems", message);
   return cursor;
 }

@@ -55,8 +55,10 @@ void PushArguments(lua_State *L, const DescriptionCall &call) {
   lua_getglobal(L, "zuxlatorlua_xlator");
   lua_getfield(L, -1, call.function);
   lua_remove(L, -2);
-  if (call.errorJson != nullptr) lua_pushstring(L, call.errorJson);
-  else lua_pushinteger(L, call.code);
+  if (call.errorJson != nullptr)
+    lua_pushstring(L, call.errorJson);
+  else
+    lua_pushinteger(L, call.code);
   lua_pushinteger(L, call.language);
   lua_pushinteger(L, call.ade);
   if (call.errorJson != nullptr) lua_pushstring(L, call.format != nullptr ? call.format : "");
@@ -122,16 +124,25 @@ char *Run(zuxlator::TranslatorFunctions *translator, DescriptionCall &call, cons
 
 char *StaticDescription(zuxlator::TranslatorFunctions *translator, ViStatus code, uint32_t langWord,
                         zuxlator::AllocFn alloc, void *allocContext, zuerr::Status *status) {
-  DescriptionCall call{"getStaticDesc", code, nullptr, nullptr, zuxlator::LanguageOf(langWord),
-                       zuxlator::AdeOf(langWord), alloc, allocContext, status};
+  DescriptionCall call{
+      "getStaticDesc",           code,  nullptr,      nullptr, zuxlator::LanguageOf(langWord),
+      zuxlator::AdeOf(langWord), alloc, allocContext, status};
   return Run(translator, call, "failed to get static desc");
 }
 
 char *DynamicDescription(zuxlator::TranslatorFunctions *translator, const char *errorJson, uint32_t langWord,
-                         const char *format, zuxlator::AllocFn alloc, void *allocContext, zuerr::Status *status) {
+                         const char *format, zuxlator::AllocFn alloc, void *allocContext,
+                         zuerr::Status *status) {
   if (zuerr::IsError(*status)) return nullptr;
-  DescriptionCall call{"getDynamicDesc", 0, errorJson != nullptr ? errorJson : "", format,
-                       zuxlator::LanguageOf(langWord), zuxlator::AdeOf(langWord), alloc, allocContext, status};
+  DescriptionCall call{"getDynamicDesc",
+                       0,
+                       errorJson != nullptr ? errorJson : "",
+                       format,
+                       zuxlator::LanguageOf(langWord),
+                       zuxlator::AdeOf(langWord),
+                       alloc,
+                       allocContext,
+                       status};
   return Run(translator, call, "failed to get dynamic desc");
 }
 

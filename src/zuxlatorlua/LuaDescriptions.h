@@ -16,6 +16,7 @@ char *StaticDescription(zuxlator::TranslatorFunctions *translator, ViStatus code
 // As above; a numeric result is no report: a non-zero number becomes the
 // status's code. Runs nothing when the status already holds an error.
 char *DynamicDescription(zuxlator::TranslatorFunctions *translator, const char *errorJson, uint32_t langWord,
-                         const char *format, zuxlator::AllocFn alloc, void *allocContext, zuerr::Status *status);
+                         const char *format, zuxlator::AllocFn alloc, void *allocContext,
+                         zuerr::Status *status);
 
 } // namespace zuxlatorlua

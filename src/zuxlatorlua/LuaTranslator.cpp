@@ -24,10 +24,18 @@ struct Library {
 
 // Opened in this order, each called with its name.
 constexpr Library kLibraries[] = {
-    {"", luaopen_base},         {LUA_LOADLIBNAME, luaopen_package}, {LUA_TABLIBNAME, luaopen_table},
-    {LUA_IOLIBNAME, luaopen_io}, {LUA_OSLIBNAME, luaopen_os},        {LUA_STRLIBNAME, luaopen_string},
-    {LUA_MATHLIBNAME, luaopen_math}, {LUA_DBLIBNAME, luaopen_debug}, {"lfs", luaopen_lfs},
-    {"stdint", luaopen_stdint}, {"cjson", luaopen_cjson},           {"zuxlatorluautils", luaopen_zuxlatorluautils},
+    {"", luaopen_base},
+    {LUA_LOADLIBNAME, luaopen_package},
+    {LUA_TABLIBNAME, luaopen_table},
+    {LUA_IOLIBNAME, luaopen_io},
+    {LUA_OSLIBNAME, luaopen_os},
+    {LUA_STRLIBNAME, luaopen_string},
+    {LUA_MATHLIBNAME, luaopen_math},
+    {LUA_DBLIBNAME, luaopen_debug},
+    {"lfs", luaopen_lfs},
+    {"stdint", luaopen_stdint},
+    {"cjson", luaopen_cjson},
+    {"zuxlatorluautils", luaopen_zuxlatorluautils},
 };
 
 int OpenLibrary(lua_State *L) {

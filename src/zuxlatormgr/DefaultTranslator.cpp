@@ -35,7 +35,8 @@ bool FindWithEnglishFallback(const std::string &errorsDir, ViStatus code, uint32
 }
 
 void NotFound(zuerr::Status &status, ViStatus code, uint32_t language, uint32_t ade) {
-  jsonz::Cursor cursor = DetailObject(status, ZUERR_SET(status, zuapalerr_resourceNotFound), "zuxlator_debug");
+  jsonz::Cursor cursor =
+      DetailObject(status, ZUERR_SET(status, zuapalerr_resourceNotFound), "zuxlator_debug");
   jsonz::PutString(cursor, "zuxlator_defaultTranslator", "couldn't find description for code");
   jsonz::PutInt(cursor, "code", code);
   jsonz::PutU64(cursor, "lang", language);
@@ -49,8 +50,8 @@ char *CopyOut(const std::string &description, AllocFn alloc, void *allocContext,
   return result;
 }
 
-char *DefaultStaticDesc(TranslatorFunctions *, ViStatus code, uint32_t langWord, AllocFn alloc, void *allocContext,
-                        zuerr::Status *status) {
+char *DefaultStaticDesc(TranslatorFunctions *, ViStatus code, uint32_t langWord, AllocFn alloc,
+                        void *allocContext, zuerr::Status *status) {
   if (zuerr::IsError(*status)) return nullptr;
   try {
     std::string errorsDir;

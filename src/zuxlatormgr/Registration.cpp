@@ -15,7 +15,8 @@ namespace {
 RegistrationLinks gList{&gList, &gList};
 
 constexpr const char kKindPrefix[] = "mxlator_";
-constexpr const char kSettingsHead[] = R"({"zuxlatorlua_xlator":"mxlator","zuxlatorlua_settings":{"driverName":")";
+constexpr const char kSettingsHead[] =
+    R"({"zuxlatorlua_xlator":"mxlator","zuxlatorlua_settings":{"driverName":")";
 constexpr const char kSettingsTail[] =
     R"(","zuSharedErrorsDir":"$_zuShared32Dir/errors","MIErrorsDir":"$_zuShared32Dir/mierrors"}})";
 
@@ -50,7 +51,8 @@ namespace {
 // Declaration order is construction order: the settings before the nodes
 // that point at them, the driver's kind before the default one.
 const std::string gDriverSettings = AssembleDriverSettings();
-RegistrationNode gDriverNode{kDriverTranslator, gDriverSettings.c_str(), zuxlatorlua::CreateMxlatorTranslator};
+RegistrationNode gDriverNode{kDriverTranslator, gDriverSettings.c_str(),
+                             zuxlatorlua::CreateMxlatorTranslator};
 RegistrationNode gDefaultNode{kDefaultTranslator, "{}", CreateDefaultTranslator};
 
 } // namespace

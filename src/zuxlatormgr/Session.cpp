@@ -23,9 +23,12 @@ bool SetMemoryFull(zuerr::Status &status, const char *debug) {
   return taken;
 }
 
+// The first storage holds `needed` entries; growth follows the array rule.
 bool Reserve(Session &session, size_t needed, zuerr::Status &status) {
   if (needed <= session.capacity) return true;
-  size_t next = zuapal::NextArrayCapacity(session.capacity, needed, SIZE_MAX / sizeof(XlatorEntry));
+  size_t next = session.capacity == 0
+                    ? needed
+                    : zuapal::NextArrayCapacity(session.capacity, needed, SIZE_MAX / sizeof(XlatorEntry));
   void *grown = next == 0 ? nullptr : std::realloc(session.entries, next * sizeof(XlatorEntry));
   if (grown == nullptr) {
     SetMemoryFull(status, nullptr);
@@ -76,7 +79,8 @@ TranslatorFunctions *CreateExported(Session &session, const char *name, zuerr::S
 }
 
 void NotSupported(zuerr::Status &status, const char *debug, const char *name) {
-  jsonz::Cursor cursor = DetailObject(status, ZUERR_SET(status, zuapalerr_resourceNotFound), "zuxlator_debug");
+  jsonz::Cursor cursor =
+      DetailObject(status, ZUERR_SET(status, zuapalerr_resourceNotFound), "zuxlator_debug");
   jsonz::PutString(cursor, "debug", debug);
   jsonz::PutString(cursor, "xlatorName", name);
 }
@@ -165,7 +169,8 @@ char *GetDynamicDesc(Session &session, const char *errorJson, uint32_t langWord,
   if (translator != nullptr && translator->getDynamicDesc == nullptr) {
     NotSupported(status, "xlator doesn't support getDynamicDesc", name);
   } else if (translator != nullptr) {
-    report = translator->getDynamicDesc(translator, errorJson, langWord, format, alloc, allocContext, &status);
+    report =
+        translator->getDynamicDesc(translator, errorJson, langWord, format, alloc, allocContext, &status);
   }
   std::free(name);
   return report;

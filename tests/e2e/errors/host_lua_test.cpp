@@ -35,7 +35,8 @@ extern "C" __attribute__((visibility("default"))) lua_State *luaL_newstate() {
   return next();
 }
 
-extern "C" __attribute__((visibility("default"))) int lua_cpcall(lua_State *L, lua_CFunction function, void *data) {
+extern "C" __attribute__((visibility("default"))) int lua_cpcall(lua_State *L, lua_CFunction function,
+                                                                 void *data) {
   ++hostProtectedCalls;
   static auto next = Next<int (*)(lua_State *, lua_CFunction, void *)>("lua_cpcall");
   return next(L, function, data);
@@ -69,7 +70,8 @@ std::string Describe(ViStatus code) {
 
 // Runs `code` in the host's interpreter; its result as text.
 std::string HostRun(lua_State *L, const char *code) {
-  if (luaL_loadstring(L, code) != 0 || lua_pcall(L, 0, 1, 0) != 0) return std::string("error: ") + lua_tostring(L, -1);
+  if (luaL_loadstring(L, code) != 0 || lua_pcall(L, 0, 1, 0) != 0)
+    return std::string("error: ") + lua_tostring(L, -1);
   std::string result = lua_tostring(L, -1) != nullptr ? lua_tostring(L, -1) : "(not text)";
   lua_pop(L, 1);
   return result;
@@ -81,7 +83,8 @@ TEST(HostLua, HostInterpreterAndLibraryTranslatorsLiveSideBySide) {
   std::string why;
   if (!testsupport::EnterPrivateSharedDirectory(why)) GTEST_SKIP() << why;
   const std::vector<std::string> order = LoadOrder();
-  ASSERT_LT(PositionOf(order, "liblua5.1.so"), PositionOf(order, "libzuvexa.so")) << "the host's Lua comes first";
+  ASSERT_LT(PositionOf(order, "liblua5.1.so"), PositionOf(order, "libzuvexa.so"))
+      << "the host's Lua comes first";
   Dl_info where{};
   ASSERT_NE(dladdr(dlsym(RTLD_DEFAULT, "lua_pcall"), &where), 0);
   EXPECT_NE(std::string(where.dli_fname).find("liblua5.1"), std::string::npos) << where.dli_fname;

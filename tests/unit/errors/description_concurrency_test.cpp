@@ -17,7 +17,8 @@ TEST(DescriptionConcurrency, EightThreadsGetTheirOwnDescriptions) {
   for (int language = 0; language < 4; ++language) {
     testsupport::ErrorEntries entries;
     for (int code = 1; code <= 8; ++code)
-      entries.push_back({std::to_string(code), std::string(languages[language]) + " " + std::to_string(code)});
+      entries.push_back(
+          {std::to_string(code), std::string(languages[language]) + " " + std::to_string(code)});
     tree.Driver(languages[language], "d.err", entries);
   }
   IviStandin_Reset();

@@ -39,11 +39,12 @@ private:
   static FakeTranslatorKind &Of(zuxlator::TranslatorFunctions *translator) {
     return *reinterpret_cast<Translator *>(translator)->kind;
   }
-  static char *Static(zuxlator::TranslatorFunctions *translator, ViStatus code, uint32_t, zuxlator::AllocFn alloc,
-                      void *context, zuerr::Status *status) {
+  static char *Static(zuxlator::TranslatorFunctions *translator, ViStatus code, uint32_t,
+                      zuxlator::AllocFn alloc, void *context, zuerr::Status *status) {
     auto &texts = Of(translator).staticTexts;
     auto found = texts.find(code);
-    return Copy(found != texts.end() ? found->second : "desc " + std::to_string(code), alloc, context, status);
+    return Copy(found != texts.end() ? found->second : "desc " + std::to_string(code), alloc, context,
+                status);
   }
   static char *Dynamic(zuxlator::TranslatorFunctions *translator, const char *, uint32_t, const char *,
                        zuxlator::AllocFn alloc, void *context, zuerr::Status *status) {
@@ -61,9 +62,8 @@ private:
       return nullptr;
     }
     ++kind.created;
-    auto *translator = new Translator{{zuxlator::kTranslatorFunctionsSize, Destroy,
-                                       kind.describes_ ? Static : nullptr, Dynamic},
-                                      &kind};
+    auto *translator = new Translator{
+        {zuxlator::kTranslatorFunctionsSize, Destroy, kind.describes_ ? Static : nullptr, Dynamic}, &kind};
     return &translator->functions;
   }
 

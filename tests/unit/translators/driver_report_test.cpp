@@ -37,8 +37,8 @@ protected:
     zuerr::ResetJson(errStatus, json);
     zuerr::Status status;
     std::string text;
-    json1::translateErrStatusToFormattedText(*session, kFormat, kItems, formatter, 0, -1, errStatus.json, langWord,
-                                             flags, text, status);
+    json1::translateErrStatusToFormattedText(*session, kFormat, kItems, formatter, 0, -1, errStatus.json,
+                                             langWord, flags, text, status);
     if (status.code != 0) return "failed " + std::to_string(status.code);
     return text.substr(0, text.size() - 2); // the formatter's closing blank line
   }
@@ -48,12 +48,12 @@ protected:
       {nullptr, {"[", "]", nullptr, "=", nullptr, nullptr, "<", ">", ","}},
   };
   json1::RawTextFormatter formatter;
-  std::unique_ptr<zuxlator::Session, void (*)(zuxlator::Session *)> session{
-      [] {
-        zuerr::Status status;
-        return zuxlator::CreateSession(status);
-      }(),
-      zuxlator::DestroySession};
+  std::unique_ptr<zuxlator::Session, void (*)(zuxlator::Session *)> session{[] {
+                                                                              zuerr::Status status;
+                                                                              return zuxlator::CreateSession(
+                                                                                  status);
+                                                                            }(),
+                                                                            zuxlator::DestroySession};
 };
 
 } // namespace
@@ -70,15 +70,17 @@ TEST_F(DriverReport, NamesAttributesEnumValuesAndTerms) {
 }
 
 TEST_F(DriverReport, DebugItemsEndWithTheRestOfTheInput) {
-  EXPECT_EQ(Report(0, json1::kDebugReport),
-            R"([Component=<zuvexa>][File=<Fetch.cpp>][Line=<42>][rest_of_input_json=<{"translator":"mxlator_zuVEXA"}>])");
+  EXPECT_EQ(
+      Report(0, json1::kDebugReport),
+      R"([Component=<zuvexa>][File=<Fetch.cpp>][Line=<42>][rest_of_input_json=<{"translator":"mxlator_zuVEXA"}>])");
   EXPECT_EQ(Report(0, json1::kDynamicReport | json1::kDebugReport, R"({"translator":"mxlator_zuVEXA"})"),
             R"([rest_of_input_json=<{"translator":"mxlator_zuVEXA"}>])")
       << "no ordered data: no dynamic items";
 }
 
 TEST_F(DriverReport, FailuresOfTheWholeReport) {
-  EXPECT_EQ(Report(0x400, json1::kDynamicReport), "failed " + std::to_string(zuapalerr_softwareFaultAPALInternalUseOnly))
+  EXPECT_EQ(Report(0x400, json1::kDynamicReport),
+            "failed " + std::to_string(zuapalerr_softwareFaultAPALInternalUseOnly))
       << "an ADE without a name";
   EXPECT_EQ(Report(0, json1::kDynamicReport, R"({"translator":"mxlator_zuVEXA","x":[1,}")"),
             "failed " + std::to_string(zuapalerr_softwareFaultAPALInternalUseOnly))

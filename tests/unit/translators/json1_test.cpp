@@ -70,11 +70,13 @@ TEST(OrderedData, TagsAStatusOnceForOneTranslator) {
   zuerr::Status status = StatusOf(-1, R"({"file":"f"})");
   jsonz::Cursor cursor = json1::OpenOrderedData(status, "t");
   jsonz::PutString(cursor, nullptr, "first");
-  EXPECT_STREQ(status.json,
-               R"({"file":"f","translator":"t","translator_info":{"is_debug":"0","version":1,"ordered_data":["first"]}})");
+  EXPECT_STREQ(
+      status.json,
+      R"({"file":"f","translator":"t","translator_info":{"is_debug":"0","version":1,"ordered_data":["first"]}})");
   cursor = json1::OpenOrderedData(status, "t");
   jsonz::PutString(cursor, nullptr, "second");
-  EXPECT_NE(std::string(status.json).find(R"("ordered_data":["first","second"])"), std::string::npos) << status.json;
+  EXPECT_NE(std::string(status.json).find(R"("ordered_data":["first","second"])"), std::string::npos)
+      << status.json;
   const std::string before = status.json;
   EXPECT_EQ(json1::OpenOrderedData(status, "other").position, nullptr);
   EXPECT_EQ(status.json, before) << "a status tagged for another translator is left alone";
@@ -82,8 +84,9 @@ TEST(OrderedData, TagsAStatusOnceForOneTranslator) {
   zuerr::Status partial = StatusOf(-1, R"({"translator":"t","translator_info":{"x":1}})");
   cursor = json1::OpenOrderedData(partial, "t");
   jsonz::PutString(cursor, nullptr, "item");
-  EXPECT_STREQ(partial.json,
-               R"({"translator":"t","translator_info":{"is_debug":"0","version":1,"ordered_data":["item"],"x":1}})");
+  EXPECT_STREQ(
+      partial.json,
+      R"({"translator":"t","translator_info":{"is_debug":"0","version":1,"ordered_data":["item"],"x":1}})");
 }
 
 // Well-formed items are decorated; a malformed one appends nothing at all.
@@ -142,15 +145,18 @@ TEST_F(RawText, MalformedNestedErrorsFallBackToTheStatusAlone) {
   EXPECT_EQ(Detail(failure.json, "zuxlator_debug", "translateErrStatusToFormattedText"),
             "nested_error contains invalid json type");
   EXPECT_EQ(Detail(failure.json, "zuxlator_debug", "jsonz_type"), "3");
-  EXPECT_EQ(Translate(1, R"({"translator":"fake","nested_error":5})", json1::kStaticDescription | json1::kNestedErrors),
+  EXPECT_EQ(Translate(1, R"({"translator":"fake","nested_error":5})",
+                      json1::kStaticDescription | json1::kNestedErrors),
             "desc 1");
 }
 
 TEST_F(RawText, DynamicReportFollowsTheDescription) {
-  fake.report = R"({"dynamic":[{"type":"usage","key":"Channel","value":["0","1"]},{"type":"elaboration","value":"x"}],
+  fake.report =
+      R"({"dynamic":[{"type":"usage","key":"Channel","value":["0","1"]},{"type":"elaboration","value":"x"}],
                     "debug":[{"type":"usage","key":"File","value":"f.cpp"}]})";
   const char *json = R"({"translator":"fake"})";
-  EXPECT_EQ(Translate(1, json, json1::kStaticDescription | json1::kDynamicReport), "desc 1\n\nChannel: 0, 1x");
+  EXPECT_EQ(Translate(1, json, json1::kStaticDescription | json1::kDynamicReport),
+            "desc 1\n\nChannel: 0, 1x");
   EXPECT_EQ(Translate(1, json, json1::kDebugReport), "File: f.cpp");
 }
 
@@ -159,9 +165,9 @@ TEST_F(RawText, FailedTranslatorIsReplacedByTheDefaultOne) {
   tree.Shared("English", "e.err", {{"5", "from the shared directory"}});
   // The driver's script without its shared errors directory fails at every
   // description.
-  zuxlator::RegistrationNode broken("mxlator_broken",
-                                    R"({"zuxlatorlua_xlator":"mxlator","zuxlatorlua_settings":{"driverName":"x"}})",
-                                    zuxlatorlua::CreateMxlatorTranslator);
+  zuxlator::RegistrationNode broken(
+      "mxlator_broken", R"({"zuxlatorlua_xlator":"mxlator","zuxlatorlua_settings":{"driverName":"x"}})",
+      zuxlatorlua::CreateMxlatorTranslator);
   for (const char *translator : {"mxlator_broken", "nosuch", "fake"}) {
     const std::string json = std::string(R"({"translator":")") + translator + R"(","nested_error":5})";
     EXPECT_EQ(Translate(5, json.c_str(), json1::kStaticDescription | json1::kNestedErrors),
@@ -174,9 +180,11 @@ TEST_F(RawText, WhenEverythingFailsTheFailureIsTheText) {
   errortest::SeamErrorTree tree;
   tree.Shared("English", "e.err", {{"5", "five"}});
   zuerr::Status status;
-  const std::string text = Translate(StatusOf(6, R"({"translator":"nosuch"})"), json1::kStaticDescription, status);
+  const std::string text =
+      Translate(StatusOf(6, R"({"translator":"nosuch"})"), json1::kStaticDescription, status);
   EXPECT_EQ(status.code, zuapalerr_resourceNotFound);
   EXPECT_EQ(text, status.json);
-  EXPECT_EQ(Detail(text.c_str(), "zuxlator_debug", "zuxlator_defaultTranslator"), "couldn't find description for code");
+  EXPECT_EQ(Detail(text.c_str(), "zuxlator_debug", "zuxlator_defaultTranslator"),
+            "couldn't find description for code");
   EXPECT_EQ(Member(text.c_str(), "error_constant"), "zuapalerr_resourceNotFound");
 }

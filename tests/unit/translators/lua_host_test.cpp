@@ -48,7 +48,8 @@ protected:
   // The registration of the probe script, its folder written with a
   // backslash and without a trailing slash, between empty path pieces.
   std::string Registration() const {
-    return R"({"zuxlatorlua_path":";)" + files.Path("scripts") + R"(\\sub;","zuxlatorlua_xlator":"hostprobe"})";
+    return R"({"zuxlatorlua_path":";)" + files.Path("scripts") +
+           R"(\\sub;","zuxlatorlua_xlator":"hostprobe"})";
   }
 
   zuxlatorlua::LuaTranslator *Create(const std::string &registration, zuerr::Status &status) {
@@ -82,7 +83,8 @@ protected:
     EXPECT_EQ(status.code, 0) << status.json;
     return text;
   }
-  static std::string Dynamic(zuxlatorlua::LuaTranslator *translator, const char *format, zuerr::Status &status) {
+  static std::string Dynamic(zuxlatorlua::LuaTranslator *translator, const char *format,
+                             zuerr::Status &status) {
     zuxlator::TranslatorFunctions &f = translator->functions;
     char *text = f.getDynamicDesc(&f, R"({"a":1})", 0x103, format, zuxlator::Alloc, nullptr, &status);
     std::string result = text != nullptr ? text : "<null>";
@@ -147,7 +149,8 @@ TEST_F(LuaHost, DynamicResults) {
       {"zero", "<null>", 0, "<missing>"},
       {"number", "<null>", -7, "(int32_t)lua_tointeger(L, -1)"},
       {"numeric text", "<null>", -9, "(int32_t)lua_tointeger(L, -1)"},
-      {"fail", "<null>", zuapalerr_softwareFaultAPALInternalUseOnly, "zuapalerr_softwareFaultAPALInternalUseOnly"},
+      {"fail", "<null>", zuapalerr_softwareFaultAPALInternalUseOnly,
+       "zuapalerr_softwareFaultAPALInternalUseOnly"},
   };
   for (const Case &c : cases) {
     zuerr::Status status;

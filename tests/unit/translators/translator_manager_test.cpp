@@ -53,7 +53,8 @@ TEST(TranslatorSession, MakesEachTranslatorOnceAndDestroysItWithTheSession) {
   {
     SessionPtr session = NewSession();
     zuerr::Status status;
-    zuxlator::TranslatorFunctions *driver = zuxlator::GetXlator(*session, zuxlator::kDriverTranslator, status);
+    zuxlator::TranslatorFunctions *driver =
+        zuxlator::GetXlator(*session, zuxlator::kDriverTranslator, status);
     ASSERT_NE(driver, nullptr) << status.json;
     EXPECT_EQ(driver->size, zuxlator::kTranslatorFunctionsSize);
     EXPECT_EQ(zuxlator::GetXlator(*session, zuxlator::kDriverTranslator, status), driver);
@@ -75,7 +76,8 @@ TEST(TranslatorSession, FailedCreationLeavesNothingAndIsTriedAgain) {
   zuerr::Status second;
   EXPECT_NE(zuxlator::GetXlator(*session, "fake", second), nullptr);
   EXPECT_EQ(second.code, 0);
-  EXPECT_EQ(zuxlator::GetXlator(*session, "fake", first), nullptr) << "a status holding an error asks nothing";
+  EXPECT_EQ(zuxlator::GetXlator(*session, "fake", first), nullptr)
+      << "a status holding an error asks nothing";
 }
 
 // libzuxlator.so.1 is not installed: the normal case.
@@ -103,17 +105,20 @@ TEST(TranslatorSession, DescriptionRequestsATranslatorCannotAnswer) {
     std::string (*request)(zuxlator::Session &, zuerr::Status &);
     const char *debugKey, *debug, *detailKey, *detail;
   } cases[] = {
-      {"static of a kind without", [](zuxlator::Session &s, zuerr::Status &st) { return StaticText(s, 1, "fake", 0, st); },
-       "debug", "xlator doesn't support getStaticDesc", "xlatorName", "fake"},
+      {"static of a kind without",
+       [](zuxlator::Session &s, zuerr::Status &st) { return StaticText(s, 1, "fake", 0, st); }, "debug",
+       "xlator doesn't support getStaticDesc", "xlatorName", "fake"},
       {"dynamic of the default translator",
-       [](zuxlator::Session &s, zuerr::Status &st) { return DynamicText(s, R"({"translator":"zuxlator_default"})", st); },
+       [](zuxlator::Session &s, zuerr::Status &st) {
+         return DynamicText(s, R"({"translator":"zuxlator_default"})", st);
+       },
        "debug", "xlator doesn't support getDynamicDesc", "xlatorName", "zuxlator_default"},
       {"translator given as a number",
-       [](zuxlator::Session &s, zuerr::Status &st) { return DynamicText(s, R"({"translator":5})", st); }, "debug",
-       "could not find translator key in json", "json", R"({"translator":5})"},
+       [](zuxlator::Session &s, zuerr::Status &st) { return DynamicText(s, R"({"translator":5})", st); },
+       "debug", "could not find translator key in json", "json", R"({"translator":5})"},
       {"empty translator name",
-       [](zuxlator::Session &s, zuerr::Status &st) { return DynamicText(s, R"({"translator":""})", st); }, "debug",
-       "could not find translator key in json", "json", R"({"translator":""})"},
+       [](zuxlator::Session &s, zuerr::Status &st) { return DynamicText(s, R"({"translator":""})", st); },
+       "debug", "could not find translator key in json", "json", R"({"translator":""})"},
   };
   for (const Case &c : cases) {
     zuerr::Status status;
@@ -123,7 +128,8 @@ TEST(TranslatorSession, DescriptionRequestsATranslatorCannotAnswer) {
     EXPECT_EQ(Detail(status.json, "zuxlator_debug", c.detailKey), c.detail) << c.name;
   }
   zuerr::Status status;
-  EXPECT_EQ(DynamicText(*session, R"({"translator":"fake"})", status), "{}") << "its dynamic reports still work";
+  EXPECT_EQ(DynamicText(*session, R"({"translator":"fake"})", status), "{}")
+      << "its dynamic reports still work";
 }
 
 TEST(DefaultTranslator, AnswersInTheLanguageOrElseInEnglish) {
