@@ -1,5 +1,5 @@
 // A private folder of error description files for one test, and readers of
-// the status JSON members the searches write.
+// what a search leaves.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -14,6 +14,8 @@
 
 namespace xlatortest {
 
+inline constexpr ViStatus kCode = static_cast<ViStatus>(0xBFFA0056);
+
 class ErrorFileTree {
 public:
   ErrorFileTree() {
@@ -24,26 +26,26 @@ public:
     std::error_code ignored;
     std::filesystem::remove_all(root_, ignored);
   }
-
-  // Writes `content` (every byte) to root/relative, creating its folders;
-  // returns the full path.
+  // Writes every byte of `content` to root/relative, creating its folders.
   std::string Write(const std::string &relative, const std::string &content) const {
-    std::filesystem::path full = Path(relative);
-    std::filesystem::create_directories(full.parent_path());
-    std::ofstream(full, std::ios::binary) << content;
-    return full.string();
+    std::filesystem::create_directories(std::filesystem::path(Path(relative)).parent_path());
+    std::ofstream(Path(relative), std::ios::binary) << content;
+    return Path(relative);
   }
-  std::string Path(const std::string &relative = "") const {
-    return relative.empty() ? root_ : root_ + "/" + relative;
-  }
+  std::string Path(const std::string &relative = "") const { return root_ + "/" + relative; }
 
 private:
   std::string root_;
 };
 
-inline constexpr ViStatus kCode = static_cast<ViStatus>(0xBFFA0056);
+inline std::string Entry(const std::string &code, const std::string &body) {
+  return "<zuerror code=\"" + code + "\">\n" + body + "\n</zuerror>\n";
+}
+inline std::string Document(const std::string &entries) {
+  return "<?xml version=\"1.0\">\n<zudocument>\n" + entries + "</zudocument>\n";
+}
+inline std::string Described(const std::string &text) { return Document(Entry("0xBFFA0056", text)); }
 
-// What a search left: its text, status code and status JSON.
 struct Found {
   std::string text;
   int32_t code;
@@ -58,31 +60,20 @@ template <class Search> Found Searched(Search search) {
   return {text, status.code, status.json != nullptr ? status.json : ""};
 }
 
-// A well-formed file holding the given entries, e.g. Entry(0x1, "text").
-inline std::string Document(const std::string &entries) {
-  return "<?xml version=\"1.0\">\n<zudocument>\n" + entries + "</zudocument>\n";
-}
-inline std::string Entry(const std::string &code, const std::string &body) {
-  return "<zuerror code=\"" + code + "\">\n" + body + "\n</zuerror>\n";
-}
-
-// The value of `key` in `object`, decoded when it is a string and as its raw
-// text otherwise; "<missing>" when absent.
+// Member `key` of `object` (decoded when a string, else its raw text), or
+// "<missing>".
 inline std::string Member(const char *object, const char *key) {
-  const char *value = object != nullptr ? jsonz::Lookup(object, key) : nullptr;
-  if (value == nullptr) return "<missing>";
-  jsonz::Value parsed;
-  const char *end = jsonz::ParseValue(value, &parsed);
-  if (end == nullptr) return "<invalid>";
-  if (parsed.type != jsonz::kString) return std::string(value, end);
-  std::string decoded(parsed.length + 1, '\0');
-  jsonz::DecodeString(parsed.start, parsed.length, decoded.data());
+  jsonz::Value value;
+  const char *start = object != nullptr ? jsonz::Lookup(object, key) : nullptr;
+  const char *end = start != nullptr ? jsonz::ParseValue(start, &value) : nullptr;
+  if (end == nullptr) return "<missing>";
+  if (value.type != jsonz::kString) return std::string(start, end);
+  std::string decoded(value.length + 1, '\0');
+  jsonz::DecodeString(value.start, value.length, decoded.data());
   return decoded.c_str();
 }
-
-// Member `key` of the status JSON's object `object`.
-inline std::string Detail(const char *json, const char *object, const char *key) {
-  return Member(json != nullptr ? jsonz::Lookup(json, object) : nullptr, key);
+inline std::string Detail(const std::string &json, const char *object, const char *key) {
+  return Member(jsonz::Lookup(json.c_str(), object), key);
 }
 
 } // namespace xlatortest
