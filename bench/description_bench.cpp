@@ -104,7 +104,8 @@ public:
   };
   void ReportRuns(const std::vector<Run> &runs) override {
     ConsoleReporter::ReportRuns(runs);
-    for (const Run &run : runs) times_[run.benchmark_name()] = {run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
+    for (const Run &run : runs)
+      times_[run.benchmark_name()] = {run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
   }
   Times Of(const std::string &name) const {
     auto found = times_.find(name);
