@@ -8,8 +8,13 @@
 # zuxlatorlua::ThirdPartyScripts() (src/zuxlatorlua/embedded/EmbeddedScripts.h).
 # Linking zu_lua gives the include directories of lua.h, lauxlib.h, lualib.h.
 #
+# zu_lua_embed_scripts(<output .cpp> <function> <files...>) adds the command
+# that writes a C++ source defining zuxlatorlua::<function>(), the table of
+# the given script files in the given order.
+#
 # Run with `cmake -P` (as the build does): writes the C++ source embedding the
-# files in ZU_EMBED_FILES ('|'-separated paths) to ZU_EMBED_OUTPUT.
+# files in ZU_EMBED_FILES ('|'-separated paths) to ZU_EMBED_OUTPUT, listed by
+# the function ZU_EMBED_FUNCTION (ThirdPartyScripts when not given).
 
 # Turns one file into `constexpr char <symbol>[]`, NUL-terminated
 # (the terminator is not counted in the script's length).
@@ -24,7 +29,7 @@ function(zu_lua_byte_array path symbol out_var)
   set(${out_var}_length ${byte_count} PARENT_SCOPE)
 endfunction()
 
-function(zu_lua_write_embedded_scripts output files)
+function(zu_lua_write_embedded_scripts output function files)
   set(arrays "")
   set(entries "")
   set(index 0)
@@ -41,7 +46,7 @@ function(zu_lua_write_embedded_scripts output files)
     "#include \"zuxlatorlua/embedded/EmbeddedScripts.h\"\n\n"
     "namespace zuxlatorlua {\nnamespace {\n\n${arrays}"
     "constexpr EmbeddedScript kScripts[] = {\n${entries}};\n\n}  // namespace\n\n"
-    "std::span<const EmbeddedScript> ThirdPartyScripts() { return kScripts; }\n\n"
+    "std::span<const EmbeddedScript> ${function}() { return kScripts; }\n\n"
     "}  // namespace zuxlatorlua\n")
   file(COPY_FILE "${output}.tmp" "${output}" ONLY_IF_DIFFERENT)
   file(REMOVE "${output}.tmp")
@@ -49,9 +54,25 @@ endfunction()
 
 if(CMAKE_SCRIPT_MODE_FILE)
   string(REPLACE "|" ";" files "${ZU_EMBED_FILES}")
-  zu_lua_write_embedded_scripts("${ZU_EMBED_OUTPUT}" "${files}")
+  if(NOT ZU_EMBED_FUNCTION)
+    set(ZU_EMBED_FUNCTION ThirdPartyScripts)
+  endif()
+  zu_lua_write_embedded_scripts("${ZU_EMBED_OUTPUT}" "${ZU_EMBED_FUNCTION}" "${files}")
   return()
 endif()
+
+set(ZU_EMBEDDED_LUA_CMAKE "${CMAKE_CURRENT_LIST_FILE}")
+
+function(zu_lua_embed_scripts output function)
+  list(JOIN ARGN "|" files_arg)
+  add_custom_command(
+    OUTPUT "${output}"
+    COMMAND "${CMAKE_COMMAND}" "-DZU_EMBED_OUTPUT=${output}" "-DZU_EMBED_FUNCTION=${function}"
+            "-DZU_EMBED_FILES=${files_arg}" -P "${ZU_EMBEDDED_LUA_CMAKE}"
+    DEPENDS ${ARGN} "${ZU_EMBEDDED_LUA_CMAKE}"
+    COMMENT "Embedding the script modules of ${function}"
+    VERBATIM)
+endfunction()
 
 set(ZU_THIRD_PARTY_DIR "${PROJECT_SOURCE_DIR}/third_party" CACHE PATH
   "Folder holding the sources fetched by scripts/fetch-third-party.sh")
@@ -104,14 +125,7 @@ file(CONFIGURE OUTPUT "${zu_lua_generated_dir}/lua5.1-deb-multiarch.h" CONTENT
   @ONLY)
 
 set(zu_lua_embedded_cpp "${zu_lua_generated_dir}/EmbeddedScripts.cpp")
-list(JOIN zu_lua_script_files "|" zu_lua_script_arg)
-add_custom_command(
-  OUTPUT "${zu_lua_embedded_cpp}"
-  COMMAND "${CMAKE_COMMAND}" "-DZU_EMBED_OUTPUT=${zu_lua_embedded_cpp}"
-          "-DZU_EMBED_FILES=${zu_lua_script_arg}" -P "${CMAKE_CURRENT_LIST_FILE}"
-  DEPENDS ${zu_lua_script_files} "${CMAKE_CURRENT_LIST_FILE}"
-  COMMENT "Embedding json.lua and util.lua"
-  VERBATIM)
+zu_lua_embed_scripts("${zu_lua_embedded_cpp}" ThirdPartyScripts ${zu_lua_script_files})
 
 add_library(zu_lua OBJECT ${zu_lua_c_sources} "${zu_lua_embedded_cpp}")
 set_target_properties(zu_lua PROPERTIES

@@ -88,6 +88,6 @@ if [ "$mode" = run ]; then
   # The platform components are the stand-ins built beside the library.
   lib="$(dirname "$bin")/lib"
   echo "== main job: zuvexa-iq"
-  LD_LIBRARY_PATH="$lib:$lib/modules:$lib/sysapi${LD_LIBRARY_PATH:+:$LD_LIBRARY_PATH}" \
+  LD_LIBRARY_PATH="$lib:$lib/buildtree:$lib/modules:$lib/sysapi${LD_LIBRARY_PATH:+:$LD_LIBRARY_PATH}" \
     ZUVEXA_SYSAPI_CONFIG="$root/tools/demo/sysapi.conf" "$bin/zuvexa-iq"
 fi

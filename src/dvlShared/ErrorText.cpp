@@ -1,7 +1,9 @@
 #include "dvlShared/ErrorText.h"
 
 #include <cstring>
+#include <string>
 
+#include "dvlShared/TranslationSession.h"
 #include "dvlShared/tErrorLookup.h"
 #include "platform/IviEngine.h"
 #include "status/StatusCodes.h"
@@ -72,11 +74,11 @@ ViStatus CopyToUserBuffer(const char *text, ViInt32 size, ViChar *buffer) {
   return VI_SUCCESS;
 }
 
-// Descriptions come from the translators; until they are available every
-// code is described by the empty text, as when no translator session exists.
+// Code 0 has no description: no translator is asked.
 ViStatus DescribeStatus(ViStatus code, zumxl::LanguageId language, uint32_t flags, ViChar *buffer,
                         ViInt32 size) {
-  return CopyToUserBuffer("", size, buffer);
+  const std::string text = code != 0 ? DescribeCode(code, language, flags) : std::string();
+  return CopyToUserBuffer(text.c_str(), size, buffer);
 }
 
 zumxl::LanguageId SessionLanguage(ViSession vi) {

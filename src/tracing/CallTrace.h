@@ -3,6 +3,7 @@
 // tracing lands here without touching the frame.
 #pragma once
 
+#include "dvlShared/ErrorText.h"
 #include "zuVEXAtypes.h"
 
 namespace zutrace {
@@ -23,8 +24,13 @@ public:
   template <class... Args>
   CallTrace(const CallSite &site, ViSession vi, const Args &...args) {}
 
+  // The record of a failed call carries the session's full error text.
   template <class... Args>
-  void Finish(ViStatus status, ViSession vi, const Args &...args) {}
+  void Finish(ViStatus status, ViSession vi, const Args &...args) {
+    if (!Enabled() || status == VI_SUCCESS) return;
+    char errorText[dvlShared::kErrorTextAreaSize] = "";
+    dvlShared::GetErrorText(vi, nullptr, sizeof errorText, errorText);
+  }
 };
 
 // Runs the work of one exported function between the trace steps.

@@ -14,7 +14,10 @@
 namespace zusysq {
 
 // Where the shared directory is configured, and its value without that file.
+// The file lies below the standard sysconfdir.
 inline constexpr const char* kShareDirFile = "/etc/kelmar/share/share.dir";
+inline constexpr const char* kStandardSysconfdir = "/etc";
+inline constexpr const char* kShareDirBelowSysconfdir = "/kelmar/share/share.dir";
 inline constexpr const char* kDefaultSharedDirectory = "/usr/local/kelmar/share";
 
 // value = the variable's current value ("" for a name that is not a variable,
@@ -44,7 +47,10 @@ void ComponentVersionText(const char* component, const char* productDirectory,
                           std::string& text, zuerr::Status& status);
 
 // The trimmed content of the share.dir file, or kDefaultSharedDirectory when
-// it cannot be read in full. Read anew at every call; never fails.
+// it cannot be read in full. Read anew at every call; never fails. When the
+// relocation library moves sysconfdir (a build tree's stand-in does) and
+// neither the file nor the default directory exists, the share.dir file
+// below the relocated sysconfdir is read instead.
 std::string SharedDirectory();
 
 namespace testing {

@@ -1,6 +1,7 @@
-// Script modules of third-party packages compiled into the library as text:
-// "json.lua" (dkjson, offering json.decode/json.encode) and "util.lua"
-// (lua-cjson's utility routines). The table is generated at build time.
+// Script modules compiled into the library as text: those of third-party
+// packages, "json.lua" (dkjson, offering json.decode/json.encode) and
+// "util.lua" (lua-cjson's utility routines), and the library's own. The
+// tables are generated at build time.
 #pragma once
 
 #include <cstddef>
@@ -18,5 +19,9 @@ struct EmbeddedScript {
 
 // json.lua then util.lua.
 std::span<const EmbeddedScript> ThirdPartyScripts();
+
+// The library's own script modules: the translator scripts and the tables
+// they use, in the order they enter the preload table.
+std::span<const EmbeddedScript> TranslatorScripts();
 
 } // namespace zuxlatorlua

@@ -43,3 +43,17 @@ TEST(ZuvexaIqRun, ShowsTheSimulatedToneAtTheGivenCarrierOrRefusesTheCommandLine)
     EXPECT_NE(run.output.find(line), std::string::npos) << line << "\n" << run.output;
   EXPECT_EQ(RunZuvexaIq("--samples 1G").exitCode, 2) << "more samples than the program allocates";
 }
+
+// A call the library refuses: the status and the library's description of
+// it, from the error description files shipped with the library.
+TEST(ZuvexaIqRun, FailedCallPrintsTheStatusAndItsDescription) {
+  const ProgramRun run = RunZuvexaIq("--rate -5");
+  EXPECT_EQ(run.exitCode, 1);
+  const std::string failure = "zuVEXA_ConfigureIQRate failed with status 0xBFFA000F\n  ";
+  const size_t at = run.output.find(failure);
+  ASSERT_NE(at, std::string::npos) << run.output;
+  const std::string description = run.output.substr(at + failure.size());
+  EXPECT_GT(description.size(), 10u) << run.output;
+  for (const char *placeholder : {"no description", "Error description not found", "{\""})
+    EXPECT_EQ(description.find(placeholder), std::string::npos) << run.output;
+}

@@ -28,10 +28,12 @@ TEST_F(CatalogueTest, ErrorMessagesNeedTheirBuffer) {
   EXPECT_EQ(zuVEXA_error_message(0, kUnknownSession, message), 0);
   EXPECT_LT(std::strlen(message), sizeof message) << "a terminated text within the 256 the caller provides";
 
-  char description[64] = "untouched";
+  char description[1024] = "untouched";
   ViStatus needed = zuVEXA_GetErrorMessage(0, kUnknownSession, 0, description);
   EXPECT_STREQ(description, "untouched");
-  EXPECT_EQ(zuVEXA_GetErrorMessage(0, kUnknownSession, sizeof description, description), 0);
+  EXPECT_EQ(zuVEXA_GetErrorMessage(0, kUnknownSession, needed, description), 0);
   EXPECT_EQ(static_cast<ViStatus>(std::strlen(description)) + 1, needed);
+  EXPECT_EQ(zuVEXA_GetErrorMessage(0, kUnknownSession, needed - 1, description), needed) << "one byte short";
+  EXPECT_EQ(static_cast<ViStatus>(std::strlen(description)) + 2, needed);
   EXPECT_EQ(zuVEXA_GetErrorMessage(0, kUnknownSession, 8, nullptr), kNullPointer);
 }

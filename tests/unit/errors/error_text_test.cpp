@@ -1,17 +1,49 @@
+// The error texts of the exported error functions over a private tree of
+// error description files: the buffer convention, the full error text of a
+// session (primary, secondary, elaboration within 1023 bytes) and the
+// language of a session.
 #include <gtest/gtest.h>
 
 #include <string>
-#include <thread>
 
+#include "SeamErrorTree.h"
 #include "dvlShared/ErrorText.h"
 #include "ivi_standin.h"
 #include "platform/IviEngine.h"
 #include "redirector/api/ExportDeclarations.h"
 
-using dvlShared::CopyToUserBuffer;
+using errortest::OnFreshThread;
+using errortest::SeamErrorTree;
+
+namespace {
+
+constexpr ViStatus kDeviceNotFound = static_cast<ViStatus>(0xBFFA0060);
+constexpr ViStatus kUnknownSession = static_cast<ViStatus>(0xBFFA1190);
+constexpr ViStatus kElaborationOnly = static_cast<ViStatus>(0xBFFA4242);
+
+// The thread's full error text through zuVEXA_GetError, read in one go.
+std::string FullErrorText(ViStatus *primary = nullptr) {
+  char text[2048] = {};
+  ViStatus code = 0;
+  EXPECT_EQ(zuVEXA_GetError(0, &code, sizeof text, text), 0);
+  if (primary != nullptr) *primary = code;
+  return text;
+}
+
+class ErrorText : public ::testing::Test {
+protected:
+  void SetUp() override {
+    IviStandin_Reset();
+    tree.Driver("English", "driver.err", {{"0xBFFA0060", "Device not found."}, {"0xBFFA1190", "Unknown session."}});
+  }
+  SeamErrorTree tree;
+};
+
+} // namespace
 
 // "hello" needs 6 bytes: one less cuts it, exactly 6 or more holds it.
 TEST(CopyToUserBuffer, FollowsTheIviBufferConvention) {
+  using dvlShared::CopyToUserBuffer;
   const struct {
     ViInt32 size;
     ViStatus result;
@@ -29,67 +61,97 @@ TEST(CopyToUserBuffer, FollowsTheIviBufferConvention) {
   EXPECT_EQ(CopyToUserBuffer("", 0, nullptr), 1);
 }
 
-namespace {
-
-std::string ErrorTextOf(ViSession vi, ViStatus *primary = nullptr) {
-  char text[1024] = {};
-  EXPECT_EQ(dvlShared::GetErrorText(vi, primary, sizeof text, text), 0);
-  return text;
+TEST_F(ErrorText, ComposesPrimarySecondaryAndElaboration) {
+  struct Case {
+    ViStatus primary, secondary;
+    const char *elaboration;
+    const char *text;
+  } cases[] = {
+      {kDeviceNotFound, 0, "abc", "Device not found.\n\nabc"},
+      {kDeviceNotFound, kUnknownSession, "", "Device not found.\n\nUnknown session."},
+      {kDeviceNotFound, kUnknownSession, "x", "Device not found.\n\nUnknown session.\n\nx"},
+      {0, kUnknownSession, "", "\n\nUnknown session."},
+      {kDeviceNotFound, kElaborationOnly, "only this", "only this"},
+      {kDeviceNotFound, kElaborationOnly, "", ""},
+  };
+  for (const Case &c : cases) {
+    OnFreshThread([&] {
+      Ivi_SetErrorInfo(0, VI_FALSE, c.primary, c.secondary, c.elaboration);
+      ViStatus primary = 1;
+      EXPECT_EQ(FullErrorText(&primary), c.text) << c.elaboration;
+      EXPECT_EQ(primary, c.primary) << "the primary error is reported even when only the elaboration is shown";
+    });
+  }
 }
 
-} // namespace
-
-TEST(ErrorText, ElaborationFollowsTheDescriptions) {
-  std::thread([] {
-    IviStandin_Reset();
-    Ivi_SetErrorInfo(0, VI_FALSE, static_cast<ViStatus>(0xBFFA0060), 0, "abc");
-    ViStatus primary = 0;
-    // Descriptions are empty until translation is available; the layout of
-    // the text does not depend on them.
-    EXPECT_EQ(ErrorTextOf(0, &primary), "\n\nabc");
-    EXPECT_EQ(primary, static_cast<ViStatus>(0xBFFA0060));
-
-    Ivi_SetErrorInfo(0, VI_TRUE, -1, 5, "");
-    EXPECT_EQ(ErrorTextOf(0), "\n\n") << "the separator precedes any secondary description";
-  }).join();
+TEST_F(ErrorText, StaysWithin1023Bytes) {
+  const std::string longPrimary(600, 'p'), longSecondary(600, 's'), hugePrimary(1100, 'h'), medium(300, 'm');
+  tree.Driver("English", "long.err",
+              {{"1", longPrimary}, {"2", longSecondary}, {"3", hugePrimary}, {"4", medium}});
+  struct Case {
+    ViStatus primary, secondary;
+    std::string elaboration, text;
+  } cases[] = {
+      // The secondary description is cut to what is left; no room for the elaboration.
+      {1, 2, "lost", longPrimary + "\n\n" + std::string(420, 's')},
+      // A primary description that fills everything leaves no separator.
+      {3, 2, "lost", std::string(1022, 'h')},
+      // The elaboration gets the rest, up to 1023 characters in all.
+      {4, 0, std::string(900, 'e'), medium + "\n\n" + std::string(721, 'e')},
+  };
+  for (const Case &c : cases) {
+    OnFreshThread([&] {
+      Ivi_SetErrorInfo(0, VI_FALSE, c.primary, c.secondary, c.elaboration.c_str());
+      EXPECT_EQ(FullErrorText(), c.text) << c.primary;
+    });
+  }
 }
 
-TEST(ErrorText, ElaborationOnlyCodeGivesTheElaborationAlone) {
-  std::thread([] {
-    IviStandin_Reset();
-    Ivi_SetErrorInfo(0, VI_FALSE, static_cast<ViStatus>(0xBFFA1190),
-                     static_cast<ViStatus>(0xBFFA4242), "xyz");
-    ViStatus primary = 0;
-    EXPECT_EQ(ErrorTextOf(0, &primary), "xyz");
-    EXPECT_EQ(primary, static_cast<ViStatus>(0xBFFA1190));
-  }).join();
-}
-
-TEST(ErrorText, SessionLanguageFallsBackAndFlagsInvalidValues) {
-  IviStandin_Reset();
-  ViSession vi = 0;
-  ASSERT_EQ(IviStandin_CreateSession("dev", VI_FALSE, &vi), 0);
-  EXPECT_EQ(dvlShared::SessionLanguage(vi), zumxl::kEnglish) << "no language attribute";
-  IviStandin_SetAttributeViInt32(vi, ZUVEXA_ATTR_SESSION_LANGUAGE, 3);
-  EXPECT_EQ(dvlShared::SessionLanguage(vi), zumxl::kJapanese);
-  IviStandin_SetAttributeViInt32(vi, ZUVEXA_ATTR_SESSION_LANGUAGE, 9);
-  EXPECT_EQ(dvlShared::SessionLanguage(vi), zumxl::kInvalidLanguage);
-  IviStandin_SetAttributeViInt32(vi, ZUVEXA_ATTR_SESSION_LANGUAGE, -1);
-  EXPECT_EQ(dvlShared::SessionLanguage(vi), zumxl::kInvalidLanguage);
-}
-
-TEST(GetError, SizeQueryKeepsTheErrorAndTheFullReadClearsIt) {
-  std::thread([] {
-    IviStandin_Reset();
-    Ivi_SetErrorInfo(0, VI_FALSE, -7, 0, "details");
+TEST_F(ErrorText, SizeQueryLeavesTheErrorAndTheFullReadClearsIt) {
+  OnFreshThread([] {
+    Ivi_SetErrorInfo(0, VI_FALSE, kDeviceNotFound, 0, "details");
+    const std::string expected = "Device not found.\n\ndetails";
     ViStatus code = 0;
     ViStatus needed = zuVEXA_GetError(0, &code, 0, nullptr);
-    EXPECT_EQ(needed, static_cast<ViStatus>(std::string("\n\ndetails").size() + 1));
-    char text[64];
+    EXPECT_EQ(needed, static_cast<ViStatus>(expected.size() + 1));
+    char text[64] = {};
+    EXPECT_EQ(zuVEXA_GetError(0, &code, 10, text), needed) << "a cut text also reports the needed size";
+    EXPECT_EQ(std::string(text), expected.substr(0, 9));
+    EXPECT_EQ(zuVEXA_GetError(0, &code, needed, text), 0) << "the cut read cleared the error, not the query";
+    EXPECT_EQ(code, 0);
+    Ivi_SetErrorInfo(0, VI_FALSE, kDeviceNotFound, 0, "details");
+    EXPECT_EQ(zuVEXA_GetError(0, &code, 0, nullptr), needed);
     EXPECT_EQ(zuVEXA_GetError(0, &code, needed, text), 0);
-    EXPECT_EQ(code, -7);
-    EXPECT_STREQ(text, "\n\ndetails");
-    EXPECT_EQ(zuVEXA_GetError(0, &code, sizeof text, text), 0);
-    EXPECT_EQ(code, 0) << "the first full read cleared the error";
-  }).join();
+    EXPECT_EQ(text, expected);
+    EXPECT_EQ(code, kDeviceNotFound);
+  });
+}
+
+TEST_F(ErrorText, SessionLanguageChoosesTheDescriptionsLanguage) {
+  tree.Driver("Japanese", "driver.err", {{"0xBFFA0060", "デバイスが見つかりません。"}});
+  ViSession vi = 0;
+  ASSERT_EQ(IviStandin_CreateSession("dev", VI_FALSE, &vi), 0);
+  char text[256] = {};
+  EXPECT_EQ(zuVEXA_GetErrorMessage(vi, kDeviceNotFound, sizeof text, text), 0);
+  EXPECT_STREQ(text, "Device not found.") << "a session without a language attribute";
+  for (ViInt32 invalid : {9, -1}) {
+    IviStandin_SetAttributeViInt32(vi, ZUVEXA_ATTR_SESSION_LANGUAGE, invalid);
+    EXPECT_EQ(dvlShared::SessionLanguage(vi), zumxl::kInvalidLanguage);
+    EXPECT_EQ(zuVEXA_GetErrorMessage(vi, kDeviceNotFound, sizeof text, text), 0);
+    EXPECT_STREQ(text, "Device not found.") << "an invalid language is answered in English";
+  }
+  IviStandin_SetAttributeViInt32(vi, ZUVEXA_ATTR_SESSION_LANGUAGE, zumxl::kJapanese);
+  EXPECT_EQ(zuVEXA_error_message(vi, kDeviceNotFound, text), 0);
+  EXPECT_STREQ(text, "デバイスが見つかりません。");
+}
+
+TEST_F(ErrorText, ErrorMessageCutsTo255Characters) {
+  tree.Driver("English", "long.err", {{"7", std::string(300, 'd')}});
+  char text[256];
+  EXPECT_EQ(zuVEXA_error_message(0, 7, text), 0) << "a cut description is no failure";
+  EXPECT_EQ(std::string(text), std::string(255, 'd'));
+  char none[4] = "xyz";
+  EXPECT_EQ(zuVEXA_GetErrorMessage(0, 0, sizeof none, none), 0);
+  EXPECT_STREQ(none, "") << "code 0 has no description";
+  EXPECT_EQ(zuVEXA_GetErrorMessage(0, 0, 0, none), 1);
 }

@@ -1,0 +1,113 @@
+// A host application with a Lua interpreter of its own: it links the
+// system's Lua 5.1 and lua-cjson before libzuvexa.so, so their symbols come
+// first in the process. The library's own embedded interpreter must not be
+// bound to them, and neither interpreter may disturb the other.
+#include <dlfcn.h>
+#include <link.h>
+#include <lua5.1/lauxlib.h>
+#include <lua5.1/lua.h>
+#include <lua5.1/lualib.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "PrivateSharedDirectory.h"
+#include "zuVEXA.h"
+
+extern "C" int luaopen_cjson(lua_State *L);
+
+// The host exports Lua functions of its own that count their calls and pass
+// them on to the system's Lua. Were the library's interpreter bound to
+// whatever the process offers first, its calls would land here.
+namespace {
+int hostStates = 0;
+int hostProtectedCalls = 0;
+template <class Function> Function Next(const char *name) {
+  return reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
+}
+} // namespace
+
+extern "C" __attribute__((visibility("default"))) lua_State *luaL_newstate() {
+  ++hostStates;
+  static auto next = Next<lua_State *(*)()>("luaL_newstate");
+  return next();
+}
+
+extern "C" __attribute__((visibility("default"))) int lua_cpcall(lua_State *L, lua_CFunction function,
+                                                                 void *data) {
+  ++hostProtectedCalls;
+  static auto next = Next<int (*)(lua_State *, lua_CFunction, void *)>("lua_cpcall");
+  return next(L, function, data);
+}
+
+namespace {
+
+// The file names of the loaded objects, in load (and symbol search) order.
+std::vector<std::string> LoadOrder() {
+  std::vector<std::string> names;
+  dl_iterate_phdr(
+      [](dl_phdr_info *info, size_t, void *data) {
+        static_cast<std::vector<std::string> *>(data)->push_back(info->dlpi_name);
+        return 0;
+      },
+      &names);
+  return names;
+}
+
+size_t PositionOf(const std::vector<std::string> &names, const std::string &part) {
+  for (size_t i = 0; i < names.size(); ++i)
+    if (names[i].find(part) != std::string::npos) return i;
+  return names.size();
+}
+
+std::string Describe(ViStatus code) {
+  char text[512] = {};
+  EXPECT_EQ(zuVEXA_GetErrorMessage(0, code, sizeof text, text), 0);
+  return text;
+}
+
+// Runs `code` in the host's interpreter; its result as text.
+std::string HostRun(lua_State *L, const char *code) {
+  if (luaL_loadstring(L, code) != 0 || lua_pcall(L, 0, 1, 0) != 0)
+    return std::string("error: ") + lua_tostring(L, -1);
+  std::string result = lua_tostring(L, -1) != nullptr ? lua_tostring(L, -1) : "(not text)";
+  lua_pop(L, 1);
+  return result;
+}
+
+} // namespace
+
+TEST(HostLua, HostInterpreterAndLibraryTranslatorsLiveSideBySide) {
+  std::string why;
+  if (!testsupport::EnterPrivateSharedDirectory(why)) GTEST_SKIP() << why;
+  const std::vector<std::string> order = LoadOrder();
+  ASSERT_LT(PositionOf(order, "liblua5.1.so"), PositionOf(order, "libzuvexa.so"))
+      << "the host's Lua comes first";
+  Dl_info where{};
+  ASSERT_NE(dladdr(dlsym(RTLD_DEFAULT, "lua_pcall"), &where), 0);
+  EXPECT_NE(std::string(where.dli_fname).find("liblua5.1"), std::string::npos) << where.dli_fname;
+
+  testsupport::SharedErrorFiles files(testsupport::kDefaultSharedDirectory);
+  files.Driver("English", "d.err", {{"0xBFFA0060", "Device not found."}});
+  files.Shared("English", "s.err", {{"-52005", "Invalid parameter."}});
+
+  lua_State *host = luaL_newstate();
+  luaL_openlibs(host);
+  lua_pushcfunction(host, luaopen_cjson);
+  lua_call(host, 0, 1);
+  lua_setglobal(host, "cjson");
+  EXPECT_EQ(HostRun(host, "zuxlatorlua_xlator = 'host' return cjson.encode({ 1, 2 })"), "[1,2]");
+
+  EXPECT_EQ(Describe(static_cast<ViStatus>(0xBFFA0060)), "Device not found.");
+  EXPECT_EQ(Describe(static_cast<ViStatus>(0xBFFA9405)), "Invalid parameter.") << "a mapped platform status";
+  EXPECT_EQ(Describe(static_cast<ViStatus>(0xBFFA0061)), "Error description not found");
+
+  EXPECT_EQ(HostRun(host, "return zuxlatorlua_xlator .. ' ' .. tostring(zuxlatorlua_setupEnv)"), "host nil")
+      << "the library's scripts ran in its own interpreter";
+  EXPECT_EQ(hostStates, 1) << "only the host made an interpreter through the host's functions";
+  EXPECT_EQ(hostProtectedCalls, 0);
+  lua_close(host);
+  EXPECT_EQ(Describe(static_cast<ViStatus>(0xBFFA0060)), "Device not found.");
+}

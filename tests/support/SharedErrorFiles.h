@@ -1,0 +1,68 @@
+// Error description files below a shared directory, laid out as the library
+// searches them: the driver's own files in mierrors/zuVEXA/<Language>/, the
+// shared ones in errors/<Language>/ and errors/ itself.
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace testsupport {
+
+// {code as written in the file ("0xBFFA000F", "-52005"), description}
+using ErrorEntries = std::vector<std::pair<std::string, std::string>>;
+
+inline std::string ErrorDocument(const ErrorEntries &entries) {
+  std::string text = "<?xml version=\"1.0\">\n<zudocument>\n";
+  for (const auto &[code, description] : entries)
+    text += "<zuerror code=\"" + code + "\">\n" + description + "\n</zuerror>\n";
+  return text + "</zudocument>\n";
+}
+
+// A fresh directory below $TMPDIR (or /tmp), removed with the object.
+class TemporaryDirectory {
+public:
+  TemporaryDirectory() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "zuvexa-errors-XXXXXX").string();
+    if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
+  }
+  ~TemporaryDirectory() {
+    std::error_code ignored;
+    if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
+  }
+  TemporaryDirectory(const TemporaryDirectory &) = delete;
+  TemporaryDirectory &operator=(const TemporaryDirectory &) = delete;
+  const std::string &Path() const { return path_; }
+
+private:
+  std::string path_;
+};
+
+// Writes files below one shared directory.
+class SharedErrorFiles {
+public:
+  explicit SharedErrorFiles(std::string sharedDirectory) : shared_(std::move(sharedDirectory)) {}
+
+  // Writes `content` (every byte) to shared/relative, creating its folders.
+  void Write(const std::string &relative, const std::string &content) const {
+    std::filesystem::path full = shared_ + "/" + relative;
+    std::filesystem::create_directories(full.parent_path());
+    std::ofstream(full, std::ios::binary) << content;
+  }
+  // mierrors/zuVEXA/<language>/<file>
+  void Driver(const std::string &language, const std::string &file, const ErrorEntries &entries) const {
+    Write("mierrors/zuVEXA/" + language + "/" + file, ErrorDocument(entries));
+  }
+  // errors/<language>/<file>, or errors/<file> for an empty language.
+  void Shared(const std::string &language, const std::string &file, const ErrorEntries &entries) const {
+    Write("errors/" + (language.empty() ? "" : language + "/") + file, ErrorDocument(entries));
+  }
+  const std::string &Directory() const { return shared_; }
+
+private:
+  std::string shared_;
+};
+
+} // namespace testsupport

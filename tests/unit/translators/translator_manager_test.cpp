@@ -1,0 +1,170 @@
+// The translator session: translators made once by name, the default
+// translator over the shared errors directory, the plug-in manager that is
+// not installed, and the failures of each request.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "ErrorFileTree.h"
+#include "FakeTranslator.h"
+#include "SeamErrorTree.h"
+#include "zuapal/zuapalerr.h"
+#include "zuxlator/zuxlator.h"
+
+using translatortest::FakeTranslatorKind;
+using xlatortest::Detail;
+using xlatortest::Member;
+
+namespace {
+
+struct SessionDeleter {
+  void operator()(zuxlator::Session *session) const { zuxlator::DestroySession(session); }
+};
+using SessionPtr = std::unique_ptr<zuxlator::Session, SessionDeleter>;
+
+SessionPtr NewSession() {
+  zuerr::Status status;
+  SessionPtr session(zuxlator::CreateSession(status));
+  EXPECT_EQ(status.code, 0);
+  return session;
+}
+
+// A static description through the session, "<null>" when there is none.
+std::string StaticText(zuxlator::Session &session, ViStatus code, const char *name, uint32_t langWord,
+                       zuerr::Status &status) {
+  char *text = zuxlator::GetStaticDesc(session, code, name, langWord, zuxlator::Alloc, nullptr, status);
+  std::string result = text != nullptr ? text : "<null>";
+  zuxlator::Alloc(text, 0, nullptr, nullptr);
+  return result;
+}
+
+std::string DynamicText(zuxlator::Session &session, const char *json, zuerr::Status &status) {
+  char *text = zuxlator::GetDynamicDesc(session, json, 0, "json1", zuxlator::Alloc, nullptr, status);
+  std::string result = text != nullptr ? text : "<null>";
+  zuxlator::Alloc(text, 0, nullptr, nullptr);
+  return result;
+}
+
+} // namespace
+
+TEST(TranslatorSession, MakesEachTranslatorOnceAndDestroysItWithTheSession) {
+  FakeTranslatorKind kind("fake");
+  {
+    SessionPtr session = NewSession();
+    zuerr::Status status;
+    zuxlator::TranslatorFunctions *driver =
+        zuxlator::GetXlator(*session, zuxlator::kDriverTranslator, status);
+    ASSERT_NE(driver, nullptr) << status.json;
+    EXPECT_EQ(driver->size, zuxlator::kTranslatorFunctionsSize);
+    EXPECT_EQ(zuxlator::GetXlator(*session, zuxlator::kDriverTranslator, status), driver);
+    zuxlator::TranslatorFunctions *fake = zuxlator::GetXlator(*session, "fake", status);
+    EXPECT_EQ(zuxlator::GetXlator(*session, "fake", status), fake);
+    EXPECT_EQ(kind.created, 1);
+    EXPECT_EQ(status.code, 0);
+  }
+  EXPECT_EQ(kind.destroyed, 1);
+}
+
+TEST(TranslatorSession, FailedCreationLeavesNothingAndIsTriedAgain) {
+  FakeTranslatorKind kind("fake");
+  kind.failCreations = 1;
+  SessionPtr session = NewSession();
+  zuerr::Status first;
+  EXPECT_EQ(zuxlator::GetXlator(*session, "fake", first), nullptr);
+  EXPECT_EQ(first.code, -1);
+  zuerr::Status second;
+  EXPECT_NE(zuxlator::GetXlator(*session, "fake", second), nullptr);
+  EXPECT_EQ(second.code, 0);
+  EXPECT_EQ(zuxlator::GetXlator(*session, "fake", first), nullptr)
+      << "a status holding an error asks nothing";
+}
+
+// libzuxlator.so.1 is not installed: the normal case.
+TEST(TranslatorSession, AbsentPluginManagerFailsEveryUnknownNameAlike) {
+  SessionPtr session = NewSession();
+  zuerr::Status first;
+  EXPECT_EQ(zuxlator::GetXlator(*session, "nosuch", first), nullptr);
+  EXPECT_EQ(first.code, zuapalerr_invalidParameter);
+  EXPECT_EQ(Detail(first.json, "zudynlib_debug", "path"), "libzuxlator.so.1");
+  EXPECT_NE(Detail(first.json, "internal_error", "string"), "<missing>");
+  zuerr::Status second;
+  EXPECT_EQ(StaticText(*session, 1, "another", 0, second), "<null>");
+  EXPECT_EQ(second.code, first.code);
+  EXPECT_STREQ(second.json, first.json) << "the remembered failure, not a new attempt";
+  zuerr::Status dynamic;
+  EXPECT_EQ(DynamicText(*session, R"({"translator":"nosuch"})", dynamic), "<null>");
+  EXPECT_STREQ(dynamic.json, first.json);
+}
+
+TEST(TranslatorSession, DescriptionRequestsATranslatorCannotAnswer) {
+  FakeTranslatorKind kind("fake", /*describes=*/false);
+  SessionPtr session = NewSession();
+  struct Case {
+    const char *name;
+    std::string (*request)(zuxlator::Session &, zuerr::Status &);
+    const char *debugKey, *debug, *detailKey, *detail;
+  } cases[] = {
+      {"static of a kind without",
+       [](zuxlator::Session &s, zuerr::Status &st) { return StaticText(s, 1, "fake", 0, st); }, "debug",
+       "xlator doesn't support getStaticDesc", "xlatorName", "fake"},
+      {"dynamic of the default translator",
+       [](zuxlator::Session &s, zuerr::Status &st) {
+         return DynamicText(s, R"({"translator":"zuxlator_default"})", st);
+       },
+       "debug", "xlator doesn't support getDynamicDesc", "xlatorName", "zuxlator_default"},
+      {"translator given as a number",
+       [](zuxlator::Session &s, zuerr::Status &st) { return DynamicText(s, R"({"translator":5})", st); },
+       "debug", "could not find translator key in json", "json", R"({"translator":5})"},
+      {"empty translator name",
+       [](zuxlator::Session &s, zuerr::Status &st) { return DynamicText(s, R"({"translator":""})", st); },
+       "debug", "could not find translator key in json", "json", R"({"translator":""})"},
+  };
+  for (const Case &c : cases) {
+    zuerr::Status status;
+    EXPECT_EQ(c.request(*session, status), "<null>") << c.name;
+    EXPECT_EQ(status.code, zuapalerr_resourceNotFound) << c.name;
+    EXPECT_EQ(Detail(status.json, "zuxlator_debug", c.debugKey), c.debug) << c.name;
+    EXPECT_EQ(Detail(status.json, "zuxlator_debug", c.detailKey), c.detail) << c.name;
+  }
+  zuerr::Status status;
+  EXPECT_EQ(DynamicText(*session, R"({"translator":"fake"})", status), "{}")
+      << "its dynamic reports still work";
+}
+
+TEST(DefaultTranslator, AnswersInTheLanguageOrElseInEnglish) {
+  errortest::SeamErrorTree tree;
+  tree.Shared("English", "e.err", {{"1", "one"}, {"2", "two"}});
+  tree.Shared("Japanese", "j.err", {{"1", "ichi"}});
+  SessionPtr session = NewSession();
+  struct Case {
+    ViStatus code;
+    uint32_t langWord;
+    const char *text;
+  } cases[] = {{1, 3, "ichi"}, {2, 3, "two"}, {1, 6, "one"}, {1, 0x103, "ichi"}, {1, 2, "one"}};
+  for (const Case &c : cases) {
+    zuerr::Status status;
+    EXPECT_EQ(StaticText(*session, c.code, zuxlator::kDefaultTranslator, c.langWord, status), c.text)
+        << c.code << " " << c.langWord;
+    EXPECT_EQ(status.code, 0) << status.json;
+  }
+}
+
+TEST(DefaultTranslator, ReportsWhatItCouldNotFind) {
+  errortest::SeamErrorTree tree;
+  SessionPtr session = NewSession();
+  zuerr::Status missingDirectory;
+  EXPECT_EQ(StaticText(*session, 9, zuxlator::kDefaultTranslator, 3, missingDirectory), "<null>");
+  EXPECT_EQ(missingDirectory.code, zuapalerr_resourceNotFound);
+  EXPECT_EQ(Detail(missingDirectory.json, "zuxlator_debug", "debug"), "open dir failed");
+
+  tree.Shared("English", "e.err", {{"1", "one"}});
+  zuerr::Status notFound;
+  EXPECT_EQ(StaticText(*session, 9, zuxlator::kDefaultTranslator, 0x203, notFound), "<null>");
+  EXPECT_EQ(notFound.code, zuapalerr_resourceNotFound);
+  const char *debug = jsonz::Lookup(notFound.json, "zuxlator_debug");
+  EXPECT_EQ(Member(debug, "zuxlator_defaultTranslator"), "couldn't find description for code");
+  EXPECT_EQ(Member(debug, "code"), "9");
+  EXPECT_EQ(Member(debug, "lang"), "0") << "the last language tried";
+  EXPECT_EQ(Member(debug, "ade"), "2");
+}

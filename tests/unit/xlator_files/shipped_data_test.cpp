@@ -1,0 +1,100 @@
+// The error description files shipped in data/.
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <set>
+
+#include "ErrorFileTree.h"
+#include "zuVEXA.h"
+#include "zuapal/zuapalerr.h"
+#include "zumxl/mxlate.h"
+#include "zuxlator/gxErrorsParser.h"
+
+using namespace xlatortest;
+
+namespace {
+
+const std::string kData = ZU_TEST_DATA_DIR;
+
+// What the library itself returns besides the public header's codes.
+constexpr uint32_t kOtherDriverCodes[] = {0xBFFA0021, 0xBFFA0045, 0xBFFA4003, 0xBFFA4006, 0xBFFA4007,
+                                          0xBFFA4165, 0xBFFA4242, 0xBFFA916F, 0xBFFA9171};
+// Platform statuses, returned raw or mapped into the driver's range.
+constexpr ViStatus kPlatformCodes[] = {
+    -52000, -52002, -52003, -52005, -52006, -52008, -52019, -52029, zuapalerr_invalidMultibyteSequence};
+
+// As the driver's translator looks it up: the platform status of an image,
+// in the driver's English folder, then in the shared errors folder.
+std::string EnglishDescription(ViStatus returned) {
+  const ViStatus code = zumxl::UnmapErrorCode(returned);
+  Found found = Searched([&](std::string &text, zuerr::Status &status) {
+    zuxlator::FindErrorDescriptionInDir((kData + "/mierrors/zuVEXA/English").c_str(), code, text, status);
+    if (text.empty())
+      zuxlator::FindErrorDescriptionInErrorsDir((kData + "/errors").c_str(), code, 0, text, status);
+  });
+  EXPECT_EQ(found.code, 0) << found.json;
+  return found.text;
+}
+
+// The codes a file declares in its opening tags.
+std::vector<ViStatus> DeclaredCodes(const std::string &path) {
+  std::ifstream file(path);
+  std::vector<ViStatus> codes;
+  static const std::regex opening("<zuerror code=\"(-?[0-9A-Fa-fx]+)\">");
+  std::smatch match;
+  for (std::string line; std::getline(file, line);) {
+    if (std::regex_match(line, match, opening)) {
+      codes.push_back(static_cast<ViStatus>(std::stoll(match[1], nullptr, 0)));
+    }
+  }
+  return codes;
+}
+
+} // namespace
+
+// Every file parses, describes each code it declares once, and declares the
+// same codes as its English counterpart.
+TEST(ShippedErrorFiles, EveryFileDescribesTheCodesOfItsEnglishCounterpartOnce) {
+  int files = 0;
+  for (const auto &entry : std::filesystem::recursive_directory_iterator(kData)) {
+    if (!entry.is_regular_file()) continue;
+    ++files;
+    const std::string path = entry.path().string();
+    const std::vector<ViStatus> codes = DeclaredCodes(path);
+    EXPECT_GT(codes.size(), 5u) << path;
+    const std::set<ViStatus> unique(codes.begin(), codes.end());
+    EXPECT_EQ(unique.size(), codes.size()) << path;
+    const std::string english =
+        entry.path().parent_path().parent_path() / "English" / entry.path().filename();
+    const std::vector<ViStatus> englishCodes = DeclaredCodes(english);
+    EXPECT_EQ(unique, std::set<ViStatus>(englishCodes.begin(), englishCodes.end())) << path;
+    for (ViStatus code : codes) {
+      Found found = Searched([&](std::string &text, zuerr::Status &status) {
+        zuxlator::FindErrorDescriptionInFile(path.c_str(), code, text, status);
+      });
+      EXPECT_EQ(found.code, 0) << path << ": " << found.json;
+      EXPECT_TRUE(!found.text.empty() && found.text.find('\n') == std::string::npos) << path << ": " << code;
+    }
+  }
+  EXPECT_EQ(files, 8);
+}
+
+TEST(ShippedErrorFiles, EveryStatusTheLibraryReturnsHasAnEnglishDescription) {
+  std::ifstream header(ZU_TEST_PUBLIC_HEADER);
+  const std::regex definition("\\(\\(ViStatus\\)(0x[0-9A-F]{8})\\)");
+  std::smatch match;
+  int headerCodes = 0;
+  for (std::string line; std::getline(header, line);) {
+    if (std::regex_search(line, match, definition)) {
+      ++headerCodes;
+      EXPECT_NE(EnglishDescription(static_cast<ViStatus>(std::stoll(match[1], nullptr, 16))), "") << match[1];
+    }
+  }
+  EXPECT_GE(headerCodes, 15);
+  for (uint32_t code : kOtherDriverCodes)
+    EXPECT_NE(EnglishDescription(static_cast<ViStatus>(code)), "") << code;
+  for (ViStatus code : kPlatformCodes) {
+    EXPECT_NE(EnglishDescription(code), "") << code;
+    EXPECT_NE(EnglishDescription(zumxl::MapErrorCode(code)), "") << code;
+  }
+}
