@@ -28,9 +28,10 @@ void Populate(ViSession count) {
 
 void ForwardedCall(benchmark::State &state) {
   Populate(ViSession(state.range(0)));
-  constexpr zutrace::CallSite site{9, "zuVEXA_Commit"};
   ViSession vi = ViSession(state.range(0)); // the newest session
-  for (auto _ : state) benchmark::DoNotOptimize(zuapi::Forward<&zumodules::EntryPointSlots::Commit>(site, vi));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(
+        zuapi::Forward<&zumodules::EntryPointSlots::Commit, zutrace::sites::zuVEXA_Commit>(vi));
 }
 BENCHMARK(ForwardedCall)->Arg(1)->Arg(100)->Arg(10000);
 

@@ -74,8 +74,6 @@ ViStatus QueryBitfileDir(ViConstString resourceName, ViInt32 deviceContext, ViIn
   return zuapi::MergeStatus(status, 0, r);
 }
 
-constexpr zutrace::CallSite kBitfileDirSite{ZU_TRACED_WITHOUT_ID, "zuVEXA_GetFPGAExtensionsBitfileDir"};
-
 } // namespace
 
 ViStatus zuVEXA_GetAssociatedDevicesForName(void *arg1, void *arg2, void *arg3, void *arg4, void *arg5,
@@ -116,13 +114,13 @@ ViStatus zuVEXA_GetFPGAExtensionsBitfileDir(ViConstString resourceName, ViInt32 
                                             ViInt32 bitfileDirBufferSize, ViChar *bitfileDir,
                                             ViInt32 *requiredBitfileDirBufferSize) {
   try {
-    return zutrace::Traced(
-        kBitfileDirSite, 0,
+    return zutrace::Traced<zutrace::sites::zuVEXA_GetFPGAExtensionsBitfileDir>(
+        0,
         [&] {
           return QueryBitfileDir(resourceName, deviceContext, value1, bitfileDirBufferSize, bitfileDir,
                                  requiredBitfileDirBufferSize);
         },
-        resourceName, deviceContext, bitfileDirBufferSize, bitfileDir, requiredBitfileDirBufferSize);
+        resourceName, deviceContext, value1, bitfileDirBufferSize, bitfileDir, requiredBitfileDirBufferSize);
   } catch (...) {
     return StatusOfException();
   }
