@@ -17,6 +17,8 @@ std::string Quoted(const char *text, size_t length) {
     if (c == '"' || c == '\\') {
       out += '\\';
       out += static_cast<char>(c);
+    } else if (c == '\r' || c == '\n' || c == '\t') {
+      out += c == '\r' ? "\\r" : c == '\n' ? "\\n" : "\\t";
     } else if (c < 0x20) {
       char escape[8];
       std::snprintf(escape, sizeof escape, "\\u%04x", c);
