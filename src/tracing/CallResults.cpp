@@ -26,17 +26,6 @@ const WaveformInfo *WaveformOf(const CallSite &site, const ArgValue *args) {
   return site.waveformIndex < 0 ? nullptr : static_cast<const WaveformInfo *>(args[site.waveformIndex].address);
 }
 
-// The fields of the first record's WaveformInfo.
-void SetWaveformFields(Sequence &trace, const WaveformInfo &info) {
-  constexpr int64_t kReal = sizeof(ViReal64), kInt = sizeof(ViInt64);
-  trace.Set(&info.absoluteInitialX, kReal, kReal, "*absoluteInitialX", kReal64);
-  trace.Set(&info.relativeInitialX, kReal, kReal, "*relativeInitialX", kReal64);
-  trace.Set(&info.xIncrement, kReal, kReal, "*xIncrement", kReal64);
-  trace.Set(&info.actualSamples, kInt, kInt, "*actualSamples", kInt64);
-  trace.Set(&info.offset, kReal, kReal, "*offset", kReal64);
-  trace.Set(&info.gain, kReal, kReal, "*gain", kReal64);
-}
-
 // Elements of an output array to trace: none after a failure; interleaved
 // samples of the first record for a fetch; never more than the capacity.
 int64_t ArrayCount(const CallSite &site, const ParamInfo &param, const ArgValue *args, ViStatus status) {
@@ -69,7 +58,8 @@ void SetText(Sequence &trace, const CallSite &site, const ParamInfo &param, cons
 void SetOutput(Sequence &trace, const CallSite &site, int index, const ArgValue *args, ViStatus status) {
   const ParamInfo &param = site.params[index];
   const ArgValue &arg = args[index];
-  if (arg.address == nullptr || index == site.waveformIndex) return;
+  if (arg.address == nullptr || index == site.waveformIndex || index == site.gxInfoIndex) return;
+  if (index == site.gxArrayIndex) return SetGxArray(trace, site, args, status);
   switch (param.role) {
   case Role::Out: trace.Set(arg.address, param.elementSize, param.elementSize, param.starName, param.returnCode); break;
   case Role::OutArr: {
@@ -83,7 +73,8 @@ void SetOutput(Sequence &trace, const CallSite &site, int index, const ArgValue 
 }
 
 void SetOutputs(Sequence &trace, const CallSite &site, const ArgValue *args, ViStatus status) {
-  if (const WaveformInfo *info = WaveformOf(site, args)) SetWaveformFields(trace, *info);
+  if (const WaveformInfo *info = WaveformOf(site, args)) SetWaveformFields(trace, info, false);
+  SetGxInfoFields(trace, site, args);
   for (int i = 0; i < site.paramCount; ++i) SetOutput(trace, site, i, args, status);
 }
 

@@ -39,6 +39,12 @@ struct CallSite {
   int attributeIndex;    // "attributeId", or -1
   int attributeAfter;    // "dummyattr" follows this parameter, or -1
   int waveformIndex;     // the WaveformInfo output, or -1
+  // Graphical-environment fetches: the I16 array handle "dataArrPtr" and the
+  // waveform-information cluster "wfmInfo" (32-bit actualSamples in the
+  // _32Bit forms), or -1.
+  int gxArrayIndex;
+  int gxInfoIndex;
+  bool gxInfo32Bit;
 };
 
 inline constexpr int kUntraced = ZU_UNTRACED;
@@ -91,7 +97,12 @@ constexpr CallSite MakeSite(int32_t traceId, const char *exportName, const std::
   }
   const int attribute = IndexOf(p, N, "attributeId");
   const int after = attribute < 0 ? -1 : hasArray ? IndexOf(p, N, "channelName") : vi;
-  return {traceId, TracedName(exportName), p, static_cast<int>(N), vi, attribute, after, waveform};
+  int gxInfo = IndexOf(p, N, "wfmInfo");
+  if (gxInfo >= 0 && params[gxInfo].type != "void*") gxInfo = -1;
+  const int samples = IndexOf(p, N, "numberOfSamples");
+  const bool info32Bit = samples >= 0 && params[samples].type == "ViInt32";
+  return {traceId, TracedName(exportName), p,       static_cast<int>(N),       vi, attribute, after,
+          waveform, IndexOf(p, N, "dataArrPtr"),         gxInfo, info32Bit};
 }
 
 } // namespace zutrace

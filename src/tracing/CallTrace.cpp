@@ -9,7 +9,11 @@
 namespace zutrace {
 namespace {
 
-void SetCallTimeParam(Sequence &trace, const ParamInfo &param, const ArgValue &arg, const ArgValue *args) {
+void SetCallTimeParam(Sequence &trace, const CallSite &site, int index, const ArgValue *args) {
+  const ParamInfo &param = site.params[index];
+  const ArgValue &arg = args[index];
+  if (index == site.gxArrayIndex) return trace.Pointer(arg.address, param.name, kInt16Array);
+  if (index == site.gxInfoIndex) return trace.Pointer(arg.address, param.name, kReal64Array);
   switch (param.role) {
   case Role::In: trace.Set(arg.address, param.valueSize, param.valueSize, param.name, param.callCode); break;
   case Role::Str:
@@ -57,7 +61,7 @@ void BeginCall(const CallSite &site, Frame frame, ViSession vi, const ArgValue *
   Sequence trace(state.record, false);
   SetSessionPlaceholders(trace, site, frame, vi, state);
   for (int i = 0; i < site.paramCount; ++i) {
-    SetCallTimeParam(trace, site.params[i], args[i], args);
+    SetCallTimeParam(trace, site, i, args);
     if (i == site.attributeAfter) SetAttributeName(trace, site, args, state);
   }
   EndParams(state.record, trace.Count());

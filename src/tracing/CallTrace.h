@@ -49,17 +49,17 @@ void EndCall(const CallSite &site, Frame frame, ViSession vi, const ArgValue *ar
 // Runs the work of one exported function between the trace steps. `args`
 // are all the parameters of the function's catalogue row, in order.
 template <const CallSite &Site, Frame Kind = Frame::Call, class Work, class... Args>
-ViStatus Traced(ViSession vi, Work &&work, const Args &...args) {
+[[gnu::always_inline]] inline ViStatus Traced(ViSession vi, Work &&work, const Args &...args) {
   static_assert(sizeof...(Args) == Site.paramCount, "trace every parameter of the catalogue row");
   if constexpr (Site.traceId == kUntraced) return work();
   TraceState state;
-  if (TracingEnabled()) {
+  if (TracingEnabled()) [[unlikely]] {
     const ArgValue values[] = {ValueOf(args)..., {}};
     BeginCall(Site, Kind, vi, values, state);
   }
   const ViStatus status = work();
   const bool enabled = TracingEnabled();
-  if (state.record != nullptr) {
+  if (state.record != nullptr) [[unlikely]] {
     const ArgValue values[] = {ValueOf(args)..., {}};
     EndCall(Site, Kind, vi, values, status, enabled, state);
   }

@@ -74,8 +74,6 @@ std::atomic<void *> gHandle{nullptr};
 std::atomic<void *> gSymbols[kSymbolCount];
 std::atomic<testing::LibraryOpener> gOpener{&dlopen};
 
-// The enabled check's mode location, found by its first call.
-std::atomic<const int32_t *> gMode{nullptr};
 std::mutex gModeLookup;
 const int32_t kZero = 0;
 
@@ -90,17 +88,23 @@ template <class Fn> Fn Resolve(Symbol symbol) {
   return reinterpret_cast<Fn>(address);
 }
 
+} // namespace
+
+namespace detail {
+
+std::atomic<const int32_t *> gModeLocation{nullptr};
+
 const int32_t *FirstModeLookup() {
   std::lock_guard<std::mutex> lock(gModeLookup);
-  const int32_t *mode = gMode.load(std::memory_order_acquire);
+  const int32_t *mode = gModeLocation.load(std::memory_order_acquire);
   if (mode != nullptr) return mode;
   mode = ModeLocation();
   if (mode == nullptr) mode = &kZero;
-  gMode.store(mode, std::memory_order_release);
+  gModeLocation.store(mode, std::memory_order_release);
   return mode;
 }
 
-} // namespace
+} // namespace detail
 
 int LoadTracingLibrary() {
   gLoadAttempted.store(true, std::memory_order_release);
@@ -110,12 +114,6 @@ int LoadTracingLibrary() {
     gSymbols[symbol].store(dlsym(handle, kSymbolNames[symbol]), std::memory_order_release);
   gHandle.store(handle, std::memory_order_release);
   return 1;
-}
-
-bool TracingEnabled() {
-  const int32_t *mode = gMode.load(std::memory_order_acquire);
-  if (mode == nullptr) mode = FirstModeLookup();
-  return __atomic_load_n(mode, __ATOMIC_RELAXED) != 0;
 }
 
 PeekRecord BeginRecord(int32_t functionId, const char *functionName) {
@@ -164,7 +162,7 @@ void ResetLoader(LibraryOpener opener) {
   for (auto &symbol : gSymbols) symbol.store(nullptr, std::memory_order_release);
   gHandle.store(nullptr, std::memory_order_release);
   gLoadAttempted.store(false, std::memory_order_release);
-  gMode.store(nullptr, std::memory_order_release);
+  detail::gModeLocation.store(nullptr, std::memory_order_release);
 }
 
 } // namespace testing

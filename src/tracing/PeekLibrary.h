@@ -11,9 +11,21 @@ namespace zutrace {
 
 using PeekRecord = void *;
 
+namespace detail {
+// The mode integer's location, kept by the enabled check's first call.
+extern std::atomic<const int32_t *> gModeLocation;
+const int32_t *FirstModeLookup();
+} // namespace detail
+
 // The enabled check: the mode integer the library exposes, looked up once,
 // read afresh on every call so the tool can switch tracing on and off.
-bool TracingEnabled();
+// Without the library it reads a static zero.
+inline bool TracingEnabled() {
+  const int32_t *mode = detail::gModeLocation.load(std::memory_order_acquire);
+  if (mode == nullptr) [[unlikely]]
+    mode = detail::FirstModeLookup();
+  return __atomic_load_n(mode, __ATOMIC_RELAXED) != 0;
+}
 
 // Shims. Sizes, indices, counts and type codes travel as 64-bit values.
 PeekRecord BeginRecord(int32_t functionId, const char *functionName);

@@ -46,4 +46,12 @@ inline int64_t CountOf(const ParamInfo &param, const ArgValue *args) {
   return param.countIndex < 0 ? 0 : NonNegative(args[param.countIndex].integer);
 }
 
+// The returns of the graphical-environment fetch forms: the fields of the
+// waveform-information cluster and the samples of the array handle.
+void SetGxInfoFields(Sequence &trace, const CallSite &site, const ArgValue *args);
+void SetGxArray(Sequence &trace, const CallSite &site, const ArgValue *args, ViStatus status);
+// The six leading fields of a WaveformInfo (or a cluster laid out alike);
+// with a 32-bit actualSamples when `actualSamples32` is set.
+void SetWaveformFields(Sequence &trace, const void *fields, bool actualSamples32);
+
 } // namespace zutrace

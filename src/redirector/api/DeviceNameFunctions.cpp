@@ -51,7 +51,7 @@ template <auto Slot, bool recordErrors, class... Args> ViStatus CallKaSlot(Args.
 
 // The steps of the FPGA extensions folder query; each non-zero status is
 // recorded, the first error ends them.
-ViStatus QueryBitfileDir(ViConstString resourceName, ViInt32 deviceContext, ViInt32 value1,
+ViStatus QueryBitfileDir(ViConstString resourceName, uintptr_t deviceContext, ViInt32 value1,
                          ViInt32 bitfileDirBufferSize, ViChar *bitfileDir,
                          ViInt32 *requiredBitfileDirBufferSize) {
   ViStatus status = VI_SUCCESS;
@@ -110,7 +110,7 @@ ViStatus zuVEXA_GetIFCondNameForDownconverter(void *arg1, void *arg2) {
   return CallKaSlot<&EntryPointSlots::GetIFCondNameForDownconverter, false>(arg1, arg2);
 }
 
-ViStatus zuVEXA_GetFPGAExtensionsBitfileDir(ViConstString resourceName, ViInt32 deviceContext, ViInt32 value1,
+ViStatus zuVEXA_GetFPGAExtensionsBitfileDir(ViConstString resourceName, uintptr_t deviceContext, ViInt32 value1,
                                             ViInt32 bitfileDirBufferSize, ViChar *bitfileDir,
                                             ViInt32 *requiredBitfileDirBufferSize) {
   try {

@@ -66,11 +66,15 @@ inline void ExpectFields(int record, bool returns, const std::vector<Field> &exp
     ASSERT_EQ(ZuPeekControl_Value(record, returns, static_cast<int>(i), &value), 0);
     EXPECT_EQ(value.index, static_cast<int64_t>(i));
     EXPECT_EQ(value.hasName != 0, expected[i].name.has_value());
-    if (expected[i].name) EXPECT_EQ(std::string(value.name), *expected[i].name);
+    if (expected[i].name) {
+      EXPECT_EQ(std::string(value.name), *expected[i].name);
+    }
     EXPECT_EQ(value.typeCode, expected[i].type);
     EXPECT_EQ(value.elementSize, expected[i].elementSize);
     EXPECT_EQ(value.totalSize, expected[i].totalSize);
-    if (expected[i].value) EXPECT_EQ(std::string(value.value), *expected[i].value);
+    if (expected[i].value) {
+      EXPECT_EQ(std::string(value.value), *expected[i].value);
+    }
   }
 }
 

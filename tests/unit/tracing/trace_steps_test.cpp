@@ -110,6 +110,45 @@ TEST_F(TraceStepsTest, TextOutputsStayWithinTheirBufferAndAreSkippedWhenNotWritt
   }
 }
 
+TEST_F(TraceStepsTest, GraphicalArrayHandlesAreReadOnlyThroughBothLevels) {
+  struct Block {
+    ViInt32 dimension;
+    ViInt32 padding;
+    ViInt16 samples[8];
+  } block{3, 0, {}};
+  void *blockPointer = &block;
+  void *nullBlock = nullptr;
+  const struct {
+    void *handle;
+    ViStatus status;
+    int64_t tracedBytes;
+  } cases[] = {
+      {&blockPointer, 0, 3 * 2 * 2}, // interleaved I16: twice the dimension
+      {&blockPointer, -1, 0},        // nothing after a failure
+      {&nullBlock, 0, 0},            // a handle without a block
+      {nullptr, 0, -1},              // no handle: no return
+  };
+  for (const auto &c : cases) {
+    WaveformInfo info{};
+    info.actualSamples = 3;
+    const ViInt32 incoming = 0;
+    const ViConstString channels = "";
+    const ViInt64 record = 0, samples = 3;
+    const ViReal64 timeout = 1;
+    zutrace::Traced<zutrace::sites::GX_zuVEXA_FetchIQ1DI16>(
+        kSession, [&] { return c.status; }, kSession, incoming, channels, record, samples, timeout, c.handle,
+        static_cast<void *>(&info));
+    const ZuPeekValue traced = LastReturn("dataArrPtr");
+    if (c.tracedBytes < 0) {
+      EXPECT_EQ(traced.typeCode, -1);
+    } else {
+      EXPECT_EQ(traced.typeCode, 8);
+      EXPECT_EQ(traced.totalSize, c.tracedBytes);
+    }
+    EXPECT_EQ(std::string(LastReturn("*actualSamples").value), "3");
+  }
+}
+
 // Type codes of a parameter at call time and of its value on return.
 TEST(TraceSites, TypeCodesFollowTheCatalogueTypes) {
   namespace sites = zutrace::sites;
