@@ -648,8 +648,10 @@ ZUVEXA_API ViStatus zuVEXA_GetRFCondNameForDownconverter(void *arg1, void *arg2)
 ZUVEXA_API ViStatus zuVEXA_GetIFCondNameForDownconverter(void *arg1, void *arg2);
 /* Folder of the FPGA extension files of the named device (IVI buffer
  * convention on bitfileDir; *requiredBitfileDirBufferSize is the size it
- * needs). value1 is module-defined. */
-ZUVEXA_API ViStatus zuVEXA_GetFPGAExtensionsBitfileDir(ViConstString resourceName, ViInt32 deviceContext,
+ * needs). deviceContext is a context value, pointer-sized so that a module
+ * may hand one back as a pointer; it reaches the module unchanged. value1 is
+ * module-defined. */
+ZUVEXA_API ViStatus zuVEXA_GetFPGAExtensionsBitfileDir(ViConstString resourceName, uintptr_t deviceContext,
                                                        ViInt32 value1, ViInt32 bitfileDirBufferSize,
                                                        ViChar bitfileDir[], ViInt32 *requiredBitfileDirBufferSize);
 

@@ -69,6 +69,10 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string> &arguments) {
       parsed.showHelp = true;
       continue;
     }
+    if (argument == "--trace") {
+      parsed.traceCalls = true;
+      continue;
+    }
     const auto equals = argument.find('=');
     const std::string name = argument.substr(0, equals);
     const auto option = ValueOptions().find(name);
@@ -97,6 +101,9 @@ std::string UsageText(const std::string &programName) {
          "  --options TEXT    option string of the session, default\n"
          "                    \"" + defaults.optionString + "\" (a simulated analyzer)\n"
          "  --resource NAME   device name or alias, default \"" + defaults.resourceName + "\"\n"
+         "  --trace           show every library call, its values and its status\n"
+         "                    (one JSON line each on standard error, through the\n"
+         "                    call tracer libZuPeekLog.so)\n"
          "  -h, --help        show this text\n"
          "\n"
          "Numbers take a k, M or G suffix: --carrier 2.4G --rate 10M.\n"

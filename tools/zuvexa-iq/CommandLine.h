@@ -22,6 +22,7 @@ inline constexpr int64_t kMaxSamples = 64 * 1024 * 1024;
 struct ParsedCommandLine {
   Settings settings;
   bool showHelp = false;
+  bool traceCalls = false; // --trace: the library's calls go to the call tracer
   std::string error; // not empty when the command line is unusable
 };
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "CallTracer.h"
 #include "CommandLine.h"
 #include "IqAnalysis.h"
 #include "Report.h"
@@ -45,6 +46,8 @@ int main(int argc, char **argv) {
     std::cerr << program << ": " << parsed.error << "\n(" << program << " --help shows the options)\n";
     return 2;
   }
+  if (parsed.traceCalls && !zuvexaiq::StartCallTracer())
+    std::cerr << program << ": the call tracer libZuPeekLog.so was not found; calls are not shown\n";
   try {
     Acquire(parsed.settings);
   } catch (const zuvexaiq::ApiError &error) {

@@ -10,8 +10,6 @@
 namespace zuapi {
 namespace {
 
-constexpr zutrace::CallSite kGetStringSite{119, "zuVEXA_GetAttributeViString"};
-
 // The models text under the IVI buffer rule (a negative size copies without
 // a check, as the IVI convention has it). The attribute has no channels.
 ViStatus AnswerSupportedModels(ViConstString channelName, ViInt32 bufSize, ViChar *value) {
@@ -40,9 +38,9 @@ using namespace zuapi;
 ViStatus zuVEXA_GetAttributeViString(ViSession vi, ViConstString channelName, ViAttr attributeId,
                                      ViInt32 bufSize, ViChar *value) {
   return Guard([&] {
-    return zutrace::Traced(
-        kGetStringSite, vi, [&] { return ReadStringAttribute(vi, channelName, attributeId, bufSize, value); },
-        channelName, attributeId, bufSize, value);
+    return zutrace::Traced<zutrace::sites::zuVEXA_GetAttributeViString>(
+        vi, [&] { return ReadStringAttribute(vi, channelName, attributeId, bufSize, value); }, vi, channelName,
+        attributeId, bufSize, value);
   });
 }
 

@@ -17,15 +17,11 @@ template <auto Slot, class... Args> ViStatus CloseUntraced(ViSession vi, Args...
   return status;
 }
 
-template <auto Slot, class... Args>
-ViStatus CloseThroughModule(const zutrace::CallSite &site, ViSession vi, Args... args) {
-  return zutrace::Traced(
-      site, vi, [&] { return CloseUntraced<Slot>(vi, args...); }, args...);
+template <auto Slot, const zutrace::CallSite &Site, class... Args>
+ViStatus CloseThroughModule(ViSession vi, Args... args) {
+  return zutrace::Traced<Site, zutrace::Frame::Close>(
+      vi, [&] { return CloseUntraced<Slot>(vi, args...); }, vi, args...);
 }
-
-constexpr zutrace::CallSite kCloseSite{5, "zuVEXA_close"};
-constexpr zutrace::CallSite kCloseExtCalSite{8, "zuVEXA_CloseExtCal"};
-constexpr zutrace::CallSite kCloseAlignmentSite{132, "zuVEXA_CloseExternalAlignment"};
 
 } // namespace
 } // namespace zuapi
@@ -34,17 +30,18 @@ using namespace zuapi;
 using zumodules::EntryPointSlots;
 
 ViStatus zuVEXA_close(ViSession vi) {
-  return Guard([&] { return CloseThroughModule<&EntryPointSlots::close>(kCloseSite, vi); });
+  return Guard([&] { return CloseThroughModule<&EntryPointSlots::close, zutrace::sites::zuVEXA_close>(vi); });
 }
 
 ViStatus zuVEXA_CloseExtCal(ViSession vi, ViInt32 action) {
   return Guard(
-      [&] { return CloseThroughModule<&EntryPointSlots::CloseExtCal>(kCloseExtCalSite, vi, action); });
+      [&] { return CloseThroughModule<&EntryPointSlots::CloseExtCal, zutrace::sites::zuVEXA_CloseExtCal>(vi, action); });
 }
 
 ViStatus zuVEXA_CloseExternalAlignment(ViSession vi, ViInt32 action) {
   return Guard([&] {
-    return CloseThroughModule<&EntryPointSlots::CloseExternalAlignment>(kCloseAlignmentSite, vi, action);
+    return CloseThroughModule<&EntryPointSlots::CloseExternalAlignment,
+                              zutrace::sites::zuVEXA_CloseExternalAlignment>(vi, action);
   });
 }
 

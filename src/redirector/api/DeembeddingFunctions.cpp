@@ -13,9 +13,6 @@ using zumodules::EntryPointSlots;
 constexpr ViAttr kDeembeddingSparameters = 1100341;
 constexpr ViAttr kDeembeddingNumberOfPorts = 1100342;
 
-constexpr zutrace::CallSite kSparametersSite{155, "zuVEXA_GetDeembeddingSparameters"};
-constexpr zutrace::CallSite kNumberOfPortsSite{156, "zuVEXA_GetDeembeddingTableNumberOfPorts"};
-
 // Records an invalid argument of the function at parameter `position`.
 ViStatus InvalidArgument(ViSession vi, ViInt32 position, ViConstString name) {
   Ivi_SetErrorInfo(vi, VI_FALSE, ZUVEXA_ERROR_INVALID_PARAMETER, Ivi_ParamPositionError(position), name);
@@ -65,8 +62,8 @@ using namespace zuapi;
 
 ViStatus zuVEXA_GetDeembeddingTableNumberOfPorts(ViSession vi, ViInt32 *numberOfPorts) {
   return Guard([&] {
-    return zutrace::Traced(
-        kNumberOfPortsSite, vi, [&] { return ReadNumberOfPorts(vi, numberOfPorts); }, numberOfPorts);
+    return zutrace::Traced<zutrace::sites::zuVEXA_GetDeembeddingTableNumberOfPorts>(
+        vi, [&] { return ReadNumberOfPorts(vi, numberOfPorts); }, vi, numberOfPorts);
   });
 }
 
@@ -74,11 +71,11 @@ ViStatus zuVEXA_GetDeembeddingSparameters(ViSession vi, ZUComplexNumber *sparame
                                           ViInt32 sparametersArraySize, ViInt32 *numberOfSparameters,
                                           ViInt32 *numberOfPorts) {
   return Guard([&] {
-    return zutrace::Traced(
-        kSparametersSite, vi,
+    return zutrace::Traced<zutrace::sites::zuVEXA_GetDeembeddingSparameters>(
+        vi,
         [&] {
           return ReadSparameters(vi, sparameters, sparametersArraySize, numberOfSparameters, numberOfPorts);
         },
-        sparameters, sparametersArraySize, numberOfSparameters, numberOfPorts);
+        vi, sparameters, sparametersArraySize, numberOfSparameters, numberOfPorts);
   });
 }

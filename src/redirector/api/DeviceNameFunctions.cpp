@@ -51,7 +51,7 @@ template <auto Slot, bool recordErrors, class... Args> ViStatus CallKaSlot(Args.
 
 // The steps of the FPGA extensions folder query; each non-zero status is
 // recorded, the first error ends them.
-ViStatus QueryBitfileDir(ViConstString resourceName, ViInt32 deviceContext, ViInt32 value1,
+ViStatus QueryBitfileDir(ViConstString resourceName, uintptr_t deviceContext, ViInt32 value1,
                          ViInt32 bitfileDirBufferSize, ViChar *bitfileDir,
                          ViInt32 *requiredBitfileDirBufferSize) {
   ViStatus status = VI_SUCCESS;
@@ -73,8 +73,6 @@ ViStatus QueryBitfileDir(ViConstString resourceName, ViInt32 deviceContext, ViIn
             bitfileDirBufferSize, bitfileDir, requiredBitfileDirBufferSize);
   return zuapi::MergeStatus(status, 0, r);
 }
-
-constexpr zutrace::CallSite kBitfileDirSite{ZU_TRACED_WITHOUT_ID, "zuVEXA_GetFPGAExtensionsBitfileDir"};
 
 } // namespace
 
@@ -112,17 +110,17 @@ ViStatus zuVEXA_GetIFCondNameForDownconverter(void *arg1, void *arg2) {
   return CallKaSlot<&EntryPointSlots::GetIFCondNameForDownconverter, false>(arg1, arg2);
 }
 
-ViStatus zuVEXA_GetFPGAExtensionsBitfileDir(ViConstString resourceName, ViInt32 deviceContext, ViInt32 value1,
+ViStatus zuVEXA_GetFPGAExtensionsBitfileDir(ViConstString resourceName, uintptr_t deviceContext, ViInt32 value1,
                                             ViInt32 bitfileDirBufferSize, ViChar *bitfileDir,
                                             ViInt32 *requiredBitfileDirBufferSize) {
   try {
-    return zutrace::Traced(
-        kBitfileDirSite, 0,
+    return zutrace::Traced<zutrace::sites::zuVEXA_GetFPGAExtensionsBitfileDir>(
+        0,
         [&] {
           return QueryBitfileDir(resourceName, deviceContext, value1, bitfileDirBufferSize, bitfileDir,
                                  requiredBitfileDirBufferSize);
         },
-        resourceName, deviceContext, bitfileDirBufferSize, bitfileDir, requiredBitfileDirBufferSize);
+        resourceName, deviceContext, value1, bitfileDirBufferSize, bitfileDir, requiredBitfileDirBufferSize);
   } catch (...) {
     return StatusOfException();
   }

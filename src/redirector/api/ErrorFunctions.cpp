@@ -7,9 +7,6 @@
 namespace zuapi {
 namespace {
 
-constexpr zutrace::CallSite kGetErrorSite{11, "zuVEXA_GetError"};
-constexpr zutrace::CallSite kClearErrorSite{13, "zuVEXA_ClearError"};
-
 // Clears vi's error information through its module's ClearError entry when
 // there is one, else in the engine; statuses merged.
 ViStatus ClearErrorInformation(ViSession vi) {
@@ -40,12 +37,12 @@ ViStatus zuVEXA_GetError(ViSession vi, ViStatus *errorCodePtr, ViInt32 errorDesc
     return result;
   };
   return Guard([&] {
-    return zutrace::Traced(kGetErrorSite, vi, report, errorCodePtr, errorDescriptionBufferSize,
-                           errorDescription);
+    return zutrace::Traced<zutrace::sites::zuVEXA_GetError>(vi, report, vi, errorCodePtr,
+                                                           errorDescriptionBufferSize, errorDescription);
   });
 }
 
 ViStatus zuVEXA_ClearError(ViSession vi) {
   return Guard(
-      [&] { return zutrace::Traced(kClearErrorSite, vi, [&] { return ClearErrorInformation(vi); }); });
+      [&] { return zutrace::Traced<zutrace::sites::zuVEXA_ClearError>(vi, [&] { return ClearErrorInformation(vi); }, vi); });
 }

@@ -12,10 +12,6 @@ namespace {
 
 constexpr ViInt32 kErrorMessageSize = 256;
 
-constexpr zutrace::CallSite kErrorQuerySite{22, "zuVEXA_error_query"};
-constexpr zutrace::CallSite kErrorMessageSite{10, "zuVEXA_error_message"};
-constexpr zutrace::CallSite kGetErrorMessageSite{12, "zuVEXA_GetErrorMessage"};
-
 ViStatus InvalidArgument(ViSession vi, ViInt32 position, ViConstString name) {
   Ivi_SetErrorInfo(vi, VI_FALSE, ZUVEXA_ERROR_INVALID_PARAMETER, Ivi_ParamPositionError(position), name);
   return ZUVEXA_ERROR_INVALID_PARAMETER;
@@ -64,29 +60,27 @@ using namespace zuapi;
 
 ViStatus zuVEXA_error_query(ViSession vi, ViInt32 *errorCode, ViChar *errorMessage) {
   return Guard([&] {
-    return zutrace::Traced(
-        kErrorQuerySite, vi, [&] { return QueryErrorQueue(vi, errorCode, errorMessage); }, errorCode,
-        errorMessage);
+    return zutrace::Traced<zutrace::sites::zuVEXA_error_query>(
+        vi, [&] { return QueryErrorQueue(vi, errorCode, errorMessage); }, vi, errorCode, errorMessage);
   });
 }
 
 ViStatus zuVEXA_error_message(ViSession vi, ViStatus statusCode, ViChar *errorMessage) {
   return Guard([&] {
-    return zutrace::Traced(
-        kErrorMessageSite, vi, [&] { return DescribeIntoMessage(vi, statusCode, errorMessage); }, statusCode,
-        errorMessage);
+    return zutrace::Traced<zutrace::sites::zuVEXA_error_message>(
+        vi, [&] { return DescribeIntoMessage(vi, statusCode, errorMessage); }, vi, statusCode, errorMessage);
   });
 }
 
 ViStatus zuVEXA_GetErrorMessage(ViSession vi, ViStatus errorCode, ViInt32 errorDescriptionBufferSize,
                                 ViChar *errorDescription) {
   return Guard([&] {
-    return zutrace::Traced(
-        kGetErrorMessageSite, vi,
+    return zutrace::Traced<zutrace::sites::zuVEXA_GetErrorMessage>(
+        vi,
         [&] {
           return RecordIfError(
               vi, GetErrorMessageText(vi, errorCode, errorDescriptionBufferSize, errorDescription));
         },
-        errorCode, errorDescriptionBufferSize, errorDescription);
+        vi, errorCode, errorDescriptionBufferSize, errorDescription);
   });
 }

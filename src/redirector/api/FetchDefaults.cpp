@@ -8,10 +8,6 @@ namespace {
 
 using zumodules::EntryPointSlots;
 
-constexpr zutrace::CallSite kIQComplexI16Site{97, "zuVEXA_FetchIQSingleRecordComplexI16"};
-constexpr zutrace::CallSite kIFDataI16Site{104, "zuVEXA_FetchIFDataSingleRecordI16"};
-constexpr zutrace::CallSite kDirectDMASite{83, "zuVEXA_FetchIQSingleRecordDirectDMA"};
-
 void SetWaveformDefaults(WaveformInfo *wfmInfo) {
   if (wfmInfo == nullptr) return;
   *wfmInfo = WaveformInfo{};
@@ -21,16 +17,16 @@ void SetWaveformDefaults(WaveformInfo *wfmInfo) {
 
 // The traced frame, with the defaults stored between the trace's
 // parameters and the session lookup.
-template <auto Slot, class... Args>
-ViStatus FetchWithDefaults(const zutrace::CallSite &site, WaveformInfo *wfmInfo, ViSession vi, Args... args) {
+template <auto Slot, const zutrace::CallSite &Site, class... Args>
+ViStatus FetchWithDefaults(WaveformInfo *wfmInfo, ViSession vi, Args... args) {
   return Guard([&] {
-    return zutrace::Traced(
-        site, vi,
+    return zutrace::Traced<Site>(
+        vi,
         [&] {
           SetWaveformDefaults(wfmInfo);
           return ForwardUntraced<Slot>(vi, args...);
         },
-        args...);
+        vi, args...);
   });
 }
 
@@ -42,21 +38,24 @@ using namespace zuapi;
 ViStatus zuVEXA_FetchIQSingleRecordComplexI16(ViSession vi, ViConstString channelList, ViInt64 recordNumber,
                                               ViInt64 numberOfSamples, ViReal64 timeout, ViInt16 *data,
                                               WaveformInfo *wfmInfo) {
-  return FetchWithDefaults<&EntryPointSlots::FetchIQSingleRecordComplexI16>(
-      kIQComplexI16Site, wfmInfo, vi, channelList, recordNumber, numberOfSamples, timeout, data, wfmInfo);
+  return FetchWithDefaults<&EntryPointSlots::FetchIQSingleRecordComplexI16,
+                           zutrace::sites::zuVEXA_FetchIQSingleRecordComplexI16>(
+      wfmInfo, vi, channelList, recordNumber, numberOfSamples, timeout, data, wfmInfo);
 }
 
 ViStatus zuVEXA_FetchIFDataSingleRecordI16(ViSession vi, ViConstString channelList, ViInt64 recordNumber,
                                            ViInt64 numberOfSamples, ViReal64 timeout, ViInt16 *data,
                                            WaveformInfo *wfmInfo) {
-  return FetchWithDefaults<&EntryPointSlots::FetchIFDataSingleRecordI16>(
-      kIFDataI16Site, wfmInfo, vi, channelList, recordNumber, numberOfSamples, timeout, data, wfmInfo);
+  return FetchWithDefaults<&EntryPointSlots::FetchIFDataSingleRecordI16,
+                           zutrace::sites::zuVEXA_FetchIFDataSingleRecordI16>(
+      wfmInfo, vi, channelList, recordNumber, numberOfSamples, timeout, data, wfmInfo);
 }
 
 ViStatus zuVEXA_FetchIQSingleRecordDirectDMA(ViSession vi, ViConstString channelList, ViInt64 recordNumber,
                                              ViInt64 numberOfSamples, ViReal64 timeout, ViInt64 bufferSize,
                                              void *destinationAddress, WaveformInfo *wfmInfo, void *data1) {
-  return FetchWithDefaults<&EntryPointSlots::FetchIQSingleRecordDirectDMA>(
-      kDirectDMASite, wfmInfo, vi, channelList, recordNumber, numberOfSamples, timeout, bufferSize,
+  return FetchWithDefaults<&EntryPointSlots::FetchIQSingleRecordDirectDMA,
+                           zutrace::sites::zuVEXA_FetchIQSingleRecordDirectDMA>(
+      wfmInfo, vi, channelList, recordNumber, numberOfSamples, timeout, bufferSize,
       destinationAddress, wfmInfo, data1);
 }

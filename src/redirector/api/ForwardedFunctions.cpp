@@ -1,15 +1,14 @@
 // Every exported function whose body is nothing but the call frame around
-// the module entry of the same name, generated from the catalogue. The
-// traced name is "zuVEXA_" and the entry's name, also for the graphical
-// environment's "GX_" forms.
+// the module entry of the same name, generated from the catalogue, each with
+// the call site the catalogue gives it (tracing/CallSites.h).
 #include "redirector/api/CallFrame.h"
 #include "redirector/api/ExportDeclarations.h"
 
 #define ZU_FORWARD_DEFINITION(member, symbol, form, traceId, ...)                                 \
   ViStatus ZU_EXPORT_NAME(form, symbol)(ZU_PARAM_DECLS(__VA_ARGS__)) {                            \
-    static constexpr zutrace::CallSite site{traceId, "zuVEXA_" #symbol};                          \
     return zuapi::Guard([&] {                                                                      \
-      return zuapi::Forward<&zumodules::EntryPointSlots::member>(site, ZU_PARAM_NAMES(__VA_ARGS__)); \
+      return zuapi::Forward<&zumodules::EntryPointSlots::member, zutrace::sites::ZU_EXPORT_NAME(form, symbol)>( \
+          ZU_PARAM_NAMES(__VA_ARGS__));                                                           \
     });                                                                                            \
   }
 

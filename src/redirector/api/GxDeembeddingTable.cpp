@@ -12,8 +12,6 @@
 namespace zuapi {
 namespace {
 
-constexpr zutrace::CallSite kSite{149, "zuVEXA_CreateDeembeddingSparameterTableArray"};
-
 // A graphical-environment array: a handle points to a pointer to a block of
 // signed 32-bit dimension sizes, followed by the elements aligned to 8 bytes.
 template <int Rank> struct ArrayView {
@@ -77,9 +75,9 @@ ViStatus GX_zuVEXA_CreateDeembeddingSparameterTableArray(ViSession vi, ViConstSt
                                                          void *sparameterTable,
                                                          ViInt32 sparameterOrientation) {
   return Guard([&] {
-    return zutrace::Traced(
-        kSite, vi,
+    return zutrace::Traced<zutrace::sites::GX_zuVEXA_CreateDeembeddingSparameterTableArray>(
+        vi,
         [&] { return CreateTable(vi, port, tableName, frequencies, sparameterTable, sparameterOrientation); },
-        port, tableName, sparameterOrientation);
+        vi, port, tableName, frequencies, sparameterTable, sparameterOrientation);
   });
 }

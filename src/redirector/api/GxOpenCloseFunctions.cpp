@@ -31,8 +31,6 @@ auto ThreadSession() {
 // The environment passes booleans as 32-bit integers; their low 16 bits count.
 ViBoolean Low16(ViInt32 value) { return static_cast<ViBoolean>(value & 0xFFFF); }
 
-constexpr zutrace::CallSite kTovInternalSite{zutrace::kUntraced, "zuVEXA_initExtCalTovInternal"};
-
 } // namespace
 } // namespace zuapi
 
@@ -77,9 +75,9 @@ ViStatus GX_zuVEXA_initExtCalTovInternal(ViConstString resourceName, ViConstStri
   return Guard([&] {
     OpenArguments args{resourceName, VI_FALSE, VI_FALSE, optionString, password};
     auto open = [&] {
-      return RunOpenFrame(kTovInternalSite, resourceName, newVi, [&](bool &fromCache) {
-        return CreateExtCalSession(args, newVi, fromCache, true);
-      });
+      return RunOpenFrame<zutrace::sites::GX_zuVEXA_initExtCalTovInternal>(
+          resourceName, [&](bool &fromCache) { return CreateExtCalSession(args, newVi, fromCache, true); },
+          resourceName, password, optionString, newVi, errorDescriptionBufferSize, errorDescription);
     };
     return WithErrorDescription(open, NewSessionOf(newVi), errorDescriptionBufferSize, errorDescription);
   });

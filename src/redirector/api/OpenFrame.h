@@ -17,12 +17,12 @@ ViStatus PrepareRetry(ViConstString resourceName, const ErrorInfoSnapshot &snaps
 // Records a non-zero status for the calling thread (session 0).
 void RecordForThread(ViStatus status);
 
-// core(bool& fromCache) -> ViStatus performs one open attempt.
-template <class Core>
-ViStatus RunOpenFrame(const zutrace::CallSite &site, ViConstString resourceName, ViSession *newVi,
-                      Core &&core) {
-  return zutrace::Traced(
-      site, 0,
+// core(bool& fromCache) -> ViStatus performs one open attempt; `args` are
+// the open function's parameters, for the trace.
+template <const zutrace::CallSite &Site, class Core, class... Args>
+ViStatus RunOpenFrame(ViConstString resourceName, Core &&core, const Args &...args) {
+  return zutrace::Traced<Site, zutrace::Frame::Open>(
+      0,
       [&] {
         ErrorInfoSnapshot snapshot;
         ViStatus status = snapshot.Save();
@@ -36,7 +36,7 @@ ViStatus RunOpenFrame(const zutrace::CallSite &site, ViConstString resourceName,
         }
         return status;
       },
-      resourceName, newVi);
+      args...);
 }
 
 } // namespace zuapi

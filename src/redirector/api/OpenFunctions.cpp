@@ -8,14 +8,10 @@
 namespace zuapi {
 namespace {
 
-constexpr zutrace::CallSite kInitSite{0, "zuVEXA_init"};
-constexpr zutrace::CallSite kInitWithOptionsSite{1, "zuVEXA_InitWithOptions"};
-constexpr zutrace::CallSite kInitExtCalSite{2, "zuVEXA_InitExtCal"};
-constexpr zutrace::CallSite kAlignmentSite{131, "zuVEXA_InitializeExternalAlignment"};
-
-ViStatus OpenNormal(const zutrace::CallSite &site, const OpenArguments &args, ViSession *newVi) {
-  return RunOpenFrame(site, args.resourceName, newVi,
-                      [&](bool &fromCache) { return CreateSession(args, newVi, fromCache); });
+template <const zutrace::CallSite &Site, class... Traced>
+ViStatus OpenNormal(const OpenArguments &args, ViSession *newVi, const Traced &...traced) {
+  return RunOpenFrame<Site>(
+      args.resourceName, [&](bool &fromCache) { return CreateSession(args, newVi, fromCache); }, traced...);
 }
 
 // zuVEXA_init reports the backend's ZUVEXA_ERROR_INIT_FROM_BACKEND as
@@ -31,13 +27,14 @@ ViStatus MapInitStatus(ViStatus status) {
 ViStatus OpenWithInit(ViConstString resourceName, ViBoolean idQuery, ViBoolean reset, bool graphical,
                       ViSession *newVi) {
   OpenArguments args{resourceName, idQuery, reset, "", nullptr, graphical};
-  return MapInitStatus(OpenNormal(kInitSite, args, newVi));
+  return MapInitStatus(OpenNormal<zutrace::sites::zuVEXA_init>(args, newVi, resourceName, idQuery, reset, newVi));
 }
 
 ViStatus OpenWithOptions(ViConstString resourceName, ViBoolean idQuery, ViBoolean reset,
                          ViConstString optionString, bool graphical, ViSession *newVi) {
   OpenArguments args{resourceName, idQuery, reset, optionString, nullptr, graphical};
-  return OpenNormal(kInitWithOptionsSite, args, newVi);
+  return OpenNormal<zutrace::sites::zuVEXA_InitWithOptions>(args, newVi, resourceName, idQuery, reset,
+                                                            optionString, newVi);
 }
 
 } // namespace zuapi
@@ -57,9 +54,9 @@ ViStatus zuVEXA_InitExtCal(ViConstString resourceName, ViConstString password,
                            ViConstString optionString, ViSession *newVi) {
   return Guard([&] {
     OpenArguments args{resourceName, VI_FALSE, VI_FALSE, optionString, password};
-    return RunOpenFrame(kInitExtCalSite, resourceName, newVi, [&](bool &fromCache) {
-      return CreateExtCalSession(args, newVi, fromCache);
-    });
+    return RunOpenFrame<zutrace::sites::zuVEXA_InitExtCal>(
+        resourceName, [&](bool &fromCache) { return CreateExtCalSession(args, newVi, fromCache); },
+        resourceName, password, optionString, newVi);
   });
 }
 
@@ -67,9 +64,9 @@ ViStatus zuVEXA_InitializeExternalAlignment(ViConstString resourceName, ViConstS
                                             ViSession *newVi) {
   return Guard([&] {
     OpenArguments args{resourceName, VI_FALSE, VI_FALSE, optionString};
-    return RunOpenFrame(kAlignmentSite, resourceName, newVi, [&](bool &fromCache) {
-      return CreateAlignmentSession(args, newVi, fromCache);
-    });
+    return RunOpenFrame<zutrace::sites::zuVEXA_InitializeExternalAlignment>(
+        resourceName, [&](bool &fromCache) { return CreateAlignmentSession(args, newVi, fromCache); },
+        resourceName, optionString, newVi);
   });
 }
 

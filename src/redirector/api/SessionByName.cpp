@@ -12,8 +12,6 @@
 namespace zuapi {
 namespace {
 
-constexpr zutrace::CallSite kSite{160, "zuVEXA_GetViSessionByName"};
-
 // One attempt: resolve the device, then look for its normal session.
 // existingVi is written only when both succeed without any warning of the
 // device lookup.
@@ -57,7 +55,7 @@ using namespace zuapi;
 
 ViStatus zuVEXA_GetViSessionByName(ViConstString resourceName, ViSession *existingVi) {
   return Guard([&] {
-    return zutrace::Traced(
-        kSite, 0, [&] { return FindWithRetry(resourceName, existingVi); }, resourceName, existingVi);
+    return zutrace::Traced<zutrace::sites::zuVEXA_GetViSessionByName>(
+        0, [&] { return FindWithRetry(resourceName, existingVi); }, resourceName, existingVi);
   });
 }

@@ -57,3 +57,17 @@ TEST(ZuvexaIqRun, FailedCallPrintsTheStatusAndItsDescription) {
   for (const char *placeholder : {"no description", "Error description not found", "{\""})
     EXPECT_EQ(description.find(placeholder), std::string::npos) << run.output;
 }
+
+// --trace finds the tracer beside the program's lib folder (it is not on the
+// loader's path here) and shows every call of the job, in order, as it ran.
+TEST(ZuvexaIqRun, TraceShowsEveryCallOfTheJob) {
+  const ProgramRun run = RunZuvexaIq("--trace --samples 16");
+  EXPECT_EQ(run.exitCode, 0) << run.output;
+  std::size_t at = 0;
+  for (const char *call : {"zuVEXA_InitWithOptions", "zuVEXA_ConfigureIQCarrierFrequency", "zuVEXA_Initiate",
+                           "zuVEXA_FetchIQSingleRecordComplexF64", "zuVEXA_close"}) {
+    at = run.output.find(std::string("{\"function\":\"") + call + "\"", at);
+    EXPECT_NE(at, std::string::npos) << call << "\n" << run.output;
+  }
+  EXPECT_EQ(RunZuvexaIq("--samples 16").output.find("{\"function\""), std::string::npos) << "only on request";
+}

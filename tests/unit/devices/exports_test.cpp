@@ -55,6 +55,19 @@ TEST_F(DeviceExports, BitfileDirectorySearchesAfreshAndGoesToTheDevicesModule) {
   EXPECT_EQ(BackendStandin_CallArgumentPointer(call, 6), &needed);
 }
 
+TEST_F(DeviceExports, BitfileDirectoryContextReachesTheModuleWhole) {
+  devtest::AddStandinDevice("SaFpga", nullptr, 0x1C02);
+  char folder[64] = {};
+  ViInt32 needed = 0;
+  for (const uintptr_t context : {uintptr_t{0xFFFFFFFF}, uintptr_t{0x7FEDCBA987654321}}) {
+    BackendStandin_ClearCalls();
+    ASSERT_EQ(zuVEXA_GetFPGAExtensionsBitfileDir("SaFpga", context, 0, sizeof folder, folder, &needed), VI_SUCCESS);
+    const ViInt32 call = BackendStandin_FindCall(kTov, "GetFPGAExtensionsBitfileDir", 0);
+    ASSERT_GE(call, 0);
+    EXPECT_EQ(static_cast<uintptr_t>(BackendStandin_CallArgumentInt(call, 2)), context);
+  }
+}
+
 TEST_F(DeviceExports, BitfileDirectoryFailuresAreRecordedAndOnlyTheFrameworkStaysAlive) {
   char folder[64] = {};
   ViInt32 needed = 0;

@@ -13,7 +13,6 @@ using namespace zuapi;
 
 namespace {
 
-constexpr zutrace::CallSite kCommitSite{9, "zuVEXA_Commit"};
 constexpr ViStatus kWarning = 0x3FFA0001;
 constexpr ViStatus kBackendError = static_cast<ViStatus>(0xBFFA2000);
 
@@ -38,7 +37,7 @@ protected:
   }
   void TearDown() override { Sessions().RemoveSession(vi); }
 
-  ViStatus Commit() { return Forward<&zumodules::EntryPointSlots::Commit>(kCommitSite, vi); }
+  ViStatus Commit() { return Forward<&zumodules::EntryPointSlots::Commit, zutrace::sites::zuVEXA_Commit>(vi); }
 
   ViSession vi = 0;
   zumodules::EntryPointTable table;

@@ -1,0 +1,182 @@
+// The trace steps read an output only where the callee can have written it,
+// and take every type code from the catalogue row.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "peeklog_standin.h"
+#include "tracing/CallTrace.h"
+
+namespace {
+
+using zutrace::sites::zuVEXA_FetchIQSingleRecordComplexF64;
+using zutrace::sites::zuVEXA_GetTerminalName;
+
+constexpr ViSession kSession = 0x4242;
+
+class TraceStepsTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    ZuPeekControl_SetOutput(nullptr);
+    ZuPeekControl_SetEnabled(1);
+    ZuPeekControl_Clear();
+  }
+  void TearDown() override { ZuPeekControl_SetEnabled(0); }
+
+  // The return of the last record with this name; typeCode -1 when absent.
+  static ZuPeekValue LastReturn(const char *name) {
+    ZuPeekValue value{};
+    value.typeCode = -1;
+    const int record = ZuPeekControl_RecordCount() - 1;
+    for (int i = 0; i < ZuPeekControl_ValueCount(record, 1); ++i) {
+      ZuPeekValue candidate{};
+      ZuPeekControl_Value(record, 1, i, &candidate);
+      if (candidate.hasName && std::strcmp(candidate.name, name) == 0) value = candidate;
+    }
+    return value;
+  }
+};
+
+TEST_F(TraceStepsTest, FetchSamplesFollowTheFirstRecordWithinTheCallersCapacity) {
+  const struct {
+    ViInt64 actualSamples, numberOfSamples;
+    ViStatus status;
+    int64_t tracedBytes;
+  } cases[] = {
+      {3, 8, 0, 3 * 2 * 8},     // what the record holds
+      {8, 8, 0, 8 * 2 * 8},     // exactly the capacity
+      {1000, 2, 0, 2 * 2 * 8},  // never more than the caller's array
+      {5, 8, -1, 0},            // nothing after a failure
+      {-4, 8, 0, 0},            // a nonsense count
+      {5, -8, 0, 0},            // a nonsense capacity
+  };
+  for (const auto &c : cases) {
+    ViReal64 data[16] = {};
+    WaveformInfo info{};
+    const ViConstString channels = "";
+    const ViInt64 record = 0;
+    const ViReal64 timeout = 1;
+    auto fetch = [&] {
+      info.actualSamples = c.actualSamples;
+      return c.status;
+    };
+    zutrace::Traced<zuVEXA_FetchIQSingleRecordComplexF64>(kSession, fetch, kSession, channels, record,
+                                                          c.numberOfSamples, timeout, &data[0], &info);
+    const ZuPeekValue traced = LastReturn("data");
+    EXPECT_EQ(traced.totalSize, c.tracedBytes) << c.actualSamples << " of " << c.numberOfSamples;
+    EXPECT_EQ(traced.elementSize, 8);
+  }
+}
+
+TEST_F(TraceStepsTest, WithoutWaveformInfoNoSamplesAreTraced) {
+  ViReal64 data[4] = {};
+  const ViConstString channels = "";
+  const ViInt64 record = 0, samples = 2;
+  const ViReal64 timeout = 1;
+  WaveformInfo *none = nullptr;
+  zutrace::Traced<zuVEXA_FetchIQSingleRecordComplexF64>(kSession, [] { return 0; }, kSession, channels, record,
+                                                        samples, timeout, &data[0], none);
+  EXPECT_EQ(LastReturn("data").totalSize, 0);
+  EXPECT_EQ(LastReturn("*actualSamples").typeCode, -1);
+}
+
+TEST_F(TraceStepsTest, TextOutputsStayWithinTheirBufferAndAreSkippedWhenNotWritten) {
+  const struct {
+    ViInt32 bufferSize;
+    ViStatus status;
+    int64_t tracedLength; // -1: no return
+  } cases[] = {
+      {16, 0, 3},  // the text up to its end
+      {3, 9, 3},   // a cut text (the needed size returned) ends at the buffer
+      {2, 0, 2},   // unterminated within the buffer: the buffer, no further
+      {0, 9, -1},  // a size query writes nothing
+      {16, -1, -1}, // a failed call
+      {-1, 0, 3},  // unchecked size: up to the end of the text
+  };
+  for (const auto &c : cases) {
+    char text[16] = {'a', 'b', 'c', '\0'};
+    const ViInt32 signal = 1;
+    const ViConstString identifier = "";
+    zutrace::Traced<zuVEXA_GetTerminalName>(kSession, [&] { return c.status; }, kSession, signal, identifier,
+                                            c.bufferSize, &text[0]);
+    const ZuPeekValue traced = LastReturn("terminalName");
+    if (c.tracedLength < 0) {
+      EXPECT_EQ(traced.typeCode, -1) << c.bufferSize;
+    } else {
+      EXPECT_EQ(traced.typeCode, 45) << c.bufferSize;
+      EXPECT_EQ(traced.totalSize, c.tracedLength) << c.bufferSize;
+    }
+  }
+}
+
+TEST_F(TraceStepsTest, GraphicalArrayHandlesAreReadOnlyThroughBothLevels) {
+  struct Block {
+    ViInt32 dimension;
+    ViInt32 padding;
+    ViInt16 samples[8];
+  } block{3, 0, {}};
+  void *blockPointer = &block;
+  void *nullBlock = nullptr;
+  const struct {
+    void *handle;
+    ViStatus status;
+    int64_t tracedBytes;
+  } cases[] = {
+      {&blockPointer, 0, 3 * 2 * 2}, // interleaved I16: twice the dimension
+      {&blockPointer, -1, 0},        // nothing after a failure
+      {&nullBlock, 0, 0},            // a handle without a block
+      {nullptr, 0, -1},              // no handle: no return
+  };
+  for (const auto &c : cases) {
+    WaveformInfo info{};
+    info.actualSamples = 3;
+    const ViInt32 incoming = 0;
+    const ViConstString channels = "";
+    const ViInt64 record = 0, samples = 3;
+    const ViReal64 timeout = 1;
+    zutrace::Traced<zutrace::sites::GX_zuVEXA_FetchIQ1DI16>(
+        kSession, [&] { return c.status; }, kSession, incoming, channels, record, samples, timeout, c.handle,
+        static_cast<void *>(&info));
+    const ZuPeekValue traced = LastReturn("dataArrPtr");
+    if (c.tracedBytes < 0) {
+      EXPECT_EQ(traced.typeCode, -1);
+    } else {
+      EXPECT_EQ(traced.typeCode, 8);
+      EXPECT_EQ(traced.totalSize, c.tracedBytes);
+    }
+    EXPECT_EQ(std::string(LastReturn("*actualSamples").value), "3");
+  }
+}
+
+// Type codes of a parameter at call time and of its value on return.
+TEST(TraceSites, TypeCodesFollowTheCatalogueTypes) {
+  namespace sites = zutrace::sites;
+  const struct {
+    const zutrace::CallSite &site;
+    const char *parameter;
+    int callCode, returnCode;
+  } cases[] = {
+      {sites::zuVEXA_GetAttributeViBoolean, "value", 22, 21},
+      {sites::zuVEXA_GetAttributeViSession, "value", 36, 35},
+      {sites::zuVEXA_GetAttributeViInt64, "value", 98, 97},
+      {sites::zuVEXA_self_test, "testResult", 8, 7},
+      {sites::zuVEXA_GetError, "errorCodePtr", 4, 3},
+      {sites::zuVEXA_error_message, "statusCode", 3, 3},
+      {sites::zuVEXA_SetAttributeViReal64, "attributeId", 29, 29},
+      {sites::GX_zuVEXA_FetchIQ1DI16_DataRef, "externalDVR", 4, 1},
+      {sites::zuVEXA_GetUserData, "data", 12, 12},
+      {sites::zuVEXA_FetchIQSingleRecordComplexF32, "data", 18, 18},
+      {sites::zuVEXA_GetSelfCalibrateRangeState, "step", 98, 98},
+  };
+  for (const auto &c : cases) {
+    const int index = zutrace::IndexOf(c.site.params, static_cast<size_t>(c.site.paramCount), c.parameter);
+    ASSERT_GE(index, 0) << c.site.name << " " << c.parameter;
+    EXPECT_EQ(c.site.params[index].callCode, c.callCode) << c.site.name << " " << c.parameter;
+    EXPECT_EQ(c.site.params[index].returnCode, c.returnCode) << c.site.name << " " << c.parameter;
+  }
+  EXPECT_STREQ(sites::GX_zuVEXA_CreateDeembeddingSparameterTableArray.name,
+               "zuVEXA_CreateDeembeddingSparameterTableArray");
+}
+
+} // namespace
