@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <new>
+#include <utility>
 
 #include "redirector/api/IviEngine.h"
 
@@ -68,7 +69,9 @@ ViStatus SessionRegistry::RemoveSession(ViSession handle) {
   auto found = byHandle_.find(handle);
   if (found == byHandle_.end()) return kErrorUnknownSession;
   auto record = records_.find(found->second);
-  auto device = byDevice_.find(DeviceIndexKey{record->second.deviceKey, record->second.sessionKind});
+  // The key moves out of the record that goes anyway: removing allocates
+  // nothing, so it cannot fail half-way.
+  auto device = byDevice_.find(DeviceIndexKey{std::move(record->second.deviceKey), record->second.sessionKind});
   device->second.erase(found->second);
   if (device->second.empty()) byDevice_.erase(device);
   records_.erase(record);
