@@ -86,12 +86,15 @@ Outcome Disarm() {
 
 } // namespace allocfail
 
+// Visible: the linker checks them against the shared libraries' references.
+#define INJECTOR_VISIBLE __attribute__((visibility("default")))
+
 extern "C" {
-void *__wrap_malloc(size_t size) { return allocfail::FailsNow() ? nullptr : __real_malloc(size); }
-void *__wrap_calloc(size_t count, size_t size) {
+INJECTOR_VISIBLE void *__wrap_malloc(size_t size) { return allocfail::FailsNow() ? nullptr : __real_malloc(size); }
+INJECTOR_VISIBLE void *__wrap_calloc(size_t count, size_t size) {
   return allocfail::FailsNow() ? nullptr : __real_calloc(count, size);
 }
-void *__wrap_realloc(void *memory, size_t size) {
+INJECTOR_VISIBLE void *__wrap_realloc(void *memory, size_t size) {
   return allocfail::FailsNow() ? nullptr : __real_realloc(memory, size);
 }
 }
