@@ -77,7 +77,7 @@ private:
 TEST(Soak, ThreadsOpenUseAndCloseSessionsWhileTheSystemChanges) {
   testsupport::ResetStandIns();
   AddDevices();
-  const int64_t operations = Setting("ZUVEXA_SOAK_OPERATIONS", 6000);
+  const int64_t operations = Setting("ZUVEXA_SOAK_OPERATIONS", 20000);
   Shared shared;
   shared.budget = operations;
   shared.deadline = std::chrono::steady_clock::now() + std::chrono::seconds(Setting("ZUVEXA_SOAK_SECONDS", 30));
