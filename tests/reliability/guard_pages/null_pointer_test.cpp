@@ -22,16 +22,6 @@ struct NullCase {
 
 ViStatus ParameterPosition(ViInt32 position) { return static_cast<ViStatus>(0xBFFC0000) + position; }
 
-testsupport::ThreadError RecordedFor(ViSession vi) {
-  testsupport::ThreadError error;
-  char text[1025] = {};
-  Ivi_GetAttributeViInt32(vi, "", IVI_ATTR_PRIMARY_ERROR, 0, &error.primary);
-  Ivi_GetAttributeViInt32(vi, "", IVI_ATTR_SECONDARY_ERROR, 0, &error.secondary);
-  Ivi_GetAttributeViString(vi, "", IVI_ATTR_ERROR_ELABORATION, 0, sizeof text, text);
-  error.elaboration = text;
-  return error;
-}
-
 class NullPointers : public GuardPageTest {};
 
 TEST_F(NullPointers, EachGetsItsStatus) {
@@ -82,7 +72,7 @@ TEST_F(NullPointers, EachGetsItsStatus) {
     Ivi_ClearErrorInfo(vi);
     EXPECT_EQ(c.call(), c.status);
     if (c.elaboration == nullptr) continue;
-    const testsupport::ThreadError error = RecordedFor(c.forSession ? vi : 0);
+    const testsupport::ThreadError error = testsupport::ReadThreadError(c.forSession ? vi : 0);
     EXPECT_EQ(error.primary, c.status);
     EXPECT_EQ(error.secondary, ParameterPosition(c.position));
     EXPECT_EQ(error.elaboration, c.elaboration);
