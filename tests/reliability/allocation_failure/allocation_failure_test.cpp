@@ -19,6 +19,8 @@ namespace {
 
 constexpr uint64_t kMaxAllocations = 20000; // a path longer than this is itself a fault
 
+// Each area's paths live in a file of their own; error translation joins as
+// one more area.
 std::vector<AllocationPath> AllPaths() {
   std::vector<AllocationPath> paths;
   for (auto area : {&OpenPaths, &DeviceLookupPaths, &RegistryPaths, &JsonTextPaths})

@@ -63,6 +63,16 @@ TEST_F(NullPointers, EachGetsItsStatus) {
       {"timestamp", [] { return zuVEXA_TimestampFromValues(0, 0.5, nullptr); }, ZUVEXA_ERROR_NULL_POINTER},
       {"resource name", [] { ViSession s = 0; return zuVEXA_InitWithOptions(nullptr, VI_FALSE, VI_FALSE, "", &s); },
        ZUVEXA_ERROR_NULL_POINTER, 0, nullptr, false},
+      {"calibration resource name", [] { ViSession s = 0; return zuVEXA_InitExtCal(nullptr, "secret", "", &s); },
+       ZUVEXA_ERROR_NULL_POINTER, 0, nullptr, false},
+      {"name of the session to find", [] { ViSession s = 0; return zuVEXA_GetViSessionByName(nullptr, &s); },
+       ZUVEXA_ERROR_NULL_POINTER, 0, nullptr, false},
+      {"bitfile resource name",
+       [] {
+         ViInt32 required = 0;
+         return zuVEXA_GetFPGAExtensionsBitfileDir(nullptr, 0, 0, sizeof text, text, &required);
+       },
+       ZUVEXA_ERROR_NULL_POINTER, 0, nullptr, false},
       {"new session", [] { return zuVEXA_InitWithOptions("Analyzer", VI_FALSE, VI_FALSE, "Simulate=1", nullptr); },
        ZUVEXA_ERROR_INVALID_PARAMETER, 0, nullptr, false},
   };
