@@ -150,22 +150,36 @@ private:
     if (!added) FUZZ_CHECK(before == status_.json);
   }
 
-  // Cursor insertions grow the buffer until they succeed.
+  // Cursor insertions grow the buffer until they succeed. Only a text that
+  // does not begin with its bracket cannot grow (its root is not found
+  // there); a refused insertion then changes nothing.
   void PutThroughCursor(const Place &place, const char *keyOrNull, const std::string &value) {
     jsonz::Cursor cursor{status_.json + place.offset, &GrowStatus, &status_};
     switch (input_.ConsumeIntegralInRange(0, 3)) {
-    case 0: FUZZ_CHECK(jsonz::PutString(cursor, keyOrNull, value.c_str()) != nullptr); break;
-    case 1: FUZZ_CHECK(jsonz::PutU64(cursor, keyOrNull, input_.ConsumeIntegral<uint64_t>()) != nullptr); break;
+    case 0: CursorStep([&] { return jsonz::PutString(cursor, keyOrNull, value.c_str()); }); break;
+    case 1: CursorStep([&] { return jsonz::PutU64(cursor, keyOrNull, input_.ConsumeIntegral<uint64_t>()); }); break;
     case 2:
-      FUZZ_CHECK(jsonz::OpenObject(cursor, keyOrNull) != nullptr && *cursor.position == '}');
-      FUZZ_CHECK(jsonz::PutInt(cursor, value.c_str(), input_.ConsumeIntegral<int32_t>()) != nullptr);
+      if (CursorStep([&] { return jsonz::OpenObject(cursor, keyOrNull); })) {
+        FUZZ_CHECK(*cursor.position == '}');
+        CursorStep([&] { return jsonz::PutInt(cursor, value.c_str(), input_.ConsumeIntegral<int32_t>()); });
+      }
       break;
     default:
-      FUZZ_CHECK(jsonz::OpenArray(cursor, keyOrNull) != nullptr && *cursor.position == ']');
-      FUZZ_CHECK(jsonz::PutString(cursor, nullptr, value.c_str()) != nullptr);
-      jsonz::Close(cursor);
+      if (CursorStep([&] { return jsonz::OpenArray(cursor, keyOrNull); })) {
+        FUZZ_CHECK(*cursor.position == ']');
+        CursorStep([&] { return jsonz::PutString(cursor, nullptr, value.c_str()); });
+        jsonz::Close(cursor);
+      }
       break;
     }
+  }
+
+  template <class Insert> bool CursorStep(Insert insert) {
+    const bool growable = *status_.json == '{' || *status_.json == '[';
+    const std::string before = status_.json;
+    if (insert() != nullptr) return true;
+    FUZZ_CHECK(!growable && before == status_.json);
+    return false;
   }
 
   // A code that replaces the status's code rewrites the text as the location.
