@@ -13,12 +13,12 @@
 
 #include "redirector/api/IviEngine.h"
 
-#define FUZZ_CHECK(condition)                                                                    \
-  do {                                                                                           \
-    if (!(condition)) {                                                                          \
-      std::fprintf(stderr, "fuzz check failed: %s (%s:%d)\n", #condition, __FILE__, __LINE__); \
-      std::abort();                                                                              \
-    }                                                                                            \
+#define FUZZ_CHECK(condition)                                                                                \
+  do {                                                                                                       \
+    if (!(condition)) {                                                                                      \
+      std::fprintf(stderr, "fuzz check failed: %s (%s:%d)\n", #condition, __FILE__, __LINE__);               \
+      std::abort();                                                                                          \
+    }                                                                                                        \
   } while (0)
 
 namespace fuzzsupport {

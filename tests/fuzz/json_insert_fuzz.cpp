@@ -30,13 +30,17 @@ std::vector<Place> InsertionPlaces(const char *json) {
   bool inString = false;
   for (const char *p = json; *p != '\0'; ++p) {
     if (inString) {
-      if (*p == '\\') ++p;
-      else if (*p == '"') inString = false;
+      if (*p == '\\')
+        ++p;
+      else if (*p == '"')
+        inString = false;
       continue;
     }
     const size_t offset = static_cast<size_t>(p - json);
     switch (*p) {
-    case '"': inString = true; break;
+    case '"':
+      inString = true;
+      break;
     case '{':
     case '[':
       objects.push_back(*p == '{');
@@ -47,8 +51,11 @@ std::vector<Place> InsertionPlaces(const char *json) {
       places.push_back({offset, objects.back()});
       objects.pop_back();
       break;
-    case ',': places.push_back({offset, objects.back()}); break;
-    default: break;
+    case ',':
+      places.push_back({offset, objects.back()});
+      break;
+    default:
+      break;
     }
   }
   return places;
@@ -127,17 +134,34 @@ public:
       const int32_t number = input_.ConsumeIntegral<int32_t>();
       const bool added = jsonz::AddInt(position, keyOrNull, number) != nullptr;
       Settle(before, added);
-      if (added && atOpening && place.inObject) CheckFirstMember(status_.json + place.offset, key, nullptr, number);
+      if (added && atOpening && place.inObject)
+        CheckFirstMember(status_.json + place.offset, key, nullptr, number);
       break;
     }
-    case 2: Settle(before, jsonz::AddUInt(position, keyOrNull, input_.ConsumeIntegral<uint32_t>()) != nullptr); break;
-    case 3: Settle(before, jsonz::AddU64(position, keyOrNull, input_.ConsumeIntegral<uint64_t>()) != nullptr); break;
-    case 4: Settle(before, jsonz::AddObject(position, keyOrNull) != nullptr); break;
-    case 5: Settle(before, jsonz::AddArray(position, keyOrNull) != nullptr); break;
-    case 6: PutThroughCursor(place, keyOrNull, value); break;
-    case 7: SetLocation(key, value); break;
-    case 8: MergeOrCopy(value); break;
-    default: FUZZ_CHECK(zuerr::ResetJson(status_, nullptr) != nullptr); break;
+    case 2:
+      Settle(before, jsonz::AddUInt(position, keyOrNull, input_.ConsumeIntegral<uint32_t>()) != nullptr);
+      break;
+    case 3:
+      Settle(before, jsonz::AddU64(position, keyOrNull, input_.ConsumeIntegral<uint64_t>()) != nullptr);
+      break;
+    case 4:
+      Settle(before, jsonz::AddObject(position, keyOrNull) != nullptr);
+      break;
+    case 5:
+      Settle(before, jsonz::AddArray(position, keyOrNull) != nullptr);
+      break;
+    case 6:
+      PutThroughCursor(place, keyOrNull, value);
+      break;
+    case 7:
+      SetLocation(key, value);
+      break;
+    case 8:
+      MergeOrCopy(value);
+      break;
+    default:
+      FUZZ_CHECK(zuerr::ResetJson(status_, nullptr) != nullptr);
+      break;
     }
     CheckBuffer(status_);
   }
@@ -156,8 +180,12 @@ private:
   void PutThroughCursor(const Place &place, const char *keyOrNull, const std::string &value) {
     jsonz::Cursor cursor{status_.json + place.offset, &GrowStatus, &status_};
     switch (input_.ConsumeIntegralInRange(0, 3)) {
-    case 0: CursorStep([&] { return jsonz::PutString(cursor, keyOrNull, value.c_str()); }); break;
-    case 1: CursorStep([&] { return jsonz::PutU64(cursor, keyOrNull, input_.ConsumeIntegral<uint64_t>()); }); break;
+    case 0:
+      CursorStep([&] { return jsonz::PutString(cursor, keyOrNull, value.c_str()); });
+      break;
+    case 1:
+      CursorStep([&] { return jsonz::PutU64(cursor, keyOrNull, input_.ConsumeIntegral<uint64_t>()); });
+      break;
     case 2:
       if (CursorStep([&] { return jsonz::OpenObject(cursor, keyOrNull); })) {
         FUZZ_CHECK(*cursor.position == '}');
@@ -204,8 +232,10 @@ private:
     if (input_.ConsumeBool()) {
       FUZZ_CHECK(zuerr::CopyStatus(status_, other));
       FUZZ_CHECK(status_.code == other.code);
-      if (other.json == nullptr) zuerr::ResetJson(status_, nullptr); // a copied empty status has no text
-      else FUZZ_CHECK(std::strcmp(status_.json, other.json) == 0);
+      if (other.json == nullptr)
+        zuerr::ResetJson(status_, nullptr); // a copied empty status has no text
+      else
+        FUZZ_CHECK(std::strcmp(status_.json, other.json) == 0);
       return;
     }
     const int32_t previous = status_.code;

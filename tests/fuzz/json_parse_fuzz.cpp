@@ -62,7 +62,8 @@ void CheckObject(const Value &object) {
     p = jsonz::ParseValue(member, nullptr);
     FUZZ_CHECK(p != nullptr);
     std::string key;
-    if (DecodeKey(name, key) && seen.insert(key).second) FUZZ_CHECK(jsonz::Lookup(object.start, key.c_str()) == member);
+    if (DecodeKey(name, key) && seen.insert(key).second)
+      FUZZ_CHECK(jsonz::Lookup(object.start, key.c_str()) == member);
     p = SkipWhitespace(p);
     if (*p == ',') p = SkipWhitespace(p + 1);
   }
@@ -102,13 +103,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   FUZZ_CHECK(value.start >= text);
   if (value.type != jsonz::kString) FUZZ_CHECK(value.start + value.length == after);
   switch (value.type) {
-  case jsonz::kString: CheckString(text, value, after); break;
-  case jsonz::kNumber: CheckNumber(text, after); break;
-  case jsonz::kObject: CheckObject(value); break;
-  case jsonz::kArray: CheckArray(value); break;
+  case jsonz::kString:
+    CheckString(text, value, after);
+    break;
+  case jsonz::kNumber:
+    CheckNumber(text, after);
+    break;
+  case jsonz::kObject:
+    CheckObject(value);
+    break;
+  case jsonz::kArray:
+    CheckArray(value);
+    break;
   case jsonz::kBoolean:
-  case jsonz::kNull: break;
-  default: FUZZ_CHECK(!"unknown value type");
+  case jsonz::kNull:
+    break;
+  default:
+    FUZZ_CHECK(!"unknown value type");
   }
   if (value.type == jsonz::kObject || value.type == jsonz::kArray) {
     if (value.start == text) FUZZ_CHECK(jsonz::EndOf(text) == after - 1);

@@ -29,7 +29,8 @@ constexpr ViStatus kInvalidMultibyte = -200811;
 // A failure of the option text itself is recorded for the thread, with the
 // offending name or value as elaboration where there is one.
 void CheckRecorded(ViStatus status) {
-  if (!OneOf(status, {kMissingName, kMissingValue, kUnknownName, kBadValue, kValueCopy, kBadLanguage})) return;
+  if (!OneOf(status, {kMissingName, kMissingValue, kUnknownName, kBadValue, kValueCopy, kBadLanguage}))
+    return;
   FUZZ_CHECK(fuzzsupport::RecordedPrimary() == status);
   const std::string elaboration = fuzzsupport::RecordedElaboration();
   if (status == kUnknownName) FUZZ_CHECK(!elaboration.empty() && elaboration.size() <= 255);
@@ -47,9 +48,9 @@ void CheckInterpretation(const std::string &resource, const std::string &options
       zumodules::kDriverPrefix, resource.c_str(), options.c_str(), deviceName, simulate, setup, language);
   // The engine's own failures (such as a bad Simulate value of a logical
   // name's temporary session) come back as the engine reports them.
-  FUZZ_CHECK(status == VI_SUCCESS || OneOf(status, {kMissingName, kMissingValue, kUnknownName, kBadValue,
-                                                     kValueCopy, kBadLanguage, kOutOfMemory,
-                                                     kInvalidMultibyte, IVISTANDIN_ERROR_BAD_OPTION_VALUE}));
+  FUZZ_CHECK(status == VI_SUCCESS ||
+             OneOf(status, {kMissingName, kMissingValue, kUnknownName, kBadValue, kValueCopy, kBadLanguage,
+                            kOutOfMemory, kInvalidMultibyte, IVISTANDIN_ERROR_BAD_OPTION_VALUE}));
   CheckRecorded(status);
   if (status != VI_SUCCESS) return;
   FUZZ_CHECK(deviceName.size() <= 255);
@@ -78,7 +79,8 @@ void CheckDriverSetupRemoval(const std::string &options) {
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***) {
-  IviStandin_SetLogicalName("LogicalAnalyzer", "PXI1Slot2", VI_FALSE, "Model:Q101;Language:de", "RangeCheck=0");
+  IviStandin_SetLogicalName("LogicalAnalyzer", "PXI1Slot2", VI_FALSE, "Model:Q101;Language:de",
+                            "RangeCheck=0");
   IviStandin_SetLogicalName("SimBench", "PXI1Slot4", VI_TRUE, "Language:jp", "");
   return 0;
 }

@@ -71,7 +71,8 @@ ViStatus SessionRegistry::RemoveSession(ViSession handle) {
   auto record = records_.find(found->second);
   // The key moves out of the record that goes anyway: removing allocates
   // nothing, so it cannot fail half-way.
-  auto device = byDevice_.find(DeviceIndexKey{std::move(record->second.deviceKey), record->second.sessionKind});
+  auto device =
+      byDevice_.find(DeviceIndexKey{std::move(record->second.deviceKey), record->second.sessionKind});
   device->second.erase(found->second);
   if (device->second.empty()) byDevice_.erase(device);
   records_.erase(record);

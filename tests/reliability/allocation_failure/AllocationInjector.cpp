@@ -26,9 +26,9 @@ thread_local bool tInjected = false;
 thread_local bool tByPlatform = false;
 
 // The shared libraries that stand in for the platform's components.
-constexpr const char *kPlatformLibraries[] = {"libivi.so", "libzusysapi.so", "libzuvexa_backend_sim.so",
-                                              "libzuvexaka.so", "libzuvexalem.so", "libzuvexavey.so",
-                                              "libzuvexatov.so", "libzuvexapil.so"};
+constexpr const char *kPlatformLibraries[] = {
+    "libivi.so",       "libzusysapi.so",  "libzuvexa_backend_sim.so", "libzuvexaka.so",
+    "libzuvexalem.so", "libzuvexavey.so", "libzuvexatov.so",          "libzuvexapil.so"};
 
 bool IsPlatformLibrary(const char *path) {
   const char *slash = std::strrchr(path, '/');
@@ -90,7 +90,9 @@ Outcome Disarm() {
 #define INJECTOR_VISIBLE __attribute__((visibility("default")))
 
 extern "C" {
-INJECTOR_VISIBLE void *__wrap_malloc(size_t size) { return allocfail::FailsNow() ? nullptr : __real_malloc(size); }
+INJECTOR_VISIBLE void *__wrap_malloc(size_t size) {
+  return allocfail::FailsNow() ? nullptr : __real_malloc(size);
+}
 INJECTOR_VISIBLE void *__wrap_calloc(size_t count, size_t size) {
   return allocfail::FailsNow() ? nullptr : __real_calloc(count, size);
 }

@@ -29,7 +29,9 @@ std::vector<AllocationPath> AllPaths() {
 }
 
 bool IsAccepted(const AllocationPath &path, ViStatus status, bool byPlatform) {
-  auto in = [status](const auto &list) { return std::find(std::begin(list), std::end(list), status) != std::end(list); };
+  auto in = [status](const auto &list) {
+    return std::find(std::begin(list), std::end(list), status) != std::end(list);
+  };
   return status == VI_SUCCESS || in(path.failures) || (byPlatform && in(kPlatformFailures));
 }
 

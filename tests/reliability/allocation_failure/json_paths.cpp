@@ -78,7 +78,8 @@ AllocationPath LoaderDetailPath() {
   path.prepare = [=] { *status = std::make_unique<zuerr::Status>(); };
   path.run = [=] {
     zuerr::Status &s = **status;
-    if (zudynlib::LoadLibrary("libzuvexa-not-installed.so", zudynlib::kBindNowGlobal, s) != nullptr) return VI_SUCCESS;
+    if (zudynlib::LoadLibrary("libzuvexa-not-installed.so", zudynlib::kBindNowGlobal, s) != nullptr)
+      return VI_SUCCESS;
     const bool detailed = s.json != nullptr && jsonz::Lookup(s.json, "internal_error") != nullptr;
     return detailed ? VI_SUCCESS : kMemoryFull;
   };

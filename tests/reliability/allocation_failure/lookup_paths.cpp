@@ -25,15 +25,17 @@ constexpr sysapi::SysStatus kNotifyFailure = static_cast<sysapi::SysStatus>(0x80
 // A store and discovery state of their own; destroying them releases the
 // framework and the observer.
 struct Discovery {
-  dvlShared::DeviceInfoStore store{[this](sysapi::ISysFramework *&fw) { return discovery->GetFramework(fw); }};
+  dvlShared::DeviceInfoStore store{
+      [this](sysapi::ISysFramework *&fw) { return discovery->GetFramework(fw); }};
   std::unique_ptr<dvlShared::SysapiDiscovery> discovery =
       std::make_unique<dvlShared::SysapiDiscovery>(&dvlShared::LoadSysapiLibrary, store);
 
   ViStatus Resolve(const char *name, const char *options, dvlShared::DeviceRecord &record, bool &fromCache) {
     static std::atomic<zumxl::LanguageId> language{0};
     bool simulate = false;
-    return dvlShared::ResolveDeviceWith(store, *discovery, "zuVEXA", name, options, record, &zumodules::ModelTable,
-                                        &zumodules::DefaultModel, simulate, fromCache, language);
+    return dvlShared::ResolveDeviceWith(store, *discovery, "zuVEXA", name, options, record,
+                                        &zumodules::ModelTable, &zumodules::DefaultModel, simulate, fromCache,
+                                        language);
   }
 };
 
@@ -80,7 +82,8 @@ void ExpectCacheWholeAndLookupWorking(LookupState &state) {
   EXPECT_EQ(state.system->Resolve("Analyzer", "", again, fromCache), VI_SUCCESS);
   ExpectAnalyzer(again);
   state.system.reset();
-  EXPECT_EQ(SysapiStandin_LiveObjectCount(), state.liveObjects) << "no reference of the system configuration lost";
+  EXPECT_EQ(SysapiStandin_LiveObjectCount(), state.liveObjects)
+      << "no reference of the system configuration lost";
 }
 
 AllocationPath LookupPath(const char *name, const char *resource, const char *options, bool warm,
@@ -147,7 +150,8 @@ AllocationPath NotificationPath() {
   path.prepare = [=] {
     ResetWithAnalyzer(*state);
     ASSERT_EQ(state->system->Resolve("Analyzer", "", state->record, state->fromCache), VI_SUCCESS);
-    *observer = dvlShared::SysRef<dvlShared::ImxSysNotificationHandler>(dvlShared::CreateObserver(state->system->store));
+    *observer = dvlShared::SysRef<dvlShared::ImxSysNotificationHandler>(
+        dvlShared::CreateObserver(state->system->store));
     *names = std::make_unique<NameEnumerator>(std::initializer_list<std::wstring>{L"//localhost/PXI1Slot2"});
   };
   path.run = [=] { return static_cast<ViStatus>((*observer)->Notify(nullptr, 2, names->get())); };

@@ -27,7 +27,7 @@ using CloseFunction = ViStatus (*)(ViSession vi);
 
 struct OpenCase {
   const char *name;
-  bool cached;      // the device is in the cache before the open
+  bool cached; // the device is in the cache before the open
   OpenFunction open;
   CloseFunction close;
 };
@@ -59,8 +59,10 @@ AllocationPath MakeOpenPath(const OpenCase &c) {
   path.prepare = [c, vi] {
     ResetWithAnalyzer();
     *vi = 0;
-    if (c.cached) ExpectOpensAndCloses(c);
-    else dvlShared::ForgetDevice(kDevice);
+    if (c.cached)
+      ExpectOpensAndCloses(c);
+    else
+      dvlShared::ForgetDevice(kDevice);
     BackendStandin_ClearCalls();
   };
   path.run = [c, vi] { return c.open(vi.get()); };
@@ -76,7 +78,9 @@ AllocationPath MakeOpenPath(const OpenCase &c) {
   return path;
 }
 
-ViStatus OpenNormal(ViSession *vi) { return zuVEXA_InitWithOptions(kDevice, VI_FALSE, VI_FALSE, kOptions, vi); }
+ViStatus OpenNormal(ViSession *vi) {
+  return zuVEXA_InitWithOptions(kDevice, VI_FALSE, VI_FALSE, kOptions, vi);
+}
 ViStatus OpenSimulated(ViSession *vi) {
   return zuVEXA_InitWithOptions("", VI_FALSE, VI_FALSE, "Simulate=1,DriverSetup=Model:Q118", vi);
 }

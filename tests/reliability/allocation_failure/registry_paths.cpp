@@ -27,7 +27,9 @@ struct SessionState {
   ViStatus removed[kSessions] = {};
 };
 
-bool Present(const SessionState &state, int i) { return state.added[i] == VI_SUCCESS && state.removed[i] != VI_SUCCESS; }
+bool Present(const SessionState &state, int i) {
+  return state.added[i] == VI_SUCCESS && state.removed[i] != VI_SUCCESS;
+}
 
 ViStatus FirstFailure(ViStatus failure, ViStatus status) { return failure < 0 ? failure : status; }
 
@@ -37,7 +39,9 @@ void ExpectRegistryMatches(SessionState &state) {
   SessionRegistry &registry = *state.registry;
   for (int i = 0; i < kSessions; ++i) {
     const zumodules::EntryPointTable *table = nullptr;
-    EXPECT_EQ(registry.FindTable(state.handles[i], table), Present(state, i) ? VI_SUCCESS : zuapi::kErrorUnknownSession) << i;
+    EXPECT_EQ(registry.FindTable(state.handles[i], table),
+              Present(state, i) ? VI_SUCCESS : zuapi::kErrorUnknownSession)
+        << i;
     char descriptor[256] = {};
     if (Present(state, i)) {
       EXPECT_EQ(registry.FindResourceDescriptor(state.handles[i], descriptor, sizeof descriptor), 0);
@@ -60,12 +64,14 @@ AllocationPath SessionRegistryPath() {
   path.prepare = [=] {
     IviStandin_Reset();
     state->registry = std::make_unique<SessionRegistry>();
-    for (ViSession &handle : state->handles) ASSERT_EQ(IviStandin_CreateSession("PXI1Slot2", VI_FALSE, &handle), 0);
+    for (ViSession &handle : state->handles)
+      ASSERT_EQ(IviStandin_CreateSession("PXI1Slot2", VI_FALSE, &handle), 0);
   };
   path.run = [=] {
     ViStatus failure = VI_SUCCESS;
     for (int i = 0; i < kSessions; ++i) {
-      state->added[i] = state->registry->AddSession(state->handles[i], kDevices[i % 3], zuapi::kNormal, &state->table);
+      state->added[i] =
+          state->registry->AddSession(state->handles[i], kDevices[i % 3], zuapi::kNormal, &state->table);
       state->removed[i] = zuapi::kErrorUnknownSession;
       failure = FirstFailure(failure, state->added[i]);
     }
@@ -101,10 +107,12 @@ AllocationPath ModuleRegistryPath() {
     ASSERT_EQ(zumodules::Modules().Acquire(zumodules::kTov, reference), 0);
     if (status < 0) {
       EXPECT_EQ(*table, nullptr);
-      ASSERT_EQ((*registry)->Acquire(zumodules::kTov, *table), VI_SUCCESS) << "loaded by the next acquisition";
+      ASSERT_EQ((*registry)->Acquire(zumodules::kTov, *table), VI_SUCCESS)
+          << "loaded by the next acquisition";
     }
     ASSERT_NE(*table, nullptr);
-    EXPECT_EQ(std::memcmp(&(*table)->slots, &reference->slots, sizeof reference->slots), 0) << "every entry resolved";
+    EXPECT_EQ(std::memcmp(&(*table)->slots, &reference->slots, sizeof reference->slots), 0)
+        << "every entry resolved";
     registry->reset();
   };
   return path;

@@ -32,40 +32,57 @@ TEST_F(NullPointers, EachGetsItsStatus) {
   static char text[256];
   ZUTimestamp timestamp{};
   const NullCase cases[] = {
-      {"GetErrorMessage buffer", [] { return zuVEXA_GetErrorMessage(0, 0, 8, nullptr); }, ZUVEXA_ERROR_NULL_POINTER},
+      {"GetErrorMessage buffer", [] { return zuVEXA_GetErrorMessage(0, 0, 8, nullptr); },
+       ZUVEXA_ERROR_NULL_POINTER},
       {"GetError buffer", [] { return zuVEXA_GetError(0, nullptr, 8, nullptr); }, ZUVEXA_ERROR_NULL_POINTER},
-      {"error_message buffer", [vi] { return zuVEXA_error_message(vi, 0, nullptr); }, ZUVEXA_ERROR_INVALID_PARAMETER, 3,
-       "errorMessage"},
-      {"error_query code", [vi] { return zuVEXA_error_query(vi, nullptr, text); }, ZUVEXA_ERROR_INVALID_PARAMETER, 2,
-       "errorCode"},
+      {"error_message buffer", [vi] { return zuVEXA_error_message(vi, 0, nullptr); },
+       ZUVEXA_ERROR_INVALID_PARAMETER, 3, "errorMessage"},
+      {"error_query code", [vi] { return zuVEXA_error_query(vi, nullptr, text); },
+       ZUVEXA_ERROR_INVALID_PARAMETER, 2, "errorCode"},
       {"error_query message", [vi] { return zuVEXA_error_query(vi, &count, nullptr); },
        ZUVEXA_ERROR_INVALID_PARAMETER, 3, "errorMessage"},
       {"supported models buffer",
-       [vi] { return zuVEXA_GetAttributeViString(vi, "", ZUVEXA_ATTR_SUPPORTED_INSTRUMENT_MODELS, 8, nullptr); },
+       [vi] {
+         return zuVEXA_GetAttributeViString(vi, "", ZUVEXA_ATTR_SUPPORTED_INSTRUMENT_MODELS, 8, nullptr);
+       },
        ZUVEXA_ERROR_NULL_POINTER},
       {"de-embedding ports", [vi] { return zuVEXA_GetDeembeddingTableNumberOfPorts(vi, nullptr); },
        ZUVEXA_ERROR_INVALID_PARAMETER, 2, "numberOfPorts"},
-      {"S-parameter count", [vi] { return zuVEXA_GetDeembeddingSparameters(vi, nullptr, 0, nullptr, &count); },
+      {"S-parameter count",
+       [vi] { return zuVEXA_GetDeembeddingSparameters(vi, nullptr, 0, nullptr, &count); },
        ZUVEXA_ERROR_INVALID_PARAMETER, 4, "numberOfSparameters"},
-      {"S-parameter ports", [vi] { return zuVEXA_GetDeembeddingSparameters(vi, nullptr, 0, &count, nullptr); },
+      {"S-parameter ports",
+       [vi] { return zuVEXA_GetDeembeddingSparameters(vi, nullptr, 0, &count, nullptr); },
        ZUVEXA_ERROR_INVALID_PARAMETER, 5, "numberOfPorts"},
       {"de-embedding table handles",
        [vi] { return GX_zuVEXA_CreateDeembeddingSparameterTableArray(vi, "", "table", nullptr, nullptr, 0); },
        kCreateTableRefused},
       {"relay counts", [vi] { return GX_zuVEXA_Get_Relay_Operation_Counts(vi, nullptr, &count, &count); },
        ZUVEXA_ERROR_NULL_POINTER},
-      {"session by name", [] { return zuVEXA_GetViSessionByName("Analyzer", nullptr); }, ZUVEXA_ERROR_NULL_POINTER,
-       0, nullptr, false},
+      {"session by name", [] { return zuVEXA_GetViSessionByName("Analyzer", nullptr); },
+       ZUVEXA_ERROR_NULL_POINTER, 0, nullptr, false},
       {"timestamp seconds", [timestamp] { return zuVEXA_ValuesFromTimestamp(timestamp, nullptr, &fraction); },
        ZUVEXA_ERROR_NULL_POINTER},
       {"timestamp fraction", [timestamp] { return zuVEXA_ValuesFromTimestamp(timestamp, &seconds, nullptr); },
        ZUVEXA_ERROR_NULL_POINTER},
       {"timestamp", [] { return zuVEXA_TimestampFromValues(0, 0.5, nullptr); }, ZUVEXA_ERROR_NULL_POINTER},
-      {"resource name", [] { ViSession s = 0; return zuVEXA_InitWithOptions(nullptr, VI_FALSE, VI_FALSE, "", &s); },
+      {"resource name",
+       [] {
+         ViSession s = 0;
+         return zuVEXA_InitWithOptions(nullptr, VI_FALSE, VI_FALSE, "", &s);
+       },
        ZUVEXA_ERROR_NULL_POINTER, 0, nullptr, false},
-      {"calibration resource name", [] { ViSession s = 0; return zuVEXA_InitExtCal(nullptr, "secret", "", &s); },
+      {"calibration resource name",
+       [] {
+         ViSession s = 0;
+         return zuVEXA_InitExtCal(nullptr, "secret", "", &s);
+       },
        ZUVEXA_ERROR_NULL_POINTER, 0, nullptr, false},
-      {"name of the session to find", [] { ViSession s = 0; return zuVEXA_GetViSessionByName(nullptr, &s); },
+      {"name of the session to find",
+       [] {
+         ViSession s = 0;
+         return zuVEXA_GetViSessionByName(nullptr, &s);
+       },
        ZUVEXA_ERROR_NULL_POINTER, 0, nullptr, false},
       {"bitfile resource name",
        [] {
@@ -73,7 +90,8 @@ TEST_F(NullPointers, EachGetsItsStatus) {
          return zuVEXA_GetFPGAExtensionsBitfileDir(nullptr, 0, 0, sizeof text, text, &required);
        },
        ZUVEXA_ERROR_NULL_POINTER, 0, nullptr, false},
-      {"new session", [] { return zuVEXA_InitWithOptions("Analyzer", VI_FALSE, VI_FALSE, "Simulate=1", nullptr); },
+      {"new session",
+       [] { return zuVEXA_InitWithOptions("Analyzer", VI_FALSE, VI_FALSE, "Simulate=1", nullptr); },
        ZUVEXA_ERROR_INVALID_PARAMETER, 0, nullptr, false},
   };
   for (const NullCase &c : cases) {

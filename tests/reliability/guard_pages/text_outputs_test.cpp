@@ -40,7 +40,9 @@ protected:
         {"GetErrorMessage of the thread", nothing,
          [](ViInt32 s, ViChar *b) { return zuVEXA_GetErrorMessage(0, ZUVEXA_ERROR_INVALID_SESSION, s, b); }},
         {"GetErrorMessage of a session", nothing,
-         [vi](ViInt32 s, ViChar *b) { return zuVEXA_GetErrorMessage(vi, ZUVEXA_ERROR_OPTION_BAD_VALUE, s, b); }},
+         [vi](ViInt32 s, ViChar *b) {
+           return zuVEXA_GetErrorMessage(vi, ZUVEXA_ERROR_OPTION_BAD_VALUE, s, b);
+         }},
         {"GetError of the thread", failOpen,
          [](ViInt32 s, ViChar *b) {
            ViStatus code = 0;
@@ -58,7 +60,9 @@ protected:
         {"string attribute", nothing,
          [vi](ViInt32 s, ViChar *b) { return zuVEXA_GetAttributeViString(vi, "", kTextAttribute, s, b); }},
         {"desired string attribute", nothing,
-         [vi](ViInt32 s, ViChar *b) { return zuVEXA_GetDesiredAttributeViString(vi, "", kTextAttribute, s, b); }},
+         [vi](ViInt32 s, ViChar *b) {
+           return zuVEXA_GetDesiredAttributeViString(vi, "", kTextAttribute, s, b);
+         }},
         {"GX_zuVEXA_InitWithOptions", nothing,
          [](ViInt32 s, ViChar *b) {
            ViSession ignored = 0;
@@ -80,7 +84,8 @@ protected:
         {"GX_zuVEXA_initExtCalTovInternal", nothing,
          [](ViInt32 s, ViChar *b) {
            ViSession ignored = 0;
-           return GX_zuVEXA_initExtCalTovInternal("Analyzer", "secret", UnknownOption().c_str(), &ignored, s, b);
+           return GX_zuVEXA_initExtCalTovInternal("Analyzer", "secret", UnknownOption().c_str(), &ignored, s,
+                                                  b);
          },
          ZUVEXA_ERROR_OPTION_UNKNOWN_NAME},
         {"GX_zuVEXA_InitializeExternalAlignment", nothing,
@@ -117,12 +122,13 @@ TEST_F(TextOutputs, EverySizeFromZeroToTheTextLengthPlusOne) {
     ASSERT_NE(text, "<unterminated>");
     const size_t needed = text.size() + 1;
     for (size_t size = 0; size <= needed; ++size) {
-      SCOPED_TRACE("buffer of " + std::to_string(size) + " bytes for " + std::to_string(text.size()) + " characters");
+      SCOPED_TRACE("buffer of " + std::to_string(size) + " bytes for " + std::to_string(text.size()) +
+                   " characters");
       output.prepare();
       const ViStatus result = output.write(static_cast<ViInt32>(size), guarded_.Of(size));
       const ViStatus expected = output.fixedResult != 0 ? output.fixedResult
-                                : size == needed      ? VI_SUCCESS
-                                                      : static_cast<ViStatus>(needed);
+                                : size == needed        ? VI_SUCCESS
+                                                        : static_cast<ViStatus>(needed);
       EXPECT_EQ(result, expected);
       EXPECT_TRUE(guarded_.PatternKept(size)) << "written in front of the buffer";
       if (size == 0) continue; // nothing to read: the buffer is the guard page

@@ -34,17 +34,21 @@ Worker::Worker(int index, Shared &shared)
     : index_(index), shared_(shared), devices_(DevicesOf(index)), random_(0x5eed + index) {}
 
 void Worker::Run() {
+  // Operations and their share of the mix, in percent.
+  struct Share {
+    int percent;
+    void (Worker::*operation)();
+  };
+  static constexpr Share kMix[] = {{30, &Worker::Open},    {20, &Worker::CloseAny}, {20, &Worker::Forward},
+                                   {12, &Worker::Fetch},   {10, &Worker::Describe}, {3, &Worker::Notify},
+                                   {5, &Worker::UseClosed}};
   // Every thread opens first, so the modules are loaded while all of them race.
   Open();
   while (shared_.budget.fetch_sub(1) > 0 && std::chrono::steady_clock::now() < shared_.deadline) {
-    const int pick = std::uniform_int_distribution<int>(0, 99)(random_);
-    if (pick < 30) Open();
-    else if (pick < 50) open_.empty() ? Open() : Close(random_() % open_.size());
-    else if (pick < 70) open_.empty() ? Open() : Forward();
-    else if (pick < 82) open_.empty() ? Open() : Fetch();
-    else if (pick < 92) Describe();
-    else if (pick < 95) Notify();
-    else closed_.empty() ? Describe() : UseClosed();
+    int pick = std::uniform_int_distribution<int>(0, 99)(random_);
+    const Share *share = kMix;
+    while (pick >= share->percent) pick -= (share++)->percent;
+    (this->*share->operation)();
     shared_.done.fetch_add(1, std::memory_order_relaxed);
   }
   while (!open_.empty()) Close(open_.size() - 1);
@@ -71,10 +75,12 @@ void Worker::Open() {
     status = zuVEXA_InitWithOptions(devices_[1].name.c_str(), VI_FALSE, VI_FALSE, "Simulate=1", &vi);
     break;
   case SessionKind::Modelled:
-    status = zuVEXA_InitWithOptions("", VI_FALSE, VI_FALSE,
-                                    (std::string("Simulate=1,DriverSetup=Model:") + device.model).c_str(), &vi);
+    status = zuVEXA_InitWithOptions(
+        "", VI_FALSE, VI_FALSE, (std::string("Simulate=1,DriverSetup=Model:") + device.model).c_str(), &vi);
     break;
-  case SessionKind::Calibration: status = zuVEXA_InitExtCal(device.name.c_str(), "secret", "", &vi); break;
+  case SessionKind::Calibration:
+    status = zuVEXA_InitExtCal(device.name.c_str(), "secret", "", &vi);
+    break;
   }
   Opened(status, vi, kind);
 }
@@ -96,29 +102,34 @@ void Worker::Close(size_t index) {
   const Session session = open_[index];
   open_.erase(open_.begin() + static_cast<ptrdiff_t>(index));
   const ViStatus status = session.kind == SessionKind::Calibration ? zuVEXA_CloseExtCal(session.vi, 1500)
-                                                                     : zuVEXA_close(session.vi);
+                                                                   : zuVEXA_close(session.vi);
   Expect(status == VI_SUCCESS, "close", status);
   closed_.push_back(session.vi);
 }
 
 Worker::Session &Worker::AnyOpen() { return open_[random_() % open_.size()]; }
 
+void Worker::CloseAny() { open_.empty() ? Open() : Close(random_() % open_.size()); }
+
 // The call reaches this session's instrument and no other.
 void Worker::Forward() {
+  if (open_.empty()) return Open();
   const ViSession vi = AnyOpen().vi;
   const ViReal64 carrier = 1e9 + 1e3 * static_cast<double>(random_() % 100000);
   ViStatus status = zuVEXA_ConfigureIQCarrierFrequency(vi, "", carrier);
   Expect(status == VI_SUCCESS, "forwarded call", status);
   BackendStandinConfiguration configuration{};
   status = BackendStandin_GetConfiguration(vi, &configuration);
-  Expect(status == VI_SUCCESS && configuration.carrierFrequency == carrier, "forwarded call reached its session",
-         status);
+  Expect(status == VI_SUCCESS && configuration.carrierFrequency == carrier,
+         "forwarded call reached its session", status);
 }
 
 void Worker::Fetch() {
+  if (open_.empty()) return Open();
   ViReal64 data[2 * kSamples];
   WaveformInfo info{};
-  const ViStatus status = zuVEXA_FetchIQSingleRecordComplexF64(AnyOpen().vi, "", 0, kSamples, 1.0, data, &info);
+  const ViStatus status =
+      zuVEXA_FetchIQSingleRecordComplexF64(AnyOpen().vi, "", 0, kSamples, 1.0, data, &info);
   Expect(status == VI_SUCCESS && info.actualSamples == kSamples, "fetch", status);
 }
 
@@ -128,9 +139,15 @@ void Worker::Describe() {
   ViStatus code = 0;
   ViStatus status = VI_SUCCESS;
   switch (random_() % 3) {
-  case 0: status = zuVEXA_GetErrorMessage(vi, ZUVEXA_ERROR_INVALID_SESSION, sizeof text, text); break;
-  case 1: status = zuVEXA_error_message(vi, ZUVEXA_ERROR_OPTION_BAD_VALUE, text); break;
-  default: status = zuVEXA_GetError(vi, &code, sizeof text, text); break;
+  case 0:
+    status = zuVEXA_GetErrorMessage(vi, ZUVEXA_ERROR_INVALID_SESSION, sizeof text, text);
+    break;
+  case 1:
+    status = zuVEXA_error_message(vi, ZUVEXA_ERROR_OPTION_BAD_VALUE, text);
+    break;
+  default:
+    status = zuVEXA_GetError(vi, &code, sizeof text, text);
+    break;
   }
   Expect(status >= 0, "error description", status);
 }
@@ -144,6 +161,7 @@ void Worker::Notify() {
 }
 
 void Worker::UseClosed() {
+  if (closed_.empty()) return Describe();
   const ViStatus status = zuVEXA_ConfigureIQCarrierFrequency(closed_[random_() % closed_.size()], "", 1e9);
   Expect(status == ZUVEXA_ERROR_INVALID_SESSION, "call on a closed handle", status);
 }
@@ -151,7 +169,8 @@ void Worker::UseClosed() {
 void Worker::Expect(bool ok, const char *operation, ViStatus status) {
   if (ok) return;
   char fault[160];
-  std::snprintf(fault, sizeof fault, "thread %d: %s: status 0x%08X", index_, operation, static_cast<unsigned>(status));
+  std::snprintf(fault, sizeof fault, "thread %d: %s: status 0x%08X", index_, operation,
+                static_cast<unsigned>(status));
   std::lock_guard<std::mutex> hold(shared_.mutex);
   if (shared_.faults.size() < kMaxFaults) shared_.faults.push_back(fault);
 }

@@ -21,11 +21,11 @@ namespace soak {
 
 // What the threads share.
 struct Shared {
-  std::atomic<int64_t> budget{0};        // operations still to run
+  std::atomic<int64_t> budget{0}; // operations still to run
   std::chrono::steady_clock::time_point deadline;
-  std::atomic<uint64_t> done{0};         // operations run; the watchdog's sign of progress
-  std::mutex mutex;                      // guards the two below
-  std::set<ViSession> issued;            // every handle an open returned
+  std::atomic<uint64_t> done{0}; // operations run; the watchdog's sign of progress
+  std::mutex mutex;              // guards the two below
+  std::set<ViSession> issued;    // every handle an open returned
   std::vector<std::string> faults;
 };
 
@@ -55,8 +55,11 @@ private:
     SessionKind kind;
   };
 
+  // Each operation that needs a session (or a closed handle) falls back to
+  // opening one (or to a description) when there is none.
   void Open();
   void Close(size_t index);
+  void CloseAny();
   void Forward();
   void Fetch();
   void Describe();

@@ -33,7 +33,8 @@ int64_t Setting(const char *name, int64_t fallback) {
 void AddDevices() {
   for (int i = 0; i < kThreads; ++i) {
     for (const Device &device : DevicesOf(i)) {
-      SysapiStandinDevice entry{device.name.c_str(), nullptr, "RIO0", device.productId, 0, SYSAPISTANDIN_NO_VALUE, 0};
+      SysapiStandinDevice entry{device.name.c_str(),    nullptr, "RIO0", device.productId, 0,
+                                SYSAPISTANDIN_NO_VALUE, 0};
       ASSERT_EQ(SysapiStandin_AddDevice(&entry), 0);
     }
   }
@@ -80,7 +81,8 @@ TEST(Soak, ThreadsOpenUseAndCloseSessionsWhileTheSystemChanges) {
   const int64_t operations = Setting("ZUVEXA_SOAK_OPERATIONS", 20000);
   Shared shared;
   shared.budget = operations;
-  shared.deadline = std::chrono::steady_clock::now() + std::chrono::seconds(Setting("ZUVEXA_SOAK_SECONDS", 30));
+  shared.deadline =
+      std::chrono::steady_clock::now() + std::chrono::seconds(Setting("ZUVEXA_SOAK_SECONDS", 30));
   const auto start = std::chrono::steady_clock::now();
   {
     Watchdog watchdog(shared);
@@ -109,7 +111,8 @@ TEST(Soak, ThreadsOpenUseAndCloseSessionsWhileTheSystemChanges) {
   for (int i = 0; i < kThreads; ++i) {
     for (const Device &device : DevicesOf(i)) {
       ViSession vi = 0;
-      EXPECT_EQ(zuVEXA_GetViSessionByName(device.name.c_str(), &vi), ZUVEXA_ERROR_CANNOT_RECOVER) << device.name;
+      EXPECT_EQ(zuVEXA_GetViSessionByName(device.name.c_str(), &vi), ZUVEXA_ERROR_CANNOT_RECOVER)
+          << device.name;
       EXPECT_EQ(vi, 0u);
     }
   }
