@@ -20,7 +20,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${ZUVEXA_FUZZ_BUILD:-$root/build-fuzz}
 jobs=$(nproc 2>/dev/null || echo 2)
 
-usage() { sed -n '2,17p' "$0"; exit "${1:-0}"; }
+usage() { sed -n '2,16p' "$0"; exit "${1:-0}"; }
 
 targets() {
   local source

@@ -33,7 +33,7 @@ while [ $# -gt 0 ]; do
     --no-install) install=0 ;;
     -j) jobs="$2"; shift ;;
     -j*) jobs="${1#-j}" ;;
-    -h|--help) sed -n '2,21p' "$0"; exit 0 ;;
+    -h|--help) sed -n '2,18p' "$0"; exit 0 ;;
     *) echo "unknown option: $1" >&2; exit 2 ;;
   esac
   shift

@@ -18,7 +18,7 @@ options=()
 case "${1:-}" in
   --tsan) build=$root/build-tsan; options=(-DZUVEXA_SANITIZE=thread); shift ;;
   --asan) build=$root/build-asan; options=(-DZUVEXA_SANITIZE=address); shift ;;
-  -h|--help) sed -n '2,14p' "$0"; exit 0 ;;
+  -h|--help) sed -n '2,12p' "$0"; exit 0 ;;
 esac
 operations=${1:-100000}
 seconds=${2:-600}
