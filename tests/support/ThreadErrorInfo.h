@@ -14,12 +14,13 @@ struct ThreadError {
   std::string elaboration;
 };
 
-inline ThreadError ReadThreadError() {
+// vi 0 (or a handle the engine does not know) reads the calling thread's.
+inline ThreadError ReadThreadError(ViSession vi = 0) {
   ThreadError error;
   char text[1025] = {};
-  Ivi_GetAttributeViInt32(0, "", IVI_ATTR_PRIMARY_ERROR, 0, &error.primary);
-  Ivi_GetAttributeViInt32(0, "", IVI_ATTR_SECONDARY_ERROR, 0, &error.secondary);
-  Ivi_GetAttributeViString(0, "", IVI_ATTR_ERROR_ELABORATION, 0, sizeof text, text);
+  Ivi_GetAttributeViInt32(vi, "", IVI_ATTR_PRIMARY_ERROR, 0, &error.primary);
+  Ivi_GetAttributeViInt32(vi, "", IVI_ATTR_SECONDARY_ERROR, 0, &error.secondary);
+  Ivi_GetAttributeViString(vi, "", IVI_ATTR_ERROR_ELABORATION, 0, sizeof text, text);
   error.elaboration = text;
   return error;
 }

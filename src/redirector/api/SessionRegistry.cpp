@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <new>
+#include <utility>
 
 #include "platform/IviEngine.h"
 #include "status/StatusCodes.h"

@@ -1,0 +1,50 @@
+// Shared by the fuzz programs: a check that ends the run with a message (the
+// fuzzer then keeps the input that broke it), and readers of what the IVI
+// engine recorded for the calling thread.
+#pragma once
+
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "platform/IviEngine.h"
+
+#define FUZZ_CHECK(condition)                                                                                \
+  do {                                                                                                       \
+    if (!(condition)) {                                                                                      \
+      std::fprintf(stderr, "fuzz check failed: %s (%s:%d)\n", #condition, __FILE__, __LINE__);               \
+      std::abort();                                                                                          \
+    }                                                                                                        \
+  } while (0)
+
+namespace fuzzsupport {
+
+inline bool OneOf(ViStatus status, std::initializer_list<ViStatus> accepted) {
+  for (ViStatus candidate : accepted)
+    if (status == candidate) return true;
+  return false;
+}
+
+inline ViInt32 RecordedPrimary() {
+  ViInt32 primary = 0;
+  Ivi_GetAttributeViInt32(0, "", IVI_ATTR_PRIMARY_ERROR, 0, &primary);
+  return primary;
+}
+
+inline std::string RecordedElaboration() {
+  char text[1025] = {};
+  Ivi_GetAttributeViString(0, "", IVI_ATTR_ERROR_ELABORATION, 0, sizeof text, text);
+  return text;
+}
+
+// Trimmed as the option parsers trim: no white space at either end.
+inline bool IsTrimmed(std::string_view text) {
+  auto space = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
+  return text.empty() || (!space(text.front()) && !space(text.back()));
+}
+
+} // namespace fuzzsupport

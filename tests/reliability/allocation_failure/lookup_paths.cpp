@@ -1,0 +1,182 @@
+// Device lookup with a store and discovery state of its own, so that every
+// attempt starts cold (library loaded, framework created, experts probed,
+// observer registered) or finds exactly the cache it was given; and change
+// notifications delivered to the observer on the calling thread.
+#include "AllocationPaths.h"
+
+#include <atomic>
+#include <memory>
+#include <string>
+
+#include "StandIns.h"
+#include "redirector/modules/DeviceLookup.h"
+#include "dvlShared/SysapiObserver.h"
+#include "dvlShared/SysapiRefs.h"
+#include "redirector/modules/ModelRouting.h"
+#include "sysapi_standin.h"
+
+namespace allocfail {
+namespace {
+
+constexpr ViStatus kDeviceNotFound = static_cast<ViStatus>(0xBFFA0060);
+constexpr sysapi::SysStatus kNotifyOutOfMemory = static_cast<sysapi::SysStatus>(0x8007000E);
+constexpr sysapi::SysStatus kNotifyFailure = static_cast<sysapi::SysStatus>(0x80004005);
+
+// A store and discovery state of their own; destroying them releases the
+// framework and the observer.
+struct Discovery {
+  dvlShared::DeviceInfoStore store{
+      [this](sysapi::ISysFramework *&fw) { return discovery->GetFramework(fw); }};
+  std::unique_ptr<dvlShared::SysapiDiscovery> discovery =
+      std::make_unique<dvlShared::SysapiDiscovery>(&dvlShared::LoadSysapiLibrary, store);
+
+  ViStatus Resolve(const char *name, const char *options, dvlShared::DeviceRecord &record, bool &fromCache) {
+    static std::atomic<zumxl::LanguageId> language{0};
+    bool simulate = false;
+    return zumodules::ResolveDeviceWith(store, *discovery, "zuVEXA", name, options, record,
+                                        &zumodules::ModelTable, &zumodules::DefaultModel, simulate, fromCache,
+                                        language);
+  }
+};
+
+struct LookupState {
+  std::unique_ptr<Discovery> system;
+  int64_t liveObjects = 0; // of the system configuration, before `system` existed
+  dvlShared::DeviceRecord record;
+  bool fromCache = false;
+};
+
+// A record whose texts hold no memory yet (assigning {} keeps their buffers).
+void Renew(dvlShared::DeviceRecord &record) {
+  dvlShared::DeviceRecord fresh;
+  std::swap(record, fresh);
+}
+
+void ResetWithAnalyzer(LookupState &state) {
+  state.system.reset();
+  testsupport::ResetStandIns();
+  SysapiStandinDevice device{"PXI1Slot2", "Analyzer", "RIO0", 0x1C02, 0, SYSAPISTANDIN_NO_VALUE, 0};
+  ASSERT_EQ(SysapiStandin_AddDevice(&device), 0);
+  state.liveObjects = SysapiStandin_LiveObjectCount();
+  state.system = std::make_unique<Discovery>();
+  Renew(state.record);
+}
+
+// The analyzer as the lookup must report it.
+void ExpectAnalyzer(const dvlShared::DeviceRecord &record) {
+  EXPECT_EQ(record.deviceIdentifier, L"PXI1Slot2");
+  EXPECT_EQ(record.moduleKind, 5u);
+  EXPECT_EQ(record.backendResourceText, "RIO0");
+}
+
+// A stored entry is whole; the lookup works again; dropping the discovery
+// state releases every object of the system configuration it held.
+void ExpectCacheWholeAndLookupWorking(LookupState &state) {
+  ASSERT_LE(state.system->store.Count(), 1u);
+  dvlShared::DeviceRecord cached;
+  bool found = false;
+  EXPECT_EQ(state.system->store.LookUp(L"Analyzer", cached, found), VI_SUCCESS);
+  if (found) ExpectAnalyzer(cached);
+  dvlShared::DeviceRecord again;
+  bool fromCache = false;
+  EXPECT_EQ(state.system->Resolve("Analyzer", "", again, fromCache), VI_SUCCESS);
+  ExpectAnalyzer(again);
+  state.system.reset();
+  EXPECT_EQ(SysapiStandin_LiveObjectCount(), state.liveObjects)
+      << "no reference of the system configuration lost";
+}
+
+AllocationPath LookupPath(const char *name, const char *resource, const char *options, bool warm,
+                          ViStatus expected) {
+  auto state = std::make_shared<LookupState>();
+  AllocationPath path;
+  path.name = name;
+  path.prepare = [=] {
+    ResetWithAnalyzer(*state);
+    if (warm) {
+      ASSERT_EQ(state->system->Resolve("Analyzer", "", state->record, state->fromCache), VI_SUCCESS);
+    }
+    Renew(state->record);
+  };
+  path.run = [=] {
+    const ViStatus status = state->system->Resolve(resource, options, state->record, state->fromCache);
+    return status == expected ? VI_SUCCESS : status;
+  };
+  path.failures = {kOutOfMemory, kObserverAllocation};
+  const bool analyzer = std::string(resource) == "Analyzer";
+  path.check = [=](ViStatus status) {
+    if (status == VI_SUCCESS && analyzer) ExpectAnalyzer(state->record);
+    ExpectCacheWholeAndLookupWorking(*state);
+  };
+  return path;
+}
+
+// Hands out length-prefixed names made before the attempt; the receiver
+// frees each one it takes.
+class NameEnumerator : public sysapi::ISysEnumerator {
+public:
+  explicit NameEnumerator(std::initializer_list<std::wstring> names) {
+    for (const std::wstring &name : names)
+      texts_.push_back(sysapi::AllocSysText(name.data(), static_cast<uint32_t>(name.size())));
+  }
+  ~NameEnumerator() {
+    for (size_t i = next_; i < texts_.size(); ++i) sysapi::FreeSysText(texts_[i]);
+  }
+  sysapi::SysStatus QueryInterface(const sysapi::Guid &, void **object) override {
+    *object = nullptr;
+    return sysapi::kNoInterface;
+  }
+  uint32_t AddRef() override { return 2; }
+  uint32_t Release() override { return 1; }
+  sysapi::SysStatus Next(uint32_t, void **item, uint32_t *fetched) override {
+    *item = next_ < texts_.size() ? texts_[next_++] : nullptr;
+    *fetched = *item != nullptr;
+    return *item != nullptr ? 0 : 1;
+  }
+
+private:
+  std::vector<wchar_t *> texts_;
+  size_t next_ = 0;
+};
+
+// The observer drops the analyzer stored under its alias, found by its
+// identifier and by the identifier the framework reports for the name.
+AllocationPath NotificationPath() {
+  auto state = std::make_shared<LookupState>();
+  auto observer = std::make_shared<dvlShared::SysRef<dvlShared::ImxSysNotificationHandler>>();
+  auto names = std::make_shared<std::unique_ptr<NameEnumerator>>();
+  AllocationPath path;
+  path.name = "ChangeNotification";
+  path.prepare = [=] {
+    ResetWithAnalyzer(*state);
+    ASSERT_EQ(state->system->Resolve("Analyzer", "", state->record, state->fromCache), VI_SUCCESS);
+    *observer = dvlShared::SysRef<dvlShared::ImxSysNotificationHandler>(
+        dvlShared::CreateObserver(state->system->store));
+    *names = std::make_unique<NameEnumerator>(std::initializer_list<std::wstring>{L"//localhost/PXI1Slot2"});
+  };
+  path.run = [=] { return static_cast<ViStatus>((*observer)->Notify(nullptr, 2, names->get())); };
+  path.failures = {kNotifyOutOfMemory, kNotifyFailure};
+  path.check = [=](ViStatus status) {
+    names->reset();
+    observer->reset();
+    if (status == VI_SUCCESS) {
+      EXPECT_EQ(state->system->store.Count(), 0u);
+    }
+    ExpectCacheWholeAndLookupWorking(*state);
+  };
+  return path;
+}
+
+} // namespace
+
+std::vector<AllocationPath> DeviceLookupPaths() {
+  std::vector<AllocationPath> paths;
+  paths.push_back(LookupPath("LookupFirstUse", "Analyzer", "", false, VI_SUCCESS));
+  paths.push_back(LookupPath("LookupFromCache", "Analyzer", "", true, VI_SUCCESS));
+  paths.push_back(LookupPath("LookupNotFound", "NoSuchDevice", "", true, kDeviceNotFound));
+  paths.push_back(LookupPath("LookupSimulatedDefaultModel", "NoSuchDevice", "Simulate=1", true, VI_SUCCESS));
+  paths.push_back(NotificationPath());
+  return paths;
+}
+
+} // namespace allocfail
