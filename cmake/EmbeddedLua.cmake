@@ -137,6 +137,11 @@ set_target_properties(zu_lua PROPERTIES
 # dlopen: native modules are never loaded from disk. ENABLE_CJSON_GLOBAL lets
 # luaopen_cjson publish the global "cjson", as luaopen_lfs does with "lfs".
 target_compile_definitions(zu_lua PRIVATE LUA_USE_POSIX ENABLE_CJSON_GLOBAL)
+# lua-cjson calls exit or abort only when an allocation failed; a library must
+# not end its host process, so those calls raise a script error instead
+# (src/zuxlatorlua/embedded/ProtectedCall.cpp).
+set_source_files_properties("${zu_cjson_dir}/strbuf.c" "${zu_cjson_dir}/fpconv.c" PROPERTIES
+  COMPILE_DEFINITIONS "exit=zuxlatorlua_cjson_exit;abort=zuxlatorlua_cjson_abort")
 target_compile_options(zu_lua PRIVATE $<$<COMPILE_LANGUAGE:C>:-w>)
 target_include_directories(zu_lua PRIVATE "$<$<COMPILE_LANGUAGE:CXX>:${PROJECT_SOURCE_DIR}/src>")
 target_include_directories(zu_lua SYSTEM PUBLIC "${zu_lua_dir}" "${zu_lua_generated_dir}" "${zu_lfs_dir}")
