@@ -8,7 +8,7 @@
 #include "zuapal/zuapalerr.h"
 #include "zuxlator/StatusDetail.h"
 #include "zuxlatorlua/LuaTranslator.h"
-#include "zuxlatorlua/embedded/ProtectedCall.h"
+#include "zulua/ProtectedCall.h"
 
 namespace zuxlatorlua {
 namespace {

@@ -11,7 +11,7 @@
 #include "zuxlatorlua/LuaDescriptions.h"
 #include "zuxlatorlua/embedded/EmbeddedModules.h"
 #include "zuxlatorlua/embedded/EmbeddedScripts.h"
-#include "zuxlatorlua/embedded/ProtectedCall.h"
+#include "zulua/ProtectedCall.h"
 #include "zuxlatorlua/stdint/Int64Module.h"
 #include "zuxlatorlua/zuxlatorluautils.h"
 

@@ -1,4 +1,4 @@
-#include "zuxlatorlua/embedded/ProtectedCall.h"
+#include "zulua/ProtectedCall.h"
 
 #include <lauxlib.h>
 

@@ -2,7 +2,8 @@
 // memory a script error. lua-cjson ends the process when a buffer cannot be
 // allocated; it is compiled with its `exit` and `abort` calls sent to
 // functions that raise "not enough memory" in the interpreter the calling
-// thread is running instead (cmake/EmbeddedLua.cmake).
+// thread is running instead (cmake/EmbeddedLua.cmake builds this file into the
+// embedded Lua objects).
 #pragma once
 
 #include <lua.h>
