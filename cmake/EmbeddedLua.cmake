@@ -127,7 +127,8 @@ file(CONFIGURE OUTPUT "${zu_lua_generated_dir}/lua5.1-deb-multiarch.h" CONTENT
 set(zu_lua_embedded_cpp "${zu_lua_generated_dir}/EmbeddedScripts.cpp")
 zu_lua_embed_scripts("${zu_lua_embedded_cpp}" ThirdPartyScripts ${zu_lua_script_files})
 
-add_library(zu_lua OBJECT ${zu_lua_c_sources} "${zu_lua_embedded_cpp}")
+# ProtectedCall.cpp: where lua-cjson's exit and abort go (see below).
+add_library(zu_lua OBJECT ${zu_lua_c_sources} "${zu_lua_embedded_cpp}" "${PROJECT_SOURCE_DIR}/src/zulua/ProtectedCall.cpp")
 set_target_properties(zu_lua PROPERTIES
   C_EXTENSIONS ON                  # strict ANSI mode would disable the POSIX parts
   C_VISIBILITY_PRESET hidden
@@ -137,6 +138,11 @@ set_target_properties(zu_lua PROPERTIES
 # dlopen: native modules are never loaded from disk. ENABLE_CJSON_GLOBAL lets
 # luaopen_cjson publish the global "cjson", as luaopen_lfs does with "lfs".
 target_compile_definitions(zu_lua PRIVATE LUA_USE_POSIX ENABLE_CJSON_GLOBAL)
+# lua-cjson calls exit or abort only when an allocation failed; a library must
+# not end its host process, so those calls raise a script error instead
+# (src/zulua/ProtectedCall.cpp).
+set_source_files_properties("${zu_cjson_dir}/strbuf.c" "${zu_cjson_dir}/fpconv.c" PROPERTIES
+  COMPILE_DEFINITIONS "exit=zuxlatorlua_cjson_exit;abort=zuxlatorlua_cjson_abort")
 target_compile_options(zu_lua PRIVATE $<$<COMPILE_LANGUAGE:C>:-w>)
 target_include_directories(zu_lua PRIVATE "$<$<COMPILE_LANGUAGE:CXX>:${PROJECT_SOURCE_DIR}/src>")
 target_include_directories(zu_lua SYSTEM PUBLIC "${zu_lua_dir}" "${zu_lua_generated_dir}" "${zu_lfs_dir}")

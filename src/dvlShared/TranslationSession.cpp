@@ -41,22 +41,20 @@ TranslationMutex &Mutex() {
 
 std::atomic<zuxlator::Session *> gSession{nullptr};
 
-// Made on first use under the mutex; destroyed at unload, before the mutex
-// (which was made first) and under it.
+// Made under the mutex by the first description, and again by the next one
+// when making it failed or the session was released; destroyed at unload,
+// before the mutex (which was made first) and under it.
 class SessionOwner {
 public:
-  SessionOwner() {
-    zuerr::Status status;
-    gSession.store(zuxlator::CreateSession(status));
-  }
-  ~SessionOwner() {
-    std::lock_guard<TranslationMutex> lock(Mutex());
-    zuxlator::DestroySession(gSession.exchange(nullptr));
-  }
+  ~SessionOwner() { ReleaseTranslatorSession(); }
 };
 
 zuxlator::Session *ProcessSession() {
   static SessionOwner owner;
+  if (gSession.load() == nullptr) {
+    zuerr::Status status;
+    gSession.store(zuxlator::CreateSession(status));
+  }
   return gSession.load();
 }
 
@@ -81,5 +79,12 @@ std::string DescribeCode(ViStatus code, zumxl::LanguageId language, uint32_t fla
 }
 
 zuxlator::Session *TranslatorSessionIfCreated() { return gSession.load(); }
+
+void ReleaseTranslatorSession() {
+  TranslationMutex &mutex = Mutex();
+  if (!mutex.usable()) return;
+  std::lock_guard<TranslationMutex> lock(mutex);
+  zuxlator::DestroySession(gSession.exchange(nullptr));
+}
 
 } // namespace dvlShared

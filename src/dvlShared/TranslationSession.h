@@ -1,6 +1,7 @@
 // The translator session of the process and the recursive translation mutex
 // under which every description is made. Both are created by the first
-// description and destroyed when the library is unloaded (session first).
+// description (the session again after a failed making or a release) and
+// destroyed when the library is unloaded (session first).
 #pragma once
 
 #include <cstdint>
@@ -19,5 +20,10 @@ std::string DescribeCode(ViStatus code, zumxl::LanguageId language, uint32_t fla
 
 // The process's translator session, or null while no description was made.
 zuxlator::Session *TranslatorSessionIfCreated();
+
+// Destroys the process's translator session with its translators and their
+// interpreters; the next description makes them anew. Unload calls it, and
+// tests that need the state of a process that has described nothing yet.
+void ReleaseTranslatorSession();
 
 } // namespace dvlShared

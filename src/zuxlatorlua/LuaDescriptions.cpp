@@ -8,6 +8,7 @@
 #include "zuapal/zuapalerr.h"
 #include "zuxlator/StatusDetail.h"
 #include "zuxlatorlua/LuaTranslator.h"
+#include "zulua/ProtectedCall.h"
 
 namespace zuxlatorlua {
 namespace {
@@ -104,7 +105,7 @@ int32_t AsCode(double number) {
 
 char *Run(zuxlator::TranslatorFunctions *translator, DescriptionCall &call, const char *failureDebug) {
   lua_State *L = reinterpret_cast<LuaTranslator *>(translator)->interpreter;
-  int result = L != nullptr ? lua_cpcall(L, RunDescription, &call) : LUA_ERRRUN;
+  int result = L != nullptr ? ProtectedCall(L, RunDescription, &call) : LUA_ERRRUN;
   if (result != 0) {
     LuaFailure(*call.status, call.scriptResult != 0 ? call.scriptResult : result,
                L != nullptr ? ErrorMessage(L) : "no interpreter", failureDebug);

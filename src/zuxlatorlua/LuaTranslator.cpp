@@ -11,6 +11,7 @@
 #include "zuxlatorlua/LuaDescriptions.h"
 #include "zuxlatorlua/embedded/EmbeddedModules.h"
 #include "zuxlatorlua/embedded/EmbeddedScripts.h"
+#include "zulua/ProtectedCall.h"
 #include "zuxlatorlua/stdint/Int64Module.h"
 #include "zuxlatorlua/zuxlatorluautils.h"
 
@@ -48,7 +49,7 @@ int OpenLibrary(lua_State *L) {
 
 bool OpenLibraries(lua_State *L, zuerr::Status &status) {
   for (const Library &library : kLibraries) {
-    int result = lua_cpcall(L, OpenLibrary, const_cast<Library *>(&library));
+    int result = ProtectedCall(L, OpenLibrary, const_cast<Library *>(&library));
     if (result != 0) {
       jsonz::Cursor cursor = LuaFailure(status, result, ErrorMessage(L), "failed to load lua lib");
       jsonz::PutString(cursor, "lib", library.name);
@@ -100,7 +101,7 @@ int FillPreloadTable(lua_State *L) {
 
 bool PreloadModules(lua_State *L, zuerr::Status &status) {
   PreloadRun run;
-  int result = lua_cpcall(L, FillPreloadTable, &run);
+  int result = ProtectedCall(L, FillPreloadTable, &run);
   if (result != 0) {
     LuaFailure(status, result, ErrorMessage(L), "failed to add embedded modules to preload table");
     return false;
@@ -128,7 +129,7 @@ int RunSetupScript(lua_State *L) {
 
 bool RunSetup(lua_State *L, const char *name, const char *registrationInfo, zuerr::Status &status) {
   SetupArguments arguments{name != nullptr ? name : "", registrationInfo != nullptr ? registrationInfo : ""};
-  int result = lua_cpcall(L, RunSetupScript, &arguments);
+  int result = ProtectedCall(L, RunSetupScript, &arguments);
   if (result == 0) return true;
   jsonz::Cursor cursor = LuaFailure(status, result, ErrorMessage(L), "lua setupEnv failed");
   jsonz::PutString(cursor, "name", arguments.name);

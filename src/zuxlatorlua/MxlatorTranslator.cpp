@@ -8,6 +8,7 @@
 #include "zumxl/mxlate.h"
 #include "zuxlator/StatusDetail.h"
 #include "zuxlatorlua/LuaTranslator.h"
+#include "zulua/ProtectedCall.h"
 
 namespace zuxlatorlua {
 namespace {
@@ -28,7 +29,7 @@ int RegisterUnmap(lua_State *L) {
 // Closes the interpreter and fails the creation when the function cannot be
 // registered, so that no translator without it is kept.
 void AddUnmapFunction(LuaTranslator &translator, zuerr::Status &status) {
-  int result = lua_cpcall(translator.interpreter, RegisterUnmap, nullptr);
+  int result = ProtectedCall(translator.interpreter, RegisterUnmap, nullptr);
   if (result == 0) return;
   LuaFailure(status, result, ErrorMessage(translator.interpreter), "failed to register zumxl_unmapErrorCode");
   lua_close(translator.interpreter);

@@ -9,6 +9,7 @@
 #include "zuapal/zuapalerr.h"
 #include "zusysq/stdpath_util.h"
 #include "zuxlator/gxErrorsParser.h"
+#include "zulua/ProtectedCall.h"
 
 // Lua raises errors with longjmp, which must not cross a frame holding C++
 // objects with destructors. So each script function checks its arguments
@@ -37,7 +38,7 @@ int ParkText(lua_State *L) {
 // False, with the interpreter's message pushed, when it could not.
 bool PushWithoutRaising(lua_State *L, const char *text, size_t length) {
   PendingText pending{text, length};
-  if (lua_cpcall(L, ParkText, &pending) != 0) return false;
+  if (zuxlatorlua::ProtectedCall(L, ParkText, &pending) != 0) return false;
   lua_pushlightuserdata(L, &parkedText);
   lua_rawget(L, LUA_REGISTRYINDEX);
   lua_pushlightuserdata(L, &parkedText);

@@ -44,5 +44,6 @@ std::vector<AllocationPath> OpenPaths();
 std::vector<AllocationPath> DeviceLookupPaths();
 std::vector<AllocationPath> RegistryPaths();
 std::vector<AllocationPath> JsonTextPaths();
+std::vector<AllocationPath> TranslationPaths();
 
 } // namespace allocfail

@@ -19,11 +19,10 @@ namespace {
 
 constexpr uint64_t kMaxAllocations = 20000; // a path longer than this is itself a fault
 
-// Each area's paths live in a file of their own; error translation joins as
-// one more area.
+// Each area's paths live in a file of their own.
 std::vector<AllocationPath> AllPaths() {
   std::vector<AllocationPath> paths;
-  for (auto area : {&OpenPaths, &DeviceLookupPaths, &RegistryPaths, &JsonTextPaths})
+  for (auto area : {&OpenPaths, &DeviceLookupPaths, &RegistryPaths, &JsonTextPaths, &TranslationPaths})
     for (AllocationPath &path : area()) paths.push_back(std::move(path));
   return paths;
 }

@@ -1,0 +1,151 @@
+// Describing statuses through the exported error functions: the description
+// of a code (zuVEXA_GetErrorMessage) and a session's error (zuVEXA_GetError),
+// each by the first description of the process (the translator session, the
+// driver's translator and its interpreter are made on the way) and once they
+// exist. A translation that fails gives the failure as text: a run ends with
+// the description, such a text, or nothing when no translator session could
+// be made; the next description without failures is the full one again.
+#include "AllocationPaths.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "AllocationInjector.h"
+#include "StandIns.h"
+#include "dvlShared/TranslationSession.h"
+#include "redirector/api/ExportDeclarations.h"
+#include "zuxlatormgr/Session.h"
+
+namespace allocfail {
+namespace {
+
+constexpr ViStatus kDeviceNotFound = static_cast<ViStatus>(0xBFFA0060);
+constexpr char kUnmapFailure[] = "failed to register zumxl_unmapErrorCode";
+
+struct DescriptionState {
+  ViSession vi = 0;
+  char text[1024] = {};
+  ViStatus code = 0;
+  std::string expected; // the text when nothing fails
+};
+
+using DescribeFn = ViStatus (*)(DescriptionState &state);
+
+ViStatus DescribeCode(DescriptionState &state) {
+  return zuVEXA_GetErrorMessage(state.vi, kDeviceNotFound, sizeof state.text, state.text);
+}
+
+ViStatus DescribeSessionError(DescriptionState &state) {
+  return zuVEXA_GetError(state.vi, &state.code, sizeof state.text, state.text);
+}
+
+// A simulated session whose last call failed, so that it holds an error.
+void OpenWithError(DescriptionState &state) {
+  testsupport::ResetStandIns();
+  ASSERT_EQ(zuVEXA_InitWithOptions("", VI_FALSE, VI_FALSE, "Simulate=1,DriverSetup=Model:Q118", &state.vi), 0);
+  ASSERT_LT(zuVEXA_ConfigureIQRate(state.vi, "", -5), 0);
+}
+
+void CloseSession(DescriptionState &state) {
+  EXPECT_EQ(zuVEXA_close(state.vi), VI_SUCCESS);
+  state.vi = 0;
+}
+
+bool HasDriverTranslator(const zuxlator::Session &session) {
+  for (size_t i = 0; i < session.count; ++i)
+    if (std::string(session.entries[i].name) == zuxlator::kDriverTranslator) return true;
+  return false;
+}
+
+// What a failed translation gives: its status as JSON, or the text for a
+// description that could not be found (a failed read of the error files).
+bool IsFailureText(const std::string &text) {
+  return (!text.empty() && text.front() == '{') || text == "Error description not found";
+}
+
+std::vector<std::string> Paragraphs(const std::string &text) {
+  std::vector<std::string> parts;
+  for (size_t start = 0;;) {
+    const size_t end = text.find("\n\n", start);
+    parts.push_back(text.substr(start, end == std::string::npos ? end : end - start));
+    if (end == std::string::npos) return parts;
+    start = end + 2;
+  }
+}
+
+// Each description in the text is the full one, a failure's text, or empty.
+void ExpectWholeOrFailed(const std::string &text, const std::string &expected) {
+  const std::vector<std::string> got = Paragraphs(text), want = Paragraphs(expected);
+  for (size_t i = 0; i < got.size(); ++i) {
+    if (i < want.size() && got[i] == want[i]) continue;
+    EXPECT_TRUE(got[i].empty() || IsFailureText(got[i])) << "paragraph " << i << " of " << text;
+  }
+}
+
+AllocationPath TranslationPath(const char *name, DescribeFn describe, bool fresh) {
+  auto state = std::make_shared<DescriptionState>();
+  AllocationPath path;
+  path.name = name;
+  path.prepare = [=] {
+    OpenWithError(*state);
+    if (state->expected.empty()) { // the full text, once
+      ASSERT_EQ(describe(*state), VI_SUCCESS);
+      state->expected = state->text;
+      ASSERT_FALSE(state->expected.empty());
+      ASSERT_FALSE(IsFailureText(state->expected)) << state->expected;
+      ASSERT_LT(zuVEXA_ConfigureIQRate(state->vi, "", -5), 0);
+    }
+    if (fresh) dvlShared::ReleaseTranslatorSession();
+    state->text[0] = '\0';
+  };
+  path.run = [=] { return describe(*state); };
+  path.failures = {kOutOfMemory};
+  path.check = [=](ViStatus status) {
+    const std::string text = state->text;
+    if (status == VI_SUCCESS) ExpectWholeOrFailed(text, state->expected);
+    ASSERT_LT(zuVEXA_ConfigureIQRate(state->vi, "", -5), 0);
+    EXPECT_EQ(describe(*state), VI_SUCCESS);
+    EXPECT_EQ(state->text, state->expected) << "the description works again";
+    CloseSession(*state);
+  };
+  return path;
+}
+
+// Making the driver's translator in a new translator session (what the first
+// description does) reaches the registration of zumxl_unmapErrorCode in the
+// new interpreter; its failure fails the creation with -52003 and keeps
+// nothing of the translator.
+TEST(TranslationAllocationFailure, UnmapRegistrationFailureIsReachedAndReleasesTheTranslator) {
+  bool reached = false;
+  for (uint64_t n = 1; n < 20000 && !reached; ++n) {
+    zuerr::Status status;
+    zuxlator::Session *session = zuxlator::CreateSession(status);
+    ASSERT_NE(session, nullptr);
+    FailNth(n);
+    zuxlator::TranslatorFunctions *translator = zuxlator::GetXlator(*session, zuxlator::kDriverTranslator, status);
+    const bool injected = Disarm().injected;
+    reached = status.json != nullptr && std::string(status.json).find(kUnmapFailure) != std::string::npos;
+    if (reached) {
+      EXPECT_EQ(status.code, -52003) << status.json;
+      EXPECT_EQ(translator, nullptr);
+      EXPECT_FALSE(HasDriverTranslator(*session));
+    }
+    zuxlator::DestroySession(session);
+    if (!injected) break;
+  }
+  EXPECT_TRUE(reached);
+}
+
+} // namespace
+
+std::vector<AllocationPath> TranslationPaths() {
+  std::vector<AllocationPath> paths;
+  paths.push_back(TranslationPath("ErrorMessageFirstDescription", &DescribeCode, true));
+  paths.push_back(TranslationPath("ErrorMessageDescribedBefore", &DescribeCode, false));
+  paths.push_back(TranslationPath("SessionErrorFirstDescription", &DescribeSessionError, true));
+  paths.push_back(TranslationPath("SessionErrorDescribedBefore", &DescribeSessionError, false));
+  return paths;
+}
+
+} // namespace allocfail
