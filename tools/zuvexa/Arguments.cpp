@@ -14,9 +14,9 @@ bool LooksLikeOption(const std::string &argument) {
   return argument.size() >= 2 && argument[0] == '-' && !(argument[1] >= '0' && argument[1] <= '9');
 }
 
-const OptionSpec *FindSpec(const std::vector<OptionSpec> &specs, const std::string &name) {
-  const auto found = std::find_if(specs.begin(), specs.end(), [&](const OptionSpec &s) { return s.name == name; });
-  return found == specs.end() ? nullptr : &*found;
+const OptionInfo *FindOption(const std::vector<OptionInfo> &optionInfos, const std::string &name) {
+  const auto found = std::find_if(optionInfos.begin(), optionInfos.end(), [&](const OptionInfo &s) { return s.name == name; });
+  return found == optionInfos.end() ? nullptr : &*found;
 }
 
 } // namespace
@@ -26,7 +26,7 @@ std::string ParsedArguments::Value(const std::string &name, const std::string &f
   return found == values.end() ? fallback : found->second;
 }
 
-ParsedArguments ParseArguments(const std::vector<std::string> &arguments, const std::vector<OptionSpec> &specs,
+ParsedArguments ParseArguments(const std::vector<std::string> &arguments, const std::vector<OptionInfo> &optionInfos,
                                bool stopAtPositional) {
   ParsedArguments parsed;
   bool optionsEnded = false;
@@ -44,12 +44,12 @@ ParsedArguments ParseArguments(const std::vector<std::string> &arguments, const 
     } else {
       const auto equals = argument.find('=');
       const std::string name = argument.substr(0, equals);
-      const OptionSpec *spec = FindSpec(specs, name);
-      if (spec == nullptr)
+      const OptionInfo *info = FindOption(optionInfos, name);
+      if (info == nullptr)
         parsed.error = "unknown option \"" + argument + "\"";
-      else if (spec->valueName.empty() && equals != std::string::npos)
+      else if (info->valueName.empty() && equals != std::string::npos)
         parsed.error = name + " takes no value";
-      else if (spec->valueName.empty())
+      else if (info->valueName.empty())
         parsed.flags.insert(name);
       else if (equals != std::string::npos)
         parsed.values[name] = argument.substr(equals + 1);
@@ -62,16 +62,16 @@ ParsedArguments ParseArguments(const std::vector<std::string> &arguments, const 
   return parsed;
 }
 
-std::string OptionsHelp(const std::vector<OptionSpec> &specs) {
+std::string OptionsHelp(const std::vector<OptionInfo> &optionInfos) {
   std::vector<std::string> left;
   std::size_t width = std::string("-h, --help").size();
-  for (const OptionSpec &spec : specs) {
-    left.push_back(spec.name + (spec.valueName.empty() ? "" : " " + spec.valueName));
+  for (const OptionInfo &info : optionInfos) {
+    left.push_back(info.name + (info.valueName.empty() ? "" : " " + info.valueName));
     width = std::max(width, left.back().size());
   }
   std::string text;
-  for (std::size_t i = 0; i < specs.size(); ++i)
-    text += "  " + left[i] + std::string(width - left[i].size() + 2, ' ') + specs[i].help + "\n";
+  for (std::size_t i = 0; i < optionInfos.size(); ++i)
+    text += "  " + left[i] + std::string(width - left[i].size() + 2, ' ') + optionInfos[i].help + "\n";
   return text + "  -h, --help" + std::string(width - 10 + 2, ' ') + "show this text\n";
 }
 

@@ -11,7 +11,7 @@
 
 namespace zuvexacli {
 
-struct OptionSpec {
+struct OptionInfo {
   std::string name;      // "--rate"
   std::string valueName; // "HZ"; empty for a flag
   std::string help;
@@ -30,11 +30,11 @@ struct ParsedArguments {
 
 // With `stopAtPositional`, the first positional word and everything after
 // it are positional (a command and its own arguments). "--" ends the options.
-ParsedArguments ParseArguments(const std::vector<std::string> &arguments, const std::vector<OptionSpec> &specs,
+ParsedArguments ParseArguments(const std::vector<std::string> &arguments, const std::vector<OptionInfo> &optionInfos,
                                bool stopAtPositional = false);
 
 // The options as aligned help lines, "-h, --help" last.
-std::string OptionsHelp(const std::vector<OptionSpec> &specs);
+std::string OptionsHelp(const std::vector<OptionInfo> &optionInfos);
 
 // A status code as written by a user: 0xBFFA0060, -1074134944 or 3220832352.
 std::optional<int32_t> ParseStatusCode(const std::string &text);

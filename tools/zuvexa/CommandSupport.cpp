@@ -17,11 +17,11 @@ int UsageError(const std::string &command, const std::string &message) {
 }
 
 std::optional<int> ReadCommandLine(const std::string &command, const Words &arguments,
-                                   const std::vector<OptionSpec> &specs, const char *usage, ParsedArguments &parsed,
+                                   const std::vector<OptionInfo> &optionInfos, const char *usage, ParsedArguments &parsed,
                                    bool stopAtPositional) {
-  parsed = ParseArguments(arguments, specs, stopAtPositional);
+  parsed = ParseArguments(arguments, optionInfos, stopAtPositional);
   if (parsed.help) {
-    std::cout << usage << OptionsHelp(specs);
+    std::cout << usage << OptionsHelp(optionInfos);
     return kExitSuccess;
   }
   if (!parsed.error.empty())

@@ -34,7 +34,7 @@ bool IsSubcommand(const std::string &name);
 // printed: kExitSuccess; usage error printed: kExitUsage) returns that exit
 // code, else nothing.
 std::optional<int> ReadCommandLine(const std::string &command, const Words &arguments,
-                                   const std::vector<OptionSpec> &specs, const char *usage, ParsedArguments &parsed,
+                                   const std::vector<OptionInfo> &optionInfos, const char *usage, ParsedArguments &parsed,
                                    bool stopAtPositional = false);
 
 // "zuvexa COMMAND: message" and a pointer to the help; returns kExitUsage.

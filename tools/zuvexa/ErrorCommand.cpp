@@ -13,7 +13,7 @@ namespace zuvexacli {
 
 namespace {
 
-const std::vector<OptionSpec> kOptions = {
+const std::vector<OptionInfo> kOptions = {
     {"--lang", "LANG", "language: en, fr, de, jp, ko or ch (or eng, German, ...), default en"},
 };
 

@@ -46,8 +46,8 @@ std::string ReadFormat(const ParsedArguments &parsed, FetchSettings &settings) {
 
 } // namespace
 
-const std::vector<OptionSpec> &FetchOptions() {
-  static const std::vector<OptionSpec> options = {
+const std::vector<OptionInfo> &FetchOptions() {
+  static const std::vector<OptionInfo> options = {
       {"--resource", "NAME", "device name, alias or logical name (default Analyzer1)"},
       {"--options", "TEXT", "option string (default \"Simulate=1,DriverSetup=Model:Q118\")"},
       {"--carrier", "HZ", "carrier (centre) frequency (default 1G)"},

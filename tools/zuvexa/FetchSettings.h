@@ -23,7 +23,7 @@ struct FetchSettings {
 
 inline constexpr int64_t kMaxRecords = 1000000;
 
-const std::vector<OptionSpec> &FetchOptions();
+const std::vector<OptionInfo> &FetchOptions();
 
 // Fills `settings` from parsed options; returns an error text or "".
 std::string ReadFetchSettings(const ParsedArguments &parsed, FetchSettings &settings);

@@ -16,7 +16,7 @@ namespace zuvexacli {
 
 namespace {
 
-const std::vector<OptionSpec> kOptions = {
+const std::vector<OptionInfo> kOptions = {
     {"--options", "TEXT", "option string of the open, e.g. \"Simulate=1,DriverSetup=Model:Q122\""},
 };
 

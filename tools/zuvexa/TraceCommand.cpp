@@ -22,7 +22,7 @@ namespace {
 constexpr const char *kTracingLibrary = "libZuPeekLog.so";
 constexpr int kExitCannotRun = 127;
 
-const std::vector<OptionSpec> kOptions = {
+const std::vector<OptionInfo> kOptions = {
     {"--raw", "", "show the records as the tracing library wrote them (JSON lines)"},
     {"--log", "FILE", "keep the records in FILE (default: a temporary file, removed afterwards)"},
 };

@@ -8,7 +8,7 @@ using namespace zuvexacli;
 
 namespace {
 
-const std::vector<OptionSpec> kSpecs = {{"--rate", "HZ", "rate"}, {"--raw", "", "raw"}};
+const std::vector<OptionInfo> kSpecs = {{"--rate", "HZ", "rate"}, {"--raw", "", "raw"}};
 
 } // namespace
 
