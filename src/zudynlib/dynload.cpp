@@ -41,6 +41,14 @@ void *LoadLibrary(const char *name, int flags, zuerr::Status &status) {
   return handle;
 }
 
+void *LoadLibraryContaining(const void *address, const char *fallbackName, int flags,
+                            zuerr::Status &status) {
+  Dl_info info{};
+  const bool known = dladdr(address, &info) != 0 && info.dli_fname != nullptr &&
+                     info.dli_fname[0] == '/';
+  return LoadLibrary(known ? info.dli_fname : fallbackName, flags, status);
+}
+
 void *GetSymbol(void *handle, const char *symbol, zuerr::Status &status) {
   if (zuerr::IsError(status)) return nullptr;
   (void)dlerror();

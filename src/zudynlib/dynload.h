@@ -15,6 +15,13 @@ inline constexpr int kBindNow = 2;         // RTLD_NOW
 // null when the status already holds an error.
 void *LoadLibrary(const char *name, int flags, zuerr::Status &status);
 
+// Opens the loaded file that holds `address` by the path the loader found
+// it at, so the handle names that very file even when another copy of the
+// same name is on the search path. Falls back to dlopen(fallbackName, flags)
+// when the loader cannot say which file holds the address.
+void *LoadLibraryContaining(const void *address, const char *fallbackName, int flags,
+                            zuerr::Status &status);
+
 // dlsym(handle, symbol); a null address counts as missing (-52005).
 void *GetSymbol(void *handle, const char *symbol, zuerr::Status &status);
 

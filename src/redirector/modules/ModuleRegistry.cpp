@@ -25,11 +25,15 @@ ModuleRegistry::Entry *ModuleRegistry::FindEntry(ModuleKind kind) {
 }
 
 // Runs under the write lock. The library opens its own file once, so it stays
-// loaded as long as the modules that may call back into it.
+// loaded as long as the modules that may call back into it. The file is the
+// one this code was loaded from (an installed runtime has only the soname,
+// and a "libzuvexa.so" elsewhere on the search path would be another copy).
 ViStatus ModuleRegistry::LoadEntry(Entry &entry) {
   static const bool selfOpened = [] {
     zuerr::Status ignored;
-    return zudynlib::LoadLibrary("libzuvexa.so", zudynlib::kBindNowGlobal, ignored) != nullptr;
+    static const char anchor = 0;
+    return zudynlib::LoadLibraryContaining(&anchor, "libzuvexa.so", zudynlib::kBindNowGlobal,
+                                           ignored) != nullptr;
   }();
   (void)selfOpened;
 
