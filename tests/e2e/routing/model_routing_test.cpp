@@ -9,6 +9,7 @@ TEST_F(RoutingTest, SimulatedOpenTakesAKnownModelKeyOrElseTheDevicesModelOrTheDe
   ExpectRoute("NoSuchDevice", "Simulate=1,DriverSetup=Model:q101", 2, 0x1A01);
   ExpectOpenFails("PXI1Slot2", "Simulate=1,DriverSetup=Model:Q118_RevB", kInvalidModel,
                   "Invalid model in DriverSetup string.\n\nspecified model: Q118_RevB");
+  ExpectOpenFails("", "Simulate=1,DriverSetup=Model:Q12", kInvalidModel);
   EXPECT_EQ(Searches(), 0);
   // Without a model key: the device's model, or the default.
   ExpectRoute("", "Simulate=1", 1, kNoProductId);             // default model Q117

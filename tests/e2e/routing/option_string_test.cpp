@@ -14,27 +14,23 @@ TEST_F(RoutingTest, FullOptionStringIsAcceptedAndPassedOnUnchanged) {
   EXPECT_EQ(zuVEXA_close(r.vi), 0);
 }
 
-TEST_F(RoutingTest, OptionSpellingsThatAreAccepted) {
-  ExpectRoute("", "Simulate=1,", 1, kNoProductId);
-  ExpectRoute("", ",,Simulate=1", 1, kNoProductId);
-  ExpectRoute("", "simulate=vi_true", 1, kNoProductId);
-  ExpectRoute("", " Ivi_Attr_Simulate = True ,Cache=0,QueryInstrumentStatus=VI_FALSE", 1, kNoProductId);
-  ExpectRoute("", "Simulate=1,DriverSetup=Foo:1;Model:Q125", 6, 0x1C08);
-  ExpectRoute("", "Simulate=1,LogicalName=anything,Driver Setup=Model:Q119;", 5, 0x1C03);
-}
-
 TEST_F(RoutingTest, BadOptionStringsStopTheOpenBeforeAnyInit) {
+  constexpr ViStatus kMissingName = static_cast<ViStatus>(0xBFFA0049), kMissingValue = kMissingName + 1,
+                     kUnknownName = kMissingName + 2, kBadValue = kMissingName + 3;
   struct Case {
     const char *options;
     ViStatus status;
     const char *elaboration;
   } cases[] = {
-      {"Simulate=yes", static_cast<ViStatus>(0xBFFA004C), "yes"},
-      {"Simulate", static_cast<ViStatus>(0xBFFA004A), ""},
-      {"Simulate=1,=1", static_cast<ViStatus>(0xBFFA0049), ""},
-      {"=1", static_cast<ViStatus>(0xBFFA0049), ""},
-      {"Frequency=1", static_cast<ViStatus>(0xBFFA004B), "Frequency"},
-      {"Simulate=1,DriverSetup=Model", static_cast<ViStatus>(0xBFFA004A), ""},
+      {"Simulate=yes", kBadValue, "yes"},
+      {"Simulate", kMissingValue, ""},
+      {"Simulate=1,=1", kMissingName, ""},
+      {"=1", kMissingName, ""},
+      {"Simulate=1, Frequency =2,Cache=maybe", kUnknownName, "Frequency"},
+      {"Simulate=1,DriverSetup=Model", kMissingValue, ""},
+      {"Simulate=1,DriverSetup=Foo:", kMissingValue, ""},
+      {"Simulate=1,DriverSetup=:Q101", kMissingName, ""},
+      {"Simulate=1,DriverSetup=DebugSession: yes ", kBadValue, "yes"},
       {"Simulate=1,DriverSetup=Language:jpn", static_cast<ViStatus>(0xBFFA916C), ""},
   };
   for (const Case &c : cases) ExpectOpenFails("PXI1Slot2", c.options, c.status, c.elaboration);

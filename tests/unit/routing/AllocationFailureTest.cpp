@@ -25,7 +25,7 @@ void operator delete(void *memory, size_t) noexcept { std::free(memory); }
 
 using namespace zumodules;
 
-class AllocationFailureTest : public routingtest::EngineTest {};
+using AllocationFailureTest = routingtest::EngineTest;
 
 TEST_F(AllocationFailureTest, FailedCopyKeepsThePreviousValue) {
   DriverSetupRecord setup;

@@ -1,21 +1,15 @@
-// Reading back the error information recorded for the calling thread.
+// Every case starts with a clean engine: no sessions, names or errors.
 #pragma once
-
-#include "ThreadErrorInfo.h"
 
 #include <gtest/gtest.h>
 
-#include <string>
-
+#include "ThreadErrorInfo.h"
 #include "ivi_standin.h"
-#include "platform/IviEngine.h"
 
 namespace routingtest {
 
-using RecordedError = testsupport::ThreadError;
-inline RecordedError ThreadError() { return testsupport::ReadThreadError(); }
+inline testsupport::ThreadError ThreadError() { return testsupport::ReadThreadError(); }
 
-// Every case starts with a clean engine: no sessions, names or errors.
 class EngineTest : public ::testing::Test {
 protected:
   void SetUp() override { IviStandin_Reset(); }
