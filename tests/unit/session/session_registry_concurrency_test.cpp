@@ -4,7 +4,6 @@
 #include <map>
 #include <string>
 #include <thread>
-#include <vector>
 
 #include "ivi_standin.h"
 #include "redirector/api/SessionRegistry.h"
@@ -12,87 +11,56 @@
 
 using namespace zuapi;
 
-// Threads add, look up and remove sessions at once; every lookup sees either
-// a whole record or none, and the registry ends empty.
-TEST(SessionRegistryConcurrency, AddRemoveLookupTogether) {
-  IviStandin_Reset();
-  SessionRegistry registry;
-  const auto *table = reinterpret_cast<const zumodules::EntryPointTable *>(0x1000);
-  constexpr int kThreads = 4, kRounds = 300;
-  std::atomic<bool> wrong{false};
-
-  auto worker = [&](int id) {
-    for (int round = 0; round < kRounds; ++round) {
-      ViSession vi = static_cast<ViSession>(1000 + id * kRounds + round);
-      std::wstring key = L"device-" + std::wstring(1, wchar_t(L'a' + id));
-      if (registry.AddSession(vi, key, kNormal, table) != 0) wrong = true;
-      const zumodules::EntryPointTable *found = nullptr;
-      if (registry.FindTable(vi, found) != 0 || found != table) wrong = true;
-      ViSession byDevice = 0;
-      if (registry.FindSessionByDevice(key, kNormal, byDevice) != 0 || byDevice != vi) wrong = true;
-      if (registry.RemoveSession(vi) != 0) wrong = true;
-    }
-  };
-  auto reader = [&] {
-    for (int i = 0; i < kThreads * kRounds; ++i) {
-      const zumodules::EntryPointTable *found = nullptr;
-      ViStatus status = registry.FindTable(static_cast<ViSession>(1000 + i), found);
-      if (status == 0 && found != table) wrong = true;
-    }
-  };
-
-  std::vector<std::thread> threads;
-  for (int id = 0; id < kThreads; ++id) threads.emplace_back(worker, id);
-  threads.emplace_back(reader);
-  for (auto &t : threads) t.join();
-  EXPECT_FALSE(wrong);
-  ViSession any = 0;
-  EXPECT_EQ(registry.FindSessionByDevice(L"device-a", kNormal, any), ZUVEXA_ERROR_CANNOT_RECOVER);
-}
-
 namespace {
+
+using EngineSessions = std::map<ViSession, std::string>;
 
 const zumodules::EntryPointTable *TableOf(ViSession vi) {
   return reinterpret_cast<const zumodules::EntryPointTable *>(uintptr_t{vi} * 16);
 }
+SessionKind KindOf(ViSession vi) { return static_cast<SessionKind>(vi % 3); }
 
 // Engine sessions whose descriptors tell which handle they belong to.
-std::map<ViSession, std::string> CreateEngineSessions(const char *prefix, int count) {
-  std::map<ViSession, std::string> sessions;
+EngineSessions CreateEngineSessions(const std::string &prefix, int count) {
+  EngineSessions sessions;
   for (int i = 0; i < count; ++i) {
-    std::string descriptor = prefix + std::to_string(i);
     ViSession vi = 0;
-    EXPECT_EQ(IviStandin_CreateSession(descriptor.c_str(), VI_FALSE, &vi), 0);
-    sessions.emplace(vi, descriptor);
+    EXPECT_EQ(IviStandin_CreateSession((prefix + std::to_string(i)).c_str(), VI_FALSE, &vi), 0);
+    sessions.emplace(vi, prefix + std::to_string(i));
   }
   return sessions;
 }
 
 } // namespace
 
-// One thread keeps adding and removing sessions (the index grows, sessions
-// shift in their probe runs, descriptor storage is reused) while others look
-// sessions up by handle. A session that stays is always found whole; one that
-// comes and goes is found whole or not at all, never with another session's
-// table, kind or descriptor.
-TEST(SessionRegistryConcurrency, LookupsByHandleDuringChurnSeeWholeSessions) {
+// Two writers keep adding and removing sessions of their own device (the
+// index grows, sessions shift in their probe runs, descriptor storage is
+// reused) while readers look sessions up by handle. A session that stays is
+// always found whole; one that comes and goes is found whole or not at all,
+// never with another session's table, kind or descriptor.
+TEST(SessionRegistryConcurrency, LookupsDuringChurnSeeWholeSessions) {
   IviStandin_Reset();
   SessionRegistry registry;
-  const auto stable = CreateEngineSessions("stable-", 40);
-  const auto churning = CreateEngineSessions("churning-", 120);
-  for (const auto &[vi, descriptor] : stable)
-    ASSERT_EQ(registry.AddSession(vi, L"stable", kNormal, TableOf(vi)), 0);
-  auto kindOf = [](ViSession vi) { return static_cast<SessionKind>(vi % 3); };
-  std::atomic<bool> done{false}, wrong{false};
+  const EngineSessions stable = CreateEngineSessions("stable-", 40);
+  const EngineSessions churning[] = {CreateEngineSessions("churn-a-", 60), CreateEngineSessions("churn-b-", 60)};
+  const std::wstring devices[] = {L"churn-a", L"churn-b"};
+  for (const auto &[vi, descriptor] : stable) ASSERT_EQ(registry.AddSession(vi, L"stable", kNormal, TableOf(vi)), 0);
+  std::atomic<int> writing{2};
+  std::atomic<bool> wrong{false};
 
-  auto writer = [&] {
+  auto writer = [&](int w) {
+    ViSession oldestNormal = 0;
+    for (const auto &[vi, descriptor] : churning[w])
+      if (oldestNormal == 0 && KindOf(vi) == kNormal) oldestNormal = vi;
     for (int round = 0; round < 60; ++round) {
-      for (const auto &[vi, descriptor] : churning)
-        if (registry.AddSession(vi, L"churning", kindOf(vi), TableOf(vi)) != 0) wrong = true;
-      for (auto it = churning.rbegin(); it != churning.rend(); ++it)
+      for (const auto &[vi, descriptor] : churning[w])
+        if (registry.AddSession(vi, devices[w], KindOf(vi), TableOf(vi)) != 0) wrong = true;
+      ViSession found = 0;
+      if (registry.FindSessionByDevice(devices[w], kNormal, found) != 0 || found != oldestNormal) wrong = true;
+      for (auto it = churning[w].rbegin(); it != churning[w].rend(); ++it)
         if (registry.RemoveSession(it->first) != 0) wrong = true;
     }
-    done = true;
+    --writing;
   };
   auto check = [&](ViSession vi, const std::string &descriptor, SessionKind expectedKind, bool mustExist) {
     const zumodules::EntryPointTable *table = nullptr;
@@ -107,18 +75,19 @@ TEST(SessionRegistryConcurrency, LookupsByHandleDuringChurnSeeWholeSessions) {
     if ((status != 0 || kind != expectedKind) && (mustExist || status != ZUVEXA_ERROR_INVALID_SESSION)) wrong = true;
   };
   auto reader = [&] {
-    while (!done && !wrong) {
+    while (writing > 0 && !wrong) {
       for (const auto &[vi, descriptor] : stable) check(vi, descriptor, kNormal, true);
-      for (const auto &[vi, descriptor] : churning) check(vi, descriptor, kindOf(vi), false);
+      for (const EngineSessions &sessions : churning)
+        for (const auto &[vi, descriptor] : sessions) check(vi, descriptor, KindOf(vi), false);
     }
   };
 
-  std::thread readers[] = {std::thread(reader), std::thread(reader), std::thread(writer)};
-  for (auto &t : readers) t.join();
+  std::thread threads[] = {std::thread(reader), std::thread(reader), std::thread(writer, 0), std::thread(writer, 1)};
+  for (auto &t : threads) t.join();
   EXPECT_FALSE(wrong);
   ViSession first = 0;
-  EXPECT_EQ(registry.FindSessionByDevice(L"churning", kindOf(churning.begin()->first), first),
-            ZUVEXA_ERROR_CANNOT_RECOVER);
+  for (const std::wstring &device : devices)
+    EXPECT_EQ(registry.FindSessionByDevice(device, kNormal, first), ZUVEXA_ERROR_CANNOT_RECOVER);
   EXPECT_EQ(registry.FindSessionByDevice(L"stable", kNormal, first), 0);
   EXPECT_EQ(first, stable.begin()->first);
 }
@@ -150,11 +119,9 @@ TEST(SessionIndexConcurrency, StableSessionsStayVisibleWhileNeighboursChurn) {
         IndexedSession session;
         SessionIndex::Lookup found = index.Find(vi, session); // kBusy: met the writer too often
         if (found == SessionIndex::Lookup::kAbsent ||
-            (found == SessionIndex::Lookup::kFound &&
-             (session.table != TableOf(vi) || session.kind != vi % 3)))
+            (found == SessionIndex::Lookup::kFound && (session.table != TableOf(vi) || session.kind != vi % 3)))
           wrong = true;
-        if (index.FindDescriptor(vi, descriptor) == SessionIndex::Lookup::kFound &&
-            descriptor != std::to_string(vi))
+        if (index.FindDescriptor(vi, descriptor) == SessionIndex::Lookup::kFound && descriptor != std::to_string(vi))
           wrong = true;
       }
     }
