@@ -34,38 +34,27 @@ TEST_F(DeviceExports, NameFunctionsReachTheKaModuleWithTheArgumentsUnchanged) {
   EXPECT_EQ(devtest::ReadThreadError().primary, 0) << "the module's status is returned, not recorded";
 }
 
-TEST_F(DeviceExports, BitfileDirectorySearchesAfreshAndGoesToTheDevicesModule) {
+TEST_F(DeviceExports, BitfileDirectorySearchesAfreshAndGoesToTheDevicesModuleWithTheWholeContext) {
   devtest::AddStandinDevice("SaFpga", nullptr, 0x1C02);
   ASSERT_EQ(devtest::ResolveInProcess("SaFpga").status, VI_SUCCESS);
-  const int64_t searches = devtest::Searches();
-  char folder[64] = {};
-  ViInt32 needed = 0;
-  EXPECT_EQ(zuVEXA_GetFPGAExtensionsBitfileDir("SaFpga", 7, 9, sizeof folder, folder, &needed), VI_SUCCESS);
-  EXPECT_EQ(devtest::Searches(), searches + 1) << "not answered from the store";
-  EXPECT_TRUE(devtest::ResolveInProcess("SaFpga").fromCache) << "the fresh answer is stored again";
-
-  const ViInt32 call = BackendStandin_FindCall(kTov, "GetFPGAExtensionsBitfileDir", 0);
-  ASSERT_GE(call, 0);
-  char name[16] = {};
-  BackendStandin_CallArgumentText(call, 0, sizeof name, name);
-  EXPECT_STREQ(name, "SaFpga");
-  const ViInt64 integers[] = {0x1C02, 7, 9, sizeof folder};
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(BackendStandin_CallArgumentInt(call, i + 1), integers[i]) << i + 1;
-  EXPECT_EQ(BackendStandin_CallArgumentPointer(call, 5), folder);
-  EXPECT_EQ(BackendStandin_CallArgumentPointer(call, 6), &needed);
-}
-
-TEST_F(DeviceExports, BitfileDirectoryContextReachesTheModuleWhole) {
-  devtest::AddStandinDevice("SaFpga", nullptr, 0x1C02);
   char folder[64] = {};
   ViInt32 needed = 0;
   for (const uintptr_t context : {uintptr_t{0xFFFFFFFF}, uintptr_t{0x7FEDCBA987654321}}) {
+    const int64_t searches = devtest::Searches();
     BackendStandin_ClearCalls();
-    ASSERT_EQ(zuVEXA_GetFPGAExtensionsBitfileDir("SaFpga", context, 0, sizeof folder, folder, &needed), VI_SUCCESS);
+    EXPECT_EQ(zuVEXA_GetFPGAExtensionsBitfileDir("SaFpga", context, 9, sizeof folder, folder, &needed), VI_SUCCESS);
+    EXPECT_EQ(devtest::Searches(), searches + 1) << "not answered from the store";
     const ViInt32 call = BackendStandin_FindCall(kTov, "GetFPGAExtensionsBitfileDir", 0);
     ASSERT_GE(call, 0);
-    EXPECT_EQ(static_cast<uintptr_t>(BackendStandin_CallArgumentInt(call, 2)), context);
+    char name[16] = {};
+    BackendStandin_CallArgumentText(call, 0, sizeof name, name);
+    EXPECT_STREQ(name, "SaFpga");
+    const ViInt64 integers[] = {0x1C02, static_cast<ViInt64>(context), 9, sizeof folder};
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(BackendStandin_CallArgumentInt(call, i + 1), integers[i]) << i + 1;
+    EXPECT_EQ(BackendStandin_CallArgumentPointer(call, 5), folder);
+    EXPECT_EQ(BackendStandin_CallArgumentPointer(call, 6), &needed);
   }
+  EXPECT_TRUE(devtest::ResolveInProcess("SaFpga").fromCache) << "the fresh answer is stored again";
 }
 
 TEST_F(DeviceExports, BitfileDirectoryFailuresAreRecordedAndOnlyTheFrameworkStaysAlive) {

@@ -21,20 +21,18 @@ TEST(CZUMutexTest, RecordsItsHolder) {
 }
 
 TEST(CZUMutexTest, CountersReturnTheNewValueAndStayExactUnderManyThreads) {
-  constexpr int kThreads = 8;
-  constexpr int kRounds = 20000;
+  constexpr int kThreads = 8, kRounds = 20000;
   uint32_t counter = 0;
   EXPECT_EQ(CounterIncrement(counter), 1u);
   EXPECT_EQ(CounterDecrement(counter), 0u);
   std::vector<std::thread> threads;
-  for (int t = 0; t < kThreads; ++t) {
+  for (int t = 0; t < kThreads; ++t)
     threads.emplace_back([&counter, t] {
       for (int i = 0; i < kRounds; ++i) {
         CounterIncrement(counter);
         if (t % 2 == 0) CounterDecrement(counter);
       }
     });
-  }
   for (auto &thread : threads) thread.join();
   EXPECT_EQ(counter, uint32_t{kThreads / 2 * kRounds});
 }
