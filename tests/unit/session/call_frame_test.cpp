@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdlib>
+#include <new>
 #include <string>
 
 #include "ivi_standin.h"
@@ -10,6 +12,19 @@
 #include "status/StatusCodes.h"
 
 using namespace zuapi;
+
+// Counts every operator new of the program, to show that lookups by handle
+// and forwarded calls allocate nothing.
+namespace {
+std::atomic<long> gNews{0};
+}
+void *operator new(size_t size) {
+  gNews.fetch_add(1, std::memory_order_relaxed);
+  if (void *memory = std::malloc(size == 0 ? 1 : size)) return memory;
+  throw std::bad_alloc();
+}
+void operator delete(void *memory) noexcept { std::free(memory); }
+void operator delete(void *memory, size_t) noexcept { std::free(memory); }
 
 namespace {
 
@@ -72,6 +87,23 @@ TEST_F(CallFrameTest, MissingEntryDependsOnModuleKind) {
   EXPECT_EQ(ForwardUntraced<&zumodules::EntryPointSlots::Commit>(vi),
             ZUVEXA_ERROR_VEY_FUNCTION_NOT_SUPPORTED);
   EXPECT_EQ(PrimaryError(vi), ZUVEXA_ERROR_FUNCTION_NOT_SUPPORTED) << "the session keeps its first error";
+}
+
+TEST_F(CallFrameTest, ForwardingAndLookingUpAllocateNothing) {
+  const long before = gNews.load();
+  const zumodules::EntryPointTable *found = nullptr;
+  SessionKind kind = kExternalAlignment;
+  char descriptor[64];
+  for (int i = 0; i < 100; ++i) {
+    EXPECT_EQ(ForwardUntraced<&zumodules::EntryPointSlots::Commit>(vi), 0);
+    EXPECT_EQ(Sessions().FindTable(vi, found), 0);
+    EXPECT_EQ(Sessions().FindSessionKind(vi, kind), 0);
+    EXPECT_EQ(Sessions().FindResourceDescriptor(vi, descriptor, sizeof descriptor), 0);
+  }
+  EXPECT_EQ(gNews.load(), before);
+  EXPECT_EQ(kind, kNormal);
+  EXPECT_STREQ(descriptor, "PXI1Slot3");
+  EXPECT_GT(gNews.load(), 0) << "the counter counts";
 }
 
 TEST_F(CallFrameTest, UntracedFrameTakesNoWarnings) {
