@@ -22,6 +22,11 @@ using testsupport::ReadThreadError;
 inline constexpr ViStatus kSystemApiError = static_cast<ViStatus>(0xBFFA0000);
 inline constexpr ViStatus kNotFound = static_cast<ViStatus>(0xBFFA0060);
 
+inline ViStatus NoFramework(sysapi::ISysFramework *&framework) {
+  framework = nullptr;
+  return kSystemApiError;
+}
+
 inline dvlShared::DeviceRecord StoredDevice(const std::wstring &name, const std::wstring &identifier,
                                             uint32_t kind = 1) {
   return {name, identifier, "PXI1::4::INSTR", kind, 0x1B01};

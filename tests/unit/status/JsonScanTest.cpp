@@ -103,41 +103,29 @@ TEST(JsonScan, GetStringAndGetInt) {
   EXPECT_EQ(end, text + 2);
 }
 
-// Makes LC_NUMERIC a decimal-comma locale: an installed one, or one compiled
+// Floats in a decimal-comma LC_NUMERIC: an installed locale, or one compiled
 // into a temporary directory when the locale sources are present.
-class DecimalCommaLocale : public testing::Test {
-protected:
-  void SetUp() override {
-    previous_ = std::setlocale(LC_NUMERIC, nullptr);
-    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8"})
-      if (std::setlocale(LC_NUMERIC, name) != nullptr) return;
-    char pattern[] = "/tmp/jsonz-locale-XXXXXX";
-    if (access("/usr/bin/localedef", X_OK) != 0 || mkdtemp(pattern) == nullptr) GTEST_SKIP() << "no localedef";
-    directory_ = pattern;
-    const std::string command = "/usr/bin/localedef -i de_DE -f UTF-8 '" + directory_ + "/de_DE.UTF-8' >/dev/null 2>&1";
-    if (std::system(command.c_str()) != 0) GTEST_SKIP() << "no decimal-comma locale available";
-    setenv("LOCPATH", directory_.c_str(), 1);
-    const bool set = std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
-    unsetenv("LOCPATH");
-    ASSERT_TRUE(set);
+TEST(JsonScan, FloatsAreReadWhateverTheLocalesDecimalPoint) {
+  const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
+  char directory[] = "/tmp/jsonz-locale-XXXXXX";
+  bool set = std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
+  if (!set && access("/usr/bin/localedef", X_OK) == 0 && mkdtemp(directory) != nullptr) {
+    const std::string command = "/usr/bin/localedef -i de_DE -f UTF-8 " + std::string(directory) + "/de_DE.UTF-8";
+    if (std::system((command + " >/dev/null 2>&1").c_str()) == 0) {
+      setenv("LOCPATH", directory, 1);
+      set = std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
+      unsetenv("LOCPATH");
+    }
+    std::system(("rm -rf " + std::string(directory)).c_str());
   }
-  void TearDown() override {
-    std::setlocale(LC_NUMERIC, previous_.c_str());
-    if (!directory_.empty()) std::system(("rm -rf '" + directory_ + "'").c_str());
-  }
-
-private:
-  std::string previous_;
-  std::string directory_;
-};
-
-TEST_F(DecimalCommaLocale, FloatsAreReadWithTheLocalesDecimalPoint) {
+  if (!set) GTEST_SKIP() << "no decimal-comma locale available";
   char formatted[8];
   std::snprintf(formatted, sizeof formatted, "%.1f", 1.5);
-  ASSERT_STREQ(formatted, "1,5");
+  EXPECT_STREQ(formatted, "1,5");
   EXPECT_EQ(jsonz::GetInt("1.5e2", 7, nullptr), 150);
   EXPECT_EQ(jsonz::GetInt("-2.75E1", 7, nullptr), -27);
   EXPECT_EQ(jsonz::GetInt("1.9", 7, nullptr), 1);
+  std::setlocale(LC_NUMERIC, previous.c_str());
 }
 
 TEST(JsonScan, ArrayElementsAndContainerEnd) {
