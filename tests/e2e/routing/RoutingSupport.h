@@ -67,11 +67,9 @@ protected:
     ViSession vi = 0;
     EXPECT_EQ(zuVEXA_InitWithOptions(resource, VI_FALSE, VI_FALSE, options, &vi), status);
     EXPECT_EQ(vi, 0u);
-    ThreadError error = ReadThreadError();
+    const ThreadError error = ReadThreadError();
     EXPECT_EQ(error.primary, status);
-    if (elaboration != nullptr) {
-      EXPECT_EQ(error.elaboration, elaboration);
-    }
+    if (elaboration != nullptr) EXPECT_EQ(error.elaboration, elaboration);
   }
 
   static int64_t Searches() { return SysapiStandin_CallCount(SYSAPISTANDIN_OP_FIND_RESOURCES); }
