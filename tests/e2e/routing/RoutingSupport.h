@@ -69,7 +69,9 @@ protected:
     EXPECT_EQ(vi, 0u);
     const ThreadError error = ReadThreadError();
     EXPECT_EQ(error.primary, status);
-    if (elaboration != nullptr) EXPECT_EQ(error.elaboration, elaboration);
+    if (elaboration != nullptr) {
+      EXPECT_EQ(error.elaboration, elaboration);
+    }
   }
 
   static int64_t Searches() { return SysapiStandin_CallCount(SYSAPISTANDIN_OP_FIND_RESOURCES); }
