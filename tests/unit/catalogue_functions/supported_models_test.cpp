@@ -10,5 +10,6 @@ TEST(SupportedModels, ListsTheInstalledModulesInTableOrder) {
   EXPECT_EQ(tovOnly.rfind("ZU PXIe-Q118, ", 0), 0u) << tovOnly;
   tree.Write("/usr/share/zu-vexa/version/zuVEXAka.txt", "1.0.0\n");
   EXPECT_EQ(zuapi::SupportedModelsText(),
-            "ZU PXIe-Q109, ZU PXIe-Q117 (14GHz), ZU PXIe-Q117 (26.5GHz), ZU PXIe-Q117, ZU PXIe-Q125, " + tovOnly);
+            "ZU PXIe-Q109, ZU PXIe-Q117 (14GHz), ZU PXIe-Q117 (26.5GHz), ZU PXIe-Q117, ZU PXIe-Q125, " +
+                tovOnly);
 }

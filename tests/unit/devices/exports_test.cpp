@@ -42,7 +42,8 @@ TEST_F(DeviceExports, BitfileDirectorySearchesAfreshAndGoesToTheDevicesModuleWit
   for (const uintptr_t context : {uintptr_t{0xFFFFFFFF}, uintptr_t{0x7FEDCBA987654321}}) {
     const int64_t searches = devtest::Searches();
     BackendStandin_ClearCalls();
-    EXPECT_EQ(zuVEXA_GetFPGAExtensionsBitfileDir("SaFpga", context, 9, sizeof folder, folder, &needed), VI_SUCCESS);
+    EXPECT_EQ(zuVEXA_GetFPGAExtensionsBitfileDir("SaFpga", context, 9, sizeof folder, folder, &needed),
+              VI_SUCCESS);
     EXPECT_EQ(devtest::Searches(), searches + 1) << "not answered from the store";
     const ViInt32 call = BackendStandin_FindCall(kTov, "GetFPGAExtensionsBitfileDir", 0);
     ASSERT_GE(call, 0);

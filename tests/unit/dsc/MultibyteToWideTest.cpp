@@ -49,7 +49,8 @@ TEST_F(MultibyteToWideTest, ConvertsEveryRunAndKeepsInnerNuls) {
 }
 
 TEST_F(MultibyteToWideTest, FailuresAndEarlierErrorsLeaveTheOutputAlone) {
-  for (const std::string &text : {std::string("ok\xFFok"), std::string("ab\xE2\x82"), std::string("\xE2\x82\0x", 4)}) {
+  for (const std::string &text :
+       {std::string("ok\xFFok"), std::string("ab\xE2\x82"), std::string("\xE2\x82\0x", 4)}) {
     status_ = zuapal::StatusRecord{};
     EXPECT_EQ(convert(text), L"untouched");
     EXPECT_EQ(status_.code, zuapalerr_invalidMultibyteSequence);

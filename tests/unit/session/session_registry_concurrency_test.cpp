@@ -42,9 +42,11 @@ TEST(SessionRegistryConcurrency, LookupsDuringChurnSeeWholeSessions) {
   IviStandin_Reset();
   SessionRegistry registry;
   const EngineSessions stable = CreateEngineSessions("stable-", 40);
-  const EngineSessions churning[] = {CreateEngineSessions("churn-a-", 60), CreateEngineSessions("churn-b-", 60)};
+  const EngineSessions churning[] = {CreateEngineSessions("churn-a-", 60),
+                                     CreateEngineSessions("churn-b-", 60)};
   const std::wstring devices[] = {L"churn-a", L"churn-b"};
-  for (const auto &[vi, descriptor] : stable) ASSERT_EQ(registry.AddSession(vi, L"stable", kNormal, TableOf(vi)), 0);
+  for (const auto &[vi, descriptor] : stable)
+    ASSERT_EQ(registry.AddSession(vi, L"stable", kNormal, TableOf(vi)), 0);
   std::atomic<int> writing{2};
   std::atomic<bool> wrong{false};
 
@@ -56,7 +58,8 @@ TEST(SessionRegistryConcurrency, LookupsDuringChurnSeeWholeSessions) {
       for (const auto &[vi, descriptor] : churning[w])
         if (registry.AddSession(vi, devices[w], KindOf(vi), TableOf(vi)) != 0) wrong = true;
       ViSession found = 0;
-      if (registry.FindSessionByDevice(devices[w], kNormal, found) != 0 || found != oldestNormal) wrong = true;
+      if (registry.FindSessionByDevice(devices[w], kNormal, found) != 0 || found != oldestNormal)
+        wrong = true;
       for (auto it = churning[w].rbegin(); it != churning[w].rend(); ++it)
         if (registry.RemoveSession(it->first) != 0) wrong = true;
     }
@@ -69,10 +72,12 @@ TEST(SessionRegistryConcurrency, LookupsDuringChurnSeeWholeSessions) {
     if (status != 0 || table != TableOf(vi)) wrong = true;
     char text[kDescriptorSize];
     status = registry.FindResourceDescriptor(vi, text, sizeof text);
-    if ((status != 0 || text != descriptor) && (mustExist || status != ZUVEXA_ERROR_INVALID_SESSION)) wrong = true;
+    if ((status != 0 || text != descriptor) && (mustExist || status != ZUVEXA_ERROR_INVALID_SESSION))
+      wrong = true;
     SessionKind kind = kNormal;
     status = registry.FindSessionKind(vi, kind);
-    if ((status != 0 || kind != expectedKind) && (mustExist || status != ZUVEXA_ERROR_INVALID_SESSION)) wrong = true;
+    if ((status != 0 || kind != expectedKind) && (mustExist || status != ZUVEXA_ERROR_INVALID_SESSION))
+      wrong = true;
   };
   auto reader = [&] {
     while (writing > 0 && !wrong) {
@@ -82,7 +87,8 @@ TEST(SessionRegistryConcurrency, LookupsDuringChurnSeeWholeSessions) {
     }
   };
 
-  std::thread threads[] = {std::thread(reader), std::thread(reader), std::thread(writer, 0), std::thread(writer, 1)};
+  std::thread threads[] = {std::thread(reader), std::thread(reader), std::thread(writer, 0),
+                           std::thread(writer, 1)};
   for (auto &t : threads) t.join();
   EXPECT_FALSE(wrong);
   ViSession first = 0;
@@ -119,9 +125,11 @@ TEST(SessionIndexConcurrency, StableSessionsStayVisibleWhileNeighboursChurn) {
         IndexedSession session;
         SessionIndex::Lookup found = index.Find(vi, session); // kBusy: met the writer too often
         if (found == SessionIndex::Lookup::kAbsent ||
-            (found == SessionIndex::Lookup::kFound && (session.table != TableOf(vi) || session.kind != vi % 3)))
+            (found == SessionIndex::Lookup::kFound &&
+             (session.table != TableOf(vi) || session.kind != vi % 3)))
           wrong = true;
-        if (index.FindDescriptor(vi, descriptor) == SessionIndex::Lookup::kFound && descriptor != std::to_string(vi))
+        if (index.FindDescriptor(vi, descriptor) == SessionIndex::Lookup::kFound &&
+            descriptor != std::to_string(vi))
           wrong = true;
       }
     }

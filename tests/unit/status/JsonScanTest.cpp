@@ -110,8 +110,8 @@ TEST(JsonScan, FloatsAreReadWhateverTheLocalesDecimalPoint) {
   char directory[] = "/tmp/jsonz-locale-XXXXXX";
   bool set = std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
   if (!set && access("/usr/bin/localedef", X_OK) == 0 && mkdtemp(directory) != nullptr) {
-    const std::string command = "/usr/bin/localedef -i de_DE -f UTF-8 " + std::string(directory) + "/de_DE.UTF-8";
-    if (std::system((command + " >/dev/null 2>&1").c_str()) == 0) {
+    const std::string command = "/usr/bin/localedef -i de_DE -f UTF-8 " + std::string(directory);
+    if (std::system((command + "/de_DE.UTF-8 >/dev/null 2>&1").c_str()) == 0) {
       setenv("LOCPATH", directory, 1);
       set = std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
       unsetenv("LOCPATH");
