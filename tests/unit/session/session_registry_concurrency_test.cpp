@@ -54,7 +54,7 @@ TEST(SessionRegistryConcurrency, LookupsDuringChurnSeeWholeSessions) {
     ViSession oldestNormal = 0;
     for (const auto &[vi, descriptor] : churning[w])
       if (oldestNormal == 0 && KindOf(vi) == kNormal) oldestNormal = vi;
-    for (int round = 0; round < 60; ++round) {
+    for (int round = 0; round < 200; ++round) {
       for (const auto &[vi, descriptor] : churning[w])
         if (registry.AddSession(vi, devices[w], KindOf(vi), TableOf(vi)) != 0) wrong = true;
       ViSession found = 0;
