@@ -1,7 +1,5 @@
 // The error texts of the exported error functions over a private tree of
-// error description files: the buffer convention, the full error text of a
-// session (primary, secondary, elaboration within 1023 bytes) and the
-// language of a session.
+// error description files.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -41,24 +39,12 @@ protected:
 
 } // namespace
 
-// "hello" needs 6 bytes: one less cuts it, exactly 6 or more holds it.
-TEST(CopyToUserBuffer, FollowsTheIviBufferConvention) {
-  using dvlShared::CopyToUserBuffer;
-  const struct {
-    ViInt32 size;
-    ViStatus result;
-    const char *written;
-  } cases[] = {{0, 6, "xxxxxxx"}, {4, 6, "hel"}, {5, 6, "hell"}, {6, 0, "hello"}, {7, 0, "hello"}};
-  for (const auto &c : cases) {
-    char buffer[8] = "xxxxxxx";
-    EXPECT_EQ(CopyToUserBuffer("hello", c.size, buffer), c.result) << "size " << c.size;
-    EXPECT_STREQ(buffer, c.written) << "size " << c.size;
-  }
+// The guard-page tests cover every positive size; a negative one is the
+// caller's promise that the buffer is large enough.
+TEST(CopyToUserBuffer, NegativeSizeCopiesWithoutACheck) {
   char buffer[8] = "xxxxxxx";
-  EXPECT_EQ(CopyToUserBuffer("hi", -1, buffer), 0) << "a negative size copies without a check";
+  EXPECT_EQ(dvlShared::CopyToUserBuffer("hi", -1, buffer), 0);
   EXPECT_STREQ(buffer, "hi");
-  EXPECT_EQ(CopyToUserBuffer("hi", 5, nullptr), static_cast<ViStatus>(0xBFFA0058));
-  EXPECT_EQ(CopyToUserBuffer("", 0, nullptr), 1);
 }
 
 TEST_F(ErrorText, ComposesPrimarySecondaryAndElaboration) {
