@@ -43,17 +43,21 @@ TEST_F(TraceStepsTest, FetchSamplesFollowTheFirstRecordWithinTheCallersCapacity)
     ViInt64 actualSamples, numberOfSamples;
     ViStatus status;
     int64_t tracedBytes;
+    bool withInfo = true;
   } cases[] = {
-      {3, 8, 0, 3 * 2 * 8},     // what the record holds
-      {8, 8, 0, 8 * 2 * 8},     // exactly the capacity
-      {1000, 2, 0, 2 * 2 * 8},  // never more than the caller's array
-      {5, 8, -1, 0},            // nothing after a failure
-      {-4, 8, 0, 0},            // a nonsense count
-      {5, -8, 0, 0},            // a nonsense capacity
+      {3, 8, 0, 3 * 2 * 8},    // what the record holds
+      {8, 8, 0, 8 * 2 * 8},    // exactly the capacity
+      {1000, 2, 0, 2 * 2 * 8}, // never more than the caller's array
+      {5, 8, -1, 0},           // nothing after a failure
+      {-4, 8, 0, 0},           // a nonsense count
+      {5, -8, 0, 0},           // a nonsense capacity
+      {5, 8, 0, 0, false},     // no WaveformInfo to read the count from
   };
   for (const auto &c : cases) {
+    SCOPED_TRACE(std::to_string(c.actualSamples) + " of " + std::to_string(c.numberOfSamples));
     ViReal64 data[16] = {};
     WaveformInfo info{};
+    WaveformInfo *infoPointer = c.withInfo ? &info : nullptr;
     const ViConstString channels = "";
     const ViInt64 record = 0;
     const ViReal64 timeout = 1;
@@ -62,23 +66,12 @@ TEST_F(TraceStepsTest, FetchSamplesFollowTheFirstRecordWithinTheCallersCapacity)
       return c.status;
     };
     zutrace::Traced<zuVEXA_FetchIQSingleRecordComplexF64>(kSession, fetch, kSession, channels, record,
-                                                          c.numberOfSamples, timeout, &data[0], &info);
+                                                          c.numberOfSamples, timeout, &data[0], infoPointer);
     const ZuPeekValue traced = LastReturn("data");
-    EXPECT_EQ(traced.totalSize, c.tracedBytes) << c.actualSamples << " of " << c.numberOfSamples;
+    EXPECT_EQ(traced.totalSize, c.tracedBytes);
     EXPECT_EQ(traced.elementSize, 8);
+    EXPECT_EQ(LastReturn("*actualSamples").typeCode == -1, !c.withInfo);
   }
-}
-
-TEST_F(TraceStepsTest, WithoutWaveformInfoNoSamplesAreTraced) {
-  ViReal64 data[4] = {};
-  const ViConstString channels = "";
-  const ViInt64 record = 0, samples = 2;
-  const ViReal64 timeout = 1;
-  WaveformInfo *none = nullptr;
-  zutrace::Traced<zuVEXA_FetchIQSingleRecordComplexF64>(kSession, [] { return 0; }, kSession, channels, record,
-                                                        samples, timeout, &data[0], none);
-  EXPECT_EQ(LastReturn("data").totalSize, 0);
-  EXPECT_EQ(LastReturn("*actualSamples").typeCode, -1);
 }
 
 TEST_F(TraceStepsTest, TextOutputsStayWithinTheirBufferAndAreSkippedWhenNotWritten) {
