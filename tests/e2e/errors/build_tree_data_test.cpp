@@ -7,13 +7,11 @@
 #include "zuVEXA.h"
 
 TEST(BuildTreeData, ShippedFilesDescribeTheLibrarysStatuses) {
-  for (ViStatus code : {static_cast<ViStatus>(0xBFFA000F), static_cast<ViStatus>(0xBFFA1190),
-                        static_cast<ViStatus>(0xBFFA9400)}) {
+  for (uint32_t code : {0xBFFA000Fu, 0xBFFA1190u, 0xBFFA9400u}) {
     char text[1024] = {};
-    EXPECT_EQ(zuVEXA_GetErrorMessage(0, code, sizeof text, text), 0);
+    EXPECT_EQ(zuVEXA_GetErrorMessage(0, static_cast<ViStatus>(code), sizeof text, text), 0);
     const std::string description = text;
-    EXPECT_FALSE(description.empty()) << std::hex << code;
-    EXPECT_NE(description, "Error description not found") << std::hex << code;
-    EXPECT_NE(description.front(), '{') << "a failure's JSON: " << description;
+    EXPECT_FALSE(description.empty() || description == "Error description not found" || description[0] == '{')
+        << std::hex << code << ": " << description;
   }
 }
