@@ -2,12 +2,11 @@
 // report items, nested errors and the fallbacks when translation fails.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 
 #include "ErrorFileTree.h"
-#include "FakeTranslator.h"
 #include "SeamErrorTree.h"
+#include "TranslatorSupport.h"
 #include "zuapal/zuapalerr.h"
 #include "zuxlator/json1.h"
 #include "zuxlatorlua/MxlatorTranslator.h"
@@ -18,10 +17,6 @@ using xlatortest::Member;
 namespace json1 = zuxlator::json1;
 
 namespace {
-
-struct SessionDeleter {
-  void operator()(zuxlator::Session *session) const { zuxlator::DestroySession(session); }
-};
 
 // A status with `code` and the JSON text `json`.
 zuerr::Status StatusOf(int32_t code, const char *json) {
@@ -46,10 +41,7 @@ protected:
   }
 
   FakeTranslatorKind fake{"fake"};
-  std::unique_ptr<zuxlator::Session, SessionDeleter> session{[] {
-    zuerr::Status status;
-    return zuxlator::CreateSession(status);
-  }()};
+  translatortest::SessionPtr session = translatortest::NewSession();
 };
 
 // Report items decorated the raw-text way, through a fake translator's

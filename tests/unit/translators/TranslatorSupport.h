@@ -1,16 +1,40 @@
-// A translator kind of the test's own, registered while the object lives:
-// static descriptions "desc <code>" (or the text set for a code), and a
-// dynamic report set by the test.
+// Translator sessions for the tests, the texts translators hand out, and a
+// translator kind of the tests' own.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <cstring>
 #include <map>
+#include <memory>
 #include <string>
 
+#include "zuxlator/zuxlator.h"
 #include "zuxlatormgr/Registration.h"
 
 namespace translatortest {
 
+struct SessionDeleter {
+  void operator()(zuxlator::Session *session) const { zuxlator::DestroySession(session); }
+};
+using SessionPtr = std::unique_ptr<zuxlator::Session, SessionDeleter>;
+
+inline SessionPtr NewSession() {
+  zuerr::Status status;
+  SessionPtr session(zuxlator::CreateSession(status));
+  EXPECT_EQ(status.code, 0);
+  return session;
+}
+
+// A text a translator allocated, "<null>" for none; freed.
+inline std::string Taken(char *text) {
+  std::string result = text != nullptr ? text : "<null>";
+  zuxlator::Alloc(text, 0, nullptr, nullptr);
+  return result;
+}
+
+// Registered while the object lives: static descriptions "desc <code>" (or
+// the text set for a code), and a dynamic report set by the test.
 class FakeTranslatorKind {
 public:
   explicit FakeTranslatorKind(const char *name, bool describes = true)
@@ -21,8 +45,7 @@ public:
 
   std::map<ViStatus, std::string> staticTexts;
   std::string report = "{}";
-  int created = 0;
-  int destroyed = 0;
+  int created = 0, destroyed = 0;
   int failCreations = 0; // the next creations that fail
 
 private:
