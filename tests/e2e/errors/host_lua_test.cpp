@@ -43,8 +43,9 @@ extern "C" __attribute__((visibility("default"))) int lua_cpcall(lua_State *L, l
 
 namespace {
 
-// The file names of the loaded objects, in load (and symbol search) order.
-std::vector<std::string> LoadOrder() {
+// Where the first loaded object whose file name holds `part` comes in load
+// (and symbol search) order.
+size_t LoadPosition(const char *part) {
   std::vector<std::string> names;
   dl_iterate_phdr(
       [](dl_phdr_info *info, size_t, void *data) {
@@ -52,13 +53,9 @@ std::vector<std::string> LoadOrder() {
         return 0;
       },
       &names);
-  return names;
-}
-
-size_t PositionOf(const std::vector<std::string> &names, const std::string &part) {
-  for (size_t i = 0; i < names.size(); ++i)
-    if (names[i].find(part) != std::string::npos) return i;
-  return names.size();
+  size_t i = 0;
+  while (i < names.size() && names[i].find(part) == std::string::npos) ++i;
+  return i;
 }
 
 std::string Describe(ViStatus code) {
@@ -81,8 +78,7 @@ std::string HostRun(lua_State *L, const char *code) {
 // The descriptions come from the shipped files; the driver's own folder is
 // searched only by the library's translator script.
 TEST(HostLua, HostInterpreterAndLibraryTranslatorsLiveSideBySide) {
-  const std::vector<std::string> order = LoadOrder();
-  ASSERT_LT(PositionOf(order, "liblua5.1.so"), PositionOf(order, "libzuvexa.so")) << "the host's Lua comes first";
+  ASSERT_LT(LoadPosition("liblua5.1.so"), LoadPosition("libzuvexa.so")) << "the host's Lua comes first";
   Dl_info where{};
   ASSERT_NE(dladdr(dlsym(RTLD_DEFAULT, "lua_pcall"), &where), 0);
   EXPECT_NE(std::string(where.dli_fname).find("liblua5.1"), std::string::npos) << where.dli_fname;
