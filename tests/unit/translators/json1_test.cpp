@@ -44,8 +44,7 @@ protected:
   translatortest::SessionPtr session = translatortest::NewSession();
 };
 
-// Report items decorated the raw-text way, through a fake translator's
-// dynamic report.
+// Report items decorated the raw-text way.
 std::string Items(const char *items, zuerr::Status &status) {
   constexpr json1::ItemFormatRow kRaw[] = {
       {"elaboration", {}},
@@ -96,13 +95,13 @@ TEST(ReportItems, RawTextDecorationsAndMalformedItems) {
       {R"([{"key":"a","value":tru}])", "before", "something's wrong with value item"},
   };
   for (const Case &c : cases) {
+    SCOPED_TRACE(c.items);
     zuerr::Status status;
-    EXPECT_EQ(Items(c.items, status), c.text) << c.items;
-    EXPECT_EQ(status.code, c.failure ? zuapalerr_invalidParameter : 0) << c.items;
-    if (c.failure != nullptr) {
+    EXPECT_EQ(Items(c.items, status), c.text);
+    EXPECT_EQ(status.code, c.failure ? zuapalerr_invalidParameter : 0);
+    if (c.failure != nullptr)
       EXPECT_EQ(Detail(status.json, "zuxlator_debug", "formatDynamicReportItems"),
                 std::string("json1 dynamic object invalid. ") + c.failure);
-    }
   }
 }
 
@@ -152,6 +151,8 @@ TEST_F(RawText, DynamicReportFollowsTheDescription) {
   EXPECT_EQ(Translate(1, json, json1::kDebugReport), "File: f.cpp");
 }
 
+// The default translator replaces a failed one; when it fails too, its
+// failure is the text.
 TEST_F(RawText, FailedTranslatorIsReplacedByTheDefaultOne) {
   errortest::SeamErrorTree tree;
   tree.Shared("English", "e.err", {{"5", "from the shared directory"}});
@@ -166,17 +167,10 @@ TEST_F(RawText, FailedTranslatorIsReplacedByTheDefaultOne) {
               translator == std::string("fake") ? "desc 5" : "from the shared directory")
         << translator;
   }
-}
-
-TEST_F(RawText, WhenEverythingFailsTheFailureIsTheText) {
-  errortest::SeamErrorTree tree;
-  tree.Shared("English", "e.err", {{"5", "five"}});
   zuerr::Status status;
-  const std::string text =
-      Translate(StatusOf(6, R"({"translator":"nosuch"})"), json1::kStaticDescription, status);
+  const std::string text = Translate(StatusOf(6, R"({"translator":"nosuch"})"), json1::kStaticDescription, status);
   EXPECT_EQ(status.code, zuapalerr_resourceNotFound);
   EXPECT_EQ(text, status.json);
-  EXPECT_EQ(Detail(text.c_str(), "zuxlator_debug", "zuxlator_defaultTranslator"),
-            "couldn't find description for code");
+  EXPECT_EQ(Detail(text, "zuxlator_debug", "zuxlator_defaultTranslator"), "couldn't find description for code");
   EXPECT_EQ(Member(text.c_str(), "error_constant"), "zuapalerr_resourceNotFound");
 }
