@@ -93,23 +93,19 @@ TEST_F(ErrorText, StaysWithin1023Bytes) {
   }
 }
 
-TEST_F(ErrorText, SizeQueryLeavesTheErrorAndTheFullReadClearsIt) {
+// A size query leaves the error; a read that writes, even a cut one, clears
+// it (the guard-page tests check the texts at every size).
+TEST_F(ErrorText, SizeQueryLeavesTheErrorAndAnyReadClearsIt) {
   OnFreshThread([] {
     Ivi_SetErrorInfo(0, VI_FALSE, kDeviceNotFound, 0, "details");
-    const std::string expected = "Device not found.\n\ndetails";
     ViStatus code = 0;
-    ViStatus needed = zuVEXA_GetError(0, &code, 0, nullptr);
-    EXPECT_EQ(needed, static_cast<ViStatus>(expected.size() + 1));
     char text[64] = {};
-    EXPECT_EQ(zuVEXA_GetError(0, &code, 10, text), needed) << "a cut text also reports the needed size";
-    EXPECT_EQ(std::string(text), expected.substr(0, 9));
-    EXPECT_EQ(zuVEXA_GetError(0, &code, needed, text), 0) << "the cut read cleared the error, not the query";
-    EXPECT_EQ(code, 0);
-    Ivi_SetErrorInfo(0, VI_FALSE, kDeviceNotFound, 0, "details");
-    EXPECT_EQ(zuVEXA_GetError(0, &code, 0, nullptr), needed);
-    EXPECT_EQ(zuVEXA_GetError(0, &code, needed, text), 0);
-    EXPECT_EQ(text, expected);
+    const ViStatus needed = zuVEXA_GetError(0, &code, 0, nullptr);
+    EXPECT_EQ(needed, static_cast<ViStatus>(sizeof "Device not found.\n\ndetails"));
+    EXPECT_EQ(zuVEXA_GetError(0, &code, 10, text), needed);
     EXPECT_EQ(code, kDeviceNotFound);
+    EXPECT_EQ(zuVEXA_GetError(0, &code, needed, text), 0);
+    EXPECT_EQ(code, 0) << "the cut read cleared the error";
   });
 }
 
