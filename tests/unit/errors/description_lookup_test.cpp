@@ -65,15 +65,6 @@ TEST(DescriptionLookup, FilesAreReadAnewAndDescriptionsKeepInnerLines) {
   EXPECT_EQ(Describe(kCode), "first line\r\nsecond line") << "only the line ends at the end go";
 }
 
-// Images of platform codes are looked up under the platform code itself.
-TEST(DescriptionLookup, MappedPlatformCodesUseTheirOriginalNumber) {
-  SeamErrorTree tree;
-  tree.Driver("English", "d.err", {{"-52005", "Invalid parameter."}, {"-200000", "A shared failure."}});
-  EXPECT_EQ(Describe(static_cast<ViStatus>(0xBFFA9405)), "Invalid parameter.");
-  EXPECT_EQ(Describe(static_cast<ViStatus>(0xBFFA4BFF)), "A shared failure.");
-  EXPECT_EQ(Describe(-52005), "Invalid parameter.") << "the platform code as it is";
-}
-
 // A malformed file or a file where a directory should be only moves the
 // search on to the next place.
 TEST(DescriptionLookup, UnreadablePlacesOnlyMoveTheSearchOn) {
