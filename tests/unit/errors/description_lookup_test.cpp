@@ -65,12 +65,19 @@ TEST(DescriptionLookup, FilesAreReadAnewAndDescriptionsKeepInnerLines) {
   EXPECT_EQ(Describe(kCode), "first line\r\nsecond line") << "only the line ends at the end go";
 }
 
-// A malformed file or a file where a directory should be only moves the
-// search on to the next place.
+// A malformed file, or a file where a directory should be, only moves the
+// script's search on: the driver's English text, which the default translator
+// would not find, and the shared one past two such files.
 TEST(DescriptionLookup, UnreadablePlacesOnlyMoveTheSearchOn) {
+  const std::string malformed = "<?xml version=\"1.0\">\n<zudocument>\n<zuerror code=\"1\">\n";
+  {
+    SeamErrorTree tree;
+    tree.Write("mierrors/zuVEXA/German/bad.err", malformed);
+    tree.Driver("English", "d.err", {{"0xBFFA0060", "driver"}});
+    EXPECT_EQ(Describe(kCode, zumxl::kGerman), "driver");
+  }
   SeamErrorTree tree;
   tree.Shared("", "s.err", {{"0xBFFA0060", "shared"}});
-  tree.Write("mierrors/zuVEXA/German/bad.err", "<?xml version=\"1.0\">\n<zudocument>\n<zuerror code=\"1\">\n");
   tree.Write("mierrors/zuVEXA/English", "a file where a directory should be");
   tree.Write("errors/German", "not a directory either");
   EXPECT_EQ(Describe(kCode, zumxl::kGerman), "shared");
