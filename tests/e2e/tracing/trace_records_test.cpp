@@ -24,8 +24,10 @@ TEST_F(TraceTest, ScalarAttributeFunctionsNameTheAttributeAfterVi) {
   ASSERT_EQ(zuVEXA_GetAttributeViInt32(vi, nullptr, kNotInTheTable, &value), 0);
   ASSERT_EQ(ZuPeekControl_RecordCount(), 3);
   ExpectTrace(0, {"zuVEXA_SetAttributeViReal64", 112, 1,
-                  SessionPlaceholders() + Fields{Text("dummyattr", "Reference Level"), Text("channelName", ""),
-                                                 {"attributeId", 29, 4, 4, "1150004"}, {"value", 19, 8, 8, "-10"}},
+                  SessionPlaceholders() + Fields{Text("dummyattr", "Reference Level"),
+                                                 Text("channelName", ""),
+                                                 {"attributeId", 29, 4, 4, "1150004"},
+                                                 {"value", 19, 8, 8, "-10"}},
                   CleanReturns() + Fields{Status(0)}});
   // A null channel name is traced as a pointer; the output as its address,
   // then on return as its value.
@@ -43,7 +45,8 @@ TEST_F(TraceTest, ArrayAttributeFunctionsNameTheAttributeAfterTheChannel) {
   ViReal64 read[4] = {};
   ASSERT_EQ(zuVEXA_GetAttributeViReal64Array(vi, "", kReferenceLevel, 4, read), 0);
   ASSERT_EQ(ZuPeekControl_RecordCount(), 2);
-  const Fields head = SessionPlaceholders() + Fields{Text("channelName", ""), Text("dummyattr", "Reference Level"),
+  const Fields head = SessionPlaceholders() + Fields{Text("channelName", ""),
+                                                     Text("dummyattr", "Reference Level"),
                                                      {"attributeId", 29, 4, 4, "1150004"}};
   ExpectTrace(0, {"zuVEXA_SetAttributeViReal64Array", 143, 1,
                   head + Fields{{"valueLengthInElements", 3, 4, 4, "3"},
@@ -68,12 +71,14 @@ TEST_F(TraceTest, FetchTracesTheWaveformInfoThenTheSamplesItReports) {
   const auto real = [](const char *name) { return Field{name, 19, 8, 8, std::nullopt}; };
   ExpectTrace(0, {"zuVEXA_FetchIQSingleRecordComplexF64", 99, 1,
                   SessionPlaceholders() + Fields{Text("channelList", ""), {"recordNumber", 97, 8, 8, "0"},
-                                                 {"numberOfSamples", 97, 8, 8, "8"}, {"timeout", 19, 8, 8, "5"},
+                                                 {"numberOfSamples", 97, 8, 8, "8"},
+                                                 {"timeout", 19, 8, 8, "5"},
                                                  {"data", 20, kPointer, kPointer, std::nullopt},
                                                  {"wfmInfo", 20, kPointer, kPointer, std::nullopt}},
                   CleanReturns() + Fields{real("*absoluteInitialX"), real("*relativeInitialX"),
-                                          real("*xIncrement"), {"*actualSamples", 97, 8, 8, "4"}, real("*offset"),
-                                          real("*gain"), {"data", 20, 8, 64, std::nullopt}, Status(0)}});
+                                          real("*xIncrement"), {"*actualSamples", 97, 8, 8, "4"},
+                                          real("*offset"), real("*gain"), {"data", 20, 8, 64, std::nullopt},
+                                          Status(0)}});
 }
 
 TEST_F(TraceTest, OpenTracesPlaceholdersAndTheNewSessionOrItsErrorText) {

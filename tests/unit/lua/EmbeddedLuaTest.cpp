@@ -35,7 +35,8 @@ TEST(EmbeddedLua, ModulesWorkWithoutTheDisk) {
   ASSERT_TRUE(zuxlatorlua::OpenEmbeddedNativeModules(lua.L));
   for (const EmbeddedScript &script : zuxlatorlua::ThirdPartyScripts()) {
     const std::string key(script.name, std::string_view(script.name).rfind('.'));
-    ASSERT_TRUE(zuxlatorlua::PreloadEmbeddedScript(lua.L, key.c_str(), script.name, script.text, script.length));
+    ASSERT_TRUE(
+        zuxlatorlua::PreloadEmbeddedScript(lua.L, key.c_str(), script.name, script.text, script.length));
   }
   char cwd[4096];
   ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
@@ -67,8 +68,8 @@ TEST(EmbeddedLuaVisibility, NoLuaSymbolLeavesASharedLibrary) {
   auto run = reinterpret_cast<int (*)()>(dlsym(probe, "zu_lua_probe_run"));
   ASSERT_NE(run, nullptr);
   EXPECT_EQ(run(), 42);
-  for (const char *symbol : {"lua_newstate", "lua_pushnil", "luaL_newstate", "luaL_loadbuffer", "luaopen_base",
-                             "luaopen_lfs", "luaopen_cjson", "strbuf_init", "fpconv_init"}) {
+  for (const char *symbol : {"lua_newstate", "lua_pushnil", "luaL_newstate", "luaL_loadbuffer",
+                             "luaopen_base", "luaopen_lfs", "luaopen_cjson", "strbuf_init", "fpconv_init"}) {
     EXPECT_EQ(dlsym(probe, symbol), nullptr) << symbol;
   }
   dlclose(probe);

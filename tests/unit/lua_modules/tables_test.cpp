@@ -62,7 +62,8 @@ TEST_F(TranslatorTables, AttributeTablesHoldEveryCatalogueRowUnderItsHexKey) {
 TEST_F(TranslatorTables, CommonTermsInBothLanguagesShareTheirKeys) {
   Load(ZU_TEST_COMMON_TERMS_ENG, "commonTerms_eng", "usageTypes_eng");
   Load(ZU_TEST_COMMON_TERMS_JPN, "commonTerms_jpn", "usageTypes_jpn");
-  EXPECT_EQ(lua.Run("return usageTypes_eng.getString('kUsageTypeConflictingAttr')"), "Conflicting Properties");
+  EXPECT_EQ(lua.Run("return usageTypes_eng.getString('kUsageTypeConflictingAttr')"),
+            "Conflicting Properties");
   EXPECT_EQ(lua.Run("return usageTypes_jpn.getString('kUsageTypeNoSuchKey')"), "nil");
   // Both list the same keys, every Japanese text differs from the English one.
   EXPECT_EQ(lua.Run("local terms = {} "

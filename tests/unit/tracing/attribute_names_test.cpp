@@ -11,5 +11,6 @@ TEST(AttributeNames, KnownIdentifiersHaveTheirNamesOthersNone) {
       {1050304, "Resource Descriptor"},      {1150209, " RF Conditioning Cal Tone Frequency"}, // as written
       {0, "Not Available"},                  {1150000, "Not Available"},
   };
-  for (const auto &[identifier, name] : cases) EXPECT_EQ(zutrace::AttributeDisplayName(identifier), name) << identifier;
+  for (const auto &[identifier, name] : cases)
+    EXPECT_EQ(zutrace::AttributeDisplayName(identifier), name) << identifier;
 }

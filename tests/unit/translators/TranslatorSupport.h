@@ -49,45 +49,35 @@ public:
   int failCreations = 0; // the next creations that fail
 
 private:
-  struct Translator {
-    zuxlator::TranslatorFunctions functions;
-    FakeTranslatorKind *kind;
-  };
-
+  // One kind at a time: its translators find it through current_.
   static char *Copy(const std::string &text, zuxlator::AllocFn alloc, void *context, zuerr::Status *status) {
     auto *block = static_cast<char *>(alloc(nullptr, text.size() + 1, context, status));
     if (block != nullptr) std::memcpy(block, text.c_str(), text.size() + 1);
     return block;
   }
-  static FakeTranslatorKind &Of(zuxlator::TranslatorFunctions *translator) {
-    return *reinterpret_cast<Translator *>(translator)->kind;
+  static char *Static(zuxlator::TranslatorFunctions *, ViStatus code, uint32_t, zuxlator::AllocFn alloc,
+                      void *context, zuerr::Status *status) {
+    auto found = current_->staticTexts.find(code);
+    const bool set = found != current_->staticTexts.end();
+    return Copy(set ? found->second : "desc " + std::to_string(code), alloc, context, status);
   }
-  static char *Static(zuxlator::TranslatorFunctions *translator, ViStatus code, uint32_t,
-                      zuxlator::AllocFn alloc, void *context, zuerr::Status *status) {
-    auto &texts = Of(translator).staticTexts;
-    auto found = texts.find(code);
-    return Copy(found != texts.end() ? found->second : "desc " + std::to_string(code), alloc, context,
-                status);
-  }
-  static char *Dynamic(zuxlator::TranslatorFunctions *translator, const char *, uint32_t, const char *,
+  static char *Dynamic(zuxlator::TranslatorFunctions *, const char *, uint32_t, const char *,
                        zuxlator::AllocFn alloc, void *context, zuerr::Status *status) {
-    return Copy(Of(translator).report, alloc, context, status);
+    return Copy(current_->report, alloc, context, status);
   }
   static void Destroy(zuxlator::TranslatorFunctions *translator) {
-    ++Of(translator).destroyed;
-    delete reinterpret_cast<Translator *>(translator);
+    ++current_->destroyed;
+    delete translator;
   }
   static zuxlator::TranslatorFunctions *Create(const char *, const char *, zuerr::Status &status) {
-    FakeTranslatorKind &kind = *current_;
-    if (kind.failCreations > 0) {
-      --kind.failCreations;
+    if (current_->failCreations > 0) {
+      --current_->failCreations;
       zuerr::SetCode(status, -1);
       return nullptr;
     }
-    ++kind.created;
-    auto *translator = new Translator{
-        {zuxlator::kTranslatorFunctionsSize, Destroy, kind.describes_ ? Static : nullptr, Dynamic}, &kind};
-    return &translator->functions;
+    ++current_->created;
+    return new zuxlator::TranslatorFunctions{zuxlator::kTranslatorFunctionsSize, Destroy,
+                                             current_->describes_ ? Static : nullptr, Dynamic};
   }
 
   static inline FakeTranslatorKind *current_ = nullptr;

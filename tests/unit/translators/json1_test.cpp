@@ -168,9 +168,11 @@ TEST_F(RawText, FailedTranslatorIsReplacedByTheDefaultOne) {
         << translator;
   }
   zuerr::Status status;
-  const std::string text = Translate(StatusOf(6, R"({"translator":"nosuch"})"), json1::kStaticDescription, status);
+  const std::string text =
+      Translate(StatusOf(6, R"({"translator":"nosuch"})"), json1::kStaticDescription, status);
   EXPECT_EQ(status.code, zuapalerr_resourceNotFound);
   EXPECT_EQ(text, status.json);
-  EXPECT_EQ(Detail(text, "zuxlator_debug", "zuxlator_defaultTranslator"), "couldn't find description for code");
+  EXPECT_EQ(Detail(text, "zuxlator_debug", "zuxlator_defaultTranslator"),
+            "couldn't find description for code");
   EXPECT_EQ(Member(text.c_str(), "error_constant"), "zuapalerr_resourceNotFound");
 }

@@ -51,7 +51,8 @@ protected:
   // The registration of the probe script, its folder written with a
   // backslash and without a trailing slash, between empty path pieces.
   std::string Registration() const {
-    return R"({"zuxlatorlua_path":";)" + files.Path("scripts") + R"(\\sub;","zuxlatorlua_xlator":"hostprobe"})";
+    return R"({"zuxlatorlua_path":";)" + files.Path("scripts") +
+           R"(\\sub;","zuxlatorlua_xlator":"hostprobe"})";
   }
 
   zuxlatorlua::LuaTranslator *Create(const std::string &registration, zuerr::Status &status) {
@@ -147,14 +148,16 @@ TEST_F(LuaHost, DynamicResults) {
     EXPECT_EQ(Dynamic(translator, c.format, status), c.text);
     EXPECT_EQ(status.code, c.code);
     EXPECT_EQ(Member(status.json, "error_constant"), c.errorConstant);
-    if (c.code != 0) EXPECT_EQ(Detail(status.json, "zuxlatorlua_debug", "debug"), "failed to get dynamic desc");
+    if (c.code != 0)
+      EXPECT_EQ(Detail(status.json, "zuxlatorlua_debug", "debug"), "failed to get dynamic desc");
   }
 }
 
 TEST_F(LuaHost, SetUpFailuresLeaveNoInterpreter) {
   // Malformed, naming a module that is not found, naming none.
-  for (const std::string registration : {"{\"zuxlatorlua_xlator\":", R"({"zuxlatorlua_xlator":"nosuchmodule"})",
-                                          R"({"zuxlatorlua_settings":{}})"}) {
+  for (const std::string registration : {"{\"zuxlatorlua_xlator\":",
+                                         R"({"zuxlatorlua_xlator":"nosuchmodule"})",
+                                         R"({"zuxlatorlua_settings":{}})"}) {
     SCOPED_TRACE(registration);
     zuerr::Status status;
     EXPECT_EQ(Create(registration, status), nullptr);

@@ -27,7 +27,8 @@ TEST(TranslatorSession, MakesEachTranslatorOnceAndDestroysItWithTheSession) {
   {
     SessionPtr session = NewSession();
     zuerr::Status status;
-    zuxlator::TranslatorFunctions *driver = zuxlator::GetXlator(*session, zuxlator::kDriverTranslator, status);
+    zuxlator::TranslatorFunctions *driver =
+        zuxlator::GetXlator(*session, zuxlator::kDriverTranslator, status);
     ASSERT_NE(driver, nullptr) << status.json;
     EXPECT_EQ(driver->size, zuxlator::kTranslatorFunctionsSize);
     EXPECT_EQ(zuxlator::GetXlator(*session, zuxlator::kDriverTranslator, status), driver);
@@ -48,7 +49,8 @@ TEST(TranslatorSession, FailedCreationLeavesNothingAndIsTriedAgain) {
   EXPECT_EQ(first.code, -1);
   EXPECT_NE(zuxlator::GetXlator(*session, "fake", second), nullptr);
   EXPECT_EQ(second.code, 0);
-  EXPECT_EQ(zuxlator::GetXlator(*session, "fake", first), nullptr) << "a status holding an error asks nothing";
+  EXPECT_EQ(zuxlator::GetXlator(*session, "fake", first), nullptr)
+      << "a status holding an error asks nothing";
 }
 
 // libzuxlator.so.1 is not installed: the normal case.
@@ -82,13 +84,15 @@ TEST(TranslatorSession, DescriptionRequestsATranslatorCannotAnswer) {
   for (const Case &c : cases) {
     SCOPED_TRACE(c.debug);
     zuerr::Status status;
-    EXPECT_EQ(c.json ? DynamicText(*session, c.json, status) : StaticText(*session, 1, "fake", 0, status), "<null>");
+    EXPECT_EQ(c.json ? DynamicText(*session, c.json, status) : StaticText(*session, 1, "fake", 0, status),
+              "<null>");
     EXPECT_EQ(status.code, zuapalerr_resourceNotFound);
     EXPECT_EQ(Detail(status.json, "zuxlator_debug", "debug"), c.debug);
     EXPECT_EQ(Detail(status.json, "zuxlator_debug", c.detailKey), c.detail);
   }
   zuerr::Status status;
-  EXPECT_EQ(DynamicText(*session, R"({"translator":"fake"})", status), "{}") << "its dynamic reports still work";
+  EXPECT_EQ(DynamicText(*session, R"({"translator":"fake"})", status), "{}")
+      << "its dynamic reports still work";
 }
 
 TEST(DefaultTranslator, AnswersInTheLanguageOrElseInEnglish) {
