@@ -13,7 +13,6 @@
 #include <string>
 #include <vector>
 
-#include "PrivateSharedDirectory.h"
 #include "zuVEXA.h"
 
 extern "C" int luaopen_cjson(lua_State *L);
@@ -44,8 +43,9 @@ extern "C" __attribute__((visibility("default"))) int lua_cpcall(lua_State *L, l
 
 namespace {
 
-// The file names of the loaded objects, in load (and symbol search) order.
-std::vector<std::string> LoadOrder() {
+// Where the first loaded object whose file name holds `part` comes in load
+// (and symbol search) order.
+size_t LoadPosition(const char *part) {
   std::vector<std::string> names;
   dl_iterate_phdr(
       [](dl_phdr_info *info, size_t, void *data) {
@@ -53,17 +53,13 @@ std::vector<std::string> LoadOrder() {
         return 0;
       },
       &names);
-  return names;
-}
-
-size_t PositionOf(const std::vector<std::string> &names, const std::string &part) {
-  for (size_t i = 0; i < names.size(); ++i)
-    if (names[i].find(part) != std::string::npos) return i;
-  return names.size();
+  size_t i = 0;
+  while (i < names.size() && names[i].find(part) == std::string::npos) ++i;
+  return i;
 }
 
 std::string Describe(ViStatus code) {
-  char text[512] = {};
+  char text[1024] = {};
   EXPECT_EQ(zuVEXA_GetErrorMessage(0, code, sizeof text, text), 0);
   return text;
 }
@@ -79,19 +75,13 @@ std::string HostRun(lua_State *L, const char *code) {
 
 } // namespace
 
+// The descriptions come from the shipped files; the driver's own folder is
+// searched only by the library's translator script.
 TEST(HostLua, HostInterpreterAndLibraryTranslatorsLiveSideBySide) {
-  std::string why;
-  if (!testsupport::EnterPrivateSharedDirectory(why)) GTEST_SKIP() << why;
-  const std::vector<std::string> order = LoadOrder();
-  ASSERT_LT(PositionOf(order, "liblua5.1.so"), PositionOf(order, "libzuvexa.so"))
-      << "the host's Lua comes first";
+  ASSERT_LT(LoadPosition("liblua5.1.so"), LoadPosition("libzuvexa.so")) << "the host's Lua comes first";
   Dl_info where{};
   ASSERT_NE(dladdr(dlsym(RTLD_DEFAULT, "lua_pcall"), &where), 0);
   EXPECT_NE(std::string(where.dli_fname).find("liblua5.1"), std::string::npos) << where.dli_fname;
-
-  testsupport::SharedErrorFiles files(testsupport::kDefaultSharedDirectory);
-  files.Driver("English", "d.err", {{"0xBFFA0060", "Device not found."}});
-  files.Shared("English", "s.err", {{"-52005", "Invalid parameter."}});
 
   lua_State *host = luaL_newstate();
   luaL_openlibs(host);
@@ -100,7 +90,7 @@ TEST(HostLua, HostInterpreterAndLibraryTranslatorsLiveSideBySide) {
   lua_setglobal(host, "cjson");
   EXPECT_EQ(HostRun(host, "zuxlatorlua_xlator = 'host' return cjson.encode({ 1, 2 })"), "[1,2]");
 
-  EXPECT_EQ(Describe(static_cast<ViStatus>(0xBFFA0060)), "Device not found.");
+  EXPECT_EQ(Describe(static_cast<ViStatus>(0xBFFA0060)).rfind("Device not found.", 0), 0u);
   EXPECT_EQ(Describe(static_cast<ViStatus>(0xBFFA9405)), "Invalid parameter.") << "a mapped platform status";
   EXPECT_EQ(Describe(static_cast<ViStatus>(0xBFFA0061)), "Error description not found");
 
@@ -109,5 +99,5 @@ TEST(HostLua, HostInterpreterAndLibraryTranslatorsLiveSideBySide) {
   EXPECT_EQ(hostStates, 1) << "only the host made an interpreter through the host's functions";
   EXPECT_EQ(hostProtectedCalls, 0);
   lua_close(host);
-  EXPECT_EQ(Describe(static_cast<ViStatus>(0xBFFA0060)), "Device not found.");
+  EXPECT_EQ(Describe(static_cast<ViStatus>(0xBFFA0060)).rfind("Device not found.", 0), 0u);
 }

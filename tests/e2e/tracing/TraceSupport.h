@@ -26,12 +26,11 @@ constexpr bool kParams = false, kReturns = true;
 // value where it is an address that changes from run to run.
 struct Field {
   std::optional<std::string> name;
-  int64_t type;
-  int64_t elementSize;
-  int64_t totalSize;
+  int64_t type, elementSize, totalSize;
   std::optional<std::string> value;
 };
 
+using Fields = std::vector<Field>;
 inline Field Placeholder(const char *name) { return {name, 14, kPointer, kPointer, std::nullopt}; }
 // A text as the stand-in renders it: a JSON string.
 inline std::string Json(const std::string &text) {
@@ -57,7 +56,7 @@ inline std::string RecordFunction(int record) {
   return name;
 }
 
-inline void ExpectFields(int record, bool returns, const std::vector<Field> &expected) {
+inline void ExpectFields(int record, bool returns, const Fields &expected) {
   SCOPED_TRACE(RecordJson(record));
   ASSERT_EQ(ZuPeekControl_ValueCount(record, returns), static_cast<int>(expected.size()));
   for (size_t i = 0; i < expected.size(); ++i) {
@@ -66,28 +65,31 @@ inline void ExpectFields(int record, bool returns, const std::vector<Field> &exp
     ASSERT_EQ(ZuPeekControl_Value(record, returns, static_cast<int>(i), &value), 0);
     EXPECT_EQ(value.index, static_cast<int64_t>(i));
     EXPECT_EQ(value.hasName != 0, expected[i].name.has_value());
-    if (expected[i].name) {
-      EXPECT_EQ(std::string(value.name), *expected[i].name);
-    }
+    if (expected[i].name) EXPECT_EQ(std::string(value.name), *expected[i].name);
     EXPECT_EQ(value.typeCode, expected[i].type);
     EXPECT_EQ(value.elementSize, expected[i].elementSize);
     EXPECT_EQ(value.totalSize, expected[i].totalSize);
-    if (expected[i].value) {
-      EXPECT_EQ(std::string(value.value), *expected[i].value);
-    }
+    if (expected[i].value) EXPECT_EQ(std::string(value.value), *expected[i].value);
   }
 }
 
-// The record's head: function, identifier, the begin call's constants, and
-// the counts given to the end calls (parameters, returns with the status).
-inline void ExpectRecord(int record, const char *function, int64_t id, int64_t success) {
-  EXPECT_EQ(RecordFunction(record), function);
-  EXPECT_EQ(ZuPeekControl_RecordId(record), id);
+// A whole record: its head (function, identifier, the begin call's
+// constants, the counts given to the end calls), parameters and returns.
+struct Expected {
+  const char *function;
+  int64_t id, success;
+  Fields params, returns;
+};
+inline void ExpectTrace(int record, const Expected &expected) {
+  EXPECT_EQ(RecordFunction(record), expected.function);
+  EXPECT_EQ(ZuPeekControl_RecordId(record), expected.id);
   EXPECT_EQ(ZuPeekControl_RecordApiType(record), 24);
   EXPECT_EQ(ZuPeekControl_RecordBeginFlag(record), 1);
-  EXPECT_EQ(ZuPeekControl_RecordSuccess(record), success);
+  EXPECT_EQ(ZuPeekControl_RecordSuccess(record), expected.success);
   EXPECT_EQ(ZuPeekControl_DeclaredParamCount(record), ZuPeekControl_ValueCount(record, kParams));
   EXPECT_EQ(ZuPeekControl_DeclaredReturnCount(record), ZuPeekControl_ValueCount(record, kReturns));
+  ExpectFields(record, kParams, expected.params);
+  ExpectFields(record, kReturns, expected.returns);
 }
 
 inline std::string Descriptor(ViSession vi) {
@@ -110,18 +112,18 @@ protected:
   void TearDown() override { ZuPeekControl_SetEnabled(0); }
 
   // The placeholders that begin the parameters of a call on vi.
-  std::vector<Field> SessionPlaceholders() const {
+  Fields SessionPlaceholders() const {
     return {Placeholder("dummyerror"), Text("dummysessn", Descriptor(vi)), Placeholder("dummyintch"),
             {"vi", 35, 4, 4, std::to_string(vi)}};
   }
   // The error text and warnings that begin the returns of a successful call.
-  static std::vector<Field> CleanReturns() { return {Text("dummyerror", ""), Text("dummyintch", "\r\n\r\n")}; }
+  static Fields CleanReturns() { return {Text("dummyerror", ""), Text("dummyintch", "\r\n\r\n")}; }
 
   static constexpr const char *kOptions = "Simulate=1,DriverSetup=Model:Q118";
   ViSession vi = 0;
 };
 
-inline std::vector<Field> operator+(std::vector<Field> a, const std::vector<Field> &b) {
+inline Fields operator+(Fields a, const Fields &b) {
   a.insert(a.end(), b.begin(), b.end());
   return a;
 }

@@ -1,12 +1,9 @@
 // Where a description comes from: the driver's directory in the language and
 // in English, then the shared errors directory in the language and in
 // English, then the fixed text; searched through zuVEXA_GetErrorMessage.
-#include <dirent.h>
-
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "SeamErrorTree.h"
 
@@ -31,17 +28,6 @@ void Lay(const SeamErrorTree &tree, const Layout &layout) {
   if (layout.sharedFrench) tree.Shared("French", "s.err", entry(layout.sharedFrench));
   if (layout.sharedRoot) tree.Shared("", "s.err", entry(layout.sharedRoot));
   if (layout.sharedEnglish) tree.Shared("English", "s.err", entry(layout.sharedEnglish));
-}
-
-// The names of a directory's entries in listing order.
-std::vector<std::string> Listing(const std::string &directory) {
-  std::vector<std::string> names;
-  if (DIR *dir = opendir(directory.c_str())) {
-    while (dirent *entry = readdir(dir))
-      if (entry->d_name[0] != '.') names.push_back(entry->d_name);
-    closedir(dir);
-  }
-  return names;
 }
 
 } // namespace
@@ -79,37 +65,17 @@ TEST(DescriptionLookup, FilesAreReadAnewAndDescriptionsKeepInnerLines) {
   EXPECT_EQ(Describe(kCode), "first line\r\nsecond line") << "only the line ends at the end go";
 }
 
-// Images of platform codes are looked up under the platform code itself.
-TEST(DescriptionLookup, MappedPlatformCodesUseTheirOriginalNumber) {
-  SeamErrorTree tree;
-  tree.Driver("English", "d.err", {{"-52005", "Invalid parameter."}, {"-200000", "A shared failure."}});
-  EXPECT_EQ(Describe(static_cast<ViStatus>(0xBFFA9405)), "Invalid parameter.");
-  EXPECT_EQ(Describe(static_cast<ViStatus>(0xBFFA4BFF)), "A shared failure.");
-  EXPECT_EQ(Describe(-52005), "Invalid parameter.") << "the platform code as it is";
-}
-
-// The first malformed file ends its directory's search (the directory's
-// other files are not read); the search goes on in the next place.
-TEST(DescriptionLookup, MalformedFileEndsItsDirectorysSearch) {
-  SeamErrorTree tree;
-  tree.Shared("English", "s.err", {{"0xBFFA0060", "shared"}});
-  tree.Driver("English", "good.err", {{"0xBFFA0060", "driver"}});
-  const std::string unterminated = "<?xml version=\"1.0\">\n<zudocument>\n<zuerror code=\"1\">\nno end\n";
-  const std::string driverDirectory = tree.Directory() + "/mierrors/zuVEXA/English";
-  // Listing order is the file system's: name the malformed file until it
-  // comes first.
-  bool malformedFirst = false;
-  for (int i = 0; i < 50 && !malformedFirst; ++i) {
-    std::string name = "bad" + std::to_string(i) + ".err";
-    tree.Write("mierrors/zuVEXA/English/" + name, unterminated);
-    malformedFirst = Listing(driverDirectory).front() == name;
-    if (!malformedFirst) std::remove((driverDirectory + "/" + name).c_str());
+// A malformed file, or a file where a directory should be, only moves the
+// script's search on: the driver's English text, which the default translator
+// would not find, and the shared one past two such files.
+TEST(DescriptionLookup, UnreadablePlacesOnlyMoveTheSearchOn) {
+  const std::string malformed = "<?xml version=\"1.0\">\n<zudocument>\n<zuerror code=\"1\">\n";
+  {
+    SeamErrorTree tree;
+    tree.Write("mierrors/zuVEXA/German/bad.err", malformed);
+    tree.Driver("English", "d.err", {{"0xBFFA0060", "driver"}});
+    EXPECT_EQ(Describe(kCode, zumxl::kGerman), "driver");
   }
-  ASSERT_TRUE(malformedFirst) << "no file name listed before good.err";
-  EXPECT_EQ(Describe(kCode), "shared");
-}
-
-TEST(DescriptionLookup, UnreadableDirectoriesOnlyMoveTheSearchOn) {
   SeamErrorTree tree;
   tree.Shared("", "s.err", {{"0xBFFA0060", "shared"}});
   tree.Write("mierrors/zuVEXA/English", "a file where a directory should be");

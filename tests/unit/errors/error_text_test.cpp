@@ -1,7 +1,5 @@
 // The error texts of the exported error functions over a private tree of
-// error description files: the buffer convention, the full error text of a
-// session (primary, secondary, elaboration within 1023 bytes) and the
-// language of a session.
+// error description files.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -41,24 +39,12 @@ protected:
 
 } // namespace
 
-// "hello" needs 6 bytes: one less cuts it, exactly 6 or more holds it.
-TEST(CopyToUserBuffer, FollowsTheIviBufferConvention) {
-  using dvlShared::CopyToUserBuffer;
-  const struct {
-    ViInt32 size;
-    ViStatus result;
-    const char *written;
-  } cases[] = {{0, 6, "xxxxxxx"}, {4, 6, "hel"}, {5, 6, "hell"}, {6, 0, "hello"}, {7, 0, "hello"}};
-  for (const auto &c : cases) {
-    char buffer[8] = "xxxxxxx";
-    EXPECT_EQ(CopyToUserBuffer("hello", c.size, buffer), c.result) << "size " << c.size;
-    EXPECT_STREQ(buffer, c.written) << "size " << c.size;
-  }
+// The guard-page tests cover every positive size; a negative one is the
+// caller's promise that the buffer is large enough.
+TEST(CopyToUserBuffer, NegativeSizeCopiesWithoutACheck) {
   char buffer[8] = "xxxxxxx";
-  EXPECT_EQ(CopyToUserBuffer("hi", -1, buffer), 0) << "a negative size copies without a check";
+  EXPECT_EQ(dvlShared::CopyToUserBuffer("hi", -1, buffer), 0);
   EXPECT_STREQ(buffer, "hi");
-  EXPECT_EQ(CopyToUserBuffer("hi", 5, nullptr), static_cast<ViStatus>(0xBFFA0058));
-  EXPECT_EQ(CopyToUserBuffer("", 0, nullptr), 1);
 }
 
 TEST_F(ErrorText, ComposesPrimarySecondaryAndElaboration) {
@@ -107,23 +93,19 @@ TEST_F(ErrorText, StaysWithin1023Bytes) {
   }
 }
 
-TEST_F(ErrorText, SizeQueryLeavesTheErrorAndTheFullReadClearsIt) {
+// A size query leaves the error; a read that writes, even a cut one, clears
+// it (the guard-page tests check the texts at every size).
+TEST_F(ErrorText, SizeQueryLeavesTheErrorAndAnyReadClearsIt) {
   OnFreshThread([] {
     Ivi_SetErrorInfo(0, VI_FALSE, kDeviceNotFound, 0, "details");
-    const std::string expected = "Device not found.\n\ndetails";
     ViStatus code = 0;
-    ViStatus needed = zuVEXA_GetError(0, &code, 0, nullptr);
-    EXPECT_EQ(needed, static_cast<ViStatus>(expected.size() + 1));
     char text[64] = {};
-    EXPECT_EQ(zuVEXA_GetError(0, &code, 10, text), needed) << "a cut text also reports the needed size";
-    EXPECT_EQ(std::string(text), expected.substr(0, 9));
-    EXPECT_EQ(zuVEXA_GetError(0, &code, needed, text), 0) << "the cut read cleared the error, not the query";
-    EXPECT_EQ(code, 0);
-    Ivi_SetErrorInfo(0, VI_FALSE, kDeviceNotFound, 0, "details");
-    EXPECT_EQ(zuVEXA_GetError(0, &code, 0, nullptr), needed);
-    EXPECT_EQ(zuVEXA_GetError(0, &code, needed, text), 0);
-    EXPECT_EQ(text, expected);
+    const ViStatus needed = zuVEXA_GetError(0, &code, 0, nullptr);
+    EXPECT_EQ(needed, static_cast<ViStatus>(sizeof "Device not found.\n\ndetails"));
+    EXPECT_EQ(zuVEXA_GetError(0, &code, 10, text), needed);
     EXPECT_EQ(code, kDeviceNotFound);
+    EXPECT_EQ(zuVEXA_GetError(0, &code, needed, text), 0);
+    EXPECT_EQ(code, 0) << "the cut read cleared the error";
   });
 }
 

@@ -3,10 +3,10 @@
 // values by name, and the debug items.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 
 #include "ErrorFileTree.h"
+#include "TranslatorSupport.h"
 #include "zuapal/zuapalerr.h"
 #include "zumxl/mxlate.h"
 #include "zuxlator/json1.h"
@@ -48,12 +48,7 @@ protected:
       {nullptr, {"[", "]", nullptr, "=", nullptr, nullptr, "<", ">", ","}},
   };
   json1::RawTextFormatter formatter;
-  std::unique_ptr<zuxlator::Session, void (*)(zuxlator::Session *)> session{[] {
-                                                                              zuerr::Status status;
-                                                                              return zuxlator::CreateSession(
-                                                                                  status);
-                                                                            }(),
-                                                                            zuxlator::DestroySession};
+  translatortest::SessionPtr session = translatortest::NewSession();
 };
 
 } // namespace

@@ -2,12 +2,11 @@
 // report items, nested errors and the fallbacks when translation fails.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 
 #include "ErrorFileTree.h"
-#include "FakeTranslator.h"
 #include "SeamErrorTree.h"
+#include "TranslatorSupport.h"
 #include "zuapal/zuapalerr.h"
 #include "zuxlator/json1.h"
 #include "zuxlatorlua/MxlatorTranslator.h"
@@ -18,10 +17,6 @@ using xlatortest::Member;
 namespace json1 = zuxlator::json1;
 
 namespace {
-
-struct SessionDeleter {
-  void operator()(zuxlator::Session *session) const { zuxlator::DestroySession(session); }
-};
 
 // A status with `code` and the JSON text `json`.
 zuerr::Status StatusOf(int32_t code, const char *json) {
@@ -46,14 +41,10 @@ protected:
   }
 
   FakeTranslatorKind fake{"fake"};
-  std::unique_ptr<zuxlator::Session, SessionDeleter> session{[] {
-    zuerr::Status status;
-    return zuxlator::CreateSession(status);
-  }()};
+  translatortest::SessionPtr session = translatortest::NewSession();
 };
 
-// Report items decorated the raw-text way, through a fake translator's
-// dynamic report.
+// Report items decorated the raw-text way.
 std::string Items(const char *items, zuerr::Status &status) {
   constexpr json1::ItemFormatRow kRaw[] = {
       {"elaboration", {}},
@@ -104,13 +95,13 @@ TEST(ReportItems, RawTextDecorationsAndMalformedItems) {
       {R"([{"key":"a","value":tru}])", "before", "something's wrong with value item"},
   };
   for (const Case &c : cases) {
+    SCOPED_TRACE(c.items);
     zuerr::Status status;
-    EXPECT_EQ(Items(c.items, status), c.text) << c.items;
-    EXPECT_EQ(status.code, c.failure ? zuapalerr_invalidParameter : 0) << c.items;
-    if (c.failure != nullptr) {
+    EXPECT_EQ(Items(c.items, status), c.text);
+    EXPECT_EQ(status.code, c.failure ? zuapalerr_invalidParameter : 0);
+    if (c.failure != nullptr)
       EXPECT_EQ(Detail(status.json, "zuxlator_debug", "formatDynamicReportItems"),
                 std::string("json1 dynamic object invalid. ") + c.failure);
-    }
   }
 }
 
@@ -160,6 +151,8 @@ TEST_F(RawText, DynamicReportFollowsTheDescription) {
   EXPECT_EQ(Translate(1, json, json1::kDebugReport), "File: f.cpp");
 }
 
+// The default translator replaces a failed one; when it fails too, its
+// failure is the text.
 TEST_F(RawText, FailedTranslatorIsReplacedByTheDefaultOne) {
   errortest::SeamErrorTree tree;
   tree.Shared("English", "e.err", {{"5", "from the shared directory"}});
@@ -174,17 +167,12 @@ TEST_F(RawText, FailedTranslatorIsReplacedByTheDefaultOne) {
               translator == std::string("fake") ? "desc 5" : "from the shared directory")
         << translator;
   }
-}
-
-TEST_F(RawText, WhenEverythingFailsTheFailureIsTheText) {
-  errortest::SeamErrorTree tree;
-  tree.Shared("English", "e.err", {{"5", "five"}});
   zuerr::Status status;
   const std::string text =
       Translate(StatusOf(6, R"({"translator":"nosuch"})"), json1::kStaticDescription, status);
   EXPECT_EQ(status.code, zuapalerr_resourceNotFound);
   EXPECT_EQ(text, status.json);
-  EXPECT_EQ(Detail(text.c_str(), "zuxlator_debug", "zuxlator_defaultTranslator"),
+  EXPECT_EQ(Detail(text, "zuxlator_debug", "zuxlator_defaultTranslator"),
             "couldn't find description for code");
   EXPECT_EQ(Member(text.c_str(), "error_constant"), "zuapalerr_resourceNotFound");
 }

@@ -3,9 +3,12 @@
 // scripts, and every failure of creation and description.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "ErrorFileTree.h"
+#include "TranslatorSupport.h"
 #include "zuapal/zuapalerr.h"
 #include "zuxlatorlua/LuaTranslator.h"
 
@@ -59,37 +62,29 @@ protected:
       delete translator;
       return nullptr;
     }
-    made.push_back(translator);
-    return translator;
+    return made.emplace_back(translator);
   }
-  zuxlatorlua::LuaTranslator *Create() {
+  zuxlator::TranslatorFunctions &Created() {
     zuerr::Status status;
     zuxlatorlua::LuaTranslator *translator = Create(Registration(), status);
     EXPECT_EQ(status.code, 0) << status.json;
-    return translator;
+    if (translator == nullptr) throw std::runtime_error("no translator");
+    return translator->functions;
   }
 
-  static std::string Static(zuxlatorlua::LuaTranslator *translator, ViStatus code, zuerr::Status &status,
+  static std::string Static(zuxlator::TranslatorFunctions &f, ViStatus code, zuerr::Status &status,
                             uint32_t langWord = 0) {
-    zuxlator::TranslatorFunctions &f = translator->functions;
-    char *text = f.getStaticDesc(&f, code, langWord, zuxlator::Alloc, nullptr, &status);
-    std::string result = text != nullptr ? text : "<null>";
-    zuxlator::Alloc(text, 0, nullptr, nullptr);
-    return result;
+    return translatortest::Taken(f.getStaticDesc(&f, code, langWord, zuxlator::Alloc, nullptr, &status));
   }
-  static std::string Static(zuxlatorlua::LuaTranslator *translator, ViStatus code, uint32_t langWord = 0) {
+  static std::string Static(zuxlator::TranslatorFunctions &f, ViStatus code, uint32_t langWord = 0) {
     zuerr::Status status;
-    std::string text = Static(translator, code, status, langWord);
+    std::string text = Static(f, code, status, langWord);
     EXPECT_EQ(status.code, 0) << status.json;
     return text;
   }
-  static std::string Dynamic(zuxlatorlua::LuaTranslator *translator, const char *format,
-                             zuerr::Status &status) {
-    zuxlator::TranslatorFunctions &f = translator->functions;
-    char *text = f.getDynamicDesc(&f, R"({"a":1})", 0x103, format, zuxlator::Alloc, nullptr, &status);
-    std::string result = text != nullptr ? text : "<null>";
-    zuxlator::Alloc(text, 0, nullptr, nullptr);
-    return result;
+  static std::string Dynamic(zuxlator::TranslatorFunctions &f, const char *format, zuerr::Status &status) {
+    return translatortest::Taken(
+        f.getDynamicDesc(&f, R"({"a":1})", 0x103, format, zuxlator::Alloc, nullptr, &status));
   }
 
   ErrorFileTree files;
@@ -99,8 +94,7 @@ protected:
 } // namespace
 
 TEST_F(LuaHost, StaticResultsCrossAsText) {
-  zuxlatorlua::LuaTranslator *translator = Create();
-  ASSERT_NE(translator, nullptr);
+  zuxlator::TranslatorFunctions &translator = Created();
   EXPECT_EQ(Static(translator, 9, 0x203), "9 3 2") << "code, language and ADE unpacked";
   EXPECT_EQ(Static(translator, -1074135025), "-1074135025 0 0") << "codes are signed";
   EXPECT_EQ(Static(translator, 1), "") << "a table";
@@ -109,8 +103,7 @@ TEST_F(LuaHost, StaticResultsCrossAsText) {
 }
 
 TEST_F(LuaHost, StaticScriptFailureKeepsTheTranslatorUsable) {
-  zuxlatorlua::LuaTranslator *translator = Create();
-  ASSERT_NE(translator, nullptr);
+  zuxlator::TranslatorFunctions &translator = Created();
   zuerr::Status status;
   EXPECT_EQ(Static(translator, 3, status), "<null>");
   EXPECT_EQ(status.code, zuapalerr_softwareFaultAPALInternalUseOnly);
@@ -124,8 +117,7 @@ TEST_F(LuaHost, StaticScriptFailureKeepsTheTranslatorUsable) {
 }
 
 TEST_F(LuaHost, StatusHoldingAnErrorOnEntry) {
-  zuxlatorlua::LuaTranslator *translator = Create();
-  ASSERT_NE(translator, nullptr);
+  zuxlator::TranslatorFunctions &translator = Created();
   zuerr::Status failed;
   zuerr::SetCode(failed, -1);
   EXPECT_EQ(Static(translator, 9, failed), "<null>") << "the script runs, nothing is copied";
@@ -137,11 +129,9 @@ TEST_F(LuaHost, StatusHoldingAnErrorOnEntry) {
 }
 
 TEST_F(LuaHost, DynamicResults) {
-  zuxlatorlua::LuaTranslator *translator = Create();
-  ASSERT_NE(translator, nullptr);
+  zuxlator::TranslatorFunctions &translator = Created();
   struct Case {
-    const char *format;
-    const char *text;
+    const char *format, *text;
     int32_t code;
     const char *errorConstant;
   } cases[] = {
@@ -153,32 +143,28 @@ TEST_F(LuaHost, DynamicResults) {
        "zuapalerr_softwareFaultAPALInternalUseOnly"},
   };
   for (const Case &c : cases) {
+    SCOPED_TRACE(c.format);
     zuerr::Status status;
-    EXPECT_EQ(Dynamic(translator, c.format, status), c.text) << c.format;
-    EXPECT_EQ(status.code, c.code) << c.format;
-    EXPECT_EQ(Member(status.json, "error_constant"), c.errorConstant) << c.format;
-    if (c.code != 0) {
+    EXPECT_EQ(Dynamic(translator, c.format, status), c.text);
+    EXPECT_EQ(status.code, c.code);
+    EXPECT_EQ(Member(status.json, "error_constant"), c.errorConstant);
+    if (c.code != 0)
       EXPECT_EQ(Detail(status.json, "zuxlatorlua_debug", "debug"), "failed to get dynamic desc");
-    }
   }
 }
 
 TEST_F(LuaHost, SetUpFailuresLeaveNoInterpreter) {
-  struct Case {
-    const char *name;
-    std::string registration;
-  } cases[] = {
-      {"malformed registration", "{\"zuxlatorlua_xlator\":"},
-      {"translator module not found", R"({"zuxlatorlua_xlator":"nosuchmodule"})"},
-      {"no translator module named", R"({"zuxlatorlua_settings":{}})"},
-  };
-  for (const Case &c : cases) {
+  // Malformed, naming a module that is not found, naming none.
+  for (const std::string registration : {"{\"zuxlatorlua_xlator\":",
+                                         R"({"zuxlatorlua_xlator":"nosuchmodule"})",
+                                         R"({"zuxlatorlua_settings":{}})"}) {
+    SCOPED_TRACE(registration);
     zuerr::Status status;
-    EXPECT_EQ(Create(c.registration, status), nullptr) << c.name;
-    EXPECT_EQ(status.code, zuapalerr_softwareFaultAPALInternalUseOnly) << c.name;
-    EXPECT_EQ(Detail(status.json, "zuxlatorlua_debug", "debug"), "lua setupEnv failed") << c.name;
+    EXPECT_EQ(Create(registration, status), nullptr);
+    EXPECT_EQ(status.code, zuapalerr_softwareFaultAPALInternalUseOnly);
+    EXPECT_EQ(Detail(status.json, "zuxlatorlua_debug", "debug"), "lua setupEnv failed");
     EXPECT_EQ(Detail(status.json, "zuxlatorlua_debug", "name"), "probe");
-    EXPECT_EQ(Detail(status.json, "zuxlatorlua_debug", "registrationInfo"), c.registration);
+    EXPECT_EQ(Detail(status.json, "zuxlatorlua_debug", "registrationInfo"), registration);
   }
   zuerr::Status earlier;
   zuerr::SetCode(earlier, -3);

@@ -1,49 +1,23 @@
 // The translator session: translators made once by name, the default
 // translator over the shared errors directory, the plug-in manager that is
 // not installed, and the failures of each request.
-#include <gtest/gtest.h>
-
-#include <memory>
-#include <string>
-
 #include "ErrorFileTree.h"
-#include "FakeTranslator.h"
 #include "SeamErrorTree.h"
+#include "TranslatorSupport.h"
 #include "zuapal/zuapalerr.h"
-#include "zuxlator/zuxlator.h"
 
-using translatortest::FakeTranslatorKind;
+using namespace translatortest;
 using xlatortest::Detail;
 using xlatortest::Member;
 
 namespace {
 
-struct SessionDeleter {
-  void operator()(zuxlator::Session *session) const { zuxlator::DestroySession(session); }
-};
-using SessionPtr = std::unique_ptr<zuxlator::Session, SessionDeleter>;
-
-SessionPtr NewSession() {
-  zuerr::Status status;
-  SessionPtr session(zuxlator::CreateSession(status));
-  EXPECT_EQ(status.code, 0);
-  return session;
-}
-
-// A static description through the session, "<null>" when there is none.
 std::string StaticText(zuxlator::Session &session, ViStatus code, const char *name, uint32_t langWord,
                        zuerr::Status &status) {
-  char *text = zuxlator::GetStaticDesc(session, code, name, langWord, zuxlator::Alloc, nullptr, status);
-  std::string result = text != nullptr ? text : "<null>";
-  zuxlator::Alloc(text, 0, nullptr, nullptr);
-  return result;
+  return Taken(zuxlator::GetStaticDesc(session, code, name, langWord, zuxlator::Alloc, nullptr, status));
 }
-
 std::string DynamicText(zuxlator::Session &session, const char *json, zuerr::Status &status) {
-  char *text = zuxlator::GetDynamicDesc(session, json, 0, "json1", zuxlator::Alloc, nullptr, status);
-  std::string result = text != nullptr ? text : "<null>";
-  zuxlator::Alloc(text, 0, nullptr, nullptr);
-  return result;
+  return Taken(zuxlator::GetDynamicDesc(session, json, 0, "json1", zuxlator::Alloc, nullptr, status));
 }
 
 } // namespace
@@ -70,10 +44,9 @@ TEST(TranslatorSession, FailedCreationLeavesNothingAndIsTriedAgain) {
   FakeTranslatorKind kind("fake");
   kind.failCreations = 1;
   SessionPtr session = NewSession();
-  zuerr::Status first;
+  zuerr::Status first, second;
   EXPECT_EQ(zuxlator::GetXlator(*session, "fake", first), nullptr);
   EXPECT_EQ(first.code, -1);
-  zuerr::Status second;
   EXPECT_NE(zuxlator::GetXlator(*session, "fake", second), nullptr);
   EXPECT_EQ(second.code, 0);
   EXPECT_EQ(zuxlator::GetXlator(*session, "fake", first), nullptr)
@@ -83,16 +56,14 @@ TEST(TranslatorSession, FailedCreationLeavesNothingAndIsTriedAgain) {
 // libzuxlator.so.1 is not installed: the normal case.
 TEST(TranslatorSession, AbsentPluginManagerFailsEveryUnknownNameAlike) {
   SessionPtr session = NewSession();
-  zuerr::Status first;
+  zuerr::Status first, second, dynamic;
   EXPECT_EQ(zuxlator::GetXlator(*session, "nosuch", first), nullptr);
   EXPECT_EQ(first.code, zuapalerr_invalidParameter);
   EXPECT_EQ(Detail(first.json, "zudynlib_debug", "path"), "libzuxlator.so.1");
   EXPECT_NE(Detail(first.json, "internal_error", "string"), "<missing>");
-  zuerr::Status second;
   EXPECT_EQ(StaticText(*session, 1, "another", 0, second), "<null>");
   EXPECT_EQ(second.code, first.code);
   EXPECT_STREQ(second.json, first.json) << "the remembered failure, not a new attempt";
-  zuerr::Status dynamic;
   EXPECT_EQ(DynamicText(*session, R"({"translator":"nosuch"})", dynamic), "<null>");
   EXPECT_STREQ(dynamic.json, first.json);
 }
@@ -101,31 +72,23 @@ TEST(TranslatorSession, DescriptionRequestsATranslatorCannotAnswer) {
   FakeTranslatorKind kind("fake", /*describes=*/false);
   SessionPtr session = NewSession();
   struct Case {
-    const char *name;
-    std::string (*request)(zuxlator::Session &, zuerr::Status &);
-    const char *debugKey, *debug, *detailKey, *detail;
+    const char *json; // of a dynamic request; nullptr for a static one of "fake"
+    const char *debug, *detailKey, *detail;
   } cases[] = {
-      {"static of a kind without",
-       [](zuxlator::Session &s, zuerr::Status &st) { return StaticText(s, 1, "fake", 0, st); }, "debug",
-       "xlator doesn't support getStaticDesc", "xlatorName", "fake"},
-      {"dynamic of the default translator",
-       [](zuxlator::Session &s, zuerr::Status &st) {
-         return DynamicText(s, R"({"translator":"zuxlator_default"})", st);
-       },
-       "debug", "xlator doesn't support getDynamicDesc", "xlatorName", "zuxlator_default"},
-      {"translator given as a number",
-       [](zuxlator::Session &s, zuerr::Status &st) { return DynamicText(s, R"({"translator":5})", st); },
-       "debug", "could not find translator key in json", "json", R"({"translator":5})"},
-      {"empty translator name",
-       [](zuxlator::Session &s, zuerr::Status &st) { return DynamicText(s, R"({"translator":""})", st); },
-       "debug", "could not find translator key in json", "json", R"({"translator":""})"},
+      {nullptr, "xlator doesn't support getStaticDesc", "xlatorName", "fake"},
+      {R"({"translator":"zuxlator_default"})", "xlator doesn't support getDynamicDesc", "xlatorName",
+       "zuxlator_default"},
+      {R"({"translator":5})", "could not find translator key in json", "json", R"({"translator":5})"},
+      {R"({"translator":""})", "could not find translator key in json", "json", R"({"translator":""})"},
   };
   for (const Case &c : cases) {
+    SCOPED_TRACE(c.debug);
     zuerr::Status status;
-    EXPECT_EQ(c.request(*session, status), "<null>") << c.name;
-    EXPECT_EQ(status.code, zuapalerr_resourceNotFound) << c.name;
-    EXPECT_EQ(Detail(status.json, "zuxlator_debug", c.debugKey), c.debug) << c.name;
-    EXPECT_EQ(Detail(status.json, "zuxlator_debug", c.detailKey), c.detail) << c.name;
+    EXPECT_EQ(c.json ? DynamicText(*session, c.json, status) : StaticText(*session, 1, "fake", 0, status),
+              "<null>");
+    EXPECT_EQ(status.code, zuapalerr_resourceNotFound);
+    EXPECT_EQ(Detail(status.json, "zuxlator_debug", "debug"), c.debug);
+    EXPECT_EQ(Detail(status.json, "zuxlator_debug", c.detailKey), c.detail);
   }
   zuerr::Status status;
   EXPECT_EQ(DynamicText(*session, R"({"translator":"fake"})", status), "{}")
@@ -153,13 +116,12 @@ TEST(DefaultTranslator, AnswersInTheLanguageOrElseInEnglish) {
 TEST(DefaultTranslator, ReportsWhatItCouldNotFind) {
   errortest::SeamErrorTree tree;
   SessionPtr session = NewSession();
-  zuerr::Status missingDirectory;
+  zuerr::Status missingDirectory, notFound;
   EXPECT_EQ(StaticText(*session, 9, zuxlator::kDefaultTranslator, 3, missingDirectory), "<null>");
   EXPECT_EQ(missingDirectory.code, zuapalerr_resourceNotFound);
   EXPECT_EQ(Detail(missingDirectory.json, "zuxlator_debug", "debug"), "open dir failed");
 
   tree.Shared("English", "e.err", {{"1", "one"}});
-  zuerr::Status notFound;
   EXPECT_EQ(StaticText(*session, 9, zuxlator::kDefaultTranslator, 0x203, notFound), "<null>");
   EXPECT_EQ(notFound.code, zuapalerr_resourceNotFound);
   const char *debug = jsonz::Lookup(notFound.json, "zuxlator_debug");

@@ -1,13 +1,11 @@
-// A private folder of error description files for one test, and readers of
-// what a search leaves.
+// Error description files for one test, and readers of what a search leaves.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 
+#include "SharedErrorFiles.h"
 #include "status/Status.h"
 #include "status/jsonz.h"
 #include "zuVEXAtypes.h"
@@ -16,26 +14,15 @@ namespace xlatortest {
 
 inline constexpr ViStatus kCode = static_cast<ViStatus>(0xBFFA0056);
 
-class ErrorFileTree {
+// A private folder of files; Write returns the written file's path.
+class ErrorFileTree : private testsupport::TemporaryDirectory, public testsupport::SharedErrorFiles {
 public:
-  ErrorFileTree() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "zuxlator-XXXXXX").string();
-    root_ = mkdtemp(pattern.data());
-  }
-  ~ErrorFileTree() {
-    std::error_code ignored;
-    std::filesystem::remove_all(root_, ignored);
-  }
-  // Writes every byte of `content` to root/relative, creating its folders.
+  ErrorFileTree() : SharedErrorFiles(TemporaryDirectory::Path()) {}
   std::string Write(const std::string &relative, const std::string &content) const {
-    std::filesystem::create_directories(std::filesystem::path(Path(relative)).parent_path());
-    std::ofstream(Path(relative), std::ios::binary) << content;
+    SharedErrorFiles::Write(relative, content);
     return Path(relative);
   }
-  std::string Path(const std::string &relative = "") const { return root_ + "/" + relative; }
-
-private:
-  std::string root_;
+  std::string Path(const std::string &relative = "") const { return Directory() + "/" + relative; }
 };
 
 inline std::string Entry(const std::string &code, const std::string &body) {
