@@ -3,12 +3,13 @@
 #pragma once
 
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
+
+#include "TemporaryDirectory.h"
 
 namespace testsupport {
 
@@ -26,20 +27,10 @@ inline std::string ReadWholeFile(const std::string &path) {
 
 // `commandLine` is shell text ("VAR=x prog --option 'value'").
 inline ShellRun RunShell(const std::string &commandLine) {
-  const char *tmp = std::getenv("TMPDIR");
-  std::string base = std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/zuvexa-run-XXXXXX";
-  ShellRun run;
-  if (mkdtemp(base.data()) == nullptr)
-    return run;
-  const std::string out = base + "/out", err = base + "/err";
+  const TemporaryDirectory folder;
+  const std::string out = folder.File("out"), err = folder.File("err");
   const int status = std::system((commandLine + " </dev/null >'" + out + "' 2>'" + err + "'").c_str());
-  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  run.out = ReadWholeFile(out);
-  run.err = ReadWholeFile(err);
-  std::remove(out.c_str());
-  std::remove(err.c_str());
-  rmdir(base.c_str());
-  return run;
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadWholeFile(out), ReadWholeFile(err)};
 }
 
 } // namespace testsupport

@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "TemporaryDirectory.h"
+
 namespace testsupport {
 
 // {code as written in the file ("0xBFFA000F", "-52005"), description}
@@ -20,25 +22,6 @@ inline std::string ErrorDocument(const ErrorEntries &entries) {
     text += "<zuerror code=\"" + code + "\">\n" + description + "\n</zuerror>\n";
   return text + "</zudocument>\n";
 }
-
-// A fresh directory below $TMPDIR (or /tmp), removed with the object.
-class TemporaryDirectory {
-public:
-  TemporaryDirectory() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "zuvexa-errors-XXXXXX").string();
-    if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
-  }
-  ~TemporaryDirectory() {
-    std::error_code ignored;
-    if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
-  }
-  TemporaryDirectory(const TemporaryDirectory &) = delete;
-  TemporaryDirectory &operator=(const TemporaryDirectory &) = delete;
-  const std::string &Path() const { return path_; }
-
-private:
-  std::string path_;
-};
 
 // Writes files below one shared directory.
 class SharedErrorFiles {

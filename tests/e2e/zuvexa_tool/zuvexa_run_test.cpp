@@ -4,7 +4,6 @@
 
 #include <sys/stat.h>
 
-#include <cstdlib>
 #include <fstream>
 #include <string>
 
@@ -25,21 +24,6 @@ void ExpectLines(const std::string &text, std::initializer_list<const char *> li
   for (const char *line : lines)
     EXPECT_NE(text.find(line), std::string::npos) << "missing: " << line << "\n" << text;
 }
-
-class TemporaryFolder {
-public:
-  TemporaryFolder() {
-    const char *tmp = std::getenv("TMPDIR");
-    path_ = std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/zuvexa-tool-XXXXXX";
-    if (mkdtemp(path_.data()) == nullptr)
-      path_.clear();
-  }
-  ~TemporaryFolder() { std::system(("rm -rf '" + path_ + "'").c_str()); }
-  std::string File(const std::string &name) const { return path_ + "/" + name; }
-
-private:
-  std::string path_;
-};
 
 long long FileSize(const std::string &path) {
   struct stat info {};
@@ -107,7 +91,7 @@ TEST(ZuvexaRun, ProbeShowsWhatTheLookupResolves) {
     EXPECT_EQ(run.exitCode, c.exitCode) << c.arguments << run.err;
     ExpectLines(run.out, c.lines);
   }
-  const TemporaryFolder folder;
+  const testsupport::TemporaryDirectory folder;
   std::ofstream(folder.File("ivi.conf")) << "Bench|PXI1Slot5|1|Model:Q125\n";
   const ShellRun logical = Zuvexa("probe Bench", "ZUVEXA_IVI_CONFIG='" + folder.File("ivi.conf") + "' ");
   EXPECT_EQ(logical.exitCode, 0) << logical.err;
@@ -123,7 +107,7 @@ TEST(ZuvexaRun, ProbeShowsWhatTheLookupResolves) {
 }
 
 TEST(ZuvexaRun, FetchReportsStatisticsAndWritesSamplesAndPlot) {
-  const TemporaryFolder folder;
+  const testsupport::TemporaryDirectory folder;
   const ShellRun run = Zuvexa("fetch --carrier 2.4G --rate 10M --samples 2048 --records 3 --output '" +
                               folder.File("iq.csv") + "' --plot '" + folder.File("iq.svg") + "'");
   EXPECT_EQ(run.exitCode, 0) << run.err;

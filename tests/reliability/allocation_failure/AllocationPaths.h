@@ -11,12 +11,12 @@
 #include <string>
 #include <vector>
 
-#include "zuVEXAtypes.h"
+#include "zuVEXA.h"
 
 namespace allocfail {
 
-inline constexpr ViStatus kOutOfMemory = static_cast<ViStatus>(0xBFFA0056);
-inline constexpr ViStatus kSystemApiFailure = static_cast<ViStatus>(0xBFFA0000);
+inline constexpr ViStatus kOutOfMemory = ZUVEXA_ERROR_OUT_OF_MEMORY;
+inline constexpr ViStatus kSystemApiFailure = ZUVEXA_ERROR_CANNOT_RECOVER;
 inline constexpr ViStatus kObserverAllocation = static_cast<ViStatus>(0xBFFA0021);
 // What the stand-ins report when their memory runs out: the engine and the
 // backend modules out of memory, the system configuration's failure as the

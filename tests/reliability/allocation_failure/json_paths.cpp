@@ -46,10 +46,7 @@ bool AddDetail(zuerr::Status &status) {
 
 AllocationPath StatusTextPath() {
   auto statuses = std::make_shared<std::unique_ptr<Statuses>>();
-  AllocationPath path;
-  path.name = "StatusJsonText";
-  path.prepare = [=] { *statuses = std::make_unique<Statuses>(); };
-  path.run = [=] {
+  auto run = [=] {
     Statuses &s = **statuses;
     bool complete = false;
     zuerr::SetCodeWithLocation(s.first, kMemoryFull, kLocation, &complete);
@@ -60,45 +57,36 @@ AllocationPath StatusTextPath() {
     whole = zuerr::CopyStatus(s.copied, s.first) && whole;
     return whole ? VI_SUCCESS : kMemoryFull;
   };
-  path.failures = {kMemoryFull};
-  path.check = [=](ViStatus) {
+  auto check = [=](ViStatus) {
     Statuses &s = **statuses;
     EXPECT_EQ(s.first.code, kMemoryFull) << "the code is kept even when its text is not";
     EXPECT_EQ(s.merged.code, kMemoryFull);
     for (const zuerr::Status *status : {&s.first, &s.merged, &s.copied}) ExpectWholeText(*status);
     statuses->reset();
   };
-  return path;
+  return {"StatusJsonText", [=] { *statuses = std::make_unique<Statuses>(); }, run, {kMemoryFull}, check};
 }
 
 AllocationPath LoaderDetailPath() {
   auto status = std::make_shared<std::unique_ptr<zuerr::Status>>();
-  AllocationPath path;
-  path.name = "LoaderFailureDetail";
-  path.prepare = [=] { *status = std::make_unique<zuerr::Status>(); };
-  path.run = [=] {
+  auto run = [=] {
     zuerr::Status &s = **status;
     if (zudynlib::LoadLibrary("libzuvexa-not-installed.so", zudynlib::kBindNowGlobal, s) != nullptr)
       return VI_SUCCESS;
     const bool detailed = s.json != nullptr && jsonz::Lookup(s.json, "internal_error") != nullptr;
     return detailed ? VI_SUCCESS : kMemoryFull;
   };
-  path.failures = {kMemoryFull};
-  path.check = [=](ViStatus) {
+  auto check = [=](ViStatus) {
     EXPECT_EQ((*status)->code, kInvalidParameter) << "the failure is reported even when its detail is not";
     ExpectWholeText(**status);
     status->reset();
   };
-  return path;
+  return {
+      "LoaderFailureDetail", [=] { *status = std::make_unique<zuerr::Status>(); }, run, {kMemoryFull}, check};
 }
 
 } // namespace
 
-std::vector<AllocationPath> JsonTextPaths() {
-  std::vector<AllocationPath> paths;
-  paths.push_back(StatusTextPath());
-  paths.push_back(LoaderDetailPath());
-  return paths;
-}
+std::vector<AllocationPath> JsonTextPaths() { return {StatusTextPath(), LoaderDetailPath()}; }
 
 } // namespace allocfail

@@ -9,16 +9,15 @@
 #include <string>
 
 #include "StandIns.h"
-#include "redirector/modules/DeviceLookup.h"
 #include "dvlShared/SysapiObserver.h"
 #include "dvlShared/SysapiRefs.h"
+#include "redirector/modules/DeviceLookup.h"
 #include "redirector/modules/ModelRouting.h"
 #include "sysapi_standin.h"
 
 namespace allocfail {
 namespace {
 
-constexpr ViStatus kDeviceNotFound = static_cast<ViStatus>(0xBFFA0060);
 constexpr sysapi::SysStatus kNotifyOutOfMemory = static_cast<sysapi::SysStatus>(0x8007000E);
 constexpr sysapi::SysStatus kNotifyFailure = static_cast<sysapi::SysStatus>(0x80004005);
 
@@ -55,8 +54,7 @@ void Renew(dvlShared::DeviceRecord &record) {
 void ResetWithAnalyzer(LookupState &state) {
   state.system.reset();
   testsupport::ResetStandIns();
-  SysapiStandinDevice device{"PXI1Slot2", "Analyzer", "RIO0", 0x1C02, 0, SYSAPISTANDIN_NO_VALUE, 0};
-  ASSERT_EQ(SysapiStandin_AddDevice(&device), 0);
+  ASSERT_EQ(testsupport::AddAnalyzer(), 0);
   state.liveObjects = SysapiStandin_LiveObjectCount();
   state.system = std::make_unique<Discovery>();
   Renew(state.record);
@@ -89,26 +87,21 @@ void ExpectCacheWholeAndLookupWorking(LookupState &state) {
 AllocationPath LookupPath(const char *name, const char *resource, const char *options, bool warm,
                           ViStatus expected) {
   auto state = std::make_shared<LookupState>();
-  AllocationPath path;
-  path.name = name;
-  path.prepare = [=] {
+  const bool analyzer = std::string(resource) == "Analyzer";
+  auto prepare = [=] {
     ResetWithAnalyzer(*state);
-    if (warm) {
-      ASSERT_EQ(state->system->Resolve("Analyzer", "", state->record, state->fromCache), VI_SUCCESS);
-    }
+    if (warm) ASSERT_EQ(state->system->Resolve("Analyzer", "", state->record, state->fromCache), VI_SUCCESS);
     Renew(state->record);
   };
-  path.run = [=] {
+  auto run = [=] {
     const ViStatus status = state->system->Resolve(resource, options, state->record, state->fromCache);
     return status == expected ? VI_SUCCESS : status;
   };
-  path.failures = {kOutOfMemory, kObserverAllocation};
-  const bool analyzer = std::string(resource) == "Analyzer";
-  path.check = [=](ViStatus status) {
+  auto check = [=](ViStatus status) {
     if (status == VI_SUCCESS && analyzer) ExpectAnalyzer(state->record);
     ExpectCacheWholeAndLookupWorking(*state);
   };
-  return path;
+  return {name, prepare, run, {kOutOfMemory, kObserverAllocation}, check};
 }
 
 // Hands out length-prefixed names made before the attempt; the receiver
@@ -145,38 +138,31 @@ AllocationPath NotificationPath() {
   auto state = std::make_shared<LookupState>();
   auto observer = std::make_shared<dvlShared::SysRef<dvlShared::ImxSysNotificationHandler>>();
   auto names = std::make_shared<std::unique_ptr<NameEnumerator>>();
-  AllocationPath path;
-  path.name = "ChangeNotification";
-  path.prepare = [=] {
+  auto prepare = [=] {
     ResetWithAnalyzer(*state);
     ASSERT_EQ(state->system->Resolve("Analyzer", "", state->record, state->fromCache), VI_SUCCESS);
     *observer = dvlShared::SysRef<dvlShared::ImxSysNotificationHandler>(
         dvlShared::CreateObserver(state->system->store));
     *names = std::make_unique<NameEnumerator>(std::initializer_list<std::wstring>{L"//localhost/PXI1Slot2"});
   };
-  path.run = [=] { return static_cast<ViStatus>((*observer)->Notify(nullptr, 2, names->get())); };
-  path.failures = {kNotifyOutOfMemory, kNotifyFailure};
-  path.check = [=](ViStatus status) {
+  auto run = [=] { return static_cast<ViStatus>((*observer)->Notify(nullptr, 2, names->get())); };
+  auto check = [=](ViStatus status) {
     names->reset();
     observer->reset();
-    if (status == VI_SUCCESS) {
-      EXPECT_EQ(state->system->store.Count(), 0u);
-    }
+    if (status == VI_SUCCESS) EXPECT_EQ(state->system->store.Count(), 0u);
     ExpectCacheWholeAndLookupWorking(*state);
   };
-  return path;
+  return {"ChangeNotification", prepare, run, {kNotifyOutOfMemory, kNotifyFailure}, check};
 }
 
 } // namespace
 
 std::vector<AllocationPath> DeviceLookupPaths() {
-  std::vector<AllocationPath> paths;
-  paths.push_back(LookupPath("LookupFirstUse", "Analyzer", "", false, VI_SUCCESS));
-  paths.push_back(LookupPath("LookupFromCache", "Analyzer", "", true, VI_SUCCESS));
-  paths.push_back(LookupPath("LookupNotFound", "NoSuchDevice", "", true, kDeviceNotFound));
-  paths.push_back(LookupPath("LookupSimulatedDefaultModel", "NoSuchDevice", "Simulate=1", true, VI_SUCCESS));
-  paths.push_back(NotificationPath());
-  return paths;
+  return {LookupPath("LookupFirstUse", "Analyzer", "", false, VI_SUCCESS),
+          LookupPath("LookupFromCache", "Analyzer", "", true, VI_SUCCESS),
+          LookupPath("LookupNotFound", "NoSuchDevice", "", true, ZUVEXA_ERROR_DEVICE_NOT_FOUND),
+          LookupPath("LookupSimulatedDefaultModel", "NoSuchDevice", "Simulate=1", true, VI_SUCCESS),
+          NotificationPath()};
 }
 
 } // namespace allocfail

@@ -7,12 +7,9 @@
 #include <memory>
 
 #include "StandIns.h"
-#include "backend_standin.h"
 #include "dvlShared/DeviceInfoStore.h"
-#include "ivi_standin.h"
 #include "redirector/api/ExportDeclarations.h"
 #include "redirector/api/SessionRegistry.h"
-#include "sysapi_standin.h"
 
 namespace allocfail {
 namespace {
@@ -32,12 +29,6 @@ struct OpenCase {
   CloseFunction close;
 };
 
-void ResetWithAnalyzer() {
-  testsupport::ResetStandIns();
-  SysapiStandinDevice device{kDevice, "Analyzer", "RIO0", 0x1C02, 0, SYSAPISTANDIN_NO_VALUE, 0};
-  ASSERT_EQ(SysapiStandin_AddDevice(&device), 0);
-}
-
 // Nothing of a failed open remains: no backend or IVI session, no record.
 void ExpectNothingOpen() {
   EXPECT_EQ(BackendStandin_SessionCount(), 0);
@@ -54,10 +45,9 @@ void ExpectOpensAndCloses(const OpenCase &c) {
 
 AllocationPath MakeOpenPath(const OpenCase &c) {
   auto vi = std::make_shared<ViSession>(0);
-  AllocationPath path;
-  path.name = c.name;
-  path.prepare = [c, vi] {
-    ResetWithAnalyzer();
+  auto prepare = [c, vi] {
+    testsupport::ResetStandIns();
+    ASSERT_EQ(testsupport::AddAnalyzer(), 0);
     *vi = 0;
     if (c.cached)
       ExpectOpensAndCloses(c);
@@ -65,9 +55,7 @@ AllocationPath MakeOpenPath(const OpenCase &c) {
       dvlShared::ForgetDevice(kDevice);
     BackendStandin_ClearCalls();
   };
-  path.run = [c, vi] { return c.open(vi.get()); };
-  path.failures = {kOutOfMemory, kValueCopy};
-  path.check = [c, vi](ViStatus status) {
+  auto check = [c, vi](ViStatus status) {
     if (status >= 0) {
       EXPECT_EQ(BackendStandin_SessionKind(*vi), kTov);
       EXPECT_EQ(c.close(*vi), VI_SUCCESS);
@@ -75,7 +63,7 @@ AllocationPath MakeOpenPath(const OpenCase &c) {
     ExpectNothingOpen();
     ExpectOpensAndCloses(c);
   };
-  return path;
+  return {c.name, prepare, [c, vi] { return c.open(vi.get()); }, {kOutOfMemory, kValueCopy}, check};
 }
 
 ViStatus OpenNormal(ViSession *vi) {

@@ -59,15 +59,13 @@ void ExpectRegistryMatches(SessionState &state) {
 
 AllocationPath SessionRegistryPath() {
   auto state = std::make_shared<SessionState>();
-  AllocationPath path;
-  path.name = "SessionRegistry";
-  path.prepare = [=] {
+  auto prepare = [=] {
     IviStandin_Reset();
     state->registry = std::make_unique<SessionRegistry>();
     for (ViSession &handle : state->handles)
       ASSERT_EQ(IviStandin_CreateSession("PXI1Slot2", VI_FALSE, &handle), 0);
   };
-  path.run = [=] {
+  auto run = [=] {
     ViStatus failure = VI_SUCCESS;
     for (int i = 0; i < kSessions; ++i) {
       state->added[i] =
@@ -83,9 +81,7 @@ AllocationPath SessionRegistryPath() {
     }
     return failure;
   };
-  path.failures = {kOutOfMemory};
-  path.check = [=](ViStatus) { ExpectRegistryMatches(*state); };
-  return path;
+  return {"SessionRegistry", prepare, run, {kOutOfMemory}, [=](ViStatus) { ExpectRegistryMatches(*state); }};
 }
 
 // A first load either yields the complete table or leaves the kind
@@ -93,16 +89,12 @@ AllocationPath SessionRegistryPath() {
 AllocationPath ModuleRegistryPath() {
   auto registry = std::make_shared<std::unique_ptr<zumodules::ModuleRegistry>>();
   auto table = std::make_shared<const zumodules::EntryPointTable *>(nullptr);
-  AllocationPath path;
-  path.name = "ModuleFirstLoad";
-  path.prepare = [=] {
+  auto prepare = [=] {
     const zumodules::EntryPointTable *reference = nullptr;
     ASSERT_EQ(zumodules::Modules().Acquire(zumodules::kTov, reference), 0); // the library has opened itself
     *registry = std::make_unique<zumodules::ModuleRegistry>();
   };
-  path.run = [=] { return (*registry)->Acquire(zumodules::kTov, *table); };
-  path.failures = {kOutOfMemory};
-  path.check = [=](ViStatus status) {
+  auto check = [=](ViStatus status) {
     const zumodules::EntryPointTable *reference = nullptr;
     ASSERT_EQ(zumodules::Modules().Acquire(zumodules::kTov, reference), 0);
     if (status < 0) {
@@ -115,16 +107,15 @@ AllocationPath ModuleRegistryPath() {
         << "every entry resolved";
     registry->reset();
   };
-  return path;
+  return {"ModuleFirstLoad",
+          prepare,
+          [=] { return (*registry)->Acquire(zumodules::kTov, *table); },
+          {kOutOfMemory},
+          check};
 }
 
 } // namespace
 
-std::vector<AllocationPath> RegistryPaths() {
-  std::vector<AllocationPath> paths;
-  paths.push_back(SessionRegistryPath());
-  paths.push_back(ModuleRegistryPath());
-  return paths;
-}
+std::vector<AllocationPath> RegistryPaths() { return {SessionRegistryPath(), ModuleRegistryPath()}; }
 
 } // namespace allocfail

@@ -20,7 +20,6 @@
 namespace allocfail {
 namespace {
 
-constexpr ViStatus kDeviceNotFound = static_cast<ViStatus>(0xBFFA0060);
 constexpr char kUnmapFailure[] = "failed to register zumxl_unmapErrorCode";
 
 struct DescriptionState {
@@ -33,7 +32,7 @@ struct DescriptionState {
 using DescribeFn = ViStatus (*)(DescriptionState &state);
 
 ViStatus DescribeCode(DescriptionState &state) {
-  return zuVEXA_GetErrorMessage(state.vi, kDeviceNotFound, sizeof state.text, state.text);
+  return zuVEXA_GetErrorMessage(state.vi, ZUVEXA_ERROR_DEVICE_NOT_FOUND, sizeof state.text, state.text);
 }
 
 ViStatus DescribeSessionError(DescriptionState &state) {
@@ -43,7 +42,8 @@ ViStatus DescribeSessionError(DescriptionState &state) {
 // A simulated session whose last call failed, so that it holds an error.
 void OpenWithError(DescriptionState &state) {
   testsupport::ResetStandIns();
-  ASSERT_EQ(zuVEXA_InitWithOptions("", VI_FALSE, VI_FALSE, "Simulate=1,DriverSetup=Model:Q118", &state.vi), 0);
+  ASSERT_EQ(zuVEXA_InitWithOptions("", VI_FALSE, VI_FALSE, "Simulate=1,DriverSetup=Model:Q118", &state.vi),
+            0);
   ASSERT_LT(zuVEXA_ConfigureIQRate(state.vi, "", -5), 0);
 }
 
@@ -85,9 +85,7 @@ void ExpectWholeOrFailed(const std::string &text, const std::string &expected) {
 
 AllocationPath TranslationPath(const char *name, DescribeFn describe, bool fresh) {
   auto state = std::make_shared<DescriptionState>();
-  AllocationPath path;
-  path.name = name;
-  path.prepare = [=] {
+  auto prepare = [=] {
     OpenWithError(*state);
     if (state->expected.empty()) { // the full text, once
       ASSERT_EQ(describe(*state), VI_SUCCESS);
@@ -99,9 +97,7 @@ AllocationPath TranslationPath(const char *name, DescribeFn describe, bool fresh
     if (fresh) dvlShared::ReleaseTranslatorSession();
     state->text[0] = '\0';
   };
-  path.run = [=] { return describe(*state); };
-  path.failures = {kOutOfMemory};
-  path.check = [=](ViStatus status) {
+  auto check = [=](ViStatus status) {
     const std::string text = state->text;
     if (status == VI_SUCCESS) ExpectWholeOrFailed(text, state->expected);
     ASSERT_LT(zuVEXA_ConfigureIQRate(state->vi, "", -5), 0);
@@ -109,7 +105,7 @@ AllocationPath TranslationPath(const char *name, DescribeFn describe, bool fresh
     EXPECT_EQ(state->text, state->expected) << "the description works again";
     CloseSession(*state);
   };
-  return path;
+  return {name, prepare, [=] { return describe(*state); }, {kOutOfMemory}, check};
 }
 
 // Making the driver's translator in a new translator session (what the first
@@ -123,7 +119,8 @@ TEST(TranslationAllocationFailure, UnmapRegistrationFailureIsReachedAndReleasesT
     zuxlator::Session *session = zuxlator::CreateSession(status);
     ASSERT_NE(session, nullptr);
     FailNth(n);
-    zuxlator::TranslatorFunctions *translator = zuxlator::GetXlator(*session, zuxlator::kDriverTranslator, status);
+    zuxlator::TranslatorFunctions *translator =
+        zuxlator::GetXlator(*session, zuxlator::kDriverTranslator, status);
     const bool injected = Disarm().injected;
     reached = status.json != nullptr && std::string(status.json).find(kUnmapFailure) != std::string::npos;
     if (reached) {
@@ -140,12 +137,10 @@ TEST(TranslationAllocationFailure, UnmapRegistrationFailureIsReachedAndReleasesT
 } // namespace
 
 std::vector<AllocationPath> TranslationPaths() {
-  std::vector<AllocationPath> paths;
-  paths.push_back(TranslationPath("ErrorMessageFirstDescription", &DescribeCode, true));
-  paths.push_back(TranslationPath("ErrorMessageDescribedBefore", &DescribeCode, false));
-  paths.push_back(TranslationPath("SessionErrorFirstDescription", &DescribeSessionError, true));
-  paths.push_back(TranslationPath("SessionErrorDescribedBefore", &DescribeSessionError, false));
-  return paths;
+  return {TranslationPath("ErrorMessageFirstDescription", &DescribeCode, true),
+          TranslationPath("ErrorMessageDescribedBefore", &DescribeCode, false),
+          TranslationPath("SessionErrorFirstDescription", &DescribeSessionError, true),
+          TranslationPath("SessionErrorDescribedBefore", &DescribeSessionError, false)};
 }
 
 } // namespace allocfail

@@ -30,6 +30,7 @@ TEST_F(NullPointers, EachGetsItsStatus) {
   static ViInt64 seconds = 0;
   static ViReal64 fraction = 0;
   static char text[256];
+  static ViSession session = 0;
   ZUTimestamp timestamp{};
   const NullCase cases[] = {
       {"GetErrorMessage buffer", [] { return zuVEXA_GetErrorMessage(0, 0, 8, nullptr); },
@@ -66,29 +67,14 @@ TEST_F(NullPointers, EachGetsItsStatus) {
       {"timestamp fraction", [timestamp] { return zuVEXA_ValuesFromTimestamp(timestamp, &seconds, nullptr); },
        ZUVEXA_ERROR_NULL_POINTER},
       {"timestamp", [] { return zuVEXA_TimestampFromValues(0, 0.5, nullptr); }, ZUVEXA_ERROR_NULL_POINTER},
-      {"resource name",
-       [] {
-         ViSession s = 0;
-         return zuVEXA_InitWithOptions(nullptr, VI_FALSE, VI_FALSE, "", &s);
-       },
+      {"resource name", [] { return zuVEXA_InitWithOptions(nullptr, VI_FALSE, VI_FALSE, "", &session); },
        ZUVEXA_ERROR_NULL_POINTER, 0, nullptr, false},
-      {"calibration resource name",
-       [] {
-         ViSession s = 0;
-         return zuVEXA_InitExtCal(nullptr, "secret", "", &s);
-       },
+      {"calibration resource name", [] { return zuVEXA_InitExtCal(nullptr, "secret", "", &session); },
        ZUVEXA_ERROR_NULL_POINTER, 0, nullptr, false},
-      {"name of the session to find",
-       [] {
-         ViSession s = 0;
-         return zuVEXA_GetViSessionByName(nullptr, &s);
-       },
+      {"name of the session to find", [] { return zuVEXA_GetViSessionByName(nullptr, &session); },
        ZUVEXA_ERROR_NULL_POINTER, 0, nullptr, false},
       {"bitfile resource name",
-       [] {
-         ViInt32 required = 0;
-         return zuVEXA_GetFPGAExtensionsBitfileDir(nullptr, 0, 0, sizeof text, text, &required);
-       },
+       [] { return zuVEXA_GetFPGAExtensionsBitfileDir(nullptr, 0, 0, sizeof text, text, &count); },
        ZUVEXA_ERROR_NULL_POINTER, 0, nullptr, false},
       {"new session",
        [] { return zuVEXA_InitWithOptions("Analyzer", VI_FALSE, VI_FALSE, "Simulate=1", nullptr); },

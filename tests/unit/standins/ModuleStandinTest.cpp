@@ -1,11 +1,15 @@
-// The module stand-ins as the library's tests use them: scripted statuses and
-// inits, and the data the simulated instrument hands out in the forms the
-// zuvexa-iq run and the end-to-end tests do not show.
+// The module stand-ins as the library's tests use them: which symbols each
+// module library exports, in the full and the reduced set, and scripting:
+// statuses for one kind or all, for the next call or every call, and chosen
+// inits.
 #include <dlfcn.h>
+#include <elf.h>
 #include <gtest/gtest.h>
 
-#include <complex>
-#include <numbers>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -66,7 +70,8 @@ TEST_F(ModuleStandinTest, ScriptedStatusForTheNextCallOrEveryCallOfOneKind) {
   EXPECT_EQ(initiate(vi), 0x3FFA0002);
   BackendStandin_ClearScripts();
   EXPECT_EQ(initiate(vi), VI_SUCCESS);
-  EXPECT_EQ(BackendStandin_ScriptStatus(kKa, "NoSuchEntry", -1, VI_FALSE), BACKENDSTANDIN_ERROR_INVALID_ARGUMENT);
+  EXPECT_EQ(BackendStandin_ScriptStatus(kKa, "NoSuchEntry", -1, VI_FALSE),
+            BACKENDSTANDIN_ERROR_INVALID_ARGUMENT);
 }
 
 TEST_F(ModuleStandinTest, ScriptedNextInitWritesAChosenHandleOrFails) {
@@ -83,27 +88,74 @@ TEST_F(ModuleStandinTest, ScriptedNextInitWritesAChosenHandleOrFails) {
   EXPECT_EQ(init_("Dev", VI_FALSE, VI_FALSE, "", FakeCloseCallback, &vi), VI_SUCCESS) << "only the next init";
 }
 
-TEST_F(ModuleStandinTest, FetchedI16IsScaledAndRecordsArePhaseContinuous) {
-  const ViSession vi = OpenKaSession();
-  auto fetchI16 = Resolve<&Slots::FetchIQSingleRecordComplexI16>(ka_, "zuVEXAka_FetchIQSingleRecordComplexI16");
-  auto fetchF64 = Resolve<&Slots::FetchIQSingleRecordComplexF64>(ka_, "zuVEXAka_FetchIQSingleRecordComplexF64");
-  auto fetchMulti = Resolve<&Slots::FetchIQMultiRecordComplexF32>(ka_, "zuVEXAka_FetchIQMultiRecordComplexF32");
-  std::vector<ViInt16> raw(2 * 1000);
-  std::vector<double> record1(2 * 1000);
-  WaveformInfo info{}, reference{};
-  ASSERT_EQ(fetchI16(vi, "", 1, 1000, 5.0, raw.data(), &info), VI_SUCCESS);
-  ASSERT_EQ(fetchF64(vi, "", 1, 1000, 5.0, record1.data(), &reference), VI_SUCCESS);
-  EXPECT_DOUBLE_EQ(info.gain, 1.0 / 32767);
-  for (std::size_t i : {0u, 1u, 777u})
-    EXPECT_NEAR(raw[i] * info.gain + info.offset, record1[i], 1.0 / 32767) << i;
+constexpr ViUInt32 kLem = 2, kVey = 4, kTov = 5, kPil = 6;
 
-  std::vector<ViReal32> both(2 * 2 * 1000);
-  WaveformInfo infos[2] = {};
-  ASSERT_EQ(fetchMulti(vi, "", 0, 2, -1, 5.0, both.data(), infos), VI_SUCCESS);
-  EXPECT_EQ(infos[1].actualSamples, 1000);
-  const std::complex<double> last{both[1998], both[1999]}, next{both[2000], both[2001]};
-  EXPECT_NEAR(std::arg(next * std::conj(last)), 2 * std::numbers::pi * 0.1, 1e-5) << "record 1 continues record 0";
-  EXPECT_NEAR(both[2000], record1[0], 1e-6);
+struct Module {
+  ViUInt32 kind;
+  const char *file, *prefix;
+};
+constexpr Module kModules[] = {{kKa, "libzuvexaka.so", "zuVEXAka_"},
+                               {kLem, "libzuvexalem.so", "zuVEXAlem_"},
+                               {kVey, "libzuvexavey.so", "zuVEXAVey_"},
+                               {kTov, "libzuvexatov.so", "zuVEXAtov_"},
+                               {kPil, "libzuvexapil.so", "zuVEXApil_"}};
+
+struct Row {
+  const char *symbol;
+  unsigned form;
+};
+constexpr Row kRows[] = {
+#define ZU_ENTRY(slot, member, symbol, form, ...) {#symbol, form},
+#include "redirector/catalogue/EntryPoints.def"
+};
+
+// The names a module of this kind must export, written out independently of
+// the module's own generator.
+std::set<std::string> ExpectedExports(const Module &module) {
+  std::set<std::string> names;
+  for (const Row &row : kRows) {
+    if (ZuFormResolvesFor(row.form, module.kind))
+      names.insert(row.form == ZU_BARE ? row.symbol
+                                       : std::string(row.form == ZU_GX ? "GX_" : "") + module.prefix + row.symbol);
+  }
+  return names;
+}
+
+// Defined global and weak symbols of a shared library's dynamic symbol table.
+std::set<std::string> DynamicExports(const std::string &directory, const Module &module) {
+  std::ifstream file(directory + "/" + module.file, std::ios::binary);
+  const std::vector<char> image{std::istreambuf_iterator<char>(file), {}};
+  std::set<std::string> names;
+  if (image.size() < sizeof(Elf64_Ehdr))
+    return names;
+  const auto *header = reinterpret_cast<const Elf64_Ehdr *>(image.data());
+  const auto *sections = reinterpret_cast<const Elf64_Shdr *>(image.data() + header->e_shoff);
+  for (const Elf64_Shdr &section : std::span(sections, header->e_shnum)) {
+    if (section.sh_type != SHT_DYNSYM)
+      continue;
+    const char *strings = image.data() + sections[section.sh_link].sh_offset;
+    const auto *symbols = reinterpret_cast<const Elf64_Sym *>(image.data() + section.sh_offset);
+    for (const Elf64_Sym &symbol : std::span(symbols, section.sh_size / sizeof(Elf64_Sym))) {
+      const unsigned bind = ELF64_ST_BIND(symbol.st_info);
+      if (symbol.st_shndx != SHN_UNDEF && (bind == STB_GLOBAL || bind == STB_WEAK))
+        names.insert(strings + symbol.st_name);
+    }
+  }
+  return names;
+}
+
+TEST(ModuleStandinExportsTest, EachKindExportsItsCatalogueEntriesAndTheReducedSetLeavesOutTheDocumentedOnes) {
+  for (const Module &module : kModules) {
+    const std::set<std::string> full = ExpectedExports(module);
+    EXPECT_EQ(DynamicExports(ZU_TEST_MODULES_DIR, module), full) << module.file;
+    std::vector<std::string> omitted{std::string(module.prefix) + "Commit",
+                                     std::string(module.prefix) + "ConfigureIQRate"};
+    if (module.kind == kVey) omitted.push_back("zuVEXAVey_close");
+    if (module.kind == kTov) omitted.push_back("zuVEXAtov_InitWithOptions3");
+    std::set<std::string> reduced = full;
+    for (const std::string &name : omitted) EXPECT_EQ(reduced.erase(name), 1u) << name;
+    EXPECT_EQ(DynamicExports(ZU_TEST_REDUCED_MODULES_DIR, module), reduced) << module.file;
+  }
 }
 
 } // namespace
