@@ -1,7 +1,4 @@
-// The third-party Lua modules as the translators get them: native modules
-// opened from the embedded objects, script modules preloaded from the
-// embedded texts, nothing from the disk.
-#include <dlfcn.h>
+// The third-party Lua modules as the translators get them, nothing from the disk.
 #include <unistd.h>
 
 #include <fstream>
@@ -58,21 +55,6 @@ TEST(EmbeddedLua, ModulesWorkWithoutTheDisk) {
     assert(not found and message:find("module 'socket' not found"), message)
     return lfs.currentdir() .. ' ' .. util.serialise_value({ 1, 2 }))"),
             std::string(cwd) + " {\n  1,\n  2\n}");
-}
-
-// A shared library made of the embedded objects must export none of the
-// Lua API, so a host application's own Lua can never be interposed.
-TEST(EmbeddedLuaVisibility, NoLuaSymbolLeavesASharedLibrary) {
-  void *probe = dlopen(ZU_TEST_LUA_PROBE_LIBRARY, RTLD_NOW | RTLD_LOCAL);
-  ASSERT_NE(probe, nullptr) << dlerror();
-  auto run = reinterpret_cast<int (*)()>(dlsym(probe, "zu_lua_probe_run"));
-  ASSERT_NE(run, nullptr);
-  EXPECT_EQ(run(), 42);
-  for (const char *symbol : {"lua_newstate", "lua_pushnil", "luaL_newstate", "luaL_loadbuffer",
-                             "luaopen_base", "luaopen_lfs", "luaopen_cjson", "strbuf_init", "fpconv_init"}) {
-    EXPECT_EQ(dlsym(probe, symbol), nullptr) << symbol;
-  }
-  dlclose(probe);
 }
 
 } // namespace
