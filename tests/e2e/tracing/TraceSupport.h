@@ -1,6 +1,4 @@
-// Shared set-up of the tracing tests: the stand-in call tracer linked into
-// the test program (the library finds it loaded), tracing on, a simulated
-// tov session, and field-by-field checks of the kept records.
+// Tracing on with the stand-in tracer linked in, a simulated session, and field-by-field record checks.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -73,8 +71,6 @@ inline void ExpectFields(int record, bool returns, const Fields &expected) {
   }
 }
 
-// A whole record: its head (function, identifier, the begin call's
-// constants, the counts given to the end calls), parameters and returns.
 struct Expected {
   const char *function;
   int64_t id, success;

@@ -1,6 +1,4 @@
-// Tracing switched on and off while eight threads call: every call
-// completes with its own status, and every record begun is finished and
-// released.
+// Tracing switched on and off while eight threads call.
 #include <atomic>
 #include <chrono>
 #include <thread>

@@ -1,11 +1,12 @@
 // The trace steps read an output only where the callee can have written it,
-// and take every type code from the catalogue row.
+// and take every type code and attribute name from the catalogue.
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
 
 #include "peeklog_standin.h"
+#include "tracing/AttributeNames.h"
 #include "tracing/CallTrace.h"
 
 namespace {
@@ -162,6 +163,16 @@ TEST(TraceSites, TypeCodesFollowTheCatalogueTypes) {
   }
   EXPECT_STREQ(sites::GX_zuVEXA_CreateDeembeddingSparameterTableArray.name,
                "zuVEXA_CreateDeembeddingSparameterTableArray");
+}
+
+TEST(TraceSites, AttributeNamesFromTheFirstToTheLastRowOthersNone) {
+  const std::pair<ViAttr, std::string> cases[] = {
+      {1150001, "Acquisition Type"},    {1150255, "Module Power Consumption"},
+      {1050304, "Resource Descriptor"}, {1150209, " RF Conditioning Cal Tone Frequency"}, // as written
+      {0, "Not Available"},             {1150000, "Not Available"},
+  };
+  for (const auto &[identifier, name] : cases)
+    EXPECT_EQ(zutrace::AttributeDisplayName(identifier), name) << identifier;
 }
 
 } // namespace
