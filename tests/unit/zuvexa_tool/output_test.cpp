@@ -1,5 +1,4 @@
-// What zuvexa fetch computes and writes: statistics, spectrum, sample
-// files, the SVG picture and the progress bar.
+// What zuvexa fetch computes and writes, where the end-to-end runs cannot reach.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -27,13 +26,6 @@ std::vector<std::complex<double>> Tone(std::size_t count, double rate, double fr
   return samples;
 }
 
-std::size_t Count(const std::string &text, const std::string &part) {
-  std::size_t count = 0;
-  for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-    ++count;
-  return count;
-}
-
 } // namespace
 
 TEST(ZuvexaStatistics, PowersCrestFactorAndOffsetOverSeveralRecords) {
@@ -52,14 +44,12 @@ TEST(ZuvexaStatistics, PowersCrestFactorAndOffsetOverSeveralRecords) {
 
 TEST(ZuvexaSpectrum, ATonePeaksAtItsFrequencyAndAmplitude) {
   const double rate = 1.024e6;
-  for (double frequency : {100e3, -250e3}) {
-    const PowerSpectrum spectrum = ComputePowerSpectrum(Tone(10000, rate, frequency, 0.5), rate, 1024);
-    ASSERT_EQ(spectrum.frequency.size(), 1024u);
-    EXPECT_DOUBLE_EQ(spectrum.frequency.front(), -rate / 2) << "ascending from -rate/2";
-    const auto peak = std::max_element(spectrum.powerDbfs.begin(), spectrum.powerDbfs.end());
-    EXPECT_NEAR(spectrum.frequency[std::size_t(peak - spectrum.powerDbfs.begin())], frequency, rate / 1024);
-    EXPECT_NEAR(*peak, 20.0 * std::log10(0.5), 0.01) << "a tone on a bin reads its amplitude";
-  }
+  const PowerSpectrum spectrum = ComputePowerSpectrum(Tone(10000, rate, -250e3, 0.5), rate, 1024);
+  ASSERT_EQ(spectrum.frequency.size(), 1024u);
+  EXPECT_DOUBLE_EQ(spectrum.frequency.front(), -rate / 2) << "ascending from -rate/2";
+  const auto peak = std::max_element(spectrum.powerDbfs.begin(), spectrum.powerDbfs.end());
+  EXPECT_NEAR(spectrum.frequency[std::size_t(peak - spectrum.powerDbfs.begin())], -250e3, rate / 1024);
+  EXPECT_NEAR(*peak, 20.0 * std::log10(0.5), 0.01) << "a tone on a bin reads its amplitude";
   EXPECT_EQ(ComputePowerSpectrum(Tone(100, rate, 0, 1), rate, 4096).frequency.size(), 64u) << "short record";
   EXPECT_TRUE(ComputePowerSpectrum(Tone(1, rate, 0, 1), rate).frequency.empty());
 }
@@ -99,7 +89,6 @@ TEST(ZuvexaPlot, ThePictureHoldsBothChartsAndEscapesItsTexts) {
   const auto samples = Tone(4096, 1e6, 1e5, 0.5);
   const std::string svg = FetchPlotSvg(samples, 1e6, 1e9, "\"A&B\" <sim>");
   EXPECT_EQ(svg.rfind("<?xml", 0), 0u);
-  EXPECT_EQ(Count(svg, "<polyline"), 3u) << "I, Q and the spectrum";
   EXPECT_NE(svg.find("&quot;A&amp;B&quot; &lt;sim&gt;"), std::string::npos);
   EXPECT_NE(svg.find("first 1000 of 4096 samples"), std::string::npos);
   EXPECT_EQ(svg.find("nan"), std::string::npos);
