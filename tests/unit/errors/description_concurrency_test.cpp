@@ -1,5 +1,3 @@
-// Eight threads describe different statuses in different languages at once,
-// each through a session of its own.
 #include <gtest/gtest.h>
 
 #include <atomic>

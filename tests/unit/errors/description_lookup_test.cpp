@@ -1,6 +1,4 @@
-// Where a description comes from: the driver's directory in the language and
-// in English, then the shared errors directory in the language and in
-// English, then the fixed text; searched through zuVEXA_GetErrorMessage.
+// Where a description comes from, searched through zuVEXA_GetErrorMessage.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -65,9 +63,7 @@ TEST(DescriptionLookup, FilesAreReadAnewAndDescriptionsKeepInnerLines) {
   EXPECT_EQ(Describe(kCode), "first line\r\nsecond line") << "only the line ends at the end go";
 }
 
-// A malformed file, or a file where a directory should be, only moves the
-// script's search on: the driver's English text, which the default translator
-// would not find, and the shared one past two such files.
+// The driver's English text is one the default translator would not find.
 TEST(DescriptionLookup, UnreadablePlacesOnlyMoveTheSearchOn) {
   const std::string malformed = "<?xml version=\"1.0\">\n<zudocument>\n<zuerror code=\"1\">\n";
   {

@@ -47,30 +47,7 @@ TEST(CopyToUserBuffer, NegativeSizeCopiesWithoutACheck) {
   EXPECT_STREQ(buffer, "hi");
 }
 
-TEST_F(ErrorText, ComposesPrimarySecondaryAndElaboration) {
-  struct Case {
-    ViStatus primary, secondary;
-    const char *elaboration;
-    const char *text;
-  } cases[] = {
-      {kDeviceNotFound, 0, "abc", "Device not found.\n\nabc"},
-      {kDeviceNotFound, kUnknownSession, "", "Device not found.\n\nUnknown session."},
-      {kDeviceNotFound, kUnknownSession, "x", "Device not found.\n\nUnknown session.\n\nx"},
-      {0, kUnknownSession, "", "\n\nUnknown session."},
-      {kDeviceNotFound, kElaborationOnly, "only this", "only this"},
-      {kDeviceNotFound, kElaborationOnly, "", ""},
-  };
-  for (const Case &c : cases) {
-    OnFreshThread([&] {
-      Ivi_SetErrorInfo(0, VI_FALSE, c.primary, c.secondary, c.elaboration);
-      ViStatus primary = 1;
-      EXPECT_EQ(FullErrorText(&primary), c.text) << c.elaboration;
-      EXPECT_EQ(primary, c.primary) << "the primary error is reported even when only the elaboration is shown";
-    });
-  }
-}
-
-TEST_F(ErrorText, StaysWithin1023Bytes) {
+TEST_F(ErrorText, ComposesPrimarySecondaryAndElaborationWithin1023Bytes) {
   const std::string longPrimary(600, 'p'), longSecondary(600, 's'), hugePrimary(1100, 'h'), medium(300, 'm');
   tree.Driver("English", "long.err",
               {{"1", longPrimary}, {"2", longSecondary}, {"3", hugePrimary}, {"4", medium}});
@@ -78,17 +55,23 @@ TEST_F(ErrorText, StaysWithin1023Bytes) {
     ViStatus primary, secondary;
     std::string elaboration, text;
   } cases[] = {
+      {kDeviceNotFound, 0, "abc", "Device not found.\n\nabc"},
+      {kDeviceNotFound, kUnknownSession, "", "Device not found.\n\nUnknown session."},
+      {kDeviceNotFound, kUnknownSession, "x", "Device not found.\n\nUnknown session.\n\nx"},
+      {0, kUnknownSession, "", "\n\nUnknown session."},
+      {kDeviceNotFound, kElaborationOnly, "only this", "only this"},
+      {kDeviceNotFound, kElaborationOnly, "", ""},
       // The secondary description is cut to what is left; no room for the elaboration.
       {1, 2, "lost", longPrimary + "\n\n" + std::string(420, 's')},
-      // A primary description that fills everything leaves no separator.
-      {3, 2, "lost", std::string(1022, 'h')},
-      // The elaboration gets the rest, up to 1023 characters in all.
+      {3, 2, "lost", std::string(1022, 'h')}, // a primary that fills everything leaves no separator
       {4, 0, std::string(900, 'e'), medium + "\n\n" + std::string(721, 'e')},
   };
   for (const Case &c : cases) {
     OnFreshThread([&] {
       Ivi_SetErrorInfo(0, VI_FALSE, c.primary, c.secondary, c.elaboration.c_str());
-      EXPECT_EQ(FullErrorText(), c.text) << c.primary;
+      ViStatus primary = 1;
+      EXPECT_EQ(FullErrorText(&primary), c.text) << c.primary << " " << c.elaboration;
+      EXPECT_EQ(primary, c.primary) << "the primary error is reported even when only the elaboration is shown";
     });
   }
 }

@@ -1,5 +1,3 @@
-// The translation machinery is made by the first description and by nothing
-// else: a forwarded call that succeeds never touches it.
 #include <gtest/gtest.h>
 
 #include "StandIns.h"

@@ -1,7 +1,4 @@
-// The interpreter's module search paths come from LUA_PATH and LUA_CPATH when
-// it is made; the translator's set-up empties them before anything could be
-// looked up on disk. This program describes nothing before the variables
-// are set, so the interpreter is made with them.
+// LUA_PATH and LUA_CPATH are read when the interpreter is made, so nothing is described before they are set.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
