@@ -1,7 +1,4 @@
-// A host application with a Lua interpreter of its own: it links the
-// system's Lua 5.1 and lua-cjson before libzuvexa.so, so their symbols come
-// first in the process. The library's own embedded interpreter must not be
-// bound to them, and neither interpreter may disturb the other.
+// A host linking the system's Lua before libzuvexa.so: the library's interpreter is not bound to it.
 #include <dlfcn.h>
 #include <link.h>
 #include <lua5.1/lauxlib.h>
@@ -17,9 +14,7 @@
 
 extern "C" int luaopen_cjson(lua_State *L);
 
-// The host exports Lua functions of its own that count their calls and pass
-// them on to the system's Lua. Were the library's interpreter bound to
-// whatever the process offers first, its calls would land here.
+// Host Lua functions that count their calls; a wrongly bound library would call them.
 namespace {
 int hostStates = 0;
 int hostProtectedCalls = 0;
@@ -75,8 +70,7 @@ std::string HostRun(lua_State *L, const char *code) {
 
 } // namespace
 
-// The descriptions come from the shipped files; the driver's own folder is
-// searched only by the library's translator script.
+// The driver's own folder is searched only by the library's translator script.
 TEST(HostLua, HostInterpreterAndLibraryTranslatorsLiveSideBySide) {
   ASSERT_LT(LoadPosition("liblua5.1.so"), LoadPosition("libzuvexa.so")) << "the host's Lua comes first";
   Dl_info where{};

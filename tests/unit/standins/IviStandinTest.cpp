@@ -1,6 +1,4 @@
-// The IVI engine stand-in as the library's tests rely on it: error
-// information, and logical names with the temporary session that carries
-// their settings.
+// The IVI engine stand-in's error information and logical names, as the library's tests rely on them.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -84,10 +82,7 @@ TEST_F(IviStandinTest, FirstErrorStaysUnlessOverriddenReplacesOnlyWarningsAndSta
   EXPECT_EQ(std::get<0>(other), 0) << "each thread has its own record";
 }
 
-// What the open path relies on: a file entry resolves with its settings in
-// the temporary session, configured options come first, a memory entry hides
-// a file entry, the caller's options override its settings, and other names
-// pass through, cut to the engine's 255 characters.
+// Configured options come first, memory hides file, names are cut to 255 characters.
 TEST_F(IviStandinTest, LogicalNamesResolveFromFileAndMemoryWithTheirSettings) {
   std::ofstream(configPath_) << "# names\n  MyAnalyzer | PXI1Slot4 | 1 | Model:Q101 \n"
                                 "Configured|PXI1Slot5|1|Model:Q102|Simulate=0\n";

@@ -1,7 +1,4 @@
-// The module stand-ins as the library's tests use them: which symbols each
-// module library exports, in the full and the reduced set, and scripting:
-// statuses for one kind or all, for the next call or every call, and chosen
-// inits.
+// The module stand-ins' exports (full and reduced sets) and their status and init scripting.
 #include <dlfcn.h>
 #include <elf.h>
 #include <gtest/gtest.h>
@@ -109,8 +106,7 @@ constexpr Row kRows[] = {
 #include "redirector/catalogue/EntryPoints.def"
 };
 
-// The names a module of this kind must export, written out independently of
-// the module's own generator.
+// Written out independently of the modules' own generator.
 std::set<std::string> ExpectedExports(const Module &module) {
   std::set<std::string> names;
   for (const Row &row : kRows) {

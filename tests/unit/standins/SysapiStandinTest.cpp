@@ -1,7 +1,4 @@
-// The system configuration stand-in where a fault of its own would hide one
-// of the library's: hidden devices are found (the lookup must skip them),
-// change notifications arrive on another thread, and no object is leaked or
-// over-held.
+// The system configuration stand-in where a fault of its own would hide one of the library's.
 #include <gmock/gmock.h>
 #include <unistd.h>
 
@@ -49,8 +46,7 @@ protected:
     SysapiStandin_Reset();
   }
 
-  // Names of the resources whose name or alias is `name`, found as the device
-  // lookup finds them: search, then filter the collection into an enumerator.
+  // Names whose name or alias is `name`, found as the device lookup finds them.
   std::vector<std::wstring> NamesFound(const wchar_t *name) {
     ISysFilter *filter = nullptr;
     EXPECT_EQ(framework_->CreateFilter(&filter), 0);

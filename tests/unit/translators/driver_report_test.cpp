@@ -1,6 +1,4 @@
-// The driver's translator script reporting on the JSON detail of an error
-// status: usage terms and attribute names in the session's language, enum
-// values by name, and the debug items.
+// The driver's translator script reporting on the JSON detail of an error status.
 #include <gtest/gtest.h>
 
 #include <string>

@@ -151,13 +151,11 @@ TEST_F(RawText, DynamicReportFollowsTheDescription) {
   EXPECT_EQ(Translate(1, json, json1::kDebugReport), "File: f.cpp");
 }
 
-// The default translator replaces a failed one; when it fails too, its
-// failure is the text.
+// When the default translator fails too, its failure is the text.
 TEST_F(RawText, FailedTranslatorIsReplacedByTheDefaultOne) {
   errortest::SeamErrorTree tree;
   tree.Shared("English", "e.err", {{"5", "from the shared directory"}});
-  // The driver's script without its shared errors directory fails at every
-  // description.
+  // Without its shared errors directory the driver's script fails at every description.
   zuxlator::RegistrationNode broken(
       "mxlator_broken", R"({"zuxlatorlua_xlator":"mxlator","zuxlatorlua_settings":{"driverName":"x"}})",
       zuxlatorlua::CreateMxlatorTranslator);

@@ -1,6 +1,4 @@
-// The Lua translator host with a translator script of the test's own, found
-// through the registration's script path: what crosses back from the
-// scripts, and every failure of creation and description.
+// The Lua translator host over a script of the test's own: what crosses back, and every failure.
 #include <gtest/gtest.h>
 
 #include <stdexcept>

@@ -52,8 +52,6 @@ std::vector<ViStatus> DeclaredCodes(const std::string &path) {
 
 } // namespace
 
-// Every file parses, describes each code it declares once, and declares the
-// same codes as its English counterpart.
 TEST(ShippedErrorFiles, EveryFileDescribesTheCodesOfItsEnglishCounterpartOnce) {
   int files = 0;
   for (const auto &entry : std::filesystem::recursive_directory_iterator(kData)) {
