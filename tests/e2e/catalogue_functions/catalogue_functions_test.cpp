@@ -290,9 +290,8 @@ TEST_F(DeembeddingTest, GraphicalTableStatesItsSizeAndRefusesBadBlocks) {
   EXPECT_EQ(BackendStandin_CallCount(), 0);
 }
 
-// The dimensions are checked before the session is looked up, so an unknown
-// session tells an accepted block (0xBFFA1190) from a refused one without
-// any value being read.
+// Dimensions are checked before the session: an unknown session tells an
+// accepted block (0xBFFA1190) from a refused one.
 TEST_F(DeembeddingTest, GraphicalTableAcceptsUpToTheLargest32BitValueCount) {
   struct Dimensions {
     ViInt32 frequencies, ports;

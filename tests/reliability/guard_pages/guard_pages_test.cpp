@@ -41,9 +41,8 @@ public:
 
   size_t capacity() const { return 2 * page_; }
 
-  // A buffer of `size` bytes (at most capacity()) ending at the guard page,
-  // filled with the pattern like everything in front of it. Size 0 gives the
-  // guard page itself.
+  // A buffer of `size` bytes ending at the guard page, patterned like
+  // everything in front of it (size 0: the guard page itself).
   char *Of(size_t size) {
     std::memset(base_, kPattern, capacity());
     return guard_ - size;
@@ -209,9 +208,8 @@ TEST_F(TextOutputs, FixedSizeMessagesStayInTheirBuffers) {
   EXPECT_EQ(code, 0);
 }
 
-// A text the backend module writes reaches it as the caller's buffer, and
-// the library writes nothing into it itself. (The forwarded functions'
-// buffers: tests/e2e/forwarding.)
+// The module writes this text into the caller's own buffer; the library
+// writes nothing into it.
 TEST_F(TextOutputs, BitfileDirectoryIsTheModulesToWrite) {
   char *buffer = guarded_.Of(0);
   ViInt32 required = 0;
