@@ -1,6 +1,5 @@
 // Error description files for one test, found by the library through the
-// internal file-system seam: share.dir below a private root names a shared
-// directory in the same temporary folder. Nothing outside it is written.
+// file-system seam (share.dir below a private root); nothing else is written.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -19,8 +18,7 @@ namespace errortest {
 
 using testsupport::ErrorEntries;
 
-// The temporary folder is a base, so it exists before the files' directory
-// is named after it.
+// The temporary folder is a base: it exists before the files' directory.
 class SeamErrorTree : private testsupport::TemporaryDirectory, public testsupport::SharedErrorFiles {
 public:
   SeamErrorTree() : SharedErrorFiles(TemporaryDirectory::Path() + "/share") {
@@ -41,8 +39,7 @@ inline std::string Describe(ViStatus code, zumxl::LanguageId language = zumxl::k
   return text;
 }
 
-// Runs `body` on a thread of its own, whose IVI error information starts
-// empty.
+// Runs `body` on a thread of its own, with empty IVI error information.
 template <class Body> void OnFreshThread(Body body) { std::thread(body).join(); }
 
 } // namespace errortest

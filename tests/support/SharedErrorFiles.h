@@ -1,6 +1,5 @@
 // Error description files below a shared directory, laid out as the library
-// searches them: the driver's own files in mierrors/zuVEXA/<Language>/, the
-// shared ones in errors/<Language>/ and errors/ itself.
+// searches them.
 #pragma once
 
 #include <filesystem>
@@ -23,7 +22,6 @@ inline std::string ErrorDocument(const ErrorEntries &entries) {
   return text + "</zudocument>\n";
 }
 
-// Writes files below one shared directory.
 class SharedErrorFiles {
 public:
   explicit SharedErrorFiles(std::string sharedDirectory) : shared_(std::move(sharedDirectory)) {}

@@ -1,5 +1,4 @@
-// A clean set of stand-ins for an end-to-end test: no IVI sessions or
-// errors, no simulated sessions, call log or scripts, and a system
+// Clean stand-ins: no sessions, errors, calls or scripts, and a system
 // configuration holding only the installed expert "zu-vexa".
 #pragma once
 
@@ -16,8 +15,7 @@ inline void ResetStandIns() {
   SysapiStandin_AddExpert("zu-vexa");
 }
 
-// The analyzer most tests use: "PXI1Slot2", alias "Analyzer", a tov product
-// (0x1C02) with the backend resource "RIO0". 0 when it was added.
+// "PXI1Slot2", alias "Analyzer", a tov product (0x1C02) on "RIO0"; 0 when added.
 inline int32_t AddAnalyzer() {
   const SysapiStandinDevice device{"PXI1Slot2", "Analyzer", "RIO0", 0x1C02, 0, SYSAPISTANDIN_NO_VALUE, 0};
   return SysapiStandin_AddDevice(&device);

@@ -1,5 +1,4 @@
-// A fresh directory below $TMPDIR (or /tmp), removed with everything in it
-// when the object goes.
+// A fresh directory below $TMPDIR (or /tmp), removed with its contents.
 #pragma once
 
 #include <cstdlib>

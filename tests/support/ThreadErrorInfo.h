@@ -1,5 +1,4 @@
-// The error information the IVI engine holds for the calling thread
-// (session 0), as the tests read it back.
+// The error information the IVI engine holds for a session or the thread.
 #pragma once
 
 #include <string>

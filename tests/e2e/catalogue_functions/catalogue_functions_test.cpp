@@ -1,13 +1,48 @@
 // Exported functions with logic of their own: shortcuts, outputs the library
-// checks or fills itself, the session of a device, the error queue and
-// timestamps.
-#include "CatalogueSupport.h"
+// checks or fills itself, the session of a device, the error queue,
+// timestamps and de-embedding tables.
+#include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <limits>
+#include <vector>
 
-using namespace e2e;
+#include "StandIns.h"
+#include "ThreadErrorInfo.h"
+#include "platform/IviEngine.h"
+#include "redirector/api/ExportDeclarations.h"
+
+namespace {
+
+constexpr ViStatus kInvalidArgument = ZUVEXA_ERROR_INVALID_PARAMETER;
+constexpr ViStatus kNullPointer = ZUVEXA_ERROR_NULL_POINTER;
+constexpr ViStatus kUnknownSession = ZUVEXA_ERROR_INVALID_SESSION;
+constexpr ViSession kNeverOpened = 0x7777;
+constexpr ViUInt32 kTov = 5;
+
+inline ViStatus ParamPosition(ViInt32 position) { return IVISTANDIN_ERROR_PARAMETER_BASE + position; }
+
+using testsupport::ReadThreadError; // of a session when given its handle
+
+class CatalogueTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    testsupport::ResetStandIns();
+    ASSERT_EQ(testsupport::AddAnalyzer(), 0);
+  }
+
+  // A simulated session served by the tov module; the call log starts empty.
+  ViSession OpenSimulated() {
+    ViSession vi = 0;
+    EXPECT_EQ(zuVEXA_InitWithOptions("", VI_FALSE, VI_FALSE, "Simulate=1,DriverSetup=Model:Q118", &vi), 0);
+    BackendStandin_ClearCalls();
+    return vi;
+  }
+
+  static ViInt32 FirstCall(const char *entry) { return BackendStandin_FindCall(0, entry, 0); }
+};
 
 // Each shortcut sets its attribute without a channel (or self-calibrates)
 // through another exported function, whose frame records the errors.
@@ -135,12 +170,8 @@ TEST_F(CatalogueTest, ErrorQueryAnswersThatTheQueueIsNotRead) {
   EXPECT_EQ(zuVEXA_close(vi), 0);
 }
 
-namespace {
-
 constexpr ViInt64 kEpochOffset = 2082844800, kMax = std::numeric_limits<ViInt64>::max();
 constexpr ViUInt64 kHalf = ViUInt64{1} << 63, kThreeQuarters = kHalf | ViUInt64{1} << 62;
-
-} // namespace
 
 // Fractions outside [0, 1) carry their whole seconds; NaN counts as 0; the
 // seconds wrap around rather than overflow, and come back unwrapped.
@@ -175,3 +206,114 @@ TEST(Timestamps, ValuesBecomeTimestampsFromThe1904EpochAndBack) {
   EXPECT_EQ(zuVEXA_ValuesFromTimestamp(ZUTimestamp{0, kEpochOffset + 7}, &seconds, nullptr), kNullPointer);
   EXPECT_EQ(seconds, 7) << "the seconds are stored before the fraction is checked";
 }
+
+constexpr ViInt32 kValues = 8; // two frequencies of a 2-port table
+constexpr ViStatus kArrayDimensions = static_cast<ViStatus>(0xBFFA916F);
+
+class DeembeddingTest : public CatalogueTest {
+protected:
+  void SetUp() override {
+    CatalogueTest::SetUp();
+    vi = OpenSimulated();
+    std::vector<ZUComplexNumber> table(kValues, ZUComplexNumber{0.5, -0.25});
+    table.back().real = 7.5;
+    ASSERT_EQ(zuVEXA_SetAttributeZUComplexNumberArray(vi, "", 1100341, kValues, table.data()), 0);
+    ASSERT_EQ(zuVEXA_SetAttributeViInt32(vi, "", 1100342 /* number of ports */, 2), 0);
+    BackendStandin_ClearCalls();
+  }
+  void TearDown() override { EXPECT_EQ(zuVEXA_close(vi), 0); }
+
+  ViSession vi = 0;
+  ViInt32 count = -1, ports = -1;
+};
+
+// A too small array is refused before any value is fetched; a null output
+// before anything is written.
+TEST_F(DeembeddingTest, SparametersAreCopiedOnlyIntoAnArrayThatHoldsThemAll) {
+  EXPECT_EQ(zuVEXA_GetDeembeddingSparameters(vi, nullptr, 0, &count, nullptr), kInvalidArgument);
+  EXPECT_EQ(count, -1);
+  EXPECT_EQ(zuVEXA_GetDeembeddingSparameters(vi, nullptr, 0, &count, &ports), 0);
+  EXPECT_EQ(count, kValues);
+  EXPECT_EQ(ports, 2);
+  for (ViInt32 size : {kValues - 1, kValues, kValues + 1}) {
+    SCOPED_TRACE(size);
+    std::vector<ZUComplexNumber> values(kValues + 1, ZUComplexNumber{-9, -9});
+    BackendStandin_ClearCalls();
+    ASSERT_EQ(Ivi_ClearErrorInfo(vi), 0);
+    count = ports = -1;
+    if (size < kValues) {
+      EXPECT_EQ(zuVEXA_GetDeembeddingSparameters(vi, values.data(), size, &count, &ports), kInvalidArgument);
+      EXPECT_EQ(ReadThreadError(vi).secondary, ParamPosition(3));
+      EXPECT_EQ(BackendStandin_CallCount(), 2) << "sizes only, no values copied";
+      EXPECT_EQ(values[0].real, -9);
+    } else {
+      EXPECT_EQ(zuVEXA_GetDeembeddingSparameters(vi, values.data(), size, &count, &ports), 0);
+      EXPECT_EQ(values[kValues - 1].real, 7.5);
+      EXPECT_EQ(values[kValues].real, -9) << "the fetch asks for the stored count only";
+    }
+    EXPECT_EQ(count, kValues);
+    EXPECT_EQ(ports, 2);
+  }
+}
+
+// Graphical-environment array blocks: 32-bit sizes, elements from byte 8
+// (1-D) or 16 (3-D).
+TEST_F(DeembeddingTest, GraphicalTableStatesItsSizeAndRefusesBadBlocks) {
+  struct {
+    ViInt32 size, padding;
+    ViReal64 values[4];
+  } frequencies{4, 0, {1e9, 2e9, 3e9, 4e9}}, *frequencyBlock = &frequencies;
+  struct {
+    ViInt32 sizes[3], padding;
+    ZUComplexNumber values[4 * 3 * 3];
+  } sparameters{{4, 3, 3}, 0, {}}, *tableBlock = &sparameters;
+  auto create = [&](void *tableHandle) {
+    return GX_zuVEXA_CreateDeembeddingSparameterTableArray(vi, "if0", "cable", &frequencyBlock, tableHandle,
+                                                           1);
+  };
+  ASSERT_EQ(create(&tableBlock), 0);
+  ViInt32 call = FirstCall("CreateDeembeddingSparameterTableArray");
+  EXPECT_EQ(BackendStandin_CallArgumentPointer(call, 3), frequencies.values);
+  EXPECT_EQ(BackendStandin_CallArgumentPointer(call, 5), sparameters.values);
+  EXPECT_EQ(BackendStandin_CallArgumentInt(call, 6), 4 * 3 * 3) << "frequencies x ports x ports";
+  EXPECT_EQ(BackendStandin_CallArgumentInt(call, 7), 3);
+
+  BackendStandin_ClearCalls();
+  EXPECT_EQ(create(nullptr), kArrayDimensions);
+  for (ViInt32 size : {3, 5}) {
+    frequencies.size = size;
+    EXPECT_EQ(create(&tableBlock), kArrayDimensions) << "one frequency per table row, not " << size;
+  }
+  frequencies.size = 4;
+  sparameters.sizes[2] = 2;
+  EXPECT_EQ(create(&tableBlock), kArrayDimensions) << "square port matrices";
+  EXPECT_EQ(BackendStandin_CallCount(), 0);
+}
+
+// Dimensions are checked before the session: an unknown session tells an
+// accepted block (0xBFFA1190) from a refused one.
+TEST_F(DeembeddingTest, GraphicalTableAcceptsUpToTheLargest32BitValueCount) {
+  struct Dimensions {
+    ViInt32 frequencies, ports;
+    ViStatus expected;
+  } const cases[] = {
+      {INT32_MAX, 1, ZUVEXA_ERROR_INVALID_SESSION}, // 2^31 - 1 values: the most a count holds
+      {1 << 29, 2, kArrayDimensions},               // 2^31 values: one more
+      {0x10000, 0x1000, kArrayDimensions},
+  };
+  for (const Dimensions &d : cases) {
+    struct {
+      ViInt32 size, padding;
+    } frequencies{d.frequencies, 0}, *frequencyBlock = &frequencies;
+    struct {
+      ViInt32 sizes[3], padding;
+    } table{{d.frequencies, d.ports, d.ports}, 0}, *tableBlock = &table;
+    EXPECT_EQ(GX_zuVEXA_CreateDeembeddingSparameterTableArray(0x7FFF, "if0", "big", &frequencyBlock,
+                                                              &tableBlock, 1),
+              d.expected)
+        << d.frequencies << " x " << d.ports << " x " << d.ports;
+  }
+  EXPECT_EQ(BackendStandin_CallCount(), 0);
+}
+
+} // namespace

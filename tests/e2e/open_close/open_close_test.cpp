@@ -1,6 +1,5 @@
-// Opening and closing sessions through libzuvexa.so: routing to the module,
-// what the init entry receives, stale and failed opens, the retry with a
-// fresh lookup, closes by kind, and the graphical and server entry points.
+// Opens and closes through libzuvexa.so: what the module receives, stale and
+// failed opens, the retry with a fresh lookup, graphical and server entries.
 #include "OpenCloseSupport.h"
 
 using namespace e2e;
@@ -142,8 +141,7 @@ TEST_F(OpenCloseTest, FailureWithCachedDeviceRetriesWithAFreshLookup) {
 TEST_F(OpenCloseTest, UnregistrableCalibrationHandleOfAnotherSessionIsLeftOpen) {
   ViSession mine = 0;
   ASSERT_EQ(zuVEXA_init("PXI1Slot2", VI_FALSE, VI_FALSE, &mine), 0);
-  // The backend hands out a handle the registry already holds (on a device
-  // not yet cached, so that the open is not retried).
+  // A handle the registry already holds, on an uncached device (no retry).
   ASSERT_EQ(BackendStandin_ScriptNextInit(1, VI_TRUE, mine, 0), 0);
   ViSession cal = 0;
   EXPECT_EQ(zuVEXA_InitExtCal("PXI1Slot5", "pw", "", &cal), static_cast<ViStatus>(0xBFFA0000));

@@ -1,18 +1,39 @@
-// zuvexa models, probe, fetch and error as a user runs them: what they print,
-// what they write and how they end.
+// zuvexa (models, probe, fetch, error, trace) and zuvexa-iq as a user runs
+// them: what they print, what they write and how they end.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <string>
 
-#include "ProgramRun.h"
+#include "TemporaryDirectory.h"
 
-using testsupport::RunShell;
-using testsupport::ShellRun;
+using testing::HasSubstr;
 
 namespace {
+
+struct ShellRun {
+  int exitCode = -1;
+  std::string out, err;
+};
+
+std::string ReadWholeFile(const std::string &path) {
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// `commandLine` is shell text ("VAR=x prog --option 'value'").
+ShellRun RunShell(const std::string &commandLine) {
+  const testsupport::TemporaryDirectory folder;
+  const std::string out = folder.File("out"), err = folder.File("err");
+  const int status = std::system((commandLine + " </dev/null >'" + out + "' 2>'" + err + "'").c_str());
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadWholeFile(out), ReadWholeFile(err)};
+}
 
 // `environment`: further shell assignments ("NAME='value' ").
 ShellRun Zuvexa(const std::string &arguments, const std::string &environment = "") {
@@ -20,90 +41,108 @@ ShellRun Zuvexa(const std::string &arguments, const std::string &environment = "
                   arguments);
 }
 
-void ExpectLines(const std::string &text, std::initializer_list<const char *> lines) {
-  for (const char *line : lines)
-    EXPECT_NE(text.find(line), std::string::npos) << "missing: " << line << "\n" << text;
+// Standard error is appended to standard output in `out`.
+ShellRun ZuvexaIq(const std::string &arguments) {
+  ShellRun run =
+      RunShell("ZUVEXA_SYSAPI_CONFIG='" ZUVEXA_DEMO_SYSAPI_CONFIG "' '" ZUVEXA_IQ_PROGRAM "' " + arguments);
+  run.out += run.err;
+  return run;
 }
 
-long long FileSize(const std::string &path) {
-  struct stat info {};
-  return stat(path.c_str(), &info) == 0 ? static_cast<long long>(info.st_size) : -1;
+ShellRun Trace(const std::string &arguments, bool withTracingLibrary = true) {
+  const std::string loaderPath =
+      withTracingLibrary ? "LD_LIBRARY_PATH=\"" FAKE_TRACING_LIBRARY_DIR ":$LD_LIBRARY_PATH\" " : "";
+  return RunShell(loaderPath + "'" ZUVEXA_PROGRAM "' trace " + arguments);
+}
+
+void ExpectLines(const std::string &text, std::initializer_list<const char *> lines) {
+  for (const char *line : lines) EXPECT_THAT(text, HasSubstr(line));
 }
 
 } // namespace
 
-TEST(ZuvexaRun, HelpAndWrongCommandLinesEndAsUnixToolsDo) {
+TEST(ZuvexaRun, HelpAndVersion) {
   const ShellRun help = Zuvexa("--help");
   EXPECT_EQ(help.exitCode, 0);
-  ExpectLines(help.out, {"Usage: zuvexa COMMAND", "models", "probe", "fetch", "error", "trace", "Exit status"});
-  EXPECT_EQ(Zuvexa("--version").out.rfind("zuvexa ", 0), 0u);
+  ExpectLines(help.out,
+              {"Usage: zuvexa COMMAND", "models", "probe", "fetch", "error", "trace", "Exit status"});
+  EXPECT_THAT(Zuvexa("--version").out, testing::StartsWith("zuvexa "));
   for (const char *command : {"models", "probe", "fetch", "error", "trace"}) {
     const ShellRun commandHelp = Zuvexa(std::string(command) + " --help");
     EXPECT_EQ(commandHelp.exitCode, 0) << command;
-    EXPECT_EQ(commandHelp.out.rfind(std::string("Usage: zuvexa ") + command, 0), 0u) << commandHelp.out;
+    EXPECT_THAT(commandHelp.out, testing::StartsWith(std::string("Usage: zuvexa ") + command));
   }
+}
+
+// A wrong command line ends with 2 and prints nothing on standard output; a
+// failed call or output ends with 1.
+TEST(ZuvexaRun, WrongCommandLinesAndFailuresEndWithTheirStatus) {
   struct Case {
-    const char *arguments, *message;
-  } wrong[] = {
-      {"", "Usage: zuvexa COMMAND"},
-      {"frobnicate", "unknown command \"frobnicate\""},
-      {"fetch --samples", "--samples needs a value"},
-      {"probe", "give exactly one resource name"},
-      {"error", "give at least one status code"},
-      {"error 0xZZ", "not a status code"},
-      {"error --lang xx 1", "unknown language \"xx\""},
+    const char *arguments;
+    int exitCode;
+    const char *message;
+  } const cases[] = {
+      {"", 2, "Usage: zuvexa COMMAND"},
+      {"frobnicate", 2, "unknown command \"frobnicate\""},
+      {"fetch --samples", 2, "--samples needs a value"},
+      {"probe", 2, "give exactly one resource name"},
+      {"error", 2, "give at least one status code"},
+      {"error 0xZZ", 2, "not a status code"},
+      {"error --lang xx 1", 2, "unknown language \"xx\""},
+      {"probe Nowhere", 1, "the lookup failed with status 0xBFFA0060 (error)"},
+      {"probe --options 'Simulate=1,DriverSetup=Model:Q999' Nowhere", 1, "0xBFFA000F"},
+      {"fetch --rate -5", 1, "zuVEXA_ConfigureIQRate failed with status 0xBFFA000F (error)"},
+      {"fetch --resource Nowhere --options ''", 1, "zuVEXA_InitWithOptions failed with status 0xBFFA0060"},
+      {"fetch --output /nonexistent-folder/x.csv", 1, "cannot write /nonexistent-folder/x.csv"},
   };
-  for (const Case &c : wrong) {
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.arguments);
     const ShellRun run = Zuvexa(c.arguments);
-    EXPECT_EQ(run.exitCode, 2) << c.arguments;
-    EXPECT_NE(run.err.find(c.message), std::string::npos) << c.arguments << ": " << run.err;
-    EXPECT_EQ(run.out, "") << "nothing on standard output for " << c.arguments;
+    EXPECT_EQ(run.exitCode, c.exitCode);
+    EXPECT_THAT(run.err, HasSubstr(c.message));
+    if (c.exitCode == 2) EXPECT_EQ(run.out, "");
   }
 }
 
 TEST(ZuvexaRun, ModelsShowsTheRoutingTableAndTheModuleFilesFound) {
   const ShellRun run = Zuvexa("models");
   EXPECT_EQ(run.exitCode, 0);
-  ExpectLines(run.out, {"Q118        0x1C02       tov (libzuvexatov.so)", "Q110        0x1B06C4C4   ka",
-                        "Q112        -            ka", "Default model of a simulated session without a device: Q117",
-                        "zuVEXAtov: ZU PXIe-Q118, ", "lib/modules/libzuvexapil.so", "lib/sysapi/libzusysapi.so"});
+  ExpectLines(run.out,
+              {"Q118        0x1C02       tov (libzuvexatov.so)", "Q110        0x1B06C4C4   ka",
+               "Q112        -            ka", "Default model of a simulated session without a device: Q117",
+               "zuVEXAtov: ZU PXIe-Q118, ", "lib/modules/libzuvexapil.so", "lib/sysapi/libzusysapi.so"});
 }
 
 TEST(ZuvexaRun, ProbeShowsWhatTheLookupResolves) {
-  struct Case {
-    const char *arguments;
-    int exitCode;
-    std::initializer_list<const char *> lines;
-  } cases[] = {
-      {"probe Analyzer1", 0,
-       {"session       instrument", "device        Analyzer1 -> PXI1Slot2 (simulated in the system configuration)",
-        "backend       \"RIO0\"", "model         Q118, product id 0x1C02 (by the device's product identifier)",
-        "module        5 tov, libzuvexatov.so at "}},
-      {"probe pxi1slot5", 0, {"model         Q106, product id 0x1B02", "module        1 ka"}},
-      {"probe --options 'Simulate=1,DriverSetup=Model:q122' Nowhere", 0,
-       {"session       simulated", "model         Q122, product id 0x1C06 (by DriverSetup Model)"}},
-      {"probe --options Simulate=1 Nowhere", 0,
-       {"device        none", "Q117, product id 0x0 (the default model of a simulated session)"}},
-      {"probe --options 'DriverSetup=allowMultipleSessions:1' Analyzer1", 0, {"multiple      allowed"}},
-  };
-  for (const Case &c : cases) {
-    const ShellRun run = Zuvexa(c.arguments);
-    EXPECT_EQ(run.exitCode, c.exitCode) << c.arguments << run.err;
-    ExpectLines(run.out, c.lines);
-  }
   const testsupport::TemporaryDirectory folder;
   std::ofstream(folder.File("ivi.conf")) << "Bench|PXI1Slot5|1|Model:Q125\n";
-  const ShellRun logical = Zuvexa("probe Bench", "ZUVEXA_IVI_CONFIG='" + folder.File("ivi.conf") + "' ");
-  EXPECT_EQ(logical.exitCode, 0) << logical.err;
-  ExpectLines(logical.out, {"session       simulated", "model         Q125, product id 0x1C08 (by DriverSetup Model)",
-                            "module        6 pil"});
-
-  const ShellRun missing = Zuvexa("probe Nowhere");
-  EXPECT_EQ(missing.exitCode, 1);
-  EXPECT_NE(missing.err.find("the lookup failed with status 0xBFFA0060 (error)"), std::string::npos) << missing.err;
-  const ShellRun badModel = Zuvexa("probe --options 'Simulate=1,DriverSetup=Model:Q999' Nowhere");
-  EXPECT_EQ(badModel.exitCode, 1);
-  EXPECT_NE(badModel.err.find("0xBFFA000F"), std::string::npos) << badModel.err;
+  const std::string logicalNames = "ZUVEXA_IVI_CONFIG='" + folder.File("ivi.conf") + "' ";
+  struct Case {
+    const char *arguments;
+    std::initializer_list<const char *> lines;
+  } const cases[] = {
+      {"probe Analyzer1",
+       {"session       instrument",
+        "device        Analyzer1 -> PXI1Slot2 (simulated in the system configuration)",
+        "backend       \"RIO0\"",
+        "model         Q118, product id 0x1C02 (by the device's product identifier)",
+        "module        5 tov, libzuvexatov.so at "}},
+      {"probe pxi1slot5", {"model         Q106, product id 0x1B02", "module        1 ka"}},
+      {"probe --options 'Simulate=1,DriverSetup=Model:q122' Nowhere",
+       {"session       simulated", "model         Q122, product id 0x1C06 (by DriverSetup Model)"}},
+      {"probe --options Simulate=1 Nowhere",
+       {"device        none", "Q117, product id 0x0 (the default model of a simulated session)"}},
+      {"probe --options 'DriverSetup=allowMultipleSessions:1' Analyzer1", {"multiple      allowed"}},
+      {"probe Bench",
+       {"session       simulated", "model         Q125, product id 0x1C08 (by DriverSetup Model)",
+        "module        6 pil"}},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.arguments);
+    const ShellRun run = Zuvexa(c.arguments, logicalNames);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    ExpectLines(run.out, c.lines);
+  }
 }
 
 TEST(ZuvexaRun, FetchReportsStatisticsAndWritesSamplesAndPlot) {
@@ -111,43 +150,106 @@ TEST(ZuvexaRun, FetchReportsStatisticsAndWritesSamplesAndPlot) {
   const ShellRun run = Zuvexa("fetch --carrier 2.4G --rate 10M --samples 2048 --records 3 --output '" +
                               folder.File("iq.csv") + "' --plot '" + folder.File("iq.svg") + "'");
   EXPECT_EQ(run.exitCode, 0) << run.err;
-  ExpectLines(run.out, {"IQ rate       10 MS/s (sample interval 100.000 ns)", "records       3 of 2048 samples",
-                        "samples       6144 fetched", "mean power    -6.02 dBFS", "peak power    -6.02 dBFS",
-                        "tone          +100.000 kHz from the carrier, at 2.400100000 GHz, -6.02 dBFS",
-                        "closed        session"});
-  const std::string csv = testsupport::ReadWholeFile(folder.File("iq.csv"));
+  ExpectLines(run.out,
+              {"IQ rate       10 MS/s (sample interval 100.000 ns)", "records       3 of 2048 samples",
+               "samples       6144 fetched", "mean power    -6.02 dBFS", "peak power    -6.02 dBFS",
+               "tone          +100.000 kHz from the carrier, at 2.400100000 GHz, -6.02 dBFS",
+               "closed        session"});
+  const std::string csv = ReadWholeFile(folder.File("iq.csv"));
   EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 1 + 3 * 2048);
-  EXPECT_NE(csv.find("\n2,2047,"), std::string::npos) << "the last record's last sample";
-  const std::string svg = testsupport::ReadWholeFile(folder.File("iq.svg"));
-  ExpectLines(svg, {"<svg", "I/Q trace", "Power spectrum", "2.400000000 GHz", "</svg>"});
+  EXPECT_THAT(csv, HasSubstr("\n2,2047,")) << "the last record's last sample";
+  ExpectLines(ReadWholeFile(folder.File("iq.svg")),
+              {"<svg", "I/Q trace", "Power spectrum", "2.400000000 GHz", "</svg>"});
 
-  EXPECT_EQ(Zuvexa("fetch --quiet --samples 100 --records 2 --output '" + folder.File("iq.f64") + "'").exitCode, 0);
-  EXPECT_EQ(FileSize(folder.File("iq.f64")), 2 * 100 * 16);
+  EXPECT_EQ(
+      Zuvexa("fetch --quiet --samples 100 --records 2 --output '" + folder.File("iq.f64") + "'").exitCode, 0);
+  EXPECT_EQ(std::filesystem::file_size(folder.File("iq.f64")), 2u * 100 * 16);
   const ShellRun raw = Zuvexa("fetch --samples 100 --output - --format i16");
   EXPECT_EQ(raw.exitCode, 0);
   EXPECT_EQ(raw.out.size(), 100u * 4) << "only samples on standard output";
-  EXPECT_NE(raw.err.find("mean power    -6.02 dBFS"), std::string::npos) << "the report moves to standard error";
-}
-
-TEST(ZuvexaRun, AFailedCallOrOutputEndsWithStatusOne) {
-  const ShellRun rate = Zuvexa("fetch --rate -5");
-  EXPECT_EQ(rate.exitCode, 1);
-  EXPECT_NE(rate.err.find("zuVEXA_ConfigureIQRate failed with status 0xBFFA000F (error)"), std::string::npos)
-      << rate.err;
-  const ShellRun open = Zuvexa("fetch --resource Nowhere --options ''");
-  EXPECT_EQ(open.exitCode, 1);
-  EXPECT_NE(open.err.find("zuVEXA_InitWithOptions failed with status 0xBFFA0060"), std::string::npos) << open.err;
-  const ShellRun output = Zuvexa("fetch --output /nonexistent-folder/x.csv");
-  EXPECT_EQ(output.exitCode, 1);
-  EXPECT_NE(output.err.find("cannot write /nonexistent-folder/x.csv"), std::string::npos) << output.err;
+  EXPECT_THAT(raw.err, HasSubstr("mean power    -6.02 dBFS")) << "the report moves to standard error";
 }
 
 TEST(ZuvexaRun, ErrorShowsEachCodeInHexAndDecimalInAnyLanguage) {
   for (const char *language : {"", "--lang de ", "--lang Japanese ", "--lang kor "}) {
     const ShellRun run = Zuvexa(std::string("error ") + language + "0xBFFA0060 -1074135025 1073348712");
     EXPECT_EQ(run.exitCode, 0) << language << run.err;
-    ExpectLines(run.out,
-                {"0xBFFA0060 (error)  -1074134944", "0xBFFA000F (error)  -1074135025", "0x3FFA0068 (warning)  1073348712"});
+    ExpectLines(run.out, {"0xBFFA0060 (error)  -1074134944", "0xBFFA000F (error)  -1074135025",
+                          "0x3FFA0068 (warning)  1073348712"});
     EXPECT_EQ(run.err, "") << "choosing the language leaves no error behind";
   }
+}
+
+// A record as the tracing library writes it, for a traced command to append.
+const std::string kRecord =
+    R"({"function":"zuVEXA_close","id":2,"params":[{"name":"vi","type":35,"value":65537}],)"
+    R"("returns":[{"name":"dummyerror","type":45,"value":""},{"name":null,"type":23,"value":0}]})";
+
+TEST(ZuvexaTrace, WithoutTheTracingLibraryItSaysWhyAndRunsNothing) {
+  const ShellRun run = Trace("-- sh -c 'echo ran'", false);
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_THAT(run.err, HasSubstr("call tracing is not available: the tracing library libZuPeekLog.so"));
+  EXPECT_EQ(run.out, "") << "the command did not run";
+}
+
+TEST(ZuvexaTrace, ShowsTheRecordsTheTracedCommandLeftAndItsExitStatus) {
+  const std::string command =
+      "-- sh -c 'echo '\\''" + kRecord + "'\\'' >> \"$ZUPEEK_TRACE\"; echo ran; exit 3'";
+  const ShellRun run = Trace(command);
+  EXPECT_EQ(run.exitCode, 3) << run.err;
+  EXPECT_EQ(run.out, "ran\n\n1 call traced\nzuVEXA_close(vi=65537)\n  -> 0\n");
+  EXPECT_THAT(Trace("--raw " + command).out, HasSubstr(kRecord));
+  const ShellRun silent = Trace("true");
+  EXPECT_EQ(silent.exitCode, 0);
+  EXPECT_THAT(silent.err, HasSubstr("no calls were traced"));
+  EXPECT_EQ(Trace("/nonexistent/program").exitCode, 127);
+}
+
+TEST(ZuvexaTrace, RunsItsOwnSubcommandsAndKeepsTheLogWhenAsked) {
+  const testsupport::TemporaryDirectory folder;
+  const std::string log = folder.File("trace.log");
+  const ShellRun run = Trace("--log " + log + " error 0");
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_THAT(run.out, HasSubstr("0  0")) << "zuvexa error ran under the trace";
+  EXPECT_EQ(access(log.c_str(), F_OK), 0) << "the log is kept";
+}
+
+TEST(ZuvexaIqRun, ShowsTheSimulatedToneAtTheGivenCarrierOrRefusesTheCommandLine) {
+  const ShellRun run = ZuvexaIq("--carrier 2.4G --rate 10M --samples 4096");
+  EXPECT_EQ(run.exitCode, 0);
+  ExpectLines(run.out,
+              {"options       \"Simulate=1,DriverSetup=Model:Q118\"",
+               "IQ rate       10 MS/s (sample interval 100.000 ns)",
+               "record        4096 of 4096 samples fetched", "       0      0.500000     0.000000",
+               "mean power    -6.02 dBFS", "tone          +100.000 kHz from the carrier, at 2.400100000 GHz",
+               "closed        session"});
+  EXPECT_EQ(ZuvexaIq("--samples 1G").exitCode, 2) << "more samples than the program allocates";
+}
+
+// The status and the library's description of it, from the error
+// description files shipped with the library.
+TEST(ZuvexaIqRun, FailedCallPrintsTheStatusAndItsDescription) {
+  const ShellRun run = ZuvexaIq("--rate -5");
+  EXPECT_EQ(run.exitCode, 1);
+  const std::string failure = "zuVEXA_ConfigureIQRate failed with status 0xBFFA000F\n  ";
+  const size_t at = run.out.find(failure);
+  ASSERT_NE(at, std::string::npos) << run.out;
+  const std::string description = run.out.substr(at + failure.size());
+  EXPECT_GT(description.size(), 10u) << run.out;
+  for (const char *placeholder : {"no description", "Error description not found", "{\""})
+    EXPECT_THAT(description, testing::Not(HasSubstr(placeholder)));
+}
+
+// --trace finds the tracer beside the program's lib folder (it is not on the
+// loader's path here) and shows every call of the job, in order.
+TEST(ZuvexaIqRun, TraceShowsEveryCallOfTheJob) {
+  const ShellRun run = ZuvexaIq("--trace --samples 16");
+  EXPECT_EQ(run.exitCode, 0) << run.out;
+  std::size_t at = 0;
+  for (const char *call : {"zuVEXA_InitWithOptions", "zuVEXA_ConfigureIQCarrierFrequency", "zuVEXA_Initiate",
+                           "zuVEXA_FetchIQSingleRecordComplexF64", "zuVEXA_close"}) {
+    at = run.out.find(std::string("{\"function\":\"") + call + "\"", at);
+    EXPECT_NE(at, std::string::npos) << call << "\n" << run.out;
+  }
+  EXPECT_THAT(ZuvexaIq("--samples 16").out, testing::Not(HasSubstr("{\"function\""))) << "only on request";
 }

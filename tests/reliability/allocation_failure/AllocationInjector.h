@@ -1,8 +1,5 @@
-// Fails one chosen allocation of the calling thread. Counted are every
-// operator new of the process (the library's, the C++ runtime's and the
-// stand-ins') and the malloc family called from the code linked into the
-// test program (the library's internals), made while the thread is armed.
-// Other threads are never affected.
+// Fails one chosen allocation of the calling thread: any operator new, and
+// malloc/calloc/realloc of the code linked into the test program.
 #pragma once
 
 #include <cstdint>

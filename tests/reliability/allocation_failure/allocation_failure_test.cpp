@@ -1,7 +1,5 @@
-// Every allocation a path reaches fails once: the path is run with its first
-// allocation failing, then its second, and so on, until a run reaches no
-// failing allocation. Each run must end with the path's own result or one of
-// its failures, leave the state whole, and (under LeakSanitizer) leak nothing.
+// Every allocation a path reaches fails once, in turn: each run ends with an
+// accepted result, leaves the state whole and (under LeakSanitizer) leaks nothing.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -19,7 +17,6 @@ namespace {
 
 constexpr uint64_t kMaxAllocations = 20000; // a path longer than this is itself a fault
 
-// Each area's paths live in a file of their own.
 std::vector<AllocationPath> AllPaths() {
   std::vector<AllocationPath> paths;
   for (auto area : {&OpenPaths, &DeviceLookupPaths, &RegistryPaths, &JsonTextPaths, &TranslationPaths})

@@ -1,6 +1,5 @@
-// The status object's JSON text: a location written into a fresh status, a
-// detail that grows the buffer twice, merging and copying into other
-// statuses, and the loader detail of a library that cannot be opened.
+// The status object's JSON text as it grows, merges and copies, and the
+// loader's detail of a library that cannot be opened.
 #include "AllocationPaths.h"
 
 #include <memory>

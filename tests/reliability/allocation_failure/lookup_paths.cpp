@@ -1,7 +1,5 @@
-// Device lookup with a store and discovery state of its own, so that every
-// attempt starts cold (library loaded, framework created, experts probed,
-// observer registered) or finds exactly the cache it was given; and change
-// notifications delivered to the observer on the calling thread.
+// Device lookup on a store and discovery state of its own, cold or from the
+// cache, and change notifications delivered to the observer.
 #include "AllocationPaths.h"
 
 #include <atomic>
@@ -21,8 +19,6 @@ namespace {
 constexpr sysapi::SysStatus kNotifyOutOfMemory = static_cast<sysapi::SysStatus>(0x8007000E);
 constexpr sysapi::SysStatus kNotifyFailure = static_cast<sysapi::SysStatus>(0x80004005);
 
-// A store and discovery state of their own; destroying them releases the
-// framework and the observer.
 struct Discovery {
   dvlShared::DeviceInfoStore store{
       [this](sysapi::ISysFramework *&fw) { return discovery->GetFramework(fw); }};
@@ -67,8 +63,7 @@ void ExpectAnalyzer(const dvlShared::DeviceRecord &record) {
   EXPECT_EQ(record.backendResourceText, "RIO0");
 }
 
-// A stored entry is whole; the lookup works again; dropping the discovery
-// state releases every object of the system configuration it held.
+// The cache is whole, the lookup works, and no system object is kept.
 void ExpectCacheWholeAndLookupWorking(LookupState &state) {
   ASSERT_LE(state.system->store.Count(), 1u);
   dvlShared::DeviceRecord cached;
@@ -104,8 +99,7 @@ AllocationPath LookupPath(const char *name, const char *resource, const char *op
   return {name, prepare, run, {kOutOfMemory, kObserverAllocation}, check};
 }
 
-// Hands out length-prefixed names made before the attempt; the receiver
-// frees each one it takes.
+// Hands out names made before the attempt; the receiver frees each one.
 class NameEnumerator : public sysapi::ISysEnumerator {
 public:
   explicit NameEnumerator(std::initializer_list<std::wstring> names) {
@@ -132,8 +126,7 @@ private:
   size_t next_ = 0;
 };
 
-// The observer drops the analyzer stored under its alias, found by its
-// identifier and by the identifier the framework reports for the name.
+// The observer drops the analyzer stored under its alias.
 AllocationPath NotificationPath() {
   auto state = std::make_shared<LookupState>();
   auto observer = std::make_shared<dvlShared::SysRef<dvlShared::ImxSysNotificationHandler>>();

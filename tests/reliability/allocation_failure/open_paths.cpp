@@ -1,7 +1,4 @@
-// Opening sessions through the exported functions, on a warm process (the
-// modules and the system configuration framework are in place): from the
-// device cache, after the device was forgotten, and simulated with a model;
-// normal, calibration and alignment sessions.
+// Opens of every kind on a warm process: cached, forgotten and simulated.
 #include "AllocationPaths.h"
 
 #include <memory>

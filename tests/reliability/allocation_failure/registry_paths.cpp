@@ -1,6 +1,5 @@
-// The session registry, adding, finding and removing records while its
-// record array and indexes grow, and the module registry loading a module
-// for the first time.
+// The session registry growing while records come and go, and a module's
+// first load.
 #include "AllocationPaths.h"
 
 #include <cstring>
@@ -33,8 +32,7 @@ bool Present(const SessionState &state, int i) {
 
 ViStatus FirstFailure(ViStatus failure, ViStatus status) { return failure < 0 ? failure : status; }
 
-// Every record added and not removed is found, with its descriptor, and each
-// device's earliest present record answers for it; a failed add left nothing.
+// Records added and not removed are found; each device's earliest answers.
 void ExpectRegistryMatches(SessionState &state) {
   SessionRegistry &registry = *state.registry;
   for (int i = 0; i < kSessions; ++i) {
@@ -84,8 +82,7 @@ AllocationPath SessionRegistryPath() {
   return {"SessionRegistry", prepare, run, {kOutOfMemory}, [=](ViStatus) { ExpectRegistryMatches(*state); }};
 }
 
-// A first load either yields the complete table or leaves the kind
-// unloaded, to be loaded by the next acquisition.
+// A first load yields the complete table or leaves the kind for the next.
 AllocationPath ModuleRegistryPath() {
   auto registry = std::make_shared<std::unique_ptr<zumodules::ModuleRegistry>>();
   auto table = std::make_shared<const zumodules::EntryPointTable *>(nullptr);

@@ -1,10 +1,6 @@
-// Describing statuses through the exported error functions: the description
-// of a code (zuVEXA_GetErrorMessage) and a session's error (zuVEXA_GetError),
-// each by the first description of the process (the translator session, the
-// driver's translator and its interpreter are made on the way) and once they
-// exist. A translation that fails gives the failure as text: a run ends with
-// the description, such a text, or nothing when no translator session could
-// be made; the next description without failures is the full one again.
+// zuVEXA_GetErrorMessage and zuVEXA_GetError, as the first description of the
+// process (translators made on the way) and once they exist. A failed
+// translation gives its failure as text or nothing; the next one is whole.
 #include "AllocationPaths.h"
 
 #include <memory>
@@ -58,8 +54,7 @@ bool HasDriverTranslator(const zuxlator::Session &session) {
   return false;
 }
 
-// What a failed translation gives: its status as JSON, or the text for a
-// description that could not be found (a failed read of the error files).
+// A failed translation's status as JSON, or the text of a failed file read.
 bool IsFailureText(const std::string &text) {
   return (!text.empty() && text.front() == '{') || text == "Error description not found";
 }
@@ -108,10 +103,8 @@ AllocationPath TranslationPath(const char *name, DescribeFn describe, bool fresh
   return {name, prepare, [=] { return describe(*state); }, {kOutOfMemory}, check};
 }
 
-// Making the driver's translator in a new translator session (what the first
-// description does) reaches the registration of zumxl_unmapErrorCode in the
-// new interpreter; its failure fails the creation with -52003 and keeps
-// nothing of the translator.
+// A failed registration of zumxl_unmapErrorCode fails the driver's
+// translator with -52003 and keeps nothing of it.
 TEST(TranslationAllocationFailure, UnmapRegistrationFailureIsReachedAndReleasesTheTranslator) {
   bool reached = false;
   for (uint64_t n = 1; n < 20000 && !reached; ++n) {

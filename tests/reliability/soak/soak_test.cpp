@@ -1,13 +1,10 @@
-// Eight threads run a random mix of operations through the exported
-// functions on sessions of their own (opens of every kind, closes, forwarded
-// calls, fetches, error descriptions, change notifications, calls on closed
-// handles) while the system configuration reports changes. Afterwards no
-// session may be lost or handed out twice, every handle is closed, and the
-// library holds no session any more. A watchdog ends the program when the
-// operations stop making progress (a deadlock). ZUVEXA_SOAK_OPERATIONS and
+// Eight threads open, use and close sessions of every kind while the system
+// configuration reports changes; afterwards no handle is lost, reused or left
+// open. A watchdog aborts on a stall (deadlock). ZUVEXA_SOAK_OPERATIONS and
 // ZUVEXA_SOAK_SECONDS size the run (scripts/soak.sh runs the long form).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -34,7 +31,6 @@ constexpr size_t kMaxOpenSessions = 4;
 constexpr size_t kMaxFaults = 20;
 constexpr ViInt64 kSamples = 100;
 
-// What the threads share.
 struct Shared {
   std::atomic<int64_t> budget{0}; // operations still to run
   std::chrono::steady_clock::time_point deadline;
@@ -44,8 +40,7 @@ struct Shared {
   std::vector<std::string> faults;
 };
 
-// A device of the stand-in system configuration and the module kind its
-// product routes to; `model` is the same product as a DriverSetup model.
+// A stand-in device, the module kind its product routes to, and its model.
 struct Device {
   std::string name;
   int64_t productId;
@@ -53,8 +48,7 @@ struct Device {
   const char *model;
 };
 
-// Worker `index`'s devices: [0] is opened for real, [1] simulated. One
-// product of each kind the model table routes to.
+// Worker `index`'s devices: [0] is opened for real, [1] simulated.
 std::vector<Device> DevicesOf(int index) {
   static const Device kProducts[] = {
       {"", 0x1B02, 1, "Q106"}, {"", 0x1A03, 2, "Q103"}, {"", 0x1C02, 5, "Q118"}, {"", 0x1C08, 6, "Q125"}};
@@ -65,16 +59,12 @@ std::vector<Device> DevicesOf(int index) {
   return {device, simulated};
 }
 
-// One application thread. Each operation that needs a session (or a closed
-// handle) falls back to opening one (or to a description) when there is none;
-// every result that breaks the rules is recorded as a fault.
+// One application thread; every result that breaks the rules is a fault.
 class Worker {
 public:
   Worker(int index, Shared &shared)
       : index_(index), shared_(shared), devices_(DevicesOf(index)), random_(0x5eed + index) {}
 
-  // Runs operations until the budget or the time is used up, then closes
-  // every session it still holds.
   void Run() {
     struct Share {
       int percent;
@@ -111,11 +101,11 @@ private:
     if (kind == Kind::Normal) {
       status = zuVEXA_InitWithOptions(device.name.c_str(), VI_FALSE, VI_FALSE, "", &vi);
       // An open for real closes this thread's earlier normal session of the device.
-      for (size_t i = 0; status == VI_SUCCESS && i < open_.size(); ++i) {
-        if (open_[i].kind != Kind::Normal) continue;
-        closed_.push_back(open_[i].vi);
-        open_.erase(open_.begin() + static_cast<ptrdiff_t>(i));
-        break;
+      auto stale =
+          std::find_if(open_.begin(), open_.end(), [](const Session &s) { return s.kind == Kind::Normal; });
+      if (status == VI_SUCCESS && stale != open_.end()) {
+        closed_.push_back(stale->vi);
+        open_.erase(stale);
       }
     } else if (kind == Kind::Simulated) {
       status = zuVEXA_InitWithOptions(devices_[1].name.c_str(), VI_FALSE, VI_FALSE, "Simulate=1", &vi);
@@ -182,8 +172,7 @@ private:
     Expect(status >= 0, "error description", status);
   }
 
-  // The notification drops both devices from the cache; the next opens find
-  // them again. Before any framework exists there is no handler to tell.
+  // Before any framework exists there is no handler to tell (S_NONE).
   void Notify() {
     const char *names[] = {devices_[0].name.c_str(), devices_[1].name.c_str()};
     const int32_t status = SysapiStandin_NotifyChange(2, names, 2);
@@ -213,8 +202,6 @@ private:
   std::vector<ViSession> closed_;
 };
 
-// Ends the program when no operation completes for kStallLimit, until
-// `finished` is set.
 void Watch(const Shared &shared, const std::atomic<bool> &finished) {
   uint64_t seen = shared.done.load();
   auto progress = std::chrono::steady_clock::now();
