@@ -1,6 +1,4 @@
-// The entry-point and export catalogues as data: name forms, shared trace ids
-// and parameter roles. Slot order is a static assertion, a duplicate name or
-// member does not compile, and signatures are checked where they are used.
+// The entry-point and export catalogues as data: name forms, shared trace ids and parameter roles.
 #include "redirector/catalogue/CatalogueMacros.h"
 
 #include <gtest/gtest.h>
@@ -20,8 +18,7 @@ struct Param {
   Role role;
 };
 
-// An entry-point row (slot >= 0, exported unless ZU_NOT_EXPORTED) or an export
-// row (slot -1, `member` the entry it reaches or ZU_NO_ENTRY).
+// An entry-point row (slot >= 0) or an export row (slot -1, `member` the entry it reaches or ZU_NO_ENTRY).
 struct Row {
   int slot;
   std::string_view member, symbol, exportName;

@@ -80,7 +80,7 @@ protected:
 };
 
 TEST_F(LogicalNameTest, LanguageOnlyDriverSetupIsRemovedSoTheConfiguredOneStays) {
-  Interpretation r = Interpret("MyAnalyzer", "Simulate=1,DriverSetup=Language:fr");
+  Interpretation r = Interpret("MyAnalyzer", "Cache=0,driversetup=Language:fr,Simulate=1");
   ASSERT_EQ(r.status, VI_SUCCESS);
   EXPECT_EQ(r.deviceName, L"PXI1Slot4");
   EXPECT_TRUE(r.simulate);
