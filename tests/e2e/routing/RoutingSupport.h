@@ -1,6 +1,4 @@
-// Shared set-up of the routing tests: the open/close fixture's two analyzers
-// plus devices of every routed kind, and helpers that tell which module and
-// product identifier an open ended up with.
+// Devices of every routed kind, and which module and product identifier an open ended up with.
 #pragma once
 
 #include <string>
@@ -34,8 +32,7 @@ protected:
     AddDevice("TovBare", nullptr, 0x1C03, nullptr);
   }
 
-  // The init call looked up is the newest of the serving module given this
-  // resource name: other threads may be opening other devices meanwhile.
+  // The newest init call given this resource name: other threads may be opening other devices.
   static Routed Open(const char *resource, const char *options) {
     Routed r;
     r.status = zuVEXA_InitWithOptions(resource, VI_FALSE, VI_FALSE, options, &r.vi);
@@ -58,8 +55,7 @@ protected:
     EXPECT_EQ(zuVEXA_close(r.vi), 0);
   }
 
-  // The open fails with `status`, leaves newVi 0 and records the status (and
-  // the elaboration, when given) for the thread.
+  // The open fails with `status`, leaves newVi 0 and records status (and elaboration) for the thread.
   static void ExpectOpenFails(const char *resource, const char *options, ViStatus status,
                               const char *elaboration = nullptr) {
     SCOPED_TRACE(std::string("open \"") + resource + "\" with \"" + options + "\"");

@@ -1,5 +1,4 @@
-// Device lookup through the system configuration library, the cache of found
-// devices and its change notifications, and closing unknown handles.
+// Device lookup, its cache and change notifications, and closing unknown handles.
 #include "RoutingSupport.h"
 
 using namespace e2e;

@@ -52,8 +52,7 @@ TEST_F(RoutingTest, LogicalNamesResolveToADeviceOrSimulateWithTheirModel) {
 
   ASSERT_EQ(IviStandin_SetLogicalName("SimPil", "", VI_TRUE, "Model:Q125", ""), 0);
   ExpectRoute("SimPil", "", 6, 0x1C08);
-  // A DriverSetup holding only a language is dropped, so the configured model stays;
-  // one holding more replaces the configured DriverSetup.
+  // A language-only DriverSetup keeps the configured model; one holding more replaces it.
   ExpectRoute("SimPil", "DriverSetup=Language:de", 6, 0x1C08);
   ExpectRoute("SimPil", "DriverSetup=Language:de;Model:Q101", 2, 0x1A01);
   EXPECT_EQ(Searches(), searches);

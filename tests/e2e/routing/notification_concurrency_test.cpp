@@ -1,5 +1,4 @@
-// Change notifications arriving on the system configuration library's own
-// thread while application threads open and close sessions.
+// Change notifications on their own thread while application threads open and close sessions.
 #include <atomic>
 #include <thread>
 #include <vector>

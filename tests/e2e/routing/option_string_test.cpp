@@ -1,5 +1,4 @@
-// Option strings of zuVEXA_InitWithOptions: what is accepted, and how a bad
-// one stops the open before any module is called.
+// Option strings of zuVEXA_InitWithOptions: a bad one stops the open before any module is called.
 #include "RoutingSupport.h"
 
 using namespace e2e;

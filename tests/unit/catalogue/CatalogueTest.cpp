@@ -1,6 +1,4 @@
-// The entry-point and export catalogues as data: name forms, shared trace ids
-// and parameter roles. Slot order is a static assertion, a duplicate name or
-// member does not compile, and signatures are checked where they are used.
+// The entry-point and export catalogues as data: shared trace ids and parameter roles.
 #include "redirector/catalogue/CatalogueMacros.h"
 
 #include <gtest/gtest.h>
@@ -20,8 +18,7 @@ struct Param {
   Role role;
 };
 
-// An entry-point row (slot >= 0, exported unless ZU_NOT_EXPORTED) or an export
-// row (slot -1, `member` the entry it reaches or ZU_NO_ENTRY).
+// An entry-point row (slot >= 0) or an export row (slot -1, `member` the entry it reaches or ZU_NO_ENTRY).
 struct Row {
   int slot;
   std::string_view member, symbol, exportName;
@@ -43,23 +40,6 @@ constexpr Row kRows[] = {
 #define ZU_EXPORT(name, id, entry, ...) {-1, #entry, "", #name, ZU_PLAIN, true, id, PARAM_INFOS(__VA_ARGS__)},
 #include "redirector/catalogue/Exports.def"
 };
-
-TEST(CatalogueRows, NamesFollowTheirForms) {
-  std::set<std::string_view> members, unprefixed;
-  for (const Row &row : kRows) {
-    if (row.slot >= 0) {
-      members.insert(row.member);
-      EXPECT_EQ(row.form == ZU_GX, row.member.starts_with("GX_")) << row.member;
-      EXPECT_EQ(row.form == ZU_BARE, row.symbol == "SetGXRTTLSIndex") << row.member;
-    } else {
-      EXPECT_TRUE(row.member == "ZU_NO_ENTRY" || members.count(row.member) == 1) << row.exportName;
-    }
-    if (row.exported && !row.exportName.starts_with("zuVEXA_") && !row.exportName.starts_with("GX_zuVEXA_"))
-      unprefixed.insert(row.exportName);
-  }
-  EXPECT_EQ(unprefixed, (std::set<std::string_view>{"InitializeSessionForServer", "ReleaseSessionForServer",
-                                                     "SetGXRTTLSIndexHook"}));
-}
 
 // Ids are shared only by a wrapper and the function it traces as, and by four pairs.
 TEST(CatalogueRows, TraceIdsAreSharedOnlyByTheKnownPairs) {

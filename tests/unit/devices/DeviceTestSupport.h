@@ -1,5 +1,4 @@
-// Shared helpers of the device discovery tests: the calling thread's IVI
-// error information, and a lookup wired to fake system configuration objects.
+// A device lookup wired to fake system configuration objects.
 #pragma once
 
 #include <atomic>
@@ -41,8 +40,7 @@ inline ViStatus ResolveWith(dvlShared::DeviceInfoStore &store, dvlShared::Sysapi
                                       &zumodules::DefaultModel, simulate, fromCache, language);
 }
 
-// A store and discovery state of their own, reaching a fake framework
-// through the fake loader. Destroying it releases every fake object.
+// A store and discovery of their own over a fake framework; destroying it releases every fake.
 class FakeSystem {
 public:
   FakeSystem()

@@ -1,7 +1,5 @@
-// In-process fakes of the system configuration library's objects, for tests
-// that drive the store, the observer and the lookup without libzusysapi.so.
-// Every resource is visible (neither hidden nor excluded), not simulated and
-// of product 0x1B01.
+// In-process fakes of the system configuration objects, for failures the stand-in cannot make.
+// Every resource is visible, not simulated and of product 0x1B01.
 #pragma once
 
 #include <algorithm>
@@ -61,8 +59,7 @@ private:
   FakeDevice device_;
 };
 
-// Hands out its items one at a time: resources (with a reference) or
-// length-prefixed names.
+// Hands out resources (with a reference) or length-prefixed names one at a time.
 class FakeEnumerator : public Counted<sysapi::ISysEnumerator> {
 public:
   explicit FakeEnumerator(std::vector<FakeDevice> devices) : devices_(std::move(devices)) {}
@@ -157,8 +154,7 @@ public:
   FAKE_RESERVED((3), (5), (9))
 };
 
-// The fake loader's create function gives out `gFramework` with a reference,
-// or fails with `gInstantiateFailure` when that is set.
+// Gives out `gFramework` with a reference, or fails with `gInstantiateFailure` when set.
 inline FakeFramework *gFramework = nullptr;
 inline SysStatus gInstantiateFailure = 0;
 inline std::atomic<int> gInstantiations{0};

@@ -1,6 +1,4 @@
-// Helpers for tests that reach the system configuration library stand-in
-// through the library's own loading path (the test program links the
-// stand-in, so dlopen("libzusysapi.so") finds it loaded).
+// Through the system configuration stand-in, which the program links so that dlopen finds it loaded.
 #pragma once
 
 #include "DeviceTestSupport.h"

@@ -1,6 +1,4 @@
-// The device name and association exports, and the bitfile directory query,
-// through the system configuration and module stand-ins (linked by the
-// program, so the library finds them loaded).
+// The association exports and the bitfile directory query, through the stand-ins.
 #include <gtest/gtest.h>
 
 #include "StandinSupport.h"

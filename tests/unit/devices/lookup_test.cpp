@@ -1,6 +1,4 @@
-// The device lookup over fake system configuration objects: what a found
-// device yields, the expert list, and the status of each failure of the
-// system configuration library.
+// The device lookup over fake system configuration objects.
 #include <gtest/gtest.h>
 
 #include "DeviceTestSupport.h"
@@ -63,8 +61,7 @@ TEST_F(DeviceLookup, AFailedFrameworkIsTriedAgainAndTheObserverRegisteredOnSucce
   EXPECT_EQ(fakes::gInstantiations, 3);
 }
 
-// Each failure gives the system API error with its recorded text (a number
-// N standing for "Unexpected ZU System API Error: N.") and stores nothing.
+// A number N stands for "Unexpected ZU System API Error: N.".
 struct FailureCase {
   const char *what;
   void (*arrange)(FakeSystem &);

@@ -10,8 +10,7 @@
 using namespace zumodules;
 namespace fs = std::filesystem;
 
-// The loader searches only ZU_TEST_LATE_MODULES; the tov module appears
-// there between two acquisitions.
+// The tov module appears in ZU_TEST_LATE_MODULES between two acquisitions.
 TEST(MissingModule, FailsWithElaborationAndLoadsOnceInstalled) {
   const fs::path installed = fs::path(ZU_TEST_LATE_MODULES) / "libzuvexatov.so";
   fs::remove(installed);

@@ -1,45 +1,32 @@
-// A private file system tree for the path tests, an environment variable set
-// for one scope, and a reader of the status JSON.
+// A private file tree, a scoped environment variable and a reader of the status JSON.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <optional>
 #include <string>
 
+#include "TemporaryDirectory.h"
 #include "status/jsonz.h"
 #include "zusysq/stdpath_util.h"
 
 namespace pathtest {
 
 // A fresh temporary folder, the root of the fixed paths for one test.
-class FileTree {
+class FileTree : public testsupport::TemporaryDirectory {
 public:
-  FileTree() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "zusysq-XXXXXX").string();
-    root_ = mkdtemp(pattern.data());
-    zusysq::testing::SetFileSystemRoot(root_.c_str());
-  }
-  ~FileTree() {
-    zusysq::testing::SetFileSystemRoot(nullptr);
-    std::error_code ignored;
-    std::filesystem::remove_all(root_, ignored);
-  }
+  FileTree() { zusysq::testing::SetFileSystemRoot(Path().c_str()); }
+  ~FileTree() { zusysq::testing::SetFileSystemRoot(nullptr); }
 
   // Writes `content` (every byte) to root + path, creating its folders.
   std::string Write(const std::string& path, const std::string& content) const {
-    std::filesystem::path full = root_ + path;
+    std::filesystem::path full = Path() + path;
     std::filesystem::create_directories(full.parent_path());
     std::ofstream(full, std::ios::binary) << content;
     return full.string();
   }
-  const std::string& Root() const { return root_; }
-
-private:
-  std::string root_;
 };
 
 class ScopedEnv {

@@ -96,9 +96,7 @@ TEST(ExpandPath, StatusHoldingErrorKeepsItAndExpandsToNothing) {
   EXPECT_EQ(status.code, zuapalerr_osFault);
 }
 
-// A share.dir naming the variable that reads it once made the expansion loop
-// for ever. The expansion runs on a thread of its own so that a loop fails the
-// test instead of hanging it.
+// Regression: a self-referring share.dir once looped for ever; a watchdog fails instead of hanging.
 TEST(ExpandPath, SelfReferenceEnds) {
   FileTree tree;
   tree.Write(zusysq::kShareDirFile, "$_zuShared32Dir/x");

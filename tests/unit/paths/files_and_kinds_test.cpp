@@ -25,7 +25,7 @@ TEST(ReadWholeFile, ReadsEveryByteAndAppendsNul) {
 
 TEST(ReadWholeFile, UnopenableFileGivesResourceNotFoundWithTheSystemError) {
   FileTree tree;
-  const std::pair<std::string, int> cases[] = {{tree.Root() + "/no/such/file", ENOENT}, {tree.Root(), EISDIR}};
+  const std::pair<std::string, int> cases[] = {{tree.Path() + "/no/such/file", ENOENT}, {tree.Path(), EISDIR}};
   for (const auto& [path, error] : cases) {
     zuerr::Status status;
     std::vector<char> bytes;
@@ -55,10 +55,7 @@ TEST(ComponentVersionText, WholeFileOrNotInstalledAndThePathCutTo99Characters) {
   tree.Write("/usr/share/zu-vexa/version/zuVEXAka.txt", content);
   EXPECT_EQ(VersionText("zuVEXAka"), content);
   EXPECT_EQ(VersionText("zuVEXAlem", ZUVEXA_ERROR_VERSION_FILE_NOT_FOUND), "");
-  // "/usr/share/zu-vexa/version/" is 27 characters: with a 68-character
-  // component name the path is exactly 99 characters and kept whole; one
-  // more cuts the last character, and a 72-character name fills the 99 and
-  // loses all of ".txt".
+  // The 27-character folder plus a 68-character name and ".txt" is exactly 99 characters.
   const std::pair<size_t, const char*> names[] = {{68, ".txt"}, {69, ".tx"}, {72, ""}};
   for (const auto& [length, kept] : names) {
     const std::string component(length, 'c');

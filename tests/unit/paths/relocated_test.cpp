@@ -1,5 +1,4 @@
-// Runs with lib/relocations/ on the loader's path: the stand-in relocates
-// datarootdir only.
+// With lib/relocations/ on the loader's path: datarootdir only is relocated.
 #include "PathsTestSupport.h"
 
 TEST(RelocatedDirectories, OnlyDatarootdirMovesAndVersionFilesFollowIt) {

@@ -1,5 +1,4 @@
-// Runs with lib/relocations-failing/ on the loader's path: the stand-in
-// relocates prefixdir, fails for bindir, and would relocate datarootdir.
+// With lib/relocations-failing/: prefixdir relocated, bindir fails, datarootdir would be relocated.
 #include "PathsTestSupport.h"
 #include "zuapal/zuapalerr.h"
 

@@ -1,6 +1,4 @@
-// The public header as application writers read it: it declares exactly the
-// catalogue's functions, with the catalogue's parameter names in order. (The
-// types are checked at compile time by HeaderAlone.cpp.)
+// The header declares exactly the catalogue's functions with their parameter names in order.
 #include <gtest/gtest.h>
 
 #include <fstream>

@@ -1,5 +1,4 @@
-// Allocation failures, injected through a replacement of the global
-// allocation functions that fails the next request of a given size or more.
+// The replaced global allocation fails the next request of a given size or more.
 #include <cstdlib>
 #include <new>
 #include <string>

@@ -1,5 +1,4 @@
 #include <string>
-#include <vector>
 
 #include "RoutingTestSupport.h"
 #include "redirector/modules/OptionString.h"
@@ -10,8 +9,6 @@ using routingtest::ThreadError;
 
 using OptionStringTest = routingtest::EngineTest;
 
-// Each status and its elaboration is checked end to end; here what the
-// records hold.
 TEST_F(OptionStringTest, ParsesTheOptionsAndTheirDriverSetup) {
   OptionRecord more;
   ASSERT_EQ(ParseOptionString(0, ",, Ivi_Attr_Simulate = vi_true ,Query Instr Status=TRUE,ivi_attr_cache=0,"
@@ -54,17 +51,4 @@ TEST_F(OptionStringTest, NamesAndValuesAreCutBeforeTheyAreTrimmed) {
   DriverSetupRecord setup;
   ASSERT_EQ(ParseDriverSetup(0, value.c_str(), setup), VI_SUCCESS);
   EXPECT_EQ(setup.model, std::string(511, 'x'));
-}
-
-TEST(RemoveDriverSetupOption, DeletesTheFirstOccurrenceUpToTheNextComma) {
-  const std::vector<std::pair<std::string, std::string>> cases = {
-      {"Simulate=1,DriverSetup=Language:de", "Simulate=1,"},
-      {"driversetup=Language:de,Simulate=1,DriverSetup=x", "Simulate=1,DriverSetup=x"},
-      {"Simulate=1", "Simulate=1"},
-  };
-  for (auto [text, expected] : cases) {
-    RemoveDriverSetupOption(text.data());
-    EXPECT_STREQ(text.c_str(), expected.c_str());
-  }
-  RemoveDriverSetupOption(nullptr);
 }

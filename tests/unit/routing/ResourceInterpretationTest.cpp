@@ -80,10 +80,10 @@ protected:
 };
 
 TEST_F(LogicalNameTest, LanguageOnlyDriverSetupIsRemovedSoTheConfiguredOneStays) {
-  Interpretation r = Interpret("MyAnalyzer", "Simulate=1,DriverSetup=Language:fr");
+  Interpretation r = Interpret("MyAnalyzer", "Cache=0,driversetup=Language:fr,Simulate=0");
   ASSERT_EQ(r.status, VI_SUCCESS);
   EXPECT_EQ(r.deviceName, L"PXI1Slot4");
-  EXPECT_TRUE(r.simulate);
+  EXPECT_FALSE(r.simulate) << "the options after the removed one stay";
   EXPECT_EQ(r.setup.model, "Q101");
   EXPECT_EQ(language_.load(), zumxl::kFrench) << "the caller's option chooses the language";
   EXPECT_EQ(IviStandin_SessionCount(), 0) << "the temporary session is disposed";

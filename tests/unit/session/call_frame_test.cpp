@@ -13,8 +13,7 @@
 
 using namespace zuapi;
 
-// Counts every operator new of the program, to show that lookups by handle
-// and forwarded calls allocate nothing.
+// Counts every operator new: lookups by handle and forwarded calls allocate nothing.
 namespace {
 std::atomic<long> gNews{0};
 }

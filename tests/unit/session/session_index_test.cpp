@@ -16,8 +16,6 @@ const zumodules::EntryPointTable *TableFor(ViSession handle) {
 
 std::string DescriptorFor(ViSession handle) { return "PXI" + std::to_string(handle) + "Slot"; }
 
-// Checks that the index holds exactly the model's sessions, with their own
-// kind, table and descriptor.
 void ExpectSameAs(const SessionIndex &index, const std::map<ViSession, uint32_t> &model,
                   ViSession largestHandle) {
   for (ViSession handle = 1; handle <= largestHandle; ++handle) {
@@ -39,9 +37,7 @@ void ExpectSameAs(const SessionIndex &index, const std::map<ViSession, uint32_t>
 
 } // namespace
 
-// Random adds and removes over a small handle range crowd the probe runs, so
-// removals shift colliding sessions, the arrays grow, and descriptor cells are
-// reused; after every step the index must agree with a plain map.
+// Crowded probe runs: removals shift colliding sessions, arrays grow, descriptor cells are reused.
 TEST(SessionIndex, AgreesWithAMapThroughAddsRemovesAndGrowth) {
   SessionIndex index;
   std::map<ViSession, uint32_t> model;

@@ -33,11 +33,7 @@ EngineSessions CreateEngineSessions(const std::string &prefix, int count) {
 
 } // namespace
 
-// Two writers keep adding and removing sessions of their own device (the
-// index grows, sessions shift in their probe runs, descriptor storage is
-// reused) while readers look sessions up by handle. A session that stays is
-// always found whole; one that comes and goes is found whole or not at all,
-// never with another session's table, kind or descriptor.
+// Readers during churn find a session whole or not at all, never with another's table, kind or descriptor.
 TEST(SessionRegistryConcurrency, LookupsDuringChurnSeeWholeSessions) {
   IviStandin_Reset();
   SessionRegistry registry;
@@ -98,9 +94,7 @@ TEST(SessionRegistryConcurrency, LookupsDuringChurnSeeWholeSessions) {
   EXPECT_EQ(first, stable.begin()->first);
 }
 
-// The same at the level of the index, fast enough for many thousands of
-// changes: sessions that stay must be found whole while their neighbours in
-// the probe runs come and go around them.
+// The same at the level of the index, fast enough for many thousands of changes.
 TEST(SessionIndexConcurrency, StableSessionsStayVisibleWhileNeighboursChurn) {
   SessionIndex index;
   constexpr ViSession kStable = 48, kChurning = 80;

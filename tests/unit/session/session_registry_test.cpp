@@ -56,9 +56,7 @@ TEST_F(SessionRegistryTest, AddFindRemoveAndDuplicates) {
 TEST_F(SessionRegistryTest, DescriptorBufferRulesAndAFailedRead) {
   ViSession vi = NewEngineSession(std::string(300, 'r').c_str());
   ASSERT_EQ(registry.AddSession(vi, L"dev", kNormal, kTableA), 0);
-  // Descriptors are kept to 255 characters; a buffer gets what fits with its
-  // terminator: sizes 1 and 4, one less than the kept text needs, exactly
-  // what it needs, and more.
+  // Descriptors are kept to 255 characters; a buffer gets what fits with its terminator.
   const std::pair<ViInt32, size_t> sizes[] = {{1, 0}, {4, 3}, {255, 254}, {256, 255}, {400, 255}};
   for (const auto &[size, kept] : sizes) {
     std::string buffer(static_cast<size_t>(size), 'x');

@@ -5,6 +5,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "TemporaryDirectory.h"
 #include "status/jsonz.h"
 
 namespace {
@@ -103,20 +104,16 @@ TEST(JsonScan, GetStringAndGetInt) {
   EXPECT_EQ(end, text + 2);
 }
 
-// Floats in a decimal-comma LC_NUMERIC: an installed locale, or one compiled
-// into a temporary directory when the locale sources are present.
+// In a decimal-comma LC_NUMERIC: an installed locale, or one compiled into a temporary folder.
 TEST(JsonScan, FloatsAreReadWhateverTheLocalesDecimalPoint) {
   const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
-  char directory[] = "/tmp/jsonz-locale-XXXXXX";
   bool set = std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
-  if (!set && access("/usr/bin/localedef", X_OK) == 0 && mkdtemp(directory) != nullptr) {
-    const std::string command = "/usr/bin/localedef -i de_DE -f UTF-8 " + std::string(directory);
-    if (std::system((command + "/de_DE.UTF-8 >/dev/null 2>&1").c_str()) == 0) {
-      setenv("LOCPATH", directory, 1);
-      set = std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
-      unsetenv("LOCPATH");
-    }
-    std::system(("rm -rf " + std::string(directory)).c_str());
+  testsupport::TemporaryDirectory directory;
+  const std::string localedef = "/usr/bin/localedef -i de_DE -f UTF-8 " + directory.File("de_DE.UTF-8");
+  if (!set && access("/usr/bin/localedef", X_OK) == 0 && std::system((localedef + " >/dev/null 2>&1").c_str()) == 0) {
+    setenv("LOCPATH", directory.Path().c_str(), 1);
+    set = std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
+    unsetenv("LOCPATH");
   }
   if (!set) GTEST_SKIP() << "no decimal-comma locale available";
   char formatted[8];
