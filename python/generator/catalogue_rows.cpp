@@ -5,6 +5,8 @@
 //   @attribute <identifier> | <display name> @end
 #include "zuVEXA.h"
 
+// The rows are text, not code.
+// clang-format off
 #define ZUPY_PARAM(type, name, role) type : role
 #define ZUPY_SEMICOLON() ;
 #define ZUPY_ROW(name, result, ...) @export name | result | ZU_FOR_EACH(ZUPY_PARAM, ZUPY_SEMICOLON, __VA_ARGS__) @end
@@ -19,3 +21,4 @@
 
 #define ZU_ATTRIBUTE(identifier, displayName) @attribute identifier | displayName @end
 #include "zuxlatorlua/attributes/Attributes.def"
+// clang-format on
