@@ -26,10 +26,8 @@ def test_a_failed_open_raises_with_status_and_description():
     with pytest.raises(zuvexa.Error) as raised:
         zuvexa.Session("Nowhere")
     error = raised.value
-    assert error.status == DEVICE_NOT_FOUND
-    assert error.function == "zuVEXA_InitWithOptions"
-    assert isinstance(error.description, str)
-    assert "0xBFFA0060" in str(error)
+    assert (error.status, error.function) == (DEVICE_NOT_FOUND, "zuVEXA_InitWithOptions")
+    assert error.description == zuvexa.describe(DEVICE_NOT_FOUND) and "0xBFFA0060" in str(error)
 
 
 def test_a_failed_call_raises_and_leaves_no_error_behind(session):
