@@ -60,8 +60,11 @@ else()
   set(python_site lib/python${ZUVEXA_PYTHON_VERSION}/dist-packages)
 endif()
 set(ZUVEXA_INSTALL_PYTHONDIR ${python_site} CACHE STRING "Where the zuvexa Python package is installed")
-install(DIRECTORY ${PROJECT_SOURCE_DIR}/python/zuvexa DESTINATION ${ZUVEXA_INSTALL_PYTHONDIR} COMPONENT python
-  PATTERN __pycache__ EXCLUDE)
+include(${PROJECT_SOURCE_DIR}/cmake/PythonPackage.cmake)
+if(ZUVEXA_PYTHON_PACKAGE_DIR)
+  install(DIRECTORY ${ZUVEXA_PYTHON_PACKAGE_DIR} DESTINATION ${ZUVEXA_INSTALL_PYTHONDIR} COMPONENT python
+    PATTERN __pycache__ EXCLUDE)
+endif()
 
 if(ZUVEXA_INSTALL_SIM)
   install(TARGETS ivi zuvexa_backend_sim zusysapi

@@ -4,7 +4,8 @@
     fetch_record.py [RESOURCE [OPTIONS]]
 
 Without arguments it opens the simulated analyzer "Analyzer1" with the
-options "Simulate=1,DriverSetup=Model:Q118".
+options "Simulate=1,DriverSetup=Model:Q118". It needs the installed package,
+or from the checkout the one the build writes: PYTHONPATH=build/python.
 """
 import sys
 

@@ -5,10 +5,12 @@ import warnings
 import pytest
 
 import zuvexa
+from zuvexa._library import library
 from conftest import SIMULATED, TOV
 
 DEVICE_NOT_FOUND = -1074134944  # 0xBFFA0060
 INVALID_PARAMETER = -1074135025  # 0xBFFA000F
+WARNING = 0x3FFA0068  # the error queue is not read
 
 
 def test_context_manager_closes_the_session_once():
@@ -24,10 +26,8 @@ def test_a_failed_open_raises_with_status_and_description():
     with pytest.raises(zuvexa.Error) as raised:
         zuvexa.Session("Nowhere")
     error = raised.value
-    assert error.status == DEVICE_NOT_FOUND
-    assert error.function == "zuVEXA_InitWithOptions"
-    assert isinstance(error.description, str)
-    assert "0xBFFA0060" in str(error)
+    assert (error.status, error.function) == (DEVICE_NOT_FOUND, "zuVEXA_InitWithOptions")
+    assert error.description == zuvexa.describe(DEVICE_NOT_FOUND) and "0xBFFA0060" in str(error)
 
 
 def test_a_failed_call_raises_and_leaves_no_error_behind(session):
@@ -37,18 +37,39 @@ def test_a_failed_call_raises_and_leaves_no_error_behind(session):
     session.configure_iq(iq_rate=1e6)  # the session goes on
 
 
-def test_warnings_and_scripted_errors_of_the_instrument(session, backend):
-    assert backend.BackendStandin_ScriptStatus(TOV, b"Initiate", 0x3FFA0068, 0) == 0
-    with pytest.warns(zuvexa.ZuvexaWarning) as caught:
-        session.initiate()
-    assert caught[0].message.status == 0x3FFA0068
-    assert backend.BackendStandin_ScriptStatus(TOV, b"Abort", DEVICE_NOT_FOUND, 0) == 0
-    with pytest.raises(zuvexa.Error) as raised:
-        session.abort()
-    assert raised.value.status == DEVICE_NOT_FOUND
+def reported(call):
+    """The Error or the one ZuvexaWarning a call ends with."""
+    with warnings.catch_warnings(record=True) as caught:
+        warnings.simplefilter("always")
+        try:
+            call()
+        except zuvexa.Error as error:
+            return error
+    assert len(caught) == 1
+    return caught[0].message
+
+
+@pytest.mark.parametrize("entry, status", [("Initiate", WARNING), ("Abort", DEVICE_NOT_FOUND)])
+def test_a_status_is_reported_with_its_own_description(session, backend, entry, status):
+    # An older error, left recorded for the session, must not lend its text.
+    assert library().zuVEXA_ConfigureIQRate(session.handle, b"", -5.0) == INVALID_PARAMETER
+    assert backend.BackendStandin_ScriptStatus(TOV, entry.encode(), status, 0) == 0
+    call = getattr(session, entry.lower())
+    outcome = reported(call)
+    assert (outcome.status, outcome.function) == (status, f"zuVEXA_{entry}")
+    assert outcome.description == zuvexa.describe(status) != zuvexa.describe(INVALID_PARAMETER)
     with warnings.catch_warnings():
         warnings.simplefilter("error")
-        session.abort()  # the script applied once
+        call()  # the script applied once
+
+
+@pytest.mark.parametrize("every_call", [False, True])
+def test_a_warning_from_a_text_read_is_no_buffer_size(session, backend, every_call):
+    session.set_attribute("serial_number", "SN-0042")
+    assert backend.BackendStandin_ScriptStatus(TOV, b"GetAttributeViString", WARNING, every_call) == 0
+    with pytest.warns(zuvexa.ZuvexaWarning) as caught:
+        assert session.get_attribute("serial_number") == "SN-0042"
+    assert [warning.message.status for warning in caught] == [WARNING]
 
 
 @pytest.mark.parametrize("name, value", [
@@ -69,8 +90,9 @@ def test_attributes_by_name_display_name_and_id(session, name, value):
 def test_attribute_names_that_cannot_be_used(session):
     with pytest.raises(KeyError):
         session.get_attribute("no_such_attribute")
-    with pytest.raises(ValueError, match="needs a value_type"):
-        session.get_attribute(1234567)
+    for untyped in (1234567, "Digital Gain"):  # unknown id; a catalogue attribute of no known type
+        with pytest.raises(ValueError, match="needs a value_type"):
+            session.get_attribute(untyped)
     session.set_attribute(1234567, 42, value_type="int64", channel="0")
     assert session.get_attribute(1234567, value_type="int64", channel="0") == 42
     assert session.get_attribute(1234567, value_type="int64") == 0  # another channel

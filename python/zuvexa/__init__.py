@@ -13,8 +13,9 @@ $ZUVEXA_LIBRARY when set, else by its soname libzuvexa.so.0.
 """
 from ._attributes import ATTRIBUTES
 from ._errors import Error, ZuvexaWarning, describe, hex_status
-from ._library import WaveformInfo, library_path
+from ._library import library_path
 from ._session import Session
+from ._types import WaveformInfo
 
 __all__ = ["ATTRIBUTES", "Error", "Session", "WaveformInfo", "ZuvexaWarning", "describe", "hex_status",
            "library_path"]

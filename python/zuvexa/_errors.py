@@ -2,7 +2,8 @@
 import ctypes
 import warnings
 
-from ._library import ViStatus, library
+from ._library import library
+from ._types import ViStatus
 
 
 class Error(Exception):

@@ -5,7 +5,8 @@ import numpy as np
 
 from . import _attributes
 from ._errors import Error, check, take_error
-from ._library import ViBoolean, ViInt32, ViInt64, ViReal64, ViSession, WaveformInfo, library
+from ._library import library
+from ._types import ViBoolean, ViInt32, ViInt64, ViReal64, ViSession, WaveformInfo
 
 _C_TYPES = {
     _attributes.INT32: ViInt32,
@@ -22,7 +23,10 @@ _SUFFIX = {
 }
 
 
-_LONGEST_TEXT = 1 << 24  # a larger "needed size" is taken for a warning status
+# The IVI buffer rule: a positive result above the buffer size and no larger
+# than this is the size the text needs; any other positive one is a warning.
+_LONGEST_TEXT = 1 << 24
+_FIRST_GUESS = 256  # buffer for a text whose size query answered with a warning
 
 
 def _text(value):
@@ -95,18 +99,24 @@ class Session:
         return bool(value.value) if kind == _attributes.BOOLEAN else value.value
 
     def _get_string(self, ident, channel):
-        """Reads under the IVI buffer rule: a positive result larger than the
-        buffer is the size the text needs, not a warning."""
-        function = getattr(library(), "zuVEXA_GetAttributeViString")
-        size, buffer = 0, None
+        """Reads a text under the IVI buffer rule: size 0 asks for the size,
+        then the text is read, again with a larger buffer while it grows. A
+        warning is reported once the text is read; a warning to the size
+        query leaves the size unknown, so a guessed buffer is tried."""
+        name = "zuVEXA_GetAttributeViString"
+        size, buffer, warning = 0, None, 0
         while True:
             if not self._vi:
-                raise Error(0, "the session is closed", "zuVEXA_GetAttributeViString")
-            status = function(self._vi, _text(channel), ident, size, buffer)
-            if status <= size or status > _LONGEST_TEXT:
-                check(status, "zuVEXA_GetAttributeViString", self._vi)
+                raise Error(0, "the session is closed", name)
+            status = library().zuVEXA_GetAttributeViString(self._vi, _text(channel), ident, size, buffer)
+            if size < status <= _LONGEST_TEXT:
+                size = status
+            elif status > 0 and buffer is None:
+                size, warning = _FIRST_GUESS, status
+            else:
+                check(status or warning, name, self._vi)
                 return buffer.value.decode("utf-8", "replace") if buffer is not None else ""
-            size, buffer = status, ctypes.create_string_buffer(status)
+            buffer = ctypes.create_string_buffer(size)
 
     def set_attribute(self, attribute, value, value_type=None, channel=""):
         """Sets an attribute given by name or id."""
