@@ -5,10 +5,14 @@
 #include <vector>
 
 #include "dvlShared/DiscoveryStatus.h"
-#include "dvlShared/SysapiRefs.h"
+#include "routing/SysapiRefs.h"
 #include "status/StatusCodes.h"
 
 namespace dvlShared {
+
+using zurouting::SysRef;
+using zurouting::SysText;
+
 namespace {
 
 constexpr uint32_t kKindIgnored = 1;

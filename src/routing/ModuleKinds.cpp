@@ -1,6 +1,6 @@
-#include "redirector/modules/ModuleKind.h"
+#include "routing/ModuleKinds.h"
 
-namespace zumodules {
+namespace zurouting {
 namespace {
 constexpr ModuleKindInfo kKinds[] = {
     {kKa, "ka", "libzuvexaka.so", "zuVEXAka_"},
@@ -17,4 +17,4 @@ const ModuleKindInfo *FindModuleKind(ModuleKind kind) {
   return nullptr;
 }
 
-} // namespace zumodules
+} // namespace zurouting

@@ -7,7 +7,7 @@
 
 #include "platform/SysapiInterfaces.h"
 
-namespace dvlShared {
+namespace zurouting {
 
 // Holds one reference and releases it when it goes.
 template <class T> class SysRef {
@@ -74,4 +74,4 @@ private:
   wchar_t *text_ = nullptr;
 };
 
-} // namespace dvlShared
+} // namespace zurouting
