@@ -7,15 +7,11 @@
 
 #include "dvlShared/DiscoveryStatus.h"
 #include "dvlShared/SysapiFramework.h"
-#include "routing/SysapiRefs.h"
+#include "dvlShared/SysapiRefs.h"
 #include "status/StatusCodes.h"
 #include "zu/dsc/MultibyteToWide.h"
 
 namespace dvlShared {
-
-using zurouting::SysRef;
-using zurouting::SysText;
-
 
 bool NamesMatch(std::wstring_view a, std::wstring_view b) {
   if (a.size() != b.size()) return false;

@@ -5,17 +5,13 @@
 
 #include "dvlShared/DiscoveryStatus.h"
 #include "dvlShared/SysapiObserver.h"
-#include "routing/SysapiRefs.h"
+#include "dvlShared/SysapiRefs.h"
 #include "status/Status.h"
 #include "status/StatusCodes.h"
 #include "zu/dsc/CZUMutex.h"
 #include "zudynlib/dynload.h"
 
 namespace dvlShared {
-
-using zurouting::SysRef;
-using zurouting::SysText;
-
 sysapi::InstantiateFrameworkFn LoadSysapiLibrary(void *&handle) {
   zuerr::Status status;
   if (handle == nullptr) handle = zudynlib::LoadLibrary(kSysapiLibraryFile, zudynlib::kBindNowGlobal, status);

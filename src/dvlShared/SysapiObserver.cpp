@@ -5,14 +5,10 @@
 #include <vector>
 
 #include "dvlShared/DiscoveryStatus.h"
-#include "routing/SysapiRefs.h"
+#include "dvlShared/SysapiRefs.h"
 #include "status/StatusCodes.h"
 
 namespace dvlShared {
-
-using zurouting::SysRef;
-using zurouting::SysText;
-
 namespace {
 
 constexpr uint32_t kKindIgnored = 1;
