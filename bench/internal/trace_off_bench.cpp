@@ -23,18 +23,21 @@ void RegisterSession() {
     t.slots.Commit = &Nothing;
     return t;
   }();
-  static const bool registered = (zuapi::Sessions().AddSession(kSession, L"bench-trace", zuapi::kNormal, &table), true);
+  static const bool registered =
+      (zuapi::Sessions().AddSession(kSession, L"bench-trace", zuapi::kNormal, &table), true);
   (void)registered;
 }
 
-[[gnu::noinline]] ViStatus Untraced(ViSession vi) { return zuapi::ForwardUntraced<&EntryPointSlots::Commit>(vi); }
+[[gnu::noinline]] ViStatus Untraced(ViSession vi) {
+  return zuapi::ForwardUntraced<&EntryPointSlots::Commit>(vi);
+}
 [[gnu::noinline]] ViStatus Traced(ViSession vi) {
   return zuapi::Forward<&EntryPointSlots::Commit, zutrace::sites::zuVEXA_Commit>(vi);
 }
 
 void TracingOffRatio(benchmark::State &state) {
-  static const zubench::Figure figure{"forwarded call, tracing off", "ns", "the frame without its trace steps", 1.02,
-                                      zubench::Better::kLower};
+  static const zubench::Figure figure{"forwarded call, tracing off", "ns",
+                                      "the frame without its trace steps", 1.02, zubench::Better::kLower};
   RegisterSession();
   zubench::RunInterleaved(
       state, figure, [] { benchmark::DoNotOptimize(Traced(kSession)); },

@@ -12,7 +12,7 @@ namespace {
 using sysapi::SysStatus;
 
 constexpr const wchar_t *kExpertProbeOrder[] = {
-    kPimloExpertName, L"zu-lem", L"zu-quib", L"zu-mmwave", L"zu-Q129",
+    kPimloExpertName, L"zu-lem",  L"zu-quib", L"zu-mmwave",      L"zu-Q129",
     L"zu-visa",       L"zu-vexa", L"zu-quib", L"zu-rfaccessory",
 };
 
@@ -108,7 +108,8 @@ SysStatus ReadProperties(sysapi::ISysResource &device, DeviceProperties &propert
 // Each code unit cut to its low 8 bits.
 std::string Narrow(std::wstring_view text) {
   std::string narrow(text.size(), '\0');
-  for (size_t i = 0; i < text.size(); ++i) narrow[i] = static_cast<char>(static_cast<uint32_t>(text[i]) & 0xFFu);
+  for (size_t i = 0; i < text.size(); ++i)
+    narrow[i] = static_cast<char>(static_cast<uint32_t>(text[i]) & 0xFFu);
   return narrow;
 }
 

@@ -37,8 +37,7 @@ const ModelRow *FindModelByProductId(ModelTableAccessor table, uint64_t productI
 }
 
 uint64_t NormalizeProductId(uint64_t productId) {
-  if (productId == 0x1B05 || productId == 0x1B06 || productId == 0x1B07)
-    return productId * 0x10000 + 0xC4C4;
+  if (productId == 0x1B05 || productId == 0x1B06 || productId == 0x1B07) return productId * 0x10000 + 0xC4C4;
   return productId;
 }
 

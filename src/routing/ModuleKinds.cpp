@@ -3,10 +3,8 @@
 namespace zurouting {
 namespace {
 constexpr ModuleKindInfo kKinds[] = {
-    {kKa, "ka", "libzuvexaka.so", "zuVEXAka_"},
-    {kLem, "lem", "libzuvexalem.so", "zuVEXAlem_"},
-    {kVey, "Vey", "libzuvexavey.so", "zuVEXAVey_"},
-    {kTov, "tov", "libzuvexatov.so", "zuVEXAtov_"},
+    {kKa, "ka", "libzuvexaka.so", "zuVEXAka_"},     {kLem, "lem", "libzuvexalem.so", "zuVEXAlem_"},
+    {kVey, "Vey", "libzuvexavey.so", "zuVEXAVey_"}, {kTov, "tov", "libzuvexatov.so", "zuVEXAtov_"},
     {kPil, "pil", "libzuvexapil.so", "zuVEXApil_"},
 };
 } // namespace

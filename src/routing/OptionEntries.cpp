@@ -34,8 +34,7 @@ void SplitEntry(std::string_view text, char valueSeparator, Entry &entry) {
   const size_t separator = text.find(valueSeparator);
   entry.hasValueSeparator = separator != std::string_view::npos;
   const std::string_view name = entry.hasValueSeparator ? text.substr(0, separator) : text;
-  const std::string_view value =
-      entry.hasValueSeparator ? text.substr(separator + 1) : std::string_view();
+  const std::string_view value = entry.hasValueSeparator ? text.substr(separator + 1) : std::string_view();
   CutAndTrim(name, kMaxNameLength, entry.name);
   CutAndTrim(value, kMaxValueLength, entry.value);
 }

@@ -22,9 +22,7 @@ constexpr OptionKeyword Flag(const char *spelling, bool OptionRecord::*flag) {
 constexpr OptionKeyword DriverSetup(const char *spelling) {
   return {spelling, OptionEffect::DriverSetup, nullptr};
 }
-constexpr OptionKeyword Ignored(const char *spelling) {
-  return {spelling, OptionEffect::Ignored, nullptr};
-}
+constexpr OptionKeyword Ignored(const char *spelling) { return {spelling, OptionEffect::Ignored, nullptr}; }
 
 // Matched in this order; the first match wins.
 constexpr OptionKeyword kKeywords[] = {

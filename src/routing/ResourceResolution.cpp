@@ -55,13 +55,15 @@ ViStatus InterpretLogicalName(const char *prefix, ResolvedResource &resolved, Re
 
 } // namespace
 
-ViStatus ResolveThroughEngine(const char *resourceName, const char *optionString, ResolvedResource &resolved) {
+ViStatus ResolveThroughEngine(const char *resourceName, const char *optionString,
+                              ResolvedResource &resolved) {
   char optionCopy[kEngineTextSize];
   CopyCut(optionString, optionCopy);
   ViBoolean isLogicalName = VI_FALSE;
   // The engine only reads the resource name.
-  const ViStatus status = Ivi_GetInfoFromResourceName(const_cast<ViRsrc>(resourceName), optionCopy,
-                                                      resolved.resourceName, resolved.optionString, &isLogicalName);
+  const ViStatus status =
+      Ivi_GetInfoFromResourceName(const_cast<ViRsrc>(resourceName), optionCopy, resolved.resourceName,
+                                  resolved.optionString, &isLogicalName);
   resolved.resourceName[kEngineTextSize - 1] = '\0';
   resolved.optionString[kEngineTextSize - 1] = '\0';
   if (status < 0) return status;

@@ -19,7 +19,8 @@ ViStatus SysapiConnection::Open(Failure &failure) {
   if (r < 0) return SysapiFailure(r, failure);
   if (!framework_) return SysapiFailure(sysapi::kFailure, failure);
   const auto isPresent = [&](const wchar_t *name, bool &present) {
-    return ExpertPresent(framework_.get(), (std::wstring(kExpertPathPrefix) + name).c_str(), &present, failure);
+    return ExpertPresent(framework_.get(), (std::wstring(kExpertPathPrefix) + name).c_str(), &present,
+                         failure);
   };
   return ListExperts(isPresent, expertList_, failure);
 }
@@ -30,8 +31,8 @@ ViStatus SysapiConnection::FindDevice(const std::wstring &deviceName, DeviceReco
 }
 
 ViStatus SysapiConnection::PimloPresent(bool &present, Failure &failure) {
-  return ExpertPresent(framework_.get(), (std::wstring(kExpertPathPrefix) + kPimloExpertName).c_str(), &present,
-                       failure);
+  return ExpertPresent(framework_.get(), (std::wstring(kExpertPathPrefix) + kPimloExpertName).c_str(),
+                       &present, failure);
 }
 
 } // namespace zurouting

@@ -25,8 +25,7 @@ const char *const kUsage = "Usage: zuvexa error [--lang LANG] CODE...\n"
 const char *TwoLetterName(const std::string &name) {
   for (uint32_t kind : {zurouting::kTwoLetter, zurouting::kThreeLetter, zurouting::kLongName}) {
     const zurouting::LanguageId id = zurouting::LanguageFromName(name.c_str(), kind);
-    if (id != zurouting::kInvalidLanguage)
-      return zurouting::LanguageName(id, zurouting::kTwoLetter);
+    if (id != zurouting::kInvalidLanguage) return zurouting::LanguageName(id, zurouting::kTwoLetter);
   }
   return nullptr;
 }

@@ -101,8 +101,7 @@ int RunProbe(const Words &arguments) {
   zurouting::ProbeResult result;
   zurouting::Failure failure;
   const ViStatus status = zurouting::ProbeResource(resource.c_str(), options.c_str(), result, failure);
-  if (status < 0)
-    return ReportLookupFailure(status, failure);
+  if (status < 0) return ReportLookupFailure(status, failure);
   PrintResolution(result.record, result.settings.setup, result.settings.simulate);
   return kExitSuccess;
 }
