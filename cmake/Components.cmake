@@ -5,11 +5,12 @@
 # check (tests/unit/layering) holds the sources to that table, which the
 # build writes to ${CMAKE_BINARY_DIR}/components.cmake.
 #
-# zu_include_rule(<name> FOLDERS <folder>... [DEPENDS <component>...])
+# zu_include_rule(<name> FOLDERS <folder>... [DEPENDS <component>...] [DIRECT])
 #   Records a rule only: the folders (relative to the project root) whose
 #   includes the check holds to DEPENDS. Used for the stand-ins, which are
 #   built on their own but may use only the platform interfaces and the
-#   catalogue.
+#   catalogue, and for the tools and benchmarks. DIRECT allows the DEPENDS
+#   components alone, not what they use.
 #
 # zu_component(<name> FOLDERS <folder>... [DEPENDS <component>...] [LINKS <target>...])
 #   Records the rule and, when the folders hold sources, builds an object
@@ -22,7 +23,7 @@ set(ZU_COMPONENTS "" CACHE INTERNAL "")
 set(ZU_INCLUDE_RULES "" CACHE INTERNAL "")
 
 function(zu_include_rule name)
-  cmake_parse_arguments(C "" "" "FOLDERS;DEPENDS" ${ARGN})
+  cmake_parse_arguments(C "DIRECT" "" "FOLDERS;DEPENDS" ${ARGN})
   foreach(dependency ${C_DEPENDS})
     if(NOT dependency IN_LIST ZU_INCLUDE_RULES)
       message(FATAL_ERROR "${name} depends on ${dependency}, which is not declared before it")
@@ -31,6 +32,7 @@ function(zu_include_rule name)
   set(ZU_INCLUDE_RULES ${ZU_INCLUDE_RULES} ${name} CACHE INTERNAL "")
   set(ZU_RULE_${name}_FOLDERS ${C_FOLDERS} CACHE INTERNAL "")
   set(ZU_RULE_${name}_DEPENDS ${C_DEPENDS} CACHE INTERNAL "")
+  set(ZU_RULE_${name}_DIRECT ${C_DIRECT} CACHE INTERNAL "")
 endfunction()
 
 function(zu_component name)
@@ -60,6 +62,7 @@ function(zu_write_include_rules path)
   foreach(rule ${ZU_INCLUDE_RULES})
     string(APPEND text "set(ZU_RULE_${rule}_FOLDERS \"${ZU_RULE_${rule}_FOLDERS}\")\n")
     string(APPEND text "set(ZU_RULE_${rule}_DEPENDS \"${ZU_RULE_${rule}_DEPENDS}\")\n")
+    string(APPEND text "set(ZU_RULE_${rule}_DIRECT \"${ZU_RULE_${rule}_DIRECT}\")\n")
   endforeach()
   file(CONFIGURE OUTPUT ${path} CONTENT "${text}")
 endfunction()

@@ -1,20 +1,8 @@
-// What a device lookup yields: the device, its backend module kind and the
-// model's product identifier.
+// The device record of routing/ under the name the device store uses.
 #pragma once
 
-#include <cstdint>
-#include <string>
+#include "routing/DeviceRecord.h"
 
 namespace dvlShared {
-
-struct DeviceRecord {
-  std::wstring deviceName;       // the name the device was looked up by; empty for the default model
-  std::wstring deviceIdentifier; // the device's resource name in the system configuration
-  std::string backendResourceText; // the device's backend resource text, narrowed; may be empty
-  uint32_t moduleKind = 0;
-  uint64_t productId = 0;
-  bool isSimulatedDevice = false;
-  bool allowMultipleSessions = false;
-};
-
+using zurouting::DeviceRecord;
 } // namespace dvlShared

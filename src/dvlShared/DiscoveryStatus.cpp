@@ -1,23 +1,21 @@
 #include "dvlShared/DiscoveryStatus.h"
 
-#include <cstdio>
-
 #include "platform/IviEngine.h"
+#include "routing/DeviceSearch.h"
 #include "status/StatusCodes.h"
 #include "zuapal/zuapalerr.h"
 #include "zumxl/mxlate.h"
 
 namespace dvlShared {
 
-namespace {
-constexpr char kSysapiName[] = "ZU System API";
-} // namespace
-
 ViStatus ReportSysapiFailure(sysapi::SysStatus failure) {
-  char message[256];
-  std::snprintf(message, sizeof message, "Unexpected %s Error: %d.", kSysapiName,
-                static_cast<int>(failure));
-  return ReportElaboration(ZUVEXA_ERROR_CANNOT_RECOVER, message);
+  zurouting::Failure described;
+  return ReportFailure(zurouting::SysapiFailure(failure, described), described);
+}
+
+ViStatus ReportFailure(ViStatus status, const zurouting::Failure &failure) {
+  if (failure.status < 0) Ivi_SetErrorInfo(0, VI_FALSE, failure.status, 0, failure.Elaboration());
+  return status;
 }
 
 ViStatus ReportElaboration(ViStatus status, const char *message) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "platform/SysapiInterfaces.h"
+#include "routing/Failure.h"
 #include "zuVEXAtypes.h"
 
 namespace dvlShared {
@@ -13,6 +14,10 @@ namespace dvlShared {
 // thread with ZUVEXA_ERROR_CANNOT_RECOVER and returns
 // ZUVEXA_ERROR_CANNOT_RECOVER.
 ViStatus ReportSysapiFailure(sysapi::SysStatus failure);
+
+// Records the failure a routing function handed back, if any, for the
+// calling thread and returns `status`.
+ViStatus ReportFailure(ViStatus status, const zurouting::Failure &failure);
 
 // Records `message` as the elaboration of `status` for the calling thread
 // and returns `status`.

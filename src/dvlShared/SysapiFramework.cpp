@@ -12,20 +12,6 @@
 #include "zudynlib/dynload.h"
 
 namespace dvlShared {
-namespace {
-
-constexpr const wchar_t *kExpertProbeOrder[] = {
-    kPimloExpertName, L"zu-lem", L"zu-quib", L"zu-mmwave", L"zu-Q129",
-    L"zu-visa",       L"zu-vexa", L"zu-quib", L"zu-rfaccessory",
-};
-
-constexpr char kNoExpertsMessage[] =
-    "Internal Error: no system API experts for supported VEXA devices were found.";
-
-} // namespace
-
-std::span<const wchar_t *const> ExpertProbeOrder() { return kExpertProbeOrder; }
-
 sysapi::InstantiateFrameworkFn LoadSysapiLibrary(void *&handle) {
   zuerr::Status status;
   if (handle == nullptr) handle = zudynlib::LoadLibrary(kSysapiLibraryFile, zudynlib::kBindNowGlobal, status);
@@ -35,17 +21,8 @@ sysapi::InstantiateFrameworkFn LoadSysapiLibrary(void *&handle) {
 }
 
 ViStatus ExpertPresent(sysapi::ISysFramework *framework, const wchar_t *expertPath, bool *present) {
-  if (framework == nullptr || present == nullptr) return ZUVEXA_ERROR_NULL_POINTER;
-  SysRef<sysapi::IUnknownLike> expert;
-  sysapi::SysStatus r = framework->GetExpert(expertPath, expert.out());
-  expert.reset();
-  if (r == sysapi::kNoSuchExpert) {
-    *present = false;
-    return VI_SUCCESS;
-  }
-  if (r < 0) return ReportSysapiFailure(r);
-  *present = true;
-  return VI_SUCCESS;
+  zurouting::Failure failure;
+  return ReportFailure(zurouting::ExpertPresent(framework, expertPath, present, failure), failure);
 }
 
 SysapiDiscovery::SysapiDiscovery(FrameworkLoader loader, DeviceInfoStore &observedStore)
@@ -131,22 +108,14 @@ bool SysapiDiscovery::CopyReadyExpertList(std::wstring &expertList) {
   return true;
 }
 
+// "pimlo" is answered through the kept answer.
 ViStatus SysapiDiscovery::ProbeExperts(sysapi::ISysFramework *framework, std::wstring &expertList) {
-  expertList = kExpertPathPrefix;
-  bool anyFound = false;
-  for (const wchar_t *name : ExpertProbeOrder()) {
-    bool present = false;
-    ViStatus status = std::wcscmp(name, kPimloExpertName) == 0
-                          ? PimloPresent(framework, present)
-                          : ExpertPresent(framework, (std::wstring(kExpertPathPrefix) + name).c_str(), &present);
-    if (status < 0) return status;
-    if (!present) continue;
-    if (anyFound) expertList += L',';
-    expertList += name;
-    anyFound = true;
-  }
-  if (!anyFound) return ReportElaboration(ZUVEXA_ERROR_CANNOT_RECOVER, kNoExpertsMessage);
-  return VI_SUCCESS;
+  zurouting::Failure failure;
+  const auto isPresent = [&](const wchar_t *name, bool &present) {
+    if (std::wcscmp(name, kPimloExpertName) == 0) return PimloPresent(framework, present);
+    return ExpertPresent(framework, (std::wstring(kExpertPathPrefix) + name).c_str(), &present);
+  };
+  return ReportFailure(zurouting::ListExperts(isPresent, expertList, failure), failure);
 }
 
 ViStatus SysapiDiscovery::PimloPresent(sysapi::ISysFramework *framework, bool &present) {

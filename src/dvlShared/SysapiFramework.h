@@ -6,23 +6,21 @@
 
 #include <atomic>
 #include <mutex>
-#include <span>
 #include <string>
 
 #include "dvlShared/DeviceInfoStore.h"
 #include "platform/SysapiInterfaces.h"
+#include "routing/DeviceSearch.h"
 #include "zuVEXAtypes.h"
 #include "zuapal/StatusRecord.h"
 #include "zuapal/protons/synchronization/tRegistryLock.h"
 
 namespace dvlShared {
 
-inline constexpr char kSysapiLibraryFile[] = "libzusysapi.so";
-inline constexpr wchar_t kExpertPathPrefix[] = L"//localhost/";
-inline constexpr wchar_t kPimloExpertName[] = L"pimlo";
-
-// Expert names in probing order ("zu-quib" is probed twice).
-std::span<const wchar_t *const> ExpertProbeOrder();
+using zurouting::ExpertProbeOrder;
+using zurouting::kExpertPathPrefix;
+using zurouting::kPimloExpertName;
+using zurouting::kSysapiLibraryFile;
 
 // Finds the framework's create function: returns it, or null when the
 // library or its entry point is missing. `handle` keeps the library between
@@ -34,9 +32,7 @@ using FrameworkLoader = sysapi::InstantiateFrameworkFn (*)(void *&handle);
 sysapi::InstantiateFrameworkFn LoadSysapiLibrary(void *&handle);
 
 // Whether the framework has the expert at `expertPath`.
-// ZUVEXA_ERROR_NULL_POINTER for a null framework or result; failures other than
-// "no such expert" are reported as system configuration failures
-// (ZUVEXA_ERROR_CANNOT_RECOVER).
+// zurouting::ExpertPresent, recording its failures for the calling thread.
 ViStatus ExpertPresent(sysapi::ISysFramework *framework, const wchar_t *expertPath, bool *present);
 
 class SysapiDiscovery {

@@ -6,8 +6,8 @@
 #include "Commands.h"
 #include "Report.h"
 #include "TraceLog.h"
+#include "routing/Languages.h"
 #include "zuVEXA.h"
-#include "zumxl/mxlate.h"
 
 namespace zuvexacli {
 
@@ -23,10 +23,9 @@ const char *const kUsage = "Usage: zuvexa error [--lang LANG] CODE...\n"
 
 // The two-letter name of a language given by any of its names; null if none.
 const char *TwoLetterName(const std::string &name) {
-  for (uint32_t kind : {zumxl::kTwoLetter, zumxl::kThreeLetter, zumxl::kLongName}) {
-    const zumxl::LanguageId id = zumxl::LanguageFromName(name.c_str(), kind);
-    if (id != zumxl::kInvalidLanguage)
-      return zumxl::LanguageName(id, zumxl::kTwoLetter);
+  for (uint32_t kind : {zurouting::kTwoLetter, zurouting::kThreeLetter, zurouting::kLongName}) {
+    const zurouting::LanguageId id = zurouting::LanguageFromName(name.c_str(), kind);
+    if (id != zurouting::kInvalidLanguage) return zurouting::LanguageName(id, zurouting::kTwoLetter);
   }
   return nullptr;
 }

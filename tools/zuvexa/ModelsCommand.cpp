@@ -5,7 +5,7 @@
 
 #include "Arguments.h"
 #include "Commands.h"
-#include "redirector/modules/ModelRouting.h"
+#include "routing/ModelTable.h"
 
 namespace zuvexacli {
 
@@ -16,23 +16,23 @@ const char *const kUsage = "Usage: zuvexa models\n"
                            "system configuration reports), the model lists per driver, and which module\n"
                            "and platform library files the dynamic loader finds on this machine.\n\n";
 
-std::string ModuleName(zumodules::ModuleKind kind) {
-  const zumodules::ModuleKindInfo *info = zumodules::FindModuleKind(kind);
+std::string ModuleName(zurouting::ModuleKind kind) {
+  const zurouting::ModuleKindInfo *info = zurouting::FindModuleKind(kind);
   return info != nullptr ? std::string(info->name) + " (" + info->libraryFile + ")" : "kind " + std::to_string(kind);
 }
 
 void PrintRoutingTable() {
   std::cout << "Model routing (a device is routed by the first row with its product identifier)\n"
             << "  model       product id   module\n";
-  const zumodules::ModelRows rows = zumodules::ModelTable();
-  for (const zumodules::ModelRow *row = rows.begin; row != rows.end; ++row) {
+  const zurouting::ModelRows rows = zurouting::ModelTable();
+  for (const zurouting::ModelRow *row = rows.begin; row != rows.end; ++row) {
     char id[24] = "-";
     if (row->productId != 0)
       std::snprintf(id, sizeof id, "0x%llX", static_cast<unsigned long long>(row->productId));
     std::printf("  %-10s  %-11s  %s\n", row->modelCode, id, ModuleName(row->kind).c_str());
   }
-  zumodules::ModelRow fallback{};
-  zumodules::DefaultModel(fallback);
+  zurouting::ModelRow fallback{};
+  zurouting::DefaultModel(fallback);
   std::cout << "  (\"-\": reached only by DriverSetup=Model:NAME in simulation, or as the default model)\n"
             << "Default model of a simulated session without a device: " << fallback.modelCode << ", "
             << ModuleName(fallback.kind) << "\n\n";
@@ -40,8 +40,8 @@ void PrintRoutingTable() {
 
 void PrintSupportedModels() {
   std::cout << "Supported models by driver\n";
-  const zumodules::SupportedModelsRows rows = zumodules::SupportedModels();
-  for (const zumodules::SupportedModelsRow *row = rows.begin; row != rows.end; ++row)
+  const zurouting::SupportedModelsRows rows = zurouting::SupportedModels();
+  for (const zurouting::SupportedModelsRow *row = rows.begin; row != rows.end; ++row)
     std::cout << "  " << row->driverPrefix << ": " << row->modelList << "\n";
   std::cout << "\n";
 }
@@ -55,8 +55,8 @@ void PrintLibrary(const std::string &label, const std::string &file, const char 
 
 void PrintInstalledFiles() {
   std::cout << "Files the dynamic loader finds for this process\n";
-  for (zumodules::ModuleKind kind = 1; kind <= 6; ++kind)
-    if (const zumodules::ModuleKindInfo *info = zumodules::FindModuleKind(kind))
+  for (zurouting::ModuleKind kind = 1; kind <= 6; ++kind)
+    if (const zurouting::ModuleKindInfo *info = zurouting::FindModuleKind(kind))
       PrintLibrary(std::string("module ") + info->name, info->libraryFile, "");
   PrintLibrary("system configuration", "libzusysapi.so", " (no device can be looked up)");
   PrintLibrary("call tracing (optional)", "libZuPeekLog.so", "");

@@ -1,16 +1,14 @@
-// zuvexa probe: runs the library's own device lookup for a resource name and
-// option string and shows what an open would get: device, model, module
-// kind and file, simulation.
+// zuvexa probe: works out, with the library's routing component, what an
+// open of a resource name and option string would get: device, model,
+// module kind and file, simulation. No session is opened.
 #include <cstdio>
 #include <iostream>
 
 #include "Arguments.h"
 #include "Commands.h"
 #include "Report.h"
-#include "Session.h"
 #include "TraceLog.h"
-#include "redirector/modules/DeviceLookup.h"
-#include "redirector/modules/OptionString.h"
+#include "routing/DeviceProbe.h"
 
 namespace zuvexacli {
 
@@ -35,19 +33,19 @@ std::string Narrow(const std::wstring &wide) {
 // The model the lookup settled on and why: a simulated session's
 // DriverSetup model, the default model, or the first row with the device's
 // product identifier.
-std::string ModelText(const dvlShared::DeviceRecord &record, const zumodules::DriverSetupRecord &setup,
+std::string ModelText(const zurouting::DeviceRecord &record, const zurouting::DriverSetupRecord &setup,
                       bool simulate) {
-  const zumodules::ModelRow *row = nullptr;
-  zumodules::ModelRow fallback{};
+  const zurouting::ModelRow *row = nullptr;
+  zurouting::ModelRow fallback{};
   const char *why = "by the device's product identifier";
   if (simulate && setup.model) {
-    row = zumodules::FindModelByName(zumodules::ModelTable, setup.model->c_str());
+    row = zurouting::FindModelByName(zurouting::ModelTable, setup.model->c_str());
     why = "by DriverSetup Model";
   } else if (record.deviceName.empty()) {
-    zumodules::DefaultModel(fallback), row = &fallback;
+    zurouting::DefaultModel(fallback), row = &fallback;
     why = "the default model of a simulated session";
   } else {
-    row = zumodules::FindModelByProductId(zumodules::ModelTable, record.productId);
+    row = zurouting::FindModelByProductId(zurouting::ModelTable, record.productId);
   }
   char id[24];
   std::snprintf(id, sizeof id, "0x%llX", static_cast<unsigned long long>(record.productId));
@@ -55,7 +53,7 @@ std::string ModelText(const dvlShared::DeviceRecord &record, const zumodules::Dr
 }
 
 std::string ModuleText(uint32_t kind) {
-  const zumodules::ModuleKindInfo *info = zumodules::FindModuleKind(kind);
+  const zurouting::ModuleKindInfo *info = zurouting::FindModuleKind(kind);
   if (info == nullptr)
     return "kind " + std::to_string(kind) + " (no such module kind)";
   std::string why;
@@ -63,7 +61,7 @@ std::string ModuleText(uint32_t kind) {
   return std::to_string(kind) + " " + info->name + ", " + info->libraryFile + (path ? " at " + *path : ": " + why);
 }
 
-void PrintResolution(const dvlShared::DeviceRecord &record, const zumodules::DriverSetupRecord &setup,
+void PrintResolution(const zurouting::DeviceRecord &record, const zurouting::DriverSetupRecord &setup,
                      bool simulate) {
   const std::string device = record.deviceName.empty()
                                  ? "none (a simulated session needs none)"
@@ -79,11 +77,10 @@ void PrintResolution(const dvlShared::DeviceRecord &record, const zumodules::Dri
             << " (DriverSetup allowMultipleSessions)\n";
 }
 
-int ReportLookupFailure(ViStatus status) {
-  ViStatus recorded = 0;
-  std::string text = zuvexaiq::TakeErrorText(VI_NULL, &recorded);
-  if (recorded != status)
-    text = DescribeStatus(VI_NULL, status);
+int ReportLookupFailure(ViStatus status, const zurouting::Failure &failure) {
+  std::string text = DescribeStatus(VI_NULL, status);
+  if (failure.status == status && failure.Elaboration() != nullptr)
+    text += std::string(text.empty() ? "" : "\n") + failure.Elaboration();
   std::cerr << "zuvexa: the lookup failed with status " << FormatStatus(status) << "\n"
             << zuvexaiq::IndentedDescription(text);
   return kExitFailure;
@@ -101,19 +98,11 @@ int RunProbe(const Words &arguments) {
   const std::string options = parsed.Value("--options", "");
   std::cout << "resource      \"" << resource << "\"\noptions       \"" << options << "\"\n";
 
-  std::atomic<zumxl::LanguageId> language{zumxl::DefaultLanguage()};
-  std::wstring deviceName;
-  bool simulate = false, fromCache = false;
-  zumodules::DriverSetupRecord setup;
-  ViStatus status = zumodules::InterpretResourceAndOptions(zumodules::kDriverPrefix, resource.c_str(),
-                                                          options.c_str(), deviceName, simulate, setup, language);
-  dvlShared::DeviceRecord record;
-  if (status >= 0)
-    status = zumodules::ResolveDevice(zumodules::kDriverPrefix, resource.c_str(), options.c_str(), record,
-                                      zumodules::ModelTable, zumodules::DefaultModel, simulate, fromCache, language);
-  if (status < 0)
-    return ReportLookupFailure(status);
-  PrintResolution(record, setup, simulate);
+  zurouting::ProbeResult result;
+  zurouting::Failure failure;
+  const ViStatus status = zurouting::ProbeResource(resource.c_str(), options.c_str(), result, failure);
+  if (status < 0) return ReportLookupFailure(status, failure);
+  PrintResolution(result.record, result.settings.setup, result.settings.simulate);
   return kExitSuccess;
 }
 

@@ -42,37 +42,29 @@ void CopyDevice(const DeviceRecord &from, DeviceRecord &to) {
 }
 
 // Unless simulated, the status of a device that is not found, or whose
-// model is not known: `pimloStatus` when the "pimlo" expert is installed,
-// else ZUVEXA_ERROR_DEVICE_NOT_FOUND.
+// model is not known (zurouting::NotFoundStatus).
 ViStatus NotFoundUnlessSimulated(Resolution &resolution, sysapi::ISysFramework *framework,
-                                 ViStatus pimloStatus) {
+                                 bool unknownProduct) {
   if (resolution.simulate) return VI_SUCCESS;
   bool pimlo = false;
   ViStatus status = resolution.discovery.PimloPresent(framework, pimlo);
   if (status < 0) return status;
-  return pimlo ? pimloStatus : ZUVEXA_ERROR_DEVICE_NOT_FOUND;
+  return zurouting::NotFoundStatus(pimlo, unknownProduct);
 }
 
 ViStatus NotFound(Resolution &resolution, sysapi::ISysFramework *framework, DeviceRecord &record) {
-  if (!resolution.simulate)
-    return NotFoundUnlessSimulated(resolution, framework, ZUVEXA_ERROR_DEVICE_NOT_FOUND_PIMLO);
+  if (!resolution.simulate) return NotFoundUnlessSimulated(resolution, framework, false);
   ViStatus status = ApplyDefaultModel(record, resolution.defaultModel);
   ApplyAllowMultipleSessions(resolution, record);
   return status < 0 ? status : VI_SUCCESS;
 }
 
-// Gives a found device the kind and product identifier of its model row. A
-// product without a row leaves the device not found.
-ViStatus RouteDevice(Resolution &resolution, sysapi::ISysFramework *framework, DeviceRecord &device,
-                     bool &found) {
-  const ModelRow *row = FindModelByProductId(resolution.table, NormalizeProductId(device.productId));
-  if (row == nullptr) {
-    found = false;
-    return NotFoundUnlessSimulated(resolution, framework, ZUVEXA_ERROR_UNKNOWN_PRODUCT);
-  }
-  device.moduleKind = row->kind;
-  device.productId = row->productId;
-  return VI_SUCCESS;
+// A found device whose product has no row stays not found.
+ViStatus RouteFound(Resolution &resolution, sysapi::ISysFramework *framework, DeviceRecord &device,
+                    bool &found) {
+  if (zurouting::RouteDevice(resolution.table, device)) return VI_SUCCESS;
+  found = false;
+  return NotFoundUnlessSimulated(resolution, framework, true);
 }
 
 // Looks the device up through the system configuration library and stores
@@ -87,7 +79,7 @@ ViStatus Discover(Resolution &resolution, DeviceRecord &record) {
   DeviceRecord device;
   bool found = false;
   status = dvlShared::FindDevice(framework, expertList, resolution.deviceName, device, found);
-  if (status >= 0 && found) status = RouteDevice(resolution, framework, device, found);
+  if (status >= 0 && found) status = RouteFound(resolution, framework, device, found);
   if (status < 0) return status;
   if (!found) return NotFound(resolution, framework, record);
 

@@ -1,64 +1,35 @@
-// Which backend module kind serves a model: the model table with the product
-// identifiers the system configuration reports, the default model of
-// simulated sessions without a device, the supported-model lists per driver
-// prefix, and the rules that pick a session's model.
+// The model routing of routing/ under the names the modules use, and the
+// model choice of an open, which records its failure.
 #pragma once
 
-#include <cstdint>
 #include <string>
 
 #include "dvlShared/DeviceRecord.h"
 #include "redirector/modules/ModuleKind.h"
 #include "redirector/modules/OptionString.h"
+#include "routing/ModelTable.h"
 #include "zuVEXAtypes.h"
 
 namespace zumodules {
 
-struct ModelRow {
-  const char *modelCode;
-  uint64_t productId;
-  ModuleKind kind;
-};
-struct ModelRows {
-  const ModelRow *begin;
-  const ModelRow *end;
-};
-using ModelTableAccessor = ModelRows (*)();
-using DefaultModelAccessor = void (*)(ModelRow &);
+using zurouting::ApplyDefaultModel;
+using zurouting::DefaultModel;
+using zurouting::DefaultModelAccessor;
+using zurouting::FindModelByName;
+using zurouting::FindModelByProductId;
+using zurouting::ModelRow;
+using zurouting::ModelRows;
+using zurouting::ModelTable;
+using zurouting::ModelTableAccessor;
+using zurouting::NormalizeProductId;
+using zurouting::SupportedModels;
+using zurouting::SupportedModelsRow;
+using zurouting::SupportedModelsRows;
 
-// The 29 models in routing order: on equal identifiers the first row wins.
-ModelRows ModelTable();
-// {"Q117", 0, kind 1}.
-void DefaultModel(ModelRow &row);
-
-struct SupportedModelsRow {
-  uint32_t kind;
-  const char *driverPrefix;
-  const char *modelList; // ", "-separated product names
-};
-struct SupportedModelsRows {
-  const SupportedModelsRow *begin;
-  const SupportedModelsRow *end;
-};
-SupportedModelsRows SupportedModels();
-
-// First row whose code matches ignoring ASCII case; null when none.
-const ModelRow *FindModelByName(ModelTableAccessor table, const char *code);
-// First row with the identifier; null when none.
-const ModelRow *FindModelByProductId(ModelTableAccessor table, uint64_t productId);
-// The extended form of the identifiers that some devices report short.
-uint64_t NormalizeProductId(uint64_t productId);
-
-// A simulated session's DriverSetup "Model", or the default model for a
-// simulated session without a device name. `resolved` tells whether the
-// record's kind and identifier are now settled; otherwise the device is
-// looked up by name. An unknown model gives ZUVEXA_ERROR_INVALID_PARAMETER.
-ViStatus ApplyModelOverride(const std::wstring &deviceName, bool simulate,
-                            const DriverSetupRecord &setup, dvlShared::DeviceRecord &record,
-                            ModelTableAccessor table, DefaultModelAccessor defaultModel,
-                            bool &resolved);
-
-// The default model with an empty device name.
-ViStatus ApplyDefaultModel(dvlShared::DeviceRecord &record, DefaultModelAccessor defaultModel);
+// zurouting::ChooseModel; an unknown model is recorded for the calling
+// thread.
+ViStatus ApplyModelOverride(const std::wstring &deviceName, bool simulate, const DriverSetupRecord &setup,
+                            dvlShared::DeviceRecord &record, ModelTableAccessor table,
+                            DefaultModelAccessor defaultModel, bool &resolved);
 
 } // namespace zumodules

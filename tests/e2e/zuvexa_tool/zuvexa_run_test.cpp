@@ -90,7 +90,7 @@ TEST(ZuvexaRun, WrongCommandLinesAndFailuresEndWithTheirStatus) {
       {"error 0xZZ", 2, "not a status code"},
       {"error --lang xx 1", 2, "unknown language \"xx\""},
       {"probe Nowhere", 1, "the lookup failed with status 0xBFFA0060 (error)"},
-      {"probe --options 'Simulate=1,DriverSetup=Model:Q999' Nowhere", 1, "0xBFFA000F"},
+      {"probe --options 'Simulate=1,DriverSetup=Model:Q999' Nowhere", 1, "specified model: Q999"},
       {"fetch --rate -5", 1, "zuVEXA_ConfigureIQRate failed with status 0xBFFA000F (error)"},
       {"fetch --resource Nowhere --options ''", 1, "zuVEXA_InitWithOptions failed with status 0xBFFA0060"},
       {"fetch --output /nonexistent-folder/x.csv", 1, "cannot write /nonexistent-folder/x.csv"},
@@ -100,7 +100,9 @@ TEST(ZuvexaRun, WrongCommandLinesAndFailuresEndWithTheirStatus) {
     const ShellRun run = Zuvexa(c.arguments);
     EXPECT_EQ(run.exitCode, c.exitCode);
     EXPECT_THAT(run.err, HasSubstr(c.message));
-    if (c.exitCode == 2) EXPECT_EQ(run.out, "");
+    if (c.exitCode == 2) {
+      EXPECT_EQ(run.out, "");
+    }
   }
 }
 

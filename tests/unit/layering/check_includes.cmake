@@ -1,6 +1,7 @@
 # Holds the sources to the component table that cmake/Components.cmake
 # records: a file may include headers of its own component and of the
-# components its component depends on, directly or through others. Fails
+# components its component depends on, directly or through others (only
+# directly for a DIRECT rule). Fails
 # on an include against that order, on a dependency cycle in the table, on
 # a dependency on an undeclared component, and on a source folder under
 # src/ that belongs to no component.
@@ -38,6 +39,9 @@ foreach(rule ${ZU_INCLUDE_RULES})
   reachable(${rule} allowed)
   if(rule IN_LIST allowed)
     list(APPEND problems "${rule} depends on itself through a cycle")
+  endif()
+  if(ZU_RULE_${rule}_DIRECT)
+    set(allowed ${ZU_RULE_${rule}_DEPENDS})
   endif()
   set(ALLOWED_${rule} ${rule} ${allowed})
 endforeach()

@@ -43,8 +43,10 @@ TEST(ZuvexaArguments, StatusCodesInHexSignedAndUnsignedDecimal) {
     std::optional<int32_t> code;
   } cases[] = {
       {"0xBFFA0060", int32_t(0xBFFA0060)}, {"-1074134944", int32_t(0xBFFA0060)}, {"3220832352", int32_t(0xBFFA0060)},
-      {"0x3FFA0068", 0x3FFA0068},           {"0", 0},                            {"0x100000000", std::nullopt},
-      {"-2147483649", std::nullopt},       {"12abc", std::nullopt},             {"", std::nullopt},
+      {"0x3FFA0068", 0x3FFA0068},          {"0", 0},                            {"12abc", std::nullopt},
+      {"", std::nullopt},                  {"0xFFFFFFFF", -1},                  {"4294967295", -1},
+      {"-2147483648", INT32_MIN},          {"0x100000000", std::nullopt},       {"4294967296", std::nullopt},
+      {"-2147483649", std::nullopt},       {"-0x80000000", INT32_MIN},          {"0x", std::nullopt},
   };
   for (const Case &c : cases)
     EXPECT_EQ(ParseStatusCode(c.text), c.code) << c.text;

@@ -1,4 +1,4 @@
-#include "redirector/modules/OptionEntries.h"
+#include "routing/OptionEntries.h"
 
 #include <strings.h>
 
@@ -7,10 +7,9 @@
 #include <new>
 #include <stdexcept>
 
-#include "platform/IviEngine.h"
 #include "status/StatusCodes.h"
 
-namespace zumodules::options {
+namespace zurouting::options {
 namespace {
 
 bool IsSpace(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
@@ -35,15 +34,9 @@ void SplitEntry(std::string_view text, char valueSeparator, Entry &entry) {
   const size_t separator = text.find(valueSeparator);
   entry.hasValueSeparator = separator != std::string_view::npos;
   const std::string_view name = entry.hasValueSeparator ? text.substr(0, separator) : text;
-  const std::string_view value =
-      entry.hasValueSeparator ? text.substr(separator + 1) : std::string_view();
+  const std::string_view value = entry.hasValueSeparator ? text.substr(separator + 1) : std::string_view();
   CutAndTrim(name, kMaxNameLength, entry.name);
   CutAndTrim(value, kMaxValueLength, entry.value);
-}
-
-ViStatus Report(ViSession vi, ViStatus status, const char *elaboration) {
-  Ivi_SetErrorInfo(vi, VI_FALSE, status, 0, elaboration);
-  return status;
 }
 
 bool EqualsIgnoringCase(const char *a, const char *b) { return strcasecmp(a, b) == 0; }
@@ -64,12 +57,12 @@ bool ParseBoolean(const char *value, bool &result) {
   return false;
 }
 
-ViStatus ApplyBoolean(ViSession vi, const Entry &entry, bool &target) {
-  if (!ParseBoolean(entry.value, target)) return Report(vi, ZUVEXA_ERROR_OPTION_BAD_VALUE, entry.value);
+ViStatus ApplyBoolean(const Entry &entry, bool &target, Failure &failure) {
+  if (!ParseBoolean(entry.value, target)) return failure.Set(ZUVEXA_ERROR_OPTION_BAD_VALUE, entry.value);
   return VI_SUCCESS;
 }
 
-ViStatus ApplyTextCopy(ViSession vi, const Entry &entry, std::optional<std::string> &target) {
+ViStatus ApplyTextCopy(const Entry &entry, std::optional<std::string> &target, Failure &failure) {
   try {
     std::string copy(entry.value);
     target = std::move(copy); // cannot fail: moves only
@@ -77,7 +70,7 @@ ViStatus ApplyTextCopy(ViSession vi, const Entry &entry, std::optional<std::stri
   } catch (const std::bad_alloc &) {
   } catch (const std::length_error &) {
   }
-  return Report(vi, ZUVEXA_ERROR_VALUE_COPY, entry.value);
+  return failure.Set(ZUVEXA_ERROR_VALUE_COPY, entry.value);
 }
 
-} // namespace zumodules::options
+} // namespace zurouting::options

@@ -7,11 +7,11 @@
 #include <string>
 #include <string_view>
 
-#include "redirector/modules/OptionString.h"
+#include "routing/Failure.h"
 #include "status/StatusCodes.h"
 #include "zuVEXAtypes.h"
 
-namespace zumodules::options {
+namespace zurouting::options {
 
 inline constexpr size_t kMaxNameLength = 255;
 inline constexpr size_t kMaxValueLength = 511;
@@ -33,15 +33,12 @@ struct Entry {
 
 void SplitEntry(std::string_view text, char valueSeparator, Entry &entry);
 
-// Records a failure for vi with the IVI engine and returns it.
-ViStatus Report(ViSession vi, ViStatus status, const char *elaboration);
-
 // Walks the entries of `text`. Entries with a name and a value go to
 // handler(entry), which returns a status; a negative one stops the walk.
 // A name without a value, or a value separator without a name, stops the
-// walk with its recorded error. Empty entries are skipped.
+// walk with its failure. Empty entries are skipped.
 template <class Handler>
-ViStatus ForEachEntry(ViSession vi, const char *text, EntrySyntax syntax, Handler &&handler) {
+ViStatus ForEachEntry(const char *text, EntrySyntax syntax, Failure &failure, Handler &&handler) {
   if (text == nullptr) return VI_SUCCESS;
   const std::string_view all(text);
   size_t start = 0;
@@ -51,11 +48,11 @@ ViStatus ForEachEntry(ViSession vi, const char *text, EntrySyntax syntax, Handle
     Entry entry;
     SplitEntry(all.substr(start, end - start), syntax.valueSeparator, entry);
     if (entry.name[0] != '\0') {
-      if (entry.value[0] == '\0') return Report(vi, ZUVEXA_ERROR_OPTION_MISSING_VALUE, nullptr);
+      if (entry.value[0] == '\0') return failure.Set(ZUVEXA_ERROR_OPTION_MISSING_VALUE, nullptr);
       const ViStatus status = handler(entry);
       if (status < 0) return status;
     } else if (entry.hasValueSeparator) {
-      return Report(vi, ZUVEXA_ERROR_OPTION_MISSING_NAME, nullptr);
+      return failure.Set(ZUVEXA_ERROR_OPTION_MISSING_NAME, nullptr);
     }
     // A separator that is the last character ends the text like its end.
     start = end + 1;
@@ -67,15 +64,15 @@ ViStatus ForEachEntry(ViSession vi, const char *text, EntrySyntax syntax, Handle
 // anything else.
 bool ParseBoolean(const char *value, bool &result);
 
-// Parses a boolean value into `target`; a bad value is recorded with the
-// value as elaboration.
-ViStatus ApplyBoolean(ViSession vi, const Entry &entry, bool &target);
+// Parses a boolean value into `target`; a bad value fails with the value as
+// elaboration.
+ViStatus ApplyBoolean(const Entry &entry, bool &target, Failure &failure);
 
 // Replaces `target` with a copy of the value; when the copy cannot be made,
-// ZUVEXA_ERROR_VALUE_COPY is recorded with the value and `target` keeps what it
+// ZUVEXA_ERROR_VALUE_COPY fails with the value and `target` keeps what it
 // held.
-ViStatus ApplyTextCopy(ViSession vi, const Entry &entry, std::optional<std::string> &target);
+ViStatus ApplyTextCopy(const Entry &entry, std::optional<std::string> &target, Failure &failure);
 
 bool EqualsIgnoringCase(const char *a, const char *b);
 
-} // namespace zumodules::options
+} // namespace zurouting::options

@@ -1,9 +1,9 @@
 // The fixed model knowledge: model table, default model, supported models.
 #include <iterator>
 
-#include "redirector/modules/ModelRouting.h"
+#include "routing/ModelTable.h"
 
-namespace zumodules {
+namespace zurouting {
 namespace {
 
 constexpr ModelRow kModels[] = {
@@ -40,4 +40,4 @@ SupportedModelsRows SupportedModels() {
   return {std::begin(kSupportedModels), std::end(kSupportedModels)};
 }
 
-} // namespace zumodules
+} // namespace zurouting

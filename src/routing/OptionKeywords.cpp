@@ -1,9 +1,9 @@
 // The option keywords of the open functions' option string.
-#include "redirector/modules/OptionEntries.h"
-#include "redirector/modules/OptionString.h"
+#include "routing/OptionEntries.h"
+#include "routing/OptionParsing.h"
 #include "status/StatusCodes.h"
 
-namespace zumodules {
+namespace zurouting {
 namespace {
 
 using options::Entry;
@@ -22,9 +22,7 @@ constexpr OptionKeyword Flag(const char *spelling, bool OptionRecord::*flag) {
 constexpr OptionKeyword DriverSetup(const char *spelling) {
   return {spelling, OptionEffect::DriverSetup, nullptr};
 }
-constexpr OptionKeyword Ignored(const char *spelling) {
-  return {spelling, OptionEffect::Ignored, nullptr};
-}
+constexpr OptionKeyword Ignored(const char *spelling) { return {spelling, OptionEffect::Ignored, nullptr}; }
 
 // Matched in this order; the first match wins.
 constexpr OptionKeyword kKeywords[] = {
@@ -74,14 +72,14 @@ const OptionKeyword *FindKeyword(const char *name) {
   return nullptr;
 }
 
-ViStatus ApplyOption(ViSession vi, const Entry &entry, OptionRecord &record) {
+ViStatus ApplyOption(const Entry &entry, OptionRecord &record, Failure &failure) {
   const OptionKeyword *keyword = FindKeyword(entry.name);
-  if (keyword == nullptr) return options::Report(vi, ZUVEXA_ERROR_OPTION_UNKNOWN_NAME, entry.name);
+  if (keyword == nullptr) return failure.Set(ZUVEXA_ERROR_OPTION_UNKNOWN_NAME, entry.name);
   switch (keyword->effect) {
   case OptionEffect::Flag:
-    return options::ApplyBoolean(vi, entry, record.*(keyword->flag));
+    return options::ApplyBoolean(entry, record.*(keyword->flag), failure);
   case OptionEffect::DriverSetup:
-    return options::ApplyTextCopy(vi, entry, record.driverSetup);
+    return options::ApplyTextCopy(entry, record.driverSetup, failure);
   case OptionEffect::Ignored:
     break;
   }
@@ -90,9 +88,9 @@ ViStatus ApplyOption(ViSession vi, const Entry &entry, OptionRecord &record) {
 
 } // namespace
 
-ViStatus ParseOptionString(ViSession vi, const char *text, OptionRecord &record) {
-  return options::ForEachEntry(vi, text, options::kOptionSyntax,
-                               [&](const Entry &entry) { return ApplyOption(vi, entry, record); });
+ViStatus ParseOptionString(const char *text, OptionRecord &record, Failure &failure) {
+  return options::ForEachEntry(text, options::kOptionSyntax, failure,
+                               [&](const Entry &entry) { return ApplyOption(entry, record, failure); });
 }
 
-} // namespace zumodules
+} // namespace zurouting

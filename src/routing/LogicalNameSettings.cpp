@@ -5,10 +5,11 @@
 #include <cstring>
 
 #include "platform/IviEngine.h"
-#include "redirector/modules/OptionString.h"
+#include "routing/OptionParsing.h"
+#include "routing/ResourceResolution.h"
 #include "status/StatusCodes.h"
 
-namespace zumodules {
+namespace zurouting {
 namespace {
 
 char *FindIgnoringCase(char *text, const char *word) {
@@ -33,10 +34,7 @@ ViStatus ReadLogicalNameSettings(const char *prefix, const char *optionString, b
   }
   simulate = Ivi_Simulating(vi) == 1;
   status = Ivi_GetAttributeViString(vi, nullptr, IVI_ATTR_DRIVER_SETUP, 0, bufferSize, driverSetup);
-  if (status < 0) {
-    Ivi_SetErrorInfo(vi, VI_FALSE, status, 0, nullptr);
-    driverSetup[0] = '\0';
-  }
+  if (status < 0) driverSetup[0] = '\0';
   driverSetup[bufferSize - 1] = '\0';
   Ivi_Dispose(vi);
   return status < 0 ? status : VI_SUCCESS;
@@ -54,4 +52,4 @@ void RemoveDriverSetupOption(char *optionString) {
   std::memmove(option, comma + 1, std::strlen(comma + 1) + 1);
 }
 
-} // namespace zumodules
+} // namespace zurouting
