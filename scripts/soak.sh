@@ -26,7 +26,7 @@ seconds=${2:-600}
 if [ ! -f "$build/CMakeCache.txt" ]; then
   cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${options[@]}" >/dev/null
 fi
-cmake --build "$build" -j "$(nproc 2>/dev/null || echo 2)" --target soak_e2e_tests >/dev/null
+cmake --build "$build" -j "$(nproc 2>/dev/null || echo 2)" --target concurrency_e2e_tests >/dev/null
 echo "== soak: $operations operations, at most $seconds s ($build)"
 log=$(mktemp)
 status=0

@@ -5,7 +5,9 @@
 namespace tracing {
 namespace {
 
-TEST_F(TraceTest, MissingStepsAreSkippedAndCallsComplete) {
+using PartialTracer = TraceTest;
+
+TEST_F(PartialTracer, MissingStepsAreSkippedAndCallsComplete) {
   ASSERT_EQ(zuVEXA_ConfigureIQRate(vi, "", 2e6), 0);
   EXPECT_EQ(zuVEXA_Commit(kNeverOpened), kUnknownSession);
   ASSERT_EQ(zuVEXA_close(vi), 0);

@@ -1,5 +1,5 @@
 // The supported-models text with module version files in a private tree.
-#include "../paths/PathsTestSupport.h"
+#include "../sysq/PathsTestSupport.h"
 #include "redirector/api/SupportedModelsText.h"
 
 TEST(SupportedModels, ListsTheInstalledModulesInTableOrder) {

@@ -5,7 +5,7 @@
 #include <thread>
 #include <vector>
 
-#include "StandinSupport.h"
+#include "../dvl/StandinSupport.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <thread>
 #include <vector>
 
-#include "RoutingSupport.h"
+#include "../../e2e/routing/RoutingSupport.h"
 
 using namespace e2e;
 

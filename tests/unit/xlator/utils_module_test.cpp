@@ -1,4 +1,4 @@
-#include "../xlator_files/ErrorFileTree.h"
+#include "ErrorFileTree.h"
 #include "BareLua.h"
 #include "zuxlatorlua/zuxlatorluautils.h"
 

@@ -5,7 +5,7 @@
 #include <iterator>
 #include <string_view>
 
-#include "../lua_modules/BareLua.h"
+#include "BareLua.h"
 #include "zuxlatorlua/embedded/EmbeddedModules.h"
 #include "zuxlatorlua/embedded/EmbeddedScripts.h"
 

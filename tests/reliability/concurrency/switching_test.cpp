@@ -4,7 +4,7 @@
 #include <thread>
 #include <vector>
 
-#include "TraceSupport.h"
+#include "../../e2e/tracing/TraceSupport.h"
 
 namespace tracing {
 namespace {
