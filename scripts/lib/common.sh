@@ -78,8 +78,8 @@ install_packages() { # install_packages GROUP...
     wanted+=(${package_groups[$group]})
   done
   mapfile -t missing < <(dpkg-query -W -f='${Package} ${db:Status-Status}\n' "${wanted[@]}" 2>/dev/null |
-    awk '$2 == "installed" { have[$1] = 1 } END { for (i = 1; i < ARGC; i++) if (!have[ARGV[i]]) print ARGV[i] }' \
-      "${wanted[@]}")
+    awk -v wanted="${wanted[*]}" '$2 == "installed" { have[$1] = 1 }
+      END { n = split(wanted, names, " "); for (i = 1; i <= n; i++) if (!have[names[i]]) print names[i] }')
   [ ${#missing[@]} -eq 0 ] && return 0
   if [ "$install" -eq 0 ]; then
     die "missing Debian packages (--no-install): ${missing[*]}"
