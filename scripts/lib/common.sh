@@ -139,7 +139,7 @@ discard_incomplete() {
   if [ -n "$(ls -A "$dir")" ] && [ ! -f "$dir/CMakeCache.txt" ] && [ ! -d "$dir/CMakeFiles" ]; then
     die "$dir is in the way: neither empty nor a CMake build folder"
   fi
-  say "${dir#"$root"/} holds no complete configure (no CMakeCache.txt or build system): configuring it afresh"
+  say "${dir#"$root"/}: no complete configure (it failed or was cut short): configuring afresh"
   rm -rf "$dir"
 }
 

@@ -55,31 +55,46 @@ scripts=(
   "build-bench|ForwardedCall .*[0-9]|scripts/bench.sh ${options[*]} --benchmark_filter=^ForwardedCall$"
 )
 
+load() { # load ENTRY: sets folder, expected and command
+  local line
+  IFS='|' read -r folder expected line <<<"$1"
+  read -r -a command <<<"$line"
+}
+
 rm -rf "$clone"
 git clone --quiet --no-checkout "$root" "$clone"
 git -C "$clone" checkout --quiet --detach "$(git -C "$root" rev-parse HEAD)"
+export TMPDIR=$clone/.tmp # the logs of the failures below go with the clone
+mkdir "$TMPDIR"
 [ -z "$(git -C "$root" status --porcelain --untracked-files=no)" ] ||
   echo "fresh clone: note: the uncommitted changes of $root are not in the clone"
 
 say "fresh clone: first runs"
 passes '^json_parse$' scripts/fuzz.sh --list
 for entry in "${scripts[@]}"; do
-  IFS='|' read -r folder expected command <<<"$entry"
-  read -r -a command <<<"$command"
+  load "$entry"
   passes "$expected" "${command[@]}"
 done
 passes '^  -j N, -jN' scripts/make-deb.sh -j2 --help
 
 say "fresh clone: a failed configure, then the next run"
 for entry in "${scripts[@]}"; do
-  IFS='|' read -r folder expected command <<<"$entry"
-  read -r -a command <<<"$command"
+  load "$entry"
   rm "$clone/$folder/Makefile" # as an interrupted configure leaves it
   ! in_clone env ZUVEXA_CMAKE_OPTIONS=-DZUVEXA_SANITIZE=bogus "${command[@]}" || fail "a failed configure passed"
-  printed "$folder holds no complete configure" "configure of $folder FAILED" "Unknown ZUVEXA_SANITIZE value 'bogus'"
+  printed "$folder: no complete configure" "configure of $folder FAILED" "Unknown ZUVEXA_SANITIZE value 'bogus'"
   passes "$expected" "${command[@]}"
-  printed "$folder holds no complete configure"
+  printed "$folder: no complete configure"
 done
+
+# A cache written for another source folder: the configure fails in a folder
+# that was complete.
+load "${scripts[0]}"
+sed -i 's|^CMAKE_HOME_DIRECTORY:INTERNAL=.*|&/elsewhere|' "$clone/$folder/CMakeCache.txt"
+! in_clone "${command[@]}" || fail "a configure against a foreign cache passed"
+printed "configure of $folder FAILED" "does not match the source"
+passes "$expected" "${command[@]}"
+printed "$folder: no complete configure"
 
 rm -rf "$clone"
 say "fresh clone: all scripts passed"
