@@ -7,7 +7,7 @@
 #   scripts/bench.sh [--no-build] [Google Benchmark options...]
 #
 # --no-build runs the program of an earlier build as it is.
-# Example: scripts/bench.sh --benchmark_filter='ForwardedCall$'
+# Example: scripts/bench.sh --benchmark_filter='^ForwardedCall/'
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)

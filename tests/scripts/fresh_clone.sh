@@ -52,7 +52,7 @@ printed() { # printed PATTERN...: each in the output of the last command
 scripts=(
   "build-fuzz|json_parse: [0-9]+ executions, no finding|scripts/fuzz.sh ${options[*]} json_parse 2"
   "build|soak: 200 of 200 operations|scripts/soak.sh ${options[*]} 200 60"
-  "build-bench|ForwardedCall .*[0-9]|scripts/bench.sh ${options[*]} --benchmark_filter=^ForwardedCall$"
+  "build-bench|^forwarded zuVEXA_Commit, 1 thread +[0-9.]+ ns|scripts/bench.sh ${options[*]} --benchmark_filter=^ForwardedCall/"
 )
 
 load() { # load ENTRY: sets folder, expected and command
