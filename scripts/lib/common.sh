@@ -2,6 +2,8 @@
 # third-party fetch and CMake builds that fail loudly and never leave a
 # folder that breaks the next run. Source it with `root` set to the top of
 # the checkout.
+# shellcheck shell=bash
+: "${root:?set root to the top of the checkout before sourcing common.sh}"
 
 jobs=$(nproc 2>/dev/null || echo 2)
 install=1
@@ -44,7 +46,7 @@ parse_options() {
         jobs=${1#-j}
         ;;
       --no-install) install=0 ;;
-      -h | --help) usage ;;
+      -h | --help) usage 0 ;;
       *) args+=("$1") ;;
     esac
     shift
@@ -173,15 +175,15 @@ configure_and_build() {
     rm -f "$dir/Makefile" "$dir/build.ninja"
     return 1
   fi
-  local build=(cmake --build "$dir" -j "$jobs")
-  [ ${#targets[@]} -gt 0 ] && build+=(--target "${targets[@]}")
+  local build_command=(cmake --build "$dir" -j "$jobs")
+  [ ${#targets[@]} -gt 0 ] && build_command+=(--target "${targets[@]}")
   if [ "$build_output" = show ]; then
-    "${build[@]}" || {
+    "${build_command[@]}" || {
       echo "== build in ${dir#"$root"/} FAILED" >&2
       return 1
     }
   else
     say "building ${targets[*]:-everything} in ${dir#"$root"/}"
-    run_logged "build of ${targets[*]:-everything} in ${dir#"$root"/}" "${build[@]}"
+    run_logged "build of ${targets[*]:-everything} in ${dir#"$root"/}" "${build_command[@]}"
   fi
 }
