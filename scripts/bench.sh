@@ -4,34 +4,34 @@
 # figure is a ratio to a baseline timed in the same run, so the table is
 # comparable across machines; see "Benchmarks" in the README.
 #
-#   scripts/bench.sh [-j N] [--no-build] [Google Benchmark options...]
+#   scripts/bench.sh [--no-build] [Google Benchmark options...]
 #
-# Example: scripts/bench.sh --benchmark_filter='ForwardedCall$'
+# --no-build runs the program of an earlier build as it is.
+# Example: scripts/bench.sh --benchmark_filter='^ForwardedCall/'
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+. "$root/scripts/lib/common.sh"
 dir="$root/build-bench"
-jobs=$(nproc)
+
+parse_options "$@"
 build=1
-args=()
-while [ $# -gt 0 ]; do
-  case "$1" in
-    -j) jobs="$2"; shift 2 ;;
-    --no-build) build=0; shift ;;
-    *) args+=("$1"); shift ;;
+benchmark_options=()
+for arg in "${args[@]}"; do
+  case "$arg" in
+    --no-build) build=0 ;;
+    *) benchmark_options+=("$arg") ;;
   esac
 done
 
 if [ "$build" -eq 1 ]; then
-  if [ -x "$root/scripts/fetch-third-party.sh" ]; then "$root/scripts/fetch-third-party.sh"; fi
-  launcher=()
-  if command -v ccache >/dev/null; then
-    launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-  fi
-  cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=Release -DZUVEXA_BUILD_TESTS=OFF "${launcher[@]}" >/dev/null
-  cmake --build "$dir" -j "$jobs" --target zuvexa_bench zuvexa_bench_module zusysapi
+  prepare bench
+  configure_and_build "$dir" -DCMAKE_BUILD_TYPE=Release -DZUVEXA_BUILD_TESTS=OFF \
+    -- zuvexa_bench zuvexa_bench_module zusysapi
+elif [ ! -x "$dir/bin/zuvexa_bench" ]; then
+  die "no benchmark program in $dir/bin (run without --no-build first)"
 fi
 
 # The program points the dynamic loader at its no-op module and at the
 # stand-in system configuration by itself.
-exec "$dir/bin/zuvexa_bench" "${args[@]}"
+exec "$dir/bin/zuvexa_bench" "${benchmark_options[@]}"

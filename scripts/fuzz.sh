@@ -2,7 +2,8 @@
 # Builds and runs the libFuzzer programs of tests/fuzz (clang, AddressSanitizer
 # and UndefinedBehaviorSanitizer) in a build tree of their own.
 #
-#   scripts/fuzz.sh --list                  the targets, one a line
+#   scripts/fuzz.sh --list                  the targets, one a line (builds
+#                                           nothing)
 #   scripts/fuzz.sh TARGET SECONDS [opts]   fuzz one target (SECONDS 0: no
 #                                           time limit); further options go
 #                                           to libFuzzer, e.g. -runs=10000000
@@ -17,10 +18,8 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+. "$root/scripts/lib/common.sh"
 build=${ZUVEXA_FUZZ_BUILD:-$root/build-fuzz}
-jobs=$(nproc 2>/dev/null || echo 2)
-
-usage() { sed -n '2,16p' "$0"; exit "${1:-0}"; }
 
 targets() {
   local source
@@ -30,14 +29,9 @@ targets() {
   done
 }
 
-configure_and_build() {
-  if [ ! -f "$build/CMakeCache.txt" ]; then
-    local launcher=()
-    command -v ccache >/dev/null && launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-    CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DZUVEXA_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-      "${launcher[@]}" >/dev/null
-  fi
-  cmake --build "$build" -j "$jobs" --target "$@" >/dev/null
+build_targets() { # build_targets TARGET...
+  prepare fuzz
+  CC=clang CXX=clang++ configure_and_build "$build" -DZUVEXA_FUZZ=ON -- "$@"
 }
 
 run_target() { # run_target TARGET SECONDS [libFuzzer options...]
@@ -60,14 +54,15 @@ run_target() { # run_target TARGET SECONDS [libFuzzer options...]
   return "$status"
 }
 
+parse_options "$@"
+set -- "${args[@]}"
 [ $# -ge 1 ] || usage 2
 case "$1" in
-  -h|--help) usage ;;
   --list) targets ;;
   --all)
     [ $# -eq 2 ] || usage 2
     mapfile -t all < <(targets)
-    configure_and_build fuzz_targets
+    build_targets fuzz_targets
     failed=0
     for target in "${all[@]}"; do run_target "$target" "$2" || failed=1; done
     exit "$failed"
@@ -75,7 +70,7 @@ case "$1" in
   *)
     [ $# -ge 2 ] || usage 2
     targets | grep -qx -- "$1" || { echo "fuzz: unknown target '$1' (see --list)" >&2; exit 2; }
-    configure_and_build "fuzz_$1"
+    build_targets "fuzz_$1"
     run_target "$@"
     ;;
 esac

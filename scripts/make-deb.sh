@@ -5,33 +5,30 @@
 #   scripts/make-deb.sh           libzuvexa0, libzuvexa-dev, zuvexa-tools,
 #                                 python3-zuvexa, zuvexa-sim
 #   scripts/make-deb.sh --no-sim  the same without the simulation package
-# Options: -j N (parallel jobs). Install with
+#
+# Install with
 #   apt-get install ./build-deb/*.deb    (or dpkg -i), remove with
 #   dpkg -r python3-zuvexa zuvexa-tools libzuvexa-dev zuvexa-sim libzuvexa0
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+. "$root/scripts/lib/common.sh"
 out=$root/build-deb
+
+parse_options "$@"
 sim=ON
-jobs=$(nproc 2>/dev/null || echo 2)
-while [ $# -gt 0 ]; do
-  case "$1" in
+for arg in "${args[@]}"; do
+  case "$arg" in
     --no-sim) sim=OFF ;;
-    -j) jobs="$2"; shift ;;
-    -h|--help) sed -n '2,11p' "$0"; exit 0 ;;
-    *) echo "unknown option: $1" >&2; exit 2 ;;
+    *) echo "unknown option: $arg" >&2; usage 2 ;;
   esac
-  shift
 done
 
-cmake -S "$root" -B "$out" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-  -DZUVEXA_BUILD_TESTS=OFF -DZUVEXA_INSTALL_SIM=$sim >/dev/null
-cmake --build "$out" -j "$jobs"
+prepare deb
+configure_and_build "$out" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+  -DZUVEXA_BUILD_TESTS=OFF -DZUVEXA_INSTALL_SIM=$sim
 rm -f "$out"/*.deb
-if ! (cd "$out" && cpack -G DEB >"$out/cpack.log" 2>&1); then
-  cat "$out/cpack.log" >&2
-  exit 1
-fi
+(cd "$out" && run_logged "cpack -G DEB" cpack -G DEB)
 for deb in "$out"/*.deb; do
   echo "== $(basename "$deb")"
   dpkg-deb -f "$deb" Package Version Architecture Depends Provides | sed 's/^/   /'

@@ -11,61 +11,34 @@
 #                                                                    (build-tsan/)
 #                                   4. every fuzz target over its seeds and a
 #                                      few seconds of fuzzing (clang, build-fuzz/)
+#                                   5. the scripts of scripts/ from a fresh
+#                                      clone of the committed tree, also after
+#                                      a failed configure (build-fresh-clone/)
 #   scripts/setup.sh --test --only plain,tsan
 #                                 the named stages only
 #   scripts/setup.sh --sanitize   the main job in the AddressSanitizer build;
 #                                 with --test, stages 2 and 3
-# Options: -j N (parallel jobs), --no-install (skip package installation).
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+. "$root/scripts/lib/common.sh"
+
 mode=run
 sanitize=0
-stages=plain,asan,tsan,fuzz
-install=1
-jobs=$(nproc 2>/dev/null || echo 2)
+stages=plain,asan,tsan,fuzz,scripts
+build_output=show
 
+parse_options "$@"
+set -- "${args[@]}"
 while [ $# -gt 0 ]; do
   case "$1" in
     --test) mode=test ;;
     --sanitize) sanitize=1; stages=asan,tsan ;;
-    --only) stages="$2"; shift ;;
-    --no-install) install=0 ;;
-    -j) jobs="$2"; shift ;;
-    -j*) jobs="${1#-j}" ;;
-    -h|--help) sed -n '2,18p' "$0"; exit 0 ;;
+    --only) [ $# -ge 2 ] || usage 2; stages="$2"; shift ;;
     *) echo "unknown option: $1" >&2; exit 2 ;;
   esac
   shift
 done
-
-packages=(
-  build-essential cmake pkg-config
-  googletest libgtest-dev libgmock-dev libbenchmark-dev
-  dpkg-dev liblua5.1-0-dev lua-cjson-dev lua-cjson lua-filesystem-dev lua-dkjson
-  python3 python3-numpy python3-pytest file
-  clang libclang-rt-14-dev llvm
-)
-
-as_root() {
-  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
-}
-
-install_packages() {
-  local missing=() p
-  for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-  done
-  [ ${#missing[@]} -eq 0 ] && return 0
-  echo "== installing: ${missing[*]}"
-  as_root apt-get update -q
-  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
-}
-
-build() { # build <dir> [cmake options...]
-  local dir="$1"; shift
-  cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null && cmake --build "$dir" -j "$jobs"
-}
 
 run_tests() { # run_tests <dir> [ctest options...]
   local dir="$1"; shift
@@ -80,18 +53,20 @@ export TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1
 # Each stage chains its steps with &&: it runs under `if`, where set -e does
 # not stop at a failed step.
 stage_plain() {
-  build "$root/build" && run_tests "$root/build"
+  configure_and_build "$root/build" && run_tests "$root/build"
 }
 stage_asan() {
-  build "$root/build-asan" -DZUVEXA_SANITIZE=address && run_tests "$root/build-asan"
+  configure_and_build "$root/build-asan" -DZUVEXA_SANITIZE=address && run_tests "$root/build-asan"
 }
 stage_tsan() { # the concurrency test programs only
-  cmake -S "$root" -B "$root/build-tsan" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZUVEXA_SANITIZE=thread >/dev/null &&
-    cmake --build "$root/build-tsan" -j "$jobs" --target concurrency_tests &&
+  configure_and_build "$root/build-tsan" -DZUVEXA_SANITIZE=thread -- concurrency_tests &&
     run_tests "$root/build-tsan" -L concurrency
 }
 stage_fuzz() {
-  "$root/scripts/fuzz.sh" --all 5
+  "$root/scripts/fuzz.sh" "${script_options[@]}" --all 5
+}
+stage_scripts() {
+  "$root/tests/scripts/fresh_clone.sh" "${script_options[@]}"
 }
 
 declare -A stage_titles=(
@@ -99,6 +74,7 @@ declare -A stage_titles=(
   [asan]="AddressSanitizer + UndefinedBehaviorSanitizer build, whole test suite (build-asan/)"
   [tsan]="ThreadSanitizer build, concurrency tests (build-tsan/)"
   [fuzz]="libFuzzer targets, seeds and 5 s of fuzzing each (clang, build-fuzz/)"
+  [scripts]="the scripts from a fresh clone, also after a failed configure (build-fresh-clone/)"
 )
 
 run_stages() {
@@ -123,21 +99,23 @@ run_stages() {
   echo "== all stages passed in $((total / 60)) min $((total % 60)) s:$summary"
 }
 
-[ "$install" -eq 1 ] && install_packages
-if [ -x "$root/scripts/fetch-third-party.sh" ]; then
-  "$root/scripts/fetch-third-party.sh"
-fi
+prepare tests bench fuzz deb
+script_options=(-j "$jobs")
+[ "$install" -eq 1 ] || script_options+=(--no-install)
 
 if [ "$mode" = test ]; then
+  # The fresh clone of stage 5 lies inside the checkout: with paths taken
+  # relative to it, its compiles are the earlier stages' in ccache.
+  export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=1
   run_stages
   exit 0
 fi
 
 if [ "$sanitize" -eq 1 ]; then
-  build "$root/build-asan" -DZUVEXA_SANITIZE=address
+  configure_and_build "$root/build-asan" -DZUVEXA_SANITIZE=address
   bin="$root/build-asan/bin"
 else
-  build "$root/build"
+  configure_and_build "$root/build"
   bin="$root/build/bin"
 fi
 

@@ -13,20 +13,24 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+. "$root/scripts/lib/common.sh"
+
+parse_options "$@"
+set -- "${args[@]}"
 build=$root/build
 options=()
 case "${1:-}" in
   --tsan) build=$root/build-tsan; options=(-DZUVEXA_SANITIZE=thread); shift ;;
   --asan) build=$root/build-asan; options=(-DZUVEXA_SANITIZE=address); shift ;;
-  -h|--help) sed -n '2,12p' "$0"; exit 0 ;;
+  -*) echo "unknown option: $1" >&2; usage 2 ;;
 esac
+[ $# -le 2 ] || usage 2
 operations=${1:-100000}
 seconds=${2:-600}
+[[ $operations =~ ^[0-9]+$ && $seconds =~ ^[0-9]+$ ]] || usage 2
 
-if [ ! -f "$build/CMakeCache.txt" ]; then
-  cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${options[@]}" >/dev/null
-fi
-cmake --build "$build" -j "$(nproc 2>/dev/null || echo 2)" --target concurrency_e2e_tests >/dev/null
+prepare tests
+configure_and_build "$build" "${options[@]}" -- concurrency_e2e_tests
 echo "== soak: $operations operations, at most $seconds s ($build)"
 log=$(mktemp)
 status=0
@@ -36,7 +40,7 @@ ZUVEXA_SOAK_OPERATIONS=$operations ZUVEXA_SOAK_SECONDS=$seconds \
 if [ "$status" -eq 0 ]; then
   sed -n 's/^[0-9]*: \(soak: .*\)/\1/p' "$log"
 else
-  tail -n 60 "$log"
+  tail -n 60 "$log" >&2
 fi
 rm -f "$log"
 exit "$status"
