@@ -53,10 +53,11 @@ export TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1
 # Each stage chains its steps with &&: it runs under `if`, where set -e does
 # not stop at a failed step.
 stage_plain() {
-  configure_and_build "$root/build" && run_tests "$root/build"
+  configure_and_build "$root/build" -DZUVEXA_BUILD_TESTS=ON && run_tests "$root/build"
 }
 stage_asan() {
-  configure_and_build "$root/build-asan" -DZUVEXA_SANITIZE=address && run_tests "$root/build-asan"
+  configure_and_build "$root/build-asan" -DZUVEXA_BUILD_TESTS=ON -DZUVEXA_SANITIZE=address &&
+    run_tests "$root/build-asan"
 }
 stage_tsan() { # the concurrency test programs only
   configure_and_build "$root/build-tsan" -DZUVEXA_SANITIZE=thread -- concurrency_tests &&
@@ -99,11 +100,11 @@ run_stages() {
   echo "== all stages passed in $((total / 60)) min $((total % 60)) s:$summary"
 }
 
-prepare tests bench fuzz deb
 script_options=(-j "$jobs")
 [ "$install" -eq 1 ] || script_options+=(--no-install)
 
 if [ "$mode" = test ]; then
+  prepare tests bench fuzz deb
   # The fresh clone of stage 5 lies inside the checkout: with paths taken
   # relative to it, its compiles are the earlier stages' in ccache.
   export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=1
@@ -111,11 +112,13 @@ if [ "$mode" = test ]; then
   exit 0
 fi
 
+# The main job needs the library, the stand-ins and zuvexa-iq only.
+prepare
 if [ "$sanitize" -eq 1 ]; then
-  configure_and_build "$root/build-asan" -DZUVEXA_SANITIZE=address
+  configure_and_build "$root/build-asan" -DZUVEXA_SANITIZE=address -- zuvexa-iq
   bin="$root/build-asan/bin"
 else
-  configure_and_build "$root/build"
+  configure_and_build "$root/build" -- zuvexa-iq
   bin="$root/build/bin"
 fi
 
