@@ -10,10 +10,6 @@
 #include <vector>
 
 #include "StandIns.h"
-#include "backend_standin.h"
-#include "ivi_standin.h"
-#include "redirector/api/ExportDeclarations.h"
-#include "sysapi_standin.h"
 
 namespace {
 
@@ -84,18 +80,11 @@ std::string ModuleSymbol(const char *exportName) {
   return name;
 }
 
-std::string ArgumentText(ViInt32 call, ViInt32 index) {
-  char text[256] = {};
-  BackendStandin_CallArgumentText(call, index, sizeof text, text);
-  return text;
-}
-
 class Forwarding : public ::testing::TestWithParam<Row> {
 protected:
   void SetUp() override {
     testsupport::ResetStandIns();
-    ASSERT_EQ(zuVEXA_InitWithOptions("", VI_FALSE, VI_FALSE, "Simulate=1,DriverSetup=Model:Q118", &gSession), 0);
-    BackendStandin_ClearCalls();
+    gSession = testsupport::OpenSimulated();
   }
 };
 
@@ -121,7 +110,7 @@ TEST_P(Forwarding, ReachesItsEntryWithTheSameArguments) {
     case BACKENDSTANDIN_ARG_POINTER: EXPECT_EQ(BackendStandin_CallArgumentPointer(call, i), want.pointer); break;
     default:
       EXPECT_EQ(BackendStandin_CallArgumentPointer(call, i), want.pointer) << "the caller's own text";
-      EXPECT_EQ(ArgumentText(call, i), want.text);
+      EXPECT_EQ(testsupport::CallText(call, i), want.text);
     }
   }
 }

@@ -3,11 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "StandIns.h"
-#include "backend_standin.h"
-#include "ivi_standin.h"
-#include "platform/IviEngine.h"
-#include "redirector/api/ExportDeclarations.h"
-#include "sysapi_standin.h"
+#include "ThreadErrorInfo.h"
 
 TEST(ReducedModuleForwarding, MissingEntriesFailAndOthersForward) {
   testsupport::ResetStandIns();
@@ -19,9 +15,7 @@ TEST(ReducedModuleForwarding, MissingEntriesFailAndOthersForward) {
   constexpr ViStatus kMissing = static_cast<ViStatus>(0xBFFA0011);
   EXPECT_EQ(zuVEXA_Commit(vi), kMissing);
   EXPECT_EQ(zuVEXA_ConfigureIQRate(vi, "", 1e6), kMissing);
-  ViInt32 primary = 0;
-  Ivi_GetAttributeViInt32(vi, "", IVI_ATTR_PRIMARY_ERROR, 0, &primary);
-  EXPECT_EQ(primary, kMissing);
+  EXPECT_EQ(testsupport::ReadThreadError(vi).primary, kMissing);
   EXPECT_EQ(zuVEXA_ConfigureIQCarrierFrequency(vi, "", 2e9), 0);
   EXPECT_EQ(zuVEXA_close(vi), 0);
 }
