@@ -22,7 +22,8 @@ inline void ResetStandIns() {
 
 // Adds a device to the system configuration; 0 when added.
 inline int32_t AddDevice(const char *name, const char *alias, int64_t productId, const char *backend,
-                         int32_t simulated = 0, int32_t hidden = SYSAPISTANDIN_NO_VALUE, int32_t excluded = 0) {
+                         int32_t simulated = 0, int32_t hidden = SYSAPISTANDIN_NO_VALUE,
+                         int32_t excluded = 0) {
   const SysapiStandinDevice device{name, alias, backend, productId, simulated, hidden, excluded};
   return SysapiStandin_AddDevice(&device);
 }

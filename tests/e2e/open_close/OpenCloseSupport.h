@@ -68,7 +68,9 @@ protected:
     r.status = zuVEXA_InitWithOptions(resource, VI_FALSE, VI_FALSE, options, &r.vi);
     if (r.status < 0) return r;
     r.kind = BackendStandin_SessionKind(r.vi);
-    const char *entry = r.kind == 5 ? "InitWithOptions3" : r.kind == 6 ? "InitWithOptions2" : "InitWithOptions";
+    const char *entry = r.kind == 5   ? "InitWithOptions3"
+                        : r.kind == 6 ? "InitWithOptions2"
+                                      : "InitWithOptions";
     for (ViInt32 call = 0; (call = BackendStandin_FindCall(r.kind, entry, call)) >= 0; ++call)
       if (CallText(call, 0) == resource) r.init = call;
     if (r.kind != 1 && r.init >= 0) r.productId = BackendStandin_CallArgumentInt(r.init, 1);

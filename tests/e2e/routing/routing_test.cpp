@@ -60,7 +60,6 @@ TEST_F(RoutingTest, LogicalNamesResolveToADeviceOrSimulateWithTheirModel) {
   EXPECT_EQ(Searches(), searches);
 }
 
-
 TEST_F(RoutingTest, FullOptionStringIsAcceptedAndPassedOnUnchanged) {
   const char *options = "Simulate=1, RangeCheck = false ,DriverSetup=Model:Q101; Language:jp";
   Routed r = Open("", options);
@@ -94,7 +93,6 @@ TEST_F(RoutingTest, BadOptionStringsStopTheOpenBeforeAnyInit) {
   EXPECT_EQ(BackendStandin_CallCount(), 0);
   EXPECT_EQ(Searches(), 0);
 }
-
 
 TEST_F(RoutingTest, AliasOfTwoVisibleDevicesIsAmbiguousHiddenOrExcludedOnesDoNotCount) {
   AddDevice("TwinA", "Twin", 0x1C02, "RIO-A");
@@ -133,7 +131,7 @@ TEST_F(RoutingTest, ChangeNotificationDropsTheCachedDeviceEvenOnceRemoved) {
   ExpectRoute("Analyzer", "", 5, 0x1C02);
   int64_t searches = Searches();
   EXPECT_EQ(SysapiStandin_NotifyChange(1, byResourceName, 1), 0); // kind 1 changes nothing
-  AddDevice("PXI1Slot2", "Analyzer", 0x1C08, "RIO0"); // reconfigured: only a fresh search sees it
+  AddDevice("PXI1Slot2", "Analyzer", 0x1C08, "RIO0");             // reconfigured: only a fresh search sees it
   ExpectRoute("Analyzer", "", 5, 0x1C02);
   EXPECT_EQ(SysapiStandin_NotifyChange(2, byResourceName, 1), 0); // while cached under the alias
   ExpectRoute("Analyzer", "", 6, 0x1C08);
@@ -164,4 +162,3 @@ TEST_F(RoutingTest, ClosingAnUnknownHandleCallsNoEntryPoint) {
   EXPECT_EQ(zuVEXA_CloseExtCal(0x7FFF1234, 1500), kUnknownSession);
   EXPECT_EQ(ReadThreadError().primary, kUnknownSession) << "recorded for the caller";
 }
-

@@ -71,7 +71,8 @@ TEST(DeviceInfoStore, UnusableLockFailsEveryOperationAndTheResolve) {
   devtest::FakeSystem system;
   DeviceInfoStore outOfMemory(NoFramework, zuapalerr_memoryFull);
   bool fromCache = true;
-  EXPECT_EQ(devtest::ResolveWith(outOfMemory, *system.discovery, "Dev1", "", record, fromCache), kOutOfMemory);
+  EXPECT_EQ(devtest::ResolveWith(outOfMemory, *system.discovery, "Dev1", "", record, fromCache),
+            kOutOfMemory);
   EXPECT_FALSE(fromCache);
   devtest::ThreadError error = devtest::ReadThreadError();
   EXPECT_EQ(error.primary, kOutOfMemory);
@@ -91,7 +92,8 @@ TEST(SysapiObserver, OperationsSitAtTheirPositionsAndOnlyItsTwoInterfacesAreAnsw
   sysapi::INotificationHandler *observer = dvlShared::CreateObserver(store);
   ASSERT_NE(observer, nullptr);
   EXPECT_EQ((CallSlot<sysapi::SysStatus, void *, uint32_t, void *>(observer, 3, nullptr, 2u, nullptr)),
-            sysapi::kNullPointer) << "Notify";
+            sysapi::kNullPointer)
+      << "Notify";
   CallSlot<void>(observer, 4); // complete-object destructor: leaves the object as it was
   EXPECT_EQ(CallSlot<sysapi::SysStatus>(observer, 6), 0) << "FinalConstruct";
   void *object = nullptr;
@@ -184,7 +186,8 @@ TEST_F(DeviceLookup, ExpertsAreAskedInProbeOrderAndListedByName) {
   ASSERT_EQ(Resolve("Dev1"), VI_SUCCESS);
   EXPECT_EQ(system.framework->lastExpertList, L"//localhost/pimlo,zu-lem,zu-quib,zu-quib,zu-rfaccessory");
   std::vector<std::wstring> expected;
-  for (const wchar_t *name : dvlShared::ExpertProbeOrder()) expected.push_back(std::wstring(L"//localhost/") + name);
+  for (const wchar_t *name : dvlShared::ExpertProbeOrder())
+    expected.push_back(std::wstring(L"//localhost/") + name);
   EXPECT_EQ(system.framework->expertQuestions, expected);
 }
 
@@ -218,7 +221,8 @@ const FailureCase kFailures[] = {
      "-2147024882"},
     {"search", [](FakeSystem &s) { s.framework->findFailure = static_cast<sysapi::SysStatus>(0x80004001); },
      "-2147467263"},
-    {"collection not filterable", [](FakeSystem &s) { s.framework->collectionFilterable = false; }, "-2147467262"},
+    {"collection not filterable", [](FakeSystem &s) { s.framework->collectionFilterable = false; },
+     "-2147467262"},
     {"presence query", [](FakeSystem &s) { s.framework->devices[0].presenceFailure = sysapi::kFailure; },
      "-2147467259"},
 };
@@ -234,10 +238,10 @@ TEST(DeviceLookupFailure, EachFailureHasItsStatusAndNothingIsStored) {
     const devtest::ThreadError error = devtest::ReadThreadError();
     EXPECT_EQ(error.primary, kSystemApiError);
     const std::string text = c.elaboration;
-    EXPECT_EQ(error.elaboration, text.starts_with("-") ? "Unexpected ZU System API Error: " + text + "." : text);
+    EXPECT_EQ(error.elaboration,
+              text.starts_with("-") ? "Unexpected ZU System API Error: " + text + "." : text);
     EXPECT_EQ(system.store.Count(), 0u);
   }
 }
 
 } // namespace
-

@@ -212,4 +212,3 @@ TEST(TracingLoader, WithoutTheLibraryItIsLookedForOnceOnly) {
 }
 
 } // namespace
-

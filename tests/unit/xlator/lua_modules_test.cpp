@@ -153,6 +153,7 @@ TEST_F(StdintModule, ArithmeticFollowsTheTypeAndRefusesWhatItCannotDo) {
       {"u64(0) - 1", "18446744073709551615:ffffffffffffffff"},
       {"i64('9223372036854775807') + 1", "-9223372036854775808:8000000000000000"},
       {"-u64(1)", "18446744073709551615:ffffffffffffffff"},
+      {"i64(7) / -2", "-3:fffffffffffffffd"},
       {"i64(-7) % 2", "-1:ffffffffffffffff"},
       {"u64(-1) / 2", "9223372036854775807:7fffffffffffffff"},
       {"i64('-9223372036854775808') % -1", "0:0"},

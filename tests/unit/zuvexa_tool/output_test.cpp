@@ -62,7 +62,8 @@ TEST(ZuvexaSpectrum, ATonePeaksAtItsFrequencyAndAmplitude) {
   const auto peak = std::max_element(spectrum.powerDbfs.begin(), spectrum.powerDbfs.end());
   EXPECT_NEAR(spectrum.frequency[std::size_t(peak - spectrum.powerDbfs.begin())], -250e3, rate / 1024);
   EXPECT_NEAR(*peak, 20.0 * std::log10(0.5), 0.01) << "a tone on a bin reads its amplitude";
-  EXPECT_EQ(ComputePowerSpectrum(ToneRecord(100, rate, 0, 1), rate, 4096).frequency.size(), 64u) << "short record";
+  EXPECT_EQ(ComputePowerSpectrum(ToneRecord(100, rate, 0, 1), rate, 4096).frequency.size(), 64u)
+      << "short record";
   EXPECT_TRUE(ComputePowerSpectrum(ToneRecord(1, rate, 0, 1), rate).frequency.empty());
 }
 
