@@ -25,6 +25,7 @@ public:
     zusysq::testing::SetFileSystemRoot(TemporaryDirectory::Path().c_str());
     Write("../etc/kelmar/share/share.dir", Directory() + "\n");
   }
+  using SharedErrorFiles::Path;
   ~SeamErrorTree() {
     zusysq::testing::SetFileSystemRoot(nullptr);
     dvlShared::ErrorLookup().defaultLanguage = zumxl::kEnglish;

@@ -11,8 +11,6 @@
 
 #include "StandIns.h"
 #include "ThreadErrorInfo.h"
-#include "platform/IviEngine.h"
-#include "redirector/api/ExportDeclarations.h"
 
 namespace {
 
@@ -24,6 +22,7 @@ constexpr ViUInt32 kTov = 5;
 
 inline ViStatus ParamPosition(ViInt32 position) { return IVISTANDIN_ERROR_PARAMETER_BASE + position; }
 
+using testsupport::OpenSimulated;
 using testsupport::ReadThreadError; // of a session when given its handle
 
 class CatalogueTest : public ::testing::Test {
@@ -31,14 +30,6 @@ protected:
   void SetUp() override {
     testsupport::ResetStandIns();
     ASSERT_EQ(testsupport::AddAnalyzer(), 0);
-  }
-
-  // A simulated session served by the tov module; the call log starts empty.
-  ViSession OpenSimulated() {
-    ViSession vi = 0;
-    EXPECT_EQ(zuVEXA_InitWithOptions("", VI_FALSE, VI_FALSE, "Simulate=1,DriverSetup=Model:Q118", &vi), 0);
-    BackendStandin_ClearCalls();
-    return vi;
   }
 
   static ViInt32 FirstCall(const char *entry) { return BackendStandin_FindCall(0, entry, 0); }

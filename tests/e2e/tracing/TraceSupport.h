@@ -10,8 +10,6 @@
 #include "StandIns.h"
 #include "peeklog_standin.h"
 #include "platform/IviEngine.h"
-#include "redirector/api/ExportDeclarations.h"
-#include "sysapi_standin.h"
 
 namespace tracing {
 
@@ -98,8 +96,7 @@ class TraceTest : public ::testing::Test {
 protected:
   void SetUp() override {
     testsupport::ResetStandIns();
-    SysapiStandinDevice device{"PXI1Slot2", "Analyzer", "RIO0", 0x1C02, 0, SYSAPISTANDIN_NO_VALUE, 0};
-    ASSERT_EQ(SysapiStandin_AddDevice(&device), 0);
+    ASSERT_EQ(testsupport::AddAnalyzer(), 0);
     ZuPeekControl_SetOutput(nullptr);
     ZuPeekControl_SetEnabled(1);
     ASSERT_EQ(zuVEXA_InitWithOptions("PXI1Slot2", VI_FALSE, VI_FALSE, kOptions, &vi), 0);

@@ -1,5 +1,7 @@
 // Trace records of each form of exported function, field by field, as the
-// stand-in call tracer received them through libzuvexa.so.
+// stand-in call tracer received them through libzuvexa.so; and a call tracer
+// that lacks some symbols, whose missing steps are skipped while every call
+// completes.
 #include "TraceSupport.h"
 
 namespace tracing {
@@ -159,6 +161,32 @@ TEST_F(TraceTest, UntracedFunctionsAndTracingOffLeaveNoRecord) {
   ZuPeekControl_SetEnabled(1);
   zuVEXA_Commit(vi);
   EXPECT_EQ(ZuPeekControl_RecordCount(), 1) << "switched on again without a new load";
+}
+
+using PartialTracer = TraceTest;
+
+TEST_F(PartialTracer, MissingStepsAreSkippedAndCallsComplete) {
+  ASSERT_EQ(zuVEXA_ConfigureIQRate(vi, "", 2e6), 0);
+  EXPECT_EQ(zuVEXA_Commit(kNeverOpened), kUnknownSession);
+  ASSERT_EQ(zuVEXA_close(vi), 0);
+
+  ASSERT_EQ(ZuPeekControl_RecordCount(), 3);
+  EXPECT_EQ(ZuPeekControl_OpenRecordCount(), 0) << "every record is released";
+  for (int record = 0; record < 3; ++record) {
+    EXPECT_EQ(ZuPeekControl_DeclaredParamCount(record), -1) << "no ZuPeekEndParams";
+    EXPECT_GT(ZuPeekControl_ValueCount(record, kParams), 0);
+  }
+  // Only the function return reaches a tracer without the return setter;
+  // it keeps its index after the error text and the warnings.
+  for (const auto &[record, status] : {std::pair{0, ViStatus{0}}, std::pair{1, kUnknownSession}}) {
+    ASSERT_EQ(ZuPeekControl_ValueCount(record, kReturns), 1);
+    ZuPeekValue value{};
+    ZuPeekControl_Value(record, kReturns, 0, &value);
+    EXPECT_EQ(value.index, 2);
+    EXPECT_EQ(value.typeCode, 23);
+    EXPECT_EQ(value.value, std::to_string(status));
+    EXPECT_EQ(ZuPeekControl_RecordSuccess(record), status == 0 ? 1 : 0);
+  }
 }
 
 } // namespace

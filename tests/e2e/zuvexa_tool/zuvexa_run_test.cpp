@@ -61,19 +61,6 @@ void ExpectLines(const std::string &text, std::initializer_list<const char *> li
 
 } // namespace
 
-TEST(ZuvexaRun, HelpAndVersion) {
-  const ShellRun help = Zuvexa("--help");
-  EXPECT_EQ(help.exitCode, 0);
-  ExpectLines(help.out,
-              {"Usage: zuvexa COMMAND", "models", "probe", "fetch", "error", "trace", "Exit status"});
-  EXPECT_THAT(Zuvexa("--version").out, testing::StartsWith("zuvexa "));
-  for (const char *command : {"models", "probe", "fetch", "error", "trace"}) {
-    const ShellRun commandHelp = Zuvexa(std::string(command) + " --help");
-    EXPECT_EQ(commandHelp.exitCode, 0) << command;
-    EXPECT_THAT(commandHelp.out, testing::StartsWith(std::string("Usage: zuvexa ") + command));
-  }
-}
-
 // A wrong command line ends with 2 and prints nothing on standard output; a
 // failed call or output ends with 1.
 TEST(ZuvexaRun, WrongCommandLinesAndFailuresEndWithTheirStatus) {

@@ -1,10 +1,18 @@
+// Status codes mapped into the driver's range and back, languages, and the
+// thread's error information saved and restored around a call.
 #include <gtest/gtest.h>
 
+#include <thread>
+
+#include "ThreadErrorInfo.h"
+#include "platform/IviEngine.h"
+#include "redirector/api/ErrorInfoSnapshot.h"
 #include "zumxl/mxlate.h"
 
 using namespace zumxl;
 
 namespace {
+
 constexpr ViStatus S(uint32_t value) { return static_cast<ViStatus>(value); }
 
 // A block of platform codes and the images of its ends.
@@ -18,6 +26,7 @@ constexpr Block kBlocks[] = {
     {-89999, -88000, 0xBFFA6FFF, 0xBFFA6830},   {-10999, -10000, 0xBFFA63FF, 0xBFFA6018},
     {-309799, -309700, 0xBFFA7064, 0xBFFA7001},
 };
+
 } // namespace
 
 // The platform range keeps the warning bit for positive codes.
@@ -74,4 +83,23 @@ TEST(Languages, InvalidLanguageIsRefused) {
   EXPECT_EQ(language, kFrench);
   EXPECT_EQ(SetLanguage(language, kChineseS), 0);
   EXPECT_EQ(language, kChineseS);
+}
+
+TEST(ErrorInfoSnapshot, RestoreBringsBackTheSavedErrorOnly) {
+  const testsupport::ThreadError saved[] = {{static_cast<ViStatus>(0xBFFA0060), 7, "x"}, {0, 0, ""}};
+  for (const testsupport::ThreadError &before : saved) {
+    std::thread([&] {
+      Ivi_ClearErrorInfo(0);
+      if (before.primary != 0) Ivi_SetErrorInfo(0, VI_FALSE, before.primary, before.secondary, "x");
+      zuapi::ErrorInfoSnapshot snapshot;
+      ASSERT_EQ(snapshot.Save(), 0);
+      Ivi_SetErrorInfo(0, VI_TRUE, static_cast<ViStatus>(0xBFFA000A), 0, "Driver Module: libzuvexatov.so.");
+      Ivi_SetErrorInfo(0, VI_FALSE, -1, 0, "later");
+      ASSERT_EQ(snapshot.Restore(), 0);
+      const testsupport::ThreadError now = testsupport::ReadThreadError();
+      EXPECT_EQ(now.primary, before.primary);
+      EXPECT_EQ(now.secondary, before.secondary);
+      EXPECT_EQ(now.elaboration, before.elaboration);
+    }).join();
+  }
 }

@@ -1,32 +1,25 @@
-// A private file tree, a scoped environment variable and a reader of the status JSON.
+// A private file tree, a scoped environment variable and readers of directory kinds and versions.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string>
 
-#include "TemporaryDirectory.h"
-#include "status/jsonz.h"
+#include "JsonMember.h"
+#include "SharedErrorFiles.h"
 #include "zusysq/stdpath_util.h"
 
 namespace pathtest {
 
 // A fresh temporary folder, the root of the fixed paths for one test.
-class FileTree : public testsupport::TemporaryDirectory {
+class FileTree : private testsupport::TemporaryDirectory, public testsupport::SharedErrorFiles {
 public:
-  FileTree() { zusysq::testing::SetFileSystemRoot(Path().c_str()); }
-  ~FileTree() { zusysq::testing::SetFileSystemRoot(nullptr); }
-
-  // Writes `content` (every byte) to root + path, creating its folders.
-  std::string Write(const std::string& path, const std::string& content) const {
-    std::filesystem::path full = Path() + path;
-    std::filesystem::create_directories(full.parent_path());
-    std::ofstream(full, std::ios::binary) << content;
-    return full.string();
+  FileTree() : SharedErrorFiles(TemporaryDirectory::Path()) {
+    zusysq::testing::SetFileSystemRoot(Directory().c_str());
   }
+  ~FileTree() { zusysq::testing::SetFileSystemRoot(nullptr); }
+  using SharedErrorFiles::Path;
 };
 
 class ScopedEnv {
@@ -43,16 +36,7 @@ private:
   std::optional<std::string> old_;
 };
 
-// The decoded string member `key` of `object` ("<missing>" when absent).
-inline std::string Member(const char* object, const char* key) {
-  const char* value = object != nullptr ? jsonz::Lookup(object, key) : nullptr;
-  size_t length = 0;
-  const char* text = value != nullptr ? jsonz::GetString(value, nullptr, &length, nullptr) : nullptr;
-  if (text == nullptr) return "<missing>";
-  std::string decoded(length + 1, '\0');
-  jsonz::DecodeString(text, length, decoded.data());
-  return decoded.c_str();
-}
+using testsupport::Member;
 
 inline std::string DirectoryKind(const char* kind, int32_t expectedCode = 0) {
   zuerr::Status status;

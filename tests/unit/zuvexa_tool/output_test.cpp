@@ -1,14 +1,18 @@
-// What zuvexa fetch computes and writes, where the end-to-end runs cannot reach.
+// What zuvexa fetch computes and writes, and the analysis zuvexa-iq makes of a
+// record, where the end-to-end runs cannot reach.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <complex>
 #include <cstring>
+#include <limits>
 #include <numbers>
 #include <sstream>
+#include <vector>
 
 #include "FetchPlot.h"
+#include "IqAnalysis.h"
 #include "Plot.h"
 #include "Progress.h"
 #include "SampleWriter.h"
@@ -16,15 +20,23 @@
 #include "Statistics.h"
 
 using namespace zuvexacli;
+using namespace zuvexaiq;
 
 namespace {
 
-std::vector<std::complex<double>> Tone(std::size_t count, double rate, double frequency, double amplitude) {
-  std::vector<std::complex<double>> samples(count);
-  for (std::size_t n = 0; n < count; ++n)
-    samples[n] = std::polar(amplitude, 2.0 * std::numbers::pi * frequency * double(n) / rate);
-  return samples;
+using Record = std::vector<std::complex<double>>;
+
+void AddTone(Record &record, double rate, double frequency, double amplitude) {
+  for (std::size_t n = 0; n < record.size(); ++n)
+    record[n] += std::polar(amplitude, 2.0 * std::numbers::pi * frequency * double(n) / rate);
 }
+Record ToneRecord(std::size_t count, double rate, double frequency, double amplitude) {
+  Record record(count);
+  AddTone(record, rate, frequency, amplitude);
+  return record;
+}
+
+double Db(double amplitude) { return 20.0 * std::log10(amplitude); }
 
 } // namespace
 
@@ -44,14 +56,15 @@ TEST(ZuvexaStatistics, PowersCrestFactorAndOffsetOverSeveralRecords) {
 
 TEST(ZuvexaSpectrum, ATonePeaksAtItsFrequencyAndAmplitude) {
   const double rate = 1.024e6;
-  const PowerSpectrum spectrum = ComputePowerSpectrum(Tone(10000, rate, -250e3, 0.5), rate, 1024);
+  const PowerSpectrum spectrum = ComputePowerSpectrum(ToneRecord(10000, rate, -250e3, 0.5), rate, 1024);
   ASSERT_EQ(spectrum.frequency.size(), 1024u);
   EXPECT_DOUBLE_EQ(spectrum.frequency.front(), -rate / 2) << "ascending from -rate/2";
   const auto peak = std::max_element(spectrum.powerDbfs.begin(), spectrum.powerDbfs.end());
   EXPECT_NEAR(spectrum.frequency[std::size_t(peak - spectrum.powerDbfs.begin())], -250e3, rate / 1024);
   EXPECT_NEAR(*peak, 20.0 * std::log10(0.5), 0.01) << "a tone on a bin reads its amplitude";
-  EXPECT_EQ(ComputePowerSpectrum(Tone(100, rate, 0, 1), rate, 4096).frequency.size(), 64u) << "short record";
-  EXPECT_TRUE(ComputePowerSpectrum(Tone(1, rate, 0, 1), rate).frequency.empty());
+  EXPECT_EQ(ComputePowerSpectrum(ToneRecord(100, rate, 0, 1), rate, 4096).frequency.size(), 64u)
+      << "short record";
+  EXPECT_TRUE(ComputePowerSpectrum(ToneRecord(1, rate, 0, 1), rate).frequency.empty());
 }
 
 TEST(ZuvexaSampleWriter, CsvLinesAndRawLittleEndianValues) {
@@ -86,7 +99,7 @@ TEST(ZuvexaPlot, TicksAreRoundAndCoverTheRange) {
 }
 
 TEST(ZuvexaPlot, ThePictureHoldsBothChartsAndEscapesItsTexts) {
-  const auto samples = Tone(4096, 1e6, 1e5, 0.5);
+  const auto samples = ToneRecord(4096, 1e6, 1e5, 0.5);
   const std::string svg = FetchPlotSvg(samples, 1e6, 1e9, "\"A&B\" <sim>");
   EXPECT_EQ(svg.rfind("<?xml", 0), 0u);
   EXPECT_NE(svg.find("&quot;A&amp;B&quot; &lt;sim&gt;"), std::string::npos);
@@ -122,4 +135,33 @@ TEST(ZuvexaProgress, AppearsAfterHalfASecondAndIsErasedAtTheEnd) {
   disabled.Finish();
   EXPECT_EQ(off.str(), "");
   EXPECT_EQ(ProgressBar::Line(1, 3, "records", 2.0).substr(0, 12), "[##########-");
+}
+
+TEST(ZuvexaIqAnalysis, FindsTheStrongestToneBetweenBinsAndBelowTheCarrier) {
+  struct Case {
+    std::size_t samples;
+    double rate, frequency, amplitude, weakFrequency, frequencyTolerance, powerTolerance;
+  } cases[] = {
+      {1000, 1e6, 123456.7, 0.5, 0, 0.01, 0.001}, // bins 1 kHz apart, the tone on none
+      {777, 10e6, -2.5e6, 0.1, 0, 0.1, 0.01},     // odd length, below the carrier
+      {4096, 1e6, -30e3, 0.5, 200e3, 5.0, 0.05},  // a weaker second tone
+  };
+  for (const Case &c : cases) {
+    Record record(c.samples);
+    AddTone(record, c.rate, c.frequency, c.amplitude);
+    if (c.weakFrequency != 0) AddTone(record, c.rate, c.weakFrequency, c.amplitude / 5);
+    const Tone tone = FindStrongestTone(record, c.rate);
+    EXPECT_NEAR(tone.frequency, c.frequency, c.frequencyTolerance);
+    EXPECT_NEAR(tone.powerDbfs, Db(c.amplitude), c.powerTolerance) << c.frequency;
+  }
+}
+
+TEST(ZuvexaIqAnalysis, PowerIsRelativeToFullScaleAndSilenceIsMinusInfinity) {
+  Record record(1000);
+  AddTone(record, 1e6, 1e5, 0.5);
+  EXPECT_NEAR(MeanPowerDbfs(record), Db(0.5), 1e-9);
+  constexpr double kSilence = -std::numeric_limits<double>::infinity();
+  EXPECT_EQ(MeanPowerDbfs(Record(8)), kSilence);
+  EXPECT_EQ(MeanPowerDbfs({}), kSilence);
+  EXPECT_EQ(FindStrongestTone({}, 1e6).powerDbfs, kSilence);
 }

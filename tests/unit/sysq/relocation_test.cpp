@@ -1,8 +1,20 @@
-// With lib/relocations-failing/: prefixdir relocated, bindir fails, datarootdir would be relocated.
+// The directory-kind table with a relocation library: lib/relocations/ relocates
+// datarootdir only; lib/relocations-failing/ relocates prefixdir, fails at bindir
+// and would relocate datarootdir.
 #include "PathsTestSupport.h"
 #include "zuapal/zuapalerr.h"
 
 using pathtest::DirectoryKind;
+
+TEST(RelocatedDirectories, OnlyDatarootdirMovesAndVersionFilesFollowIt) {
+  EXPECT_EQ(DirectoryKind("datarootdir"), "/opt/zurelocated/share");
+  EXPECT_EQ(DirectoryKind("prefixdir"), "/usr");
+  EXPECT_EQ(DirectoryKind("datadir"), "/usr/share");
+  pathtest::FileTree tree;
+  tree.Write("/opt/zurelocated/share/zu-vexa/version/zuVEXAtov.txt", "4.5.6");
+  tree.Write("/usr/share/zu-vexa/version/zuVEXAtov.txt", "default location");
+  EXPECT_EQ(pathtest::VersionText("zuVEXAtov"), "4.5.6");
+}
 
 TEST(FailingRelocation, KindsBeforeTheFailureMoveAndEveryLookupReportsTheTableError) {
   EXPECT_EQ(DirectoryKind("prefixdir", zuapalerr_resourceNotFound), "/opt/zurelocated");
