@@ -104,6 +104,15 @@ def test_describe_and_hex_status():
     assert zuvexa.hex_status(DEVICE_NOT_FOUND) == "0xBFFA0060"
 
 
+@pytest.mark.parametrize("recorded", [(DEVICE_NOT_FOUND, ""), (INVALID_PARAMETER, "another error")])
+def test_a_status_without_its_own_recorded_text_is_described(monkeypatch, recorded):
+    monkeypatch.setattr(zuvexa._errors, "take_error", lambda session=0: recorded)
+    monkeypatch.setattr(zuvexa._errors, "describe", lambda status, session=0: "described")
+    with pytest.raises(zuvexa.Error) as raised:
+        zuvexa._errors.check(DEVICE_NOT_FOUND, "f")
+    assert raised.value.description == "described"
+
+
 def test_a_session_dropped_without_close_is_closed(backend):
     import gc
 

@@ -12,6 +12,8 @@ TEST_F(RoutingTest, SimulatedOpenTakesAKnownModelKeyOrElseTheDevicesModelOrTheDe
   ExpectOpenFails("PXI1Slot2", "Simulate=1,DriverSetup=Model:Q118_RevB", kInvalidModel,
                   "Invalid model in DriverSetup string.\n\nspecified model: Q118_RevB");
   ExpectOpenFails("", "Simulate=1,DriverSetup=Model:Q12", kInvalidModel);
+  ExpectOpenFails("", "Simulate=1,DriverSetup=Model:Q118:x", kInvalidModel,
+                  "Invalid model in DriverSetup string.\n\nspecified model: Q118:x");
   EXPECT_EQ(Searches(), 0);
   // Without a model key: the device's model, or the default.
   ExpectRoute("", "Simulate=1", 1, kNoProductId);             // default model Q117

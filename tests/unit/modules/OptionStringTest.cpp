@@ -11,16 +11,18 @@ using OptionStringTest = routingtest::EngineTest;
 
 TEST_F(OptionStringTest, ParsesTheOptionsAndTheirDriverSetup) {
   OptionRecord more;
-  ASSERT_EQ(ParseOptionString(0, ",, Ivi_Attr_Simulate = vi_true ,Query Instr Status=TRUE,ivi_attr_cache=0,"
-                                 "LogicalName=x,Driver Setup=a:b,Ivi_Attr_Driver_Setup=c:d,", more),
+  ASSERT_EQ(ParseOptionString(0,
+                              ",, Ivi_Attr_Simulate = vi_true ,Query Instr Status=TRUE,ivi_attr_cache=0,"
+                              "LogicalName=x,Driver Setup=a:b,Ivi_Attr_Driver_Setup=c:d=e:f,",
+                              more),
             VI_SUCCESS);
   EXPECT_TRUE(more.simulate && more.queryInstrumentStatus && !more.cache);
-  EXPECT_EQ(more.driverSetup, "c:d");
+  EXPECT_EQ(more.driverSetup, "c:d=e:f") << "split at the first separator";
   EXPECT_EQ(ParseOptionString(0, nullptr, more), VI_SUCCESS);
 
   DriverSetupRecord setup;
-  ASSERT_EQ(ParseDriverSetup(0, ";Foo:1;model:Q101; Language:jp; MODEL : q102 ;", setup), VI_SUCCESS);
-  EXPECT_EQ(setup.model, "q102");
+  ASSERT_EQ(ParseDriverSetup(0, ";Foo:1;model:Q101; Language:jp; MODEL : q102:x ;", setup), VI_SUCCESS);
+  EXPECT_EQ(setup.model, "q102:x");
   EXPECT_EQ(setup.language, "jp");
   EXPECT_EQ(setup.entryCount, 4u) << "unknown keys are counted too";
   EXPECT_EQ(ThreadError().primary, 0);

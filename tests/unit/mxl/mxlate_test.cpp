@@ -74,6 +74,7 @@ TEST(Languages, NamesResolveIgnoringCase) {
   EXPECT_EQ(LanguageFromName("en", 3), kInvalidLanguage);
   EXPECT_EQ(LanguageFromName(nullptr, kTwoLetter), kInvalidLanguage);
   EXPECT_STREQ(LanguageName(kKorean, kLongName), "Korean");
+  EXPECT_STREQ(LanguageName(kInvalidLanguage, kThreeLetter), "zzz");
   EXPECT_EQ(LanguageName(7, kLongName), nullptr);
 }
 

@@ -20,6 +20,7 @@ TEST(JsonParse, ErrorCodesAndPositions) {
       {"  \t\n", jsonz::kNoText, 4},
       {"\"abc", jsonz::kStringExpected, 4},
       {"\"a\tb\"", jsonz::kStringExpected, 2},
+      {"\"a\x1f\"", jsonz::kStringExpected, 2},
       {"{1:2}", jsonz::kStringExpected, 1},
       {"{\"a\":1", jsonz::kObjectExpected, 6},
       {"[1, 2", jsonz::kArrayExpected, 5},
@@ -27,6 +28,7 @@ TEST(JsonParse, ErrorCodesAndPositions) {
       {R"({"a":1 "b":2})", jsonz::kSeparatorExpected, 7},
       {R"(["a\x"])", jsonz::kInvalidEscape, 3},
       {R"("\u12G4")", jsonz::kInvalidEscape, 1},
+      {R"("\u123G")", jsonz::kInvalidEscape, 1},
       {R"({"a":1,})", jsonz::kTrailingComma, 7},
       {"[{\"a\" 1}]", jsonz::kColonExpected, 6},
   };
@@ -97,7 +99,7 @@ TEST(JsonScan, GetStringAndGetInt) {
 
   const std::pair<const char*, int32_t> numbers[] = {
       {"-1.9", -1}, {"\"12\"", 7}, {"2.5e1", 25}, {"010", 8} /* read like %i */, {"0x10", 0} /* its own text only */,
-      {"-2147483648", INT32_MIN}, {"2147483648", 7}, {"3e9", 7}, {"1e999", 7}};
+      {"-2147483648", INT32_MIN}, {"2147483647", INT32_MAX}, {"2147483648", 7}, {"3e9", 7}, {"1e999", 7}};
   for (auto [text, expected] : numbers) EXPECT_EQ(jsonz::GetInt(text, 7, nullptr), expected) << text;
   const char* text = "42]";
   EXPECT_EQ(jsonz::GetInt(text, 7, &end), 42);

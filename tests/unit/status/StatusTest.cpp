@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 #include "status/Status.h"
@@ -68,6 +69,36 @@ TEST(StatusBuffer, CursorsOutsideTheBufferAndHugeSizesAreRefused) {
   EXPECT_EQ(zuerr::GrowCursor(status, elsewhere), nullptr);
   EXPECT_FALSE(zuerr::DefaultReallocateJson(status, 0x80000000u));
   EXPECT_STREQ(status.json, R"({"a":[1]})");
+}
+
+// A caller's reallocation granting the size asked for plus gSlack bytes, in
+// an arena whose bytes past the buffer must stay untouched.
+char gArena[32];
+int gSlack = 0;
+bool GrantExactly(Status& status, uint32_t newCapacity) {
+  status.json = newCapacity == 0 ? nullptr : gArena;
+  status.capacity = newCapacity == 0 ? 0 : newCapacity + gSlack;
+  return true;
+}
+
+TEST(StatusBuffer, TextFitsABufferOfExactlyItsLengthPlusNulAndSentinel) {
+  const std::string text = R"({"a":1})"; // 7 characters: needs 9 bytes
+  for (int slack : {-1, 0, 1}) {
+    SCOPED_TRACE(slack);
+    std::memset(gArena, '#', sizeof gArena);
+    gSlack = slack;
+    Status status;
+    status.reallocateJson = &GrantExactly;
+    char* last = zuerr::ResetJson(status, text.c_str());
+    const size_t size = text.size() + 2 + slack;
+    EXPECT_EQ(std::string(gArena + size, gArena + sizeof gArena), std::string(sizeof gArena - size, '#'));
+    if (slack < 0) {
+      EXPECT_EQ(last, nullptr);
+      continue;
+    }
+    EXPECT_EQ(last, gArena + text.size() - 1);
+    EXPECT_EQ(std::string(gArena, size), text + std::string(1 + slack, '\0') + "J");
+  }
 }
 
 TEST(StatusTransfer, MergeTakesTheFirstErrorCopyReplacesEverythingOrNothing) {

@@ -33,6 +33,10 @@ TEST(TranslatorSession, MakesEachTranslatorOnceAndDestroysItWithTheSession) {
     EXPECT_EQ(zuxlator::GetXlator(*session, "fake", status), fake);
     EXPECT_EQ(kind.created, 1);
     EXPECT_EQ(status.code, 0);
+    for (const char *other : {"fakeX", "fak"}) { // names match whole
+      zuerr::Status unknown;
+      EXPECT_EQ(zuxlator::GetXlator(*session, other, unknown), nullptr) << other;
+    }
   }
   EXPECT_EQ(kind.destroyed, 1);
 }
