@@ -12,7 +12,10 @@ SysapiConnection::~SysapiConnection() {
 }
 
 ViStatus SysapiConnection::Open(Failure &failure) {
-  library_ = dlopen(kSysapiLibraryFile, RTLD_NOW | RTLD_LOCAL);
+  // The system configuration library stays mapped after the connection
+  // closes: what it keeps for the process (and any thread of its own) must
+  // not lose its code.
+  library_ = dlopen(kSysapiLibraryFile, RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
   void *symbol = library_ != nullptr ? dlsym(library_, sysapi::kInstantiateFrameworkSymbol) : nullptr;
   if (symbol == nullptr) return SysapiFailure(sysapi::kFailure, failure);
   const sysapi::SysStatus r = reinterpret_cast<sysapi::InstantiateFrameworkFn>(symbol)(framework_.out());

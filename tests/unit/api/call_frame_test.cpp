@@ -22,6 +22,10 @@ void *operator new(size_t size) {
   if (void *memory = std::malloc(size == 0 ? 1 : size)) return memory;
   throw std::bad_alloc();
 }
+void *operator new(size_t size, const std::nothrow_t &) noexcept {
+  gNews.fetch_add(1, std::memory_order_relaxed);
+  return std::malloc(size == 0 ? 1 : size);
+}
 void operator delete(void *memory) noexcept { std::free(memory); }
 void operator delete(void *memory, size_t) noexcept { std::free(memory); }
 

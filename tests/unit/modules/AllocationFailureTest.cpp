@@ -19,6 +19,13 @@ void *operator new(size_t size) {
   if (void *memory = std::malloc(size == 0 ? 1 : size)) return memory;
   throw std::bad_alloc();
 }
+void *operator new(size_t size, const std::nothrow_t &) noexcept {
+  try {
+    return operator new(size);
+  } catch (const std::bad_alloc &) {
+    return nullptr;
+  }
+}
 void operator delete(void *memory) noexcept { std::free(memory); }
 void operator delete(void *memory, size_t) noexcept { std::free(memory); }
 
