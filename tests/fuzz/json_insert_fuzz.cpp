@@ -157,6 +157,9 @@ public:
     const std::string text = input_.ConsumeRandomLengthString(1024);
     FUZZ_CHECK(zuerr::ResetJson(status_, IsContainerText(text.c_str()) ? text.c_str() : "{}") != nullptr);
     CheckBuffer(status_);
+    // Null arguments are refused.
+    FUZZ_CHECK(jsonz::AddString(nullptr, "k", "v") == nullptr);
+    FUZZ_CHECK(jsonz::AddString(status_.json, "k", nullptr) == nullptr);
   }
 
   void Step() {
