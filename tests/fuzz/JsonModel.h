@@ -60,7 +60,8 @@ private:
     if (c == '"') return String();
     if (c == '{' || c == '[') return Container(depth);
     if (c == '-' || Digit(c)) return Number();
-    for (auto [word, type, truth] : {std::tuple{"true", jsonz::kBoolean, true}, {"false", jsonz::kBoolean, false},
+    for (auto [word, type, truth] : {std::tuple{"true", jsonz::kBoolean, true},
+                                     {"false", jsonz::kBoolean, false},
                                      {"null", jsonz::kNull, false}}) {
       if (s_.substr(at_).starts_with(word)) {
         const size_t begin = at_;

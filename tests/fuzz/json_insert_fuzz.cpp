@@ -10,8 +10,8 @@
 // members in their order; what was inserted reads back unchanged.
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <cstddef>
 #include <cinttypes>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -188,12 +188,14 @@ public:
     }
     case 2: {
       const uint32_t number = input_.ConsumeIntegral<uint32_t>();
-      Settle(before, place, name + std::to_string(number), jsonz::AddUInt(position, keyOrNull, number) != nullptr);
+      Settle(before, place, name + std::to_string(number),
+             jsonz::AddUInt(position, keyOrNull, number) != nullptr);
       break;
     }
     case 3: {
       const uint64_t number = input_.ConsumeIntegral<uint64_t>();
-      Settle(before, place, name + std::to_string(number), jsonz::AddU64(position, keyOrNull, number) != nullptr);
+      Settle(before, place, name + std::to_string(number),
+             jsonz::AddU64(position, keyOrNull, number) != nullptr);
       break;
     }
     case 4:
@@ -314,7 +316,9 @@ private:
     const std::string before = status_.json;
     const bool replaced = zuerr::MergeInto(status_, other);
     FUZZ_CHECK(replaced == Replaces(previous, code));
-    if (replaced) FUZZ_CHECK(status_.code == code && status_.json != other.json && status_.json == std::string(other.json));
+    if (replaced)
+      FUZZ_CHECK(status_.code == code && status_.json != other.json &&
+                 status_.json == std::string(other.json));
     if (!replaced) FUZZ_CHECK(status_.code == previous && status_.json == before);
   }
 

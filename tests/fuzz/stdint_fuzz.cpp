@@ -253,7 +253,9 @@ private:
 std::string gScript;
 
 // Raises an error outside every pcall of the script, so the run stops there.
-int Mismatch(lua_State *L) { return luaL_error(L, "step %d off the model", static_cast<int>(lua_tointeger(L, 1))); }
+int Mismatch(lua_State *L) {
+  return luaL_error(L, "step %d off the model", static_cast<int>(lua_tointeger(L, 1)));
+}
 
 } // namespace
 

@@ -17,7 +17,7 @@
 // The entry points of each target, renamed per source; a target without an
 // initialisation leaves its weak reference null.
 #define FUZZ_REPLAY_TARGET(name)                                                                             \
-  extern "C" int FuzzReplayRun_##name(const uint8_t *data, size_t size);                                    \
+  extern "C" int FuzzReplayRun_##name(const uint8_t *data, size_t size);                                     \
   extern "C" __attribute__((weak)) int FuzzReplayInit_##name(int *argc, char ***argv);
 #include "FuzzReplayTargets.inc"
 #undef FUZZ_REPLAY_TARGET
