@@ -13,12 +13,21 @@
 
 #include "platform/IviEngine.h"
 
+#ifdef ZUVEXA_FUZZ_REPLAY
+// The plain test program (tests/fuzz/replay) replays the seeds: a failed check
+// fails the seed at hand and the replay goes on with the next one.
+namespace fuzzsupport {
+[[noreturn]] void CheckFailed(const char *condition, const char *file, int line);
+}
+#define FUZZ_FAILED(condition) fuzzsupport::CheckFailed(condition, __FILE__, __LINE__)
+#else
+#define FUZZ_FAILED(condition)                                                                               \
+  (std::fprintf(stderr, "fuzz check failed: %s (%s:%d)\n", condition, __FILE__, __LINE__), std::abort())
+#endif
+
 #define FUZZ_CHECK(condition)                                                                                \
   do {                                                                                                       \
-    if (!(condition)) {                                                                                      \
-      std::fprintf(stderr, "fuzz check failed: %s (%s:%d)\n", #condition, __FILE__, __LINE__);               \
-      std::abort();                                                                                          \
-    }                                                                                                        \
+    if (!(condition)) FUZZ_FAILED(#condition);                                                               \
   } while (0)
 
 namespace fuzzsupport {

@@ -1,9 +1,10 @@
 // The value readers on arbitrary text. DecodeString of the whole input as raw
 // string text (inner NULs included) into a buffer of exactly length + 1
-// bytes; a decoded text written back with the insertion functions' escaping
-// decodes to itself again. GetInt of the input as a NUL-terminated text:
-// integers read as "%i" reads them, and a decimal-comma locale (when one is
-// installed) reads every number as the C locale does.
+// bytes decodes as the reference decoder (JsonModel.h) does; a decoded text
+// written back with the insertion functions' escaping decodes to itself
+// again. GetInt of the input as a NUL-terminated text reads numbers as the
+// reference reader does, and a decimal-comma locale (when one is installed)
+// as the C locale does.
 #include <clocale>
 #include <cstddef>
 #include <cstdint>
@@ -11,6 +12,7 @@
 #include <string>
 
 #include "FuzzSupport.h"
+#include "JsonModel.h"
 #include "status/Status.h"
 
 namespace {
@@ -29,12 +31,27 @@ std::string Decoded(const char *raw, size_t length, bool &ok) {
   return std::string(buffer.get(), end);
 }
 
+// Also decodes all but the last byte: the length, not what follows, ends
+// the text.
 void CheckDecodeRoundTrip(const uint8_t *data, size_t size) {
   const char *raw = reinterpret_cast<const char *>(data);
   bool ok = false;
+  if (size > 0) {
+    const std::string prefix = Decoded(raw, size - 1, ok);
+    const auto expected = jsonmodel::Decode({raw, size - 1});
+    FUZZ_CHECK(ok == expected.has_value() && (!ok || prefix == *expected));
+  }
   const std::string decoded = Decoded(raw, size, ok);
-  if (!ok || decoded.find('\0') != std::string::npos) return;
-  FUZZ_CHECK(jsonz::EqualsDecoded(decoded.c_str(), raw, size));
+  const auto expected = jsonmodel::Decode({raw, size});
+  FUZZ_CHECK(ok == expected.has_value());
+  if (!ok) return;
+  FUZZ_CHECK(decoded == *expected);
+  // A key is a C text: it never equals a decoding with a NUL in it.
+  FUZZ_CHECK(jsonz::EqualsDecoded(decoded.c_str(), raw, size) == (decoded.find('\0') == std::string::npos));
+  FUZZ_CHECK(!jsonz::EqualsDecoded((decoded + "a").c_str(), raw, size));
+  if (decoded.find('\0') != std::string::npos) return;
+  if (!decoded.empty())
+    FUZZ_CHECK(!jsonz::EqualsDecoded(decoded.substr(0, decoded.size() - 1).c_str(), raw, size));
 
   zuerr::Status status;
   FUZZ_CHECK(zuerr::ResetJson(status, "[]") != nullptr);
@@ -52,15 +69,15 @@ void CheckGetInt(const char *text) {
   const int32_t result = jsonz::GetInt(text, 7, &end);
   if (end == nullptr) {
     FUZZ_CHECK(result == 7);
+    jsonz::Value number;
+    if (jsonz::ParseValue(text, &number) != nullptr && number.type == jsonz::kNumber)
+      FUZZ_CHECK(!jsonmodel::NumberValue(std::string(number.start, number.length), number.isFloat));
     return;
   }
   jsonz::Value number;
   FUZZ_CHECK(jsonz::ParseValue(text, &number) == end && number.type == jsonz::kNumber);
-  if (!number.isFloat) {
-    const std::string digits(number.start, number.length);
-    long long expected = 0;
-    FUZZ_CHECK(std::sscanf(digits.c_str(), "%lli", &expected) == 1 && expected == result);
-  }
+  const auto expected = jsonmodel::NumberValue(std::string(number.start, number.length), number.isFloat);
+  FUZZ_CHECK(expected && *expected == result);
   if (gDecimalCommaLocale != nullptr) {
     std::setlocale(LC_NUMERIC, gDecimalCommaLocale);
     const char *commaEnd = nullptr;

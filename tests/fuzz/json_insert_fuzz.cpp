@@ -2,11 +2,15 @@
 // every kind of position (opening bracket, closing bracket, the ',' after a
 // member) with the plain insertion functions and with growing cursors, and
 // the status operations that rewrite the text. After every step the buffer
-// keeps its format (text, NUL, zero bytes, sentinel), the text stays one
-// valid JSON value, a refused insertion changes nothing, and what was
-// inserted reads back unchanged.
+// keeps its format (text, NUL, zero bytes, sentinel) and the text stays one
+// valid JSON value. A plain insertion gives exactly the text a model writes
+// (place, comma, escapes, number form) when the zero bytes hold it, and
+// changes nothing otherwise; the status operations follow the code rules
+// (the first error wins, an error replaces a warning) and write the location
+// members in their order; what was inserted reads back unchanged.
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <cinttypes>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -61,6 +65,46 @@ std::vector<Place> InsertionPlaces(const char *json) {
   return places;
 }
 
+// The text as the insertion functions write it: short escapes where JSON has
+// them, \u00XX for the other control characters and DEL.
+std::string Quoted(const std::string &text) {
+  std::string out = "\"";
+  for (unsigned char c : text) {
+    const size_t letter = std::string_view("\"\\\b\t\n\f\r").find(static_cast<char>(c));
+    if (c != 0 && letter != std::string_view::npos) {
+      out += '\\';
+      out += "\"\\btnfr"[letter];
+    } else if (c < 0x20 || c == 0x7F) {
+      char escape[8];
+      std::snprintf(escape, sizeof escape, "\\u%04x", c);
+      out += escape;
+    } else {
+      out += static_cast<char>(c);
+    }
+  }
+  return out + "\"";
+}
+
+bool IsWhitespace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+
+// `before` with the member or element `fragment` inserted at `offset`: first
+// after an opening bracket, last before a closing one, after the member
+// whose ',' is there; with the comma that separates it from its neighbours.
+std::string Inserted(const std::string &before, size_t offset, const std::string &fragment) {
+  const char c = before[offset];
+  if (c == '{' || c == '[') {
+    size_t next = offset + 1;
+    while (IsWhitespace(before[next])) ++next;
+    const bool empty = before[next] == (c == '{' ? '}' : ']');
+    return std::string(before).insert(offset + 1, empty ? fragment : fragment + ",");
+  }
+  if (c == ',') return std::string(before).insert(offset, "," + fragment);
+  size_t previous = offset - 1;
+  while (IsWhitespace(before[previous])) --previous;
+  const bool empty = before[previous] == (c == '}' ? '{' : '[');
+  return std::string(before).insert(offset, empty ? fragment : "," + fragment);
+}
+
 bool IsWhitespaceOnly(const char *p) {
   while (*p == ' ' || *p == '\t' || *p == '\n' || *p == '\r') ++p;
   return *p == '\0';
@@ -113,6 +157,9 @@ public:
     const std::string text = input_.ConsumeRandomLengthString(1024);
     FUZZ_CHECK(zuerr::ResetJson(status_, IsContainerText(text.c_str()) ? text.c_str() : "{}") != nullptr);
     CheckBuffer(status_);
+    // Null arguments are refused.
+    FUZZ_CHECK(jsonz::AddString(nullptr, "k", "v") == nullptr);
+    FUZZ_CHECK(jsonz::AddString(status_.json, "k", nullptr) == nullptr);
   }
 
   void Step() {
@@ -123,32 +170,39 @@ public:
     const std::string key = Text(), value = Text();
     const char *keyOrNull = place.inObject ? key.c_str() : nullptr;
     const std::string before = status_.json;
+    const std::string name = place.inObject ? Quoted(key) + ":" : "";
     switch (input_.ConsumeIntegralInRange(0, 9)) {
     case 0: {
       const bool added = jsonz::AddString(position, keyOrNull, value.c_str()) != nullptr;
-      Settle(before, added);
+      Settle(before, place, name + Quoted(value), added);
       if (added && atOpening && place.inObject) CheckFirstMember(status_.json + place.offset, key, &value, 0);
       break;
     }
     case 1: {
       const int32_t number = input_.ConsumeIntegral<int32_t>();
       const bool added = jsonz::AddInt(position, keyOrNull, number) != nullptr;
-      Settle(before, added);
+      Settle(before, place, name + std::to_string(number), added);
       if (added && atOpening && place.inObject)
         CheckFirstMember(status_.json + place.offset, key, nullptr, number);
       break;
     }
-    case 2:
-      Settle(before, jsonz::AddUInt(position, keyOrNull, input_.ConsumeIntegral<uint32_t>()) != nullptr);
+    case 2: {
+      const uint32_t number = input_.ConsumeIntegral<uint32_t>();
+      Settle(before, place, name + std::to_string(number),
+             jsonz::AddUInt(position, keyOrNull, number) != nullptr);
       break;
-    case 3:
-      Settle(before, jsonz::AddU64(position, keyOrNull, input_.ConsumeIntegral<uint64_t>()) != nullptr);
+    }
+    case 3: {
+      const uint64_t number = input_.ConsumeIntegral<uint64_t>();
+      Settle(before, place, name + std::to_string(number),
+             jsonz::AddU64(position, keyOrNull, number) != nullptr);
       break;
+    }
     case 4:
-      Settle(before, jsonz::AddObject(position, keyOrNull) != nullptr);
+      Settle(before, place, name + "{}", jsonz::AddObject(position, keyOrNull) != nullptr);
       break;
     case 5:
-      Settle(before, jsonz::AddArray(position, keyOrNull) != nullptr);
+      Settle(before, place, name + "[]", jsonz::AddArray(position, keyOrNull) != nullptr);
       break;
     case 6:
       PutThroughCursor(place, keyOrNull, value);
@@ -160,7 +214,7 @@ public:
       MergeOrCopy(value);
       break;
     default:
-      FUZZ_CHECK(zuerr::ResetJson(status_, nullptr) != nullptr);
+      SetCode(input_.ConsumeIntegral<int32_t>());
       break;
     }
     CheckBuffer(status_);
@@ -169,9 +223,25 @@ public:
 private:
   std::string Text() { return input_.ConsumeRandomLengthString(80).c_str(); }
 
-  // A refused insertion leaves the text as it was.
-  void Settle(const std::string &before, bool added) {
-    if (!added) FUZZ_CHECK(before == status_.json);
+  // The model's text when the zero bytes hold the insertion, else no change.
+  void Settle(const std::string &before, const Place &place, const std::string &fragment, bool added) {
+    const std::string expected = Inserted(before, place.offset, fragment);
+    const bool fits = expected.size() + 2 <= status_.capacity;
+    FUZZ_CHECK(added == fits && status_.json == (fits ? expected : before));
+  }
+
+  static bool Replaces(int32_t current, int32_t incoming) {
+    return (current == 0 && incoming != 0) || (current > 0 && incoming < 0);
+  }
+
+  // A code that replaces the status's code empties the text; any other
+  // changes nothing.
+  void SetCode(int32_t code) {
+    const int32_t previous = status_.code;
+    const std::string before = status_.json;
+    FUZZ_CHECK(zuerr::SetCode(status_, code) == Replaces(previous, code));
+    FUZZ_CHECK(status_.code == (Replaces(previous, code) ? code : previous));
+    FUZZ_CHECK(status_.json == (Replaces(previous, code) ? "{}" : before));
   }
 
   // Cursor insertions grow the buffer until they succeed. Only a text that
@@ -215,12 +285,16 @@ private:
     const int line = input_.ConsumeIntegral<int>();
     const zuerr::SourceLocation location{file.c_str(), line, "zuvexa", constant.c_str()};
     const int32_t code = input_.ConsumeIntegral<int32_t>();
+    const int32_t previous = status_.code;
+    const std::string before = status_.json;
     bool complete = false;
-    if (!zuerr::SetCodeWithLocation(status_, code, location, &complete)) return;
-    FUZZ_CHECK(complete && status_.code == code);
-    CheckFirstMember(status_.json, "line", nullptr, line);
-    CheckFirstMember(status_.json, "file", &file, 0);
-    CheckFirstMember(status_.json, "error_constant", &constant, 0);
+    if (!zuerr::SetCodeWithLocation(status_, code, location, &complete)) {
+      FUZZ_CHECK(!Replaces(previous, code) && status_.code == previous && before == status_.json);
+      return;
+    }
+    FUZZ_CHECK(Replaces(previous, code) && complete && status_.code == code);
+    FUZZ_CHECK(status_.json == "{\"error_constant\":" + Quoted(constant) + ",\"file\":" + Quoted(file) +
+                                   ",\"line\":" + std::to_string(line) + ",\"component\":\"zuvexa\"}");
   }
 
   // Another status's code and text move over by the replacement rule.
@@ -239,10 +313,13 @@ private:
       return;
     }
     const int32_t previous = status_.code;
+    const std::string before = status_.json;
     const bool replaced = zuerr::MergeInto(status_, other);
-    const bool expected = (previous == 0 && code != 0) || (previous > 0 && code < 0);
-    FUZZ_CHECK(replaced == expected);
-    if (replaced) FUZZ_CHECK(status_.code == code && std::strcmp(status_.json, other.json) == 0);
+    FUZZ_CHECK(replaced == Replaces(previous, code));
+    if (replaced)
+      FUZZ_CHECK(status_.code == code && status_.json != other.json &&
+                 status_.json == std::string(other.json));
+    if (!replaced) FUZZ_CHECK(status_.code == previous && status_.json == before);
   }
 
   FuzzedDataProvider &input_;

@@ -1,7 +1,7 @@
-// One JSON value as text. The scanner, the member lookup, the array walk and
-// the string and number readers must agree with each other, and none may
-// read past the text's NUL (the text sits in a heap block of exactly its
-// size).
+// One JSON value as text. The scanner must read it as the reference reader
+// (JsonModel.h) does, failures included; the member lookup, the array walk
+// and the string and number readers must agree with it, and none may read
+// past the text's NUL (the text sits in a heap block of exactly its size).
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -9,6 +9,7 @@
 #include <string>
 
 #include "FuzzSupport.h"
+#include "JsonModel.h"
 #include "status/jsonz.h"
 
 namespace {
@@ -42,10 +43,23 @@ void CheckString(const char *text, const Value &value, const char *after) {
   DecodeKey(value, decoded);
 }
 
-void CheckNumber(const char *text, const char *after) {
+void CheckNumber(const char *text, const Value &value, const char *after) {
+  const auto expected = jsonmodel::NumberValue(std::string(value.start, value.length), value.isFloat);
   const char *end = nullptr;
-  jsonz::GetInt(text, 0, &end);
-  FUZZ_CHECK(end == nullptr || end == after);
+  const int32_t result = jsonz::GetInt(text, 7, &end);
+  FUZZ_CHECK(expected ? result == *expected && end == after : result == 7 && end == nullptr);
+}
+
+// Readers of another type give their default.
+void CheckOtherReaders(const char *text, const Value &value) {
+  size_t length = 0;
+  const char *end = "";
+  if (value.type != jsonz::kString)
+    FUZZ_CHECK(jsonz::GetString(text, "dflt", &length, &end) == std::string_view("dflt") && length == 4 &&
+               end == nullptr);
+  if (value.type != jsonz::kNumber) FUZZ_CHECK(jsonz::GetInt(text, 7, &end) == 7 && end == nullptr);
+  if (value.type != jsonz::kObject) FUZZ_CHECK(jsonz::Lookup(text, "a") == nullptr);
+  if (value.type != jsonz::kArray) FUZZ_CHECK(jsonz::FirstElement(text) == nullptr);
 }
 
 // Walks the members; Lookup must find the first member of every name.
@@ -68,6 +82,7 @@ void CheckObject(const Value &object) {
     if (*p == ',') p = SkipWhitespace(p + 1);
   }
   FUZZ_CHECK(p == object.start + object.length - 1);
+  if (seen.count("absent") == 0) FUZZ_CHECK(jsonz::Lookup(object.start, "absent") == nullptr);
 }
 
 // The element walk ends at the array's closing bracket.
@@ -91,23 +106,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   const char *text = block.get();
   const char *textEnd = text + std::strlen(text);
 
+  const jsonmodel::Outcome expected = jsonmodel::Reader({text, static_cast<size_t>(textEnd - text)}).Read();
   Value value;
+  value.type = jsonz::kString;
   const char *after = jsonz::ParseValue(text, &value);
+  FUZZ_CHECK(value.type == expected.type && value.start == text + expected.begin);
   if (after == nullptr) {
-    FUZZ_CHECK(value.type == jsonz::kInvalid && value.length >= 1 && value.length <= 8);
-    FUZZ_CHECK(value.start >= text && value.start <= textEnd);
+    FUZZ_CHECK(value.length == static_cast<size_t>(expected.error));
     FUZZ_CHECK(jsonz::EndOf(text) == nullptr);
     return 0;
   }
-  FUZZ_CHECK(after > text && after <= textEnd);
-  FUZZ_CHECK(value.start >= text);
+  FUZZ_CHECK(after == text + expected.end);
   if (value.type != jsonz::kString) FUZZ_CHECK(value.start + value.length == after);
+  CheckOtherReaders(text, value);
   switch (value.type) {
   case jsonz::kString:
     CheckString(text, value, after);
     break;
   case jsonz::kNumber:
-    CheckNumber(text, after);
+    FUZZ_CHECK(value.isFloat == expected.isFloat);
+    CheckNumber(text, value, after);
     break;
   case jsonz::kObject:
     CheckObject(value);
@@ -116,13 +134,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     CheckArray(value);
     break;
   case jsonz::kBoolean:
-  case jsonz::kNull:
+    FUZZ_CHECK(value.boolean == expected.boolean);
     break;
   default:
-    FUZZ_CHECK(!"unknown value type");
+    break;
   }
-  if (value.type == jsonz::kObject || value.type == jsonz::kArray) {
-    if (value.start == text) FUZZ_CHECK(jsonz::EndOf(text) == after - 1);
-  }
+  const bool container = value.type == jsonz::kObject || value.type == jsonz::kArray;
+  FUZZ_CHECK(jsonz::EndOf(text) == (container && value.start == text ? after - 1 : nullptr));
   return 0;
 }

@@ -14,22 +14,6 @@ bool RefuseGrowth(Status& status, uint32_t newCapacity) {
   return newCapacity == 0 ? zuerr::DefaultReallocateJson(status, 0) : false;
 }
 
-TEST(StatusCode, FirstErrorWinsWithItsTextAndAnErrorReplacesAWarning) {
-  Status status;
-  EXPECT_FALSE(zuerr::SetCode(status, 0));
-  EXPECT_TRUE(zuerr::SetCode(status, 5));
-  EXPECT_FALSE(zuerr::SetCode(status, 7)) << "a warning never replaces a warning";
-  ASSERT_NE(zuerr::ResetJson(status, R"({"old":1})"), nullptr);
-  EXPECT_TRUE(zuerr::SetCode(status, zuapalerr_invalidParameter));
-  EXPECT_STREQ(status.json, "{}") << "the warning's text goes with it";
-  zuerr::ResetJson(status, R"({"why":"x"})");
-  EXPECT_FALSE(ZUERR_SET(status, zuapalerr_memoryFull));
-  EXPECT_FALSE(zuerr::SetCode(status, 3));
-  EXPECT_EQ(status.code, zuapalerr_invalidParameter);
-  EXPECT_STREQ(status.json, R"({"why":"x"})");
-  EXPECT_TRUE(zuerr::IsError(status));
-}
-
 TEST(StatusLocation, ErrorGetsItsLocationTextInABufferLargeEnough) {
   Status status;
   bool complete = false;

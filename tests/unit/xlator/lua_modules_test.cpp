@@ -125,20 +125,14 @@ protected:
 
 } // namespace
 
+// Values of numbers below 2^52, of texts and of arithmetic are checked against a model over the seeds of
+// tests/fuzz/corpus/stdint (fuzz_replay_tests); here what the model leaves out and the messages.
 TEST_F(StdintModule, ConstructorsFromNumbersAndTexts) {
   Check({
-      {"u64(-1)", "18446744073709551615:ffffffffffffffff"},
-      {"i64(-1)", "-1:ffffffffffffffff"},
-      {"u64()", "0:0"},
-      {"i64(1, 2)", "0:0"},
-      {"u64(-2.9)", "18446744073709551614:fffffffffffffffe"}, // truncated toward zero
       {"u64(2^63 + 2^11)", "9223372036854777856:8000000000000800"},
       {"u64(2^70)", "18446744073709551615:ffffffffffffffff"}, // out of range: saturated
       {"i64(2^63)", "9223372036854775807:7fffffffffffffff"},
       {"u64(0/0)", "0:0"},
-      {"u64('18446744073709551615')", "18446744073709551615:ffffffffffffffff"},
-      {"i64('-0x10')", "-16:fffffffffffffff0"},
-      {"i64('010')", "8:8"},
       {"u64('0x10')", "0:0"}, // u64 texts are decimal
       {"u64('abc')", "error: test:1: Unable to parse a number out of \"abc\""},
       {"u64({})", "error: test:1: u64 constructor arg must be a number or a string"},
@@ -146,19 +140,8 @@ TEST_F(StdintModule, ConstructorsFromNumbersAndTexts) {
   });
 }
 
-// Results off the wrapping 64-bit model are the fuzz target's (tests/fuzz/stdint_fuzz.cpp) to find; here one
-// case per type rule, and the messages of what raises an error.
 TEST_F(StdintModule, ArithmeticFollowsTheTypeAndRefusesWhatItCannotDo) {
   Check({
-      {"u64(0) - 1", "18446744073709551615:ffffffffffffffff"},
-      {"i64('9223372036854775807') + 1", "-9223372036854775808:8000000000000000"},
-      {"-u64(1)", "18446744073709551615:ffffffffffffffff"},
-      {"i64(7) / -2", "-3:fffffffffffffffd"},
-      {"i64(-7) % 2", "-1:ffffffffffffffff"},
-      {"u64(-1) / 2", "9223372036854775807:7fffffffffffffff"},
-      {"i64('-9223372036854775808') % -1", "0:0"},
-      {"u64(-1) > u64(1)", "true"},
-      {"i64(-1) < i64(1)", "true"},
       {"u64(1) + i64(1)", "error: test:1: bad argument #2 to '?' (u64 expected, got userdata)"},
       {"u64(1) + 'x'", "error: test:1: Can't get a u64 from argument"},
       {"i64(1) * {}", "error: test:1: Can't get a i64 from argument"},
