@@ -17,6 +17,6 @@ if(ZUVEXA_FUZZ)
     message(FATAL_ERROR "ZUVEXA_FUZZ brings its own sanitizers; leave ZUVEXA_SANITIZE empty")
   endif()
   add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined
-                      -fno-omit-frame-pointer)
+                      -fno-omit-frame-pointer -O1 -g1)
   add_link_options(-fsanitize=address,undefined)
 endif()
