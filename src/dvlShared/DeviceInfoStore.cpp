@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cstring>
 #include <cwctype>
+#include <mutex>
 #include <new>
+#include <shared_mutex>
 
 #include "dvlShared/DiscoveryStatus.h"
 #include "dvlShared/SysapiFramework.h"
@@ -36,7 +38,7 @@ ViStatus DeviceInfoStore::Usability() const {
 ViStatus DeviceInfoStore::LookUp(std::wstring_view name, DeviceRecord &record, bool &found) {
   found = false;
   if (ViStatus unusable = Usability(); unusable < 0) return unusable;
-  zuapal::tReadGuard guard(lock_);
+  std::shared_lock guard(lock_);
   for (const DeviceRecord &entry : entries_) {
     if (!NamesMatch(entry.deviceName, name)) continue;
     found = true;
@@ -57,7 +59,7 @@ ViStatus DeviceInfoStore::LookUp(std::wstring_view name, DeviceRecord &record, b
 
 ViStatus DeviceInfoStore::Insert(const DeviceRecord &record) {
   if (ViStatus unusable = Usability(); unusable < 0) return unusable;
-  zuapal::tWriteGuard guard(lock_);
+  std::lock_guard guard(lock_);
   for (const DeviceRecord &entry : entries_)
     if (NamesMatch(entry.deviceName, record.deviceName)) return VI_SUCCESS;
   try {
@@ -75,14 +77,14 @@ ViStatus DeviceInfoStore::Forget(const char *name) {
   zuapal::StatusRecord conversion;
   zu::dsc::MultibyteToWide(text, std::strlen(text), wideName, conversion);
   if (conversion.isError()) return MapPlatformFailure(conversion.code);
-  zuapal::tWriteGuard guard(lock_);
+  std::lock_guard guard(lock_);
   RemoveFirstByName(wideName);
   return VI_SUCCESS;
 }
 
 ViStatus DeviceInfoStore::InvalidateByNames(const std::vector<std::wstring> &names) {
   if (ViStatus unusable = Usability(); unusable < 0) return unusable;
-  zuapal::tWriteGuard guard(lock_);
+  std::lock_guard guard(lock_);
   sysapi::ISysFramework *framework = nullptr;
   ViStatus status = getFramework_ ? getFramework_(framework) : ZUVEXA_ERROR_CANNOT_RECOVER;
   if (status < 0) return status;
@@ -132,7 +134,7 @@ void DeviceInfoStore::RemoveFirstByIdentifier(std::wstring_view identifier) {
 
 size_t DeviceInfoStore::Count() {
   if (Usability() < 0) return 0;
-  zuapal::tReadGuard guard(lock_);
+  std::shared_lock guard(lock_);
   return entries_.size();
 }
 

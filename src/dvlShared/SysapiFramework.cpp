@@ -1,7 +1,9 @@
 #include "dvlShared/SysapiFramework.h"
 
 #include <cwchar>
+#include <mutex>
 #include <new>
+#include <shared_mutex>
 
 #include "dvlShared/DiscoveryStatus.h"
 #include "dvlShared/SysapiObserver.h"
@@ -87,7 +89,7 @@ ViStatus SysapiDiscovery::BuildExpertList(sysapi::ISysFramework *framework, std:
     if (status < 0) return status;
     if (expertListState_.isError()) return MapPlatformFailure(expertListState_.code);
     {
-      zuapal::tWriteGuard guard(expertListLock_);
+      std::lock_guard guard(expertListLock_);
       if (!expertListReady_) {
         expertList_ = std::move(probed);
         expertListReady_ = true;
@@ -102,7 +104,7 @@ ViStatus SysapiDiscovery::BuildExpertList(sysapi::ISysFramework *framework, std:
 
 bool SysapiDiscovery::CopyReadyExpertList(std::wstring &expertList) {
   if (expertListState_.isError()) return false;
-  zuapal::tReadGuard guard(expertListLock_);
+  std::shared_lock guard(expertListLock_);
   if (!expertListReady_) return false;
   expertList = expertList_;
   return true;

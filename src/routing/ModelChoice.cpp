@@ -2,7 +2,6 @@
 #include <strings.h>
 
 #include <cstdio>
-#include <new>
 
 #include "routing/ModelTable.h"
 #include "status/StatusCodes.h"
@@ -68,11 +67,7 @@ ViStatus ChooseModel(const std::wstring &deviceName, bool simulate, const Driver
 ViStatus ApplyDefaultModel(DeviceRecord &record, DefaultModelAccessor defaultModel) {
   ModelRow row{};
   (defaultModel != nullptr ? defaultModel : DefaultModel)(row);
-  try {
-    record.deviceName.assign(L"");
-  } catch (const std::bad_alloc &) {
-    return ZUVEXA_ERROR_OUT_OF_MEMORY;
-  }
+  record.deviceName.clear(); // keeps its buffer: cannot fail
   record.moduleKind = row.kind;
   record.productId = row.productId;
   return VI_SUCCESS;

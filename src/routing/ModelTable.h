@@ -59,7 +59,7 @@ ViStatus ChooseModel(const std::wstring &deviceName, bool simulate, const Driver
                      DeviceRecord &record, ModelTableAccessor table, DefaultModelAccessor defaultModel,
                      bool &resolved, Failure &failure);
 
-// The default model with an empty device name.
+// The default model with an empty device name; always VI_SUCCESS.
 ViStatus ApplyDefaultModel(DeviceRecord &record, DefaultModelAccessor defaultModel);
 
 // Gives a found device the kind and product identifier of its model row;

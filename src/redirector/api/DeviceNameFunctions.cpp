@@ -1,12 +1,10 @@
 // Device name and association functions: no session. Six are answered by the
 // ka module; the FPGA extensions folder by the module of the named device,
 // after a fresh lookup of that device.
-#include <exception>
-#include <new>
-
 #include "dvlShared/tErrorLookup.h"
 #include "platform/IviEngine.h"
 #include "redirector/api/CallFrame.h"
+#include "redirector/api/Export.h"
 #include "redirector/api/ExportDeclarations.h"
 #include "redirector/modules/DeviceLookup.h"
 #include "redirector/modules/ModelRouting.h"
@@ -21,21 +19,10 @@ using zumodules::EntryPointTable;
 
 constexpr char kDriverPrefix[] = "zuVEXA";
 
-// What an exported function returns for an exception that reached it.
-ViStatus StatusOfException() noexcept {
-  try {
-    throw;
-  } catch (const std::bad_alloc &) {
-    return ZUVEXA_ERROR_OUT_OF_MEMORY;
-  } catch (...) {
-    return ZUVEXA_ERROR_CANNOT_RECOVER;
-  }
-}
-
 // Calls a slot of the ka module with the caller's arguments. `recordErrors`
 // records the acquisition status and a missing entry for the calling thread.
 template <auto Slot, bool recordErrors, class... Args> ViStatus CallKaSlot(Args... args) noexcept {
-  try {
+  return zuapi::Guard([&] {
     const EntryPointTable *table = nullptr;
     ViStatus status = zumodules::Modules().Acquire(zumodules::kKa, table);
     if (recordErrors && status != VI_SUCCESS) Ivi_SetErrorInfo(0, VI_FALSE, status, 0, nullptr);
@@ -44,9 +31,7 @@ template <auto Slot, bool recordErrors, class... Args> ViStatus CallKaSlot(Args.
     if (entry == nullptr)
       return recordErrors ? zuapi::MissingEntry(0, *table) : zumodules::MissingEntryStatus(table->kind);
     return entry(args...);
-  } catch (...) {
-    return StatusOfException();
-  }
+  });
 }
 
 // The steps of the FPGA extensions folder query; each non-zero status is
@@ -113,7 +98,7 @@ ViStatus zuVEXA_GetIFCondNameForDownconverter(void *arg1, void *arg2) {
 ViStatus zuVEXA_GetFPGAExtensionsBitfileDir(ViConstString resourceName, uintptr_t deviceContext, ViInt32 value1,
                                             ViInt32 bitfileDirBufferSize, ViChar *bitfileDir,
                                             ViInt32 *requiredBitfileDirBufferSize) {
-  try {
+  return zuapi::Guard([&] {
     return zutrace::Traced<zutrace::sites::zuVEXA_GetFPGAExtensionsBitfileDir>(
         0,
         [&] {
@@ -121,7 +106,5 @@ ViStatus zuVEXA_GetFPGAExtensionsBitfileDir(ViConstString resourceName, uintptr_
                                  requiredBitfileDirBufferSize);
         },
         resourceName, deviceContext, value1, bitfileDirBufferSize, bitfileDir, requiredBitfileDirBufferSize);
-  } catch (...) {
-    return StatusOfException();
-  }
+  });
 }

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "redirector/api/TestSeam.h"
+
 namespace zuapi {
 
 namespace {
@@ -92,6 +94,7 @@ void SessionIndex::Insert(ViSession handle, const IndexedSession &session, const
   Slot &slot = array->slots[at];
   slot.table.store(session.table, kStore);
   slot.cell.store(cell, kStore);
+  seam::Reach(seam::Point::kIndexWriting);
   slot.key.store(KeyOf(handle, session.kind), kStore);
   EndWrite();
   ++count_;
@@ -104,6 +107,7 @@ bool SessionIndex::Remove(ViSession handle, void **tag) noexcept {
   DescriptorCell *cell = found->cell.load(std::memory_order_relaxed);
   if (tag != nullptr) *tag = cell->tag;
   BeginWrite();
+  seam::Reach(seam::Point::kIndexWriting);
   ShiftBackInto(*array, static_cast<size_t>(found - array->slots.get()));
   EndWrite();
   cells_.Give(cell);

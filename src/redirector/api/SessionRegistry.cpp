@@ -1,10 +1,13 @@
 #include "redirector/api/SessionRegistry.h"
 
 #include <cstring>
+#include <mutex>
 #include <new>
+#include <shared_mutex>
 #include <utility>
 
 #include "platform/IviEngine.h"
+#include "redirector/api/TestSeam.h"
 #include "status/StatusCodes.h"
 
 namespace zuapi {
@@ -12,7 +15,7 @@ namespace zuapi {
 SessionRegistry::SessionRegistry() : lock_(state_) {}
 
 SessionIndex::Lookup SessionRegistry::FindIndexedUnderLock(ViSession handle, IndexedSession &session) {
-  zuapal::tReadGuard guard(lock_);
+  std::shared_lock guard(lock_);
   return byHandle_.Find(handle, session);
 }
 
@@ -47,7 +50,7 @@ ViStatus SessionRegistry::AddSession(ViSession handle, DeviceKeyView deviceKey, 
                                      const zumodules::EntryPointTable *table) {
   if (!isUsable()) return ZUVEXA_ERROR_REGISTRY_UNUSABLE;
   if (handle == 0) return ZUVEXA_ERROR_INVALID_SESSION;
-  zuapal::tWriteGuard guard(lock_);
+  std::lock_guard guard(lock_);
   if (byHandle_.Contains(handle)) return ZUVEXA_ERROR_CANNOT_RECOVER;
   char descriptor[kDescriptorSize] = {};
   if (Ivi_GetAttributeViString(handle, "", IVI_ATTR_IO_RESOURCE_DESCRIPTOR, 0, sizeof descriptor,
@@ -65,7 +68,7 @@ ViStatus SessionRegistry::AddSession(ViSession handle, DeviceKeyView deviceKey, 
 ViStatus SessionRegistry::RemoveSession(ViSession handle) {
   if (!isUsable()) return ZUVEXA_ERROR_REGISTRY_UNUSABLE;
   if (handle == 0) return ZUVEXA_ERROR_INVALID_SESSION;
-  zuapal::tWriteGuard guard(lock_);
+  std::lock_guard guard(lock_);
   void *tag = nullptr;
   if (!byHandle_.Remove(handle, &tag)) return ZUVEXA_ERROR_INVALID_SESSION;
   auto *link = static_cast<SessionLink *>(tag);
@@ -80,7 +83,7 @@ ViStatus SessionRegistry::FindResourceDescriptor(ViSession handle, ViChar *buffe
   char descriptor[kDescriptorSize];
   SessionIndex::Lookup found = byHandle_.FindDescriptor(handle, descriptor);
   if (found == SessionIndex::Lookup::kBusy) {
-    zuapal::tReadGuard guard(lock_);
+    std::shared_lock guard(lock_);
     found = byHandle_.FindDescriptor(handle, descriptor);
   }
   if (found != SessionIndex::Lookup::kFound) return ZUVEXA_ERROR_INVALID_SESSION;
@@ -103,8 +106,9 @@ ViStatus SessionRegistry::FindSessionByDevice(DeviceKeyView deviceKey, SessionKi
   handle = 0;
   if (!isUsable()) return ZUVEXA_ERROR_REGISTRY_UNUSABLE;
   if (deviceKey.empty()) return ZUVEXA_ERROR_NULL_POINTER;
-  zuapal::tReadGuard guard(lock_);
+  std::shared_lock guard(lock_);
   auto found = byDevice_.find(DeviceIndexProbe{deviceKey, kind});
+  seam::Reach(seam::Point::kDeviceListRead);
   if (found == byDevice_.end() || found->second.oldest == nullptr) return ZUVEXA_ERROR_CANNOT_RECOVER;
   handle = found->second.oldest->handle;
   return VI_SUCCESS;

@@ -1,6 +1,8 @@
 #include "redirector/modules/ModuleRegistry.h"
 
+#include <mutex>
 #include <new>
+#include <shared_mutex>
 
 #include "status/StatusCodes.h"
 #include "zudynlib/dynload.h"
@@ -54,7 +56,7 @@ ViStatus ModuleRegistry::Acquire(ModuleKind kind, const EntryPointTable *&table)
   if (state_.isError()) return ZUVEXA_ERROR_REGISTRY_UNUSABLE;
   Entry *entry;
   {
-    zuapal::tReadGuard guard(lock_);
+    std::shared_lock guard(lock_);
     entry = FindEntry(kind);
     if (entry != nullptr && entry->table != nullptr) {
       table = entry->table;
@@ -63,7 +65,7 @@ ViStatus ModuleRegistry::Acquire(ModuleKind kind, const EntryPointTable *&table)
   }
   if (entry == nullptr) return ZUVEXA_ERROR_INVALID_MODULE_KIND;
 
-  zuapal::tWriteGuard guard(lock_);
+  std::lock_guard guard(lock_);
   if (entry->table == nullptr) {
     ViStatus status = LoadEntry(*entry);
     if (status < 0) return status;
@@ -77,7 +79,7 @@ ViStatus ModuleRegistry::Acquire(ModuleKind kind, const EntryPointTable *&table)
 void ModuleRegistry::AnnounceTlsIndex(uint32_t index) {
   if (state_.code != 0) return;
   tlsIndex_ = index;
-  zuapal::tReadGuard guard(lock_);
+  std::shared_lock guard(lock_);
   for (Entry &entry : entries_)
     if (entry.table != nullptr && entry.table->slots.SetGXRTTLSIndex != nullptr)
       entry.table->slots.SetGXRTTLSIndex(index);

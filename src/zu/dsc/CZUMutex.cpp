@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <cstdlib>
+#include <mutex>
 
 namespace zu::dsc {
 
@@ -58,12 +59,12 @@ namespace {
 } // namespace
 
 uint32_t CounterIncrement(uint32_t &counter) {
-  CZUMutexLock hold(ProcessReferenceCountMutex());
+  std::lock_guard hold(ProcessReferenceCountMutex());
   return ++counter;
 }
 
 uint32_t CounterDecrement(uint32_t &counter) {
-  CZUMutexLock hold(ProcessReferenceCountMutex());
+  std::lock_guard hold(ProcessReferenceCountMutex());
   return --counter;
 }
 

@@ -14,7 +14,7 @@ public:
   CZUMutex(const CZUMutex &) = delete;
   CZUMutex &operator=(const CZUMutex &) = delete;
 
-  // A thread must not lock the mutex twice.
+  // A thread must not lock the mutex twice. Held with std::lock_guard.
   void lock();
   void unlock();
 
@@ -24,18 +24,6 @@ public:
 private:
   struct State;
   std::unique_ptr<State> state_;
-};
-
-// Holds a CZUMutex for the life of a scope.
-class CZUMutexLock {
-public:
-  explicit CZUMutexLock(CZUMutex &mutex) : mutex_(mutex) { mutex_.lock(); }
-  ~CZUMutexLock() { mutex_.unlock(); }
-  CZUMutexLock(const CZUMutexLock &) = delete;
-  CZUMutexLock &operator=(const CZUMutexLock &) = delete;
-
-private:
-  CZUMutex &mutex_;
 };
 
 // The process-wide reference-count mutex.

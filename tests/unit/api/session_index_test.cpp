@@ -3,8 +3,10 @@
 #include <map>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "redirector/api/SessionIndex.h"
+#include "redirector/api/TestSeam.h"
 
 using namespace zuapi;
 
@@ -65,4 +67,48 @@ TEST(SessionIndex, AgreesWithAMapThroughAddsRemovesAndGrowth) {
   for (auto [handle, kind] : model) ASSERT_TRUE(index.Remove(handle));
   EXPECT_FALSE(index.Remove(1)) << "removing from an empty index";
   ExpectSameAs(index, {}, kLargest + 5);
+}
+
+namespace {
+
+// What lookups of one handle return while a writer is held in the middle of
+// its change.
+struct LookupsDuringWrite {
+  static inline const SessionIndex *index = nullptr;
+  static inline ViSession handle = 0;
+  static inline std::vector<SessionIndex::Lookup> seen;
+
+  static void Look(seam::Point point) {
+    if (point != seam::Point::kIndexWriting) return;
+    IndexedSession session;
+    char descriptor[kDescriptorSize];
+    seen.push_back(index->Find(handle, session));
+    seen.push_back(index->FindDescriptor(handle, descriptor));
+  }
+};
+
+} // namespace
+
+// A lookup never answers from a half-made change: while a writer is at work it
+// reports busy, for the handle being added and for the one being removed.
+TEST(SessionIndex, LookupsDuringAWriteReportBusy) {
+  SessionIndex index;
+  index.Reserve();
+  index.Insert(3, {1, TableFor(3)}, DescriptorFor(3).c_str());
+  LookupsDuringWrite::index = &index;
+  seam::hook = &LookupsDuringWrite::Look;
+  for (ViSession handle : {ViSession{7}, ViSession{3}}) {
+    LookupsDuringWrite::handle = handle;
+    LookupsDuringWrite::seen.clear();
+    if (handle == 7) {
+      index.Reserve();
+      index.Insert(7, {2, TableFor(7)}, DescriptorFor(7).c_str());
+    } else {
+      index.Remove(3);
+    }
+    EXPECT_EQ(LookupsDuringWrite::seen, std::vector<SessionIndex::Lookup>(2, SessionIndex::Lookup::kBusy))
+        << "handle " << handle;
+  }
+  seam::hook = nullptr;
+  ExpectSameAs(index, {{7, 2}}, 8);
 }

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <mutex>
+#include <shared_mutex>
 #include <thread>
 #include <vector>
 
@@ -13,15 +15,15 @@ TEST(RegistryLock, ReadersShareWritersExcludeAndAReaderMayReenter) {
   tRegistryLock lock(status);
   ASSERT_EQ(status.code, 0);
   {
-    tReadGuard outer(lock);
-    tReadGuard inner(lock); // would deadlock if the reader mutex were not recursive
+    std::shared_lock outer(lock);
+    std::shared_lock inner(lock); // would deadlock if the reader mutex were not recursive
   }
   std::atomic<int> readers{0}, writers{0};
   std::atomic<bool> violation{false};
   long shared = 0;
   auto reader = [&] {
     for (int i = 0; i < 2000; ++i) {
-      tReadGuard guard(lock);
+      std::shared_lock guard(lock);
       ++readers;
       if (writers.load() != 0) violation = true;
       --readers;
@@ -29,7 +31,7 @@ TEST(RegistryLock, ReadersShareWritersExcludeAndAReaderMayReenter) {
   };
   auto writer = [&] {
     for (int i = 0; i < 2000; ++i) {
-      tWriteGuard guard(lock);
+      std::lock_guard guard(lock);
       if (++writers != 1 || readers.load() != 0) violation = true;
       ++shared;
       --writers;

@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
+#include <future>
 #include <map>
 #include <string>
 #include <thread>
 
 #include "ivi_standin.h"
 #include "redirector/api/SessionRegistry.h"
+#include "redirector/api/TestSeam.h"
 #include "status/StatusCodes.h"
 
 using namespace zuapi;
@@ -131,4 +134,45 @@ TEST(SessionIndexConcurrency, StableSessionsStayVisibleWhileNeighboursChurn) {
   std::thread threads[] = {std::thread(reader), std::thread(writer)};
   for (auto &t : threads) t.join();
   EXPECT_FALSE(wrong);
+}
+
+namespace {
+
+// Holds a lookup by device under its read lock while another thread removes
+// a session, and notes whether the removal finished before the lookup left.
+struct RemovalDuringRead {
+  static inline SessionRegistry *registry = nullptr;
+  static inline ViSession removed = 0;
+  static inline std::future<ViStatus> removal;
+  static inline bool finishedDuringRead = false;
+
+  static void StartRemoval(seam::Point point) {
+    if (point != seam::Point::kDeviceListRead || removal.valid()) return;
+    removal = std::async(std::launch::async, [] { return registry->RemoveSession(removed); });
+    // Unlocked, the removal takes microseconds; locked, it cannot finish.
+    finishedDuringRead = removal.wait_for(std::chrono::milliseconds(500)) == std::future_status::ready;
+  }
+};
+
+} // namespace
+
+// A removal waits for the readers of the registry: a lookup by device sees
+// the sessions as they were when it took the read lock.
+TEST(SessionRegistryConcurrency, RemovalWaitsForALookupByDevice) {
+  IviStandin_Reset();
+  SessionRegistry registry;
+  const EngineSessions sessions = CreateEngineSessions("held-", 2);
+  const ViSession oldest = sessions.begin()->first, newer = sessions.rbegin()->first;
+  for (ViSession vi : {oldest, newer}) ASSERT_EQ(registry.AddSession(vi, L"held", kNormal, TableOf(vi)), 0);
+  RemovalDuringRead::registry = &registry;
+  RemovalDuringRead::removed = oldest;
+  seam::hook = &RemovalDuringRead::StartRemoval;
+  ViSession found = 0;
+  EXPECT_EQ(registry.FindSessionByDevice(L"held", kNormal, found), 0);
+  seam::hook = nullptr;
+  EXPECT_FALSE(RemovalDuringRead::finishedDuringRead);
+  EXPECT_EQ(found, oldest);
+  EXPECT_EQ(RemovalDuringRead::removal.get(), 0);
+  EXPECT_EQ(registry.FindSessionByDevice(L"held", kNormal, found), 0);
+  EXPECT_EQ(found, newer);
 }

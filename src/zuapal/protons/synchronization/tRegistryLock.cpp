@@ -34,13 +34,13 @@ tRegistryLock::~tRegistryLock() {
   if (readerMutexCreated_) pthread_mutex_destroy(&readerMutex_);
 }
 
-void tRegistryLock::readEnter() {
+void tRegistryLock::lock_shared() {
   pthread_mutex_lock(&readerMutex_);
   if (++readerCount_ == 1) writeSemaphore_.wait();
   pthread_mutex_unlock(&readerMutex_);
 }
 
-void tRegistryLock::readLeave() {
+void tRegistryLock::unlock_shared() {
   pthread_mutex_lock(&readerMutex_);
   if (--readerCount_ == 0) writeSemaphore_.post();
   pthread_mutex_unlock(&readerMutex_);

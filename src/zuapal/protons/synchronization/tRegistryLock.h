@@ -13,6 +13,10 @@
 
 namespace zuapal {
 
+// Meets the standard's shared-mutex requirements, so std::lock_guard and
+// std::unique_lock hold its write side and std::shared_lock its read side. An
+// owner whose creation status is an error must not lock it (its semaphore may
+// not exist): it reports itself unusable instead.
 class tRegistryLock {
 public:
   // Creation failures go into `status` (-52003 for the mutex, the semaphore's
@@ -22,38 +26,18 @@ public:
   tRegistryLock(const tRegistryLock &) = delete;
   tRegistryLock &operator=(const tRegistryLock &) = delete;
 
-  void readEnter();
-  void readLeave();
-  void writeEnter() { writeSemaphore_.wait(); }
-  void writeLeave() { writeSemaphore_.post(); }
+  // Write side.
+  void lock() { writeSemaphore_.wait(); }
+  void unlock() { writeSemaphore_.post(); }
+  // Read side; a reader may enter again while it reads.
+  void lock_shared();
+  void unlock_shared();
 
 private:
   pthread_mutex_t readerMutex_{};
   bool readerMutexCreated_ = false;
   uint32_t readerCount_ = 0;
   tSemaphore writeSemaphore_;
-};
-
-class tReadGuard {
-public:
-  explicit tReadGuard(tRegistryLock &lock) : lock_(lock) { lock_.readEnter(); }
-  ~tReadGuard() { lock_.readLeave(); }
-  tReadGuard(const tReadGuard &) = delete;
-  tReadGuard &operator=(const tReadGuard &) = delete;
-
-private:
-  tRegistryLock &lock_;
-};
-
-class tWriteGuard {
-public:
-  explicit tWriteGuard(tRegistryLock &lock) : lock_(lock) { lock_.writeEnter(); }
-  ~tWriteGuard() { lock_.writeLeave(); }
-  tWriteGuard(const tWriteGuard &) = delete;
-  tWriteGuard &operator=(const tWriteGuard &) = delete;
-
-private:
-  tRegistryLock &lock_;
 };
 
 } // namespace zuapal
