@@ -4,6 +4,8 @@
 #
 #   scripts/setup.sh              build, then run the main job
 #   scripts/setup.sh --test       build, then run every test the way CI does:
+#                                   0. every C and C++ file as .clang-format
+#                                      lays it out (no build)
 #                                   1. plain build, whole suite      (build/)
 #                                   2. AddressSanitizer + UndefinedBehavior-
 #                                      Sanitizer, whole suite        (build-asan/)
@@ -25,7 +27,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 mode=run
 sanitize=0
-stages=plain,asan,tsan,fuzz,scripts
+stages=format,plain,asan,tsan,fuzz,scripts
 build_output=show
 
 parse_options "$@"
@@ -52,6 +54,9 @@ export TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1
 
 # Each stage chains its steps with &&: it runs under `if`, where set -e does
 # not stop at a failed step.
+stage_format() {
+  "$root/scripts/check-format.sh"
+}
 stage_plain() {
   configure_and_build "$root/build" -DZUVEXA_BUILD_TESTS=ON && run_tests "$root/build"
 }
@@ -71,6 +76,7 @@ stage_scripts() {
 }
 
 declare -A stage_titles=(
+  [format]="the sources as .clang-format lays them out"
   [plain]="plain build, whole test suite (build/)"
   [asan]="AddressSanitizer + UndefinedBehaviorSanitizer build, whole test suite (build-asan/)"
   [tsan]="ThreadSanitizer build, concurrency tests (build-tsan/)"
