@@ -1,5 +1,6 @@
 """The zuvexa package over the library: sessions, errors, attributes."""
 import ctypes
+import gc
 import warnings
 
 import pytest
@@ -28,13 +29,7 @@ def test_a_failed_open_raises_with_status_and_description():
     error = raised.value
     assert (error.status, error.function) == (DEVICE_NOT_FOUND, "zuVEXA_InitWithOptions")
     assert error.description == zuvexa.describe(DEVICE_NOT_FOUND) and "0xBFFA0060" in str(error)
-
-
-def test_a_failed_call_raises_and_leaves_no_error_behind(session):
-    with pytest.raises(zuvexa.Error) as raised:
-        session.configure_iq(iq_rate=-5)
-    assert (raised.value.status, raised.value.function) == (INVALID_PARAMETER, "zuVEXA_ConfigureIQRate")
-    session.configure_iq(iq_rate=1e6)  # the session goes on
+    assert zuvexa.describe(0) == ""
 
 
 def reported(call):
@@ -98,12 +93,6 @@ def test_attribute_names_that_cannot_be_used(session):
     assert session.get_attribute(1234567, value_type="int64") == 0  # another channel
 
 
-def test_describe_and_hex_status():
-    assert zuvexa.describe(0) == ""
-    assert isinstance(zuvexa.describe(DEVICE_NOT_FOUND), str)
-    assert zuvexa.hex_status(DEVICE_NOT_FOUND) == "0xBFFA0060"
-
-
 @pytest.mark.parametrize("recorded", [(DEVICE_NOT_FOUND, ""), (INVALID_PARAMETER, "another error")])
 def test_a_status_without_its_own_recorded_text_is_described(monkeypatch, recorded):
     monkeypatch.setattr(zuvexa._errors, "take_error", lambda session=0: recorded)
@@ -114,8 +103,6 @@ def test_a_status_without_its_own_recorded_text_is_described(monkeypatch, record
 
 
 def test_a_session_dropped_without_close_is_closed(backend):
-    import gc
-
     backend.BackendStandin_SessionCount.restype = ctypes.c_int32
     before = backend.BackendStandin_SessionCount()
     session = zuvexa.Session("Analyzer1", options=SIMULATED)

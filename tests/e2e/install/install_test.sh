@@ -20,8 +20,7 @@ lib=$(dirname "$(find "$root" -name libzuvexa.so.0 | head -1)")
 [ -n "$lib" ] || fail "no libzuvexa.so.0 installed"
 
 # The library under its soname, with the development link beside it.
-soname=$(objdump -p "$lib/libzuvexa.so.0" | awk '/SONAME/ {print $2}')
-[ "$soname" = libzuvexa.so.0 ] || fail "soname is '$soname'"
+[ "$(objdump -p "$lib/libzuvexa.so.0" | awk '/SONAME/ {print $2}')" = libzuvexa.so.0 ] || fail "wrong soname"
 [ "$(readlink "$lib/libzuvexa.so")" = libzuvexa.so.0 ] || fail "libzuvexa.so does not link to the soname"
 for file in "$root/include/zuVEXA.h" "$root/include/zuVEXAtypes.h" "$root/bin/zuvexa"; do
   [ -e "$file" ] || fail "$file missing"
@@ -38,8 +37,7 @@ done
 # What a user's program sees: only the staged files and the simulation.
 export LD_LIBRARY_PATH=$lib
 export ZUVEXA_SYSAPI_CONFIG=$root/share/zuvexa-sim/sysapi.conf
-work=$stage/work
-mkdir -p "$work"
+work=$stage/work && mkdir -p "$work"
 
 export PKG_CONFIG_PATH=$lib/pkgconfig PKG_CONFIG_SYSROOT_DIR=$stage
 # shellcheck disable=SC2046

@@ -1,5 +1,4 @@
-// Opens through libzuvexa.so on clean stand-ins with two analyzers, devices
-// of every routed kind for the routing tests, and what the backend saw of an open.
+// Opens on clean stand-ins with two analyzers (and devices of every routed kind), and what the backend saw.
 #pragma once
 
 #include <string>
@@ -77,8 +76,11 @@ protected:
     return r;
   }
 
+  static std::string Describe(const char *resource, const char *options) {
+    return std::string("open \"") + resource + "\" with \"" + options + "\"";
+  }
   static void ExpectRoute(const char *resource, const char *options, ViUInt32 kind, ViInt64 productId) {
-    SCOPED_TRACE(std::string("open \"") + resource + "\" with \"" + options + "\"");
+    SCOPED_TRACE(Describe(resource, options));
     Routed r = Open(resource, options);
     ASSERT_EQ(r.status, 0);
     EXPECT_EQ(r.kind, kind);
@@ -90,16 +92,14 @@ protected:
   // The open fails with `status`, leaves newVi 0 and records status (and elaboration) for the thread.
   static void ExpectOpenFails(const char *resource, const char *options, ViStatus status,
                               const char *elaboration = nullptr) {
-    SCOPED_TRACE(std::string("open \"") + resource + "\" with \"" + options + "\"");
+    SCOPED_TRACE(Describe(resource, options));
     Ivi_ClearErrorInfo(0);
     ViSession vi = 0;
     EXPECT_EQ(zuVEXA_InitWithOptions(resource, VI_FALSE, VI_FALSE, options, &vi), status);
     EXPECT_EQ(vi, 0u);
     const ThreadError error = ReadThreadError();
     EXPECT_EQ(error.primary, status);
-    if (elaboration != nullptr) {
-      EXPECT_EQ(error.elaboration, elaboration);
-    }
+    if (elaboration != nullptr) EXPECT_EQ(error.elaboration, elaboration);
   }
 
   static int64_t Searches() { return SysapiStandin_CallCount(SYSAPISTANDIN_OP_FIND_RESOURCES); }

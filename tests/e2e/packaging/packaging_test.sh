@@ -19,8 +19,7 @@ for package in libzuvexa0 libzuvexa-dev zuvexa-tools python3-zuvexa zuvexa-sim; 
   [ "$(field $package Version)" = "$version" ] || fail "$package has version $(field $package Version)"
 done
 
-holds libzuvexa0 '/libzuvexa\.so\.0$'
-holds libzuvexa0 "/libzuvexa\.so\.$version$"
+for part in '/libzuvexa\.so\.0$' "/libzuvexa\.so\.$version$"; do holds libzuvexa0 "$part"; done
 lacks libzuvexa0 '/libzuvexa\.so$'
 for standin in libivi libzusysapi libzuvexaka libzuvexatov libzuvexa_backend_sim; do
   lacks libzuvexa0 "/$standin"
@@ -31,24 +30,23 @@ for needed in 'libc6 (>=' 'libstdc++6 (>=' libivi2; do
   grep -qF -- "$needed" <<<"$depends" || fail "libzuvexa0 does not depend on $needed: $depends"
 done
 
-holds libzuvexa-dev '/include/zuVEXA\.h$'
-holds libzuvexa-dev '/libzuvexa\.so$'
-holds libzuvexa-dev '/pkgconfig/zuvexa\.pc$'
-holds libzuvexa-dev '/cmake/zuvexa/zuvexaConfig\.cmake$'
-grep -qF "libzuvexa0 (= $version)" <<<"$(field libzuvexa-dev Depends)" || fail "libzuvexa-dev needs libzuvexa0"
+for part in '/include/zuVEXA\.h$' '/libzuvexa\.so$' '/pkgconfig/zuvexa\.pc$' '/cmake/zuvexa/zuvexaConfig\.cmake$'; do
+  holds libzuvexa-dev "$part"
+done
 
 holds zuvexa-tools '/bin/zuvexa$'
-grep -qF "libzuvexa0 (= $version)" <<<"$(field zuvexa-tools Depends)" || fail "zuvexa-tools needs libzuvexa0"
+for package in libzuvexa-dev zuvexa-tools; do
+  grep -qF "libzuvexa0 (= $version)" <<<"$(field $package Depends)" || fail "$package needs libzuvexa0"
+done
 holds python3-zuvexa '/zuvexa/_session\.py$'
 [ "$(field python3-zuvexa Architecture)" = all ] || fail "python3-zuvexa is architecture-dependent"
 for needed in python3-numpy "libzuvexa0 (= $version)"; do
   grep -qF -- "$needed" <<<"$(field python3-zuvexa Depends)" || fail "python3-zuvexa does not depend on $needed"
 done
 
-holds zuvexa-sim '/libivi\.so\.2$'
-holds zuvexa-sim '/libzuvexatov\.so$'
-holds zuvexa-sim '/zuvexa-sim/sysapi\.conf$'
-holds zuvexa-sim '/profile\.d/zuvexa-sim\.sh$'
+for part in '/libivi\.so\.2$' '/libzuvexatov\.so$' '/zuvexa-sim/sysapi\.conf$' '/profile\.d/zuvexa-sim\.sh$'; do
+  holds zuvexa-sim "$part"
+done
 dpkg-deb -I "$(deb python3-zuvexa)" prerm | grep -q py3clean || fail "python3-zuvexa leaves compiled modules behind"
 [ "$(field zuvexa-sim Provides)" = libivi2 ] || fail "zuvexa-sim does not provide libivi2"
 echo "packages hold their parts and name their dependencies"

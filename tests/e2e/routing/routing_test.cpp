@@ -1,6 +1,5 @@
-// Which module and model serve a session, option strings that stop an open
-// before any module is called, the device lookup, its cache and change
-// notifications, and closing unknown handles.
+// Which module and model serve a session, option strings that stop an open, the device lookup, its cache
+// and change notifications, and closing unknown handles.
 #include "../open_close/OpenCloseSupport.h"
 
 using namespace e2e;
@@ -45,11 +44,7 @@ TEST_F(RoutingTest, RealDeviceMissingOrOfUnknownModelWithPimlo) {
 
 TEST_F(RoutingTest, LogicalNamesResolveToADeviceOrSimulateWithTheirModel) {
   ASSERT_EQ(IviStandin_SetLogicalName("BenchVSA", "PXI1Slot2", VI_FALSE, "", ""), 0);
-  Routed r = Open("BenchVSA", "");
-  ASSERT_EQ(r.status, 0);
-  EXPECT_EQ(r.productId, 0x1C02);
-  EXPECT_EQ(CallText(r.init, 5), "RIO0");
-  EXPECT_EQ(zuVEXA_close(r.vi), 0);
+  ExpectRoute("BenchVSA", "", 5, 0x1C02);
   int64_t searches = Searches();
   ExpectRoute("pxi1slot2", "", 5, 0x1C02); // cached under the name the logical name stands for
   EXPECT_EQ(Searches(), searches);
@@ -75,7 +70,7 @@ TEST_F(RoutingTest, FullOptionStringIsAcceptedAndPassedOnUnchanged) {
 TEST_F(RoutingTest, BadOptionStringsStopTheOpenBeforeAnyInit) {
   constexpr ViStatus kMissingName = static_cast<ViStatus>(0xBFFA0049), kMissingValue = kMissingName + 1,
                      kUnknownName = kMissingName + 2, kBadValue = kMissingName + 3;
-  struct Case {
+  const struct {
     const char *options;
     ViStatus status;
     const char *elaboration;
@@ -91,7 +86,7 @@ TEST_F(RoutingTest, BadOptionStringsStopTheOpenBeforeAnyInit) {
       {"Simulate=1,DriverSetup=DebugSession: yes ", kBadValue, "yes"},
       {"Simulate=1,DriverSetup=Language:jpn", static_cast<ViStatus>(0xBFFA916C), ""},
   };
-  for (const Case &c : cases) ExpectOpenFails("PXI1Slot2", c.options, c.status, c.elaboration);
+  for (const auto &c : cases) ExpectOpenFails("PXI1Slot2", c.options, c.status, c.elaboration);
   EXPECT_EQ(BackendStandin_CallCount(), 0);
   EXPECT_EQ(Searches(), 0);
 }

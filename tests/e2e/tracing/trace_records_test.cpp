@@ -1,7 +1,5 @@
-// Trace records of each form of exported function, field by field, as the
-// stand-in call tracer received them through libzuvexa.so; and a call tracer
-// that lacks some symbols, whose missing steps are skipped while every call
-// completes.
+// Trace records of each form of exported function, field by field, as the stand-in tracer received them;
+// and a tracer that lacks some symbols, whose missing steps are skipped while every call completes.
 #include "TraceSupport.h"
 
 namespace tracing {
@@ -13,10 +11,10 @@ constexpr ViAttr kNotInTheTable = 1159999;
 TEST_F(TraceTest, ForwardedFunctionRecordsItsParametersAndStatus) {
   ASSERT_EQ(zuVEXA_ConfigureIQCarrierFrequency(vi, "", 2.5e9), 0);
   ASSERT_EQ(ZuPeekControl_RecordCount(), 1);
-  ExpectTrace(0, {"zuVEXA_ConfigureIQCarrierFrequency", 30, 1,
-                  SessionPlaceholders() +
-                      Fields{Text("channelList", ""), {"carrierFrequency", 19, 8, 8, "2500000000"}},
-                  CleanReturns() + Fields{Status(0)}});
+  ExpectTrace(0, "zuVEXA_ConfigureIQCarrierFrequency", 30, 1,
+              SessionPlaceholders() +
+                  Fields{Text("channelList", ""), F("carrierFrequency", 19, 8, 8, "2500000000")},
+              CleanReturns() + Fields{Status(0)});
 }
 
 TEST_F(TraceTest, ScalarAttributeFunctionsNameTheAttributeAfterVi) {
@@ -25,20 +23,17 @@ TEST_F(TraceTest, ScalarAttributeFunctionsNameTheAttributeAfterVi) {
   ViInt32 value = 0;
   ASSERT_EQ(zuVEXA_GetAttributeViInt32(vi, nullptr, kNotInTheTable, &value), 0);
   ASSERT_EQ(ZuPeekControl_RecordCount(), 3);
-  ExpectTrace(0, {"zuVEXA_SetAttributeViReal64", 112, 1,
-                  SessionPlaceholders() + Fields{Text("dummyattr", "Reference Level"),
-                                                 Text("channelName", ""),
-                                                 {"attributeId", 29, 4, 4, "1150004"},
-                                                 {"value", 19, 8, 8, "-10"}},
-                  CleanReturns() + Fields{Status(0)}});
-  // A null channel name is traced as a pointer; the output as its address,
-  // then on return as its value.
-  ExpectTrace(2, {"zuVEXA_GetAttributeViInt32", 116, 1,
-                  SessionPlaceholders() + Fields{Text("dummyattr", "Not Available"),
-                                                 {"channelName", 14, kPointer, kPointer, "null"},
-                                                 {"attributeId", 29, 4, 4, "1159999"},
-                                                 {"value", 4, kPointer, kPointer, std::nullopt}},
-                  CleanReturns() + Fields{{"*value", 3, 4, 4, "7"}, Status(0)}});
+  ExpectTrace(0, "zuVEXA_SetAttributeViReal64", 112, 1,
+              SessionPlaceholders() + Fields{Text("dummyattr", "Reference Level"), Text("channelName", ""),
+                                             F("attributeId", 29, 4, 4, "1150004"),
+                                             F("value", 19, 8, 8, "-10")},
+              CleanReturns() + Fields{Status(0)});
+  // A null channel name is traced as a pointer; the output as its address, then on return as its value.
+  ExpectTrace(2, "zuVEXA_GetAttributeViInt32", 116, 1,
+              SessionPlaceholders() + Fields{Text("dummyattr", "Not Available"),
+                                             F("channelName", 14, kPointer, kPointer, "null"),
+                                             F("attributeId", 29, 4, 4, "1159999"), Pointer("value", 4)},
+              CleanReturns() + Fields{F("*value", 3, 4, 4, "7"), Status(0)});
 }
 
 TEST_F(TraceTest, ArrayAttributeFunctionsNameTheAttributeAfterTheChannel) {
@@ -47,19 +42,18 @@ TEST_F(TraceTest, ArrayAttributeFunctionsNameTheAttributeAfterTheChannel) {
   ViReal64 read[4] = {};
   ASSERT_EQ(zuVEXA_GetAttributeViReal64Array(vi, "", kReferenceLevel, 4, read), 0);
   ASSERT_EQ(ZuPeekControl_RecordCount(), 2);
-  const Fields head = SessionPlaceholders() + Fields{Text("channelName", ""),
-                                                     Text("dummyattr", "Reference Level"),
-                                                     {"attributeId", 29, 4, 4, "1150004"}};
-  ExpectTrace(0, {"zuVEXA_SetAttributeViReal64Array", 143, 1,
-                  head + Fields{{"valueLengthInElements", 3, 4, 4, "3"},
-                                {"value", 20, 8, 24, R"({"count":3,"first":[1.5,2.5,3.5]})"}},
-                  CleanReturns() + Fields{Status(0)}});
+  const Fields head =
+      SessionPlaceholders() + Fields{Text("channelName", ""), Text("dummyattr", "Reference Level"),
+                                     F("attributeId", 29, 4, 4, "1150004")};
+  ExpectTrace(0, "zuVEXA_SetAttributeViReal64Array", 143, 1,
+              head + Fields{F("valueLengthInElements", 3, 4, 4, "3"),
+                            F("value", 20, 8, 24, R"({"count":3,"first":[1.5,2.5,3.5]})")},
+              CleanReturns() + Fields{Status(0)});
   // The whole capacity of the caller's array is traced.
-  ExpectTrace(1, {"zuVEXA_GetAttributeViReal64Array", 142, 1,
-                  head + Fields{{"valueLengthInElements", 3, 4, 4, "4"},
-                                {"value", 20, kPointer, kPointer, std::nullopt}},
-                  CleanReturns() + Fields{{"value", 20, 8, 32, R"({"count":4,"first":[1.5,2.5,3.5,0]})"},
-                                          Status(0)}});
+  ExpectTrace(1, "zuVEXA_GetAttributeViReal64Array", 142, 1,
+              head + Fields{F("valueLengthInElements", 3, 4, 4, "4"), Pointer("value", 20)},
+              CleanReturns() +
+                  Fields{F("value", 20, 8, 32, R"({"count":4,"first":[1.5,2.5,3.5,0]})"), Status(0)});
 }
 
 TEST_F(TraceTest, FetchTracesTheWaveformInfoThenTheSamplesItReports) {
@@ -70,17 +64,14 @@ TEST_F(TraceTest, FetchTracesTheWaveformInfoThenTheSamplesItReports) {
   WaveformInfo info{};
   ASSERT_EQ(zuVEXA_FetchIQSingleRecordComplexF64(vi, "", 0, 8, 5.0, data, &info), 0);
   ASSERT_EQ(info.actualSamples, 4);
-  const auto real = [](const char *name) { return Field{name, 19, 8, 8, std::nullopt}; };
-  ExpectTrace(0, {"zuVEXA_FetchIQSingleRecordComplexF64", 99, 1,
-                  SessionPlaceholders() + Fields{Text("channelList", ""), {"recordNumber", 97, 8, 8, "0"},
-                                                 {"numberOfSamples", 97, 8, 8, "8"},
-                                                 {"timeout", 19, 8, 8, "5"},
-                                                 {"data", 20, kPointer, kPointer, std::nullopt},
-                                                 {"wfmInfo", 20, kPointer, kPointer, std::nullopt}},
-                  CleanReturns() + Fields{real("*absoluteInitialX"), real("*relativeInitialX"),
-                                          real("*xIncrement"), {"*actualSamples", 97, 8, 8, "4"},
-                                          real("*offset"), real("*gain"), {"data", 20, 8, 64, std::nullopt},
-                                          Status(0)}});
+  const auto real = [](const char *name) { return F(name, 19, 8, 8); };
+  ExpectTrace(0, "zuVEXA_FetchIQSingleRecordComplexF64", 99, 1,
+              SessionPlaceholders() + Fields{Text("channelList", ""), F("recordNumber", 97, 8, 8, "0"),
+                                             F("numberOfSamples", 97, 8, 8, "8"), F("timeout", 19, 8, 8, "5"),
+                                             Pointer("data", 20), Pointer("wfmInfo", 20)},
+              CleanReturns() + Fields{real("*absoluteInitialX"), real("*relativeInitialX"),
+                                      real("*xIncrement"), F("*actualSamples", 97, 8, 8, "4"),
+                                      real("*offset"), real("*gain"), F("data", 20, 8, 64), Status(0)});
 }
 
 TEST_F(TraceTest, OpenTracesPlaceholdersAndTheNewSessionOrItsErrorText) {
@@ -89,26 +80,26 @@ TEST_F(TraceTest, OpenTracesPlaceholdersAndTheNewSessionOrItsErrorText) {
   const ViStatus failed = zuVEXA_InitWithOptions("PXI1Slot2", VI_FALSE, VI_FALSE, "Simulate=yes", &none);
   ASSERT_LT(failed, 0);
   const auto params = [](const char *idQuery, const char *options) {
-    return Fields{Placeholder("dummyerror"), Placeholder("dummysessn"), Text("resourceName", "PXI1Slot2"),
-                  {"IDQuery", 21, 2, 2, idQuery}, {"reset", 21, 2, 2, "0"}, Text("optionString", options),
-                  {"newVi", 36, kPointer, kPointer, std::nullopt}};
+    return Fields{Placeholder("dummyerror"), Placeholder("dummysessn"), Text("resourceName", "PXI1Slot2")} +
+           Fields{F("IDQuery", 21, 2, 2, idQuery), F("reset", 21, 2, 2, "0"), Text("optionString", options),
+                  Pointer("newVi", 36)};
   };
-  ExpectTrace(0, {"zuVEXA_InitWithOptions", 1, 1, params("1", kOptions),
-                  {Text("dummyerror", ""), Text("dummysessn", "PXI1Slot2"),
-                   {"*newVi", 35, 4, 4, std::to_string(second)}, Status(0)}});
+  ExpectTrace(0, "zuVEXA_InitWithOptions", 1, 1, params("1", kOptions),
+              {Text("dummyerror", ""), Text("dummysessn", "PXI1Slot2"),
+               F("*newVi", 35, 4, 4, std::to_string(second)), Status(0)});
   ZuPeekValue error{};
   ZuPeekControl_Value(1, kReturns, 0, &error);
   EXPECT_NE(std::string(error.value).find("yes"), std::string::npos) << "the elaboration of the bad value";
-  ExpectTrace(1, {"zuVEXA_InitWithOptions", 1, 0, params("0", "Simulate=yes"),
-                  {{"dummyerror", 45, 1, error.totalSize, std::nullopt}, Text("dummysessn", "PXI1Slot2"),
-                   {"*newVi", 35, 4, 4, "0"}, Status(failed)}});
+  ExpectTrace(1, "zuVEXA_InitWithOptions", 1, 0, params("0", "Simulate=yes"),
+              {F("dummyerror", 45, 1, error.totalSize), Text("dummysessn", "PXI1Slot2"),
+               F("*newVi", 35, 4, 4, "0"), Status(failed)});
 }
 
 TEST_F(TraceTest, CloseTracesNoInterchangeWarnings) {
   const Fields params = {Placeholder("dummyerror"), Text("dummysessn", Descriptor(vi)),
-                         {"vi", 35, 4, 4, std::to_string(vi)}, {"action", 3, 4, 4, "1500"}};
+                         F("vi", 35, 4, 4, std::to_string(vi)), F("action", 3, 4, 4, "1500")};
   ASSERT_EQ(zuVEXA_CloseExtCal(vi, 1500), 0);
-  ExpectTrace(0, {"zuVEXA_CloseExtCal", 8, 1, params, {Text("dummyerror", ""), Status(0)}});
+  ExpectTrace(0, "zuVEXA_CloseExtCal", 8, 1, params, {Text("dummyerror", ""), Status(0)});
 }
 
 TEST_F(TraceTest, ErrorFunctionsTraceTheirTextOnlyWhereWritten) {
@@ -121,14 +112,14 @@ TEST_F(TraceTest, ErrorFunctionsTraceTheirTextOnlyWhereWritten) {
   ASSERT_EQ(ZuPeekControl_RecordCount(), 3);
   EXPECT_EQ(ZuPeekControl_RecordSuccess(0), 0);
   const auto params = [&](ViInt32 size) {
-    return SessionPlaceholders() + Fields{{"errorCodePtr", 4, kPointer, kPointer, std::nullopt},
-                                          {"errorDescriptionBufferSize", 3, 4, 4, std::to_string(size)},
+    return SessionPlaceholders() + Fields{Pointer("errorCodePtr", 4),
+                                          F("errorDescriptionBufferSize", 3, 4, 4, std::to_string(size)),
                                           Placeholder("errorDescription")};
   };
-  const Field errorCode{"*errorCodePtr", 3, 4, 4, std::to_string(code)};
-  ExpectTrace(1, {"zuVEXA_GetError", 11, 1, params(0), CleanReturns() + Fields{errorCode, Status(needed)}});
-  ExpectTrace(2, {"zuVEXA_GetError", 11, 1, params(sizeof description),
-                  CleanReturns() + Fields{errorCode, Text("errorDescription", description), Status(0)}});
+  const Field errorCode = F("*errorCodePtr", 3, 4, 4, std::to_string(code));
+  ExpectTrace(1, "zuVEXA_GetError", 11, 1, params(0), CleanReturns() + Fields{errorCode, Status(needed)});
+  ExpectTrace(2, "zuVEXA_GetError", 11, 1, params(sizeof description),
+              CleanReturns() + Fields{errorCode, Text("errorDescription", description), Status(0)});
 }
 
 TEST_F(TraceTest, FailedErrorQueryTracesItsMessageAsAPointer) {

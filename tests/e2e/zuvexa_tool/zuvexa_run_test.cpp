@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -35,24 +34,24 @@ ShellRun RunShell(const std::string &commandLine) {
   return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadWholeFile(out), ReadWholeFile(err)};
 }
 
+#define ZU_DEMO_CONFIG "ZUVEXA_SYSAPI_CONFIG='" ZUVEXA_DEMO_SYSAPI_CONFIG "' "
+
 // `environment`: further shell assignments ("NAME='value' ").
 ShellRun Zuvexa(const std::string &arguments, const std::string &environment = "") {
-  return RunShell(environment + "ZUVEXA_SYSAPI_CONFIG='" ZUVEXA_DEMO_SYSAPI_CONFIG "' '" ZUVEXA_PROGRAM "' " +
-                  arguments);
+  return RunShell(environment + ZU_DEMO_CONFIG "'" ZUVEXA_PROGRAM "' " + arguments);
 }
 
 // Standard error is appended to standard output in `out`.
 ShellRun ZuvexaIq(const std::string &arguments) {
-  ShellRun run =
-      RunShell("ZUVEXA_SYSAPI_CONFIG='" ZUVEXA_DEMO_SYSAPI_CONFIG "' '" ZUVEXA_IQ_PROGRAM "' " + arguments);
+  ShellRun run = RunShell(ZU_DEMO_CONFIG "'" ZUVEXA_IQ_PROGRAM "' " + arguments);
   run.out += run.err;
   return run;
 }
 
 ShellRun Trace(const std::string &arguments, bool withTracingLibrary = true) {
-  const std::string loaderPath =
-      withTracingLibrary ? "LD_LIBRARY_PATH=\"" FAKE_TRACING_LIBRARY_DIR ":$LD_LIBRARY_PATH\" " : "";
-  return RunShell(loaderPath + "'" ZUVEXA_PROGRAM "' trace " + arguments);
+  return RunShell(
+      (withTracingLibrary ? "LD_LIBRARY_PATH=\"" FAKE_TRACING_LIBRARY_DIR ":$LD_LIBRARY_PATH\" " : "") +
+      std::string("'" ZUVEXA_PROGRAM "' trace ") + arguments);
 }
 
 void ExpectLines(const std::string &text, std::initializer_list<const char *> lines) {
@@ -174,13 +173,6 @@ const std::string kRecord =
     R"({"function":"zuVEXA_close","id":2,"params":[{"name":"vi","type":35,"value":65537}],)"
     R"("returns":[{"name":"dummyerror","type":45,"value":""},{"name":null,"type":23,"value":0}]})";
 
-TEST(ZuvexaTrace, WithoutTheTracingLibraryItSaysWhyAndRunsNothing) {
-  const ShellRun run = Trace("-- sh -c 'echo ran'", false);
-  EXPECT_EQ(run.exitCode, 1);
-  EXPECT_THAT(run.err, HasSubstr("call tracing is not available: the tracing library libZuPeekLog.so"));
-  EXPECT_EQ(run.out, "") << "the command did not run";
-}
-
 TEST(ZuvexaTrace, ShowsTheRecordsTheTracedCommandLeftAndItsExitStatus) {
   const std::string command =
       "-- sh -c 'echo '\\''" + kRecord + "'\\'' >> \"$ZUPEEK_TRACE\"; echo ran; exit 3'";
@@ -192,18 +184,20 @@ TEST(ZuvexaTrace, ShowsTheRecordsTheTracedCommandLeftAndItsExitStatus) {
   EXPECT_EQ(silent.exitCode, 0);
   EXPECT_THAT(silent.err, HasSubstr("no calls were traced"));
   EXPECT_EQ(Trace("/nonexistent/program").exitCode, 127);
-}
 
-TEST(ZuvexaTrace, RunsItsOwnSubcommandsAndKeepsTheLogWhenAsked) {
   const testsupport::TemporaryDirectory folder;
-  const std::string log = folder.File("trace.log");
-  const ShellRun run = Trace("--log " + log + " error 0");
-  EXPECT_EQ(run.exitCode, 0) << run.err;
-  EXPECT_THAT(run.out, HasSubstr("0  0")) << "zuvexa error ran under the trace";
-  EXPECT_EQ(access(log.c_str(), F_OK), 0) << "the log is kept";
+  const ShellRun own = Trace("--log " + folder.File("trace.log") + " error 0");
+  EXPECT_EQ(own.exitCode, 0) << own.err;
+  EXPECT_THAT(own.out, HasSubstr("0  0")) << "zuvexa error ran under the trace";
+  EXPECT_TRUE(std::filesystem::exists(folder.File("trace.log"))) << "the log is kept";
+
+  const ShellRun without = Trace("-- sh -c 'echo ran'", false);
+  EXPECT_EQ(without.exitCode, 1);
+  EXPECT_THAT(without.err, HasSubstr("call tracing is not available: the tracing library libZuPeekLog.so"));
+  EXPECT_EQ(without.out, "") << "the command did not run";
 }
 
-TEST(ZuvexaIqRun, ShowsTheSimulatedToneAtTheGivenCarrierOrRefusesTheCommandLine) {
+TEST(ZuvexaIqRun, ShowsTheSimulatedToneOrTheFailureOrRefusesTheCommandLine) {
   const ShellRun run = ZuvexaIq("--carrier 2.4G --rate 10M --samples 4096");
   EXPECT_EQ(run.exitCode, 0);
   ExpectLines(run.out,
@@ -213,18 +207,15 @@ TEST(ZuvexaIqRun, ShowsTheSimulatedToneAtTheGivenCarrierOrRefusesTheCommandLine)
                "mean power    -6.02 dBFS", "tone          +100.000 kHz from the carrier, at 2.400100000 GHz",
                "closed        session"});
   EXPECT_EQ(ZuvexaIq("--samples 1G").exitCode, 2) << "more samples than the program allocates";
-}
 
-// The status and the library's description of it, from the error
-// description files shipped with the library.
-TEST(ZuvexaIqRun, FailedCallPrintsTheStatusAndItsDescription) {
-  const ShellRun run = ZuvexaIq("--rate -5");
-  EXPECT_EQ(run.exitCode, 1);
+  // A failed call: the status and its description from the shipped error description files.
+  const ShellRun failed = ZuvexaIq("--rate -5");
+  EXPECT_EQ(failed.exitCode, 1);
   const std::string failure = "zuVEXA_ConfigureIQRate failed with status 0xBFFA000F\n  ";
-  const size_t at = run.out.find(failure);
-  ASSERT_NE(at, std::string::npos) << run.out;
-  const std::string description = run.out.substr(at + failure.size());
-  EXPECT_GT(description.size(), 10u) << run.out;
+  const size_t at = failed.out.find(failure);
+  ASSERT_NE(at, std::string::npos) << failed.out;
+  const std::string description = failed.out.substr(at + failure.size());
+  EXPECT_GT(description.size(), 10u) << failed.out;
   for (const char *placeholder : {"no description", "Error description not found", "{\""})
     EXPECT_THAT(description, testing::Not(HasSubstr(placeholder)));
 }
