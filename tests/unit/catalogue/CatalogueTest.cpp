@@ -4,10 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <map>
-#include <set>
-#include <string>
-#include <string_view>
 
 namespace catalogue_test {
 

@@ -2,11 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <map>
 #include <regex>
-#include <sstream>
-#include <string>
-#include <vector>
 
 #include "redirector/catalogue/CatalogueMacros.h"
 

@@ -1,6 +1,8 @@
 // A device lookup wired to fake system configuration objects.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <atomic>
 #include <memory>
 #include <string>

@@ -1,7 +1,4 @@
 // Where a description comes from, searched through zuVEXA_GetErrorMessage.
-#include <gtest/gtest.h>
-
-#include <string>
 
 #include "SeamErrorTree.h"
 

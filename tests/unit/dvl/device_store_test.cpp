@@ -1,5 +1,4 @@
 // The device information store, its change observer, and the device lookup over fake system objects.
-#include <gtest/gtest.h>
 
 #include "DeviceTestSupport.h"
 #include "dvlShared/ComObject.h"

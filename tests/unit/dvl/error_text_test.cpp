@@ -1,8 +1,5 @@
 // The error texts of the exported error functions over a private tree of
 // error description files.
-#include <gtest/gtest.h>
-
-#include <string>
 
 #include "SeamErrorTree.h"
 #include "dvlShared/ErrorText.h"

@@ -1,5 +1,4 @@
 // The association exports and the bitfile directory query, through the stand-ins.
-#include <gtest/gtest.h>
 
 #include "StandinSupport.h"
 #include "backend_standin.h"

@@ -2,8 +2,6 @@
 
 #include <dlfcn.h>
 
-#include <string>
-
 #include "status/Status.h"
 #include "zuapal/zuapalerr.h"
 #include "zudynlib/dynload.h"

@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <string>
-
 #include "zuapal/Growable.h"
 #include "zuapal/zuapalerr.h"
 

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "status/Status.h"
 #include "zuapal/StatusConversion.h"
 #include "zuapal/StatusRecord.h"

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <string>
 
 #include "JsonMember.h"
 #include "SharedErrorFiles.h"

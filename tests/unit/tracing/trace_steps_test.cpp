@@ -5,9 +5,7 @@
 #include <atomic>
 #include <cstring>
 #include <dlfcn.h>
-#include <string>
 #include <thread>
-#include <vector>
 
 #include "peeklog_standin.h"
 #include "tracing/AttributeNames.h"

@@ -1,8 +1,5 @@
 // Error statuses formatted to raw text: the tag for the driver's translator, report items, nested errors
 // and the fallbacks when translation fails.
-#include <gtest/gtest.h>
-
-#include <string>
 
 #include "ErrorFileTree.h"
 #include "SeamErrorTree.h"

@@ -1,9 +1,6 @@
 // The Lua translator host over a script of the test's own: what crosses back, and every failure.
-#include <gtest/gtest.h>
 
 #include <stdexcept>
-#include <string>
-#include <vector>
 
 #include "ErrorFileTree.h"
 #include "TranslatorSupport.h"

@@ -2,8 +2,6 @@
 // bare interpreter.
 #include <cstdio>
 #include <fstream>
-#include <iterator>
-#include <string_view>
 #include <unistd.h>
 
 #include "BareLua.h"
