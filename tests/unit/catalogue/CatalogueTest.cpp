@@ -4,10 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <map>
-#include <set>
-#include <string>
-#include <string_view>
 
 namespace catalogue_test {
 
@@ -29,15 +25,18 @@ struct Row {
   std::array<Param, 20> params;
 };
 
-#define PARAM_INFO(type, name, role) Param{#type, #name, ZU_ROLE_COUNT(role), ZU_ROLE_KIND(role)}
-#define PARAM_INFOS(...) ZU_COUNT(__VA_ARGS__), {ZU_FOR_EACH(PARAM_INFO, ZU_SEP_COMMA, __VA_ARGS__)}
+#define PARAM_INFO(type, name, role) Param(#type, #name, ZU_ROLE_COUNT(role), ZU_ROLE_KIND(role))
+#define PARAM_INFOS(...)                                                                                     \
+  ZU_COUNT(__VA_ARGS__), std::array<Param, 20>({ZU_FOR_EACH(PARAM_INFO, ZU_SEP_COMMA, __VA_ARGS__)})
+#define EXPORT_NAME(form, symbol) ZU_STRINGIZE(ZU_EXPORT_NAME(form, symbol))
 
 constexpr Row kRows[] = {
-#define ZU_ENTRY(slot, member, symbol, form, mode, id, ...)                                                 \
-  {slot, #member, #symbol, ZU_STRINGIZE(ZU_EXPORT_NAME(form, symbol)), form, mode != ZU_NOT_EXPORTED, id, \
-   PARAM_INFOS(__VA_ARGS__)},
+#define ZU_ENTRY(slot, member, symbol, form, mode, id, ...)                                                  \
+  Row(slot, #member, #symbol, EXPORT_NAME(form, symbol), form, mode != ZU_NOT_EXPORTED, id,                  \
+      PARAM_INFOS(__VA_ARGS__)),
 #include "redirector/catalogue/EntryPoints.def"
-#define ZU_EXPORT(name, id, entry, ...) {-1, #entry, "", #name, ZU_PLAIN, true, id, PARAM_INFOS(__VA_ARGS__)},
+#define ZU_EXPORT(name, id, entry, ...)                                                                      \
+  Row(-1, #entry, "", #name, ZU_PLAIN, true, id, PARAM_INFOS(__VA_ARGS__)),
 #include "redirector/catalogue/Exports.def"
 };
 
@@ -69,16 +68,12 @@ TEST(CatalogueRows, RolesFitTheirTypesAndCountsNameARowParameter) {
         EXPECT_TRUE(count->type == "ViInt32" || count->type == "ViInt64") << count->type;
       }
       const bool pointer = p.type.ends_with('*'), constant = p.type.starts_with("const");
-      switch (p.role) {
-      case Role::Out:
-      case Role::OutArr:
-      case Role::OutPtr: EXPECT_TRUE(pointer && !constant); break;
-      case Role::OutText: EXPECT_EQ(p.type, "ViChar*"); break;
-      case Role::InArr: EXPECT_TRUE(pointer && constant); break;
-      case Role::Str: EXPECT_EQ(p.type, "ViConstString"); break;
-      case Role::In: EXPECT_FALSE(pointer); break;
-      case Role::Opaque: break;
-      }
+      const bool fits = p.role == Role::OutText ? p.type == "ViChar*"
+                        : p.role == Role::Str   ? p.type == "ViConstString"
+                        : p.role == Role::InArr ? pointer && constant
+                        : p.role == Role::In    ? !pointer
+                                                : p.role == Role::Opaque || (pointer && !constant);
+      EXPECT_TRUE(fits) << p.type;
     }
   }
 }

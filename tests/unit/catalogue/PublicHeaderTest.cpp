@@ -2,11 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <map>
 #include <regex>
-#include <sstream>
-#include <string>
-#include <vector>
 
 #include "redirector/catalogue/CatalogueMacros.h"
 
@@ -42,10 +38,11 @@ Declarations HeaderDeclarations() {
 
 Declarations CatalogueDeclarations() {
   Declarations rows;
-#define ZU_EXPORT(name, traceId, entry, ...) rows[#name] = NamesIn(ZU_STRINGIZE_ALL(ZU_PARAM_NAMES(__VA_ARGS__)));
+#define ZU_EXPORT(name, traceId, entry, ...)                                                                 \
+  rows[#name] = NamesIn(ZU_STRINGIZE_ALL(ZU_PARAM_NAMES(__VA_ARGS__)));
 #include "redirector/catalogue/Exports.def"
-#define ZU_ENTRY(slot, member, symbol, form, mode, traceId, ...)                     \
-  ZU_IF_EXPORTED(mode, rows[ZU_STRINGIZE(ZU_EXPORT_NAME(form, symbol))] =           \
+#define ZU_ENTRY(slot, member, symbol, form, mode, traceId, ...)                                             \
+  ZU_IF_EXPORTED(mode, rows[ZU_STRINGIZE(ZU_EXPORT_NAME(form, symbol))] =                                    \
                            NamesIn(ZU_STRINGIZE_ALL(ZU_PARAM_NAMES(__VA_ARGS__)));)
 #include "redirector/catalogue/EntryPoints.def"
   return rows;

@@ -1,6 +1,8 @@
 // A device lookup wired to fake system configuration objects.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <atomic>
 #include <memory>
 #include <string>
@@ -15,8 +17,8 @@
 
 namespace devtest {
 
-using testsupport::ThreadError;
 using testsupport::ReadThreadError;
+using testsupport::ThreadError;
 
 inline constexpr ViStatus kSystemApiError = static_cast<ViStatus>(0xBFFA0000);
 inline constexpr ViStatus kNotFound = static_cast<ViStatus>(0xBFFA0060);
@@ -36,8 +38,9 @@ inline ViStatus ResolveWith(dvlShared::DeviceInfoStore &store, dvlShared::Sysapi
                             bool &fromCache) {
   static std::atomic<zumxl::LanguageId> language{0};
   bool simulate = false;
-  return zumodules::ResolveDeviceWith(store, discovery, "zuVEXA", name, options, record, &zumodules::ModelTable,
-                                      &zumodules::DefaultModel, simulate, fromCache, language);
+  return zumodules::ResolveDeviceWith(store, discovery, "zuVEXA", name, options, record,
+                                      &zumodules::ModelTable, &zumodules::DefaultModel, simulate, fromCache,
+                                      language);
 }
 
 // A store and discovery of their own over a fake framework; destroying it releases every fake.

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <string>
 #include <vector>
 
 #include "platform/SysapiInterfaces.h"
@@ -15,7 +14,7 @@ namespace fakes {
 using sysapi::SysStatus;
 
 // Positions the library never calls.
-#define FAKE_RESERVED_ONE(n) \
+#define FAKE_RESERVED_ONE(n)                                                                                 \
   SysStatus Reserved##n() override { return sysapi::kFailure; }
 #define FAKE_RESERVED(...) ZU_FOR_EACH(FAKE_RESERVED_ONE, ZU_SEP_NONE, __VA_ARGS__)
 
@@ -26,7 +25,9 @@ inline wchar_t *NewText(const std::wstring &text) {
 template <class Interface> class Counted : public Interface {
 public:
   virtual ~Counted() = default;
-  SysStatus QueryInterface(const sysapi::Guid &, void **object) override { return *object = nullptr, sysapi::kNoInterface; }
+  SysStatus QueryInterface(const sysapi::Guid &, void **o) override {
+    return *o = nullptr, sysapi::kNoInterface;
+  }
   uint32_t AddRef() override { return ++references_; }
   uint32_t Release() override {
     const uint32_t count = --references_;
@@ -47,7 +48,7 @@ struct FakeDevice {
 class FakeResource : public Counted<sysapi::ISysResource> {
 public:
   explicit FakeResource(FakeDevice device) : device_(std::move(device)) {}
-  SysStatus QueryPresence(uint32_t) override { return device_.presenceFailure != 0 ? device_.presenceFailure : 1; }
+  SysStatus QueryPresence(uint32_t) override { return device_.presenceFailure ? device_.presenceFailure : 1; }
   SysStatus GetInt32Property(uint32_t, int32_t *value) override { return *value = 0, 0; }
   SysStatus GetUInt32Property(uint32_t, uint32_t *value) override { return *value = 0x1B01, 0; }
   SysStatus GetTextProperty(uint32_t id, wchar_t **text) override {
@@ -65,9 +66,9 @@ public:
   explicit FakeEnumerator(std::vector<FakeDevice> devices) : devices_(std::move(devices)) {}
   explicit FakeEnumerator(std::vector<std::wstring> names) : names_(std::move(names)) {}
   SysStatus Next(uint32_t, void **item, uint32_t *fetched) override {
-    *item = nullptr;
-    if (next_ < names_.size()) *item = NewText(names_[next_++]);
-    else if (next_ < devices_.size()) *item = static_cast<sysapi::ISysResource *>(new FakeResource(devices_[next_++]));
+    *item = next_ < names_.size() ? static_cast<void *>(NewText(names_[next_++])) : nullptr;
+    if (next_ < devices_.size())
+      *item = static_cast<sysapi::ISysResource *>(new FakeResource(devices_[next_++]));
     *fetched = *item != nullptr;
     return *item != nullptr ? 0 : 1;
   }
@@ -89,13 +90,13 @@ public:
 // Filters into an enumerator of its matches, if `filterable`.
 class FakeCollection : public Counted<sysapi::ISysFilterableCollection> {
 public:
-  FakeCollection(std::vector<FakeDevice> matches, bool filterable) : matches_(std::move(matches)), filterable_(filterable) {}
+  FakeCollection(std::vector<FakeDevice> matches, bool filterable)
+      : matches_(matches), filterable_(filterable) {}
   SysStatus QueryInterface(const sysapi::Guid &iid, void **object) override {
-    *object = nullptr;
-    if (!filterable_ || !(iid == sysapi::kIidFilterableCollection)) return sysapi::kNoInterface;
+    if (!filterable_ || !(iid == sysapi::kIidFilterableCollection))
+      return *object = nullptr, sysapi::kNoInterface;
     AddRef();
-    *object = static_cast<sysapi::ISysFilterableCollection *>(this);
-    return 0;
+    return *object = static_cast<sysapi::ISysFilterableCollection *>(this), 0;
   }
   SysStatus Filter(int32_t, sysapi::ISysFilter *, sysapi::ISysEnumerator **items) override {
     return *items = new FakeEnumerator(matches_), 0;
@@ -109,9 +110,7 @@ private:
 
 class FakeFramework : public Counted<sysapi::ISysFramework> {
 public:
-  ~FakeFramework() override {
-    if (handler != nullptr) handler->Release();
-  }
+  ~FakeFramework() override { handler && handler->Release(); }
 
   // Configuration (set before use).
   std::vector<FakeDevice> devices;
@@ -131,10 +130,10 @@ public:
     ++findCalls;
     *collection = nullptr;
     lastExpertList = expertList;
-    if (findFailure != 0) return findFailure;
-    if (devices.empty()) return 1;
-    *collection = static_cast<sysapi::ISysFilterableCollection *>(new FakeCollection(devices, collectionFilterable));
-    return 0;
+    if (findFailure != 0 || devices.empty()) return findFailure ? findFailure : 1;
+    return *collection = static_cast<sysapi::ISysFilterableCollection *>(
+               new FakeCollection(devices, collectionFilterable)),
+           0;
   }
   SysStatus GetResourceByName(const wchar_t *, sysapi::ISysResource **resource) override {
     return *resource = nullptr, sysapi::kFailure;
@@ -145,10 +144,10 @@ public:
     *expert = installed ? new FakeFilter : nullptr; // any object will do
     return installed ? 0 : sysapi::kNoSuchExpert;
   }
-  SysStatus RegisterNotificationHandler(const wchar_t *, sysapi::INotificationHandler *newHandler, int32_t) override {
-    if (registerFailure != 0) return registerFailure;
-    (handler = newHandler)->AddRef(); // registered once: the library creates one framework
-    return 0;
+  // Registered once: the library creates one framework.
+  SysStatus RegisterNotificationHandler(const wchar_t *, sysapi::INotificationHandler *added,
+                                        int32_t) override {
+    return registerFailure ? registerFailure : ((handler = added)->AddRef(), 0);
   }
   SysStatus CreateFilter(sysapi::ISysFilter **filter) override { return *filter = new FakeFilter, 0; }
   FAKE_RESERVED((3), (5), (9))

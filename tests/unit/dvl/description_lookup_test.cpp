@@ -1,12 +1,10 @@
 // Where a description comes from, searched through zuVEXA_GetErrorMessage.
-#include <gtest/gtest.h>
 
-#include <string>
+#include <array>
 
 #include "SeamErrorTree.h"
 
 using errortest::Describe;
-using errortest::ErrorEntries;
 using errortest::SeamErrorTree;
 
 namespace {
@@ -14,18 +12,17 @@ namespace {
 constexpr ViStatus kCode = static_cast<ViStatus>(0xBFFA0060);
 constexpr const char *kNotFound = "Error description not found";
 
-// Which files hold kCode, by where they lie.
-struct Layout {
-  const char *driverFrench, *driverEnglish, *sharedFrench, *sharedRoot, *sharedEnglish;
-};
+// The texts of kCode in the driver's French and English folders, the shared French folder, the shared
+// errors folder itself and the shared English folder; nullptr for none.
+using Layout = std::array<const char *, 5>;
 
 void Lay(const SeamErrorTree &tree, const Layout &layout) {
-  auto entry = [](const char *text) { return ErrorEntries{{"0xBFFA0060", text}}; };
-  if (layout.driverFrench) tree.Driver("French", "d.err", entry(layout.driverFrench));
-  if (layout.driverEnglish) tree.Driver("English", "d.err", entry(layout.driverEnglish));
-  if (layout.sharedFrench) tree.Shared("French", "s.err", entry(layout.sharedFrench));
-  if (layout.sharedRoot) tree.Shared("", "s.err", entry(layout.sharedRoot));
-  if (layout.sharedEnglish) tree.Shared("English", "s.err", entry(layout.sharedEnglish));
+  const char *folders[] = {"French", "English", "French", "", "English"};
+  for (int i = 0; i < 5; ++i) {
+    if (!layout[i]) continue;
+    const errortest::ErrorEntries entry{{"0xBFFA0060", layout[i]}};
+    i < 2 ? tree.Driver(folders[i], "d.err", entry) : tree.Shared(folders[i], "s.err", entry);
+  }
 }
 
 } // namespace

@@ -1,8 +1,5 @@
 // The error texts of the exported error functions over a private tree of
 // error description files.
-#include <gtest/gtest.h>
-
-#include <string>
 
 #include "SeamErrorTree.h"
 #include "dvlShared/ErrorText.h"
@@ -32,7 +29,8 @@ class ErrorText : public ::testing::Test {
 protected:
   void SetUp() override {
     IviStandin_Reset();
-    tree.Driver("English", "driver.err", {{"0xBFFA0060", "Device not found."}, {"0xBFFA1190", "Unknown session."}});
+    tree.Driver("English", "driver.err",
+                {{"0xBFFA0060", "Device not found."}, {"0xBFFA1190", "Unknown session."}});
   }
   SeamErrorTree tree;
 };
@@ -67,12 +65,14 @@ TEST_F(ErrorText, ComposesPrimarySecondaryAndElaborationWithin1023Bytes) {
       {4, 0, std::string(900, 'e'), medium + "\n\n" + std::string(721, 'e')},
   };
   for (const Case &c : cases) {
-    OnFreshThread([&] {
-      Ivi_SetErrorInfo(0, VI_FALSE, c.primary, c.secondary, c.elaboration.c_str());
-      ViStatus primary = 1;
-      EXPECT_EQ(FullErrorText(&primary), c.text) << c.primary << " " << c.elaboration;
-      EXPECT_EQ(primary, c.primary) << "the primary error is reported even when only the elaboration is shown";
-    });
+    OnFreshThread(
+        [&] {
+          Ivi_SetErrorInfo(0, VI_FALSE, c.primary, c.secondary, c.elaboration.c_str());
+          ViStatus primary = 1;
+          EXPECT_EQ(FullErrorText(&primary), c.text) << c.primary << " " << c.elaboration;
+          EXPECT_EQ(primary, c.primary)
+              << "the primary error is reported even when only the elaboration is shown";
+        });
   }
 }
 

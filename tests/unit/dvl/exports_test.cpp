@@ -1,5 +1,4 @@
 // The association exports and the bitfile directory query, through the stand-ins.
-#include <gtest/gtest.h>
 
 #include "StandinSupport.h"
 #include "backend_standin.h"
@@ -20,7 +19,8 @@ protected:
 
 TEST_F(DeviceExports, NameFunctionsReachTheKaModuleWithTheArgumentsUnchanged) {
   int a[8] = {};
-  EXPECT_EQ(zuVEXA_GetAssociatedDevicesForGUID(&a[0], &a[1], &a[2], &a[3], &a[4], &a[5], &a[6], &a[7]), VI_SUCCESS);
+  EXPECT_EQ(zuVEXA_GetAssociatedDevicesForGUID(&a[0], &a[1], &a[2], &a[3], &a[4], &a[5], &a[6], &a[7]),
+            VI_SUCCESS);
   const ViInt32 call = BackendStandin_FindCall(kKa, "GetAssociatedDevicesForGUID", 0);
   ASSERT_GE(call, 0);
   ASSERT_EQ(BackendStandin_CallArgumentCount(call), 8);

@@ -1,5 +1,5 @@
-// Status codes mapped into the driver's range and back, languages, and the
-// thread's error information saved and restored around a call.
+// Status codes mapped into the driver's range and back, languages, and the thread's error information
+// saved and restored around a call.
 #include <gtest/gtest.h>
 
 #include <thread>
@@ -13,7 +13,7 @@ using namespace zumxl;
 
 namespace {
 
-constexpr ViStatus S(uint32_t value) { return static_cast<ViStatus>(value); }
+constexpr ViStatus S(int64_t value) { return static_cast<ViStatus>(value); }
 
 // A block of platform codes and the images of its ends.
 struct Block {
@@ -31,14 +31,10 @@ constexpr Block kBlocks[] = {
 
 // The platform range keeps the warning bit for positive codes.
 TEST(CodeMapping, PlatformRangeBoundaries) {
-  EXPECT_EQ(MapErrorCode(-52000), S(0xBFFA9400));
-  EXPECT_EQ(MapErrorCode(-52256), S(0xBFFA9500));
-  EXPECT_EQ(MapErrorCode(52000), S(0x3FFA9400));
-  EXPECT_EQ(MapErrorCode(52256), S(0x3FFA9500));
-  EXPECT_EQ(MapErrorCode(-51999), -51999);
-  EXPECT_EQ(MapErrorCode(-52257), -52257);
-  EXPECT_EQ(UnmapErrorCode(S(0xBFFA9500)), -52256);
-  EXPECT_EQ(UnmapErrorCode(S(0x3FFA9400)), 52000);
+  const std::pair<ViStatus, int64_t> images[] = {{-52000, 0xBFFA9400}, {-52256, 0xBFFA9500},
+                                                 {52000, 0x3FFA9400},  {52256, 0x3FFA9500},
+                                                 {-51999, -51999},     {-52257, -52257}};
+  for (auto [code, image] : images) EXPECT_EQ(MapErrorCode(code), S(image)) << code;
   EXPECT_EQ(UnmapErrorCode(S(0xBFFA9501)), S(0xBFFA9501));
   for (ViStatus k = 52000; k <= 52256; ++k) {
     ASSERT_EQ(UnmapErrorCode(MapErrorCode(-k)), -k);
@@ -80,27 +76,26 @@ TEST(Languages, NamesResolveIgnoringCase) {
 
 TEST(Languages, InvalidLanguageIsRefused) {
   LanguageId language = kFrench;
-  EXPECT_EQ(SetLanguage(language, kInvalidLanguage), static_cast<ViStatus>(0xBFFA916C));
+  EXPECT_EQ(SetLanguage(language, kInvalidLanguage), S(0xBFFA916C));
   EXPECT_EQ(language, kFrench);
   EXPECT_EQ(SetLanguage(language, kChineseS), 0);
   EXPECT_EQ(language, kChineseS);
 }
 
 TEST(ErrorInfoSnapshot, RestoreBringsBackTheSavedErrorOnly) {
-  const testsupport::ThreadError saved[] = {{static_cast<ViStatus>(0xBFFA0060), 7, "x"}, {0, 0, ""}};
+  const testsupport::ThreadError saved[] = {{S(0xBFFA0060), 7, "x"}, {0, 0, ""}};
   for (const testsupport::ThreadError &before : saved) {
     std::thread([&] {
       Ivi_ClearErrorInfo(0);
       if (before.primary != 0) Ivi_SetErrorInfo(0, VI_FALSE, before.primary, before.secondary, "x");
       zuapi::ErrorInfoSnapshot snapshot;
       ASSERT_EQ(snapshot.Save(), 0);
-      Ivi_SetErrorInfo(0, VI_TRUE, static_cast<ViStatus>(0xBFFA000A), 0, "Driver Module: libzuvexatov.so.");
+      Ivi_SetErrorInfo(0, VI_TRUE, S(0xBFFA000A), 0, "Driver Module: libzuvexatov.so.");
       Ivi_SetErrorInfo(0, VI_FALSE, -1, 0, "later");
       ASSERT_EQ(snapshot.Restore(), 0);
       const testsupport::ThreadError now = testsupport::ReadThreadError();
-      EXPECT_EQ(now.primary, before.primary);
-      EXPECT_EQ(now.secondary, before.secondary);
-      EXPECT_EQ(now.elaboration, before.elaboration);
+      EXPECT_EQ(std::tie(now.primary, now.secondary, now.elaboration),
+                std::tie(before.primary, before.secondary, before.elaboration));
     }).join();
   }
 }

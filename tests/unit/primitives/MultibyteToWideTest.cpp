@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
-#include <string>
 
 #include "zuapal/zuapalerr.h"
 

@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 namespace zu::dsc {
 namespace {
 
@@ -42,10 +39,8 @@ TEST_F(ConsoleTraceTest, DescribeCutsToBufferAndReportsNeededSize) {
   EXPECT_STREQ(small, " --d");
   EXPECT_EQ(needed, 20u);
   char exact[20];
-  destination_.describeAsOption(exact, sizeof exact, needed);
+  destination_.describeAsOption(exact, sizeof exact, needed = 0);
   EXPECT_STREQ(exact, " --destination apal");
-  needed = 0;
-  destination_.describeAsOption(nullptr, 0, needed);
   EXPECT_EQ(needed, 20u);
 }
 

@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <string>
-
 #include "zuapal/Growable.h"
 #include "zuapal/zuapalerr.h"
 
@@ -20,9 +17,7 @@ TEST(Growth, ArrayKeepsOrderAcrossGrowthAndEraseAndOverflowLeavesIt) {
   for (int i = 0; i < 20; ++i) ASSERT_TRUE(names.push_back(std::to_string(i), status));
   names.erase(5);
   ASSERT_EQ(names.size(), 19u);
-  EXPECT_EQ(names[4], "4");
-  EXPECT_EQ(names[5], "6");
-  EXPECT_EQ(names[18], "19");
+  EXPECT_EQ(names[4] + names[5] + names[18], "4619");
   EXPECT_FALSE(names.reserve(SIZE_MAX / 2, status));
   EXPECT_EQ(status.code, zuapalerr_memoryFull);
   EXPECT_EQ(names.size(), 19u);

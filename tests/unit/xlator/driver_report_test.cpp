@@ -1,7 +1,4 @@
 // The driver's translator script reporting on the JSON detail of an error status.
-#include <gtest/gtest.h>
-
-#include <string>
 
 #include "ErrorFileTree.h"
 #include "TranslatorSupport.h"

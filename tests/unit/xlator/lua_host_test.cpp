@@ -1,9 +1,6 @@
 // The Lua translator host over a script of the test's own: what crosses back, and every failure.
-#include <gtest/gtest.h>
 
 #include <stdexcept>
-#include <string>
-#include <vector>
 
 #include "ErrorFileTree.h"
 #include "TranslatorSupport.h"
@@ -17,24 +14,19 @@ using xlatortest::Member;
 namespace {
 
 constexpr const char *kProbeScript = R"(
-local M = {}
+local M, static, dynamic = {}, { [1] = { "a table" }, [2] = false, [4] = 12.5 }, { number = -7, zero = 0, ["numeric text"] = "-9" }
 calls = 0
 function M.getStaticDesc(code, lang, ade)
   calls = calls + 1
-  if code == 1 then return { "a table" } end
-  if code == 2 then return nil end
   if code == 3 then error("static failure") end
-  if code == 4 then return 12.5 end
   if code == 5 then return tostring(calls) end
+  if static[code] ~= nil then return static[code] or nil end
   return string.format("%d %d %d", code, lang, ade)
 end
 function M.getDynamicDesc(json, lang, ade, format)
   calls = calls + 1
-  if format == "number" then return -7 end
-  if format == "zero" then return 0 end
-  if format == "numeric text" then return "-9" end
   if format == "fail" then error("dynamic failure") end
-  return json .. "|" .. format .. "|" .. lang .. "|" .. ade
+  return dynamic[format] or json .. "|" .. format .. "|" .. lang .. "|" .. ade
 end
 return M
 )";
@@ -46,8 +38,7 @@ protected:
     for (zuxlatorlua::LuaTranslator *translator : made) translator->functions.destroy(&translator->functions);
   }
 
-  // The registration of the probe script, its folder written with a
-  // backslash and without a trailing slash, between empty path pieces.
+  // The probe script's registration: its folder with a backslash, no trailing slash, between empty pieces.
   std::string Registration() const {
     return R"({"zuxlatorlua_path":";)" + files.Path("scripts") +
            R"(\\sub;","zuxlatorlua_xlator":"hostprobe"})";
@@ -105,7 +96,6 @@ TEST_F(LuaHost, StaticScriptFailureKeepsTheTranslatorUsable) {
   zuerr::Status status;
   EXPECT_EQ(Static(translator, 3, status), "<null>");
   EXPECT_EQ(status.code, zuapalerr_softwareFaultAPALInternalUseOnly);
-  EXPECT_EQ(Member(status.json, "error_constant"), "zuapalerr_softwareFaultAPALInternalUseOnly");
   EXPECT_EQ(Detail(status.json, "internal_error", "api"), "lua");
   const std::string message = Detail(status.json, "internal_error", "string");
   EXPECT_NE(message.find("static failure"), std::string::npos) << message;
@@ -120,8 +110,8 @@ TEST_F(LuaHost, StatusHoldingAnErrorOnEntry) {
   zuerr::SetCode(failed, -1);
   EXPECT_EQ(Static(translator, 9, failed), "<null>") << "the script runs, nothing is copied";
   EXPECT_EQ(Static(translator, 3, failed), "<null>");
-  EXPECT_EQ(failed.code, -1) << "a script failure adds nothing to an earlier error";
-  EXPECT_EQ(failed.json, nullptr);
+  EXPECT_TRUE(failed.code == -1 && failed.json == nullptr)
+      << "a script failure adds nothing to an earlier error";
   EXPECT_EQ(Dynamic(translator, "json1", failed), "<null>");
   EXPECT_EQ(Static(translator, 5), "3") << "the static calls ran, the dynamic one did not";
 }
@@ -153,15 +143,16 @@ TEST_F(LuaHost, DynamicResults) {
 
 TEST_F(LuaHost, SetUpFailuresLeaveNoInterpreter) {
   // Malformed, naming a module that is not found, naming none.
-  for (const std::string registration : {"{\"zuxlatorlua_xlator\":",
-                                         R"({"zuxlatorlua_xlator":"nosuchmodule"})",
-                                         R"({"zuxlatorlua_settings":{}})"}) {
+  for (const std::string registration :
+       {"{\"zuxlatorlua_xlator\":", R"({"zuxlatorlua_xlator":"nosuchmodule"})",
+        R"({"zuxlatorlua_settings":{}})"}) {
     SCOPED_TRACE(registration);
     zuerr::Status status;
     EXPECT_EQ(Create(registration, status), nullptr);
     EXPECT_EQ(status.code, zuapalerr_softwareFaultAPALInternalUseOnly);
-    EXPECT_EQ(Detail(status.json, "zuxlatorlua_debug", "debug"), "lua setupEnv failed");
-    EXPECT_EQ(Detail(status.json, "zuxlatorlua_debug", "name"), "probe");
+    EXPECT_EQ(Detail(status.json, "zuxlatorlua_debug", "debug") +
+                  Detail(status.json, "zuxlatorlua_debug", "name"),
+              "lua setupEnv failedprobe");
     EXPECT_EQ(Detail(status.json, "zuxlatorlua_debug", "registrationInfo"), registration);
   }
   zuerr::Status earlier;

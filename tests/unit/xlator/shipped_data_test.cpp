@@ -2,7 +2,6 @@
 #include <filesystem>
 #include <fstream>
 #include <regex>
-#include <set>
 
 #include "ErrorFileTree.h"
 #include "zuVEXA.h"
