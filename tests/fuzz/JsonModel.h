@@ -26,6 +26,7 @@ struct Outcome {
   bool isFloat = false, boolean = false;
 };
 
+inline const char *SkipBlanks(const char *p) { return p + std::strspn(p, " \t\n\r"); }
 inline bool IsHex(char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; }
 // The letter of a two-character escape, as its position in "\"\\/bfnrt".
 inline size_t SimpleEscape(char c) {

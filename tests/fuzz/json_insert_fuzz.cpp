@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "FuzzSupport.h"
+#include "JsonModel.h"
 #include "status/Status.h"
 
 namespace {
@@ -34,33 +35,15 @@ std::vector<Place> InsertionPlaces(const char *json) {
   bool inString = false;
   for (const char *p = json; *p != '\0'; ++p) {
     if (inString) {
-      if (*p == '\\')
-        ++p;
-      else if (*p == '"')
-        inString = false;
+      inString = *p != '"';
+      p += *p == '\\';
       continue;
     }
-    const size_t offset = static_cast<size_t>(p - json);
-    switch (*p) {
-    case '"':
-      inString = true;
-      break;
-    case '{':
-    case '[':
-      objects.push_back(*p == '{');
-      places.push_back({offset, objects.back()});
-      break;
-    case '}':
-    case ']':
-      places.push_back({offset, objects.back()});
-      objects.pop_back();
-      break;
-    case ',':
-      places.push_back({offset, objects.back()});
-      break;
-    default:
-      break;
-    }
+    inString = *p == '"';
+    if (*p == '{' || *p == '[') objects.push_back(*p == '{');
+    if (std::strchr("{[,]}", *p) != nullptr)
+      places.push_back({static_cast<size_t>(p - json), objects.back()});
+    if (*p == '}' || *p == ']') objects.pop_back();
   }
   return places;
 }
@@ -93,9 +76,7 @@ bool IsWhitespace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\
 std::string Inserted(const std::string &before, size_t offset, const std::string &fragment) {
   const char c = before[offset];
   if (c == '{' || c == '[') {
-    size_t next = offset + 1;
-    while (IsWhitespace(before[next])) ++next;
-    const bool empty = before[next] == (c == '{' ? '}' : ']');
+    const bool empty = *jsonmodel::SkipBlanks(before.c_str() + offset + 1) == (c == '{' ? '}' : ']');
     return std::string(before).insert(offset + 1, empty ? fragment : fragment + ",");
   }
   if (c == ',') return std::string(before).insert(offset, "," + fragment);
@@ -105,17 +86,12 @@ std::string Inserted(const std::string &before, size_t offset, const std::string
   return std::string(before).insert(offset, empty ? fragment : "," + fragment);
 }
 
-bool IsWhitespaceOnly(const char *p) {
-  while (*p == ' ' || *p == '\t' || *p == '\n' || *p == '\r') ++p;
-  return *p == '\0';
-}
-
 // One object or array and nothing after it.
 bool IsContainerText(const char *text) {
   jsonz::Value value;
   const char *after = jsonz::ParseValue(text, &value);
   return after != nullptr && (value.type == jsonz::kObject || value.type == jsonz::kArray) &&
-         IsWhitespaceOnly(after);
+         *jsonmodel::SkipBlanks(after) == '\0';
 }
 
 void CheckBuffer(const zuerr::Status &status) {
@@ -165,69 +141,52 @@ public:
   void Step() {
     const std::vector<Place> places = InsertionPlaces(status_.json);
     const Place place = places[input_.ConsumeIntegralInRange<size_t>(0, places.size() - 1)];
-    char *position = status_.json + place.offset;
-    const bool atOpening = *position == '{' || *position == '[';
     const std::string key = Text(), value = Text();
     const char *keyOrNull = place.inObject ? key.c_str() : nullptr;
-    const std::string before = status_.json;
-    const std::string name = place.inObject ? Quoted(key) + ":" : "";
-    switch (input_.ConsumeIntegralInRange(0, 9)) {
-    case 0: {
-      const bool added = jsonz::AddString(position, keyOrNull, value.c_str()) != nullptr;
-      Settle(before, place, name + Quoted(value), added);
-      if (added && atOpening && place.inObject) CheckFirstMember(status_.json + place.offset, key, &value, 0);
-      break;
-    }
-    case 1: {
-      const int32_t number = input_.ConsumeIntegral<int32_t>();
-      const bool added = jsonz::AddInt(position, keyOrNull, number) != nullptr;
-      Settle(before, place, name + std::to_string(number), added);
-      if (added && atOpening && place.inObject)
-        CheckFirstMember(status_.json + place.offset, key, nullptr, number);
-      break;
-    }
-    case 2: {
-      const uint32_t number = input_.ConsumeIntegral<uint32_t>();
-      Settle(before, place, name + std::to_string(number),
-             jsonz::AddUInt(position, keyOrNull, number) != nullptr);
-      break;
-    }
-    case 3: {
-      const uint64_t number = input_.ConsumeIntegral<uint64_t>();
-      Settle(before, place, name + std::to_string(number),
-             jsonz::AddU64(position, keyOrNull, number) != nullptr);
-      break;
-    }
-    case 4:
-      Settle(before, place, name + "{}", jsonz::AddObject(position, keyOrNull) != nullptr);
-      break;
-    case 5:
-      Settle(before, place, name + "[]", jsonz::AddArray(position, keyOrNull) != nullptr);
-      break;
-    case 6:
-      PutThroughCursor(place, keyOrNull, value);
-      break;
-    case 7:
-      SetLocation(key, value);
-      break;
-    case 8:
-      MergeOrCopy(value);
-      break;
-    default:
-      SetCode(input_.ConsumeIntegral<int32_t>());
-      break;
-    }
+    const int kind = input_.ConsumeIntegralInRange(0, 9);
+    if (kind <= 5) PlainInsertion(kind, place, key, keyOrNull, value);
+    if (kind == 6) PutThroughCursor(place, keyOrNull, value);
+    if (kind == 7) SetLocation(key, value);
+    if (kind == 8) MergeOrCopy(value);
+    if (kind == 9) SetCode(input_.ConsumeIntegral<int32_t>());
     CheckBuffer(status_);
   }
 
 private:
   std::string Text() { return input_.ConsumeRandomLengthString(80).c_str(); }
 
-  // The model's text when the zero bytes hold the insertion, else no change.
-  void Settle(const std::string &before, const Place &place, const std::string &fragment, bool added) {
-    const std::string expected = Inserted(before, place.offset, fragment);
+  struct Made {
+    std::string fragment; // the member or element as the model writes it
+    bool added;
+  };
+
+  template <class N>
+  static Made Number(char *at, const char *key, N n, char *(*add)(char *, const char *, N)) {
+    return {std::to_string(n), add(at, key, n) != nullptr};
+  }
+
+  Made Plain(int kind, char *at, const char *key, const std::string &value) {
+    if (kind == 0) return {Quoted(value), jsonz::AddString(at, key, value.c_str()) != nullptr};
+    if (kind == 1) return Number(at, key, input_.ConsumeIntegral<int32_t>(), &jsonz::AddInt);
+    if (kind == 2) return Number(at, key, input_.ConsumeIntegral<uint32_t>(), &jsonz::AddUInt);
+    if (kind == 3) return Number(at, key, input_.ConsumeIntegral<uint64_t>(), &jsonz::AddU64);
+    return {kind == 4 ? "{}" : "[]",
+            (kind == 4 ? jsonz::AddObject(at, key) : jsonz::AddArray(at, key)) != nullptr};
+  }
+
+  // The model's text when the zero bytes hold the insertion, else no change;
+  // a string or int32 member inserted first reads back.
+  void PlainInsertion(int kind, const Place &place, const std::string &key, const char *keyOrNull,
+                      const std::string &value) {
+    const std::string before = status_.json;
+    const Made made = Plain(kind, status_.json + place.offset, keyOrNull, value);
+    const std::string name = place.inObject ? Quoted(key) + ":" : "";
+    const std::string expected = Inserted(before, place.offset, name + made.fragment);
     const bool fits = expected.size() + 2 <= status_.capacity;
-    FUZZ_CHECK(added == fits && status_.json == (fits ? expected : before));
+    FUZZ_CHECK(made.added == fits && status_.json == (fits ? expected : before));
+    if (made.added && place.inObject && kind <= 1 && before[place.offset] == '{')
+      CheckFirstMember(status_.json + place.offset, key, kind == 0 ? &value : nullptr,
+                       kind == 1 ? std::stoi(made.fragment) : 0);
   }
 
   static bool Replaces(int32_t current, int32_t incoming) {
@@ -239,9 +198,9 @@ private:
   void SetCode(int32_t code) {
     const int32_t previous = status_.code;
     const std::string before = status_.json;
-    FUZZ_CHECK(zuerr::SetCode(status_, code) == Replaces(previous, code));
-    FUZZ_CHECK(status_.code == (Replaces(previous, code) ? code : previous));
-    FUZZ_CHECK(status_.json == (Replaces(previous, code) ? "{}" : before));
+    const bool replaces = Replaces(previous, code);
+    FUZZ_CHECK(zuerr::SetCode(status_, code) == replaces);
+    FUZZ_CHECK(status_.code == (replaces ? code : previous) && status_.json == (replaces ? "{}" : before));
   }
 
   // Cursor insertions grow the buffer until they succeed. Only a text that
@@ -249,26 +208,18 @@ private:
   // there); a refused insertion then changes nothing.
   void PutThroughCursor(const Place &place, const char *keyOrNull, const std::string &value) {
     jsonz::Cursor cursor{status_.json + place.offset, &GrowStatus, &status_};
-    switch (input_.ConsumeIntegralInRange(0, 3)) {
-    case 0:
-      CursorStep([&] { return jsonz::PutString(cursor, keyOrNull, value.c_str()); });
-      break;
-    case 1:
+    const int kind = input_.ConsumeIntegralInRange(0, 3);
+    if (kind == 0) CursorStep([&] { return jsonz::PutString(cursor, keyOrNull, value.c_str()); });
+    if (kind == 1)
       CursorStep([&] { return jsonz::PutU64(cursor, keyOrNull, input_.ConsumeIntegral<uint64_t>()); });
-      break;
-    case 2:
-      if (CursorStep([&] { return jsonz::OpenObject(cursor, keyOrNull); })) {
-        FUZZ_CHECK(*cursor.position == '}');
-        CursorStep([&] { return jsonz::PutInt(cursor, value.c_str(), input_.ConsumeIntegral<int32_t>()); });
-      }
-      break;
-    default:
-      if (CursorStep([&] { return jsonz::OpenArray(cursor, keyOrNull); })) {
-        FUZZ_CHECK(*cursor.position == ']');
-        CursorStep([&] { return jsonz::PutString(cursor, nullptr, value.c_str()); });
-        jsonz::Close(cursor);
-      }
-      break;
+    if (kind == 2 && CursorStep([&] { return jsonz::OpenObject(cursor, keyOrNull); })) {
+      FUZZ_CHECK(*cursor.position == '}');
+      CursorStep([&] { return jsonz::PutInt(cursor, value.c_str(), input_.ConsumeIntegral<int32_t>()); });
+    }
+    if (kind == 3 && CursorStep([&] { return jsonz::OpenArray(cursor, keyOrNull); })) {
+      FUZZ_CHECK(*cursor.position == ']');
+      CursorStep([&] { return jsonz::PutString(cursor, nullptr, value.c_str()); });
+      jsonz::Close(cursor);
     }
   }
 
@@ -316,10 +267,9 @@ private:
     const std::string before = status_.json;
     const bool replaced = zuerr::MergeInto(status_, other);
     FUZZ_CHECK(replaced == Replaces(previous, code));
-    if (replaced)
-      FUZZ_CHECK(status_.code == code && status_.json != other.json &&
-                 status_.json == std::string(other.json));
-    if (!replaced) FUZZ_CHECK(status_.code == previous && status_.json == before);
+    FUZZ_CHECK(replaced ? status_.code == code && status_.json != other.json &&
+                              status_.json == std::string(other.json)
+                        : status_.code == previous && status_.json == before);
   }
 
   FuzzedDataProvider &input_;

@@ -95,33 +95,25 @@ private:
     if (open_.size() >= kMaxOpenSessions) return Close(random_() % open_.size());
     const Device &device = devices_[0];
     const Kind kind = Kind(std::uniform_int_distribution<int>(0, 3)(random_));
-    const std::string model = std::string("Simulate=1,DriverSetup=Model:") + device.model;
+    // Normal, Simulated and Modelled: resource name and options.
+    const std::string names[] = {device.name, devices_[1].name, ""};
+    const std::string options[] = {"", "Simulate=1",
+                                   std::string("Simulate=1,DriverSetup=Model:") + device.model};
     ViSession vi = 0;
-    ViStatus status = VI_SUCCESS;
-    if (kind == Kind::Normal) {
-      status = zuVEXA_InitWithOptions(device.name.c_str(), VI_FALSE, VI_FALSE, "", &vi);
-      // An open for real closes this thread's earlier normal session of the device.
-      auto stale =
-          std::find_if(open_.begin(), open_.end(), [](const Session &s) { return s.kind == Kind::Normal; });
-      if (status == VI_SUCCESS && stale != open_.end()) {
-        closed_.push_back(stale->vi);
-        open_.erase(stale);
-      }
-    } else if (kind == Kind::Simulated) {
-      status = zuVEXA_InitWithOptions(devices_[1].name.c_str(), VI_FALSE, VI_FALSE, "Simulate=1", &vi);
-    } else if (kind == Kind::Modelled) {
-      status = zuVEXA_InitWithOptions("", VI_FALSE, VI_FALSE, model.c_str(), &vi);
-    } else {
-      status = zuVEXA_InitExtCal(device.name.c_str(), "secret", "", &vi);
-    }
+    const ViStatus status = kind == Kind::Calibration
+                                ? zuVEXA_InitExtCal(device.name.c_str(), "secret", "", &vi)
+                                : zuVEXA_InitWithOptions(names[int(kind)].c_str(), VI_FALSE, VI_FALSE,
+                                                         options[int(kind)].c_str(), &vi);
     Expect(status == VI_SUCCESS && vi != 0, "open", status);
     if (status != VI_SUCCESS || vi == 0) return;
+    // An open for real closes this thread's earlier normal session of the device.
+    auto stale =
+        std::find_if(open_.begin(), open_.end(), [](const Session &s) { return s.kind == Kind::Normal; });
+    if (kind == Kind::Normal && stale != open_.end()) closed_.push_back(stale->vi), open_.erase(stale);
     Expect(BackendStandin_SessionKind(vi) == device.kind, "open routed to its module", status);
-    bool fresh = false;
-    {
-      std::lock_guard<std::mutex> hold(shared_.mutex);
-      fresh = shared_.issued.insert(vi).second;
-    }
+    std::unique_lock<std::mutex> hold(shared_.mutex);
+    const bool fresh = shared_.issued.insert(vi).second;
+    hold.unlock();
     Expect(fresh, "open returned a fresh handle", status);
     open_.push_back({vi, kind});
   }

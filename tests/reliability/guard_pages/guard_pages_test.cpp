@@ -7,6 +7,7 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstring>
 #include <functional>
@@ -28,16 +29,11 @@ class GuardedBuffer {
 public:
   static constexpr unsigned char kPattern = 0xA5;
 
-  GuardedBuffer() : page_(static_cast<size_t>(sysconf(_SC_PAGESIZE))) {
-    void *mapping = mmap(nullptr, 3 * page_, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (mapping == MAP_FAILED) throw std::runtime_error("mmap failed");
-    base_ = static_cast<char *>(mapping);
-    guard_ = base_ + 2 * page_;
-    if (mprotect(guard_, page_, PROT_NONE) != 0) throw std::runtime_error("mprotect failed");
+  GuardedBuffer() {
+    if (base_ == MAP_FAILED || mprotect(base_ + capacity(), page_, PROT_NONE) != 0)
+      throw std::runtime_error("no guard page");
   }
   ~GuardedBuffer() { munmap(base_, 3 * page_); }
-  GuardedBuffer(const GuardedBuffer &) = delete;
-  GuardedBuffer &operator=(const GuardedBuffer &) = delete;
 
   size_t capacity() const { return 2 * page_; }
 
@@ -45,30 +41,27 @@ public:
   // everything in front of it (size 0: the guard page itself).
   char *Of(size_t size) {
     std::memset(base_, kPattern, capacity());
-    return guard_ - size;
+    return base_ + capacity() - size;
   }
 
   // Whether the pattern in front of the buffer of `size` bytes is intact
   // (and, with `inside`, in the buffer itself as well).
   bool PatternKept(size_t size, bool inside = false) const {
-    const size_t end = capacity() - (inside ? 0 : size);
-    for (size_t i = 0; i < end; ++i)
-      if (static_cast<unsigned char>(base_[i]) != kPattern) return false;
-    return true;
+    const char *begin = base_, *end = base_ + capacity() - (inside ? 0 : size);
+    return std::all_of(begin, end, [](char c) { return static_cast<unsigned char>(c) == kPattern; });
   }
 
-  // The text in the buffer of `size` bytes, up to its NUL; "<unterminated>"
-  // when there is none inside the buffer.
+  // The text in the buffer of `size` bytes up to its NUL, "<unterminated>" without one.
   std::string Text(size_t size) const {
-    const char *buffer = guard_ - size;
+    const char *buffer = base_ + capacity() - size;
     const void *nul = std::memchr(buffer, '\0', size);
     return nul == nullptr ? "<unterminated>" : std::string(buffer, static_cast<const char *>(nul));
   }
 
 private:
-  size_t page_;
-  char *base_ = nullptr;
-  char *guard_ = nullptr;
+  const size_t page_ = static_cast<size_t>(sysconf(_SC_PAGESIZE));
+  char *const base_ = static_cast<char *>(
+      mmap(nullptr, 3 * page_, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
 };
 
 constexpr ViSession kNeverOpened = 0x7777;
