@@ -51,19 +51,14 @@ std::vector<Place> InsertionPlaces(const char *json) {
 // The text as the insertion functions write it: short escapes where JSON has
 // them, \u00XX for the other control characters and DEL.
 std::string Quoted(const std::string &text) {
+  constexpr auto npos = std::string_view::npos;
   std::string out = "\"";
   for (unsigned char c : text) {
-    const size_t letter = std::string_view("\"\\\b\t\n\f\r").find(static_cast<char>(c));
-    if (c != 0 && letter != std::string_view::npos) {
-      out += '\\';
-      out += "\"\\btnfr"[letter];
-    } else if (c < 0x20 || c == 0x7F) {
-      char escape[8];
-      std::snprintf(escape, sizeof escape, "\\u%04x", c);
-      out += escape;
-    } else {
-      out += static_cast<char>(c);
-    }
+    const size_t letter = c == 0 ? npos : std::string_view("\"\\\b\t\n\f\r").find(static_cast<char>(c));
+    char escaped[8] = {static_cast<char>(c)};
+    if (letter != npos) std::snprintf(escaped, sizeof escaped, "\\%c", "\"\\btnfr"[letter]);
+    if (letter == npos && (c < 0x20 || c == 0x7F)) std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+    out += escaped;
   }
   return out + "\"";
 }
@@ -95,12 +90,10 @@ bool IsContainerText(const char *text) {
 }
 
 void CheckBuffer(const zuerr::Status &status) {
-  FUZZ_CHECK(status.json != nullptr && status.capacity >= 4);
-  FUZZ_CHECK(status.json[status.capacity - 1] == 'J');
+  FUZZ_CHECK(status.json != nullptr && status.capacity >= 4 && status.json[status.capacity - 1] == 'J');
   const size_t length = strnlen(status.json, status.capacity);
-  FUZZ_CHECK(length < status.capacity - 1);
+  FUZZ_CHECK(length < status.capacity - 1 && IsContainerText(status.json));
   for (size_t i = length; i < status.capacity - 1; ++i) FUZZ_CHECK(status.json[i] == '\0');
-  FUZZ_CHECK(IsContainerText(status.json));
 }
 
 char *GrowStatus(char *position, void *status) {
@@ -111,18 +104,12 @@ char *GrowStatus(char *position, void *status) {
 void CheckFirstMember(const char *object, const std::string &key, const std::string *text, int32_t number) {
   const char *value = jsonz::Lookup(object, key.c_str());
   FUZZ_CHECK(value != nullptr);
-  if (text == nullptr) {
-    FUZZ_CHECK(jsonz::GetInt(value, number == 0 ? 1 : 0, nullptr) == number);
-    return;
-  }
+  if (text == nullptr) return FUZZ_CHECK(jsonz::GetInt(value, number == 0 ? 1 : 0, nullptr) == number);
   size_t length = 0;
   const char *raw = jsonz::GetString(value, nullptr, &length, nullptr);
-  FUZZ_CHECK(raw != nullptr);
   std::string decoded(length + 1, '\0');
-  char *end = jsonz::DecodeString(raw, length, decoded.data());
-  FUZZ_CHECK(end != nullptr);
-  decoded.resize(static_cast<size_t>(end - decoded.data()));
-  FUZZ_CHECK(decoded == *text);
+  const char *end = raw == nullptr ? nullptr : jsonz::DecodeString(raw, length, decoded.data());
+  FUZZ_CHECK(end != nullptr && std::string_view(decoded.data(), end - decoded.data()) == *text);
 }
 
 class Editor {
@@ -239,13 +226,12 @@ private:
     const int32_t previous = status_.code;
     const std::string before = status_.json;
     bool complete = false;
-    if (!zuerr::SetCodeWithLocation(status_, code, location, &complete)) {
-      FUZZ_CHECK(!Replaces(previous, code) && status_.code == previous && before == status_.json);
-      return;
-    }
-    FUZZ_CHECK(Replaces(previous, code) && complete && status_.code == code);
-    FUZZ_CHECK(status_.json == "{\"error_constant\":" + Quoted(constant) + ",\"file\":" + Quoted(file) +
-                                   ",\"line\":" + std::to_string(line) + ",\"component\":\"zuvexa\"}");
+    const bool set = zuerr::SetCodeWithLocation(status_, code, location, &complete);
+    const std::string text = "{\"error_constant\":" + Quoted(constant) + ",\"file\":" + Quoted(file) +
+                             ",\"line\":" + std::to_string(line) + ",\"component\":\"zuvexa\"}";
+    FUZZ_CHECK(set == Replaces(previous, code));
+    FUZZ_CHECK(set ? complete && status_.code == code && status_.json == text
+                   : status_.code == previous && status_.json == before);
   }
 
   // Another status's code and text move over by the replacement rule.
@@ -255,12 +241,9 @@ private:
     const zuerr::SourceLocation location{name.c_str(), 1, nullptr, name.c_str()};
     zuerr::SetCodeWithLocation(other, code, location);
     if (input_.ConsumeBool()) {
-      FUZZ_CHECK(zuerr::CopyStatus(status_, other));
-      FUZZ_CHECK(status_.code == other.code);
-      if (other.json == nullptr)
-        zuerr::ResetJson(status_, nullptr); // a copied empty status has no text
-      else
-        FUZZ_CHECK(std::strcmp(status_.json, other.json) == 0);
+      FUZZ_CHECK(zuerr::CopyStatus(status_, other) && status_.code == other.code);
+      FUZZ_CHECK(other.json == nullptr || std::strcmp(status_.json, other.json) == 0);
+      if (other.json == nullptr) zuerr::ResetJson(status_, nullptr); // a copied empty status has no text
       return;
     }
     const int32_t previous = status_.code;

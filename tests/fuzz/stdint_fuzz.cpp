@@ -28,21 +28,16 @@ constexpr int kMaxSteps = 48;
 // Lua numbers are doubles: integers below 2^52 stay exact with ".5" after them.
 constexpr int64_t kExactNumber = int64_t{1} << 52;
 
-class Bytes {
-public:
-  Bytes(const uint8_t *data, size_t size) : data_(data), size_(size) {}
-  bool Empty() const { return at_ >= size_; }
-  uint8_t Next() { return at_ < size_ ? data_[at_++] : 0; }
+struct Bytes {
+  const uint8_t *data;
+  size_t size, at = 0;
+  bool Empty() const { return at >= size; }
+  uint8_t Next() { return at < size ? data[at++] : 0; }
   uint64_t Next64() {
     uint64_t value = 0;
     for (int i = 0; i < 8; ++i) value = value << 8 | Next();
     return value;
   }
-
-private:
-  const uint8_t *data_;
-  size_t size_;
-  size_t at_ = 0;
 };
 
 struct Value {
@@ -258,7 +253,7 @@ int Mismatch(lua_State *L) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
-  Bytes bytes(data, size);
+  Bytes bytes{data, size};
   const std::string script = ScriptBuilder(bytes).Build();
   lua_State *L = luaL_newstate();
   FUZZ_CHECK(L != nullptr);
