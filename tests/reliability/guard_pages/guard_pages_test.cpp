@@ -82,6 +82,11 @@ protected:
 constexpr ViAttr kTextAttribute = 1150999; // any string attribute of the simulated instrument
 constexpr char kTextAttributeValue[] = "a text attribute long enough to be cut at every length";
 
+// A table row: the call's own text names it.
+#define CALL(...)                                                                                            \
+#__VA_ARGS__,                                                                                              \
+      [=]([[maybe_unused]] ViInt32 s, [[maybe_unused]] ViChar * b) -> ViStatus { return __VA_ARGS__; }
+
 struct TextOutput {
   const char *name;
   std::function<ViStatus(ViInt32 size, ViChar *buffer)> write;
@@ -102,46 +107,23 @@ protected:
     constexpr ViStatus kUnknownName = ZUVEXA_ERROR_OPTION_UNKNOWN_NAME,
                        kInvalid = ZUVEXA_ERROR_INVALID_SESSION;
     return {
-        {"GetErrorMessage of the thread",
-         [](auto s, auto b) { return zuVEXA_GetErrorMessage(0, kInvalid, s, b); }},
-        {"GetErrorMessage of a session",
-         [vi](auto s, auto b) { return zuVEXA_GetErrorMessage(vi, ZUVEXA_ERROR_OPTION_BAD_VALUE, s, b); }},
-        {"GetError of the thread", [](auto s, auto b) { return zuVEXA_GetError(0, &code, s, b); }, 0,
+        {CALL(zuVEXA_GetErrorMessage(0, kInvalid, s, b))},
+        {CALL(zuVEXA_GetErrorMessage(vi, ZUVEXA_ERROR_OPTION_BAD_VALUE, s, b))},
+        {CALL(zuVEXA_GetError(0, &code, s, b)), 0,
          [] { zuVEXA_InitWithOptions("Analyzer", VI_FALSE, VI_FALSE, bad, &ignored); }},
-        {"GetError of a session", [vi](auto s, auto b) { return zuVEXA_GetError(vi, &code, s, b); }, 0,
+        {CALL(zuVEXA_GetError(vi, &code, s, b)), 0,
          [vi] { zuVEXA_GetDeembeddingTableNumberOfPorts(vi, nullptr); }},
-        {"supported models attribute",
-         [vi](auto s, auto b) {
-           return zuVEXA_GetAttributeViString(vi, "", ZUVEXA_ATTR_SUPPORTED_INSTRUMENT_MODELS, s, b);
-         }},
-        {"string attribute",
-         [vi](auto s, auto b) { return zuVEXA_GetAttributeViString(vi, "", kTextAttribute, s, b); }},
-        {"desired string attribute",
-         [vi](auto s, auto b) { return zuVEXA_GetDesiredAttributeViString(vi, "", kTextAttribute, s, b); }},
-        {"GX_zuVEXA_InitWithOptions",
-         [](auto s, auto b) { return GX_zuVEXA_InitWithOptions("Analyzer", 0, 0, bad, &ignored, s, b); },
-         kUnknownName},
-        {"GX_zuVEXA_init",
-         [](auto s, auto b) { return GX_zuVEXA_init("NoSuchDevice", 0, 0, &ignored, s, b); },
-         ZUVEXA_ERROR_DEVICE_NOT_FOUND},
-        {"GX_zuVEXA_initExtCal",
-         [](auto s, auto b) { return GX_zuVEXA_initExtCal("Analyzer", "secret", bad, &ignored, s, b); },
-         kUnknownName},
-        {"GX_zuVEXA_initExtCalTovInternal",
-         [](auto s, auto b) {
-           return GX_zuVEXA_initExtCalTovInternal("Analyzer", "secret", bad, &ignored, s, b);
-         },
-         kUnknownName},
-        {"GX_zuVEXA_InitializeExternalAlignment",
-         [](auto s, auto b) {
-           return GX_zuVEXA_InitializeExternalAlignment("Analyzer", bad, &ignored, s, b);
-         },
-         kUnknownName},
-        {"GX_zuVEXA_close", [](auto s, auto b) { return GX_zuVEXA_close(kNeverOpened, s, b); }, kInvalid},
-        {"GX_zuVEXA_closeExtCal",
-         [](auto s, auto b) { return GX_zuVEXA_closeExtCal(kNeverOpened, 1500, s, b); }, kInvalid},
-        {"GX_zuVEXA_CloseExternalAlignment",
-         [](auto s, auto b) { return GX_zuVEXA_CloseExternalAlignment(kNeverOpened, 3100, s, b); }, kInvalid},
+        {CALL(zuVEXA_GetAttributeViString(vi, "", ZUVEXA_ATTR_SUPPORTED_INSTRUMENT_MODELS, s, b))},
+        {CALL(zuVEXA_GetAttributeViString(vi, "", kTextAttribute, s, b))},
+        {CALL(zuVEXA_GetDesiredAttributeViString(vi, "", kTextAttribute, s, b))},
+        {CALL(GX_zuVEXA_InitWithOptions("Analyzer", 0, 0, bad, &ignored, s, b)), kUnknownName},
+        {CALL(GX_zuVEXA_init("NoSuchDevice", 0, 0, &ignored, s, b)), ZUVEXA_ERROR_DEVICE_NOT_FOUND},
+        {CALL(GX_zuVEXA_initExtCal("Analyzer", "secret", bad, &ignored, s, b)), kUnknownName},
+        {CALL(GX_zuVEXA_initExtCalTovInternal("Analyzer", "secret", bad, &ignored, s, b)), kUnknownName},
+        {CALL(GX_zuVEXA_InitializeExternalAlignment("Analyzer", bad, &ignored, s, b)), kUnknownName},
+        {CALL(GX_zuVEXA_close(kNeverOpened, s, b)), kInvalid},
+        {CALL(GX_zuVEXA_closeExtCal(kNeverOpened, 1500, s, b)), kInvalid},
+        {CALL(GX_zuVEXA_CloseExternalAlignment(kNeverOpened, 3100, s, b)), kInvalid},
     };
   }
 
@@ -218,7 +200,7 @@ constexpr ViStatus kCreateTableRefused = static_cast<ViStatus>(0xBFFA916F);
 
 struct NullCase {
   const char *name;
-  std::function<ViStatus()> call;
+  std::function<ViStatus(ViInt32, ViChar *)> call;
   ViStatus status;
   ViInt32 position = 0;              // of the null argument, when recorded as the secondary error
   const char *elaboration = nullptr; // its name, recorded with it
@@ -235,54 +217,37 @@ TEST_F(NullPointers, EachGetsItsStatus) {
   static ViReal64 fraction = 0;
   static char text[256];
   static ViSession session = 0;
-  ZUTimestamp timestamp{};
+  const ZUTimestamp timestamp{};
   constexpr ViStatus kNull = ZUVEXA_ERROR_NULL_POINTER, kBad = ZUVEXA_ERROR_INVALID_PARAMETER;
   const NullCase cases[] = {
-      {"GetErrorMessage buffer", [] { return zuVEXA_GetErrorMessage(0, 0, 8, nullptr); }, kNull},
-      {"GetError buffer", [] { return zuVEXA_GetError(0, nullptr, 8, nullptr); }, kNull},
-      {"error_message buffer", [vi] { return zuVEXA_error_message(vi, 0, nullptr); }, kBad, 3,
-       "errorMessage"},
-      {"error_query code", [vi] { return zuVEXA_error_query(vi, nullptr, text); }, kBad, 2, "errorCode"},
-      {"error_query message", [vi] { return zuVEXA_error_query(vi, &count, nullptr); }, kBad, 3,
-       "errorMessage"},
-      {"supported models buffer",
-       [vi] {
-         return zuVEXA_GetAttributeViString(vi, "", ZUVEXA_ATTR_SUPPORTED_INSTRUMENT_MODELS, 8, nullptr);
-       },
-       kNull},
-      {"de-embedding ports", [vi] { return zuVEXA_GetDeembeddingTableNumberOfPorts(vi, nullptr); }, kBad, 2,
-       "numberOfPorts"},
-      {"S-parameter count",
-       [vi] { return zuVEXA_GetDeembeddingSparameters(vi, nullptr, 0, nullptr, &count); }, kBad, 4,
+      {CALL(zuVEXA_GetErrorMessage(0, 0, 8, nullptr)), kNull},
+      {CALL(zuVEXA_GetError(0, nullptr, 8, nullptr)), kNull},
+      {CALL(zuVEXA_error_message(vi, 0, nullptr)), kBad, 3, "errorMessage"},
+      {CALL(zuVEXA_error_query(vi, nullptr, text)), kBad, 2, "errorCode"},
+      {CALL(zuVEXA_error_query(vi, &count, nullptr)), kBad, 3, "errorMessage"},
+      {CALL(zuVEXA_GetAttributeViString(vi, "", ZUVEXA_ATTR_SUPPORTED_INSTRUMENT_MODELS, 8, nullptr)), kNull},
+      {CALL(zuVEXA_GetDeembeddingTableNumberOfPorts(vi, nullptr)), kBad, 2, "numberOfPorts"},
+      {CALL(zuVEXA_GetDeembeddingSparameters(vi, nullptr, 0, nullptr, &count)), kBad, 4,
        "numberOfSparameters"},
-      {"S-parameter ports",
-       [vi] { return zuVEXA_GetDeembeddingSparameters(vi, nullptr, 0, &count, nullptr); }, kBad, 5,
-       "numberOfPorts"},
-      {"de-embedding table handles",
-       [vi] { return GX_zuVEXA_CreateDeembeddingSparameterTableArray(vi, "", "table", nullptr, nullptr, 0); },
+      {CALL(zuVEXA_GetDeembeddingSparameters(vi, nullptr, 0, &count, nullptr)), kBad, 5, "numberOfPorts"},
+      {CALL(GX_zuVEXA_CreateDeembeddingSparameterTableArray(vi, "", "table", nullptr, nullptr, 0)),
        kCreateTableRefused},
-      {"relay counts", [vi] { return GX_zuVEXA_Get_Relay_Operation_Counts(vi, nullptr, &count, &count); },
-       kNull},
-      {"session by name", [] { return zuVEXA_GetViSessionByName("Analyzer", nullptr); }, kNull},
-      {"timestamp seconds", [timestamp] { return zuVEXA_ValuesFromTimestamp(timestamp, nullptr, &fraction); },
-       kNull},
-      {"timestamp fraction", [timestamp] { return zuVEXA_ValuesFromTimestamp(timestamp, &seconds, nullptr); },
-       kNull},
-      {"timestamp", [] { return zuVEXA_TimestampFromValues(0, 0.5, nullptr); }, kNull},
-      {"resource name", [] { return zuVEXA_InitWithOptions(nullptr, VI_FALSE, VI_FALSE, "", &session); },
-       kNull},
-      {"calibration resource name", [] { return zuVEXA_InitExtCal(nullptr, "secret", "", &session); }, kNull},
-      {"name of the session to find", [] { return zuVEXA_GetViSessionByName(nullptr, &session); }, kNull},
-      {"bitfile resource name",
-       [] { return zuVEXA_GetFPGAExtensionsBitfileDir(nullptr, 0, 0, sizeof text, text, &count); }, kNull},
-      {"new session",
-       [] { return zuVEXA_InitWithOptions("Analyzer", VI_FALSE, VI_FALSE, "Simulate=1", nullptr); }, kBad},
+      {CALL(GX_zuVEXA_Get_Relay_Operation_Counts(vi, nullptr, &count, &count)), kNull},
+      {CALL(zuVEXA_GetViSessionByName("Analyzer", nullptr)), kNull},
+      {CALL(zuVEXA_ValuesFromTimestamp(timestamp, nullptr, &fraction)), kNull},
+      {CALL(zuVEXA_ValuesFromTimestamp(timestamp, &seconds, nullptr)), kNull},
+      {CALL(zuVEXA_TimestampFromValues(0, 0.5, nullptr)), kNull},
+      {CALL(zuVEXA_InitWithOptions(nullptr, VI_FALSE, VI_FALSE, "", &session)), kNull},
+      {CALL(zuVEXA_InitExtCal(nullptr, "secret", "", &session)), kNull},
+      {CALL(zuVEXA_GetViSessionByName(nullptr, &session)), kNull},
+      {CALL(zuVEXA_GetFPGAExtensionsBitfileDir(nullptr, 0, 0, sizeof text, text, &count)), kNull},
+      {CALL(zuVEXA_InitWithOptions("Analyzer", VI_FALSE, VI_FALSE, "Simulate=1", nullptr)), kBad},
   };
   for (const NullCase &c : cases) {
     SCOPED_TRACE(c.name);
     Ivi_ClearErrorInfo(0);
     Ivi_ClearErrorInfo(vi);
-    EXPECT_EQ(c.call(), c.status);
+    EXPECT_EQ(c.call(0, nullptr), c.status);
     if (c.elaboration == nullptr) continue;
     const testsupport::ThreadError error = testsupport::ReadThreadError(vi);
     EXPECT_EQ(error.primary, c.status);
