@@ -83,9 +83,7 @@ constexpr ViAttr kTextAttribute = 1150999; // any string attribute of the simula
 constexpr char kTextAttributeValue[] = "a text attribute long enough to be cut at every length";
 
 // A table row: the call's own text names it.
-#define CALL(...)                                                                                            \
-#__VA_ARGS__,                                                                                              \
-      [=]([[maybe_unused]] ViInt32 s, [[maybe_unused]] ViChar * b) -> ViStatus { return __VA_ARGS__; }
+#define CALL(...) #__VA_ARGS__, [=](ViInt32 s, ViChar * b) -> ViStatus { return __VA_ARGS__; }
 
 struct TextOutput {
   const char *name;
