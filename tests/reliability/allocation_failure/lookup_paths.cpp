@@ -5,6 +5,7 @@
 #include <atomic>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "StandIns.h"
 #include "dvlShared/SysapiObserver.h"
@@ -16,6 +17,7 @@
 namespace allocfail {
 namespace {
 
+constexpr ViStatus kObserverAllocation = static_cast<ViStatus>(0xBFFA0021);
 constexpr sysapi::SysStatus kNotifyOutOfMemory = static_cast<sysapi::SysStatus>(0x8007000E);
 constexpr sysapi::SysStatus kNotifyFailure = static_cast<sysapi::SysStatus>(0x80004005);
 
@@ -99,16 +101,12 @@ AllocationPath LookupPath(const char *name, const char *resource, const char *op
   return {name, prepare, run, {kOutOfMemory, kObserverAllocation}, check};
 }
 
-// Hands out names made before the attempt; the receiver frees each one.
+// Hands out a name made before the attempt; the receiver frees it.
 class NameEnumerator : public sysapi::ISysEnumerator {
 public:
-  explicit NameEnumerator(std::initializer_list<std::wstring> names) {
-    for (const std::wstring &name : names)
-      texts_.push_back(sysapi::AllocSysText(name.data(), static_cast<uint32_t>(name.size())));
-  }
-  ~NameEnumerator() {
-    for (size_t i = next_; i < texts_.size(); ++i) sysapi::FreeSysText(texts_[i]);
-  }
+  explicit NameEnumerator(const std::wstring &name)
+      : text_(sysapi::AllocSysText(name.data(), static_cast<uint32_t>(name.size()))) {}
+  ~NameEnumerator() { sysapi::FreeSysText(text_); }
   sysapi::SysStatus QueryInterface(const sysapi::Guid &, void **object) override {
     *object = nullptr;
     return sysapi::kNoInterface;
@@ -116,14 +114,13 @@ public:
   uint32_t AddRef() override { return 2; }
   uint32_t Release() override { return 1; }
   sysapi::SysStatus Next(uint32_t, void **item, uint32_t *fetched) override {
-    *item = next_ < texts_.size() ? texts_[next_++] : nullptr;
+    *item = std::exchange(text_, nullptr);
     *fetched = *item != nullptr;
     return *item != nullptr ? 0 : 1;
   }
 
 private:
-  std::vector<wchar_t *> texts_;
-  size_t next_ = 0;
+  wchar_t *text_;
 };
 
 // The observer drops the analyzer stored under its alias.
@@ -136,7 +133,7 @@ AllocationPath NotificationPath() {
     ASSERT_EQ(state->system->Resolve("Analyzer", "", state->record, state->fromCache), VI_SUCCESS);
     *observer = dvlShared::SysRef<dvlShared::ImxSysNotificationHandler>(
         dvlShared::CreateObserver(state->system->store));
-    *names = std::make_unique<NameEnumerator>(std::initializer_list<std::wstring>{L"//localhost/PXI1Slot2"});
+    *names = std::make_unique<NameEnumerator>(L"//localhost/PXI1Slot2");
   };
   auto run = [=] { return static_cast<ViStatus>((*observer)->Notify(nullptr, 2, names->get())); };
   auto check = [=](ViStatus status) {
