@@ -161,9 +161,9 @@ inline void AppendUtf8(uint32_t point, std::string &out) {
 // high surrogate without a low one after it.
 inline std::optional<std::string> Decode(std::string_view raw) {
   auto unit = [&](size_t at) -> std::optional<uint32_t> {
-    if (raw.size() < at + 6 || raw[at] != '\\' || raw[at + 1] != 'u') return std::nullopt;
-    for (size_t i = at + 2; i < at + 6; ++i)
-      if (!IsHex(raw[i])) return std::nullopt;
+    if (raw.size() < at + 6 || raw.substr(at, 2) != "\\u" ||
+        !std::all_of(raw.data() + at + 2, raw.data() + at + 6, IsHex))
+      return std::nullopt;
     return static_cast<uint32_t>(std::strtoul(std::string(raw.substr(at + 2, 4)).c_str(), nullptr, 16));
   };
   std::string out;

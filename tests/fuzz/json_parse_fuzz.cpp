@@ -66,11 +66,9 @@ void CheckObject(const Value &object) {
     Value name;
     p = jsonz::ParseValue(p, &name);
     FUZZ_CHECK(p != nullptr && name.type == jsonz::kString);
-    p = jsonmodel::SkipBlanks(p);
-    FUZZ_CHECK(*p == ':');
+    FUZZ_CHECK(*(p = jsonmodel::SkipBlanks(p)) == ':');
     const char *member = jsonmodel::SkipBlanks(p + 1);
-    p = jsonz::ParseValue(member, nullptr);
-    FUZZ_CHECK(p != nullptr);
+    FUZZ_CHECK((p = jsonz::ParseValue(member, nullptr)) != nullptr);
     std::string key;
     if (DecodeKey(name, key) && seen.insert(key).second)
       FUZZ_CHECK(jsonz::Lookup(object.start, key.c_str()) == member);
@@ -84,12 +82,8 @@ void CheckObject(const Value &object) {
 // The element walk ends at the array's closing bracket.
 void CheckArray(const Value &array) {
   const char *last = array.start + 1;
-  for (const char *element = jsonz::FirstElement(array.start); element != nullptr;) {
-    const char *after = jsonz::ParseValue(element, nullptr);
-    FUZZ_CHECK(after != nullptr);
-    last = after;
-    element = jsonz::NextElement(after);
-  }
+  for (const char *at = jsonz::FirstElement(array.start); at != nullptr; at = jsonz::NextElement(last))
+    FUZZ_CHECK((last = jsonz::ParseValue(at, nullptr)) != nullptr);
   FUZZ_CHECK(jsonmodel::SkipBlanks(last) == array.start + array.length - 1);
 }
 

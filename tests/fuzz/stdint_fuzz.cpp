@@ -134,8 +134,7 @@ private:
 
   // An integer a double holds exactly; ".5" after it truncates toward zero.
   void FromNumber() {
-    const bool isSigned = in_.Next() & 1;
-    const bool fraction = in_.Next() & 1;
+    const bool isSigned = in_.Next() & 1, fraction = in_.Next() & 1;
     const int64_t number = static_cast<int64_t>(in_.Next64()) % kExactNumber;
     const std::string literal = Format("%" PRIi64 "%s", number, fraction ? ".5" : "");
     Construct(("%s(" + literal + ")").c_str(), Value{isSigned, static_cast<uint64_t>(number)});

@@ -52,10 +52,9 @@ struct Device {
 std::vector<Device> DevicesOf(int index) {
   static const Device kProducts[] = {
       {"", 0x1B02, 1, "Q106"}, {"", 0x1A03, 2, "Q103"}, {"", 0x1C02, 5, "Q118"}, {"", 0x1C08, 6, "Q125"}};
-  Device device = kProducts[index % 4];
+  Device device = kProducts[index % 4], simulated = device;
   device.name = "Soak" + std::to_string(index);
-  Device simulated = device;
-  simulated.name += "s";
+  simulated.name = device.name + "s";
   return {device, simulated};
 }
 
