@@ -29,9 +29,7 @@ struct AllocationPath {
 };
 
 std::vector<AllocationPath> OpenPaths();
-std::vector<AllocationPath> DeviceLookupPaths();
-std::vector<AllocationPath> RegistryPaths();
-std::vector<AllocationPath> JsonTextPaths();
+std::vector<AllocationPath> InternalPaths();
 std::vector<AllocationPath> TranslationPaths();
 
 } // namespace allocfail
