@@ -72,7 +72,6 @@ private:
 
   // A fraction or exponent without digits is not part of the number.
   bool Number() {
-    const size_t begin = at_;
     size_t p = at_ + (At() == '-');
     if (!Digit(Char(p))) return Fail(jsonz::kStringExpected);
     p = Digits(p);
@@ -80,7 +79,7 @@ private:
     if (Char(p) == '.' && Digit(Char(p + 1))) p = Digits(p + 1), isFloat = true;
     const size_t exponent = p + 1 + (Char(p + 1) == '+' || Char(p + 1) == '-');
     if ((Char(p) == 'e' || Char(p) == 'E') && Digit(Char(exponent))) p = Digits(exponent), isFloat = true;
-    return Done(jsonz::kNumber, begin, p, isFloat);
+    return Done(jsonz::kNumber, at_, p, isFloat);
   }
 
   // Length of the escape at the cursor, 0 when it is broken.

@@ -75,12 +75,9 @@ void CheckGetInt(const char *text) {
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***) {
-  for (const char *name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8"}) {
-    if (std::setlocale(LC_NUMERIC, name) != nullptr) {
+  for (const char *name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8"})
+    if (gDecimalCommaLocale == nullptr && std::setlocale(LC_NUMERIC, name) != nullptr)
       gDecimalCommaLocale = name;
-      break;
-    }
-  }
   std::setlocale(LC_NUMERIC, "C");
   return 0;
 }
