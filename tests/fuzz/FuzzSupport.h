@@ -3,6 +3,7 @@
 // engine recorded for the calling thread.
 #pragma once
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
@@ -30,9 +31,7 @@ namespace fuzzsupport {
 namespace fuzzsupport {
 
 inline bool OneOf(ViStatus status, std::initializer_list<ViStatus> accepted) {
-  for (ViStatus candidate : accepted)
-    if (status == candidate) return true;
-  return false;
+  return std::find(accepted.begin(), accepted.end(), status) != accepted.end();
 }
 
 inline ViInt32 RecordedPrimary() {

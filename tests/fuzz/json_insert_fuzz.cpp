@@ -1,13 +1,8 @@
-// Edits of a status's JSON text in place: members and elements inserted at
-// every kind of position (opening bracket, closing bracket, the ',' after a
-// member) with the plain insertion functions and with growing cursors, and
-// the status operations that rewrite the text. After every step the buffer
-// keeps its format (text, NUL, zero bytes, sentinel) and the text stays one
-// valid JSON value. A plain insertion gives exactly the text a model writes
-// (place, comma, escapes, number form) when the zero bytes hold it, and
-// changes nothing otherwise; the status operations follow the code rules
-// (the first error wins, an error replaces a warning) and write the location
-// members in their order; what was inserted reads back unchanged.
+// Edits of a status's JSON text in place: insertions at every kind of place
+// (plain and through growing cursors) and the status operations that rewrite
+// it. After each step the buffer keeps its format and one valid value; plain
+// insertions give the model's text or change nothing, the status operations
+// follow the code rules, and inserted members read back.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cinttypes>
@@ -114,9 +109,8 @@ void CheckFirstMember(const char *object, const std::string &key, const std::str
 
 class Editor {
 public:
-  explicit Editor(FuzzedDataProvider &input) : input_(input) {}
-
-  void Start() {
+  // Starts from the input's text when it is one object or array, else from "{}".
+  explicit Editor(FuzzedDataProvider &input) : input_(input) {
     const std::string text = input_.ConsumeRandomLengthString(1024);
     FUZZ_CHECK(zuerr::ResetJson(status_, IsContainerText(text.c_str()) ? text.c_str() : "{}") != nullptr);
     CheckBuffer(status_);
@@ -264,7 +258,6 @@ private:
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   FuzzedDataProvider input(data, size);
   Editor editor(input);
-  editor.Start();
   for (int step = 0; step < 16 && input.remaining_bytes() > 0; ++step) editor.Step();
   return 0;
 }

@@ -86,8 +86,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   // C callers hand in NUL-terminated texts: an inner NUL ends the text.
   const std::string input(reinterpret_cast<const char *>(data), size);
   const size_t split = input.find('\n');
-  const std::string resource = input.substr(0, split);
-  const std::string options = split == std::string::npos ? "" : input.substr(split + 1);
+  const std::string resource = input.substr(0, split),
+                    options = split == std::string::npos ? "" : input.substr(split + 1);
   CheckInterpretation(resource.c_str(), options.c_str());
   CheckDriverSetupRemoval(options.c_str());
   return 0;

@@ -1,12 +1,8 @@
-// The "stdint" module on scripts of 64-bit arithmetic built from the input:
-// u64 and i64 values made from numbers and from decimal, hexadecimal and
-// octal texts, the operators + - * / % ^ and unary -, == < <=, tostring and
-// :hexstring, with both types and plain numbers mixed. The program keeps its
-// own model of every value (wrapping uint64 arithmetic, quotients and
-// remainders through __int128) and writes the expected outcome of each step
-// into the script: the decimal and hexadecimal text of a result, or that the
-// step raises a script error. A step off the model calls fuzz_mismatch,
-// which stops the run with the script. Steps on fuzzed texts run unchecked.
+// The "stdint" module on scripts of 64-bit arithmetic built from the input
+// (constructors from numbers and texts, + - * / % ^, unary -, comparisons,
+// tostring and :hexstring, both types and plain numbers mixed). A model of
+// every value (wrapping uint64, __int128 quotients) writes each step's
+// expected texts or expected error into the script; fuzz_mismatch stops it.
 #include <cinttypes>
 #include <cstddef>
 #include <cstdint>
@@ -175,11 +171,8 @@ private:
   // `expression` is `a op b`; values of two types never mix.
   void Binary(const std::string &expression, char op, const Value &a, const Value &b) {
     Value result;
-    if (a.isSigned == b.isSigned && Arithmetic(op, a, b, result)) {
-      Assign(expression, result);
-    } else {
-      MustFail("return " + expression);
-    }
+    if (a.isSigned == b.isSigned && Arithmetic(op, a, b, result)) return Assign(expression, result);
+    MustFail("return " + expression);
   }
 
   void BetweenVariables() {
@@ -196,11 +189,8 @@ private:
     const std::string literal = Format("(%" PRIi32 ")", number);
     const Value converted{model_[index].isSigned, static_cast<uint64_t>(int64_t{number})};
     const char op = Operator();
-    if (in_.Next() & 1) {
-      Binary(Name(index) + " " + op + " " + literal, op, model_[index], converted);
-    } else {
-      Binary(literal + " " + op + " " + Name(index), op, converted, model_[index]);
-    }
+    if (in_.Next() & 1) return Binary(Name(index) + " " + op + " " + literal, op, model_[index], converted);
+    Binary(literal + " " + op + " " + Name(index), op, converted, model_[index]);
   }
 
   void Negate() {

@@ -216,13 +216,12 @@ int64_t Setting(const char *name, int64_t fallback) {
 
 TEST(Soak, ThreadsOpenUseAndCloseSessionsWhileTheSystemChanges) {
   testsupport::ResetStandIns();
-  for (int i = 0; i < kThreads; ++i) {
+  for (int i = 0; i < kThreads; ++i)
     for (const Device &device : DevicesOf(i)) {
       SysapiStandinDevice entry{device.name.c_str(),    nullptr, "RIO0", device.productId, 0,
                                 SYSAPISTANDIN_NO_VALUE, 0};
       ASSERT_EQ(SysapiStandin_AddDevice(&entry), 0);
     }
-  }
   const int64_t operations = Setting("ZUVEXA_SOAK_OPERATIONS", 20000);
   Shared shared;
   shared.budget = operations;
@@ -233,13 +232,12 @@ TEST(Soak, ThreadsOpenUseAndCloseSessionsWhileTheSystemChanges) {
   std::thread watchdog(Watch, std::cref(shared), std::cref(finished));
   std::latch ready(kThreads);
   std::vector<std::thread> threads;
-  for (int i = 0; i < kThreads; ++i) {
+  for (int i = 0; i < kThreads; ++i)
     threads.emplace_back([&, i] {
       Worker worker(i, shared);
       ready.arrive_and_wait();
       worker.Run();
     });
-  }
   for (std::thread &thread : threads) thread.join();
   finished = true;
   watchdog.join();
@@ -253,14 +251,13 @@ TEST(Soak, ThreadsOpenUseAndCloseSessionsWhileTheSystemChanges) {
     ASSERT_EQ(zuVEXA_close(vi), ZUVEXA_ERROR_INVALID_SESSION) << "session " << vi << " still registered";
   EXPECT_EQ(BackendStandin_SessionCount(), 0) << "backend sessions left open";
   EXPECT_EQ(IviStandin_SessionCount(), 0) << "IVI sessions left open";
-  for (int i = 0; i < kThreads; ++i) {
+  for (int i = 0; i < kThreads; ++i)
     for (const Device &device : DevicesOf(i)) {
       ViSession vi = 0;
       EXPECT_EQ(zuVEXA_GetViSessionByName(device.name.c_str(), &vi), ZUVEXA_ERROR_CANNOT_RECOVER)
           << device.name;
       EXPECT_EQ(vi, 0u);
     }
-  }
 }
 
 } // namespace
