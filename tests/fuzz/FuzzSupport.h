@@ -3,6 +3,7 @@
 // engine recorded for the calling thread.
 #pragma once
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
@@ -25,17 +26,12 @@ namespace fuzzsupport {
   (std::fprintf(stderr, "fuzz check failed: %s (%s:%d)\n", condition, __FILE__, __LINE__), std::abort())
 #endif
 
-#define FUZZ_CHECK(condition)                                                                                \
-  do {                                                                                                       \
-    if (!(condition)) FUZZ_FAILED(#condition);                                                               \
-  } while (0)
+#define FUZZ_CHECK(condition) ((condition) ? void() : FUZZ_FAILED(#condition))
 
 namespace fuzzsupport {
 
 inline bool OneOf(ViStatus status, std::initializer_list<ViStatus> accepted) {
-  for (ViStatus candidate : accepted)
-    if (status == candidate) return true;
-  return false;
+  return std::find(accepted.begin(), accepted.end(), status) != accepted.end();
 }
 
 inline ViInt32 RecordedPrimary() {
@@ -54,6 +50,12 @@ inline std::string RecordedElaboration() {
 inline bool IsTrimmed(std::string_view text) {
   auto space = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
   return text.empty() || (!space(text.front()) && !space(text.back()));
+}
+
+// The DriverSetup model and language: absent, or trimmed and within 511 characters.
+template <class Setup> void CheckSetupTexts(const Setup &setup) {
+  for (const auto &text : {setup.model, setup.language})
+    if (text) FUZZ_CHECK(!text->empty() && text->size() <= 511 && IsTrimmed(*text));
 }
 
 } // namespace fuzzsupport

@@ -4,10 +4,12 @@
 // fuzz programs compare the scanner and the decoder with it.
 #pragma once
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,12 +21,17 @@ namespace jsonmodel {
 
 struct Outcome {
   int32_t type = jsonz::kInvalid;
-  size_t begin = 0; // offset of the value, or of the error
-  size_t end = 0;   // offset after the value
+  size_t begin = 0, end = 0; // offsets of the value (begin: of the error) and after it
   int32_t error = 0;
-  bool isFloat = false;
-  bool boolean = false;
+  bool isFloat = false, boolean = false;
 };
+
+inline const char *SkipBlanks(const char *p) { return p + std::strspn(p, " \t\n\r"); }
+inline bool IsHex(char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; }
+// The letter of a two-character escape, as its position in "\"\\/bfnrt".
+inline size_t SimpleEscape(char c) {
+  return c == '\0' ? std::string_view::npos : std::string_view("\"\\/bfnrt").find(c);
+}
 
 class Reader {
 public:
@@ -32,26 +39,22 @@ public:
 
   Outcome Read() {
     Skip();
-    if (At() == '\0') return Error(jsonz::kNoText);
-    if (!Value(0)) return failure_;
-    return value_;
+    const bool read = At() == '\0' ? Fail(jsonz::kNoText) : Value(0);
+    return read ? value_ : failure_;
   }
 
 private:
   char Char(size_t position) const { return position < s_.size() ? s_[position] : '\0'; }
   char At(size_t offset = 0) const { return Char(at_ + offset); }
   static bool Digit(char c) { return c >= '0' && c <= '9'; }
-  static bool Hex(char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; }
-  void Skip() {
-    while (At() == ' ' || At() == '\t' || At() == '\n' || At() == '\r') ++at_;
-  }
-  Outcome Error(int32_t code) { return failure_ = Outcome{jsonz::kInvalid, at_, 0, code}; }
+  size_t Digits(size_t from) const { return std::min(s_.find_first_not_of("0123456789", from), s_.size()); }
+  void Skip() { at_ = std::min(s_.find_first_not_of(" \t\n\r", at_), s_.size()); }
   bool Fail(int32_t code) {
-    Error(code);
+    failure_ = Outcome{jsonz::kInvalid, at_, 0, code};
     return false;
   }
-  bool Done(int32_t type, size_t begin, bool isFloat = false, bool boolean = false) {
-    value_ = Outcome{type, begin, at_, 0, isFloat, boolean};
+  bool Done(int32_t type, size_t begin, size_t end, bool isFloat = false, bool boolean = false) {
+    value_ = Outcome{type, begin, at_ = end, 0, isFloat, boolean};
     return true;
   }
 
@@ -62,54 +65,38 @@ private:
     if (c == '-' || Digit(c)) return Number();
     for (auto [word, type, truth] : {std::tuple{"true", jsonz::kBoolean, true},
                                      {"false", jsonz::kBoolean, false},
-                                     {"null", jsonz::kNull, false}}) {
-      if (s_.substr(at_).starts_with(word)) {
-        const size_t begin = at_;
-        at_ += std::string_view(word).size();
-        return Done(type, begin, false, truth);
-      }
-    }
+                                     {"null", jsonz::kNull, false}})
+      if (s_.substr(at_).starts_with(word)) return Done(type, at_, at_ + std::strlen(word), false, truth);
     return Fail(jsonz::kStringExpected);
-  }
-
-  size_t Digits(size_t from) const {
-    while (Digit(Char(from))) ++from;
-    return from;
   }
 
   // A fraction or exponent without digits is not part of the number.
   bool Number() {
-    const size_t begin = at_;
     size_t p = at_ + (At() == '-');
     if (!Digit(Char(p))) return Fail(jsonz::kStringExpected);
     p = Digits(p);
     bool isFloat = false;
     if (Char(p) == '.' && Digit(Char(p + 1))) p = Digits(p + 1), isFloat = true;
-    if (Char(p) == 'e' || Char(p) == 'E') {
-      const size_t exponent = p + 1 + (Char(p + 1) == '+' || Char(p + 1) == '-');
-      if (Digit(Char(exponent))) p = Digits(exponent), isFloat = true;
-    }
-    at_ = p;
-    return Done(jsonz::kNumber, begin, isFloat);
+    const size_t exponent = p + 1 + (Char(p + 1) == '+' || Char(p + 1) == '-');
+    if ((Char(p) == 'e' || Char(p) == 'E') && Digit(Char(exponent))) p = Digits(exponent), isFloat = true;
+    return Done(jsonz::kNumber, at_, p, isFloat);
+  }
+
+  // Length of the escape at the cursor, 0 when it is broken.
+  size_t Escape() const {
+    if (SimpleEscape(At(1)) != std::string_view::npos) return 2;
+    return At(1) == 'u' && IsHex(At(2)) && IsHex(At(3)) && IsHex(At(4)) && IsHex(At(5)) ? 6 : 0;
   }
 
   bool String() {
     const size_t begin = ++at_;
     while (At() != '"') {
       if (static_cast<unsigned char>(At()) < 0x20) return Fail(jsonz::kStringExpected);
-      if (At() != '\\') {
-        ++at_;
-      } else if (std::string_view("\"\\/bfnrt").find(At(1)) != std::string_view::npos && At(1) != '\0') {
-        at_ += 2;
-      } else if (At(1) == 'u' && Hex(At(2)) && Hex(At(3)) && Hex(At(4)) && Hex(At(5))) {
-        at_ += 6;
-      } else {
-        return Fail(jsonz::kInvalidEscape);
-      }
+      const size_t length = At() == '\\' ? Escape() : 1;
+      if (length == 0) return Fail(jsonz::kInvalidEscape);
+      at_ += length;
     }
-    ++at_;
-    value_ = Outcome{jsonz::kString, begin, at_, 0};
-    return true;
+    return Done(jsonz::kString, begin, at_ + 1);
   }
 
   bool Container(int depth) {
@@ -122,8 +109,7 @@ private:
     Skip();
     while (At() != closing) {
       if (At() == '\0') return Fail(endedInside);
-      if (object && !Name()) return false;
-      if (!Value(depth + 1)) return false;
+      if ((object && !Name()) || !Value(depth + 1)) return false;
       Skip();
       if (At() == ',') {
         ++at_;
@@ -133,8 +119,7 @@ private:
         return Fail(At() == '\0' ? endedInside : jsonz::kSeparatorExpected);
       }
     }
-    ++at_;
-    return Done(object ? jsonz::kObject : jsonz::kArray, begin);
+    return Done(object ? jsonz::kObject : jsonz::kArray, begin, at_ + 1);
   }
 
   // A member name and its colon; the text may not end before the value.
@@ -145,7 +130,7 @@ private:
     if (At() != ':') return Fail(At() == '\0' ? jsonz::kObjectExpected : jsonz::kColonExpected);
     ++at_;
     Skip();
-    return At() == '\0' ? Fail(jsonz::kObjectExpected) : true;
+    return At() != '\0' || Fail(jsonz::kObjectExpected);
   }
 
   std::string_view s_;
@@ -164,12 +149,8 @@ inline std::optional<int32_t> NumberValue(const std::string &text, bool isFloat)
 }
 
 inline void AppendUtf8(uint32_t point, std::string &out) {
-  if (point < 0x80) {
-    out += static_cast<char>(point);
-    return;
-  }
   static constexpr unsigned kLead[] = {0, 0xC0, 0xE0, 0xF0};
-  const int extra = point < 0x800 ? 1 : point < 0x10000 ? 2 : 3;
+  const int extra = point < 0x80 ? 0 : point < 0x800 ? 1 : point < 0x10000 ? 2 : 3;
   out += static_cast<char>(kLead[extra] | point >> (6 * extra));
   for (int i = extra - 1; i >= 0; --i) out += static_cast<char>(0x80 | (point >> (6 * i) & 0x3F));
 }
@@ -178,36 +159,28 @@ inline void AppendUtf8(uint32_t point, std::string &out) {
 // unknown letter, fewer than four hex digits, a low surrogate first or a
 // high surrogate without a low one after it.
 inline std::optional<std::string> Decode(std::string_view raw) {
-  std::string out;
   auto unit = [&](size_t at) -> std::optional<uint32_t> {
-    if (raw.size() < at + 6 || raw[at] != '\\' || raw[at + 1] != 'u') return std::nullopt;
-    const std::string hex(raw.substr(at + 2, 4));
-    if (hex.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) return std::nullopt;
-    return static_cast<uint32_t>(std::strtoul(hex.c_str(), nullptr, 16));
+    if (raw.size() < at + 6 || raw.substr(at, 2) != "\\u" ||
+        !std::all_of(raw.data() + at + 2, raw.data() + at + 6, IsHex))
+      return std::nullopt;
+    return static_cast<uint32_t>(std::strtoul(std::string(raw.substr(at + 2, 4)).c_str(), nullptr, 16));
   };
+  std::string out;
   for (size_t at = 0; at < raw.size();) {
+    const size_t simple = at + 1 < raw.size() ? SimpleEscape(raw[at + 1]) : std::string_view::npos;
     if (raw[at] != '\\') {
       out += raw[at++];
-      continue;
-    }
-    const char letter = at + 1 < raw.size() ? raw[at + 1] : '\0';
-    const size_t simple = std::string_view("\"\\/bfnrt").find(letter);
-    if (letter != '\0' && simple != std::string_view::npos) {
+    } else if (simple != std::string_view::npos) {
       out += "\"\\/\b\f\n\r\t"[simple];
       at += 2;
-      continue;
+    } else {
+      const auto first = unit(at), second = unit(at + 6);
+      if (!first || (*first >= 0xDC00 && *first <= 0xDFFF)) return std::nullopt;
+      const bool pair = *first >= 0xD800 && *first <= 0xDBFF;
+      if (pair && (!second || *second < 0xDC00 || *second > 0xDFFF)) return std::nullopt;
+      AppendUtf8(pair ? 0x10000 + ((*first - 0xD800) << 10) + (*second - 0xDC00) : *first, out);
+      at += pair ? 12 : 6;
     }
-    const auto first = unit(at);
-    if (!first || (*first >= 0xDC00 && *first <= 0xDFFF)) return std::nullopt;
-    at += 6;
-    uint32_t point = *first;
-    if (point >= 0xD800 && point <= 0xDBFF) {
-      const auto second = unit(at);
-      if (!second || *second < 0xDC00 || *second > 0xDFFF) return std::nullopt;
-      point = 0x10000 + ((point - 0xD800) << 10) + (*second - 0xDC00);
-      at += 6;
-    }
-    AppendUtf8(point, out);
   }
   return out;
 }

@@ -6,20 +6,15 @@
 
 #include "FuzzSupport.h"
 #include "redirector/modules/OptionString.h"
+#include "status/StatusCodes.h"
 
 namespace {
 
 using fuzzsupport::OneOf;
 
-constexpr ViStatus kMissingName = static_cast<ViStatus>(0xBFFA0049);
-constexpr ViStatus kMissingValue = static_cast<ViStatus>(0xBFFA004A);
-constexpr ViStatus kBadValue = static_cast<ViStatus>(0xBFFA004C);
-constexpr ViStatus kValueCopy = static_cast<ViStatus>(0xBFFF003C);
-
 void CheckRecord(const zumodules::DriverSetupRecord &setup, uint32_t maxEntries) {
   FUZZ_CHECK(setup.entryCount <= maxEntries);
-  for (const auto &text : {setup.model, setup.language})
-    if (text) FUZZ_CHECK(!text->empty() && text->size() <= 511 && fuzzsupport::IsTrimmed(*text));
+  fuzzsupport::CheckSetupTexts(setup);
   if (!setup.sfpSessionAccessGiven) FUZZ_CHECK(!setup.sfpSessionAccess);
 }
 
@@ -34,11 +29,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   for (uint32_t round = 1; round <= 2; ++round) {
     Ivi_ClearErrorInfo(0);
     const ViStatus status = zumodules::ParseDriverSetup(0, text, setup);
-    FUZZ_CHECK(status == VI_SUCCESS || OneOf(status, {kMissingName, kMissingValue, kBadValue, kValueCopy}));
-    if (status != VI_SUCCESS) {
-      FUZZ_CHECK(fuzzsupport::RecordedPrimary() == status);
-      if (status == kBadValue) FUZZ_CHECK(fuzzsupport::RecordedElaboration().size() <= 511);
-    }
+    FUZZ_CHECK(status == VI_SUCCESS ||
+               OneOf(status, {ZUVEXA_ERROR_OPTION_MISSING_NAME, ZUVEXA_ERROR_OPTION_MISSING_VALUE,
+                              ZUVEXA_ERROR_OPTION_BAD_VALUE, ZUVEXA_ERROR_VALUE_COPY}));
+    if (status != VI_SUCCESS) FUZZ_CHECK(fuzzsupport::RecordedPrimary() == status);
+    if (status == ZUVEXA_ERROR_OPTION_BAD_VALUE) FUZZ_CHECK(fuzzsupport::RecordedElaboration().size() <= 511);
     CheckRecord(setup, entries * round);
   }
   return 0;

@@ -12,6 +12,7 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -36,18 +37,13 @@ void Rewrite(std::string_view contents) {
 // The code of the first line that opens an entry, as the reader reads it.
 ViStatus FirstEntryCode(std::string_view contents) {
   static constexpr std::string_view kOpening = "<zuerror code=\"";
-  size_t line = 0;
-  while (line < contents.size()) {
-    const size_t end = contents.find('\n', line);
-    const std::string text(contents.substr(line, end == std::string_view::npos ? end : end - line));
-    if (strncasecmp(text.c_str(), kOpening.data(), kOpening.size()) == 0) {
-      long number = 0;
-      if (std::sscanf(text.c_str() + kOpening.size(), "%li", &number) == 1)
-        return static_cast<ViStatus>(static_cast<uint32_t>(number));
-      return 0;
-    }
-    if (end == std::string_view::npos) break;
-    line = end + 1;
+  for (size_t line = 0, end = 0; line < contents.size(); line = end + 1) {
+    end = std::min(contents.find('\n', line), contents.size());
+    const std::string text(contents.substr(line, end - line));
+    long number = 0;
+    if (strncasecmp(text.c_str(), kOpening.data(), kOpening.size()) == 0)
+      return std::sscanf(text.c_str() + kOpening.size(), "%li", &number) == 1 ? static_cast<uint32_t>(number)
+                                                                              : 0;
   }
   return 0;
 }
@@ -65,11 +61,8 @@ bool IsSubsequence(std::string_view part, std::string_view whole) {
 
 void CheckDescription(const std::string &text, std::string_view contents) {
   FUZZ_CHECK(text.find('\0') == std::string::npos);
-  if (contents.find('\0') == std::string_view::npos) {
-    FUZZ_CHECK(contents.find(text) != std::string_view::npos);
-  } else {
-    FUZZ_CHECK(IsSubsequence(text, contents));
-  }
+  const bool hasNul = contents.find('\0') != std::string_view::npos;
+  FUZZ_CHECK(hasNul ? IsSubsequence(text, contents) : contents.find(text) != std::string_view::npos);
   const bool onlyLineEnds = text.find_first_not_of("\r\n") == std::string::npos;
   FUZZ_CHECK(onlyLineEnds || (text.back() != '\n' && text.back() != '\r'));
 }
@@ -88,28 +81,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   std::string_view input(reinterpret_cast<const char *>(data), size);
   const bool codeFromInput = (input[0] & 1) != 0 && size >= 5;
   input.remove_prefix(1);
-  ViStatus code = 0;
-  if (codeFromInput) {
-    uint32_t bits = 0;
-    std::memcpy(&bits, input.data(), sizeof bits);
-    code = static_cast<ViStatus>(bits);
-    input.remove_prefix(sizeof bits);
-  } else {
-    code = FirstEntryCode(input);
-  }
+  uint32_t bits = 0;
+  if (codeFromInput) std::memcpy(&bits, input.data(), sizeof bits);
+  input.remove_prefix(codeFromInput ? sizeof bits : 0);
+  const ViStatus code = codeFromInput ? static_cast<ViStatus>(bits) : FirstEntryCode(input);
   Rewrite(input);
 
   std::string text = "left over";
   zuerr::Status status;
   zuxlator::FindErrorDescriptionInFile(gPath.c_str(), code, text, status);
   FUZZ_CHECK(fuzzsupport::OneOf(status.code, {VI_SUCCESS, kUnreadable, kOutOfMemory}));
-  if (zuerr::IsError(status)) {
+  if (!zuerr::IsError(status)) {
+    if (!text.empty()) CheckDescription(text, input);
+  } else {
     FUZZ_CHECK(text.empty());
-  } else if (!text.empty()) {
-    CheckDescription(text, input);
-  }
-
-  if (zuerr::IsError(status)) {
     // A status that already holds an error stops the reader before it reads.
     const ViStatus first = status.code;
     std::string untouched = "left over";

@@ -1,13 +1,8 @@
-// Edits of a status's JSON text in place: members and elements inserted at
-// every kind of position (opening bracket, closing bracket, the ',' after a
-// member) with the plain insertion functions and with growing cursors, and
-// the status operations that rewrite the text. After every step the buffer
-// keeps its format (text, NUL, zero bytes, sentinel) and the text stays one
-// valid JSON value. A plain insertion gives exactly the text a model writes
-// (place, comma, escapes, number form) when the zero bytes hold it, and
-// changes nothing otherwise; the status operations follow the code rules
-// (the first error wins, an error replaces a warning) and write the location
-// members in their order; what was inserted reads back unchanged.
+// Edits of a status's JSON text in place: insertions at every kind of place
+// (plain and through growing cursors) and the status operations that rewrite
+// it. After each step the buffer keeps its format and one valid value; plain
+// insertions give the model's text or change nothing, the status operations
+// follow the code rules, and inserted members read back.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cinttypes>
@@ -17,6 +12,7 @@
 #include <vector>
 
 #include "FuzzSupport.h"
+#include "JsonModel.h"
 #include "status/Status.h"
 
 namespace {
@@ -34,33 +30,15 @@ std::vector<Place> InsertionPlaces(const char *json) {
   bool inString = false;
   for (const char *p = json; *p != '\0'; ++p) {
     if (inString) {
-      if (*p == '\\')
-        ++p;
-      else if (*p == '"')
-        inString = false;
+      inString = *p != '"';
+      p += *p == '\\';
       continue;
     }
-    const size_t offset = static_cast<size_t>(p - json);
-    switch (*p) {
-    case '"':
-      inString = true;
-      break;
-    case '{':
-    case '[':
-      objects.push_back(*p == '{');
-      places.push_back({offset, objects.back()});
-      break;
-    case '}':
-    case ']':
-      places.push_back({offset, objects.back()});
-      objects.pop_back();
-      break;
-    case ',':
-      places.push_back({offset, objects.back()});
-      break;
-    default:
-      break;
-    }
+    inString = *p == '"';
+    if (*p == '{' || *p == '[') objects.push_back(*p == '{');
+    if (std::strchr("{[,]}", *p) != nullptr)
+      places.push_back({static_cast<size_t>(p - json), objects.back()});
+    if (*p == '}' || *p == ']') objects.pop_back();
   }
   return places;
 }
@@ -68,19 +46,14 @@ std::vector<Place> InsertionPlaces(const char *json) {
 // The text as the insertion functions write it: short escapes where JSON has
 // them, \u00XX for the other control characters and DEL.
 std::string Quoted(const std::string &text) {
+  constexpr auto npos = std::string_view::npos;
   std::string out = "\"";
   for (unsigned char c : text) {
-    const size_t letter = std::string_view("\"\\\b\t\n\f\r").find(static_cast<char>(c));
-    if (c != 0 && letter != std::string_view::npos) {
-      out += '\\';
-      out += "\"\\btnfr"[letter];
-    } else if (c < 0x20 || c == 0x7F) {
-      char escape[8];
-      std::snprintf(escape, sizeof escape, "\\u%04x", c);
-      out += escape;
-    } else {
-      out += static_cast<char>(c);
-    }
+    const size_t letter = c == 0 ? npos : std::string_view("\"\\\b\t\n\f\r").find(static_cast<char>(c));
+    char escaped[8] = {static_cast<char>(c)};
+    if (letter != npos) std::snprintf(escaped, sizeof escaped, "\\%c", "\"\\btnfr"[letter]);
+    if (letter == npos && (c < 0x20 || c == 0x7F)) std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+    out += escaped;
   }
   return out + "\"";
 }
@@ -93,9 +66,7 @@ bool IsWhitespace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\
 std::string Inserted(const std::string &before, size_t offset, const std::string &fragment) {
   const char c = before[offset];
   if (c == '{' || c == '[') {
-    size_t next = offset + 1;
-    while (IsWhitespace(before[next])) ++next;
-    const bool empty = before[next] == (c == '{' ? '}' : ']');
+    const bool empty = *jsonmodel::SkipBlanks(before.c_str() + offset + 1) == (c == '{' ? '}' : ']');
     return std::string(before).insert(offset + 1, empty ? fragment : fragment + ",");
   }
   if (c == ',') return std::string(before).insert(offset, "," + fragment);
@@ -105,26 +76,19 @@ std::string Inserted(const std::string &before, size_t offset, const std::string
   return std::string(before).insert(offset, empty ? fragment : "," + fragment);
 }
 
-bool IsWhitespaceOnly(const char *p) {
-  while (*p == ' ' || *p == '\t' || *p == '\n' || *p == '\r') ++p;
-  return *p == '\0';
-}
-
 // One object or array and nothing after it.
 bool IsContainerText(const char *text) {
   jsonz::Value value;
   const char *after = jsonz::ParseValue(text, &value);
   return after != nullptr && (value.type == jsonz::kObject || value.type == jsonz::kArray) &&
-         IsWhitespaceOnly(after);
+         *jsonmodel::SkipBlanks(after) == '\0';
 }
 
 void CheckBuffer(const zuerr::Status &status) {
-  FUZZ_CHECK(status.json != nullptr && status.capacity >= 4);
-  FUZZ_CHECK(status.json[status.capacity - 1] == 'J');
+  FUZZ_CHECK(status.json != nullptr && status.capacity >= 4 && status.json[status.capacity - 1] == 'J');
   const size_t length = strnlen(status.json, status.capacity);
-  FUZZ_CHECK(length < status.capacity - 1);
+  FUZZ_CHECK(length < status.capacity - 1 && IsContainerText(status.json));
   for (size_t i = length; i < status.capacity - 1; ++i) FUZZ_CHECK(status.json[i] == '\0');
-  FUZZ_CHECK(IsContainerText(status.json));
 }
 
 char *GrowStatus(char *position, void *status) {
@@ -135,25 +99,18 @@ char *GrowStatus(char *position, void *status) {
 void CheckFirstMember(const char *object, const std::string &key, const std::string *text, int32_t number) {
   const char *value = jsonz::Lookup(object, key.c_str());
   FUZZ_CHECK(value != nullptr);
-  if (text == nullptr) {
-    FUZZ_CHECK(jsonz::GetInt(value, number == 0 ? 1 : 0, nullptr) == number);
-    return;
-  }
+  if (text == nullptr) return FUZZ_CHECK(jsonz::GetInt(value, number == 0 ? 1 : 0, nullptr) == number);
   size_t length = 0;
   const char *raw = jsonz::GetString(value, nullptr, &length, nullptr);
-  FUZZ_CHECK(raw != nullptr);
   std::string decoded(length + 1, '\0');
-  char *end = jsonz::DecodeString(raw, length, decoded.data());
-  FUZZ_CHECK(end != nullptr);
-  decoded.resize(static_cast<size_t>(end - decoded.data()));
-  FUZZ_CHECK(decoded == *text);
+  const char *end = raw == nullptr ? nullptr : jsonz::DecodeString(raw, length, decoded.data());
+  FUZZ_CHECK(end != nullptr && std::string_view(decoded.data(), end - decoded.data()) == *text);
 }
 
 class Editor {
 public:
-  explicit Editor(FuzzedDataProvider &input) : input_(input) {}
-
-  void Start() {
+  // Starts from the input's text when it is one object or array, else from "{}".
+  explicit Editor(FuzzedDataProvider &input) : input_(input) {
     const std::string text = input_.ConsumeRandomLengthString(1024);
     FUZZ_CHECK(zuerr::ResetJson(status_, IsContainerText(text.c_str()) ? text.c_str() : "{}") != nullptr);
     CheckBuffer(status_);
@@ -165,69 +122,52 @@ public:
   void Step() {
     const std::vector<Place> places = InsertionPlaces(status_.json);
     const Place place = places[input_.ConsumeIntegralInRange<size_t>(0, places.size() - 1)];
-    char *position = status_.json + place.offset;
-    const bool atOpening = *position == '{' || *position == '[';
     const std::string key = Text(), value = Text();
     const char *keyOrNull = place.inObject ? key.c_str() : nullptr;
-    const std::string before = status_.json;
-    const std::string name = place.inObject ? Quoted(key) + ":" : "";
-    switch (input_.ConsumeIntegralInRange(0, 9)) {
-    case 0: {
-      const bool added = jsonz::AddString(position, keyOrNull, value.c_str()) != nullptr;
-      Settle(before, place, name + Quoted(value), added);
-      if (added && atOpening && place.inObject) CheckFirstMember(status_.json + place.offset, key, &value, 0);
-      break;
-    }
-    case 1: {
-      const int32_t number = input_.ConsumeIntegral<int32_t>();
-      const bool added = jsonz::AddInt(position, keyOrNull, number) != nullptr;
-      Settle(before, place, name + std::to_string(number), added);
-      if (added && atOpening && place.inObject)
-        CheckFirstMember(status_.json + place.offset, key, nullptr, number);
-      break;
-    }
-    case 2: {
-      const uint32_t number = input_.ConsumeIntegral<uint32_t>();
-      Settle(before, place, name + std::to_string(number),
-             jsonz::AddUInt(position, keyOrNull, number) != nullptr);
-      break;
-    }
-    case 3: {
-      const uint64_t number = input_.ConsumeIntegral<uint64_t>();
-      Settle(before, place, name + std::to_string(number),
-             jsonz::AddU64(position, keyOrNull, number) != nullptr);
-      break;
-    }
-    case 4:
-      Settle(before, place, name + "{}", jsonz::AddObject(position, keyOrNull) != nullptr);
-      break;
-    case 5:
-      Settle(before, place, name + "[]", jsonz::AddArray(position, keyOrNull) != nullptr);
-      break;
-    case 6:
-      PutThroughCursor(place, keyOrNull, value);
-      break;
-    case 7:
-      SetLocation(key, value);
-      break;
-    case 8:
-      MergeOrCopy(value);
-      break;
-    default:
-      SetCode(input_.ConsumeIntegral<int32_t>());
-      break;
-    }
+    const int kind = input_.ConsumeIntegralInRange(0, 9);
+    if (kind <= 5) PlainInsertion(kind, place, key, keyOrNull, value);
+    if (kind == 6) PutThroughCursor(place, keyOrNull, value);
+    if (kind == 7) SetLocation(key, value);
+    if (kind == 8) MergeOrCopy(value);
+    if (kind == 9) SetCode(input_.ConsumeIntegral<int32_t>());
     CheckBuffer(status_);
   }
 
 private:
   std::string Text() { return input_.ConsumeRandomLengthString(80).c_str(); }
 
-  // The model's text when the zero bytes hold the insertion, else no change.
-  void Settle(const std::string &before, const Place &place, const std::string &fragment, bool added) {
-    const std::string expected = Inserted(before, place.offset, fragment);
+  struct Made {
+    std::string fragment; // the member or element as the model writes it
+    bool added;
+  };
+
+  template <class N>
+  static Made Number(char *at, const char *key, N n, char *(*add)(char *, const char *, N)) {
+    return {std::to_string(n), add(at, key, n) != nullptr};
+  }
+
+  Made Plain(int kind, char *at, const char *key, const std::string &value) {
+    if (kind == 0) return {Quoted(value), jsonz::AddString(at, key, value.c_str()) != nullptr};
+    if (kind == 1) return Number(at, key, input_.ConsumeIntegral<int32_t>(), &jsonz::AddInt);
+    if (kind == 2) return Number(at, key, input_.ConsumeIntegral<uint32_t>(), &jsonz::AddUInt);
+    if (kind == 3) return Number(at, key, input_.ConsumeIntegral<uint64_t>(), &jsonz::AddU64);
+    return {kind == 4 ? "{}" : "[]",
+            (kind == 4 ? jsonz::AddObject(at, key) : jsonz::AddArray(at, key)) != nullptr};
+  }
+
+  // The model's text when the zero bytes hold the insertion, else no change;
+  // a string or int32 member inserted first reads back.
+  void PlainInsertion(int kind, const Place &place, const std::string &key, const char *keyOrNull,
+                      const std::string &value) {
+    const std::string before = status_.json;
+    const Made made = Plain(kind, status_.json + place.offset, keyOrNull, value);
+    const std::string name = place.inObject ? Quoted(key) + ":" : "";
+    const std::string expected = Inserted(before, place.offset, name + made.fragment);
     const bool fits = expected.size() + 2 <= status_.capacity;
-    FUZZ_CHECK(added == fits && status_.json == (fits ? expected : before));
+    FUZZ_CHECK(made.added == fits && status_.json == (fits ? expected : before));
+    if (made.added && place.inObject && kind <= 1 && before[place.offset] == '{')
+      CheckFirstMember(status_.json + place.offset, key, kind == 0 ? &value : nullptr,
+                       kind == 1 ? std::stoi(made.fragment) : 0);
   }
 
   static bool Replaces(int32_t current, int32_t incoming) {
@@ -239,9 +179,9 @@ private:
   void SetCode(int32_t code) {
     const int32_t previous = status_.code;
     const std::string before = status_.json;
-    FUZZ_CHECK(zuerr::SetCode(status_, code) == Replaces(previous, code));
-    FUZZ_CHECK(status_.code == (Replaces(previous, code) ? code : previous));
-    FUZZ_CHECK(status_.json == (Replaces(previous, code) ? "{}" : before));
+    const bool replaces = Replaces(previous, code);
+    FUZZ_CHECK(zuerr::SetCode(status_, code) == replaces);
+    FUZZ_CHECK(status_.code == (replaces ? code : previous) && status_.json == (replaces ? "{}" : before));
   }
 
   // Cursor insertions grow the buffer until they succeed. Only a text that
@@ -249,26 +189,18 @@ private:
   // there); a refused insertion then changes nothing.
   void PutThroughCursor(const Place &place, const char *keyOrNull, const std::string &value) {
     jsonz::Cursor cursor{status_.json + place.offset, &GrowStatus, &status_};
-    switch (input_.ConsumeIntegralInRange(0, 3)) {
-    case 0:
-      CursorStep([&] { return jsonz::PutString(cursor, keyOrNull, value.c_str()); });
-      break;
-    case 1:
+    const int kind = input_.ConsumeIntegralInRange(0, 3);
+    if (kind == 0) CursorStep([&] { return jsonz::PutString(cursor, keyOrNull, value.c_str()); });
+    if (kind == 1)
       CursorStep([&] { return jsonz::PutU64(cursor, keyOrNull, input_.ConsumeIntegral<uint64_t>()); });
-      break;
-    case 2:
-      if (CursorStep([&] { return jsonz::OpenObject(cursor, keyOrNull); })) {
-        FUZZ_CHECK(*cursor.position == '}');
-        CursorStep([&] { return jsonz::PutInt(cursor, value.c_str(), input_.ConsumeIntegral<int32_t>()); });
-      }
-      break;
-    default:
-      if (CursorStep([&] { return jsonz::OpenArray(cursor, keyOrNull); })) {
-        FUZZ_CHECK(*cursor.position == ']');
-        CursorStep([&] { return jsonz::PutString(cursor, nullptr, value.c_str()); });
-        jsonz::Close(cursor);
-      }
-      break;
+    if (kind == 2 && CursorStep([&] { return jsonz::OpenObject(cursor, keyOrNull); })) {
+      FUZZ_CHECK(*cursor.position == '}');
+      CursorStep([&] { return jsonz::PutInt(cursor, value.c_str(), input_.ConsumeIntegral<int32_t>()); });
+    }
+    if (kind == 3 && CursorStep([&] { return jsonz::OpenArray(cursor, keyOrNull); })) {
+      FUZZ_CHECK(*cursor.position == ']');
+      CursorStep([&] { return jsonz::PutString(cursor, nullptr, value.c_str()); });
+      jsonz::Close(cursor);
     }
   }
 
@@ -288,13 +220,12 @@ private:
     const int32_t previous = status_.code;
     const std::string before = status_.json;
     bool complete = false;
-    if (!zuerr::SetCodeWithLocation(status_, code, location, &complete)) {
-      FUZZ_CHECK(!Replaces(previous, code) && status_.code == previous && before == status_.json);
-      return;
-    }
-    FUZZ_CHECK(Replaces(previous, code) && complete && status_.code == code);
-    FUZZ_CHECK(status_.json == "{\"error_constant\":" + Quoted(constant) + ",\"file\":" + Quoted(file) +
-                                   ",\"line\":" + std::to_string(line) + ",\"component\":\"zuvexa\"}");
+    const bool set = zuerr::SetCodeWithLocation(status_, code, location, &complete);
+    const std::string text = "{\"error_constant\":" + Quoted(constant) + ",\"file\":" + Quoted(file) +
+                             ",\"line\":" + std::to_string(line) + ",\"component\":\"zuvexa\"}";
+    FUZZ_CHECK(set == Replaces(previous, code));
+    FUZZ_CHECK(set ? complete && status_.code == code && status_.json == text
+                   : status_.code == previous && status_.json == before);
   }
 
   // Another status's code and text move over by the replacement rule.
@@ -304,22 +235,18 @@ private:
     const zuerr::SourceLocation location{name.c_str(), 1, nullptr, name.c_str()};
     zuerr::SetCodeWithLocation(other, code, location);
     if (input_.ConsumeBool()) {
-      FUZZ_CHECK(zuerr::CopyStatus(status_, other));
-      FUZZ_CHECK(status_.code == other.code);
-      if (other.json == nullptr)
-        zuerr::ResetJson(status_, nullptr); // a copied empty status has no text
-      else
-        FUZZ_CHECK(std::strcmp(status_.json, other.json) == 0);
+      FUZZ_CHECK(zuerr::CopyStatus(status_, other) && status_.code == other.code);
+      FUZZ_CHECK(other.json == nullptr || std::strcmp(status_.json, other.json) == 0);
+      if (other.json == nullptr) zuerr::ResetJson(status_, nullptr); // a copied empty status has no text
       return;
     }
     const int32_t previous = status_.code;
     const std::string before = status_.json;
     const bool replaced = zuerr::MergeInto(status_, other);
     FUZZ_CHECK(replaced == Replaces(previous, code));
-    if (replaced)
-      FUZZ_CHECK(status_.code == code && status_.json != other.json &&
-                 status_.json == std::string(other.json));
-    if (!replaced) FUZZ_CHECK(status_.code == previous && status_.json == before);
+    FUZZ_CHECK(replaced ? status_.code == code && status_.json != other.json &&
+                              status_.json == std::string(other.json)
+                        : status_.code == previous && status_.json == before);
   }
 
   FuzzedDataProvider &input_;
@@ -331,7 +258,6 @@ private:
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   FuzzedDataProvider input(data, size);
   Editor editor(input);
-  editor.Start();
   for (int step = 0; step < 16 && input.remaining_bytes() > 0; ++step) editor.Step();
   return 0;
 }

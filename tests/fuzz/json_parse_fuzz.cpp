@@ -16,11 +16,6 @@ namespace {
 
 using jsonz::Value;
 
-const char *SkipWhitespace(const char *p) {
-  while (*p == ' ' || *p == '\t' || *p == '\n' || *p == '\r') ++p;
-  return p;
-}
-
 // Decoded text of a raw string, or false when it cannot serve as a key (a
 // broken escape, or a decoded NUL).
 bool DecodeKey(const Value &name, std::string &key) {
@@ -33,17 +28,18 @@ bool DecodeKey(const Value &name, std::string &key) {
 }
 
 void CheckString(const char *text, const Value &value, const char *after) {
-  FUZZ_CHECK(value.start[-1] == '"' && value.start[value.length] == '"');
-  FUZZ_CHECK(after == value.start + value.length + 1);
+  FUZZ_CHECK(value.start[-1] == '"' && value.start[value.length] == '"' &&
+             after == value.start + value.length + 1);
   size_t length = 0;
   const char *end = nullptr;
-  FUZZ_CHECK(jsonz::GetString(text, nullptr, &length, &end) == value.start);
-  FUZZ_CHECK(length == value.length && end == after);
+  FUZZ_CHECK(jsonz::GetString(text, nullptr, &length, &end) == value.start && length == value.length &&
+             end == after);
   std::string decoded;
   DecodeKey(value, decoded);
 }
 
-void CheckNumber(const char *text, const Value &value, const char *after) {
+void CheckNumber(const char *text, const Value &value, const char *after, bool isFloat) {
+  FUZZ_CHECK(value.isFloat == isFloat);
   const auto expected = jsonmodel::NumberValue(std::string(value.start, value.length), value.isFloat);
   const char *end = nullptr;
   const int32_t result = jsonz::GetInt(text, 7, &end);
@@ -65,21 +61,19 @@ void CheckOtherReaders(const char *text, const Value &value) {
 // Walks the members; Lookup must find the first member of every name.
 void CheckObject(const Value &object) {
   std::set<std::string> seen;
-  const char *p = SkipWhitespace(object.start + 1);
+  const char *p = jsonmodel::SkipBlanks(object.start + 1);
   while (*p != '}') {
     Value name;
     p = jsonz::ParseValue(p, &name);
     FUZZ_CHECK(p != nullptr && name.type == jsonz::kString);
-    p = SkipWhitespace(p);
-    FUZZ_CHECK(*p == ':');
-    const char *member = SkipWhitespace(p + 1);
-    p = jsonz::ParseValue(member, nullptr);
-    FUZZ_CHECK(p != nullptr);
+    FUZZ_CHECK(*(p = jsonmodel::SkipBlanks(p)) == ':');
+    const char *member = jsonmodel::SkipBlanks(p + 1);
+    FUZZ_CHECK((p = jsonz::ParseValue(member, nullptr)) != nullptr);
     std::string key;
     if (DecodeKey(name, key) && seen.insert(key).second)
       FUZZ_CHECK(jsonz::Lookup(object.start, key.c_str()) == member);
-    p = SkipWhitespace(p);
-    if (*p == ',') p = SkipWhitespace(p + 1);
+    p = jsonmodel::SkipBlanks(p);
+    if (*p == ',') p = jsonmodel::SkipBlanks(p + 1);
   }
   FUZZ_CHECK(p == object.start + object.length - 1);
   if (seen.count("absent") == 0) FUZZ_CHECK(jsonz::Lookup(object.start, "absent") == nullptr);
@@ -88,13 +82,9 @@ void CheckObject(const Value &object) {
 // The element walk ends at the array's closing bracket.
 void CheckArray(const Value &array) {
   const char *last = array.start + 1;
-  for (const char *element = jsonz::FirstElement(array.start); element != nullptr;) {
-    const char *after = jsonz::ParseValue(element, nullptr);
-    FUZZ_CHECK(after != nullptr);
-    last = after;
-    element = jsonz::NextElement(after);
-  }
-  FUZZ_CHECK(SkipWhitespace(last) == array.start + array.length - 1);
+  for (const char *at = jsonz::FirstElement(array.start); at != nullptr; at = jsonz::NextElement(last))
+    FUZZ_CHECK((last = jsonz::ParseValue(at, nullptr)) != nullptr);
+  FUZZ_CHECK(jsonmodel::SkipBlanks(last) == array.start + array.length - 1);
 }
 
 } // namespace
@@ -119,26 +109,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   FUZZ_CHECK(after == text + expected.end);
   if (value.type != jsonz::kString) FUZZ_CHECK(value.start + value.length == after);
   CheckOtherReaders(text, value);
-  switch (value.type) {
-  case jsonz::kString:
-    CheckString(text, value, after);
-    break;
-  case jsonz::kNumber:
-    FUZZ_CHECK(value.isFloat == expected.isFloat);
-    CheckNumber(text, value, after);
-    break;
-  case jsonz::kObject:
-    CheckObject(value);
-    break;
-  case jsonz::kArray:
-    CheckArray(value);
-    break;
-  case jsonz::kBoolean:
-    FUZZ_CHECK(value.boolean == expected.boolean);
-    break;
-  default:
-    break;
-  }
+  if (value.type == jsonz::kString) CheckString(text, value, after);
+  if (value.type == jsonz::kNumber) CheckNumber(text, value, after, expected.isFloat);
+  if (value.type == jsonz::kObject) CheckObject(value);
+  if (value.type == jsonz::kArray) CheckArray(value);
+  if (value.type == jsonz::kBoolean) FUZZ_CHECK(value.boolean == expected.boolean);
   const bool container = value.type == jsonz::kObject || value.type == jsonz::kArray;
   FUZZ_CHECK(jsonz::EndOf(text) == (container && value.start == text ? after - 1 : nullptr));
   return 0;

@@ -11,31 +11,30 @@
 #include "FuzzSupport.h"
 #include "ivi_standin.h"
 #include "redirector/modules/OptionString.h"
+#include "status/StatusCodes.h"
 
 namespace {
 
 using fuzzsupport::OneOf;
 using zumodules::DriverSetupRecord;
 
-constexpr ViStatus kMissingName = static_cast<ViStatus>(0xBFFA0049);
-constexpr ViStatus kMissingValue = static_cast<ViStatus>(0xBFFA004A);
-constexpr ViStatus kUnknownName = static_cast<ViStatus>(0xBFFA004B);
-constexpr ViStatus kBadValue = static_cast<ViStatus>(0xBFFA004C);
-constexpr ViStatus kValueCopy = static_cast<ViStatus>(0xBFFF003C);
-constexpr ViStatus kBadLanguage = static_cast<ViStatus>(0xBFFA916C);
-constexpr ViStatus kOutOfMemory = static_cast<ViStatus>(0xBFFA0056);
+constexpr ViStatus kUnknownName = ZUVEXA_ERROR_OPTION_UNKNOWN_NAME, kBadValue = ZUVEXA_ERROR_OPTION_BAD_VALUE;
 constexpr ViStatus kInvalidMultibyte = -200811;
 
+bool IsOptionTextFailure(ViStatus status) {
+  return OneOf(status, {ZUVEXA_ERROR_OPTION_MISSING_NAME, ZUVEXA_ERROR_OPTION_MISSING_VALUE, kUnknownName,
+                        kBadValue, ZUVEXA_ERROR_VALUE_COPY, ZUVEXA_ERROR_INVALID_LANGUAGE});
+}
+
 // A failure of the option text itself is recorded for the thread, with the
-// offending name or value as elaboration where there is one.
+// offending name or value (trimmed, within its limit) as elaboration.
 void CheckRecorded(ViStatus status) {
-  if (!OneOf(status, {kMissingName, kMissingValue, kUnknownName, kBadValue, kValueCopy, kBadLanguage}))
-    return;
+  if (!IsOptionTextFailure(status)) return;
   FUZZ_CHECK(fuzzsupport::RecordedPrimary() == status);
   const std::string elaboration = fuzzsupport::RecordedElaboration();
-  if (status == kUnknownName) FUZZ_CHECK(!elaboration.empty() && elaboration.size() <= 255);
-  if (status == kBadValue) FUZZ_CHECK(!elaboration.empty() && elaboration.size() <= 511);
-  if (status == kUnknownName || status == kBadValue) FUZZ_CHECK(fuzzsupport::IsTrimmed(elaboration));
+  if (status == kUnknownName || status == kBadValue)
+    FUZZ_CHECK(!elaboration.empty() && elaboration.size() <= (status == kUnknownName ? 255u : 511u) &&
+               fuzzsupport::IsTrimmed(elaboration));
 }
 
 void CheckInterpretation(const std::string &resource, const std::string &options) {
@@ -48,15 +47,13 @@ void CheckInterpretation(const std::string &resource, const std::string &options
       zumodules::kDriverPrefix, resource.c_str(), options.c_str(), deviceName, simulate, setup, language);
   // The engine's own failures (such as a bad Simulate value of a logical
   // name's temporary session) come back as the engine reports them.
-  FUZZ_CHECK(status == VI_SUCCESS ||
-             OneOf(status, {kMissingName, kMissingValue, kUnknownName, kBadValue, kValueCopy, kBadLanguage,
-                            kOutOfMemory, kInvalidMultibyte, IVISTANDIN_ERROR_BAD_OPTION_VALUE}));
+  FUZZ_CHECK(
+      status == VI_SUCCESS || IsOptionTextFailure(status) ||
+      OneOf(status, {ZUVEXA_ERROR_OUT_OF_MEMORY, kInvalidMultibyte, IVISTANDIN_ERROR_BAD_OPTION_VALUE}));
   CheckRecorded(status);
   if (status != VI_SUCCESS) return;
-  FUZZ_CHECK(deviceName.size() <= 255);
-  FUZZ_CHECK(language.load() < zumxl::kLanguageCount);
-  for (const auto &text : {setup.model, setup.language})
-    if (text) FUZZ_CHECK(!text->empty() && text->size() <= 511 && fuzzsupport::IsTrimmed(*text));
+  FUZZ_CHECK(deviceName.size() <= 255 && language.load() < zumxl::kLanguageCount);
+  fuzzsupport::CheckSetupTexts(setup);
 }
 
 // The result is the text with one span deleted: from the first
@@ -89,8 +86,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   // C callers hand in NUL-terminated texts: an inner NUL ends the text.
   const std::string input(reinterpret_cast<const char *>(data), size);
   const size_t split = input.find('\n');
-  const std::string resource = input.substr(0, split);
-  const std::string options = split == std::string::npos ? "" : input.substr(split + 1);
+  const std::string resource = input.substr(0, split),
+                    options = split == std::string::npos ? "" : input.substr(split + 1);
   CheckInterpretation(resource.c_str(), options.c_str());
   CheckDriverSetupRemoval(options.c_str());
   return 0;

@@ -1,12 +1,8 @@
-// The "stdint" module on scripts of 64-bit arithmetic built from the input:
-// u64 and i64 values made from numbers and from decimal, hexadecimal and
-// octal texts, the operators + - * / % ^ and unary -, == < <=, tostring and
-// :hexstring, with both types and plain numbers mixed. The program keeps its
-// own model of every value (wrapping uint64 arithmetic, quotients and
-// remainders through __int128) and writes the expected outcome of each step
-// into the script: the decimal and hexadecimal text of a result, or that the
-// step raises a script error. A step off the model calls fuzz_mismatch,
-// which stops the run with the script. Steps on fuzzed texts run unchecked.
+// The "stdint" module on scripts of 64-bit arithmetic built from the input
+// (constructors from numbers and texts, + - * / % ^, unary -, comparisons,
+// tostring and :hexstring, both types and plain numbers mixed). A model of
+// every value (wrapping uint64, __int128 quotients) writes each step's
+// expected texts or expected error into the script; fuzz_mismatch stops it.
 #include <cinttypes>
 #include <cstddef>
 #include <cstdint>
@@ -28,21 +24,16 @@ constexpr int kMaxSteps = 48;
 // Lua numbers are doubles: integers below 2^52 stay exact with ".5" after them.
 constexpr int64_t kExactNumber = int64_t{1} << 52;
 
-class Bytes {
-public:
-  Bytes(const uint8_t *data, size_t size) : data_(data), size_(size) {}
-  bool Empty() const { return at_ >= size_; }
-  uint8_t Next() { return at_ < size_ ? data_[at_++] : 0; }
+struct Bytes {
+  const uint8_t *data;
+  size_t size, at = 0;
+  bool Empty() const { return at >= size; }
+  uint8_t Next() { return at < size ? data[at++] : 0; }
   uint64_t Next64() {
     uint64_t value = 0;
     for (int i = 0; i < 8; ++i) value = value << 8 | Next();
     return value;
   }
-
-private:
-  const uint8_t *data_;
-  size_t size_;
-  size_t at_ = 0;
 };
 
 struct Value {
@@ -100,20 +91,18 @@ public:
 
 private:
   void Step(int step) {
+    using Kind = void (ScriptBuilder::*)();
+    static constexpr Kind kKinds[] = {&ScriptBuilder::FromNumber,     &ScriptBuilder::FromText,
+                                      &ScriptBuilder::FromFuzzedText, &ScriptBuilder::BetweenVariables,
+                                      &ScriptBuilder::WithNumber,     &ScriptBuilder::Negate,
+                                      &ScriptBuilder::Compare,        &ScriptBuilder::Power,
+                                      &ScriptBuilder::WrongOperands,  &ScriptBuilder::WithoutValue};
     step_ = step;
-    switch (in_.Next() % 10) {
-    case 0: return FromNumber();
-    case 1: return FromText();
-    case 2: return FromFuzzedText();
-    case 3: return BetweenVariables();
-    case 4: return WithNumber();
-    case 5: return Negate();
-    case 6: return Compare();
-    case 7: return MustFail(Format("return %s ^ %s", Name(Pick()).c_str(), Name(Pick()).c_str()));
-    case 8: return WrongOperands();
-    default: return Construct(in_.Next() & 1 ? "%s()" : "%s(1, 2)", Value{(in_.Next() & 1) != 0, 0});
-    }
+    (this->*kKinds[in_.Next() % 10])();
   }
+
+  void Power() { MustFail(Format("return %s ^ %s", Name(Pick()).c_str(), Name(Pick()).c_str())); }
+  void WithoutValue() { Construct(in_.Next() & 1 ? "%s()" : "%s(1, 2)", Value{(in_.Next() & 1) != 0, 0}); }
 
   size_t Pick() { return in_.Next() % kVariables; }
   std::string Name(size_t index) const { return Format("v[%zu]", index + 1); }
@@ -127,16 +116,21 @@ private:
                       value.bits, step_);
   }
 
+  void Is(const std::string &expression, bool want) {
+    script_ += "is(" + expression + (want ? ", true, " : ", false, ") + std::to_string(step_) + ")\n";
+  }
+
   void Construct(const char *form, const Value &value) {
     Assign("stdint." + Format(form, value.Type()), value);
   }
 
-  void MustFail(const std::string &body) { script_ += "fails(function() " + body + Format(" end, %d)\n", step_); }
+  void MustFail(const std::string &body) {
+    script_ += "fails(function() " + body + Format(" end, %d)\n", step_);
+  }
 
   // An integer a double holds exactly; ".5" after it truncates toward zero.
   void FromNumber() {
-    const bool isSigned = in_.Next() & 1;
-    const bool fraction = in_.Next() & 1;
+    const bool isSigned = in_.Next() & 1, fraction = in_.Next() & 1;
     const int64_t number = static_cast<int64_t>(in_.Next64()) % kExactNumber;
     const std::string literal = Format("%" PRIi64 "%s", number, fraction ? ".5" : "");
     Construct(("%s(" + literal + ")").c_str(), Value{isSigned, static_cast<uint64_t>(number)});
@@ -177,16 +171,12 @@ private:
   // `expression` is `a op b`; values of two types never mix.
   void Binary(const std::string &expression, char op, const Value &a, const Value &b) {
     Value result;
-    if (a.isSigned == b.isSigned && Arithmetic(op, a, b, result)) {
-      Assign(expression, result);
-    } else {
-      MustFail("return " + expression);
-    }
+    if (a.isSigned == b.isSigned && Arithmetic(op, a, b, result)) return Assign(expression, result);
+    MustFail("return " + expression);
   }
 
   void BetweenVariables() {
-    const size_t left = Pick();
-    const size_t right = Pick();
+    const size_t left = Pick(), right = Pick();
     const char op = Operator();
     Binary(Name(left) + " " + op + " " + Name(right), op, model_[left], model_[right]);
   }
@@ -199,11 +189,8 @@ private:
     const std::string literal = Format("(%" PRIi32 ")", number);
     const Value converted{model_[index].isSigned, static_cast<uint64_t>(int64_t{number})};
     const char op = Operator();
-    if (in_.Next() & 1) {
-      Binary(Name(index) + " " + op + " " + literal, op, model_[index], converted);
-    } else {
-      Binary(literal + " " + op + " " + Name(index), op, converted, model_[index]);
-    }
+    if (in_.Next() & 1) return Binary(Name(index) + " " + op + " " + literal, op, model_[index], converted);
+    Binary(literal + " " + op + " " + Name(index), op, converted, model_[index]);
   }
 
   void Negate() {
@@ -214,19 +201,16 @@ private:
   // Values of one type compare; mixed types are unequal and do not order;
   // a value never equals a plain number.
   void Compare() {
-    const size_t left = Pick();
-    const size_t right = Pick();
+    const size_t left = Pick(), right = Pick();
     const Value &x = model_[left], &y = model_[right];
     const std::string l = Name(left), r = Name(right);
     const bool same = x.isSigned == y.isSigned;
     const bool less = x.isSigned ? x.Signed() < y.Signed() : x.bits < y.bits;
-    script_ += Format("is(%s == %s, %s, %d)\n", l.c_str(), r.c_str(), same && x.bits == y.bits ? "true" : "false",
-                      step_);
-    script_ += Format("is(%s == 0, false, %d)\n", l.c_str(), step_);
+    Is(l + " == " + r, same && x.bits == y.bits);
+    Is(l + " == 0", false);
     if (same) {
-      script_ += Format("is(%s < %s, %s, %d)\n", l.c_str(), r.c_str(), less ? "true" : "false", step_);
-      script_ += Format("is(%s <= %s, %s, %d)\n", l.c_str(), r.c_str(),
-                        less || x.bits == y.bits ? "true" : "false", step_);
+      Is(l + " < " + r, less);
+      Is(l + " <= " + r, less || x.bits == y.bits);
     } else {
       MustFail("return " + l + " < " + r);
     }
@@ -250,8 +234,6 @@ private:
   int step_ = 0;
 };
 
-std::string gScript;
-
 // Raises an error outside every pcall of the script, so the run stops there.
 int Mismatch(lua_State *L) {
   return luaL_error(L, "step %d off the model", static_cast<int>(lua_tointeger(L, 1)));
@@ -260,26 +242,17 @@ int Mismatch(lua_State *L) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
-  Bytes bytes(data, size);
-  gScript = ScriptBuilder(bytes).Build();
+  Bytes bytes{data, size};
+  const std::string script = ScriptBuilder(bytes).Build();
   lua_State *L = luaL_newstate();
   FUZZ_CHECK(L != nullptr);
-  lua_pushcfunction(L, luaopen_base);
-  lua_call(L, 0, 0);
-  lua_pushcfunction(L, luaopen_stdint);
-  lua_call(L, 0, 0);
+  for (lua_CFunction open : {luaopen_base, luaopen_stdint}) lua_pushcfunction(L, open), lua_call(L, 0, 0);
   lua_register(L, "fuzz_mismatch", Mismatch);
-  const int loaded = luaL_loadbuffer(L, gScript.data(), gScript.size(), "fuzz");
-  if (loaded != 0) {
-    std::fprintf(stderr, "stdint: %s\n%s\n", lua_tostring(L, -1), gScript.c_str());
-    FUZZ_CHECK(loaded == 0);
-  }
-  if (lua_pcall(L, 0, 0, 0) != 0) {
-    // Every step that may fail runs under pcall in the script itself.
-    std::fprintf(stderr, "stdint: %s\n%s\n", lua_tostring(L, -1), gScript.c_str());
-    lua_close(L);
-    FUZZ_CHECK(!"a step off the model or an unexpected error");
-  }
+  // Every step that may fail runs under pcall in the script itself.
+  const bool ran =
+      luaL_loadbuffer(L, script.data(), script.size(), "fuzz") == 0 && lua_pcall(L, 0, 0, 0) == 0;
+  if (!ran) std::fprintf(stderr, "stdint: %s\n%s\n", lua_tostring(L, -1), script.c_str());
   lua_close(L);
+  FUZZ_CHECK(ran); // else a step off the model or an unexpected error
   return 0;
 }

@@ -20,11 +20,7 @@ clone=$root/build-fresh-clone
 export CCACHE_BASEDIR=$root CCACHE_NOHASHDIR=1
 
 output=""
-fail() {
-  tail -n 40 <<<"$output" >&2
-  echo "fresh clone: FAILED: $* (clone kept in $clone)" >&2
-  exit 1
-}
+fail() { tail -n 40 <<<"$output" >&2; echo "fresh clone: FAILED: $* (clone kept in $clone)" >&2; exit 1; }
 
 in_clone() { # in_clone COMMAND...: output in $output, the command's status
   local start=$SECONDS status=0
@@ -42,9 +38,7 @@ passes() { # passes PATTERN COMMAND...
 
 printed() { # printed PATTERN...: each in the output of the last command
   local pattern
-  for pattern in "$@"; do
-    grep -qE -- "$pattern" <<<"$output" || fail "no line matching '$pattern'"
-  done
+  for pattern in "$@"; do grep -qE -- "$pattern" <<<"$output" || fail "no line matching '$pattern'"; done
 }
 
 # Each script with the folder it builds in, the cheapest run and what that
@@ -56,9 +50,7 @@ scripts=(
 )
 
 load() { # load ENTRY: sets folder, expected and command
-  local line
-  IFS='|' read -r folder expected line <<<"$1"
-  read -r -a command <<<"$line"
+  IFS='|' read -r folder expected line <<<"$1" && read -r -a command <<<"$line"
 }
 
 rm -rf "$clone"

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -27,7 +27,6 @@ namespace fuzzsupport {
 struct CheckFailure : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
-
 void CheckFailed(const char *condition, const char *file, int line) {
   throw CheckFailure(std::string(condition) + " (" + file + ":" + std::to_string(line) + ")");
 }
@@ -50,33 +49,24 @@ const Target kTargets[] = {
 
 void PrintTo(const Target &target, std::ostream *out) { *out << target.name; }
 
-std::vector<std::filesystem::path> Seeds(const char *target) {
-  std::vector<std::filesystem::path> seeds;
-  for (const auto &entry : std::filesystem::directory_iterator(std::string(ZU_FUZZ_CORPUS_DIR "/") + target))
-    if (entry.is_regular_file()) seeds.push_back(entry.path());
-  std::sort(seeds.begin(), seeds.end());
-  return seeds;
-}
-
-std::string Contents(const std::filesystem::path &path) {
-  std::ifstream file(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
 class FuzzReplay : public ::testing::TestWithParam<Target> {};
 
 TEST_P(FuzzReplay, EverySeedPassesTheTargetsChecks) {
   const Target &target = GetParam();
-  if (target.initialize != nullptr) {
-    int argc = 0;
-    char **argv = nullptr;
-    target.initialize(&argc, &argv);
-  }
-  const auto seeds = Seeds(target.name);
+  int argc = 0;
+  char **argv = nullptr;
+  if (target.initialize != nullptr) target.initialize(&argc, &argv);
+  std::vector<std::filesystem::path> seeds; // in a fixed order: the targets keep state between inputs
+  for (const auto &entry :
+       std::filesystem::directory_iterator(std::string(ZU_FUZZ_CORPUS_DIR "/") + target.name))
+    seeds.push_back(entry.path());
+  std::sort(seeds.begin(), seeds.end());
   ASSERT_FALSE(seeds.empty());
   for (const auto &seed : seeds) {
     SCOPED_TRACE(seed.filename().string());
-    const std::string input = Contents(seed);
+    std::ostringstream contents;
+    contents << std::ifstream(seed, std::ios::binary).rdbuf();
+    const std::string input = contents.str();
     try {
       target.run(reinterpret_cast<const uint8_t *>(input.data()), input.size());
     } catch (const fuzzsupport::CheckFailure &failure) {

@@ -19,24 +19,17 @@ void *__real_realloc(void *memory, size_t size);
 namespace allocfail {
 namespace {
 
-thread_local bool tArmed = false;
-thread_local uint64_t tCount = 0;
-thread_local uint64_t tFailAt = 0;
-thread_local bool tInjected = false;
-thread_local bool tByPlatform = false;
+struct ThreadState {
+  bool armed = false;
+  uint64_t count = 0, failAt = 0;
+  bool injected = false, byPlatform = false;
+};
+thread_local ThreadState t;
 
 // The shared libraries that stand in for the platform's components.
 constexpr const char *kPlatformLibraries[] = {
-    "libivi.so",       "libzusysapi.so",  "libzuvexa_backend_sim.so", "libzuvexaka.so",
-    "libzuvexalem.so", "libzuvexavey.so", "libzuvexatov.so",          "libzuvexapil.so"};
-
-bool IsPlatformLibrary(const char *path) {
-  const char *slash = std::strrchr(path, '/');
-  const char *name = slash != nullptr ? slash + 1 : path;
-  for (const char *library : kPlatformLibraries)
-    if (std::strncmp(name, library, std::strlen(library)) == 0) return true;
-  return false;
-}
+    "/libivi.so",       "/libzusysapi.so",  "/libzuvexa_backend_sim.so", "/libzuvexaka.so",
+    "/libzuvexalem.so", "/libzuvexavey.so", "/libzuvexatov.so",          "/libzuvexapil.so"};
 
 // Whether a frame of the calling stack lies in a platform stand-in.
 bool CalledByPlatform() {
@@ -44,20 +37,19 @@ bool CalledByPlatform() {
   const int depth = backtrace(frames, 64);
   for (int i = 0; i < depth; ++i) {
     Dl_info info;
-    if (dladdr(frames[i], &info) != 0 && info.dli_fname != nullptr && IsPlatformLibrary(info.dli_fname))
-      return true;
+    if (dladdr(frames[i], &info) == 0 || info.dli_fname == nullptr) continue;
+    for (const char *library : kPlatformLibraries)
+      if (std::strstr(info.dli_fname, library) != nullptr) return true;
   }
   return false;
 }
 
 // True when this request is the one to fail.
 bool FailsNow() {
-  if (!tArmed) return false;
-  if (++tCount != tFailAt) return false;
-  tArmed = false; // the stack walk may allocate
-  tByPlatform = CalledByPlatform();
-  tArmed = true;
-  tInjected = true;
+  if (!t.armed || ++t.count != t.failAt) return false;
+  t.armed = false; // the stack walk may allocate
+  t.byPlatform = CalledByPlatform();
+  t.armed = t.injected = true;
   return true;
 }
 
@@ -71,17 +63,11 @@ void *AllocateAligned(size_t size, std::align_val_t alignment) {
 
 } // namespace
 
-void FailNth(uint64_t n) {
-  tCount = 0;
-  tFailAt = n;
-  tInjected = false;
-  tByPlatform = false;
-  tArmed = true;
-}
+void FailNth(uint64_t n) { t = {true, 0, n, false, false}; }
 
 Outcome Disarm() {
-  tArmed = false;
-  return {tCount, tInjected, tByPlatform};
+  t.armed = false;
+  return {t.count, t.injected, t.byPlatform};
 }
 
 } // namespace allocfail

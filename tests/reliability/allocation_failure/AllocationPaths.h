@@ -13,10 +13,8 @@
 namespace allocfail {
 
 inline constexpr ViStatus kOutOfMemory = ZUVEXA_ERROR_OUT_OF_MEMORY;
-inline constexpr ViStatus kSystemApiFailure = ZUVEXA_ERROR_CANNOT_RECOVER;
-inline constexpr ViStatus kObserverAllocation = static_cast<ViStatus>(0xBFFA0021);
-// What the stand-ins' own allocation failures come back as.
-inline constexpr ViStatus kPlatformFailures[] = {kOutOfMemory, kSystemApiFailure};
+// What the stand-ins' own allocation failures come back as (the system API's as a failed call).
+inline constexpr ViStatus kPlatformFailures[] = {kOutOfMemory, ZUVEXA_ERROR_CANNOT_RECOVER};
 
 struct AllocationPath {
   std::string name;
@@ -31,9 +29,7 @@ struct AllocationPath {
 };
 
 std::vector<AllocationPath> OpenPaths();
-std::vector<AllocationPath> DeviceLookupPaths();
-std::vector<AllocationPath> RegistryPaths();
-std::vector<AllocationPath> JsonTextPaths();
+std::vector<AllocationPath> InternalPaths();
 std::vector<AllocationPath> TranslationPaths();
 
 } // namespace allocfail

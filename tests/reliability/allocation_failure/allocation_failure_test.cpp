@@ -19,7 +19,7 @@ constexpr uint64_t kMaxAllocations = 20000; // a path longer than this is itself
 
 std::vector<AllocationPath> AllPaths() {
   std::vector<AllocationPath> paths;
-  for (auto area : {&OpenPaths, &DeviceLookupPaths, &RegistryPaths, &JsonTextPaths, &TranslationPaths})
+  for (auto area : {&OpenPaths, &InternalPaths, &TranslationPaths})
     for (AllocationPath &path : area()) paths.push_back(std::move(path));
   return paths;
 }

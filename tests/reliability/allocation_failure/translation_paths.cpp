@@ -3,6 +3,7 @@
 // translation gives its failure as text or nothing; the next one is whole.
 #include "AllocationPaths.h"
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -43,15 +44,10 @@ void OpenWithError(DescriptionState &state) {
   ASSERT_LT(zuVEXA_ConfigureIQRate(state.vi, "", -5), 0);
 }
 
-void CloseSession(DescriptionState &state) {
-  EXPECT_EQ(zuVEXA_close(state.vi), VI_SUCCESS);
-  state.vi = 0;
-}
-
 bool HasDriverTranslator(const zuxlator::Session &session) {
-  for (size_t i = 0; i < session.count; ++i)
-    if (std::string(session.entries[i].name) == zuxlator::kDriverTranslator) return true;
-  return false;
+  return std::any_of(session.entries, session.entries + session.count, [](const auto &entry) {
+    return std::string(entry.name) == zuxlator::kDriverTranslator;
+  });
 }
 
 // A failed translation's status as JSON, or the text of a failed file read.
@@ -61,12 +57,11 @@ bool IsFailureText(const std::string &text) {
 
 std::vector<std::string> Paragraphs(const std::string &text) {
   std::vector<std::string> parts;
-  for (size_t start = 0;;) {
-    const size_t end = text.find("\n\n", start);
-    parts.push_back(text.substr(start, end == std::string::npos ? end : end - start));
-    if (end == std::string::npos) return parts;
-    start = end + 2;
-  }
+  size_t start = 0;
+  for (size_t end; (end = text.find("\n\n", start)) != std::string::npos; start = end + 2)
+    parts.push_back(text.substr(start, end - start));
+  parts.push_back(text.substr(start));
+  return parts;
 }
 
 // Each description in the text is the full one, a failure's text, or empty.
@@ -85,8 +80,7 @@ AllocationPath TranslationPath(const char *name, DescribeFn describe, bool fresh
     if (state->expected.empty()) { // the full text, once
       ASSERT_EQ(describe(*state), VI_SUCCESS);
       state->expected = state->text;
-      ASSERT_FALSE(state->expected.empty());
-      ASSERT_FALSE(IsFailureText(state->expected)) << state->expected;
+      ASSERT_TRUE(!state->expected.empty() && !IsFailureText(state->expected)) << state->expected;
       ASSERT_LT(zuVEXA_ConfigureIQRate(state->vi, "", -5), 0);
     }
     if (fresh) dvlShared::ReleaseTranslatorSession();
@@ -98,7 +92,7 @@ AllocationPath TranslationPath(const char *name, DescribeFn describe, bool fresh
     ASSERT_LT(zuVEXA_ConfigureIQRate(state->vi, "", -5), 0);
     EXPECT_EQ(describe(*state), VI_SUCCESS);
     EXPECT_EQ(state->text, state->expected) << "the description works again";
-    CloseSession(*state);
+    EXPECT_EQ(zuVEXA_close(state->vi), VI_SUCCESS);
   };
   return {name, prepare, [=] { return describe(*state); }, {kOutOfMemory}, check};
 }

@@ -52,10 +52,9 @@ struct Device {
 std::vector<Device> DevicesOf(int index) {
   static const Device kProducts[] = {
       {"", 0x1B02, 1, "Q106"}, {"", 0x1A03, 2, "Q103"}, {"", 0x1C02, 5, "Q118"}, {"", 0x1C08, 6, "Q125"}};
-  Device device = kProducts[index % 4];
+  Device device = kProducts[index % 4], simulated = device;
   device.name = "Soak" + std::to_string(index);
-  Device simulated = device;
-  simulated.name += "s";
+  simulated.name = device.name + "s";
   return {device, simulated};
 }
 
@@ -95,33 +94,25 @@ private:
     if (open_.size() >= kMaxOpenSessions) return Close(random_() % open_.size());
     const Device &device = devices_[0];
     const Kind kind = Kind(std::uniform_int_distribution<int>(0, 3)(random_));
-    const std::string model = std::string("Simulate=1,DriverSetup=Model:") + device.model;
+    // Normal, Simulated and Modelled: resource name and options.
+    const std::string names[] = {device.name, devices_[1].name, ""};
+    const std::string options[] = {"", "Simulate=1",
+                                   std::string("Simulate=1,DriverSetup=Model:") + device.model};
     ViSession vi = 0;
-    ViStatus status = VI_SUCCESS;
-    if (kind == Kind::Normal) {
-      status = zuVEXA_InitWithOptions(device.name.c_str(), VI_FALSE, VI_FALSE, "", &vi);
-      // An open for real closes this thread's earlier normal session of the device.
-      auto stale =
-          std::find_if(open_.begin(), open_.end(), [](const Session &s) { return s.kind == Kind::Normal; });
-      if (status == VI_SUCCESS && stale != open_.end()) {
-        closed_.push_back(stale->vi);
-        open_.erase(stale);
-      }
-    } else if (kind == Kind::Simulated) {
-      status = zuVEXA_InitWithOptions(devices_[1].name.c_str(), VI_FALSE, VI_FALSE, "Simulate=1", &vi);
-    } else if (kind == Kind::Modelled) {
-      status = zuVEXA_InitWithOptions("", VI_FALSE, VI_FALSE, model.c_str(), &vi);
-    } else {
-      status = zuVEXA_InitExtCal(device.name.c_str(), "secret", "", &vi);
-    }
+    const ViStatus status = kind == Kind::Calibration
+                                ? zuVEXA_InitExtCal(device.name.c_str(), "secret", "", &vi)
+                                : zuVEXA_InitWithOptions(names[int(kind)].c_str(), VI_FALSE, VI_FALSE,
+                                                         options[int(kind)].c_str(), &vi);
     Expect(status == VI_SUCCESS && vi != 0, "open", status);
     if (status != VI_SUCCESS || vi == 0) return;
+    // An open for real closes this thread's earlier normal session of the device.
+    auto stale =
+        std::find_if(open_.begin(), open_.end(), [](const Session &s) { return s.kind == Kind::Normal; });
+    if (kind == Kind::Normal && stale != open_.end()) closed_.push_back(stale->vi), open_.erase(stale);
     Expect(BackendStandin_SessionKind(vi) == device.kind, "open routed to its module", status);
-    bool fresh = false;
-    {
-      std::lock_guard<std::mutex> hold(shared_.mutex);
-      fresh = shared_.issued.insert(vi).second;
-    }
+    std::unique_lock<std::mutex> hold(shared_.mutex);
+    const bool fresh = shared_.issued.insert(vi).second;
+    hold.unlock();
     Expect(fresh, "open returned a fresh handle", status);
     open_.push_back({vi, kind});
   }
@@ -225,13 +216,12 @@ int64_t Setting(const char *name, int64_t fallback) {
 
 TEST(Soak, ThreadsOpenUseAndCloseSessionsWhileTheSystemChanges) {
   testsupport::ResetStandIns();
-  for (int i = 0; i < kThreads; ++i) {
+  for (int i = 0; i < kThreads; ++i)
     for (const Device &device : DevicesOf(i)) {
       SysapiStandinDevice entry{device.name.c_str(),    nullptr, "RIO0", device.productId, 0,
                                 SYSAPISTANDIN_NO_VALUE, 0};
       ASSERT_EQ(SysapiStandin_AddDevice(&entry), 0);
     }
-  }
   const int64_t operations = Setting("ZUVEXA_SOAK_OPERATIONS", 20000);
   Shared shared;
   shared.budget = operations;
@@ -242,13 +232,12 @@ TEST(Soak, ThreadsOpenUseAndCloseSessionsWhileTheSystemChanges) {
   std::thread watchdog(Watch, std::cref(shared), std::cref(finished));
   std::latch ready(kThreads);
   std::vector<std::thread> threads;
-  for (int i = 0; i < kThreads; ++i) {
+  for (int i = 0; i < kThreads; ++i)
     threads.emplace_back([&, i] {
       Worker worker(i, shared);
       ready.arrive_and_wait();
       worker.Run();
     });
-  }
   for (std::thread &thread : threads) thread.join();
   finished = true;
   watchdog.join();
@@ -262,14 +251,13 @@ TEST(Soak, ThreadsOpenUseAndCloseSessionsWhileTheSystemChanges) {
     ASSERT_EQ(zuVEXA_close(vi), ZUVEXA_ERROR_INVALID_SESSION) << "session " << vi << " still registered";
   EXPECT_EQ(BackendStandin_SessionCount(), 0) << "backend sessions left open";
   EXPECT_EQ(IviStandin_SessionCount(), 0) << "IVI sessions left open";
-  for (int i = 0; i < kThreads; ++i) {
+  for (int i = 0; i < kThreads; ++i)
     for (const Device &device : DevicesOf(i)) {
       ViSession vi = 0;
       EXPECT_EQ(zuVEXA_GetViSessionByName(device.name.c_str(), &vi), ZUVEXA_ERROR_CANNOT_RECOVER)
           << device.name;
       EXPECT_EQ(vi, 0u);
     }
-  }
 }
 
 } // namespace

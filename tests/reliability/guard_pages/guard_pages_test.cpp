@@ -7,6 +7,7 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstring>
 #include <functional>
@@ -28,16 +29,11 @@ class GuardedBuffer {
 public:
   static constexpr unsigned char kPattern = 0xA5;
 
-  GuardedBuffer() : page_(static_cast<size_t>(sysconf(_SC_PAGESIZE))) {
-    void *mapping = mmap(nullptr, 3 * page_, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (mapping == MAP_FAILED) throw std::runtime_error("mmap failed");
-    base_ = static_cast<char *>(mapping);
-    guard_ = base_ + 2 * page_;
-    if (mprotect(guard_, page_, PROT_NONE) != 0) throw std::runtime_error("mprotect failed");
+  GuardedBuffer() {
+    if (base_ == MAP_FAILED || mprotect(base_ + capacity(), page_, PROT_NONE) != 0)
+      throw std::runtime_error("no guard page");
   }
   ~GuardedBuffer() { munmap(base_, 3 * page_); }
-  GuardedBuffer(const GuardedBuffer &) = delete;
-  GuardedBuffer &operator=(const GuardedBuffer &) = delete;
 
   size_t capacity() const { return 2 * page_; }
 
@@ -45,30 +41,27 @@ public:
   // everything in front of it (size 0: the guard page itself).
   char *Of(size_t size) {
     std::memset(base_, kPattern, capacity());
-    return guard_ - size;
+    return base_ + capacity() - size;
   }
 
   // Whether the pattern in front of the buffer of `size` bytes is intact
   // (and, with `inside`, in the buffer itself as well).
   bool PatternKept(size_t size, bool inside = false) const {
-    const size_t end = capacity() - (inside ? 0 : size);
-    for (size_t i = 0; i < end; ++i)
-      if (static_cast<unsigned char>(base_[i]) != kPattern) return false;
-    return true;
+    const char *begin = base_, *end = base_ + capacity() - (inside ? 0 : size);
+    return std::all_of(begin, end, [](char c) { return static_cast<unsigned char>(c) == kPattern; });
   }
 
-  // The text in the buffer of `size` bytes, up to its NUL; "<unterminated>"
-  // when there is none inside the buffer.
+  // The text in the buffer of `size` bytes up to its NUL, "<unterminated>" without one.
   std::string Text(size_t size) const {
-    const char *buffer = guard_ - size;
+    const char *buffer = base_ + capacity() - size;
     const void *nul = std::memchr(buffer, '\0', size);
     return nul == nullptr ? "<unterminated>" : std::string(buffer, static_cast<const char *>(nul));
   }
 
 private:
-  size_t page_;
-  char *base_ = nullptr;
-  char *guard_ = nullptr;
+  const size_t page_ = static_cast<size_t>(sysconf(_SC_PAGESIZE));
+  char *const base_ = static_cast<char *>(
+      mmap(nullptr, 3 * page_, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
 };
 
 constexpr ViSession kNeverOpened = 0x7777;
@@ -88,6 +81,9 @@ protected:
 
 constexpr ViAttr kTextAttribute = 1150999; // any string attribute of the simulated instrument
 constexpr char kTextAttributeValue[] = "a text attribute long enough to be cut at every length";
+
+// A table row: the call's own text names it.
+#define CALL(...) #__VA_ARGS__, [=](ViInt32 s, ViChar * b) -> ViStatus { return __VA_ARGS__; }
 
 struct TextOutput {
   const char *name;
@@ -109,46 +105,23 @@ protected:
     constexpr ViStatus kUnknownName = ZUVEXA_ERROR_OPTION_UNKNOWN_NAME,
                        kInvalid = ZUVEXA_ERROR_INVALID_SESSION;
     return {
-        {"GetErrorMessage of the thread",
-         [](auto s, auto b) { return zuVEXA_GetErrorMessage(0, kInvalid, s, b); }},
-        {"GetErrorMessage of a session",
-         [vi](auto s, auto b) { return zuVEXA_GetErrorMessage(vi, ZUVEXA_ERROR_OPTION_BAD_VALUE, s, b); }},
-        {"GetError of the thread", [](auto s, auto b) { return zuVEXA_GetError(0, &code, s, b); }, 0,
+        {CALL(zuVEXA_GetErrorMessage(0, kInvalid, s, b))},
+        {CALL(zuVEXA_GetErrorMessage(vi, ZUVEXA_ERROR_OPTION_BAD_VALUE, s, b))},
+        {CALL(zuVEXA_GetError(0, &code, s, b)), 0,
          [] { zuVEXA_InitWithOptions("Analyzer", VI_FALSE, VI_FALSE, bad, &ignored); }},
-        {"GetError of a session", [vi](auto s, auto b) { return zuVEXA_GetError(vi, &code, s, b); }, 0,
+        {CALL(zuVEXA_GetError(vi, &code, s, b)), 0,
          [vi] { zuVEXA_GetDeembeddingTableNumberOfPorts(vi, nullptr); }},
-        {"supported models attribute",
-         [vi](auto s, auto b) {
-           return zuVEXA_GetAttributeViString(vi, "", ZUVEXA_ATTR_SUPPORTED_INSTRUMENT_MODELS, s, b);
-         }},
-        {"string attribute",
-         [vi](auto s, auto b) { return zuVEXA_GetAttributeViString(vi, "", kTextAttribute, s, b); }},
-        {"desired string attribute",
-         [vi](auto s, auto b) { return zuVEXA_GetDesiredAttributeViString(vi, "", kTextAttribute, s, b); }},
-        {"GX_zuVEXA_InitWithOptions",
-         [](auto s, auto b) { return GX_zuVEXA_InitWithOptions("Analyzer", 0, 0, bad, &ignored, s, b); },
-         kUnknownName},
-        {"GX_zuVEXA_init",
-         [](auto s, auto b) { return GX_zuVEXA_init("NoSuchDevice", 0, 0, &ignored, s, b); },
-         ZUVEXA_ERROR_DEVICE_NOT_FOUND},
-        {"GX_zuVEXA_initExtCal",
-         [](auto s, auto b) { return GX_zuVEXA_initExtCal("Analyzer", "secret", bad, &ignored, s, b); },
-         kUnknownName},
-        {"GX_zuVEXA_initExtCalTovInternal",
-         [](auto s, auto b) {
-           return GX_zuVEXA_initExtCalTovInternal("Analyzer", "secret", bad, &ignored, s, b);
-         },
-         kUnknownName},
-        {"GX_zuVEXA_InitializeExternalAlignment",
-         [](auto s, auto b) {
-           return GX_zuVEXA_InitializeExternalAlignment("Analyzer", bad, &ignored, s, b);
-         },
-         kUnknownName},
-        {"GX_zuVEXA_close", [](auto s, auto b) { return GX_zuVEXA_close(kNeverOpened, s, b); }, kInvalid},
-        {"GX_zuVEXA_closeExtCal",
-         [](auto s, auto b) { return GX_zuVEXA_closeExtCal(kNeverOpened, 1500, s, b); }, kInvalid},
-        {"GX_zuVEXA_CloseExternalAlignment",
-         [](auto s, auto b) { return GX_zuVEXA_CloseExternalAlignment(kNeverOpened, 3100, s, b); }, kInvalid},
+        {CALL(zuVEXA_GetAttributeViString(vi, "", ZUVEXA_ATTR_SUPPORTED_INSTRUMENT_MODELS, s, b))},
+        {CALL(zuVEXA_GetAttributeViString(vi, "", kTextAttribute, s, b))},
+        {CALL(zuVEXA_GetDesiredAttributeViString(vi, "", kTextAttribute, s, b))},
+        {CALL(GX_zuVEXA_InitWithOptions("Analyzer", 0, 0, bad, &ignored, s, b)), kUnknownName},
+        {CALL(GX_zuVEXA_init("NoSuchDevice", 0, 0, &ignored, s, b)), ZUVEXA_ERROR_DEVICE_NOT_FOUND},
+        {CALL(GX_zuVEXA_initExtCal("Analyzer", "secret", bad, &ignored, s, b)), kUnknownName},
+        {CALL(GX_zuVEXA_initExtCalTovInternal("Analyzer", "secret", bad, &ignored, s, b)), kUnknownName},
+        {CALL(GX_zuVEXA_InitializeExternalAlignment("Analyzer", bad, &ignored, s, b)), kUnknownName},
+        {CALL(GX_zuVEXA_close(kNeverOpened, s, b)), kInvalid},
+        {CALL(GX_zuVEXA_closeExtCal(kNeverOpened, 1500, s, b)), kInvalid},
+        {CALL(GX_zuVEXA_CloseExternalAlignment(kNeverOpened, 3100, s, b)), kInvalid},
     };
   }
 
@@ -225,7 +198,7 @@ constexpr ViStatus kCreateTableRefused = static_cast<ViStatus>(0xBFFA916F);
 
 struct NullCase {
   const char *name;
-  std::function<ViStatus()> call;
+  std::function<ViStatus(ViInt32, ViChar *)> call;
   ViStatus status;
   ViInt32 position = 0;              // of the null argument, when recorded as the secondary error
   const char *elaboration = nullptr; // its name, recorded with it
@@ -242,54 +215,37 @@ TEST_F(NullPointers, EachGetsItsStatus) {
   static ViReal64 fraction = 0;
   static char text[256];
   static ViSession session = 0;
-  ZUTimestamp timestamp{};
+  const ZUTimestamp timestamp{};
   constexpr ViStatus kNull = ZUVEXA_ERROR_NULL_POINTER, kBad = ZUVEXA_ERROR_INVALID_PARAMETER;
   const NullCase cases[] = {
-      {"GetErrorMessage buffer", [] { return zuVEXA_GetErrorMessage(0, 0, 8, nullptr); }, kNull},
-      {"GetError buffer", [] { return zuVEXA_GetError(0, nullptr, 8, nullptr); }, kNull},
-      {"error_message buffer", [vi] { return zuVEXA_error_message(vi, 0, nullptr); }, kBad, 3,
-       "errorMessage"},
-      {"error_query code", [vi] { return zuVEXA_error_query(vi, nullptr, text); }, kBad, 2, "errorCode"},
-      {"error_query message", [vi] { return zuVEXA_error_query(vi, &count, nullptr); }, kBad, 3,
-       "errorMessage"},
-      {"supported models buffer",
-       [vi] {
-         return zuVEXA_GetAttributeViString(vi, "", ZUVEXA_ATTR_SUPPORTED_INSTRUMENT_MODELS, 8, nullptr);
-       },
-       kNull},
-      {"de-embedding ports", [vi] { return zuVEXA_GetDeembeddingTableNumberOfPorts(vi, nullptr); }, kBad, 2,
-       "numberOfPorts"},
-      {"S-parameter count",
-       [vi] { return zuVEXA_GetDeembeddingSparameters(vi, nullptr, 0, nullptr, &count); }, kBad, 4,
+      {CALL(zuVEXA_GetErrorMessage(0, 0, 8, nullptr)), kNull},
+      {CALL(zuVEXA_GetError(0, nullptr, 8, nullptr)), kNull},
+      {CALL(zuVEXA_error_message(vi, 0, nullptr)), kBad, 3, "errorMessage"},
+      {CALL(zuVEXA_error_query(vi, nullptr, text)), kBad, 2, "errorCode"},
+      {CALL(zuVEXA_error_query(vi, &count, nullptr)), kBad, 3, "errorMessage"},
+      {CALL(zuVEXA_GetAttributeViString(vi, "", ZUVEXA_ATTR_SUPPORTED_INSTRUMENT_MODELS, 8, nullptr)), kNull},
+      {CALL(zuVEXA_GetDeembeddingTableNumberOfPorts(vi, nullptr)), kBad, 2, "numberOfPorts"},
+      {CALL(zuVEXA_GetDeembeddingSparameters(vi, nullptr, 0, nullptr, &count)), kBad, 4,
        "numberOfSparameters"},
-      {"S-parameter ports",
-       [vi] { return zuVEXA_GetDeembeddingSparameters(vi, nullptr, 0, &count, nullptr); }, kBad, 5,
-       "numberOfPorts"},
-      {"de-embedding table handles",
-       [vi] { return GX_zuVEXA_CreateDeembeddingSparameterTableArray(vi, "", "table", nullptr, nullptr, 0); },
+      {CALL(zuVEXA_GetDeembeddingSparameters(vi, nullptr, 0, &count, nullptr)), kBad, 5, "numberOfPorts"},
+      {CALL(GX_zuVEXA_CreateDeembeddingSparameterTableArray(vi, "", "table", nullptr, nullptr, 0)),
        kCreateTableRefused},
-      {"relay counts", [vi] { return GX_zuVEXA_Get_Relay_Operation_Counts(vi, nullptr, &count, &count); },
-       kNull},
-      {"session by name", [] { return zuVEXA_GetViSessionByName("Analyzer", nullptr); }, kNull},
-      {"timestamp seconds", [timestamp] { return zuVEXA_ValuesFromTimestamp(timestamp, nullptr, &fraction); },
-       kNull},
-      {"timestamp fraction", [timestamp] { return zuVEXA_ValuesFromTimestamp(timestamp, &seconds, nullptr); },
-       kNull},
-      {"timestamp", [] { return zuVEXA_TimestampFromValues(0, 0.5, nullptr); }, kNull},
-      {"resource name", [] { return zuVEXA_InitWithOptions(nullptr, VI_FALSE, VI_FALSE, "", &session); },
-       kNull},
-      {"calibration resource name", [] { return zuVEXA_InitExtCal(nullptr, "secret", "", &session); }, kNull},
-      {"name of the session to find", [] { return zuVEXA_GetViSessionByName(nullptr, &session); }, kNull},
-      {"bitfile resource name",
-       [] { return zuVEXA_GetFPGAExtensionsBitfileDir(nullptr, 0, 0, sizeof text, text, &count); }, kNull},
-      {"new session",
-       [] { return zuVEXA_InitWithOptions("Analyzer", VI_FALSE, VI_FALSE, "Simulate=1", nullptr); }, kBad},
+      {CALL(GX_zuVEXA_Get_Relay_Operation_Counts(vi, nullptr, &count, &count)), kNull},
+      {CALL(zuVEXA_GetViSessionByName("Analyzer", nullptr)), kNull},
+      {CALL(zuVEXA_ValuesFromTimestamp(timestamp, nullptr, &fraction)), kNull},
+      {CALL(zuVEXA_ValuesFromTimestamp(timestamp, &seconds, nullptr)), kNull},
+      {CALL(zuVEXA_TimestampFromValues(0, 0.5, nullptr)), kNull},
+      {CALL(zuVEXA_InitWithOptions(nullptr, VI_FALSE, VI_FALSE, "", &session)), kNull},
+      {CALL(zuVEXA_InitExtCal(nullptr, "secret", "", &session)), kNull},
+      {CALL(zuVEXA_GetViSessionByName(nullptr, &session)), kNull},
+      {CALL(zuVEXA_GetFPGAExtensionsBitfileDir(nullptr, 0, 0, sizeof text, text, &count)), kNull},
+      {CALL(zuVEXA_InitWithOptions("Analyzer", VI_FALSE, VI_FALSE, "Simulate=1", nullptr)), kBad},
   };
   for (const NullCase &c : cases) {
     SCOPED_TRACE(c.name);
     Ivi_ClearErrorInfo(0);
     Ivi_ClearErrorInfo(vi);
-    EXPECT_EQ(c.call(), c.status);
+    EXPECT_EQ(c.call(0, nullptr), c.status);
     if (c.elaboration == nullptr) continue;
     const testsupport::ThreadError error = testsupport::ReadThreadError(vi);
     EXPECT_EQ(error.primary, c.status);

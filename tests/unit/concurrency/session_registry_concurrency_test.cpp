@@ -36,7 +36,8 @@ EngineSessions CreateEngineSessions(const std::string &prefix, int count) {
 
 } // namespace
 
-// Readers during churn find a session whole or not at all, never with another's table, kind or descriptor.
+// Readers during churn (the index's slots moving and growing) find a session whole or not at all, never
+// with another's table, kind or descriptor.
 TEST(SessionRegistryConcurrency, LookupsDuringChurnSeeWholeSessions) {
   IviStandin_Reset();
   SessionRegistry registry;
@@ -53,7 +54,7 @@ TEST(SessionRegistryConcurrency, LookupsDuringChurnSeeWholeSessions) {
     ViSession oldestNormal = 0;
     for (const auto &[vi, descriptor] : churning[w])
       if (oldestNormal == 0 && KindOf(vi) == kNormal) oldestNormal = vi;
-    for (int round = 0; round < 200; ++round) {
+    for (int round = 0; round < 600; ++round) {
       for (const auto &[vi, descriptor] : churning[w])
         if (registry.AddSession(vi, devices[w], KindOf(vi), TableOf(vi)) != 0) wrong = true;
       ViSession found = 0;
@@ -64,19 +65,18 @@ TEST(SessionRegistryConcurrency, LookupsDuringChurnSeeWholeSessions) {
     }
     --writing;
   };
+  // Each lookup finds the session whole or, where it may be gone, not at all.
   auto check = [&](ViSession vi, const std::string &descriptor, SessionKind expectedKind, bool mustExist) {
     const zumodules::EntryPointTable *table = nullptr;
-    ViStatus status = registry.FindTable(vi, table);
-    if (status == ZUVEXA_ERROR_INVALID_SESSION && !mustExist) return;
-    if (status != 0 || table != TableOf(vi)) wrong = true;
-    char text[kDescriptorSize];
-    status = registry.FindResourceDescriptor(vi, text, sizeof text);
-    if ((status != 0 || text != descriptor) && (mustExist || status != ZUVEXA_ERROR_INVALID_SESSION))
-      wrong = true;
+    char text[kDescriptorSize] = {};
     SessionKind kind = kNormal;
-    status = registry.FindSessionKind(vi, kind);
-    if ((status != 0 || kind != expectedKind) && (mustExist || status != ZUVEXA_ERROR_INVALID_SESSION))
-      wrong = true;
+    const ViStatus found[] = {registry.FindTable(vi, table),
+                              registry.FindResourceDescriptor(vi, text, sizeof text),
+                              registry.FindSessionKind(vi, kind)};
+    const bool right[] = {table == TableOf(vi), text == descriptor, kind == expectedKind};
+    for (int i = 0; i < 3; ++i)
+      if ((found[i] != 0 || !right[i]) && (mustExist || found[i] != ZUVEXA_ERROR_INVALID_SESSION))
+        wrong = true;
   };
   auto reader = [&] {
     while (writing > 0 && !wrong) {
@@ -95,45 +95,6 @@ TEST(SessionRegistryConcurrency, LookupsDuringChurnSeeWholeSessions) {
     EXPECT_EQ(registry.FindSessionByDevice(device, kNormal, first), ZUVEXA_ERROR_CANNOT_RECOVER);
   EXPECT_EQ(registry.FindSessionByDevice(L"stable", kNormal, first), 0);
   EXPECT_EQ(first, stable.begin()->first);
-}
-
-// The same at the level of the index, fast enough for many thousands of changes.
-TEST(SessionIndexConcurrency, StableSessionsStayVisibleWhileNeighboursChurn) {
-  SessionIndex index;
-  constexpr ViSession kStable = 48, kChurning = 80;
-  auto add = [&](ViSession vi) {
-    index.Reserve();
-    index.Insert(vi, {vi % 3, TableOf(vi)}, std::to_string(vi).c_str());
-  };
-  for (ViSession vi = 1; vi <= kStable; ++vi) add(vi);
-  std::atomic<bool> done{false}, wrong{false};
-
-  auto writer = [&] {
-    for (int round = 0; round < 1500 && !wrong; ++round) {
-      for (ViSession i = 0; i < kChurning; ++i) add(1000 + (i * 37 + round) % kChurning);
-      for (ViSession i = 0; i < kChurning; ++i) index.Remove(1000 + (i * 53 + round) % kChurning);
-    }
-    done = true;
-  };
-  auto reader = [&] {
-    char descriptor[kDescriptorSize];
-    while (!done && !wrong) {
-      for (ViSession vi = 1; vi <= kStable; ++vi) {
-        IndexedSession session;
-        SessionIndex::Lookup found = index.Find(vi, session); // kBusy: met the writer too often
-        if (found == SessionIndex::Lookup::kAbsent ||
-            (found == SessionIndex::Lookup::kFound &&
-             (session.table != TableOf(vi) || session.kind != vi % 3)))
-          wrong = true;
-        if (index.FindDescriptor(vi, descriptor) == SessionIndex::Lookup::kFound &&
-            descriptor != std::to_string(vi))
-          wrong = true;
-      }
-    }
-  };
-  std::thread threads[] = {std::thread(reader), std::thread(writer)};
-  for (auto &t : threads) t.join();
-  EXPECT_FALSE(wrong);
 }
 
 namespace {

@@ -1,4 +1,5 @@
-// The first lookups of a process, racing to create the framework.
+// First uses racing: the first lookups of a process to create the framework, the first acquisitions of a
+// module to load it.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -6,6 +7,7 @@
 #include <vector>
 
 #include "../dvl/StandinSupport.h"
+#include "redirector/modules/ModuleRegistry.h"
 
 namespace {
 
@@ -29,6 +31,20 @@ TEST(DeviceLookupConcurrency, FirstLookupsCreateOneFrameworkAskEachExpertOnceAnd
             static_cast<int64_t>(dvlShared::ExpertProbeOrder().size()));
   EXPECT_EQ(SysapiStandin_HandlerCount(), 1);
   EXPECT_EQ(dvlShared::DeviceStore().Count(), 1u);
+}
+
+TEST(ModuleRegistry, FirstAcquisitionRaceYieldsOneTable) {
+  zumodules::ModuleRegistry registry;
+  constexpr int kThreads = 8;
+  std::vector<const zumodules::EntryPointTable *> tables(kThreads, nullptr);
+  std::vector<std::thread> threads;
+  for (int i = 0; i < kThreads; ++i)
+    threads.emplace_back([&, i] { registry.Acquire(zumodules::kTov, tables[i]); });
+  for (auto &t : threads) t.join();
+  for (const zumodules::EntryPointTable *table : tables) {
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table, tables[0]);
+  }
 }
 
 } // namespace
