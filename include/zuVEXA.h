@@ -115,7 +115,8 @@ extern "C" {
 
 /* Opens a session on resourceName with an empty option string. IDQuery asks
  * the module to check the instrument's identity, reset to reset it. */
-ZUVEXA_API ViStatus zuVEXA_init(ViConstString resourceName, ViBoolean IDQuery, ViBoolean reset, ViSession *newVi);
+ZUVEXA_API ViStatus zuVEXA_init(ViConstString resourceName, ViBoolean IDQuery, ViBoolean reset,
+                                ViSession *newVi);
 /* Opens a session with an option string ("Simulate=1,DriverSetup=Model:Q118",
  * "RangeCheck=1", ...). On failure *newVi is 0. */
 ZUVEXA_API ViStatus zuVEXA_InitWithOptions(ViConstString resourceName, ViBoolean IDQuery, ViBoolean reset,
@@ -130,8 +131,8 @@ ZUVEXA_API ViStatus zuVEXA_GetViSessionByName(ViConstString resourceName, ViSess
 
 /* Opens an external-calibration session, protected by the calibration
  * password. Close it with zuVEXA_CloseExtCal. */
-ZUVEXA_API ViStatus zuVEXA_InitExtCal(ViConstString resourceName, ViConstString password, ViConstString optionString,
-                                      ViSession *newVi);
+ZUVEXA_API ViStatus zuVEXA_InitExtCal(ViConstString resourceName, ViConstString password,
+                                      ViConstString optionString, ViSession *newVi);
 /* Closes an external-calibration session; action tells the module whether
  * to store or discard the new calibration data. */
 ZUVEXA_API ViStatus zuVEXA_CloseExtCal(ViSession vi, ViInt32 action);
@@ -160,8 +161,8 @@ ZUVEXA_API ViStatus zuVEXA_GetError(ViSession vi, ViStatus *errorCodePtr, ViInt3
                                     ViChar errorDescription[]);
 /* Describes errorCode in the session's language (IVI buffer convention).
  * Does not clear the error information. */
-ZUVEXA_API ViStatus zuVEXA_GetErrorMessage(ViSession vi, ViStatus errorCode, ViInt32 errorDescriptionBufferSize,
-                                           ViChar errorDescription[]);
+ZUVEXA_API ViStatus zuVEXA_GetErrorMessage(ViSession vi, ViStatus errorCode,
+                                           ViInt32 errorDescriptionBufferSize, ViChar errorDescription[]);
 /* Clears the error information of vi (VI_NULL: of the calling thread). */
 ZUVEXA_API ViStatus zuVEXA_ClearError(ViSession vi);
 /* IVI error query: the instrument's error queue is not read; *errorCode is
@@ -190,7 +191,8 @@ ZUVEXA_API ViStatus zuVEXA_Disable(ViSession vi);
  * (256 bytes) receives the result text. */
 ZUVEXA_API ViStatus zuVEXA_self_test(ViSession vi, ViInt16 *testResult, ViChar testMessage[]);
 /* Returns the module and firmware revisions (256-byte buffers each). */
-ZUVEXA_API ViStatus zuVEXA_revision_query(ViSession vi, ViChar instrumentDriverRevision[], ViChar firmwareRevision[]);
+ZUVEXA_API ViStatus zuVEXA_revision_query(ViSession vi, ViChar instrumentDriverRevision[],
+                                          ViChar firmwareRevision[]);
 /* Locks the session against other threads; *callerHasLock tracks nesting. */
 ZUVEXA_API ViStatus zuVEXA_LockSession(ViSession vi, ViBoolean *callerHasLock);
 /* Releases a lock taken with zuVEXA_LockSession. */
@@ -204,13 +206,15 @@ ZUVEXA_API ViStatus zuVEXA_RequestLocalControl(ViSession vi);
 /* Returns the front-panel control state (module-defined record). */
 ZUVEXA_API ViStatus zuVEXA_GetLocalControlStatus(ViSession vi, void *valuePtr);
 /* Returns the writer handle of a named data stream endpoint. */
-ZUVEXA_API ViStatus zuVEXA_GetStreamEndpointHandle(ViSession vi, ViConstString streamEndpoint, ViInt32 *writerHandle);
+ZUVEXA_API ViStatus zuVEXA_GetStreamEndpointHandle(ViSession vi, ViConstString streamEndpoint,
+                                                   ViInt32 *writerHandle);
 /* Stores bufferSize bytes of user data under identifier on the device. */
-ZUVEXA_API ViStatus zuVEXA_SetUserData(ViSession vi, ViConstString identifier, ViInt32 bufferSize, const ViByte data[]);
+ZUVEXA_API ViStatus zuVEXA_SetUserData(ViSession vi, ViConstString identifier, ViInt32 bufferSize,
+                                       const ViByte data[]);
 /* Reads the user data stored under identifier into data (bufferSize bytes);
  * *actualDataSize is the stored size. */
-ZUVEXA_API ViStatus zuVEXA_GetUserData(ViSession vi, ViConstString identifier, ViInt32 bufferSize, ViByte data[],
-                                       ViInt32 *actualDataSize);
+ZUVEXA_API ViStatus zuVEXA_GetUserData(ViSession vi, ViConstString identifier, ViInt32 bufferSize,
+                                       ViByte data[], ViInt32 *actualDataSize);
 
 /* ---- Attributes ------------------------------------------------------------ */
 /* channelName selects the repeated capability (NULL or "" for none);
@@ -229,8 +233,9 @@ ZUVEXA_API ViStatus zuVEXA_SetAttributeViBoolean(ViSession vi, ViConstString cha
 ZUVEXA_API ViStatus zuVEXA_SetAttributeViSession(ViSession vi, ViConstString channelName, ViAttr attributeId,
                                                  ViSession value);
 /* Sets an array attribute from valueLengthInElements values. */
-ZUVEXA_API ViStatus zuVEXA_SetAttributeViReal64Array(ViSession vi, ViConstString channelName, ViAttr attributeId,
-                                                     ViInt32 valueLengthInElements, const ViReal64 value[]);
+ZUVEXA_API ViStatus zuVEXA_SetAttributeViReal64Array(ViSession vi, ViConstString channelName,
+                                                     ViAttr attributeId, ViInt32 valueLengthInElements,
+                                                     const ViReal64 value[]);
 ZUVEXA_API ViStatus zuVEXA_SetAttributeZUComplexNumberArray(ViSession vi, ViConstString channelName,
                                                             ViAttr attributeId, ViInt32 valueLengthInElements,
                                                             const ZUComplexNumber value[]);
@@ -251,24 +256,25 @@ ZUVEXA_API ViStatus zuVEXA_GetAttributeViBoolean(ViSession vi, ViConstString cha
 ZUVEXA_API ViStatus zuVEXA_GetAttributeViSession(ViSession vi, ViConstString channelName, ViAttr attributeId,
                                                  ViSession *value);
 /* Reads an array attribute into value (valueLengthInElements elements). */
-ZUVEXA_API ViStatus zuVEXA_GetAttributeViReal64Array(ViSession vi, ViConstString channelName, ViAttr attributeId,
-                                                     ViInt32 valueLengthInElements, ViReal64 value[]);
+ZUVEXA_API ViStatus zuVEXA_GetAttributeViReal64Array(ViSession vi, ViConstString channelName,
+                                                     ViAttr attributeId, ViInt32 valueLengthInElements,
+                                                     ViReal64 value[]);
 ZUVEXA_API ViStatus zuVEXA_GetAttributeZUComplexNumberArray(ViSession vi, ViConstString channelName,
                                                             ViAttr attributeId, ViInt32 valueLengthInElements,
                                                             ZUComplexNumber value[]);
 
 /* The value last set by the application, which the instrument may have
  * coerced or not applied yet. */
-ZUVEXA_API ViStatus zuVEXA_GetDesiredAttributeViInt32(ViSession vi, ViConstString channelName, ViAttr attributeId,
-                                                      ViInt32 *value);
-ZUVEXA_API ViStatus zuVEXA_GetDesiredAttributeViInt64(ViSession vi, ViConstString channelName, ViAttr attributeId,
-                                                      ViInt64 *value);
-ZUVEXA_API ViStatus zuVEXA_GetDesiredAttributeViReal64(ViSession vi, ViConstString channelName, ViAttr attributeId,
-                                                       ViReal64 *value);
-ZUVEXA_API ViStatus zuVEXA_GetDesiredAttributeViString(ViSession vi, ViConstString channelName, ViAttr attributeId,
-                                                       ViInt32 bufSize, ViChar value[]);
-ZUVEXA_API ViStatus zuVEXA_GetDesiredAttributeViBoolean(ViSession vi, ViConstString channelName, ViAttr attributeId,
-                                                        ViBoolean *value);
+ZUVEXA_API ViStatus zuVEXA_GetDesiredAttributeViInt32(ViSession vi, ViConstString channelName,
+                                                      ViAttr attributeId, ViInt32 *value);
+ZUVEXA_API ViStatus zuVEXA_GetDesiredAttributeViInt64(ViSession vi, ViConstString channelName,
+                                                      ViAttr attributeId, ViInt64 *value);
+ZUVEXA_API ViStatus zuVEXA_GetDesiredAttributeViReal64(ViSession vi, ViConstString channelName,
+                                                       ViAttr attributeId, ViReal64 *value);
+ZUVEXA_API ViStatus zuVEXA_GetDesiredAttributeViString(ViSession vi, ViConstString channelName,
+                                                       ViAttr attributeId, ViInt32 bufSize, ViChar value[]);
+ZUVEXA_API ViStatus zuVEXA_GetDesiredAttributeViBoolean(ViSession vi, ViConstString channelName,
+                                                        ViAttr attributeId, ViBoolean *value);
 
 /* Which party last set the attribute (module-defined record). */
 ZUVEXA_API ViStatus zuVEXA_GetAttributeAuthor(ViSession vi, ViConstString channelName, ViAttr attributeId,
@@ -291,7 +297,8 @@ ZUVEXA_API ViStatus zuVEXA_ConfigureRefClock(ViSession vi, ViConstString clockSo
 /* Source of the chassis 10 MHz clock. */
 ZUVEXA_API ViStatus zuVEXA_ConfigurePXIChassisClk10(ViSession vi, ViConstString pxiClk10Source);
 /* Expected input power in dBm; sets the instrument's gain and attenuation. */
-ZUVEXA_API ViStatus zuVEXA_ConfigureReferenceLevel(ViSession vi, ViConstString channelList, ViReal64 referenceLevel);
+ZUVEXA_API ViStatus zuVEXA_ConfigureReferenceLevel(ViSession vi, ViConstString channelList,
+                                                   ViReal64 referenceLevel);
 /* Centre frequency of I/Q acquisitions, in hertz. */
 ZUVEXA_API ViStatus zuVEXA_ConfigureIQCarrierFrequency(ViSession vi, ViConstString channelList,
                                                        ViReal64 carrierFrequency);
@@ -300,17 +307,20 @@ ZUVEXA_API ViStatus zuVEXA_ConfigureIQRate(ViSession vi, ViConstString channelLi
 /* Samples per record; numberOfSamplesIsFinite VI_FALSE acquires
  * continuously. */
 ZUVEXA_API ViStatus zuVEXA_ConfigureNumberOfSamples(ViSession vi, ViConstString channelList,
-                                                    ViBoolean numberOfSamplesIsFinite, ViInt64 samplesPerRecord);
+                                                    ViBoolean numberOfSamplesIsFinite,
+                                                    ViInt64 samplesPerRecord);
 /* Records per acquisition; numberOfRecordsIsFinite VI_FALSE acquires until
  * aborted. */
 ZUVEXA_API ViStatus zuVEXA_ConfigureNumberOfRecords(ViSession vi, ViConstString channelList,
-                                                    ViBoolean numberOfRecordsIsFinite, ViInt64 numberOfRecords);
+                                                    ViBoolean numberOfRecordsIsFinite,
+                                                    ViInt64 numberOfRecords);
 /* Spectrum frequency range as centre and span, in hertz. */
 ZUVEXA_API ViStatus zuVEXA_ConfigureSpectrumFrequencyCenterSpan(ViSession vi, ViConstString channelList,
                                                                 ViReal64 centerFrequency, ViReal64 span);
 /* Spectrum frequency range as start and stop, in hertz. */
 ZUVEXA_API ViStatus zuVEXA_ConfigureSpectrumFrequencyStartStop(ViSession vi, ViConstString channelList,
-                                                               ViReal64 startFrequency, ViReal64 stopFrequency);
+                                                               ViReal64 startFrequency,
+                                                               ViReal64 stopFrequency);
 /* Spectrum resolution bandwidth, in hertz. */
 ZUVEXA_API ViStatus zuVEXA_ConfigureResolutionBandwidth(ViSession vi, ViConstString channelList,
                                                         ViReal64 resolutionBandwidth);
@@ -321,9 +331,11 @@ ZUVEXA_API ViStatus zuVEXA_GetNumberOfSpectralLines(ViSession vi, ViConstString 
 ZUVEXA_API ViStatus zuVEXA_GetFFTSpanCount(ViSession vi, ViInt32 *fftSpanCount);
 /* Per sub-span: frequency step, centre, start and number of lines, for up to
  * spanInfoArraySizeIn sub-spans; *spanInfoArraySizeOut is the count. */
-ZUVEXA_API ViStatus zuVEXA_GetFFTSubSpanInfo(ViSession vi, ViInt32 spanInfoArraySizeIn, ViInt32 *spanInfoArraySizeOut,
-                                             ViReal64 spanInfoDFs[], ViReal64 spanInfoCenterFrequencies[],
-                                             ViReal64 spanInfoStartFrequencies[], ViInt32 spanInfoRunLengths[]);
+ZUVEXA_API ViStatus zuVEXA_GetFFTSubSpanInfo(ViSession vi, ViInt32 spanInfoArraySizeIn,
+                                             ViInt32 *spanInfoArraySizeOut, ViReal64 spanInfoDFs[],
+                                             ViReal64 spanInfoCenterFrequencies[],
+                                             ViReal64 spanInfoStartFrequencies[],
+                                             ViInt32 spanInfoRunLengths[]);
 /* Time the downconverter's PLL gets to settle (seconds), and whether to
  * wait until it reports lock. */
 ZUVEXA_API ViStatus zuVEXA_ConfigureDownconverterPLLSettlingTime(ViSession vi, ViReal64 pllSettlingTime,
@@ -351,13 +363,15 @@ ZUVEXA_API ViStatus zuVEXA_ConfigureSoftwareEdgeRefTrigger(ViSession vi, ViInt64
 /* No reference trigger. */
 ZUVEXA_API ViStatus zuVEXA_DisableRefTrigger(ViSession vi);
 /* Advance trigger (next record): digital edge on source. */
-ZUVEXA_API ViStatus zuVEXA_ConfigureDigitalEdgeAdvanceTrigger(ViSession vi, ViConstString source, ViInt32 edge);
+ZUVEXA_API ViStatus zuVEXA_ConfigureDigitalEdgeAdvanceTrigger(ViSession vi, ViConstString source,
+                                                              ViInt32 edge);
 /* Advance trigger: software edge. */
 ZUVEXA_API ViStatus zuVEXA_ConfigureSoftwareEdgeAdvanceTrigger(ViSession vi);
 /* No advance trigger. */
 ZUVEXA_API ViStatus zuVEXA_DisableAdvanceTrigger(ViSession vi);
 /* Sends the software edge of the trigger kind named by trigger. */
-ZUVEXA_API ViStatus zuVEXA_SendSoftwareEdgeTrigger(ViSession vi, ViInt32 trigger, ViConstString triggerIdentifier);
+ZUVEXA_API ViStatus zuVEXA_SendSoftwareEdgeTrigger(ViSession vi, ViInt32 trigger,
+                                                   ViConstString triggerIdentifier);
 /* Routes an internal signal to an output terminal. */
 ZUVEXA_API ViStatus zuVEXA_ExportSignal(ViSession vi, ViInt32 signal, ViConstString signalIdentifier,
                                         ViConstString outputTerminal);
@@ -388,65 +402,75 @@ ZUVEXA_API ViStatus zuVEXA_Abort(ViSession vi);
  * one WaveformInfo (one per record for the multi-record forms), whose
  * actualSamples tells how many were returned. */
 
-ZUVEXA_API ViStatus zuVEXA_FetchIQSingleRecordComplexF64(ViSession vi, ViConstString channelList, ViInt64 recordNumber,
-                                                         ViInt64 numberOfSamples, ViReal64 timeout, ViReal64 data[],
+ZUVEXA_API ViStatus zuVEXA_FetchIQSingleRecordComplexF64(ViSession vi, ViConstString channelList,
+                                                         ViInt64 recordNumber, ViInt64 numberOfSamples,
+                                                         ViReal64 timeout, ViReal64 data[],
                                                          WaveformInfo *wfmInfo);
-ZUVEXA_API ViStatus zuVEXA_FetchIQSingleRecordComplexF32(ViSession vi, ViConstString channelList, ViInt64 recordNumber,
-                                                         ViInt64 numberOfSamples, ViReal64 timeout, ViReal32 data[],
+ZUVEXA_API ViStatus zuVEXA_FetchIQSingleRecordComplexF32(ViSession vi, ViConstString channelList,
+                                                         ViInt64 recordNumber, ViInt64 numberOfSamples,
+                                                         ViReal64 timeout, ViReal32 data[],
                                                          WaveformInfo *wfmInfo);
 /* Raw 16-bit samples: scaled value = raw * wfmInfo->gain + wfmInfo->offset.
  * The library fills wfmInfo with neutral values (gain 1, xIncrement 1)
  * first, so it is defined even when the fetch fails. */
-ZUVEXA_API ViStatus zuVEXA_FetchIQSingleRecordComplexI16(ViSession vi, ViConstString channelList, ViInt64 recordNumber,
-                                                         ViInt64 numberOfSamples, ViReal64 timeout, ViInt16 data[],
+ZUVEXA_API ViStatus zuVEXA_FetchIQSingleRecordComplexI16(ViSession vi, ViConstString channelList,
+                                                         ViInt64 recordNumber, ViInt64 numberOfSamples,
+                                                         ViReal64 timeout, ViInt16 data[],
                                                          WaveformInfo *wfmInfo);
 /* numberOfRecords records starting at startingRecord, one after another in
  * data (2 * numberOfSamples elements each); wfmInfo has numberOfRecords
  * entries. */
 ZUVEXA_API ViStatus zuVEXA_FetchIQMultiRecordComplexF64(ViSession vi, ViConstString channelList,
                                                         ViInt64 startingRecord, ViInt64 numberOfRecords,
-                                                        ViInt64 numberOfSamples, ViReal64 timeout, ViReal64 data[],
-                                                        WaveformInfo wfmInfo[]);
+                                                        ViInt64 numberOfSamples, ViReal64 timeout,
+                                                        ViReal64 data[], WaveformInfo wfmInfo[]);
 ZUVEXA_API ViStatus zuVEXA_FetchIQMultiRecordComplexF32(ViSession vi, ViConstString channelList,
                                                         ViInt64 startingRecord, ViInt64 numberOfRecords,
-                                                        ViInt64 numberOfSamples, ViReal64 timeout, ViReal32 data[],
-                                                        WaveformInfo wfmInfo[]);
+                                                        ViInt64 numberOfSamples, ViReal64 timeout,
+                                                        ViReal32 data[], WaveformInfo wfmInfo[]);
 ZUVEXA_API ViStatus zuVEXA_FetchIQMultiRecordComplexI16(ViSession vi, ViConstString channelList,
                                                         ViInt64 startingRecord, ViInt64 numberOfRecords,
-                                                        ViInt64 numberOfSamples, ViReal64 timeout, ViInt16 data[],
-                                                        WaveformInfo wfmInfo[]);
+                                                        ViInt64 numberOfSamples, ViReal64 timeout,
+                                                        ViInt16 data[], WaveformInfo wfmInfo[]);
 /* Raw IF samples of one record (real, 16-bit); wfmInfo as for the I16
  * I/Q fetch. */
-ZUVEXA_API ViStatus zuVEXA_FetchIFDataSingleRecordI16(ViSession vi, ViConstString channelList, ViInt64 recordNumber,
-                                                      ViInt64 numberOfSamples, ViReal64 timeout, ViInt16 data[],
+ZUVEXA_API ViStatus zuVEXA_FetchIFDataSingleRecordI16(ViSession vi, ViConstString channelList,
+                                                      ViInt64 recordNumber, ViInt64 numberOfSamples,
+                                                      ViReal64 timeout, ViInt16 data[],
                                                       WaveformInfo *wfmInfo);
 /* Transfers one record straight into device memory at destinationAddress
  * (bufferSize bytes); wfmInfo as for the I16 fetch. */
-ZUVEXA_API ViStatus zuVEXA_FetchIQSingleRecordDirectDMA(ViSession vi, ViConstString channelList, ViInt64 recordNumber,
-                                                        ViInt64 numberOfSamples, ViReal64 timeout, ViInt64 bufferSize,
-                                                        void *destinationAddress, WaveformInfo *wfmInfo, void *data1);
+ZUVEXA_API ViStatus zuVEXA_FetchIQSingleRecordDirectDMA(ViSession vi, ViConstString channelList,
+                                                        ViInt64 recordNumber, ViInt64 numberOfSamples,
+                                                        ViReal64 timeout, ViInt64 bufferSize,
+                                                        void *destinationAddress, WaveformInfo *wfmInfo,
+                                                        void *data1);
 /* Samples of record recordNumber acquired but not fetched yet. */
 ZUVEXA_API ViStatus zuVEXA_GetFetchBacklog(ViSession vi, ViConstString channelList, ViInt64 recordNumber,
                                            ViInt64 *backlog);
 /* Acquires and returns record 0: up to dataArraySizeInSamples complex
  * samples into data (2 * dataArraySizeInSamples elements). */
-ZUVEXA_API ViStatus zuVEXA_ReadIQSingleRecordComplexF64(ViSession vi, ViConstString channelList, ViReal64 timeout,
-                                                        ViReal64 data[], ViInt64 dataArraySizeInSamples,
+ZUVEXA_API ViStatus zuVEXA_ReadIQSingleRecordComplexF64(ViSession vi, ViConstString channelList,
+                                                        ViReal64 timeout, ViReal64 data[],
+                                                        ViInt64 dataArraySizeInSamples,
                                                         WaveformInfo *wfmInfo);
 /* Acquires a power spectrum in dBm: dataArraySize values (see
  * zuVEXA_GetNumberOfSpectralLines). data1 is passed to the module
  * unchanged (module-defined spectrum information). */
 ZUVEXA_API ViStatus zuVEXA_ReadPowerSpectrumF64(ViSession vi, ViConstString channelList, ViReal64 timeout,
-                                                ViReal64 powerSpectrumData[], ViInt32 dataArraySize, void *data1);
+                                                ViReal64 powerSpectrumData[], ViInt32 dataArraySize,
+                                                void *data1);
 ZUVEXA_API ViStatus zuVEXA_ReadPowerSpectrumF32(ViSession vi, ViConstString channelList, ViReal64 timeout,
-                                                ViReal32 powerSpectrumData[], ViInt32 dataArraySize, void *data1);
+                                                ViReal32 powerSpectrumData[], ViInt32 dataArraySize,
+                                                void *data1);
 
 /* ---- Configuration lists -----------------------------------------------------
  * A list steps through configurations of the listed attributes. */
 
 /* Creates a list over numberOfListAttributes attribute identifiers. */
 ZUVEXA_API ViStatus zuVEXA_CreateConfigurationList(ViSession vi, ViConstString listName,
-                                                   ViInt32 numberOfListAttributes, const ViAttr listAttributeIDs[],
+                                                   ViInt32 numberOfListAttributes,
+                                                   const ViAttr listAttributeIDs[],
                                                    ViBoolean setAsActiveList);
 /* Appends a step to the active list; attribute sets then apply to it. */
 ZUVEXA_API ViStatus zuVEXA_CreateConfigurationListStep(ViSession vi, ViBoolean setAsActiveStep);
@@ -476,12 +500,13 @@ ZUVEXA_API ViStatus zuVEXA_GetSelfCalibrateRangeState(ViSession vi, ViInt32 buff
 /* Corrects for the device's temperature drift since self-calibration. */
 ZUVEXA_API ViStatus zuVEXA_PerformThermalCorrection(ViSession vi);
 /* Module-defined self-calibration records (service use). */
-ZUVEXA_API ViStatus zuVEXA_GetSelfCalLastDateAndTime(ViSession vi, void *data1, void *data2, void *data3, void *data4,
-                                                     void *data5, void *data6);
+ZUVEXA_API ViStatus zuVEXA_GetSelfCalLastDateAndTime(ViSession vi, void *data1, void *data2, void *data3,
+                                                     void *data4, void *data5, void *data6);
 ZUVEXA_API ViStatus zuVEXA_GetSelfCalLastTemp(ViSession vi, void *data1, void *data2);
 ZUVEXA_API ViStatus zuVEXA_IsSelfCalValid(ViSession vi, void *data1, void *data2);
 ZUVEXA_API ViStatus zuVEXA_ExtCalStoreBaselineForSelfCalibration(ViSession vi, void *data1, void *data2);
-ZUVEXA_API ViStatus zuVEXA_GetGainReferenceCalBaseline(ViSession vi, ViInt32 value1, void *data1, void *data2);
+ZUVEXA_API ViStatus zuVEXA_GetGainReferenceCalBaseline(ViSession vi, ViInt32 value1, void *data1,
+                                                       void *data2);
 
 /* ---- External calibration (session from zuVEXA_InitExtCal) --------------------- */
 
@@ -489,13 +514,14 @@ ZUVEXA_API ViStatus zuVEXA_GetGainReferenceCalBaseline(ViSession vi, ViInt32 val
 ZUVEXA_API ViStatus zuVEXA_GetExtCalLastDateAndTime(ViSession vi, ViInt32 *year, ViInt32 *month, ViInt32 *day,
                                                     ViInt32 *hour, ViInt32 *minute);
 /* Date and time of the last external adjustment. */
-ZUVEXA_API ViStatus zuVEXA_GetExtCalLastAdjustDateAndTime(ViSession vi, ViInt32 *year, ViInt32 *month, ViInt32 *day,
-                                                          ViInt32 *hour, ViInt32 *minute);
+ZUVEXA_API ViStatus zuVEXA_GetExtCalLastAdjustDateAndTime(ViSession vi, ViInt32 *year, ViInt32 *month,
+                                                          ViInt32 *day, ViInt32 *hour, ViInt32 *minute);
 /* Device temperature (degrees Celsius) at the last external calibration. */
 ZUVEXA_API ViStatus zuVEXA_GetExtCalLastTemp(ViSession vi, ViReal64 *temperature);
 /* Recommended calibration interval in months. */
 ZUVEXA_API ViStatus zuVEXA_GetExtCalRecommendedInterval(ViSession vi, ViInt32 *months);
-ZUVEXA_API ViStatus zuVEXA_ChangeExtCalPassword(ViSession vi, ViConstString oldPassword, ViConstString newPassword);
+ZUVEXA_API ViStatus zuVEXA_ChangeExtCalPassword(ViSession vi, ViConstString oldPassword,
+                                                ViConstString newPassword);
 /* Free text stored with the calibration data. */
 ZUVEXA_API ViStatus zuVEXA_SetCalUserDefinedInfo(ViSession vi, ViConstString info);
 /* Reads that text; info needs zuVEXA_GetCalUserDefinedInfoMaxSize bytes. */
@@ -506,18 +532,20 @@ ZUVEXA_API ViStatus zuVEXA_InitializeCalibrationStep(ViSession vi, ViInt32 calib
 ZUVEXA_API ViStatus zuVEXA_CloseCalibrationStep(ViSession vi);
 /* Adjustments from external measurements (frequencies in hertz, gains and
  * measured powers in dB and dBm). */
-ZUVEXA_API ViStatus zuVEXA_CalAdjustDownconverterGain(ViSession vi, ViConstString channelList, ViReal64 frequency,
-                                                      ViReal64 gain);
+ZUVEXA_API ViStatus zuVEXA_CalAdjustDownconverterGain(ViSession vi, ViConstString channelList,
+                                                      ViReal64 frequency, ViReal64 gain);
 ZUVEXA_API ViStatus zuVEXA_CalAdjustDeviceGain(ViSession vi, ViConstString channelList, ViReal64 frequency,
                                                ViReal64 gain);
-ZUVEXA_API ViStatus zuVEXA_CalAdjustCalTonePower(ViSession vi, ViConstString channelList, ViReal64 measurement);
+ZUVEXA_API ViStatus zuVEXA_CalAdjustCalTonePower(ViSession vi, ViConstString channelList,
+                                                 ViReal64 measurement);
 ZUVEXA_API ViStatus zuVEXA_CalAdjustIFAttenuationCalibration(ViSession vi, ViConstString channelList,
                                                              ViInt32 IFFilter, ViInt32 numberOfAttenuators,
                                                              const ViReal64 attenuatorSettings[],
                                                              ViReal64 measurement);
-ZUVEXA_API ViStatus zuVEXA_CalAdjustIFResponseCalibration(ViSession vi, ViConstString channelList, ViInt32 IFFilter,
-                                                          ViReal64 RFFrequency, ViReal64 bandWidth,
-                                                          ViInt32 numberOfMeasurements, const ViReal64 measurements[]);
+ZUVEXA_API ViStatus zuVEXA_CalAdjustIFResponseCalibration(ViSession vi, ViConstString channelList,
+                                                          ViInt32 IFFilter, ViReal64 RFFrequency,
+                                                          ViReal64 bandWidth, ViInt32 numberOfMeasurements,
+                                                          const ViReal64 measurements[]);
 /* value1 is a module-defined selector. */
 ZUVEXA_API ViStatus zuVEXA_CalAdjustRefLevelCalibration(ViSession vi, ViConstString channelList,
                                                         ViInt32 referenceLevelDataType, ViInt32 value1,
@@ -525,9 +553,9 @@ ZUVEXA_API ViStatus zuVEXA_CalAdjustRefLevelCalibration(ViSession vi, ViConstStr
                                                         ViReal64 measurement);
 /* Reads back the frequency points and LO attenuations it adjusted
  * (numberOfFrequencyPoints elements each). */
-ZUVEXA_API ViStatus zuVEXA_CalAdjustLOExportCalibration(ViSession vi, ViConstString channelList, ViInt32 LONumber,
-                                                        ViInt32 numberOfFrequencyPoints, ViReal64 FrequencyPoints[],
-                                                        ViReal64 LOAttenuation[]);
+ZUVEXA_API ViStatus zuVEXA_CalAdjustLOExportCalibration(ViSession vi, ViConstString channelList,
+                                                        ViInt32 LONumber, ViInt32 numberOfFrequencyPoints,
+                                                        ViReal64 FrequencyPoints[], ViReal64 LOAttenuation[]);
 ZUVEXA_API ViStatus zuVEXA_CalAdjustRFOverloadThreshold(ViSession vi, void *data1);
 /* Temperature (degrees Celsius) to record with the calibration. */
 ZUVEXA_API ViStatus zuVEXA_CalSetTemperature(ViSession vi, ViConstString channelList, ViReal64 temperature);
@@ -547,22 +575,24 @@ ZUVEXA_API ViStatus zuVEXA_ExternalAlignmentAdjustPreselector(ViSession vi, ViIn
 
 /* Table from a Touchstone .s2p file. */
 ZUVEXA_API ViStatus zuVEXA_CreateDeembeddingSparameterTableS2PFile(ViSession vi, ViConstString port,
-                                                                   ViConstString tableName, ViConstString s2pFilePath,
+                                                                   ViConstString tableName,
+                                                                   ViConstString s2pFilePath,
                                                                    ViInt32 sparameterOrientation);
 /* Table from arrays: frequenciesSize frequencies (hertz), and
  * sparameterTableSize complex values (frequenciesSize x numberOfPorts x
  * numberOfPorts). */
-ZUVEXA_API ViStatus zuVEXA_CreateDeembeddingSparameterTableArray(ViSession vi, ViConstString port,
-                                                                 ViConstString tableName, const ViReal64 frequencies[],
-                                                                 ViInt32 frequenciesSize,
-                                                                 const ZUComplexNumber sparameterTable[],
-                                                                 ViInt32 sparameterTableSize, ViInt32 numberOfPorts,
-                                                                 ViInt32 sparameterOrientation);
+ZUVEXA_API ViStatus zuVEXA_CreateDeembeddingSparameterTableArray(
+    ViSession vi, ViConstString port, ViConstString tableName, const ViReal64 frequencies[],
+    ViInt32 frequenciesSize, const ZUComplexNumber sparameterTable[], ViInt32 sparameterTableSize,
+    ViInt32 numberOfPorts, ViInt32 sparameterOrientation);
 /* Empty table to fill with the two functions below. */
-ZUVEXA_API ViStatus zuVEXA_CreateDeembeddingSparameterTable(ViSession vi, ViConstString port, ViConstString tableName,
-                                                            ViInt32 numberOfFrequencies, ViInt32 numberOfPorts);
+ZUVEXA_API ViStatus zuVEXA_CreateDeembeddingSparameterTable(ViSession vi, ViConstString port,
+                                                            ViConstString tableName,
+                                                            ViInt32 numberOfFrequencies,
+                                                            ViInt32 numberOfPorts);
 ZUVEXA_API ViStatus zuVEXA_ConfigureSparameterTableFrequencies(ViSession vi, ViConstString port,
-                                                               ViConstString tableName, const ViReal64 frequencies[],
+                                                               ViConstString tableName,
+                                                               const ViReal64 frequencies[],
                                                                ViInt32 frequenciesSize);
 ZUVEXA_API ViStatus zuVEXA_ConfigureSparameterTableSparameters(ViSession vi, ViConstString port,
                                                                ViConstString tableName,
@@ -575,15 +605,16 @@ ZUVEXA_API ViStatus zuVEXA_DeleteAllDeembeddingTables(ViSession vi);
 ZUVEXA_API ViStatus zuVEXA_ConfigureDeembeddingTableInterpolationNearest(ViSession vi, ViConstString port,
                                                                          ViConstString tableName);
 ZUVEXA_API ViStatus zuVEXA_ConfigureDeembeddingTableInterpolationLinear(ViSession vi, ViConstString port,
-                                                                        ViConstString tableName, ViInt32 format);
+                                                                        ViConstString tableName,
+                                                                        ViInt32 format);
 ZUVEXA_API ViStatus zuVEXA_ConfigureDeembeddingTableInterpolationSpline(ViSession vi, ViConstString port,
                                                                         ViConstString tableName);
 /* S-parameters in use at the current frequency. With sparametersArraySize 0
  * only the two counts are returned (a size query); a smaller non-zero size
  * than *numberOfSparameters gives ZUVEXA_ERROR_INVALID_PARAMETER. */
 ZUVEXA_API ViStatus zuVEXA_GetDeembeddingSparameters(ViSession vi, ZUComplexNumber sparameters[],
-                                                     ViInt32 sparametersArraySize, ViInt32 *numberOfSparameters,
-                                                     ViInt32 *numberOfPorts);
+                                                     ViInt32 sparametersArraySize,
+                                                     ViInt32 *numberOfSparameters, ViInt32 *numberOfPorts);
 ZUVEXA_API ViStatus zuVEXA_GetDeembeddingTableNumberOfPorts(ViSession vi, ViInt32 *numberOfPorts);
 
 /* ---- Device data, relays, temperatures and response ------------------------------- */
@@ -592,8 +623,9 @@ ZUVEXA_API ViStatus zuVEXA_GetDeembeddingTableNumberOfPorts(ViSession vi, ViInt3
  * frequency (hertz), magnitude (dB) and phase (degrees);
  * *numberOfFrequencies is the count. responseType selects the path. */
 ZUVEXA_API ViStatus zuVEXA_GetDeviceResponse(ViSession vi, ViConstString channelList, ViInt32 responseType,
-                                             ViInt32 bufferSize, ViReal64 frequencies[], ViReal64 magnitudeResponse[],
-                                             ViReal64 phaseResponse[], ViInt32 *numberOfFrequencies);
+                                             ViInt32 bufferSize, ViReal64 frequencies[],
+                                             ViReal64 magnitudeResponse[], ViReal64 phaseResponse[],
+                                             ViInt32 *numberOfFrequencies);
 ZUVEXA_API ViStatus zuVEXA_GetFrequencyResponse(ViSession vi, ViConstString channelList, ViInt32 bufferSize,
                                                 ViReal64 frequencies[], ViReal64 magnitudeResponse[],
                                                 ViReal64 phaseResponse[], ViInt32 *numberOfFrequencies);
@@ -601,11 +633,12 @@ ZUVEXA_API ViStatus zuVEXA_GetFrequencyResponse(ViSession vi, ViConstString chan
  * normalise raw data; *numberOfCoefficientSets is the count. */
 ZUVEXA_API ViStatus zuVEXA_GetScalingCoefficients(ViSession vi, ViConstString channelList, ViInt32 arraySize,
                                                   void *coefficientInfo, ViInt32 *numberOfCoefficientSets);
-ZUVEXA_API ViStatus zuVEXA_GetNormalizationCoefficients(ViSession vi, ViConstString channelList, ViInt32 arraySize,
-                                                        void *coefficientInfo, ViInt32 *numberOfCoefficientSets);
+ZUVEXA_API ViStatus zuVEXA_GetNormalizationCoefficients(ViSession vi, ViConstString channelList,
+                                                        ViInt32 arraySize, void *coefficientInfo,
+                                                        ViInt32 *numberOfCoefficientSets);
 /* Switching count of the relays of channelList. */
-ZUVEXA_API ViStatus zuVEXA_GetRelayOperationsCount(ViSession vi, ViConstString channelList, ViInt32 *operationsCount,
-                                                   ViInt32 *bufferSize);
+ZUVEXA_API ViStatus zuVEXA_GetRelayOperationsCount(ViSession vi, ViConstString channelList,
+                                                   ViInt32 *operationsCount, ViInt32 *bufferSize);
 /* Name of relay index (256 bytes); *bufferSize is the size it needs. */
 ZUVEXA_API ViStatus zuVEXA_GetRelayName(ViSession vi, ViConstString channelList, ViInt32 index, ViChar name[],
                                         ViInt32 *bufferSize);
@@ -620,27 +653,29 @@ ZUVEXA_API ViStatus zuVEXA_InvalidateConfigurationOnTemperatureChange(ViSession 
 ZUVEXA_API ViStatus zuVEXA_GetCorrectedSystemGain(ViSession vi, void *data1, void *data2, ViInt32 value1,
                                                   void *valuePtr);
 ZUVEXA_API ViStatus zuVEXA_GetEqualizationConfigurationComplexF64(ViSession vi, ViInt32 value1, void *data1,
-                                                                  void *data2, void *data3, void *data4, void *data5);
+                                                                  void *data2, void *data3, void *data4,
+                                                                  void *data5);
 ZUVEXA_API ViStatus zuVEXA_SetEqualizationConfigurationComplexF64(ViSession vi, ViInt32 value1, void *data1,
-                                                                  ViReal64 real1, ViReal64 real2, ViReal64 real3);
+                                                                  ViReal64 real1, ViReal64 real2,
+                                                                  ViReal64 real3);
 ZUVEXA_API ViStatus zuVEXA_GetRALInstructions(ViSession vi, void *data1, void *data2);
 ZUVEXA_API ViStatus zuVEXA_OverrideRALInstructions(ViSession vi, void *data1, ViInt32 value1);
-ZUVEXA_API ViStatus zuVEXA_GetDeviceData(ViSession vi, void *data1, ViInt32 value1, ViInt32 value2, void *data2,
-                                         void *data3, void *data4, void *data5);
-ZUVEXA_API ViStatus zuVEXA_SetDeviceData(ViSession vi, void *data1, ViInt32 value1, ViInt32 value2, ViInt32 value3,
-                                         void *data2);
+ZUVEXA_API ViStatus zuVEXA_GetDeviceData(ViSession vi, void *data1, ViInt32 value1, ViInt32 value2,
+                                         void *data2, void *data3, void *data4, void *data5);
+ZUVEXA_API ViStatus zuVEXA_SetDeviceData(ViSession vi, void *data1, ViInt32 value1, ViInt32 value2,
+                                         ViInt32 value3, void *data2);
 /* Erases the device's stored data (service use). */
 ZUVEXA_API ViStatus zuVEXA_FormatEEPROM(ViSession vi);
 
 /* ---- Device names and associations (no session) ---------------------------------
  * Arguments are module-defined and passed on unchanged. */
 
-ZUVEXA_API ViStatus zuVEXA_GetAssociatedDevicesForName(void *arg1, void *arg2, void *arg3, void *arg4, void *arg5,
-                                                       void *arg6, void *arg7);
-ZUVEXA_API ViStatus zuVEXA_GetAssociatedDevicesForGUID(void *arg1, void *arg2, void *arg3, void *arg4, void *arg5,
-                                                       void *arg6, void *arg7, void *arg8);
-ZUVEXA_API ViStatus zuVEXA_SetAssociatedDevicesForGUID(void *arg1, void *arg2, void *arg3, void *arg4, void *arg5,
-                                                       void *arg6, void *arg7);
+ZUVEXA_API ViStatus zuVEXA_GetAssociatedDevicesForName(void *arg1, void *arg2, void *arg3, void *arg4,
+                                                       void *arg5, void *arg6, void *arg7);
+ZUVEXA_API ViStatus zuVEXA_GetAssociatedDevicesForGUID(void *arg1, void *arg2, void *arg3, void *arg4,
+                                                       void *arg5, void *arg6, void *arg7, void *arg8);
+ZUVEXA_API ViStatus zuVEXA_SetAssociatedDevicesForGUID(void *arg1, void *arg2, void *arg3, void *arg4,
+                                                       void *arg5, void *arg6, void *arg7);
 /* Names of the modules that make up a downconverter's signal chain. */
 ZUVEXA_API ViStatus zuVEXA_GetDigitizerNameForDownconverter(void *arg1, void *arg2);
 ZUVEXA_API ViStatus zuVEXA_GetLONameForDownconverter(void *arg1, void *arg2);
@@ -653,15 +688,18 @@ ZUVEXA_API ViStatus zuVEXA_GetIFCondNameForDownconverter(void *arg1, void *arg2)
  * module-defined. */
 ZUVEXA_API ViStatus zuVEXA_GetFPGAExtensionsBitfileDir(ViConstString resourceName, uintptr_t deviceContext,
                                                        ViInt32 value1, ViInt32 bitfileDirBufferSize,
-                                                       ViChar bitfileDir[], ViInt32 *requiredBitfileDirBufferSize);
+                                                       ViChar bitfileDir[],
+                                                       ViInt32 *requiredBitfileDirBufferSize);
 
 /* ---- Timestamps -------------------------------------------------------------------
  * ZUTimestamp counts from 1904-01-01 00:00:00 UTC; these functions convert
  * to and from seconds since 1970-01-01 00:00:00 UTC plus a fraction in
  * [0, 1). No session is involved. */
 
-ZUVEXA_API ViStatus zuVEXA_TimestampFromValues(ViInt64 seconds, ViReal64 fractionalSeconds, ZUTimestamp *timestamp);
-ZUVEXA_API ViStatus zuVEXA_ValuesFromTimestamp(ZUTimestamp timestamp, ViInt64 *seconds, ViReal64 *fractionalSeconds);
+ZUVEXA_API ViStatus zuVEXA_TimestampFromValues(ViInt64 seconds, ViReal64 fractionalSeconds,
+                                               ZUTimestamp *timestamp);
+ZUVEXA_API ViStatus zuVEXA_ValuesFromTimestamp(ZUTimestamp timestamp, ViInt64 *seconds,
+                                               ViReal64 *fractionalSeconds);
 
 /* ---- Graphical-environment wrappers ----------------------------------------------
  * For the maker's graphical programming environment; C applications use the
@@ -672,8 +710,9 @@ ZUVEXA_API ViStatus zuVEXA_ValuesFromTimestamp(ZUTimestamp timestamp, ViInt64 *s
  * wrappers end with an error-description pair: on a non-zero status it
  * receives the error text (IVI buffer convention). */
 
-ZUVEXA_API ViStatus GX_zuVEXA_init(ViConstString resourceName, ViInt32 IDQuery, ViInt32 reset, ViSession *newVi,
-                                   ViInt32 errorDescriptionBufferSize, ViChar errorDescription[]);
+ZUVEXA_API ViStatus GX_zuVEXA_init(ViConstString resourceName, ViInt32 IDQuery, ViInt32 reset,
+                                   ViSession *newVi, ViInt32 errorDescriptionBufferSize,
+                                   ViChar errorDescription[]);
 ZUVEXA_API ViStatus GX_zuVEXA_InitWithOptions(ViConstString resourceName, ViInt32 IDQuery, ViInt32 reset,
                                               ViConstString optionString, ViSession *newVi,
                                               ViInt32 errorDescriptionBufferSize, ViChar errorDescription[]);
@@ -683,33 +722,42 @@ ZUVEXA_API ViStatus GX_zuVEXA_initExtCal(ViConstString resourceName, ViConstStri
 /* External-calibration open through the tov module whatever the model. */
 ZUVEXA_API ViStatus GX_zuVEXA_initExtCalTovInternal(ViConstString resourceName, ViConstString password,
                                                     ViConstString optionString, ViSession *newVi,
-                                                    ViInt32 errorDescriptionBufferSize, ViChar errorDescription[]);
-ZUVEXA_API ViStatus GX_zuVEXA_InitializeExternalAlignment(ViConstString resourceName, ViConstString optionString,
-                                                          ViSession *newVi, ViInt32 errorDescriptionBufferSize,
+                                                    ViInt32 errorDescriptionBufferSize,
+                                                    ViChar errorDescription[]);
+ZUVEXA_API ViStatus GX_zuVEXA_InitializeExternalAlignment(ViConstString resourceName,
+                                                          ViConstString optionString, ViSession *newVi,
+                                                          ViInt32 errorDescriptionBufferSize,
                                                           ViChar errorDescription[]);
-ZUVEXA_API ViStatus GX_zuVEXA_close(ViSession vi, ViInt32 errorDescriptionBufferSize, ViChar errorDescription[]);
+ZUVEXA_API ViStatus GX_zuVEXA_close(ViSession vi, ViInt32 errorDescriptionBufferSize,
+                                    ViChar errorDescription[]);
 ZUVEXA_API ViStatus GX_zuVEXA_closeExtCal(ViSession vi, ViInt32 action, ViInt32 errorDescriptionBufferSize,
                                           ViChar errorDescription[]);
-ZUVEXA_API ViStatus GX_zuVEXA_CloseExternalAlignment(ViSession vi, ViInt32 action, ViInt32 errorDescriptionBufferSize,
+ZUVEXA_API ViStatus GX_zuVEXA_CloseExternalAlignment(ViSession vi, ViInt32 action,
+                                                     ViInt32 errorDescriptionBufferSize,
                                                      ViChar errorDescription[]);
 
 /* I/Q record as a cluster (t0, dt, data) or waveform; timestampType selects
  * the time format of t0. */
-ZUVEXA_API ViStatus GX_zuVEXA_FetchIQComplexCluster(ViSession vi, ViInt32 incomingStatus, ViConstString channelList,
-                                                    ViInt64 recordNumber, ViInt64 numberOfSamples, ViReal64 timeout,
+ZUVEXA_API ViStatus GX_zuVEXA_FetchIQComplexCluster(ViSession vi, ViInt32 incomingStatus,
+                                                    ViConstString channelList, ViInt64 recordNumber,
+                                                    ViInt64 numberOfSamples, ViReal64 timeout,
                                                     ViInt32 timestampType, void *dataOut, void *infoOut);
 ZUVEXA_API ViStatus GX_zuVEXA_FetchIQComplexCluster_32Bit(ViSession vi, ViInt32 incomingStatus,
                                                           ViConstString channelList, ViInt32 recordNumber,
                                                           ViInt32 numberOfSamples, ViReal64 timeout,
-                                                          ViInt32 timestampType, void *dataOut, void *infoOut);
-ZUVEXA_API ViStatus GX_zuVEXA_FetchIQComplexClusterF32(ViSession vi, ViInt32 incomingStatus, ViConstString channelList,
-                                                       ViInt64 recordNumber, ViInt64 numberOfSamples, ViReal64 timeout,
+                                                          ViInt32 timestampType, void *dataOut,
+                                                          void *infoOut);
+ZUVEXA_API ViStatus GX_zuVEXA_FetchIQComplexClusterF32(ViSession vi, ViInt32 incomingStatus,
+                                                       ViConstString channelList, ViInt64 recordNumber,
+                                                       ViInt64 numberOfSamples, ViReal64 timeout,
                                                        ViInt32 timestampType, void *dataOut, void *infoOut);
-ZUVEXA_API ViStatus GX_zuVEXA_FetchIQComplexWDT(ViSession vi, ViInt32 incomingStatus, ViConstString channelList,
-                                                ViInt64 recordNumber, ViInt64 numberOfSamples, ViReal64 timeout,
+ZUVEXA_API ViStatus GX_zuVEXA_FetchIQComplexWDT(ViSession vi, ViInt32 incomingStatus,
+                                                ViConstString channelList, ViInt64 recordNumber,
+                                                ViInt64 numberOfSamples, ViReal64 timeout,
                                                 ViInt32 timestampType, void *dataOut, void *infoOut);
-ZUVEXA_API ViStatus GX_zuVEXA_FetchIQComplexWDT_32Bit(ViSession vi, ViInt32 incomingStatus, ViConstString channelList,
-                                                      ViInt32 recordNumber, ViInt32 numberOfSamples, ViReal64 timeout,
+ZUVEXA_API ViStatus GX_zuVEXA_FetchIQComplexWDT_32Bit(ViSession vi, ViInt32 incomingStatus,
+                                                      ViConstString channelList, ViInt32 recordNumber,
+                                                      ViInt32 numberOfSamples, ViReal64 timeout,
                                                       ViInt32 timestampType, void *dataOut, void *infoOut);
 /* Interleaved 16-bit I/Q array plus a waveform-information cluster laid out
  * like the first six WaveformInfo fields (32-bit actualSamples in the
@@ -717,76 +765,78 @@ ZUVEXA_API ViStatus GX_zuVEXA_FetchIQComplexWDT_32Bit(ViSession vi, ViInt32 inco
 ZUVEXA_API ViStatus GX_zuVEXA_FetchIQ1DI16(ViSession vi, ViInt32 incomingStatus, ViConstString channelList,
                                            ViInt64 recordNumber, ViInt64 numberOfSamples, ViReal64 timeout,
                                            void *dataArrPtr, void *wfmInfo);
-ZUVEXA_API ViStatus GX_zuVEXA_FetchIQ1DI16_32Bit(ViSession vi, ViInt32 incomingStatus, ViConstString channelList,
-                                                 ViInt32 recordNumber, ViInt32 numberOfSamples, ViReal64 timeout,
-                                                 void *dataArrPtr, void *wfmInfo);
+ZUVEXA_API ViStatus GX_zuVEXA_FetchIQ1DI16_32Bit(ViSession vi, ViInt32 incomingStatus,
+                                                 ViConstString channelList, ViInt32 recordNumber,
+                                                 ViInt32 numberOfSamples, ViReal64 timeout, void *dataArrPtr,
+                                                 void *wfmInfo);
 /* As GX_zuVEXA_FetchIQ1DI16, into an external data reference. */
-ZUVEXA_API ViStatus GX_zuVEXA_FetchIQ1DI16_DataRef(ViSession vi, ViInt32 incomingStatus, ViConstString channelList,
-                                                   ViInt64 recordNumber, ViInt64 numberOfSamples, ViReal64 timeout,
-                                                   ViUInt32 *externalDVR, ViUInt32 *elementsRemaining, void *wfmInfo);
+ZUVEXA_API ViStatus GX_zuVEXA_FetchIQ1DI16_DataRef(ViSession vi, ViInt32 incomingStatus,
+                                                   ViConstString channelList, ViInt64 recordNumber,
+                                                   ViInt64 numberOfSamples, ViReal64 timeout,
+                                                   ViUInt32 *externalDVR, ViUInt32 *elementsRemaining,
+                                                   void *wfmInfo);
 /* Direct-DMA transfer; *offsetToFirstSample is the byte offset of sample 0. */
 ZUVEXA_API ViStatus GX_zuVEXA_FetchIQSingleRecordDirectDMA(ViSession vi, ViInt32 incomingStatus,
                                                            ViConstString channelList, ViInt64 recordNumber,
                                                            ViInt64 numberOfSamples, ViReal64 timeout,
                                                            ViInt64 bufferSize, ViInt32 *offsetToFirstSample,
                                                            void *dataOut, void *infoOut);
-ZUVEXA_API ViStatus GX_zuVEXA_FetchIQSingleRecordDirectDMA_32Bit(ViSession vi, ViInt32 incomingStatus,
-                                                                 ViConstString channelList, ViInt32 recordNumber,
-                                                                 ViInt32 numberOfSamples, ViReal64 timeout,
-                                                                 ViInt32 bufferSize, ViInt32 *offsetToFirstSample,
-                                                                 void *dataOut, void *infoOut);
+ZUVEXA_API ViStatus GX_zuVEXA_FetchIQSingleRecordDirectDMA_32Bit(
+    ViSession vi, ViInt32 incomingStatus, ViConstString channelList, ViInt32 recordNumber,
+    ViInt32 numberOfSamples, ViReal64 timeout, ViInt32 bufferSize, ViInt32 *offsetToFirstSample,
+    void *dataOut, void *infoOut);
 /* Several records as a 2-D 16-bit array. */
 ZUVEXA_API ViStatus GX_zuVEXA_FetchIQ2DI16(ViSession vi, ViInt32 incomingStatus, ViConstString channelList,
-                                           ViInt64 startingRecord, ViInt64 numberOfRecords, ViInt64 numberOfSamples,
-                                           ViReal64 timeout, void *dataOut, void *infoOut);
-ZUVEXA_API ViStatus GX_zuVEXA_FetchIQ2DI16_32Bit(ViSession vi, ViInt32 incomingStatus, ViConstString channelList,
-                                                 ViInt32 startingRecord, ViInt32 numberOfRecords,
-                                                 ViInt32 numberOfSamples, ViReal64 timeout, void *dataOut,
-                                                 void *infoOut);
+                                           ViInt64 startingRecord, ViInt64 numberOfRecords,
+                                           ViInt64 numberOfSamples, ViReal64 timeout, void *dataOut,
+                                           void *infoOut);
+ZUVEXA_API ViStatus GX_zuVEXA_FetchIQ2DI16_32Bit(ViSession vi, ViInt32 incomingStatus,
+                                                 ViConstString channelList, ViInt32 startingRecord,
+                                                 ViInt32 numberOfRecords, ViInt32 numberOfSamples,
+                                                 ViReal64 timeout, void *dataOut, void *infoOut);
 /* Several records (of several channels when allowMultipleChannels is not
  * 0) as a 1-D array of clusters or waveforms. */
-ZUVEXA_API ViStatus GX_zuVEXA_FetchIQ1DComplexCluster(ViSession vi, ViInt32 incomingStatus, ViConstString channelList,
-                                                      ViInt32 allowMultipleChannels, ViInt64 startingRecord64bit,
-                                                      ViInt64 numberOfRecords64bit, ViInt64 numberOfSamples64bit,
-                                                      ViReal64 timeout, ViInt32 timestampType, void *dataOut,
-                                                      void *infoOut);
-ZUVEXA_API ViStatus GX_zuVEXA_FetchIQ1DComplexCluster_32Bit(ViSession vi, ViInt32 incomingStatus,
-                                                            ViConstString channelList, ViInt32 allowMultipleChannels,
-                                                            ViInt32 startingRecord32bit, ViInt32 numberOfRecords32bit,
-                                                            ViInt32 numberOfSamples32bit, ViReal64 timeout,
-                                                            ViInt32 timestampType, void *dataOut, void *infoOut);
-ZUVEXA_API ViStatus GX_zuVEXA_FetchIQ1DComplexClusterF32(ViSession vi, ViInt32 incomingStatus,
-                                                         ViConstString channelList, ViInt32 allowMultipleChannels,
-                                                         ViInt64 startingRecord64bit, ViInt64 numberOfRecords64bit,
-                                                         ViInt64 numberOfSamples64bit, ViReal64 timeout,
-                                                         ViInt32 timestampType, void *dataOut, void *infoOut);
-ZUVEXA_API ViStatus GX_zuVEXA_FetchIQ1DComplexWDT(ViSession vi, ViInt32 incomingStatus, ViConstString channelList,
-                                                  ViInt32 allowMultipleChannels, ViInt64 startingRecord64bit,
-                                                  ViInt64 numberOfRecords64bit, ViInt64 numberOfSamples64bit,
-                                                  ViReal64 timeout, ViInt32 timestampType, void *dataOut,
-                                                  void *infoOut);
-ZUVEXA_API ViStatus GX_zuVEXA_FetchIQ1DComplexWDT_32Bit(ViSession vi, ViInt32 incomingStatus,
-                                                        ViConstString channelList, ViInt32 allowMultipleChannels,
-                                                        ViInt32 startingRecord32bit, ViInt32 numberOfRecords32bit,
-                                                        ViInt32 numberOfSamples32bit, ViReal64 timeout,
-                                                        ViInt32 timestampType, void *dataOut, void *infoOut);
-ZUVEXA_API ViStatus GX_zuVEXA_GetFetchBacklog_32Bit(ViSession vi, ViConstString channelList, ViInt32 recordNumber,
-                                                    ViInt32 *backlog);
-ZUVEXA_API ViStatus GX_zuVEXA_ReadIQComplexCluster(ViSession vi, ViInt32 incomingStatus, ViConstString channelList,
-                                                   ViReal64 timeout, ViInt32 timestampType, void *dataOut,
-                                                   void *infoOut);
-ZUVEXA_API ViStatus GX_zuVEXA_ReadIQComplexWDT(ViSession vi, ViInt32 incomingStatus, ViConstString channelList,
-                                               ViReal64 timeout, ViInt32 timestampType, void *dataOut, void *infoOut);
+ZUVEXA_API ViStatus GX_zuVEXA_FetchIQ1DComplexCluster(
+    ViSession vi, ViInt32 incomingStatus, ViConstString channelList, ViInt32 allowMultipleChannels,
+    ViInt64 startingRecord64bit, ViInt64 numberOfRecords64bit, ViInt64 numberOfSamples64bit, ViReal64 timeout,
+    ViInt32 timestampType, void *dataOut, void *infoOut);
+ZUVEXA_API ViStatus GX_zuVEXA_FetchIQ1DComplexCluster_32Bit(
+    ViSession vi, ViInt32 incomingStatus, ViConstString channelList, ViInt32 allowMultipleChannels,
+    ViInt32 startingRecord32bit, ViInt32 numberOfRecords32bit, ViInt32 numberOfSamples32bit, ViReal64 timeout,
+    ViInt32 timestampType, void *dataOut, void *infoOut);
+ZUVEXA_API ViStatus GX_zuVEXA_FetchIQ1DComplexClusterF32(
+    ViSession vi, ViInt32 incomingStatus, ViConstString channelList, ViInt32 allowMultipleChannels,
+    ViInt64 startingRecord64bit, ViInt64 numberOfRecords64bit, ViInt64 numberOfSamples64bit, ViReal64 timeout,
+    ViInt32 timestampType, void *dataOut, void *infoOut);
+ZUVEXA_API ViStatus GX_zuVEXA_FetchIQ1DComplexWDT(ViSession vi, ViInt32 incomingStatus,
+                                                  ViConstString channelList, ViInt32 allowMultipleChannels,
+                                                  ViInt64 startingRecord64bit, ViInt64 numberOfRecords64bit,
+                                                  ViInt64 numberOfSamples64bit, ViReal64 timeout,
+                                                  ViInt32 timestampType, void *dataOut, void *infoOut);
+ZUVEXA_API ViStatus GX_zuVEXA_FetchIQ1DComplexWDT_32Bit(
+    ViSession vi, ViInt32 incomingStatus, ViConstString channelList, ViInt32 allowMultipleChannels,
+    ViInt32 startingRecord32bit, ViInt32 numberOfRecords32bit, ViInt32 numberOfSamples32bit, ViReal64 timeout,
+    ViInt32 timestampType, void *dataOut, void *infoOut);
+ZUVEXA_API ViStatus GX_zuVEXA_GetFetchBacklog_32Bit(ViSession vi, ViConstString channelList,
+                                                    ViInt32 recordNumber, ViInt32 *backlog);
+ZUVEXA_API ViStatus GX_zuVEXA_ReadIQComplexCluster(ViSession vi, ViInt32 incomingStatus,
+                                                   ViConstString channelList, ViReal64 timeout,
+                                                   ViInt32 timestampType, void *dataOut, void *infoOut);
+ZUVEXA_API ViStatus GX_zuVEXA_ReadIQComplexWDT(ViSession vi, ViInt32 incomingStatus,
+                                               ViConstString channelList, ViReal64 timeout,
+                                               ViInt32 timestampType, void *dataOut, void *infoOut);
 /* Power spectrum (dBm) as a cluster (f0, df, data). */
 ZUVEXA_API ViStatus GX_zuVEXA_ReadPowerSpectrumF64Cluster(ViSession vi, ViInt32 incomingStatus,
-                                                          ViConstString channelList, ViReal64 timeout, void *dataOut);
+                                                          ViConstString channelList, ViReal64 timeout,
+                                                          void *dataOut);
 ZUVEXA_API ViStatus GX_zuVEXA_ReadPowerSpectrumF32Cluster(ViSession vi, ViInt32 incomingStatus,
-                                                          ViConstString channelList, ViReal64 timeout, void *dataOut);
+                                                          ViConstString channelList, ViReal64 timeout,
+                                                          void *dataOut);
 /* De-embedding table from a 1-D frequency array handle and a 3-D complex
  * S-parameter array handle (frequencies x ports x ports). */
 ZUVEXA_API ViStatus GX_zuVEXA_CreateDeembeddingSparameterTableArray(ViSession vi, ViConstString port,
-                                                                    ViConstString tableName, void *frequencies,
-                                                                    void *sparameterTable,
+                                                                    ViConstString tableName,
+                                                                    void *frequencies, void *sparameterTable,
                                                                     ViInt32 sparameterOrientation);
 /* Relay operation counts into three environment handles. */
 ZUVEXA_API ViStatus GX_zuVEXA_Get_Relay_Operation_Counts(ViSession vi, void *valuePtr1, void *valuePtr2,

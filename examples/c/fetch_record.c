@@ -26,13 +26,13 @@ static ViStatus report(ViSession vi, const char *call, ViStatus status) {
 
 /* Runs a call; on an error reports it and leaves through `done`. Warnings
  * (positive statuses) are not failures. */
-#define CHECK(vi, call)                                                                                                \
-  do {                                                                                                                 \
-    status = (call);                                                                                                   \
-    if (status < 0) {                                                                                                  \
-      report(vi, #call, status);                                                                                       \
-      goto done;                                                                                                       \
-    }                                                                                                                  \
+#define CHECK(vi, call)                                                                                      \
+  do {                                                                                                       \
+    status = (call);                                                                                         \
+    if (status < 0) {                                                                                        \
+      report(vi, #call, status);                                                                             \
+      goto done;                                                                                             \
+    }                                                                                                        \
   } while (0)
 
 int main(int argc, char **argv) {
@@ -61,8 +61,7 @@ int main(int argc, char **argv) {
 done:
   if (vi != VI_NULL) {
     ViStatus closed = zuVEXA_close(vi);
-    if (closed < 0 && status >= 0)
-      status = report(VI_NULL, "zuVEXA_close", closed);
+    if (closed < 0 && status >= 0) status = report(VI_NULL, "zuVEXA_close", closed);
   }
   return status < 0 ? EXIT_FAILURE : EXIT_SUCCESS;
 }

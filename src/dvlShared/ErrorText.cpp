@@ -87,7 +87,7 @@ zumxl::LanguageId SessionLanguage(ViSession vi) {
   ViInt32 language = 0;
   if (Ivi_GetAttributeViInt32(vi, "", ZUVEXA_ATTR_SESSION_LANGUAGE, 0, &language) < 0) return fallback;
   return static_cast<uint32_t>(language) < zumxl::kLanguageCount ? static_cast<uint32_t>(language)
-                                                                  : zumxl::kInvalidLanguage;
+                                                                 : zumxl::kInvalidLanguage;
 }
 
 bool IsElaborationOnlyCode(ViStatus code) {

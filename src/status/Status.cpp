@@ -9,7 +9,7 @@ bool Replaces(int32_t current, int32_t incoming) {
 }
 
 // Appends the location members at the cursor; false if any is missing.
-bool WriteLocation(jsonz::Cursor& cursor, const SourceLocation& location) {
+bool WriteLocation(jsonz::Cursor &cursor, const SourceLocation &location) {
   if (location.errorConstant != nullptr) {
     jsonz::PutString(cursor, "error_constant", location.errorConstant);
   }
@@ -20,13 +20,12 @@ bool WriteLocation(jsonz::Cursor& cursor, const SourceLocation& location) {
   if (location.component != nullptr) {
     jsonz::PutString(cursor, "component", location.component);
   }
-  return cursor.position != nullptr && location.errorConstant != nullptr &&
-         location.file != nullptr;
+  return cursor.position != nullptr && location.errorConstant != nullptr && location.file != nullptr;
 }
 
 } // namespace
 
-bool SetCode(Status& status, int32_t code) {
+bool SetCode(Status &status, int32_t code) {
   if (!Replaces(status.code, code)) {
     return false;
   }
@@ -37,8 +36,7 @@ bool SetCode(Status& status, int32_t code) {
   return true;
 }
 
-bool SetCodeWithLocation(Status& status, int32_t code, const SourceLocation& location,
-                         bool* jsonComplete) {
+bool SetCodeWithLocation(Status &status, int32_t code, const SourceLocation &location, bool *jsonComplete) {
   if (jsonComplete != nullptr) {
     *jsonComplete = true;
   }
@@ -56,7 +54,7 @@ bool SetCodeWithLocation(Status& status, int32_t code, const SourceLocation& loc
   return true;
 }
 
-bool MergeInto(Status& target, const Status& source, bool* jsonComplete) {
+bool MergeInto(Status &target, const Status &source, bool *jsonComplete) {
   if (jsonComplete != nullptr) {
     *jsonComplete = true;
   }
@@ -70,7 +68,7 @@ bool MergeInto(Status& target, const Status& source, bool* jsonComplete) {
   return true;
 }
 
-bool CopyStatus(Status& target, const Status& source) {
+bool CopyStatus(Status &target, const Status &source) {
   if (&target == &source) {
     return true;
   }

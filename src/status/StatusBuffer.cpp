@@ -16,7 +16,7 @@ constexpr char kEmptyObject[] = "{}";
 
 // Fills a buffer of `size` bytes with the text, zeros and the sentinel.
 // Returns the text's last character (the buffer start for an empty text).
-char* InitBuffer(char* buffer, uint32_t size, const char* text, size_t length) {
+char *InitBuffer(char *buffer, uint32_t size, const char *text, size_t length) {
   if (buffer == nullptr || size <= length + 1) {
     return nullptr;
   }
@@ -26,17 +26,15 @@ char* InitBuffer(char* buffer, uint32_t size, const char* text, size_t length) {
   return buffer + (length ? length - 1 : 0);
 }
 
-bool HasBuffer(const Status& status) {
-  return status.json != nullptr && status.capacity != 0;
-}
+bool HasBuffer(const Status &status) { return status.json != nullptr && status.capacity != 0; }
 
-char* GrowStatusCursor(char* position, void* status) {
-  return GrowCursor(*static_cast<Status*>(status), position);
+char *GrowStatusCursor(char *position, void *status) {
+  return GrowCursor(*static_cast<Status *>(status), position);
 }
 
 } // namespace
 
-bool DefaultReallocateJson(Status& status, uint32_t newCapacity) {
+bool DefaultReallocateJson(Status &status, uint32_t newCapacity) {
   if (newCapacity == 0) {
     std::free(status.json);
     status.json = nullptr;
@@ -49,9 +47,8 @@ bool DefaultReallocateJson(Status& status, uint32_t newCapacity) {
   if (newCapacity >= kCapacityLimit) {
     return false;
   }
-  const uint32_t size =
-      newCapacity <= kMinimumCapacity ? kMinimumCapacity : std::bit_ceil(newCapacity);
-  char* buffer = static_cast<char*>(std::malloc(size));
+  const uint32_t size = newCapacity <= kMinimumCapacity ? kMinimumCapacity : std::bit_ceil(newCapacity);
+  char *buffer = static_cast<char *>(std::malloc(size));
   if (buffer == nullptr) {
     return false;
   }
@@ -66,8 +63,8 @@ bool DefaultReallocateJson(Status& status, uint32_t newCapacity) {
   return true;
 }
 
-char* ResetJson(Status& status, const char* textOrNull) {
-  const char* text = textOrNull ? textOrNull : kEmptyObject;
+char *ResetJson(Status &status, const char *textOrNull) {
+  const char *text = textOrNull ? textOrNull : kEmptyObject;
   const size_t length = std::strlen(text);
   if (length > kMaxTextLength) {
     return nullptr;
@@ -80,7 +77,7 @@ char* ResetJson(Status& status, const char* textOrNull) {
   return InitBuffer(status.json, status.capacity, text, length);
 }
 
-char* RootCursor(Status& status, uint32_t extra) {
+char *RootCursor(Status &status, uint32_t extra) {
   if (extra > kMaxTextLength) {
     return nullptr;
   }
@@ -91,7 +88,7 @@ char* RootCursor(Status& status, uint32_t extra) {
   return status.json ? jsonz::EndOf(status.json) : nullptr;
 }
 
-char* GrowCursor(Status& status, char* position) {
+char *GrowCursor(Status &status, char *position) {
   const auto base = reinterpret_cast<uintptr_t>(status.json);
   const auto at = reinterpret_cast<uintptr_t>(position);
   if (!HasBuffer(status) || position == nullptr || at < base || at - base >= status.capacity) {
@@ -109,7 +106,7 @@ char* GrowCursor(Status& status, char* position) {
   return status.json + offset;
 }
 
-jsonz::Cursor StatusCursor(Status& status) {
+jsonz::Cursor StatusCursor(Status &status) {
   return jsonz::Cursor{RootCursor(status, 2), &GrowStatusCursor, &status};
 }
 

@@ -17,7 +17,7 @@ int HexValue(char c) {
 }
 
 // The code unit of a "\uXXXX" escape at p, within end; kBadCodePoint if none.
-uint32_t ReadUnicodeEscape(const char* p, const char* end) {
+uint32_t ReadUnicodeEscape(const char *p, const char *end) {
   if (end - p < 6 || p[0] != '\\' || p[1] != 'u') {
     return kBadCodePoint;
   }
@@ -34,7 +34,7 @@ uint32_t ReadUnicodeEscape(const char* p, const char* end) {
 
 // Reads a \u escape at p, joining a surrogate pair; only a high surrogate
 // followed by a low one is accepted. Sets next; kBadCodePoint if broken.
-uint32_t ReadCodePoint(const char* p, const char* end, const char*& next) {
+uint32_t ReadCodePoint(const char *p, const char *end, const char *&next) {
   const uint32_t first = ReadUnicodeEscape(p, end);
   next = p + 6;
   if (first == kBadCodePoint || (first >= 0xDC00 && first <= 0xDFFF)) {
@@ -77,21 +77,30 @@ int EncodeUtf8(uint32_t codePoint, char bytes[4]) {
 // The character a short escape letter stands for, or 0.
 char ShortEscapeValue(char letter) {
   switch (letter) {
-  case '"': return '"';
-  case '\\': return '\\';
-  case '/': return '/';
-  case 'b': return '\b';
-  case 'f': return '\f';
-  case 'n': return '\n';
-  case 'r': return '\r';
-  case 't': return '\t';
-  default: return 0;
+  case '"':
+    return '"';
+  case '\\':
+    return '\\';
+  case '/':
+    return '/';
+  case 'b':
+    return '\b';
+  case 'f':
+    return '\f';
+  case 'n':
+    return '\n';
+  case 'r':
+    return '\r';
+  case 't':
+    return '\t';
+  default:
+    return 0;
   }
 }
 
 } // namespace
 
-const char* DecodeCharacter(const char* p, const char* end, char bytes[4], int& count) {
+const char *DecodeCharacter(const char *p, const char *end, char bytes[4], int &count) {
   if (*p != '\\') {
     bytes[0] = *p;
     count = 1;
@@ -105,7 +114,7 @@ const char* DecodeCharacter(const char* p, const char* end, char bytes[4], int& 
     count = 1;
     return bytes[0] ? p + 2 : nullptr;
   }
-  const char* next = nullptr;
+  const char *next = nullptr;
   const uint32_t codePoint = ReadCodePoint(p, end, next);
   if (codePoint == kBadCodePoint || codePoint >= kCodePointLimit) {
     return nullptr;
@@ -116,13 +125,13 @@ const char* DecodeCharacter(const char* p, const char* end, char bytes[4], int& 
 
 } // namespace detail
 
-char* DecodeString(const char* start, size_t length, char* buffer) {
+char *DecodeString(const char *start, size_t length, char *buffer) {
   if (buffer == nullptr || (start == nullptr && length > 0)) {
     return nullptr;
   }
-  const char* end = start + length;
-  char* out = buffer;
-  for (const char* p = start; p < end;) {
+  const char *end = start + length;
+  char *out = buffer;
+  for (const char *p = start; p < end;) {
     char bytes[4];
     int count = 0;
     p = detail::DecodeCharacter(p, end, bytes, count);
@@ -138,12 +147,12 @@ char* DecodeString(const char* start, size_t length, char* buffer) {
   return out;
 }
 
-bool EqualsDecoded(const char* key, const char* start, size_t length) {
+bool EqualsDecoded(const char *key, const char *start, size_t length) {
   if (key == nullptr || (start == nullptr && length > 0)) {
     return false;
   }
-  const char* end = start + length;
-  for (const char* p = start; p < end;) {
+  const char *end = start + length;
+  for (const char *p = start; p < end;) {
     char bytes[4];
     int count = 0;
     p = detail::DecodeCharacter(p, end, bytes, count);

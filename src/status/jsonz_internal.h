@@ -10,7 +10,7 @@ namespace jsonz::detail {
 
 inline bool IsWhitespace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
-inline const char* SkipWhitespace(const char* p) {
+inline const char *SkipWhitespace(const char *p) {
   while (IsWhitespace(*p)) {
     ++p;
   }
@@ -19,10 +19,10 @@ inline const char* SkipWhitespace(const char* p) {
 
 // Parses a string starting at its opening quote. On failure returns null and
 // sets out to the error.
-const char* ParseString(const char* p, Value& out);
+const char *ParseString(const char *p, Value &out);
 
 // Decodes the raw string character at p (p < end) into up to 4 UTF-8 bytes.
 // Returns the position after it, or null for a broken escape.
-const char* DecodeCharacter(const char* p, const char* end, char bytes[4], int& count);
+const char *DecodeCharacter(const char *p, const char *end, char bytes[4], int &count);
 
 } // namespace jsonz::detail

@@ -21,9 +21,9 @@ bool LocaleUsesDecimalComma() {
 
 // Integers are read like "%i" (a leading 0 means octal); values outside int32
 // give false.
-bool ConvertInteger(const char* text, int32_t& result) {
+bool ConvertInteger(const char *text, int32_t &result) {
   errno = 0;
-  char* end = nullptr;
+  char *end = nullptr;
   const long value = std::strtol(text, &end, 0);
   if (errno == ERANGE || value < INT32_MIN || value > INT32_MAX) {
     return false;
@@ -35,16 +35,15 @@ bool ConvertInteger(const char* text, int32_t& result) {
 // Fractions and exponents are read as double in the current C locale (so the
 // first '.' becomes ',' where the locale writes a decimal comma) and
 // truncated toward zero; values outside int32 give false.
-bool ConvertFloat(char* text, int32_t& result) {
+bool ConvertFloat(char *text, int32_t &result) {
   if (LocaleUsesDecimalComma()) {
-    char* point = std::strpbrk(text, ".,");
+    char *point = std::strpbrk(text, ".,");
     if (point != nullptr && *point == '.') {
       *point = ',';
     }
   }
   const double value = std::strtod(text, nullptr);
-  if (!(value > static_cast<double>(INT32_MIN) - 1.0 &&
-        value < static_cast<double>(INT32_MAX) + 1.0)) {
+  if (!(value > static_cast<double>(INT32_MIN) - 1.0 && value < static_cast<double>(INT32_MAX) + 1.0)) {
     return false;
   }
   result = static_cast<int32_t>(value);
@@ -53,12 +52,12 @@ bool ConvertFloat(char* text, int32_t& result) {
 
 } // namespace
 
-int32_t GetInt(const char* value, int32_t defaultValue, const char** end) {
+int32_t GetInt(const char *value, int32_t defaultValue, const char **end) {
   if (end != nullptr) {
     *end = nullptr;
   }
   Value parsed;
-  const char* after = ParseValue(value, &parsed);
+  const char *after = ParseValue(value, &parsed);
   if (after == nullptr || parsed.type != kNumber || parsed.length > kMaxNumberText) {
     return defaultValue;
   }

@@ -9,18 +9,16 @@ namespace jsonz {
 namespace detail {
 namespace {
 
-const char* Fail(Value& out, const char* at, int32_t code) {
+const char *Fail(Value &out, const char *at, int32_t code) {
   out = Value{kInvalid, at, static_cast<size_t>(code), false, false};
   return nullptr;
 }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-bool IsHexDigit(char c) {
-  return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
+bool IsHexDigit(char c) { return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
 
-const char* SkipDigits(const char* p) {
+const char *SkipDigits(const char *p) {
   while (IsDigit(*p)) {
     ++p;
   }
@@ -28,9 +26,16 @@ const char* SkipDigits(const char* p) {
 }
 
 // Position after a valid escape whose backslash is at p, or null.
-const char* SkipEscape(const char* p) {
+const char *SkipEscape(const char *p) {
   switch (p[1]) {
-  case '"': case '\\': case '/': case 'b': case 'f': case 'n': case 'r': case 't':
+  case '"':
+  case '\\':
+  case '/':
+  case 'b':
+  case 'f':
+  case 'n':
+  case 'r':
+  case 't':
     return p + 2;
   case 'u':
     for (int i = 2; i < 6; ++i) {
@@ -46,8 +51,8 @@ const char* SkipEscape(const char* p) {
 
 // '-'? digits ('.' digits)? ([eE] [+-]? digits)?; an incomplete fraction or
 // exponent is left to the caller, as the text after the number.
-const char* ParseNumber(const char* p, Value& out) {
-  const char* start = p;
+const char *ParseNumber(const char *p, Value &out) {
+  const char *start = p;
   if (*p == '-') {
     ++p;
   }
@@ -61,7 +66,7 @@ const char* ParseNumber(const char* p, Value& out) {
     isFloat = true;
   }
   if (*p == 'e' || *p == 'E') {
-    const char* exponent = p + 1;
+    const char *exponent = p + 1;
     if (*exponent == '+' || *exponent == '-') {
       ++exponent;
     }
@@ -74,11 +79,9 @@ const char* ParseNumber(const char* p, Value& out) {
   return p;
 }
 
-bool StartsWith(const char* p, const char* word) {
-  return std::strncmp(p, word, std::strlen(word)) == 0;
-}
+bool StartsWith(const char *p, const char *word) { return std::strncmp(p, word, std::strlen(word)) == 0; }
 
-const char* ParseLiteral(const char* p, Value& out) {
+const char *ParseLiteral(const char *p, Value &out) {
   if (StartsWith(p, "true")) {
     out = Value{kBoolean, p, 4, false, true};
     return p + 4;
@@ -94,10 +97,10 @@ const char* ParseLiteral(const char* p, Value& out) {
   return Fail(out, p, kStringExpected);
 }
 
-const char* ParseAny(const char* p, Value& out, int depth);
+const char *ParseAny(const char *p, Value &out, int depth);
 
 // One object member or array element, ending after its trailing whitespace.
-const char* ParseEntry(const char* p, bool isObject, Value& out, int depth) {
+const char *ParseEntry(const char *p, bool isObject, Value &out, int depth) {
   if (isObject) {
     if (*p != '"') {
       return Fail(out, p, kStringExpected);
@@ -123,8 +126,8 @@ const char* ParseEntry(const char* p, bool isObject, Value& out, int depth) {
 }
 
 // Object or array whose opening bracket is at p.
-const char* ParseContainer(const char* p, Value& out, int depth) {
-  const char* start = p;
+const char *ParseContainer(const char *p, Value &out, int depth) {
+  const char *start = p;
   const bool isObject = *p == '{';
   const char closing = isObject ? '}' : ']';
   const int32_t endedInside = isObject ? kObjectExpected : kArrayExpected;
@@ -151,15 +154,14 @@ const char* ParseContainer(const char* p, Value& out, int depth) {
       return Fail(out, p, kSeparatorExpected);
     }
   }
-  out = Value{isObject ? kObject : kArray, start, static_cast<size_t>(p + 1 - start), false,
-              false};
+  out = Value{isObject ? kObject : kArray, start, static_cast<size_t>(p + 1 - start), false, false};
   return p + 1;
 }
 
 // p is at the first character of the value. Only the attempt that matches
 // the first character can get past it; every other attempt fails right there
 // and the string attempt, tried first, reports that as kStringExpected.
-const char* ParseAny(const char* p, Value& out, int depth) {
+const char *ParseAny(const char *p, Value &out, int depth) {
   switch (*p) {
   case '"':
     return ParseString(p, out);
@@ -167,8 +169,16 @@ const char* ParseAny(const char* p, Value& out, int depth) {
   case '[':
     return ParseContainer(p, out, depth);
   case '-':
-  case '0': case '1': case '2': case '3': case '4':
-  case '5': case '6': case '7': case '8': case '9':
+  case '0':
+  case '1':
+  case '2':
+  case '3':
+  case '4':
+  case '5':
+  case '6':
+  case '7':
+  case '8':
+  case '9':
     return ParseNumber(p, out);
   default:
     return ParseLiteral(p, out);
@@ -177,17 +187,17 @@ const char* ParseAny(const char* p, Value& out, int depth) {
 
 } // namespace
 
-const char* ParseString(const char* p, Value& out) {
+const char *ParseString(const char *p, Value &out) {
   if (*p != '"') {
     return Fail(out, p, kStringExpected);
   }
-  const char* start = p + 1;
+  const char *start = p + 1;
   for (p = start; *p != '"';) {
     if (static_cast<unsigned char>(*p) < 0x20) {
       return Fail(out, p, kStringExpected);
     }
     if (*p == '\\') {
-      const char* after = SkipEscape(p);
+      const char *after = SkipEscape(p);
       if (after == nullptr) {
         return Fail(out, p, kInvalidEscape);
       }
@@ -202,14 +212,14 @@ const char* ParseString(const char* p, Value& out) {
 
 } // namespace detail
 
-const char* ParseValue(const char* text, Value* out) {
+const char *ParseValue(const char *text, Value *out) {
   Value scratch;
-  Value& value = out ? *out : scratch;
+  Value &value = out ? *out : scratch;
   if (text == nullptr) {
     value = Value{kInvalid, nullptr, static_cast<size_t>(kNoText), false, false};
     return nullptr;
   }
-  const char* p = detail::SkipWhitespace(text);
+  const char *p = detail::SkipWhitespace(text);
   if (*p == '\0') {
     value = Value{kInvalid, p, static_cast<size_t>(kNoText), false, false};
     return nullptr;

@@ -8,11 +8,11 @@ namespace jsonz {
 
 using detail::SkipWhitespace;
 
-const char* Lookup(const char* objectText, const char* key) {
+const char *Lookup(const char *objectText, const char *key) {
   if (objectText == nullptr || key == nullptr) {
     return nullptr;
   }
-  const char* p = SkipWhitespace(objectText);
+  const char *p = SkipWhitespace(objectText);
   if (*p != '{') {
     return nullptr;
   }
@@ -44,10 +44,9 @@ const char* Lookup(const char* objectText, const char* key) {
   return nullptr;
 }
 
-const char* GetString(const char* value, const char* defaultValue, size_t* length,
-                      const char** end) {
+const char *GetString(const char *value, const char *defaultValue, size_t *length, const char **end) {
   Value parsed;
-  const char* after = ParseValue(value, &parsed);
+  const char *after = ParseValue(value, &parsed);
   const bool isString = after != nullptr && parsed.type == kString;
   if (length != nullptr) {
     *length = isString ? parsed.length : (defaultValue ? std::strlen(defaultValue) : 0);
@@ -58,11 +57,11 @@ const char* GetString(const char* value, const char* defaultValue, size_t* lengt
   return isString ? parsed.start : defaultValue;
 }
 
-const char* FirstElement(const char* arrayText) {
+const char *FirstElement(const char *arrayText) {
   if (arrayText == nullptr) {
     return nullptr;
   }
-  const char* p = SkipWhitespace(arrayText);
+  const char *p = SkipWhitespace(arrayText);
   if (*p != '[') {
     return nullptr;
   }
@@ -70,24 +69,22 @@ const char* FirstElement(const char* arrayText) {
   return (*p == ']' || *p == '\0') ? nullptr : p;
 }
 
-const char* NextElement(const char* afterElement) {
+const char *NextElement(const char *afterElement) {
   if (afterElement == nullptr) {
     return nullptr;
   }
-  const char* p = SkipWhitespace(afterElement);
+  const char *p = SkipWhitespace(afterElement);
   return *p == ',' ? SkipWhitespace(p + 1) : nullptr;
 }
 
-const char* EndOf(const char* text) {
+const char *EndOf(const char *text) {
   if (text == nullptr || (*text != '{' && *text != '[')) {
     return nullptr;
   }
-  const char* after = ParseValue(text, nullptr);
+  const char *after = ParseValue(text, nullptr);
   return after ? after - 1 : nullptr;
 }
 
-char* EndOf(char* text) {
-  return const_cast<char*>(EndOf(static_cast<const char*>(text)));
-}
+char *EndOf(char *text) { return const_cast<char *>(EndOf(static_cast<const char *>(text))); }
 
 } // namespace jsonz

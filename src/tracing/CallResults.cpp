@@ -23,7 +23,8 @@ constexpr int64_t kComplexParts = 2;
 constexpr std::string_view kUnwrittenMessageFunction = "zuVEXA_error_query";
 
 const WaveformInfo *WaveformOf(const CallSite &site, const ArgValue *args) {
-  return site.waveformIndex < 0 ? nullptr : static_cast<const WaveformInfo *>(args[site.waveformIndex].address);
+  return site.waveformIndex < 0 ? nullptr
+                                : static_cast<const WaveformInfo *>(args[site.waveformIndex].address);
 }
 
 // Elements of an output array to trace: none after a failure; interleaved
@@ -50,7 +51,8 @@ int64_t TextLength(const ParamInfo &param, const char *text, const ArgValue *arg
 void SetText(Sequence &trace, const CallSite &site, const ParamInfo &param, const ArgValue &arg,
              const ArgValue *args, ViStatus status) {
   const auto *text = static_cast<const char *>(arg.address);
-  if (status < 0 && site.name == kUnwrittenMessageFunction) return trace.Pointer(text, param.name, kOpaquePointer);
+  if (status < 0 && site.name == kUnwrittenMessageFunction)
+    return trace.Pointer(text, param.name, kOpaquePointer);
   const int64_t length = TextLength(param, text, args, status);
   if (length >= 0) trace.Text(text, length, param.name);
 }
@@ -61,14 +63,20 @@ void SetOutput(Sequence &trace, const CallSite &site, int index, const ArgValue 
   if (arg.address == nullptr || index == site.waveformIndex || index == site.gxInfoIndex) return;
   if (index == site.gxArrayIndex) return SetGxArray(trace, site, args, status);
   switch (param.role) {
-  case Role::Out: trace.Set(arg.address, param.elementSize, param.elementSize, param.starName, param.returnCode); break;
+  case Role::Out:
+    trace.Set(arg.address, param.elementSize, param.elementSize, param.starName, param.returnCode);
+    break;
   case Role::OutArr: {
     const int64_t count = ArrayCount(site, param, args, status);
-    trace.Set(arg.address, param.elementSize, TotalSize(count, param.elementSize), param.name, param.returnCode);
+    trace.Set(arg.address, param.elementSize, TotalSize(count, param.elementSize), param.name,
+              param.returnCode);
     break;
   }
-  case Role::OutText: SetText(trace, site, param, arg, args, status); break;
-  default: break;
+  case Role::OutText:
+    SetText(trace, site, param, arg, args, status);
+    break;
+  default:
+    break;
   }
 }
 
@@ -99,16 +107,18 @@ void SetResults(const CallSite &site, Frame frame, ViSession vi, const ArgValue 
     if (hooks != nullptr) state.warnings = hooks->collectWarnings(vi);
     trace.Text(state.warnings != nullptr ? state.warnings : "", "dummyintch");
   }
-  if (frame == Frame::Open) SetOpenResults(trace, site, args, state);
-  else SetOutputs(trace, site, args, status);
+  if (frame == Frame::Open)
+    SetOpenResults(trace, site, args, state);
+  else
+    SetOutputs(trace, site, args, status);
   SetFunctionReturn(state.record, trace.Count(), &status, status >= 0 ? 1 : 0);
   EndReturns(&state.record, trace.Count() + 1);
 }
 
 } // namespace
 
-void EndCall(const CallSite &site, Frame frame, ViSession vi, const ArgValue *args, ViStatus status, bool enabled,
-             TraceState &state) {
+void EndCall(const CallSite &site, Frame frame, ViSession vi, const ArgValue *args, ViStatus status,
+             bool enabled, TraceState &state) {
   if (enabled) SetResults(site, frame, vi, args, status, state);
   // A record begun while tracing was on is released even when the tool
   // switched tracing off meanwhile.

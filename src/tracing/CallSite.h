@@ -35,10 +35,10 @@ struct CallSite {
   const char *name;
   const ParamInfo *params;
   int paramCount;
-  int viIndex;           // the ViSession parameter "vi", or -1
-  int attributeIndex;    // "attributeId", or -1
-  int attributeAfter;    // "dummyattr" follows this parameter, or -1
-  int waveformIndex;     // the WaveformInfo output, or -1
+  int viIndex;        // the ViSession parameter "vi", or -1
+  int attributeIndex; // "attributeId", or -1
+  int attributeAfter; // "dummyattr" follows this parameter, or -1
+  int waveformIndex;  // the WaveformInfo output, or -1
   // Graphical-environment fetches: the I16 array handle "dataArrPtr" and the
   // waveform-information cluster "wfmInfo" (32-bit actualSamples in the
   // _32Bit forms), or -1.
@@ -52,8 +52,10 @@ inline constexpr int kUntraced = ZU_UNTRACED;
 template <class T> constexpr int32_t PointeeSize() {
   if constexpr (std::is_pointer_v<T>) {
     using Element = std::remove_cv_t<std::remove_pointer_t<T>>;
-    if constexpr (std::is_void_v<Element> || std::is_function_v<Element>) return 0;
-    else return sizeof(Element);
+    if constexpr (std::is_void_v<Element> || std::is_function_v<Element>)
+      return 0;
+    else
+      return sizeof(Element);
   } else {
     return 0;
   }
@@ -63,8 +65,15 @@ template <class T>
 constexpr ParamInfo MakeParam(const char *name, const char *starName, std::string_view type, Role role,
                               std::string_view countName) {
   const bool isArray = role == Role::InArr || role == Role::OutArr;
-  return {name,           starName, type, role, countName, static_cast<int32_t>(sizeof(T)), PointeeSize<T>(),
-          CallTimeCode(type), ReturnCode(type, isArray)};
+  return {name,
+          starName,
+          type,
+          role,
+          countName,
+          static_cast<int32_t>(sizeof(T)),
+          PointeeSize<T>(),
+          CallTimeCode(type),
+          ReturnCode(type, isArray)};
 }
 
 constexpr int IndexOf(const ParamInfo *params, std::size_t count, std::string_view name) {
@@ -101,8 +110,17 @@ constexpr CallSite MakeSite(int32_t traceId, const char *exportName, const std::
   if (gxInfo >= 0 && params[gxInfo].type != "void*") gxInfo = -1;
   const int samples = IndexOf(p, N, "numberOfSamples");
   const bool info32Bit = samples >= 0 && params[samples].type == "ViInt32";
-  return {traceId, TracedName(exportName), p,       static_cast<int>(N),       vi, attribute, after,
-          waveform, IndexOf(p, N, "dataArrPtr"),         gxInfo, info32Bit};
+  return {traceId,
+          TracedName(exportName),
+          p,
+          static_cast<int>(N),
+          vi,
+          attribute,
+          after,
+          waveform,
+          IndexOf(p, N, "dataArrPtr"),
+          gxInfo,
+          info32Bit};
 }
 
 } // namespace zutrace

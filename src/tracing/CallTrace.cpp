@@ -15,25 +15,34 @@ void SetCallTimeParam(Sequence &trace, const CallSite &site, int index, const Ar
   if (index == site.gxArrayIndex) return trace.Pointer(arg.address, param.name, kInt16Array);
   if (index == site.gxInfoIndex) return trace.Pointer(arg.address, param.name, kReal64Array);
   switch (param.role) {
-  case Role::In: trace.Set(arg.address, param.valueSize, param.valueSize, param.name, param.callCode); break;
+  case Role::In:
+    trace.Set(arg.address, param.valueSize, param.valueSize, param.name, param.callCode);
+    break;
   case Role::Str:
-    if (arg.address != nullptr) trace.Text(static_cast<const char *>(arg.address), param.name);
-    else trace.Pointer(nullptr, param.name, kOpaquePointer);
+    if (arg.address != nullptr)
+      trace.Text(static_cast<const char *>(arg.address), param.name);
+    else
+      trace.Pointer(nullptr, param.name, kOpaquePointer);
     break;
   case Role::InArr: {
     const int64_t count = arg.address != nullptr ? CountOf(param, args) : 0;
-    trace.Set(arg.address, param.elementSize, TotalSize(count, param.elementSize), param.name, param.callCode);
+    trace.Set(arg.address, param.elementSize, TotalSize(count, param.elementSize), param.name,
+              param.callCode);
     break;
   }
   case Role::Out:
   case Role::OutArr:
-  case Role::OutText: trace.Pointer(arg.address, param.name, param.callCode); break;
+  case Role::OutText:
+    trace.Pointer(arg.address, param.name, param.callCode);
+    break;
   case Role::Opaque:
-  case Role::OutPtr: break;
+  case Role::OutPtr:
+    break;
   }
 }
 
-void SetSessionPlaceholders(Sequence &trace, const CallSite &site, Frame frame, ViSession vi, TraceState &state) {
+void SetSessionPlaceholders(Sequence &trace, const CallSite &site, Frame frame, ViSession vi,
+                            TraceState &state) {
   trace.Pointer(state.errorText, "dummyerror", kOpaquePointer);
   const SessionHooks *hooks = GetSessionHooks();
   if (frame == Frame::Open || site.viIndex < 0) {

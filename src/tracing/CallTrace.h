@@ -25,9 +25,12 @@ struct ArgValue {
 };
 
 template <class T> ArgValue ValueOf(const T &arg) {
-  if constexpr (std::is_pointer_v<T>) return {reinterpret_cast<const void *>(arg), 0};
-  else if constexpr (std::is_arithmetic_v<T>) return {&arg, static_cast<int64_t>(arg)};
-  else return {&arg, 0};
+  if constexpr (std::is_pointer_v<T>)
+    return {reinterpret_cast<const void *>(arg), 0};
+  else if constexpr (std::is_arithmetic_v<T>)
+    return {&arg, static_cast<int64_t>(arg)};
+  else
+    return {&arg, 0};
 }
 
 // The trace of one call; lives on the stack of the exported function. Its

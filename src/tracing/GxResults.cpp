@@ -31,8 +31,10 @@ void SetWaveformFields(Sequence &trace, const void *fields, bool actualSamples32
   trace.Set(at + offsetof(WaveformInfo, relativeInitialX), kReal, kReal, "*relativeInitialX", kReal64);
   trace.Set(at + offsetof(WaveformInfo, xIncrement), kReal, kReal, "*xIncrement", kReal64);
   const void *samples = at + offsetof(WaveformInfo, actualSamples);
-  if (actualSamples32) trace.Set(samples, sizeof(ViInt32), sizeof(ViInt32), "*actualSamples", kInt32);
-  else trace.Set(samples, sizeof(ViInt64), sizeof(ViInt64), "*actualSamples", kInt64);
+  if (actualSamples32)
+    trace.Set(samples, sizeof(ViInt32), sizeof(ViInt32), "*actualSamples", kInt32);
+  else
+    trace.Set(samples, sizeof(ViInt64), sizeof(ViInt64), "*actualSamples", kInt64);
   trace.Set(at + offsetof(WaveformInfo, offset), kReal, kReal, "*offset", kReal64);
   trace.Set(at + offsetof(WaveformInfo, gain), kReal, kReal, "*gain", kReal64);
 }

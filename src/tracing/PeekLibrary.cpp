@@ -63,7 +63,8 @@ using GetCookieFn = void *(*)(int32_t, int32_t, int32_t, const char *);
 using FreeCookieFn = void (*)(void *);
 using EndParamsFn = void (*)(void *, int64_t);
 using SetValueFn = void (*)(void *, int64_t, const void *, int64_t, int64_t, const char *, int64_t);
-using SetFuncReturnFn = void (*)(void *, int64_t, const void *, int64_t, int64_t, const char *, int64_t, int32_t);
+using SetFuncReturnFn = void (*)(void *, int64_t, const void *, int64_t, int64_t, const char *, int64_t,
+                                 int32_t);
 using EndReturnsFn = void (*)(void **, int64_t);
 using ModeLocationFn = int32_t *(*)();
 

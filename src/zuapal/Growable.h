@@ -44,8 +44,7 @@ public:
     if (status.isError()) return false;
     if (request <= capacity_) return true;
     size_t next = NextArrayCapacity(capacity_, request, SIZE_MAX / sizeof(T));
-    T *grown = next == 0 ? nullptr
-                         : static_cast<T *>(::operator new(next * sizeof(T), std::nothrow));
+    T *grown = next == 0 ? nullptr : static_cast<T *>(::operator new(next * sizeof(T), std::nothrow));
     if (grown == nullptr) {
       ZUAPAL_SET(status, zuapalerr_memoryFull);
       return false;
@@ -116,8 +115,8 @@ public:
     if (status.isError()) return false;
     if (request <= capacity_ && data_ != nullptr) return true;
     size_t next = NextTextCapacity(capacity_, request, SIZE_MAX / sizeof(Unit) - 1);
-    Unit *grown = next == 0 ? nullptr
-                            : static_cast<Unit *>(::operator new((next + 1) * sizeof(Unit), std::nothrow));
+    Unit *grown =
+        next == 0 ? nullptr : static_cast<Unit *>(::operator new((next + 1) * sizeof(Unit), std::nothrow));
     if (grown == nullptr) {
       ZUAPAL_SET(status, zuapalerr_memoryFull);
       return false;

@@ -33,8 +33,7 @@ void CopyFileName(char (&field)[StatusRecord::kFileSize], const char *file) {
 
 } // namespace
 
-bool SetCode(StatusRecord &record, int64_t code, const char *component, const char *file,
-             uint64_t line) {
+bool SetCode(StatusRecord &record, int64_t code, const char *component, const char *file, uint64_t line) {
   if (!Takes(record.code, code)) return false;
   record.code = code;
   if (record.size >= StatusRecord::kFullSize) {
@@ -48,8 +47,8 @@ bool SetCode(StatusRecord &record, int64_t code, const char *component, const ch
 
 bool Merge(StatusRecord &target, const StatusRecord &source) {
   bool full = source.size >= StatusRecord::kFullSize;
-  bool taken = SetCode(target, source.code, full ? source.component : nullptr,
-                       full ? source.file : nullptr, full ? source.line : 0);
+  bool taken = SetCode(target, source.code, full ? source.component : nullptr, full ? source.file : nullptr,
+                       full ? source.line : 0);
   if (!taken || !full || target.size < StatusRecord::kFullSize) return taken;
   for (int i = 0; i < StatusRecord::kExtensionWords; ++i) {
     target.extension[i] = source.extension[i];

@@ -28,8 +28,7 @@ static_assert(sizeof(StatusRecord) == StatusRecord::kFullSize, "status record la
 
 // Takes the code when the record holds 0 (and code is not 0) or holds a
 // warning and code is an error. Returns whether it was taken.
-bool SetCode(StatusRecord &record, int64_t code, const char *component, const char *file,
-             uint64_t line);
+bool SetCode(StatusRecord &record, int64_t code, const char *component, const char *file, uint64_t line);
 
 // Sets the source's code on the target; when taken, copies the extension
 // words up to and including the first zero word.

@@ -24,8 +24,7 @@ void AddLoaderDetail(zuerr::Status &status, const char *debug, const char *detai
   jsonz::Close(cursor);
 }
 
-void Fail(zuerr::Status &status, const char *debug, const char *detailKey,
-          const char *detailValue) {
+void Fail(zuerr::Status &status, const char *debug, const char *detailKey, const char *detailValue) {
   if (ZUERR_SET(status, zuapalerr_invalidParameter) && status.json != nullptr)
     AddLoaderDetail(status, debug, detailKey, detailValue);
   (void)dlerror();
@@ -36,16 +35,13 @@ void Fail(zuerr::Status &status, const char *debug, const char *detailKey,
 void *LoadLibrary(const char *name, int flags, zuerr::Status &status) {
   if (zuerr::IsError(status)) return nullptr;
   void *handle = dlopen(name, flags);
-  if (handle == nullptr)
-    Fail(status, "failed to zudynlib_load library", "path", name != nullptr ? name : "");
+  if (handle == nullptr) Fail(status, "failed to zudynlib_load library", "path", name != nullptr ? name : "");
   return handle;
 }
 
-void *LoadLibraryContaining(const void *address, const char *fallbackName, int flags,
-                            zuerr::Status &status) {
+void *LoadLibraryContaining(const void *address, const char *fallbackName, int flags, zuerr::Status &status) {
   Dl_info info{};
-  const bool known = dladdr(address, &info) != 0 && info.dli_fname != nullptr &&
-                     info.dli_fname[0] == '/';
+  const bool known = dladdr(address, &info) != 0 && info.dli_fname != nullptr && info.dli_fname[0] == '/';
   return LoadLibrary(known ? info.dli_fname : fallbackName, flags, status);
 }
 

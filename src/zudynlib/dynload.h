@@ -19,8 +19,7 @@ void *LoadLibrary(const char *name, int flags, zuerr::Status &status);
 // it at, so the handle names that very file even when another copy of the
 // same name is on the search path. Falls back to dlopen(fallbackName, flags)
 // when the loader cannot say which file holds the address.
-void *LoadLibraryContaining(const void *address, const char *fallbackName, int flags,
-                            zuerr::Status &status);
+void *LoadLibraryContaining(const void *address, const char *fallbackName, int flags, zuerr::Status &status);
 
 // dlsym(handle, symbol); a null address counts as missing (-52005).
 void *GetSymbol(void *handle, const char *symbol, zuerr::Status &status);

@@ -11,7 +11,7 @@ namespace {
 
 constexpr size_t kMaxVersionPathLength = 99;
 
-void FailNotInstalled(zuerr::Status& status, const std::string& path) {
+void FailNotInstalled(zuerr::Status &status, const std::string &path) {
   if (!ZUERR_SET(status, ZUVEXA_ERROR_VERSION_FILE_NOT_FOUND) || status.json == nullptr) return;
   jsonz::Cursor cursor = zuerr::StatusCursor(status);
   jsonz::OpenObject(cursor, "zusysq_debug");
@@ -20,7 +20,7 @@ void FailNotInstalled(zuerr::Status& status, const std::string& path) {
   jsonz::Close(cursor);
 }
 
-void ReadVersionFile(const std::string& path, std::string& text, zuerr::Status& status) {
+void ReadVersionFile(const std::string &path, std::string &text, zuerr::Status &status) {
   zuerr::Status readStatus;
   std::vector<char> bytes;
   ReadWholeFile(RootedPath(path).c_str(), bytes, readStatus);
@@ -35,8 +35,8 @@ void ReadVersionFile(const std::string& path, std::string& text, zuerr::Status& 
 
 } // namespace
 
-void ComponentVersionText(const char* component, const char* productDirectory,
-                          std::string& text, zuerr::Status& status) {
+void ComponentVersionText(const char *component, const char *productDirectory, std::string &text,
+                          zuerr::Status &status) {
   if (zuerr::IsError(status)) return;
   try {
     std::string path;
@@ -46,7 +46,7 @@ void ComponentVersionText(const char* component, const char* productDirectory,
     path.append("/version/").append(component != nullptr ? component : "").append(".txt");
     if (path.size() > kMaxVersionPathLength) path.resize(kMaxVersionPathLength);
     ReadVersionFile(path, text, status);
-  } catch (const std::bad_alloc&) {
+  } catch (const std::bad_alloc &) {
     ZUERR_SET(status, zuapalerr_memoryFull);
   }
 }

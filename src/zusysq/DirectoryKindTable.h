@@ -20,13 +20,13 @@ struct DirectoryKindTable {
 };
 
 // Sets the kind's current value, appending an entry when the kind is new.
-void SetCurrentValue(DirectoryKindTable& table, const std::string& kind, const char* value);
+void SetCurrentValue(DirectoryKindTable &table, const std::string &kind, const char *value);
 
 // Asks the relocation library, when it can be loaded, for each kind of the
 // table; failures go to table.status.
-void ApplyRelocations(DirectoryKindTable& table);
+void ApplyRelocations(DirectoryKindTable &table);
 
 // The table, built on first use (thread-safe); never destroyed.
-const DirectoryKindTable& TheDirectoryKindTable();
+const DirectoryKindTable &TheDirectoryKindTable();
 
 } // namespace zusysq

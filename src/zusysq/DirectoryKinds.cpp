@@ -10,8 +10,8 @@ namespace zusysq {
 namespace {
 
 struct KindDefault {
-  const char* kind;
-  const char* defaultValue;
+  const char *kind;
+  const char *defaultValue;
 };
 
 constexpr KindDefault kDefaults[] = {
@@ -36,18 +36,18 @@ constexpr KindDefault kDefaults[] = {
     {"initddir", "/etc/init.d"},
 };
 
-void BuildTable(DirectoryKindTable& table) {
+void BuildTable(DirectoryKindTable &table) {
   try {
-    for (const KindDefault& row : kDefaults)
+    for (const KindDefault &row : kDefaults)
       table.entries.push_back({row.kind, row.defaultValue, row.defaultValue});
     ApplyRelocations(table);
-  } catch (const std::bad_alloc&) {
+  } catch (const std::bad_alloc &) {
     ZUERR_SET(table.status, zuapalerr_memoryFull);
   }
 }
 
-const DirectoryKindEntry* FindKind(const DirectoryKindTable& table, const char* kind) {
-  for (const DirectoryKindEntry& entry : table.entries)
+const DirectoryKindEntry *FindKind(const DirectoryKindTable &table, const char *kind) {
+  for (const DirectoryKindEntry &entry : table.entries)
     if (entry.kind == kind) return &entry;
   return nullptr;
 }
@@ -58,8 +58,8 @@ const DirectoryKindEntry* FindKind(const DirectoryKindTable& table, const char* 
 
 } // namespace
 
-void SetCurrentValue(DirectoryKindTable& table, const std::string& kind, const char* value) {
-  for (DirectoryKindEntry& entry : table.entries) {
+void SetCurrentValue(DirectoryKindTable &table, const std::string &kind, const char *value) {
+  for (DirectoryKindEntry &entry : table.entries) {
     if (entry.kind == kind) {
       entry.currentValue = value;
       return;
@@ -68,12 +68,12 @@ void SetCurrentValue(DirectoryKindTable& table, const std::string& kind, const c
   table.entries.push_back({kind, value, value});
 }
 
-const DirectoryKindTable& TheDirectoryKindTable() {
+const DirectoryKindTable &TheDirectoryKindTable() {
   // Placed in static storage and never destroyed, so lookups made while the
   // process exits still find it.
   alignas(DirectoryKindTable) static unsigned char storage[sizeof(DirectoryKindTable)];
   static std::once_flag built;
-  static DirectoryKindTable* table = nullptr;
+  static DirectoryKindTable *table = nullptr;
   std::call_once(built, [] {
     table = new (storage) DirectoryKindTable();
     BuildTable(*table);
@@ -81,11 +81,11 @@ const DirectoryKindTable& TheDirectoryKindTable() {
   return *table;
 }
 
-void DirectoryKind(const char* kind, std::string& value, zuerr::Status& status) {
+void DirectoryKind(const char *kind, std::string &value, zuerr::Status &status) {
   if (zuerr::IsError(status)) return;
-  const DirectoryKindTable& table = TheDirectoryKindTable();
+  const DirectoryKindTable &table = TheDirectoryKindTable();
   zuerr::MergeInto(status, table.status);
-  const DirectoryKindEntry* entry = kind != nullptr ? FindKind(table, kind) : nullptr;
+  const DirectoryKindEntry *entry = kind != nullptr ? FindKind(table, kind) : nullptr;
   if (entry == nullptr) {
     value.clear();
     ZUERR_SET(status, zuapalerr_osFault);
@@ -93,7 +93,7 @@ void DirectoryKind(const char* kind, std::string& value, zuerr::Status& status) 
   }
   try {
     value = entry->currentValue;
-  } catch (const std::bad_alloc&) {
+  } catch (const std::bad_alloc &) {
     ZUERR_SET(status, zuapalerr_memoryFull);
   }
 }

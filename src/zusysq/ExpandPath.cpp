@@ -7,7 +7,7 @@
 namespace zusysq {
 namespace {
 
-void FailUnterminatedReference(zuerr::Status& status, const std::string& textSoFar) {
+void FailUnterminatedReference(zuerr::Status &status, const std::string &textSoFar) {
   if (!ZUERR_SET(status, zuapalerr_invalidParameter) || status.json == nullptr) return;
   jsonz::Cursor cursor = zuerr::StatusCursor(status);
   jsonz::OpenObject(cursor, "zuxlator_debug");
@@ -18,7 +18,7 @@ void FailUnterminatedReference(zuerr::Status& status, const std::string& textSoF
 
 // Scanning resumes after each inserted value: a value is never expanded in
 // turn, so a value that refers to itself cannot make the loop endless.
-void ExpandInPlace(std::string& text, zuerr::Status& status) {
+void ExpandInPlace(std::string &text, zuerr::Status &status) {
   std::string value;
   size_t scan = 0;
   for (size_t dollar; (dollar = text.find('$', scan)) != std::string::npos;) {
@@ -36,12 +36,12 @@ void ExpandInPlace(std::string& text, zuerr::Status& status) {
 
 } // namespace
 
-std::string ExpandPath(const char* path, zuerr::Status& status) {
+std::string ExpandPath(const char *path, zuerr::Status &status) {
   std::string result;
   try {
     result = path != nullptr ? path : "";
     ExpandInPlace(result, status);
-  } catch (const std::bad_alloc&) {
+  } catch (const std::bad_alloc &) {
     ZUERR_SET(status, zuapalerr_memoryFull);
   }
   return result;

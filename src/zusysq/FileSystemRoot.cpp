@@ -12,14 +12,14 @@ std::string fileSystemRoot;
 
 } // namespace
 
-std::string RootedPath(const std::string& path) {
+std::string RootedPath(const std::string &path) {
   std::lock_guard<std::mutex> lock(rootMutex);
   return fileSystemRoot + path;
 }
 
 namespace testing {
 
-void SetFileSystemRoot(const char* root) {
+void SetFileSystemRoot(const char *root) {
   std::lock_guard<std::mutex> lock(rootMutex);
   fileSystemRoot = root != nullptr ? root : "";
 }

@@ -6,6 +6,6 @@
 namespace zusysq {
 
 // `path` with the test root (if any) in front.
-std::string RootedPath(const std::string& path);
+std::string RootedPath(const std::string &path);
 
 } // namespace zusysq

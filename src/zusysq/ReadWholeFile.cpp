@@ -14,12 +14,10 @@ namespace {
 
 // strerror_r comes in a GNU form (returns the text) and an XSI form (fills
 // the buffer); these pick the text from either.
-[[maybe_unused]] const char* ErrorText(const char* result, const char*) { return result; }
-[[maybe_unused]] const char* ErrorText(int result, const char* buffer) {
-  return result == 0 ? buffer : "";
-}
+[[maybe_unused]] const char *ErrorText(const char *result, const char *) { return result; }
+[[maybe_unused]] const char *ErrorText(int result, const char *buffer) { return result == 0 ? buffer : ""; }
 
-void AddErrnoDetail(jsonz::Cursor& cursor, int error) {
+void AddErrnoDetail(jsonz::Cursor &cursor, int error) {
   char buffer[256] = "";
   jsonz::OpenObject(cursor, "internal_error");
   jsonz::PutString(cursor, "api", "errno");
@@ -28,7 +26,7 @@ void AddErrnoDetail(jsonz::Cursor& cursor, int error) {
   jsonz::Close(cursor);
 }
 
-void FailOpen(zuerr::Status& status, const char* path, int error) {
+void FailOpen(zuerr::Status &status, const char *path, int error) {
   if (!ZUERR_SET(status, zuapalerr_resourceNotFound) || status.json == nullptr) return;
   jsonz::Cursor cursor = zuerr::StatusCursor(status);
   AddErrnoDetail(cursor, error);
@@ -38,8 +36,7 @@ void FailOpen(zuerr::Status& status, const char* path, int error) {
   jsonz::Close(cursor);
 }
 
-void FailRead(zuerr::Status& status, const char* path, int error, uint64_t fileSize,
-              uint64_t bytesRead) {
+void FailRead(zuerr::Status &status, const char *path, int error, uint64_t fileSize, uint64_t bytesRead) {
   if (!ZUERR_SET(status, zuapalerr_osFault) || status.json == nullptr) return;
   jsonz::Cursor cursor = zuerr::StatusCursor(status);
   AddErrnoDetail(cursor, error);
@@ -53,8 +50,8 @@ void FailRead(zuerr::Status& status, const char* path, int error, uint64_t fileS
 
 // A directory opens for reading but has no content to read: report it as a
 // file that cannot be opened.
-FILE* OpenRegularContent(const char* path) {
-  FILE* file = std::fopen(path, "rb");
+FILE *OpenRegularContent(const char *path) {
+  FILE *file = std::fopen(path, "rb");
   if (file == nullptr) return nullptr;
   struct stat info {};
   if (fstat(fileno(file), &info) == 0 && S_ISDIR(info.st_mode)) {
@@ -67,15 +64,14 @@ FILE* OpenRegularContent(const char* path) {
 
 // The file's size, with the position back at the start; -1 when it cannot
 // be learnt.
-long SizeOf(FILE* file) {
+long SizeOf(FILE *file) {
   if (std::fseek(file, 0, SEEK_END) != 0) return -1;
   long size = std::ftell(file);
   if (size < 0 || std::fseek(file, 0, SEEK_SET) != 0) return -1;
   return size;
 }
 
-void ReadOpenFile(FILE* file, const char* path, std::vector<char>& bytes,
-                  zuerr::Status& status) {
+void ReadOpenFile(FILE *file, const char *path, std::vector<char> &bytes, zuerr::Status &status) {
   errno = 0;
   long size = SizeOf(file);
   if (size < 0) {
@@ -85,7 +81,7 @@ void ReadOpenFile(FILE* file, const char* path, std::vector<char>& bytes,
   size_t fileSize = static_cast<size_t>(size);
   try {
     bytes.resize(fileSize + 1);
-  } catch (const std::exception&) {
+  } catch (const std::exception &) {
     ZUERR_SET(status, zuapalerr_memoryFull);
     return;
   }
@@ -100,13 +96,13 @@ void ReadOpenFile(FILE* file, const char* path, std::vector<char>& bytes,
 
 } // namespace
 
-void ReadWholeFile(const char* path, std::vector<char>& bytes, zuerr::Status& status) {
+void ReadWholeFile(const char *path, std::vector<char> &bytes, zuerr::Status &status) {
   if (zuerr::IsError(status)) return;
   if (path == nullptr) {
     FailOpen(status, "", EINVAL);
     return;
   }
-  FILE* file = OpenRegularContent(path);
+  FILE *file = OpenRegularContent(path);
   if (file == nullptr) {
     FailOpen(status, path, errno);
     return;

@@ -7,17 +7,16 @@
 namespace zusysq {
 namespace {
 
-constexpr const char* kRelocationLibrary = "libzurelocations.so.0";
-constexpr const char* kRelocationFunction = "get_relocated_dir";
+constexpr const char *kRelocationLibrary = "libzurelocations.so.0";
+constexpr const char *kRelocationFunction = "get_relocated_dir";
 constexpr int kRelocationBufferSize = 255;
 
 // >= 1: buffer holds the relocated directory; 0: not relocated; < 0: failure.
-using GetRelocatedDirFn = int (*)(const char* kind, char* buffer, int bufferSize);
+using GetRelocatedDirFn = int (*)(const char *kind, char *buffer, int bufferSize);
 
 // Asks for one kind; false when the table's status took an error.
-bool RelocateKind(DirectoryKindTable& table, const std::string& kind,
-                  GetRelocatedDirFn getRelocatedDir) {
-  char* buffer = new (std::nothrow) char[kRelocationBufferSize]();
+bool RelocateKind(DirectoryKindTable &table, const std::string &kind, GetRelocatedDirFn getRelocatedDir) {
+  char *buffer = new (std::nothrow) char[kRelocationBufferSize]();
   if (buffer == nullptr) {
     ZUERR_SET(table.status, zuapalerr_memoryFull);
     return false;
@@ -35,12 +34,12 @@ bool RelocateKind(DirectoryKindTable& table, const std::string& kind,
 
 } // namespace
 
-void ApplyRelocations(DirectoryKindTable& table) {
+void ApplyRelocations(DirectoryKindTable &table) {
   // The library is optional: its absence leaves the defaults, silently.
   zuerr::Status loadStatus;
-  void* library = zudynlib::LoadLibrary(kRelocationLibrary, zudynlib::kBindNowGlobal, loadStatus);
-  auto getRelocatedDir = reinterpret_cast<GetRelocatedDirFn>(
-      zudynlib::GetSymbol(library, kRelocationFunction, loadStatus));
+  void *library = zudynlib::LoadLibrary(kRelocationLibrary, zudynlib::kBindNowGlobal, loadStatus);
+  auto getRelocatedDir =
+      reinterpret_cast<GetRelocatedDirFn>(zudynlib::GetSymbol(library, kRelocationFunction, loadStatus));
   if (zuerr::IsError(loadStatus)) {
     if (library != nullptr) zudynlib::UnloadLibrary(library);
     return;

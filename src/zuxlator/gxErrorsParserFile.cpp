@@ -62,7 +62,8 @@ bool ReadEntry(LineReader &reader, ViStatus code, std::string &text, zuerr::Stat
     failures::EntryNumberUnreadable(status, converted);
     return true;
   }
-  // Codes are compared as 32-bit integers, so a code written in hexadecimal with the top bit set matches the negative status.
+  // Codes are compared as 32-bit integers, so a code written in hexadecimal with the top bit set matches the
+  // negative status.
   const bool match = static_cast<ViStatus>(static_cast<uint32_t>(number)) == code;
   if (!ReadBody(reader, match, text)) {
     failures::EntryWithoutEnd(status);

@@ -6,9 +6,9 @@
 #include <cstring>
 
 #include "zuapal/zuapalerr.h"
+#include "zulua/ProtectedCall.h"
 #include "zuxlator/StatusDetail.h"
 #include "zuxlatorlua/LuaTranslator.h"
-#include "zulua/ProtectedCall.h"
 
 namespace zuxlatorlua {
 namespace {

@@ -7,11 +7,11 @@
 #include <cstring>
 
 #include "zuapal/zuapalerr.h"
+#include "zulua/ProtectedCall.h"
 #include "zuxlator/StatusDetail.h"
 #include "zuxlatorlua/LuaDescriptions.h"
 #include "zuxlatorlua/embedded/EmbeddedModules.h"
 #include "zuxlatorlua/embedded/EmbeddedScripts.h"
-#include "zulua/ProtectedCall.h"
 #include "zuxlatorlua/stdint/Int64Module.h"
 #include "zuxlatorlua/zuxlatorluautils.h"
 

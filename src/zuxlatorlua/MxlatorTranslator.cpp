@@ -5,10 +5,10 @@
 #include <new>
 
 #include "zuapal/zuapalerr.h"
+#include "zulua/ProtectedCall.h"
 #include "zumxl/mxlate.h"
 #include "zuxlator/StatusDetail.h"
 #include "zuxlatorlua/LuaTranslator.h"
-#include "zulua/ProtectedCall.h"
 
 namespace zuxlatorlua {
 namespace {

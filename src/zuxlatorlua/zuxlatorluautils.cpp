@@ -7,9 +7,9 @@
 #include <string>
 
 #include "zuapal/zuapalerr.h"
+#include "zulua/ProtectedCall.h"
 #include "zusysq/stdpath_util.h"
 #include "zuxlator/gxErrorsParser.h"
-#include "zulua/ProtectedCall.h"
 
 // Lua raises errors with longjmp, which must not cross a frame holding C++
 // objects with destructors. So each script function checks its arguments

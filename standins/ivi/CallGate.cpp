@@ -38,7 +38,7 @@ Gate &TheGate() {
 
 size_t IndexOf(EngineFunction function) { return static_cast<size_t>(function); }
 
-}  // namespace
+} // namespace
 
 std::optional<EngineFunction> EngineFunctionNamed(std::string_view name) {
   for (size_t i = 0; i < kFunctionCount; ++i) {
@@ -73,4 +73,4 @@ void ResetCallGate() {
   gate.failures.fill(std::nullopt);
 }
 
-}  // namespace ivistandin
+} // namespace ivistandin

@@ -41,8 +41,7 @@ void SetInjectedFailure(EngineFunction function, std::optional<InjectedFailure> 
 void ResetCallGate();
 
 // Runs work() (returning ViStatus) as the body of the engine function.
-template <class Work>
-ViStatus RunEngineCall(EngineFunction function, Work &&work) noexcept {
+template <class Work> ViStatus RunEngineCall(EngineFunction function, Work &&work) noexcept {
   try {
     const std::optional<InjectedFailure> failure = EnterEngineFunction(function);
     if (failure && !failure->afterWork) return failure->status;
@@ -55,13 +54,12 @@ ViStatus RunEngineCall(EngineFunction function, Work &&work) noexcept {
   }
 }
 
-}  // namespace ivistandin
+} // namespace ivistandin
 
 namespace ivistandin {
 
 // Body of a control function: no exception leaves it.
-template <class Work>
-ViStatus RunGuarded(Work &&work) noexcept {
+template <class Work> ViStatus RunGuarded(Work &&work) noexcept {
   try {
     return work();
   } catch (const std::bad_alloc &) {
@@ -71,4 +69,4 @@ ViStatus RunGuarded(Work &&work) noexcept {
   }
 }
 
-}  // namespace ivistandin
+} // namespace ivistandin

@@ -13,14 +13,11 @@ using namespace ivistandin;
 
 namespace {
 
-template <class Change>
-ViStatus ChangeSession(ViSession vi, Change &&change) {
-  return RunGuarded([&] {
-    return WithSession(vi, change) ? VI_SUCCESS : IVISTANDIN_ERROR_INVALID_SESSION;
-  });
+template <class Change> ViStatus ChangeSession(ViSession vi, Change &&change) {
+  return RunGuarded([&] { return WithSession(vi, change) ? VI_SUCCESS : IVISTANDIN_ERROR_INVALID_SESSION; });
 }
 
-}  // namespace
+} // namespace
 
 extern "C" ViStatus IviStandin_CreateSession(ViConstString resourceDescriptor, ViBoolean simulate,
                                              ViSession *newVi) {
@@ -36,22 +33,17 @@ extern "C" ViStatus IviStandin_CreateSession(ViConstString resourceDescriptor, V
   });
 }
 
-extern "C" ViStatus IviStandin_SetAttributeViString(ViSession vi, ViAttr attributeId,
-                                                    ViConstString value) {
-  return ChangeSession(vi, [&](Session &session) {
-    session.strings[attributeId] = TextOrEmpty(value);
-  });
+extern "C" ViStatus IviStandin_SetAttributeViString(ViSession vi, ViAttr attributeId, ViConstString value) {
+  return ChangeSession(vi, [&](Session &session) { session.strings[attributeId] = TextOrEmpty(value); });
 }
 
-extern "C" ViStatus IviStandin_SetAttributeViInt32(ViSession vi, ViAttr attributeId,
-                                                   ViInt32 value) {
+extern "C" ViStatus IviStandin_SetAttributeViInt32(ViSession vi, ViAttr attributeId, ViInt32 value) {
   return ChangeSession(vi, [&](Session &session) { session.ints[attributeId] = value; });
 }
 
 extern "C" ViStatus IviStandin_QueueInterchangeWarning(ViSession vi, ViConstString warning) {
-  return ChangeSession(vi, [&](Session &session) {
-    session.interchangeWarnings.push_back(TextOrEmpty(warning));
-  });
+  return ChangeSession(
+      vi, [&](Session &session) { session.interchangeWarnings.push_back(TextOrEmpty(warning)); });
 }
 
 extern "C" ViBoolean IviStandin_SessionExists(ViSession vi) {
@@ -59,9 +51,7 @@ extern "C" ViBoolean IviStandin_SessionExists(ViSession vi) {
   return status == VI_SUCCESS ? VI_TRUE : VI_FALSE;
 }
 
-extern "C" ViInt32 IviStandin_SessionCount(void) {
-  return static_cast<ViInt32>(SessionCount());
-}
+extern "C" ViInt32 IviStandin_SessionCount(void) { return static_cast<ViInt32>(SessionCount()); }
 
 extern "C" ViInt32 IviStandin_CallCount(ViConstString functionName) {
   if (functionName == nullptr) return -1;
@@ -82,9 +72,8 @@ extern "C" ViStatus IviStandin_FailNextCall(ViConstString functionName, ViStatus
   });
 }
 
-extern "C" ViStatus IviStandin_SetLogicalName(ViConstString logicalName,
-                                              ViConstString resourceName, ViBoolean simulate,
-                                              ViConstString driverSetup,
+extern "C" ViStatus IviStandin_SetLogicalName(ViConstString logicalName, ViConstString resourceName,
+                                              ViBoolean simulate, ViConstString driverSetup,
                                               ViConstString optionString) {
   return RunGuarded([&] {
     if (logicalName == nullptr) return IVISTANDIN_ERROR_NULL_POINTER;

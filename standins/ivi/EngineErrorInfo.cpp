@@ -10,19 +10,17 @@ namespace {
 
 // Error information given for vi 0, or for a handle the engine does not
 // know, is kept for the calling thread.
-template <class Action>
-void WithErrorInfoOf(ViSession vi, Action &&action) {
+template <class Action> void WithErrorInfoOf(ViSession vi, Action &&action) {
   if (vi != 0 && WithSession(vi, [&](Session &session) { action(session.error); })) return;
   action(CurrentThreadState().error);
 }
 
 constexpr ViInt32 kLastNamedPosition = 8;
 
-}  // namespace
+} // namespace
 
-extern "C" ViStatus Ivi_SetErrorInfo(ViSession vi, ViBoolean overrideExistingError,
-                                     ViStatus primaryError, ViStatus secondaryError,
-                                     ViConstString errorElaboration) {
+extern "C" ViStatus Ivi_SetErrorInfo(ViSession vi, ViBoolean overrideExistingError, ViStatus primaryError,
+                                     ViStatus secondaryError, ViConstString errorElaboration) {
   return RunEngineCall(EngineFunction::SetErrorInfo, [&] {
     WithErrorInfoOf(vi, [&](ErrorInfo &info) {
       RecordErrorInfo(info, overrideExistingError != VI_FALSE, primaryError, secondaryError,

@@ -19,7 +19,7 @@ std::shared_ptr<SessionLock> LockOf(ViSession vi) {
   return lock;
 }
 
-}  // namespace
+} // namespace
 
 extern "C" ViStatus Ivi_LockSession(ViSession vi, ViBoolean *callerHasLock) {
   return RunEngineCall(EngineFunction::LockSession, [&] {

@@ -37,14 +37,13 @@ Session TemporarySession(ViConstString prefix, const EngineOptions &options) {
   return session;
 }
 
-}  // namespace
+} // namespace
 
 // A logical name resolves to its configured resource name and to its
 // configured option string followed by the caller's; the calling thread
 // remembers it for Ivi_SpecificDriverNew. Any other name is passed through.
 extern "C" ViStatus Ivi_GetInfoFromResourceName(ViRsrc resourceName, ViString optionString,
-                                                ViChar newResourceName[],
-                                                ViChar newOptionString[],
+                                                ViChar newResourceName[], ViChar newOptionString[],
                                                 ViBoolean *isLogicalName) {
   return RunEngineCall(EngineFunction::GetInfoFromResourceName, [&] {
     std::optional<LogicalName> &remembered = CurrentThreadState().lastLogicalName;
@@ -91,7 +90,6 @@ extern "C" ViBoolean Ivi_Simulating(ViSession vi) {
 }
 
 extern "C" ViStatus Ivi_Dispose(ViSession vi) {
-  return RunEngineCall(EngineFunction::Dispose, [&] {
-    return RemoveSession(vi) ? VI_SUCCESS : IVISTANDIN_ERROR_INVALID_SESSION;
-  });
+  return RunEngineCall(EngineFunction::Dispose,
+                       [&] { return RemoveSession(vi) ? VI_SUCCESS : IVISTANDIN_ERROR_INVALID_SESSION; });
 }

@@ -11,14 +11,14 @@ bool KeepsRecorded(const ErrorInfo &recorded, ViStatus newPrimary) {
   return newPrimary == VI_SUCCESS && recorded.primary != VI_SUCCESS;
 }
 
-}  // namespace
+} // namespace
 
-void RecordErrorInfo(ErrorInfo &info, bool overrideExisting, ViStatus primary,
-                     ViStatus secondary, ViConstString elaboration) {
+void RecordErrorInfo(ErrorInfo &info, bool overrideExisting, ViStatus primary, ViStatus secondary,
+                     ViConstString elaboration) {
   if (!overrideExisting && KeepsRecorded(info, primary)) return;
   info.elaboration = TextOrEmpty(elaboration);
   info.primary = primary;
   info.secondary = secondary;
 }
 
-}  // namespace ivistandin
+} // namespace ivistandin

@@ -16,7 +16,7 @@ struct ErrorInfo {
 // Records new information. Without override a recorded error (negative
 // primary) stays, and a success does not wipe a recorded warning;
 // otherwise the new information replaces what was recorded.
-void RecordErrorInfo(ErrorInfo &info, bool overrideExisting, ViStatus primary,
-                     ViStatus secondary, ViConstString elaboration);
+void RecordErrorInfo(ErrorInfo &info, bool overrideExisting, ViStatus primary, ViStatus secondary,
+                     ViConstString elaboration);
 
-}  // namespace ivistandin
+} // namespace ivistandin

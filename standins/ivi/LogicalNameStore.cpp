@@ -26,9 +26,9 @@ struct FileIdentity {
   timespec modified{};
 
   bool operator==(const FileIdentity &other) const {
-    return path == other.path && exists == other.exists && device == other.device &&
-           inode == other.inode && size == other.size &&
-           modified.tv_sec == other.modified.tv_sec && modified.tv_nsec == other.modified.tv_nsec;
+    return path == other.path && exists == other.exists && device == other.device && inode == other.inode &&
+           size == other.size && modified.tv_sec == other.modified.tv_sec &&
+           modified.tv_nsec == other.modified.tv_nsec;
   }
 };
 
@@ -73,10 +73,10 @@ std::optional<LogicalName> ParseLine(std::string_view line) {
   return entry;
 }
 
-using NameMap = std::map<std::string, LogicalName>;  // keyed by lower-case name
+using NameMap = std::map<std::string, LogicalName>; // keyed by lower-case name
 
 class Store {
- public:
+public:
   std::optional<LogicalName> Find(std::string_view name) {
     std::lock_guard guard(mutex_);
     const std::string key = LowerAscii(name);
@@ -104,7 +104,7 @@ class Store {
     fileRead_.reset();
   }
 
- private:
+private:
   void RefreshFileEntries() {
     FileIdentity identity = CurrentFileIdentity();
     if (fileRead_ && *fileRead_ == identity) return;
@@ -136,7 +136,7 @@ Store &TheStore() {
   return store;
 }
 
-}  // namespace
+} // namespace
 
 std::vector<LogicalName> ParseLogicalNames(std::string_view fileText) {
   std::vector<LogicalName> entries;
@@ -154,4 +154,4 @@ void DefineLogicalName(LogicalName entry) { TheStore().Define(std::move(entry));
 void RemoveLogicalName(std::string_view name) { TheStore().Remove(name); }
 void RemoveAllLogicalNames() { TheStore().RemoveAll(); }
 
-}  // namespace ivistandin
+} // namespace ivistandin

@@ -31,6 +31,6 @@ std::vector<LogicalName> ParseLogicalNames(std::string_view fileText);
 std::optional<LogicalName> FindLogicalName(std::string_view name);
 void DefineLogicalName(LogicalName entry);
 void RemoveLogicalName(std::string_view name);
-void RemoveAllLogicalNames();  // in-memory ones; the file is read again
+void RemoveAllLogicalNames(); // in-memory ones; the file is read again
 
-}  // namespace ivistandin
+} // namespace ivistandin

@@ -9,13 +9,11 @@ namespace ivistandin {
 
 namespace {
 
-constexpr std::array<std::string_view, 3> kSimulateNames = {"simulate", "attr_simulate",
-                                                            "ivi_attr_simulate"};
-constexpr std::array<std::string_view, 5> kDriverSetupNames = {
-    "driversetup", "driver setup", "driver_setup", "attr_driver_setup", "ivi_attr_driver_setup"};
+constexpr std::array<std::string_view, 3> kSimulateNames = {"simulate", "attr_simulate", "ivi_attr_simulate"};
+constexpr std::array<std::string_view, 5> kDriverSetupNames = {"driversetup", "driver setup", "driver_setup",
+                                                               "attr_driver_setup", "ivi_attr_driver_setup"};
 
-template <size_t N>
-bool IsOneOf(const std::string &lowerName, const std::array<std::string_view, N> &names) {
+template <size_t N> bool IsOneOf(const std::string &lowerName, const std::array<std::string_view, N> &names) {
   for (std::string_view name : names) {
     if (lowerName == name) return true;
   }
@@ -37,7 +35,7 @@ ViStatus ApplyEntry(std::string_view entry, EngineOptions &options) {
   return VI_SUCCESS;
 }
 
-}  // namespace
+} // namespace
 
 ViStatus ParseEngineOptions(std::string_view text, EngineOptions &options) {
   while (true) {
@@ -55,4 +53,4 @@ std::string CombineOptionStrings(const std::string &configured, const std::strin
   return configured + "," + caller;
 }
 
-}  // namespace ivistandin
+} // namespace ivistandin

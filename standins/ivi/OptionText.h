@@ -26,4 +26,4 @@ ViStatus ParseEngineOptions(std::string_view text, EngineOptions &options);
 // then the caller's, so the caller's settings win.
 std::string CombineOptionStrings(const std::string &configured, const std::string &caller);
 
-}  // namespace ivistandin
+} // namespace ivistandin

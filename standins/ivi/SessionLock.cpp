@@ -31,4 +31,4 @@ void SessionLock::Close() {
   released_.notify_all();
 }
 
-}  // namespace ivistandin
+} // namespace ivistandin

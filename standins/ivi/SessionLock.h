@@ -11,7 +11,7 @@
 namespace ivistandin {
 
 class SessionLock {
- public:
+public:
   // Waits until the lock is free or owned by the caller. Fails with the
   // invalid-session status when the session is disposed meanwhile.
   ViStatus Lock();
@@ -20,7 +20,7 @@ class SessionLock {
   // Called when the session goes away: wakes and fails every waiter.
   void Close();
 
- private:
+private:
   std::mutex mutex_;
   std::condition_variable released_;
   std::thread::id owner_;
@@ -28,4 +28,4 @@ class SessionLock {
   bool closed_ = false;
 };
 
-}  // namespace ivistandin
+} // namespace ivistandin

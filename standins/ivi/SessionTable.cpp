@@ -10,7 +10,7 @@ namespace {
 struct Table {
   std::mutex mutex;
   std::unordered_map<ViSession, Session> sessions;
-  ViSession lastHandle = 0x10000;  // distinct from small integers by design
+  ViSession lastHandle = 0x10000; // distinct from small integers by design
 };
 
 Table &TheTable() {
@@ -25,7 +25,7 @@ ViSession NextFreeHandle(Table &table) {
   return table.lastHandle;
 }
 
-}  // namespace
+} // namespace
 
 SessionAccess::SessionAccess(ViSession vi) : session_(nullptr) {
   Table &table = TheTable();
@@ -74,4 +74,4 @@ void RemoveAllSessions() {
   for (auto &[vi, session] : removed) session.lock->Close();
 }
 
-}  // namespace ivistandin
+} // namespace ivistandin

@@ -25,8 +25,7 @@ struct Session {
 ViSession AddSession(Session session);
 
 // Runs action(Session&) under the table mutex. False for an unknown handle.
-template <class Action>
-bool WithSession(ViSession vi, Action &&action);
+template <class Action> bool WithSession(ViSession vi, Action &&action);
 
 // Removes the session and closes its lock. False for an unknown handle.
 bool RemoveSession(ViSession vi);
@@ -36,23 +35,22 @@ void RemoveAllSessions();
 
 // Implementation detail of WithSession.
 class SessionAccess {
- public:
+public:
   explicit SessionAccess(ViSession vi);
   ~SessionAccess();
   SessionAccess(const SessionAccess &) = delete;
   SessionAccess &operator=(const SessionAccess &) = delete;
   Session *get() const { return session_; }
 
- private:
+private:
   Session *session_;
 };
 
-template <class Action>
-bool WithSession(ViSession vi, Action &&action) {
+template <class Action> bool WithSession(ViSession vi, Action &&action) {
   SessionAccess access(vi);
   if (access.get() == nullptr) return false;
   action(*access.get());
   return true;
 }
 
-}  // namespace ivistandin
+} // namespace ivistandin

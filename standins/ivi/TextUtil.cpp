@@ -57,4 +57,4 @@ bool CopyCut(std::string_view text, size_t capacity, ViChar *buffer) {
   return length < text.size();
 }
 
-}  // namespace ivistandin
+} // namespace ivistandin

@@ -26,4 +26,4 @@ ViStatus CopyWithBufferRule(const std::string &text, ViInt32 size, ViChar *buffe
 // Returns true when the text had to be cut.
 bool CopyCut(std::string_view text, size_t capacity, ViChar *buffer);
 
-}  // namespace ivistandin
+} // namespace ivistandin

@@ -16,7 +16,7 @@ struct GenerationalState {
 
 thread_local GenerationalState threadState;
 
-}  // namespace
+} // namespace
 
 ThreadState &CurrentThreadState() {
   const uint64_t generation = resetGeneration.load(std::memory_order_acquire);
@@ -29,4 +29,4 @@ ThreadState &CurrentThreadState() {
 
 void ForgetAllThreadStates() { resetGeneration.fetch_add(1, std::memory_order_acq_rel); }
 
-}  // namespace ivistandin
+} // namespace ivistandin

@@ -20,4 +20,4 @@ ThreadState &CurrentThreadState();
 // Makes every thread's state read as new on its next use.
 void ForgetAllThreadStates();
 
-}  // namespace ivistandin
+} // namespace ivistandin

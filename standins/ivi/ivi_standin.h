@@ -34,8 +34,7 @@ extern "C" {
 /* Creates a session with the I/O resource descriptor (attribute 1050304,
  * null = ""), an empty driver setup (1050007) and the simulation flag.
  * Writes a fresh non-zero handle; handles are never reused. */
-ViStatus IviStandin_CreateSession(ViConstString resourceDescriptor, ViBoolean simulate,
-                                  ViSession *newVi);
+ViStatus IviStandin_CreateSession(ViConstString resourceDescriptor, ViBoolean simulate, ViSession *newVi);
 
 /* Sets a string (null = "") or ViInt32 attribute of a session. */
 ViStatus IviStandin_SetAttributeViString(ViSession vi, ViAttr attributeId, ViConstString value);
@@ -62,9 +61,8 @@ ViStatus IviStandin_FailNextCall(ViConstString functionName, ViStatus status, Vi
 /* Defines (or redefines) a logical name in memory; it takes precedence
  * over an entry of the same name in the configuration file. Null texts are
  * empty texts; the name must not be empty. */
-ViStatus IviStandin_SetLogicalName(ViConstString logicalName, ViConstString resourceName,
-                                   ViBoolean simulate, ViConstString driverSetup,
-                                   ViConstString optionString);
+ViStatus IviStandin_SetLogicalName(ViConstString logicalName, ViConstString resourceName, ViBoolean simulate,
+                                   ViConstString driverSetup, ViConstString optionString);
 /* Removes one in-memory logical name, or all of them for null. */
 ViStatus IviStandin_ClearLogicalName(ViConstString logicalName);
 

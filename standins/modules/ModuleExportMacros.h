@@ -27,15 +27,15 @@
 // One export: records the call with every argument and hands it to the
 // simulator.
 #define ZU_MOD_ARGUMENT(type, name, role) ::backendstandin::MakeArgument(name)
-#define ZU_MOD_DEFINE_EXPORT(slot, symbol, form, ...)                                                           \
-  extern "C" ZU_MOD_API ViStatus ZU_MOD_NAME(form, symbol)(ZU_PARAM_DECLS(__VA_ARGS__)) {                        \
-    const BackendStandinArgument arguments[] = {ZU_FOR_EACH(ZU_MOD_ARGUMENT, ZU_SEP_COMMA, __VA_ARGS__)};          \
-    return BackendStandin_EnterEntryPoint(ZU_MODULE_KIND, slot, ZU_STRINGIZE(ZU_MOD_NAME(form, symbol)), arguments, \
-                                          ZU_COUNT(__VA_ARGS__));                                                 \
+#define ZU_MOD_DEFINE_EXPORT(slot, symbol, form, ...)                                                        \
+  extern "C" ZU_MOD_API ViStatus ZU_MOD_NAME(form, symbol)(ZU_PARAM_DECLS(__VA_ARGS__)) {                    \
+    const BackendStandinArgument arguments[] = {ZU_FOR_EACH(ZU_MOD_ARGUMENT, ZU_SEP_COMMA, __VA_ARGS__)};    \
+    return BackendStandin_EnterEntryPoint(ZU_MODULE_KIND, slot, ZU_STRINGIZE(ZU_MOD_NAME(form, symbol)),     \
+                                          arguments, ZU_COUNT(__VA_ARGS__));                                 \
   }
 
 // The export of a row that this module exports; nothing for the others.
-#define ZU_MOD_EXPORT_ROW(slot, member, symbol, form, ...)                                                      \
+#define ZU_MOD_EXPORT_ROW(slot, member, symbol, form, ...)                                                   \
   ZU_CAT(ZU_MOD_EXPORT_IF_, ZU_MOD_EXPORTS_##member)(slot, symbol, form, __VA_ARGS__)
 #define ZU_MOD_EXPORT_IF_1 ZU_MOD_DEFINE_EXPORT
 #define ZU_MOD_EXPORT_IF_0(...)

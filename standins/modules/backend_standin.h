@@ -63,8 +63,8 @@ BACKENDSTANDIN_API ViReal64 BackendStandin_CallArgumentReal(ViInt32 call, ViInt3
 BACKENDSTANDIN_API const void *BackendStandin_CallArgumentPointer(ViInt32 call, ViInt32 argument);
 /* Copy of a text argument as it was at the call (buffer rule as above);
  * BACKENDSTANDIN_ERROR_NOT_TEXT for a null text or a non-text argument. */
-BACKENDSTANDIN_API ViStatus BackendStandin_CallArgumentText(ViInt32 call, ViInt32 argument, ViInt32 bufferSize,
-                                                            ViChar buffer[]);
+BACKENDSTANDIN_API ViStatus BackendStandin_CallArgumentText(ViInt32 call, ViInt32 argument,
+                                                            ViInt32 bufferSize, ViChar buffer[]);
 
 /* ---- Scripting. ---- */
 
@@ -74,16 +74,16 @@ BACKENDSTANDIN_API ViStatus BackendStandin_CallArgumentText(ViInt32 call, ViInt3
  * status is returned without doing the entry's work; any other status is
  * returned after the work unless the work itself failed. The oldest
  * matching script applies. Unknown name or kind: BACKENDSTANDIN_ERROR_INVALID_ARGUMENT. */
-BACKENDSTANDIN_API ViStatus BackendStandin_ScriptStatus(ViUInt32 kind, ViConstString entryName, ViStatus status,
-                                                        ViBoolean everyCall);
+BACKENDSTANDIN_API ViStatus BackendStandin_ScriptStatus(ViUInt32 kind, ViConstString entryName,
+                                                        ViStatus status, ViBoolean everyCall);
 /* Scripts the next init entry (any open entry: InitWithOptions*,
  * InitSessionOutOfProcess, InitExtCal*, InitializeExternalAlignment) of a
  * module of `kind` (or any kind). With `writeHandle` VI_TRUE it writes
  * `handle` to newVi (when not null), creates nothing and returns `status`.
  * Otherwise it behaves as a status script of that init. Init scripts take
  * precedence over status scripts. */
-BACKENDSTANDIN_API ViStatus BackendStandin_ScriptNextInit(ViUInt32 kind, ViBoolean writeHandle, ViSession handle,
-                                                          ViStatus status);
+BACKENDSTANDIN_API ViStatus BackendStandin_ScriptNextInit(ViUInt32 kind, ViBoolean writeHandle,
+                                                          ViSession handle, ViStatus status);
 BACKENDSTANDIN_API void BackendStandin_ClearScripts(void);
 
 /* Forgets the call log, the scripts, every simulated session (without
@@ -118,7 +118,8 @@ BACKENDSTANDIN_API void BackendStandin_SetToneOffset(ViReal64 hertz);
 BACKENDSTANDIN_API ViInt32 BackendStandin_SessionCount(void);
 /* Kind of the module that created the session; 0 for an unknown handle. */
 BACKENDSTANDIN_API ViUInt32 BackendStandin_SessionKind(ViSession vi);
-BACKENDSTANDIN_API ViStatus BackendStandin_GetConfiguration(ViSession vi, BackendStandinConfiguration *configuration);
+BACKENDSTANDIN_API ViStatus BackendStandin_GetConfiguration(ViSession vi,
+                                                            BackendStandinConfiguration *configuration);
 /* Calls the close callback the session's init received, as a module that
  * closes a session through the library would, and returns its result.
  * Unknown session: BACKENDSTANDIN_ERROR_INVALID_SESSION; null callback:

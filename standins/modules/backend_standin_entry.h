@@ -18,7 +18,8 @@ struct BackendStandinArgument {
 
 // Records the call, applies the scripts and runs the simulated instrument.
 // `exportName` is only read during the call. Never throws.
-BACKENDSTANDIN_API ViStatus BackendStandin_EnterEntryPoint(ViUInt32 kind, ViUInt32 slot, const char *exportName,
+BACKENDSTANDIN_API ViStatus BackendStandin_EnterEntryPoint(ViUInt32 kind, ViUInt32 slot,
+                                                           const char *exportName,
                                                            const BackendStandinArgument *arguments,
                                                            ViUInt32 argumentCount) noexcept;
 }

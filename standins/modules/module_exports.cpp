@@ -10,6 +10,6 @@
 #include "ModuleExportMacros.h"
 #include "ModuleRows.h"
 
-#define ZU_ENTRY(slot, member, symbol, form, mode, traceId, ...)                                                       \
+#define ZU_ENTRY(slot, member, symbol, form, mode, traceId, ...)                                             \
   ZU_MOD_EXPORT_ROW(slot, member, symbol, form, __VA_ARGS__)
 #include "redirector/catalogue/EntryPoints.def"

@@ -59,11 +59,12 @@ PEEK_EXPORT void ZuPeekSetReturn_generic(void *cookie, int64_t index, const void
 }
 
 PEEK_EXPORT void ZuPeekSetFuncReturnElementSize_generic(void *cookie, int64_t index, const void *address,
-                                                        int64_t elementSize, int64_t totalSize, const char *name,
-                                                        int64_t typeCode, int32_t success) {
+                                                        int64_t elementSize, int64_t totalSize,
+                                                        const char *name, int64_t typeCode, int32_t success) {
   if (cookie == nullptr) return;
   Record *record = AsRecord(cookie);
-  record->returns.push_back(peeklog::MakeValue(index, address, elementSize, totalSize, name, typeCode, false));
+  record->returns.push_back(
+      peeklog::MakeValue(index, address, elementSize, totalSize, name, typeCode, false));
   record->success = success;
 }
 

@@ -52,13 +52,20 @@ std::string Pointer(const void *address) {
 // One element of an array code; complex pairs of reals show as [re, im].
 std::string Element(const unsigned char *at, int64_t typeCode, int64_t elementSize) {
   switch (typeCode) {
-  case 4: return Number(Read<int32_t>(at));
-  case 8: return Number(Read<int16_t>(at));
-  case 12: return Number(*at);
-  case 18: return Real(Read<float>(at));
-  case 22: return Number(Read<uint16_t>(at));
-  case 36: return Unsigned(Read<uint32_t>(at));
-  case 98: return Number(Read<int64_t>(at));
+  case 4:
+    return Number(Read<int32_t>(at));
+  case 8:
+    return Number(Read<int16_t>(at));
+  case 12:
+    return Number(*at);
+  case 18:
+    return Real(Read<float>(at));
+  case 22:
+    return Number(Read<uint16_t>(at));
+  case 36:
+    return Unsigned(Read<uint32_t>(at));
+  case 98:
+    return Number(Read<int64_t>(at));
   default:
     if (elementSize == 16) return "[" + Real(Read<double>(at)) + "," + Real(Read<double>(at + 8)) + "]";
     return Real(Read<double>(at));
@@ -67,17 +74,33 @@ std::string Element(const unsigned char *at, int64_t typeCode, int64_t elementSi
 
 int64_t NaturalSize(int64_t typeCode) {
   switch (typeCode) {
-  case 4: case 18: case 36: return 4;
-  case 8: case 22: return 2;
-  case 12: return 1;
-  default: return 8;
+  case 4:
+  case 18:
+  case 36:
+    return 4;
+  case 8:
+  case 22:
+    return 2;
+  case 12:
+    return 1;
+  default:
+    return 8;
   }
 }
 
 bool IsArrayCode(int64_t typeCode) {
   switch (typeCode) {
-  case 4: case 8: case 12: case 18: case 20: case 22: case 36: case 98: return true;
-  default: return false;
+  case 4:
+  case 8:
+  case 12:
+  case 18:
+  case 20:
+  case 22:
+  case 36:
+  case 98:
+    return true;
+  default:
+    return false;
   }
 }
 
@@ -86,7 +109,8 @@ std::string Array(const void *address, int64_t elementSize, int64_t totalSize, i
   const int64_t count = totalSize / size;
   std::string out = "{\"count\":" + Number(count) + ",\"first\":[";
   const auto *at = static_cast<const unsigned char *>(address);
-  for (int64_t i = 0; i < count && i < kShownElements; ++i) out += (i ? "," : "") + Element(at + i * size, typeCode, size);
+  for (int64_t i = 0; i < count && i < kShownElements; ++i)
+    out += (i ? "," : "") + Element(at + i * size, typeCode, size);
   return out + "]}";
 }
 
@@ -101,14 +125,25 @@ std::string RenderValue(const void *address, int64_t elementSize, int64_t totalS
     return Array(address, elementSize, totalSize, typeCode);
   }
   switch (typeCode) {
-  case 45: return Quoted(static_cast<const char *>(address), static_cast<size_t>(totalSize));
-  case 3: case 23: return Number(Read<int32_t>(address));
-  case 7: return Number(Read<int16_t>(address));
-  case 21: return Number(Read<uint16_t>(address));
-  case 1: case 29: case 35: return Unsigned(Read<uint32_t>(address));
-  case 97: return Number(Read<int64_t>(address));
-  case 19: return Real(Read<double>(address));
-  default: return Pointer(address);
+  case 45:
+    return Quoted(static_cast<const char *>(address), static_cast<size_t>(totalSize));
+  case 3:
+  case 23:
+    return Number(Read<int32_t>(address));
+  case 7:
+    return Number(Read<int16_t>(address));
+  case 21:
+    return Number(Read<uint16_t>(address));
+  case 1:
+  case 29:
+  case 35:
+    return Unsigned(Read<uint32_t>(address));
+  case 97:
+    return Number(Read<int64_t>(address));
+  case 19:
+    return Real(Read<double>(address));
+  default:
+    return Pointer(address);
   }
 }
 
@@ -124,10 +159,10 @@ std::string ValuesJson(const std::vector<Value> &values) {
   std::string out = "[";
   for (size_t i = 0; i < values.size(); ++i) {
     const Value &v = values[i];
-    out += (i ? "," : "") + std::string("{\"index\":") + Number(v.index) + ",\"name\":" +
-           (v.hasName ? Quoted(v.name.data(), v.name.size()) : "null") + ",\"type\":" + Number(v.typeCode) +
-           ",\"elementSize\":" + Number(v.elementSize) + ",\"size\":" + Number(v.totalSize) +
-           ",\"value\":" + v.json + "}";
+    out += (i ? "," : "") + std::string("{\"index\":") + Number(v.index) +
+           ",\"name\":" + (v.hasName ? Quoted(v.name.data(), v.name.size()) : "null") +
+           ",\"type\":" + Number(v.typeCode) + ",\"elementSize\":" + Number(v.elementSize) +
+           ",\"size\":" + Number(v.totalSize) + ",\"value\":" + v.json + "}";
   }
   return out + "]";
 }

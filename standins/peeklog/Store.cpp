@@ -138,9 +138,8 @@ int64_t ZuPeekControl_RecordSuccess(int record) {
 }
 
 int ZuPeekControl_ValueCount(int record, int returns) {
-  return WithRecord(record, -1, [&](const Record &r) {
-    return static_cast<int>((returns ? r.returns : r.params).size());
-  });
+  return WithRecord(
+      record, -1, [&](const Record &r) { return static_cast<int>((returns ? r.returns : r.params).size()); });
 }
 
 int ZuPeekControl_Value(int record, int returns, int value, ZuPeekValue *out) {

@@ -10,13 +10,7 @@
 #define ZU_FAILING_KIND ""
 #endif
 
-enum {
-  kNotRelocated = 0,
-  kRelocated = 1,
-  kFailed = -1,
-  kBadArguments = -2,
-  kExpectedBufferSize = 255
-};
+enum { kNotRelocated = 0, kRelocated = 1, kFailed = -1, kBadArguments = -2, kExpectedBufferSize = 255 };
 
 /* Copies the path given for `kind` in `table` into buffer; 0 when the table
  * has no entry for it. */
@@ -38,8 +32,7 @@ static int FindRelocation(const char *table, const char *kind, char *buffer, int
   return kNotRelocated;
 }
 
-__attribute__((visibility("default"))) int get_relocated_dir(const char *kind, char *buffer,
-                                                             int bufferSize) {
+__attribute__((visibility("default"))) int get_relocated_dir(const char *kind, char *buffer, int bufferSize) {
   /* The caller always passes a 255-byte buffer. */
   if (kind == NULL || buffer == NULL || bufferSize != kExpectedBufferSize) return kBadArguments;
   if (strcmp(kind, ZU_FAILING_KIND) == 0) return kFailed;

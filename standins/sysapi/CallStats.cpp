@@ -13,9 +13,11 @@ constexpr size_t kOperationCount = kLastOperation - kFirstOperation + 1;
 std::array<std::atomic<int64_t>, kOperationCount> callCounts{};
 std::array<std::atomic<SysStatus>, kOperationCount> pendingFailures{};
 
-size_t IndexOf(Operation operation) { return static_cast<size_t>(static_cast<int>(operation) - kFirstOperation); }
+size_t IndexOf(Operation operation) {
+  return static_cast<size_t>(static_cast<int>(operation) - kFirstOperation);
+}
 
-}  // namespace
+} // namespace
 
 std::optional<Operation> ToOperation(int value) {
   if (value < kFirstOperation || value > kLastOperation) return std::nullopt;
@@ -40,4 +42,4 @@ void ResetCallStats() {
   for (auto &failure : pendingFailures) failure.store(0);
 }
 
-}  // namespace sysapistandin
+} // namespace sysapistandin

@@ -25,4 +25,4 @@ int64_t CallCount(Operation operation);
 void SetPendingFailure(Operation operation, SysStatus status);
 void ResetCallStats();
 
-}  // namespace sysapistandin
+} // namespace sysapistandin

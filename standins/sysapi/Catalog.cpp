@@ -30,7 +30,7 @@ Configuration ReadConfigurationFile() {
   return configuration;
 }
 
-}  // namespace
+} // namespace
 
 Catalog &Catalog::Instance() {
   static Catalog *catalog = new Catalog();
@@ -67,9 +67,8 @@ void Catalog::AddDevice(DevicePtr device) {
 }
 
 bool Catalog::RemoveDevice(const std::wstring &resourceName) {
-  return Apply([resourceName](Configuration &configuration) {
-    return configuration.RemoveDevice(resourceName);
-  });
+  return Apply(
+      [resourceName](Configuration &configuration) { return configuration.RemoveDevice(resourceName); });
 }
 
 void Catalog::AddExpert(const std::wstring &name) {
@@ -98,4 +97,4 @@ bool Catalog::HasExpert(std::wstring_view name) const {
   return current_.HasExpert(name);
 }
 
-}  // namespace sysapistandin
+} // namespace sysapistandin

@@ -11,7 +11,7 @@
 namespace sysapistandin {
 
 class Catalog {
- public:
+public:
   // Lives until the process ends, so frameworks released during exit can
   // still use it.
   static Catalog &Instance();
@@ -30,7 +30,7 @@ class Catalog {
   DevicePtr FindDevice(std::wstring_view resourceName) const;
   bool HasExpert(std::wstring_view name) const;
 
- private:
+private:
   using Change = std::function<bool(Configuration &)>;
   bool Apply(Change change);
 
@@ -39,4 +39,4 @@ class Catalog {
   std::vector<Change> changes_;
 };
 
-}  // namespace sysapistandin
+} // namespace sysapistandin

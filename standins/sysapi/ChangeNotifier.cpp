@@ -32,7 +32,7 @@ SysStatus NotifyAll(const std::vector<sysapi::INotificationHandler *> &handlers,
   return result;
 }
 
-}  // namespace
+} // namespace
 
 SysStatus DeliverChange(uint32_t kind, const std::vector<std::wstring> &names) {
   const std::vector<sysapi::INotificationHandler *> handlers = HandlerRegistry::Instance().AcquireAll();
@@ -42,10 +42,10 @@ SysStatus DeliverChange(uint32_t kind, const std::vector<std::wstring> &names) {
     std::thread notifier([&] { result = NotifyAll(handlers, kind, names); });
     notifier.join();
   } catch (...) {
-    result = sysapi::kFailure;  // the thread could not be started
+    result = sysapi::kFailure; // the thread could not be started
   }
   for (auto *handler : handlers) handler->Release();
   return result;
 }
 
-}  // namespace sysapistandin
+} // namespace sysapistandin

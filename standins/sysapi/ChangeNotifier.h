@@ -13,4 +13,4 @@ namespace sysapistandin {
 // handlers.
 SysStatus DeliverChange(uint32_t kind, const std::vector<std::wstring> &names);
 
-}  // namespace sysapistandin
+} // namespace sysapistandin

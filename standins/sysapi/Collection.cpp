@@ -14,7 +14,7 @@ void *NewResourceItem(const DevicePtr &device) {
   return resource;
 }
 
-}  // namespace
+} // namespace
 
 sysapi::ISysEnumerator *NewResourceEnumerator(std::vector<DevicePtr> devices) {
   return new ListEnumerator<DevicePtr>(std::move(devices), NewResourceItem);
@@ -41,4 +41,4 @@ SysStatus ResourceCollection::Filter(int32_t mode, sysapi::ISysFilter *filter,
   });
 }
 
-}  // namespace sysapistandin
+} // namespace sysapistandin

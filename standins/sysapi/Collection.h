@@ -12,7 +12,7 @@ namespace sysapistandin {
 class Filter;
 
 class ResourceCollection final : public RefCounted<sysapi::ISysFilterableCollection> {
- public:
+public:
   explicit ResourceCollection(std::vector<DevicePtr> devices) : devices_(std::move(devices)) {}
 
   // 10: mode 3 only; the enumerator yields the resources that pass the filter.
@@ -26,10 +26,10 @@ class ResourceCollection final : public RefCounted<sysapi::ISysFilterableCollect
   SysStatus Reserved8() override { return sysapi::kFailure; }
   SysStatus Reserved9() override { return sysapi::kFailure; }
 
- protected:
+protected:
   bool Provides(const sysapi::Guid &iid) const override { return iid == sysapi::kIidFilterableCollection; }
 
- private:
+private:
   const std::vector<DevicePtr> devices_;
 };
 
@@ -39,4 +39,4 @@ sysapi::ISysEnumerator *NewResourceEnumerator(std::vector<DevicePtr> devices);
 // The devices that pass the filter, in configuration order.
 std::vector<DevicePtr> Select(const std::vector<DevicePtr> &devices, const Filter &filter);
 
-}  // namespace sysapistandin
+} // namespace sysapistandin

@@ -30,8 +30,7 @@ std::optional<int64_t> ParseNumber(std::string_view text) {
   return negative ? -value : value;
 }
 
-template <class Target>
-bool ParseInRange(std::string_view text, Target &target) {
+template <class Target> bool ParseInRange(std::string_view text, Target &target) {
   auto value = ParseNumber(text);
   if (!value || *value < std::numeric_limits<Target>::min() || *value > std::numeric_limits<Target>::max()) {
     return false;
@@ -101,7 +100,7 @@ std::string ParseLine(const std::string &line, Configuration &configuration) {
   return "unknown keyword: " + keyword;
 }
 
-}  // namespace
+} // namespace
 
 void ParseConfiguration(std::istream &input, Configuration &configuration,
                         std::vector<std::string> &problems) {
@@ -112,4 +111,4 @@ void ParseConfiguration(std::istream &input, Configuration &configuration,
   }
 }
 
-}  // namespace sysapistandin
+} // namespace sysapistandin

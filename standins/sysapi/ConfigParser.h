@@ -21,4 +21,4 @@ namespace sysapistandin {
 void ParseConfiguration(std::istream &input, Configuration &configuration,
                         std::vector<std::string> &problems);
 
-}  // namespace sysapistandin
+} // namespace sysapistandin

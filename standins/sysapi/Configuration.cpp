@@ -8,8 +8,7 @@
 namespace sysapistandin {
 namespace {
 
-template <class Value>
-std::optional<PropertyValue> Present(const std::optional<Value> &value) {
+template <class Value> std::optional<PropertyValue> Present(const std::optional<Value> &value) {
   if (!value) return std::nullopt;
   return PropertyValue{*value};
 }
@@ -22,22 +21,28 @@ auto ExpertNamed(std::wstring_view name) {
   return [name](const std::wstring &expert) { return EqualsIgnoringCase(expert, name); };
 }
 
-}  // namespace
+} // namespace
 
 std::optional<PropertyValue> PropertyOf(const DeviceConfig &device, uint32_t id) {
   switch (id) {
-    case sysapi::kPropResourceName: return PropertyValue{device.resourceName};
-    case sysapi::kPropAlias: return Present(device.alias);
-    case sysapi::kPropBackendResource: return Present(device.backend);
-    case sysapi::kPropProductId:
-      if (!device.productId) return std::nullopt;
-      return PropertyValue{static_cast<int32_t>(*device.productId)};
-    case sysapi::kPropIsSimulated: return PropertyValue{device.simulated};
-    case sysapi::kPropHidden: return Present(device.hidden);
-    case sysapi::kPropExcluded:
-      if (!device.excluded) return std::nullopt;
-      return PropertyValue{int32_t{1}};
-    default: return std::nullopt;
+  case sysapi::kPropResourceName:
+    return PropertyValue{device.resourceName};
+  case sysapi::kPropAlias:
+    return Present(device.alias);
+  case sysapi::kPropBackendResource:
+    return Present(device.backend);
+  case sysapi::kPropProductId:
+    if (!device.productId) return std::nullopt;
+    return PropertyValue{static_cast<int32_t>(*device.productId)};
+  case sysapi::kPropIsSimulated:
+    return PropertyValue{device.simulated};
+  case sysapi::kPropHidden:
+    return Present(device.hidden);
+  case sysapi::kPropExcluded:
+    if (!device.excluded) return std::nullopt;
+    return PropertyValue{int32_t{1}};
+  default:
+    return std::nullopt;
   }
 }
 
@@ -71,4 +76,4 @@ bool Configuration::HasExpert(std::wstring_view name) const {
   return std::ranges::any_of(experts, ExpertNamed(name));
 }
 
-}  // namespace sysapistandin
+} // namespace sysapistandin

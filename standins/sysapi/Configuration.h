@@ -40,4 +40,4 @@ struct Configuration {
   bool HasExpert(std::wstring_view name) const;
 };
 
-}  // namespace sysapistandin
+} // namespace sysapistandin

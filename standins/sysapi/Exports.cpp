@@ -36,7 +36,7 @@ SysStatus ToDeviceConfig(const SysapiStandinDevice &device, DeviceConfig &config
   return 0;
 }
 
-}  // namespace
+} // namespace
 
 extern "C" SysStatus zusysInstantiateFramework(sysapi::ISysFramework **framework) {
   if (framework != nullptr) *framework = nullptr;

@@ -38,4 +38,4 @@ SysStatus Filter::SetTextProperty(uint32_t id, const wchar_t *text) {
   });
 }
 
-}  // namespace sysapistandin
+} // namespace sysapistandin

@@ -15,14 +15,14 @@
 namespace sysapistandin {
 
 class Filter final : public RefCounted<sysapi::ISysFilter> {
- public:
+public:
   // The stand-in's own filter behind the interface, or null for a foreign one.
   static Filter *FromInterface(sysapi::ISysFilter *filter);
 
   bool Matches(const DeviceConfig &device) const;
 
-  SysStatus Reset() override;                                          // 7
-  SysStatus SetIntegerProperty(uint32_t id, int32_t value) override;   // 9
+  SysStatus Reset() override;                                           // 7
+  SysStatus SetIntegerProperty(uint32_t id, int32_t value) override;    // 9
   SysStatus SetTextProperty(uint32_t id, const wchar_t *text) override; // 13
 
   SysStatus Reserved3() override { return sysapi::kFailure; }
@@ -34,11 +34,11 @@ class Filter final : public RefCounted<sysapi::ISysFilter> {
   SysStatus Reserved11() override { return sysapi::kFailure; }
   SysStatus Reserved12() override { return sysapi::kFailure; }
 
- private:
+private:
   mutable std::mutex mutex_;
   std::optional<std::wstring> name_;
   std::optional<std::wstring> alias_;
   std::optional<int32_t> secondFilter_;
 };
 
-}  // namespace sysapistandin
+} // namespace sysapistandin

@@ -40,7 +40,7 @@ std::optional<std::wstring_view> PrefixedText(const wchar_t *text) {
   return std::wstring_view(text, length);
 }
 
-}  // namespace
+} // namespace
 
 Framework::~Framework() { HandlerRegistry::Instance().ReleaseFor(this); }
 
@@ -104,4 +104,4 @@ SysStatus Framework::CreateFilter(sysapi::ISysFilter **filter) {
   });
 }
 
-}  // namespace sysapistandin
+} // namespace sysapistandin

@@ -6,7 +6,7 @@
 namespace sysapistandin {
 
 class Framework final : public RefCounted<sysapi::ISysFramework> {
- public:
+public:
   Framework() = default;
   ~Framework() override;
 
@@ -29,4 +29,4 @@ class Framework final : public RefCounted<sysapi::ISysFramework> {
   SysStatus Reserved9() override { return sysapi::kFailure; }
 };
 
-}  // namespace sysapistandin
+} // namespace sysapistandin

@@ -43,4 +43,4 @@ int HandlerRegistry::Count() const {
   return static_cast<int>(entries_.size());
 }
 
-}  // namespace sysapistandin
+} // namespace sysapistandin

@@ -10,7 +10,7 @@
 namespace sysapistandin {
 
 class HandlerRegistry {
- public:
+public:
   // Lives until the process ends, like the catalog.
   static HandlerRegistry &Instance();
 
@@ -22,9 +22,9 @@ class HandlerRegistry {
   std::vector<sysapi::INotificationHandler *> AcquireAll() const;
   int Count() const;
 
- private:
+private:
   mutable std::mutex mutex_;
   std::vector<std::pair<const void *, sysapi::INotificationHandler *>> entries_;
 };
 
-}  // namespace sysapistandin
+} // namespace sysapistandin

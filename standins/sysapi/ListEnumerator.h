@@ -10,9 +10,8 @@
 
 namespace sysapistandin {
 
-template <class Value>
-class ListEnumerator final : public RefCounted<sysapi::ISysEnumerator> {
- public:
+template <class Value> class ListEnumerator final : public RefCounted<sysapi::ISysEnumerator> {
+public:
   // Returns the new item, or null when memory is short.
   using MakeItem = void *(*)(const Value &);
 
@@ -29,7 +28,7 @@ class ListEnumerator final : public RefCounted<sysapi::ISysEnumerator> {
     return Guarded([&] { return Deliver(count, items, fetched); });
   }
 
- private:
+private:
   SysStatus Deliver(uint32_t count, void **items, uint32_t *fetched) {
     std::lock_guard lock(mutex_);
     uint32_t delivered = 0;
@@ -49,4 +48,4 @@ class ListEnumerator final : public RefCounted<sysapi::ISysEnumerator> {
   size_t position_ = 0;
 };
 
-}  // namespace sysapistandin
+} // namespace sysapistandin

@@ -17,9 +17,8 @@ void CountObjectDestroyed();
 // one reference, held by whoever created it, and deletes itself when the
 // last one is released. The virtual functions added here come after the
 // interface's, so its positions are unchanged.
-template <class Interface>
-class RefCounted : public Interface {
- public:
+template <class Interface> class RefCounted : public Interface {
+public:
   RefCounted(const RefCounted &) = delete;
   RefCounted &operator=(const RefCounted &) = delete;
 
@@ -46,15 +45,15 @@ class RefCounted : public Interface {
     return current - 1;
   }
 
- protected:
+protected:
   RefCounted() { CountObjectCreated(); }
   virtual ~RefCounted() { CountObjectDestroyed(); }
 
   // Interfaces besides the base one that query-interface answers with this object.
   virtual bool Provides(const sysapi::Guid &) const { return false; }
 
- private:
+private:
   std::atomic<uint32_t> references_{1};
 };
 
-}  // namespace sysapistandin
+} // namespace sysapistandin

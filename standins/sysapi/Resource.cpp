@@ -2,9 +2,7 @@
 
 namespace sysapistandin {
 
-SysStatus Resource::QueryPresence(uint32_t id) {
-  return PropertyOf(*device_, id) ? 0 : kNone;
-}
+SysStatus Resource::QueryPresence(uint32_t id) { return PropertyOf(*device_, id) ? 0 : kNone; }
 
 SysStatus Resource::ReadInteger(uint32_t id, int32_t &value) const {
   const auto property = PropertyOf(*device_, id);
@@ -43,4 +41,4 @@ SysStatus Resource::GetTextProperty(uint32_t id, wchar_t **text) {
   });
 }
 
-}  // namespace sysapistandin
+} // namespace sysapistandin

@@ -8,14 +8,14 @@
 namespace sysapistandin {
 
 class Resource final : public RefCounted<sysapi::ISysResource> {
- public:
+public:
   explicit Resource(DevicePtr device) : device_(std::move(device)) {}
 
   // 0 when the resource has the property, kNone when it does not.
-  SysStatus QueryPresence(uint32_t id) override;                          // 4
-  SysStatus GetInt32Property(uint32_t id, int32_t *value) override;       // 15
-  SysStatus GetUInt32Property(uint32_t id, uint32_t *value) override;     // 17
-  SysStatus GetTextProperty(uint32_t id, wchar_t **text) override;        // 20
+  SysStatus QueryPresence(uint32_t id) override;                      // 4
+  SysStatus GetInt32Property(uint32_t id, int32_t *value) override;   // 15
+  SysStatus GetUInt32Property(uint32_t id, uint32_t *value) override; // 17
+  SysStatus GetTextProperty(uint32_t id, wchar_t **text) override;    // 20
 
   SysStatus Reserved3() override { return sysapi::kFailure; }
   SysStatus Reserved5() override { return sysapi::kFailure; }
@@ -32,11 +32,11 @@ class Resource final : public RefCounted<sysapi::ISysResource> {
   SysStatus Reserved18() override { return sysapi::kFailure; }
   SysStatus Reserved19() override { return sysapi::kFailure; }
 
- private:
+private:
   // An integer property: absent -> kPropertyAbsent, a text -> kInvalidArgument.
   SysStatus ReadInteger(uint32_t id, int32_t &value) const;
 
   const DevicePtr device_;
 };
 
-}  // namespace sysapistandin
+} // namespace sysapistandin

@@ -15,8 +15,7 @@ inline constexpr SysStatus kInvalidArgument = SYSAPISTANDIN_E_INVALID_ARGUMENT;
 inline constexpr SysStatus kNotFound = SYSAPISTANDIN_E_NOT_FOUND;
 
 // Runs `work`, turning an escaping exception into a status.
-template <class Work>
-SysStatus Guarded(Work &&work) noexcept {
+template <class Work> SysStatus Guarded(Work &&work) noexcept {
   try {
     return work();
   } catch (const std::bad_alloc &) {
@@ -26,4 +25,4 @@ SysStatus Guarded(Work &&work) noexcept {
   }
 }
 
-}  // namespace sysapistandin
+} // namespace sysapistandin

@@ -9,7 +9,7 @@ wchar_t FoldAsciiCase(wchar_t unit) {
   return (unit >= L'A' && unit <= L'Z') ? static_cast<wchar_t>(unit - L'A' + L'a') : unit;
 }
 
-}  // namespace
+} // namespace
 
 std::wstring Widen(std::string_view text) {
   std::wstring wide;
@@ -26,9 +26,8 @@ std::string Narrow(std::wstring_view text) {
 }
 
 bool EqualsIgnoringCase(std::wstring_view left, std::wstring_view right) {
-  return std::ranges::equal(left, right, [](wchar_t a, wchar_t b) {
-    return FoldAsciiCase(a) == FoldAsciiCase(b);
-  });
+  return std::ranges::equal(left, right,
+                            [](wchar_t a, wchar_t b) { return FoldAsciiCase(a) == FoldAsciiCase(b); });
 }
 
 std::wstring_view LastPathComponent(std::wstring_view path) {
@@ -36,4 +35,4 @@ std::wstring_view LastPathComponent(std::wstring_view path) {
   return slash == std::wstring_view::npos ? path : path.substr(slash + 1);
 }
 
-}  // namespace sysapistandin
+} // namespace sysapistandin

@@ -16,4 +16,4 @@ bool EqualsIgnoringCase(std::wstring_view left, std::wstring_view right);
 // The text after the last '/', or the whole text when it has none.
 std::wstring_view LastPathComponent(std::wstring_view path);
 
-}  // namespace sysapistandin
+} // namespace sysapistandin

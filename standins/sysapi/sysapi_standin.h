@@ -15,12 +15,12 @@ extern "C" {
 #endif
 
 /* Statuses of the stand-in beyond those of the binary interface. */
-#define SYSAPISTANDIN_S_NONE ((int32_t)1)                  /* nothing found / property absent / no handler */
-#define SYSAPISTANDIN_E_FAILURE ((int32_t)0x80004005)      /* reserved operation, unexpected failure */
+#define SYSAPISTANDIN_S_NONE ((int32_t)1)             /* nothing found / property absent / no handler */
+#define SYSAPISTANDIN_E_FAILURE ((int32_t)0x80004005) /* reserved operation, unexpected failure */
 #define SYSAPISTANDIN_E_NULL_POINTER ((int32_t)0x80004003)
 #define SYSAPISTANDIN_E_OUT_OF_MEMORY ((int32_t)0x8007000E)
 #define SYSAPISTANDIN_E_INVALID_ARGUMENT ((int32_t)0x80070057)
-#define SYSAPISTANDIN_E_NOT_FOUND ((int32_t)0x80070490)    /* GetResourceByName: no such resource */
+#define SYSAPISTANDIN_E_NOT_FOUND ((int32_t)0x80070490) /* GetResourceByName: no such resource */
 #define SYSAPISTANDIN_E_PROPERTY_ABSENT ((int32_t)0x80040371)
 #define SYSAPISTANDIN_E_NO_SUCH_EXPERT ((int32_t)0x80040374)
 

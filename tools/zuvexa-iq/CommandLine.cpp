@@ -14,8 +14,7 @@ using Apply = std::function<std::string(Settings &, const std::string &)>; // re
 
 std::string SetFinite(double &target, const std::string &value, const char *what) {
   const auto number = ParseScaledNumber(value);
-  if (!number)
-    return std::string("not a number for ") + what + ": \"" + value + "\"";
+  if (!number) return std::string("not a number for ") + what + ": \"" + value + "\"";
   target = *number;
   return "";
 }
@@ -31,11 +30,20 @@ std::string SetSampleCount(int64_t &target, const std::string &value) {
 
 const std::map<std::string, Apply> &ValueOptions() {
   static const std::map<std::string, Apply> options = {
-      {"--carrier", [](Settings &s, const std::string &v) { return SetFinite(s.carrierFrequency, v, "--carrier"); }},
+      {"--carrier",
+       [](Settings &s, const std::string &v) { return SetFinite(s.carrierFrequency, v, "--carrier"); }},
       {"--rate", [](Settings &s, const std::string &v) { return SetFinite(s.iqRate, v, "--rate"); }},
       {"--samples", [](Settings &s, const std::string &v) { return SetSampleCount(s.numberOfSamples, v); }},
-      {"--options", [](Settings &s, const std::string &v) { s.optionString = v; return std::string(); }},
-      {"--resource", [](Settings &s, const std::string &v) { s.resourceName = v; return std::string(); }},
+      {"--options",
+       [](Settings &s, const std::string &v) {
+         s.optionString = v;
+         return std::string();
+       }},
+      {"--resource",
+       [](Settings &s, const std::string &v) {
+         s.resourceName = v;
+         return std::string();
+       }},
   };
   return options;
 }
@@ -43,21 +51,17 @@ const std::map<std::string, Apply> &ValueOptions() {
 } // namespace
 
 std::optional<double> ParseScaledNumber(const std::string &text) {
-  if (text.empty())
-    return std::nullopt;
+  if (text.empty()) return std::nullopt;
   const char *begin = text.c_str();
   char *end = nullptr;
   errno = 0;
   double value = std::strtod(begin, &end);
-  if (end == begin || errno == ERANGE)
-    return std::nullopt;
+  if (end == begin || errno == ERANGE) return std::nullopt;
   static const std::map<std::string, double> scales = {{"", 1.0}, {"k", 1e3}, {"M", 1e6}, {"G", 1e9}};
   const auto scale = scales.find(end);
-  if (scale == scales.end())
-    return std::nullopt;
+  if (scale == scales.end()) return std::nullopt;
   value *= scale->second;
-  if (!std::isfinite(value))
-    return std::nullopt;
+  if (!std::isfinite(value)) return std::nullopt;
   return value;
 }
 
@@ -91,16 +95,23 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string> &arguments) {
 
 std::string UsageText(const std::string &programName) {
   const Settings defaults;
-  return "Usage: " + programName + " [options]\n"
+  return "Usage: " + programName +
+         " [options]\n"
          "Opens a session on the analyzer, acquires one I/Q record and shows its\n"
          "first samples, its mean power and the strongest tone in it.\n"
          "\n"
          "  --carrier HZ      carrier (centre) frequency, default 1G\n"
          "  --rate HZ         I/Q sample rate, default 1M\n"
-         "  --samples N       complex samples to fetch, default " + std::to_string(defaults.numberOfSamples) + "\n"
+         "  --samples N       complex samples to fetch, default " +
+         std::to_string(defaults.numberOfSamples) +
+         "\n"
          "  --options TEXT    option string of the session, default\n"
-         "                    \"" + defaults.optionString + "\" (a simulated analyzer)\n"
-         "  --resource NAME   device name or alias, default \"" + defaults.resourceName + "\"\n"
+         "                    \"" +
+         defaults.optionString +
+         "\" (a simulated analyzer)\n"
+         "  --resource NAME   device name or alias, default \"" +
+         defaults.resourceName +
+         "\"\n"
          "  --trace           show every library call, its values and its status\n"
          "                    (one JSON line each on standard error, through the\n"
          "                    call tracer libZuPeekLog.so)\n"

@@ -23,7 +23,7 @@ struct ParsedCommandLine {
   Settings settings;
   bool showHelp = false;
   bool traceCalls = false; // --trace: the library's calls go to the call tracer
-  std::string error; // not empty when the command line is unusable
+  std::string error;       // not empty when the command line is unusable
 };
 
 // Parses the arguments after the program name. Numbers take an optional

@@ -69,23 +69,19 @@ double RefinePeak(std::span<const std::complex<double>> samples, double low, dou
 
 std::vector<std::complex<double>> ToComplex(std::span<const double> interleaved) {
   std::vector<std::complex<double>> samples(interleaved.size() / 2);
-  for (std::size_t n = 0; n < samples.size(); ++n)
-    samples[n] = {interleaved[2 * n], interleaved[2 * n + 1]};
+  for (std::size_t n = 0; n < samples.size(); ++n) samples[n] = {interleaved[2 * n], interleaved[2 * n + 1]};
   return samples;
 }
 
 double MeanPowerDbfs(std::span<const std::complex<double>> samples) {
-  if (samples.empty())
-    return kSilenceDb;
+  if (samples.empty()) return kSilenceDb;
   double sum = 0.0;
-  for (const auto &sample : samples)
-    sum += std::norm(sample);
+  for (const auto &sample : samples) sum += std::norm(sample);
   return ToDb(sum / double(samples.size()));
 }
 
 Tone FindStrongestTone(std::span<const std::complex<double>> samples, double sampleRate) {
-  if (samples.empty())
-    return {0.0, kSilenceDb};
+  if (samples.empty()) return {0.0, kSilenceDb};
   const std::size_t padded = PaddedSize(samples.size());
   const double coarse = CoarsePeak(samples, padded);
   const double binWidth = 1.0 / double(padded);
@@ -98,11 +94,9 @@ void Fft(std::vector<std::complex<double>> &values) {
   const std::size_t size = values.size();
   for (std::size_t i = 1, j = 0; i < size; ++i) { // bit-reversed order
     std::size_t bit = size >> 1;
-    for (; j & bit; bit >>= 1)
-      j ^= bit;
+    for (; j & bit; bit >>= 1) j ^= bit;
     j ^= bit;
-    if (i < j)
-      std::swap(values[i], values[j]);
+    if (i < j) std::swap(values[i], values[j]);
   }
   for (std::size_t length = 2; length <= size; length *= 2) {
     const std::complex<double> step = std::polar(1.0, -2.0 * std::numbers::pi / double(length));

@@ -23,8 +23,7 @@ struct Unit {
 const Unit &HertzUnit(double magnitude) {
   static const Unit units[] = {{1e9, "GHz", 9}, {1e6, "MHz", 6}, {1e3, "kHz", 3}, {1.0, "Hz", 3}};
   for (const Unit &unit : units)
-    if (magnitude >= unit.scale)
-      return unit;
+    if (magnitude >= unit.scale) return unit;
   return units[3];
 }
 
@@ -37,17 +36,15 @@ std::string FormatHertz(double hertz, bool withSign) {
 
 std::string FormatRate(double samplesPerSecond) {
   const Unit &unit = HertzUnit(std::fabs(samplesPerSecond));
-  return Printf("%.6g %sS/s", samplesPerSecond / unit.scale, unit.scale == 1.0 ? "" : std::string(unit.name, 1).c_str());
+  return Printf("%.6g %sS/s", samplesPerSecond / unit.scale,
+                unit.scale == 1.0 ? "" : std::string(unit.name, 1).c_str());
 }
 
 std::string FormatSeconds(double seconds) {
   const double magnitude = std::fabs(seconds);
-  if (magnitude >= 1.0 || magnitude == 0.0)
-    return Printf("%.3f s", seconds);
-  if (magnitude >= 1e-3)
-    return Printf("%.3f ms", seconds * 1e3);
-  if (magnitude >= 1e-6)
-    return Printf("%.3f us", seconds * 1e6);
+  if (magnitude >= 1.0 || magnitude == 0.0) return Printf("%.3f s", seconds);
+  if (magnitude >= 1e-3) return Printf("%.3f ms", seconds * 1e3);
+  if (magnitude >= 1e-6) return Printf("%.3f us", seconds * 1e6);
   return Printf("%.3f ns", seconds * 1e9);
 }
 
@@ -58,11 +55,9 @@ std::string IndentedDescription(const std::string &description) {
   std::size_t start = 0;
   while (start < description.size()) {
     std::size_t end = description.find('\n', start);
-    if (end == std::string::npos)
-      end = description.size();
+    if (end == std::string::npos) end = description.size();
     const std::string line = description.substr(start, end - start);
-    if (line.find_first_not_of(" \t\r") != std::string::npos)
-      lines += "  " + line + "\n";
+    if (line.find_first_not_of(" \t\r") != std::string::npos) lines += "  " + line + "\n";
     start = end + 1;
   }
   return lines.empty() ? "  (the library has no description of this status)\n" : lines;
@@ -85,15 +80,15 @@ void PrintFirstSamples(std::ostream &out, std::span<const std::complex<double>> 
   out << "\n  sample             I            Q\n";
   for (std::size_t n = 0; n < samples.size() && n < count; ++n)
     out << Printf("  %6zu  %12.6f %12.6f\n", n, samples[n].real(), samples[n].imag());
-  if (samples.size() > count)
-    out << "     ...\n";
+  if (samples.size() > count) out << "     ...\n";
   out << "\n";
 }
 
 void PrintMeasurements(std::ostream &out, const Settings &settings, double meanPowerDbfs, const Tone &tone) {
   out << "mean power    " << FormatDbfs(meanPowerDbfs) << " (0 dBFS: |I + jQ| = 1)\n"
       << "tone          " << FormatHertz(tone.frequency, true) << " from the carrier, at "
-      << FormatHertz(settings.carrierFrequency + tone.frequency) << ", " << FormatDbfs(tone.powerDbfs) << "\n";
+      << FormatHertz(settings.carrierFrequency + tone.frequency) << ", " << FormatDbfs(tone.powerDbfs)
+      << "\n";
 }
 
 } // namespace zuvexaiq

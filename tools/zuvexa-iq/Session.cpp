@@ -22,13 +22,10 @@ ApiError::ApiError(std::string function, ViStatus status, std::string descriptio
 std::string TakeErrorText(ViSession vi, ViStatus *code) {
   ViStatus recorded = 0;
   const ViStatus needed = zuVEXA_GetError(vi, &recorded, 0, nullptr);
-  if (code != nullptr)
-    *code = recorded;
-  if (needed <= 1)
-    return "";
+  if (code != nullptr) *code = recorded;
+  if (needed <= 1) return "";
   std::string text(static_cast<std::size_t>(needed), '\0');
-  if (zuVEXA_GetError(vi, &recorded, needed, text.data()) < 0)
-    return "";
+  if (zuVEXA_GetError(vi, &recorded, needed, text.data()) < 0) return "";
   text.resize(text.find('\0'));
   return text;
 }
@@ -44,28 +41,27 @@ Session::Session(const std::string &resourceName, const std::string &optionStrin
 }
 
 Session::~Session() {
-  if (vi_ != 0)
-    zuVEXA_close(vi_);
+  if (vi_ != 0) zuVEXA_close(vi_);
 }
 
 void Session::Check(ViStatus status, const char *function) {
-  if (status == VI_SUCCESS)
-    return;
+  if (status == VI_SUCCESS) return;
   const std::string text = TakeErrorText(vi_);
-  if (status < 0)
-    throw ApiError(function, status, text);
-  std::fprintf(stderr, "warning: %s returned %s%s%s\n", function, Hex(status).c_str(), text.empty() ? "" : ": ",
-               text.c_str());
+  if (status < 0) throw ApiError(function, status, text);
+  std::fprintf(stderr, "warning: %s returned %s%s%s\n", function, Hex(status).c_str(),
+               text.empty() ? "" : ": ", text.c_str());
 }
 
 void Session::ConfigureIq(double carrierFrequency, double iqRate, int64_t numberOfSamples) {
   Check(zuVEXA_ConfigureIQCarrierFrequency(vi_, "", carrierFrequency), "zuVEXA_ConfigureIQCarrierFrequency");
   Check(zuVEXA_ConfigureIQRate(vi_, "", iqRate), "zuVEXA_ConfigureIQRate");
-  Check(zuVEXA_ConfigureNumberOfSamples(vi_, "", VI_TRUE, numberOfSamples), "zuVEXA_ConfigureNumberOfSamples");
+  Check(zuVEXA_ConfigureNumberOfSamples(vi_, "", VI_TRUE, numberOfSamples),
+        "zuVEXA_ConfigureNumberOfSamples");
 }
 
 void Session::ConfigureRecords(int64_t numberOfRecords) {
-  Check(zuVEXA_ConfigureNumberOfRecords(vi_, "", VI_TRUE, numberOfRecords), "zuVEXA_ConfigureNumberOfRecords");
+  Check(zuVEXA_ConfigureNumberOfRecords(vi_, "", VI_TRUE, numberOfRecords),
+        "zuVEXA_ConfigureNumberOfRecords");
 }
 
 IqRecord Session::FetchRecord(int64_t numberOfSamples, double timeoutSeconds) {
@@ -76,12 +72,13 @@ IqRecord Session::FetchRecord(int64_t numberOfSamples, double timeoutSeconds) {
 void Session::Initiate() { Check(zuVEXA_Initiate(vi_), "zuVEXA_Initiate"); }
 
 template <class Record, class FetchFunction>
-Record Session::FetchInto(FetchFunction fetch, const char *function, int64_t recordNumber, int64_t numberOfSamples,
-                          double timeoutSeconds) {
+Record Session::FetchInto(FetchFunction fetch, const char *function, int64_t recordNumber,
+                          int64_t numberOfSamples, double timeoutSeconds) {
   Record record;
   record.interleaved.resize(2 * static_cast<std::size_t>(numberOfSamples));
-  Check(fetch(vi_, "", recordNumber, numberOfSamples, timeoutSeconds, record.interleaved.data(), &record.info),
-        function);
+  Check(
+      fetch(vi_, "", recordNumber, numberOfSamples, timeoutSeconds, record.interleaved.data(), &record.info),
+      function);
   // Keep the interleaved values of the samples the fetch reported.
   const int64_t fetched = std::clamp<int64_t>(record.info.actualSamples, 0, numberOfSamples);
   record.interleaved.resize(2 * static_cast<std::size_t>(fetched));
@@ -102,8 +99,7 @@ void Session::Close() {
   const ViSession vi = vi_;
   vi_ = 0;
   const ViStatus status = zuVEXA_close(vi);
-  if (status < 0)
-    throw ApiError("zuVEXA_close", status, TakeErrorText(VI_NULL));
+  if (status < 0) throw ApiError("zuVEXA_close", status, TakeErrorText(VI_NULL));
 }
 
 } // namespace zuvexaiq

@@ -51,7 +51,8 @@ int main(int argc, char **argv) {
   try {
     Acquire(parsed.settings);
   } catch (const zuvexaiq::ApiError &error) {
-    std::cerr << program << ": " << error.what() << "\n" << zuvexaiq::IndentedDescription(error.Description());
+    std::cerr << program << ": " << error.what() << "\n"
+              << zuvexaiq::IndentedDescription(error.Description());
     return 1;
   } catch (const std::exception &error) {
     std::cerr << program << ": " << error.what() << "\n";

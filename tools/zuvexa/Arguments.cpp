@@ -15,7 +15,8 @@ bool LooksLikeOption(const std::string &argument) {
 }
 
 const OptionInfo *FindOption(const std::vector<OptionInfo> &optionInfos, const std::string &name) {
-  const auto found = std::find_if(optionInfos.begin(), optionInfos.end(), [&](const OptionInfo &s) { return s.name == name; });
+  const auto found = std::find_if(optionInfos.begin(), optionInfos.end(),
+                                  [&](const OptionInfo &s) { return s.name == name; });
   return found == optionInfos.end() ? nullptr : &*found;
 }
 
@@ -26,8 +27,8 @@ std::string ParsedArguments::Value(const std::string &name, const std::string &f
   return found == values.end() ? fallback : found->second;
 }
 
-ParsedArguments ParseArguments(const std::vector<std::string> &arguments, const std::vector<OptionInfo> &optionInfos,
-                               bool stopAtPositional) {
+ParsedArguments ParseArguments(const std::vector<std::string> &arguments,
+                               const std::vector<OptionInfo> &optionInfos, bool stopAtPositional) {
   ParsedArguments parsed;
   bool optionsEnded = false;
   for (std::size_t i = 0; i < arguments.size() && parsed.error.empty(); ++i) {
@@ -76,8 +77,7 @@ std::string OptionsHelp(const std::vector<OptionInfo> &optionInfos) {
 }
 
 std::optional<int32_t> ParseStatusCode(const std::string &text) {
-  if (text.empty())
-    return std::nullopt;
+  if (text.empty()) return std::nullopt;
   char *end = nullptr;
   errno = 0;
   const long long value = std::strtoll(text.c_str(), &end, 0);

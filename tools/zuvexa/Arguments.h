@@ -30,8 +30,8 @@ struct ParsedArguments {
 
 // With `stopAtPositional`, the first positional word and everything after
 // it are positional (a command and its own arguments). "--" ends the options.
-ParsedArguments ParseArguments(const std::vector<std::string> &arguments, const std::vector<OptionInfo> &optionInfos,
-                               bool stopAtPositional = false);
+ParsedArguments ParseArguments(const std::vector<std::string> &arguments,
+                               const std::vector<OptionInfo> &optionInfos, bool stopAtPositional = false);
 
 // The options as aligned help lines, "-h, --help" last.
 std::string OptionsHelp(const std::vector<OptionInfo> &optionInfos);

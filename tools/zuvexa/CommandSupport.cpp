@@ -17,31 +17,29 @@ int UsageError(const std::string &command, const std::string &message) {
 }
 
 std::optional<int> ReadCommandLine(const std::string &command, const Words &arguments,
-                                   const std::vector<OptionInfo> &optionInfos, const char *usage, ParsedArguments &parsed,
-                                   bool stopAtPositional) {
+                                   const std::vector<OptionInfo> &optionInfos, const char *usage,
+                                   ParsedArguments &parsed, bool stopAtPositional) {
   parsed = ParseArguments(arguments, optionInfos, stopAtPositional);
   if (parsed.help) {
     std::cout << usage << OptionsHelp(optionInfos);
     return kExitSuccess;
   }
-  if (!parsed.error.empty())
-    return UsageError(command, parsed.error);
+  if (!parsed.error.empty()) return UsageError(command, parsed.error);
   return std::nullopt;
 }
 
 int ReportApiError(const zuvexaiq::ApiError &error) {
-  std::cerr << "zuvexa: " << error.Function() << " failed with status " << FormatStatus(error.Status()) << "\n"
+  std::cerr << "zuvexa: " << error.Function() << " failed with status " << FormatStatus(error.Status())
+            << "\n"
             << zuvexaiq::IndentedDescription(error.Description());
   return kExitFailure;
 }
 
 std::string DescribeStatus(ViSession vi, ViStatus status) {
   const ViStatus needed = zuVEXA_GetErrorMessage(vi, status, 0, nullptr);
-  if (needed <= 1)
-    return "";
+  if (needed <= 1) return "";
   std::string text(static_cast<std::size_t>(needed), '\0');
-  if (zuVEXA_GetErrorMessage(vi, status, needed, text.data()) < 0)
-    return "";
+  if (zuVEXA_GetErrorMessage(vi, status, needed, text.data()) < 0) return "";
   text.resize(text.find('\0'));
   return text;
 }

@@ -34,8 +34,8 @@ bool IsSubcommand(const std::string &name);
 // printed: kExitSuccess; usage error printed: kExitUsage) returns that exit
 // code, else nothing.
 std::optional<int> ReadCommandLine(const std::string &command, const Words &arguments,
-                                   const std::vector<OptionInfo> &optionInfos, const char *usage, ParsedArguments &parsed,
-                                   bool stopAtPositional = false);
+                                   const std::vector<OptionInfo> &optionInfos, const char *usage,
+                                   ParsedArguments &parsed, bool stopAtPositional = false);
 
 // "zuvexa COMMAND: message" and a pointer to the help; returns kExitUsage.
 int UsageError(const std::string &command, const std::string &message);

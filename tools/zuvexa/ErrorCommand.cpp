@@ -38,8 +38,7 @@ const char *TwoLetterName(const std::string &name) {
 class LanguageSession {
 public:
   explicit LanguageSession(const std::string &twoLetter) {
-    if (twoLetter == "en")
-      return;
+    if (twoLetter == "en") return;
     const std::string options = "Simulate=1,DriverSetup=Language:" + twoLetter;
     if (zuVEXA_InitWithOptions("", VI_FALSE, VI_FALSE, options.c_str(), &vi_) < 0) {
       vi_ = VI_NULL;
@@ -47,8 +46,7 @@ public:
     }
   }
   ~LanguageSession() {
-    if (vi_ != VI_NULL)
-      zuVEXA_close(vi_);
+    if (vi_ != VI_NULL) zuVEXA_close(vi_);
   }
   LanguageSession(const LanguageSession &) = delete;
   LanguageSession &operator=(const LanguageSession &) = delete;
@@ -62,18 +60,15 @@ private:
 
 int RunError(const Words &arguments) {
   ParsedArguments parsed;
-  if (const auto done = ReadCommandLine("error", arguments, kOptions, kUsage, parsed))
-    return *done;
-  if (parsed.positional.empty())
-    return UsageError("error", "give at least one status code");
+  if (const auto done = ReadCommandLine("error", arguments, kOptions, kUsage, parsed)) return *done;
+  if (parsed.positional.empty()) return UsageError("error", "give at least one status code");
   const char *language = TwoLetterName(parsed.Value("--lang", "en"));
   if (language == nullptr)
     return UsageError("error", "unknown language \"" + parsed.Value("--lang", "") + "\"");
   std::vector<ViStatus> codes;
   for (const std::string &word : parsed.positional) {
     const auto code = ParseStatusCode(word);
-    if (!code)
-      return UsageError("error", "not a status code: \"" + word + "\"");
+    if (!code) return UsageError("error", "not a status code: \"" + word + "\"");
     codes.push_back(*code);
   }
 

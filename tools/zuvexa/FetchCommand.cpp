@@ -20,11 +20,12 @@ namespace zuvexacli {
 
 namespace {
 
-const char *const kUsage = "Usage: zuvexa fetch [options]\n"
-                           "Opens a session, acquires I/Q records and prints their statistics; writes the\n"
-                           "samples as CSV or raw little-endian interleaved I, Q values (f64: 64-bit floats,\n"
-                           "i16: unscaled 16-bit integers, value = raw * gain + offset) and draws a plot.\n"
-                           "Numbers take a k, M or G suffix: --carrier 2.4G --rate 10M.\n\n";
+const char *const kUsage =
+    "Usage: zuvexa fetch [options]\n"
+    "Opens a session, acquires I/Q records and prints their statistics; writes the\n"
+    "samples as CSV or raw little-endian interleaved I, Q values (f64: 64-bit floats,\n"
+    "i16: unscaled 16-bit integers, value = raw * gain + offset) and draws a plot.\n"
+    "Numbers take a k, M or G suffix: --carrier 2.4G --rate 10M.\n\n";
 
 // What the records of one run leave behind.
 struct FetchResult {
@@ -37,12 +38,13 @@ class Output {
 public:
   // Nothing for an empty path; standard output for "-".
   bool Open(const std::string &path) {
-    if (path.empty() || path == "-")
-      return true;
+    if (path.empty() || path == "-") return true;
     file_.open(path, std::ios::binary | std::ios::trunc);
     return file_.is_open();
   }
-  std::ostream *Stream(const std::string &path) { return path.empty() ? nullptr : path == "-" ? &std::cout : &file_; }
+  std::ostream *Stream(const std::string &path) {
+    return path.empty() ? nullptr : path == "-" ? &std::cout : &file_;
+  }
 
 private:
   std::ofstream file_;
@@ -69,21 +71,20 @@ std::vector<std::complex<double>> FetchOne(zuvexaiq::Session &session, const Fet
   }
   const zuvexaiq::IqRecord record = session.FetchF64(number, samples, settings.timeoutSeconds);
   info = record.info;
-  if (writer != nullptr)
-    writer->WriteF64(number, record.interleaved, info.xIncrement);
+  if (writer != nullptr) writer->WriteF64(number, record.interleaved, info.xIncrement);
   return zuvexaiq::ToComplex(record.interleaved);
 }
 
 FetchResult FetchAll(zuvexaiq::Session &session, const FetchSettings &settings, SampleWriter *writer) {
   FetchResult result;
-  ProgressBar progress(std::cerr, settings.progress && !settings.quiet && StandardErrorIsTerminal(), "records");
+  ProgressBar progress(std::cerr, settings.progress && !settings.quiet && StandardErrorIsTerminal(),
+                       "records");
   session.Initiate();
   for (int64_t number = 0; number < settings.records; ++number) {
     WaveformInfo info{};
     std::vector<std::complex<double>> samples = FetchOne(session, settings, number, writer, info);
     result.statistics.Add(samples);
-    if (number == 0)
-      result.firstRecord = std::move(samples), result.firstInfo = info;
+    if (number == 0) result.firstRecord = std::move(samples), result.firstInfo = info;
     progress.Update(number + 1, settings.records);
   }
   progress.Finish();
@@ -99,8 +100,8 @@ void PrintStatistics(std::ostream &out, const FetchSettings &settings, const Fet
   std::snprintf(dc, sizeof dc, "I %+.6f, Q %+.6f", stats.dcOffset.real(), stats.dcOffset.imag());
   const zuvexaiq::Tone tone = zuvexaiq::FindStrongestTone(result.firstRecord, rate);
   out << "carrier       " << zuvexaiq::FormatHertz(settings.acquisition.carrierFrequency) << "\n"
-      << "IQ rate       " << zuvexaiq::FormatRate(rate) << " (sample interval " << zuvexaiq::FormatSeconds(interval)
-      << ")\n"
+      << "IQ rate       " << zuvexaiq::FormatRate(rate) << " (sample interval "
+      << zuvexaiq::FormatSeconds(interval) << ")\n"
       << "records       " << settings.records << " of " << result.firstInfo.actualSamples << " samples ("
       << zuvexaiq::FormatSeconds(interval * double(result.firstInfo.actualSamples)) << " each)\n"
       << "samples       " << stats.samples << " fetched\n"
@@ -127,8 +128,7 @@ int CannotWrite(const std::string &path) {
 
 int Fetch(const FetchSettings &settings) {
   Output output;
-  if (!output.Open(settings.outputPath))
-    return CannotWrite(settings.outputPath);
+  if (!output.Open(settings.outputPath)) return CannotWrite(settings.outputPath);
   std::ostream &report = settings.outputPath == "-" || settings.quiet ? std::cerr : std::cout;
   std::unique_ptr<SampleWriter> writer;
   if (std::ostream *stream = output.Stream(settings.outputPath))
@@ -136,8 +136,7 @@ int Fetch(const FetchSettings &settings) {
 
   zuvexaiq::Session session(settings.acquisition.resourceName, settings.acquisition.optionString);
   const ViSession vi = session.Handle();
-  if (!settings.quiet)
-    zuvexaiq::PrintSession(report, settings.acquisition, vi);
+  if (!settings.quiet) zuvexaiq::PrintSession(report, settings.acquisition, vi);
   session.ConfigureIq(settings.acquisition.carrierFrequency, settings.acquisition.iqRate,
                       settings.acquisition.numberOfSamples);
   session.ConfigureRecords(settings.records);
@@ -148,10 +147,10 @@ int Fetch(const FetchSettings &settings) {
     PrintStatistics(report, settings, result);
     report << "closed        session " << vi << "\n";
   }
-  if (writer != nullptr && writer->Failed())
-    return CannotWrite(settings.outputPath);
+  if (writer != nullptr && writer->Failed()) return CannotWrite(settings.outputPath);
   const std::string caption = "\"" + settings.acquisition.resourceName + "\", " +
-                              settings.acquisition.optionString + ", record 0 of " + std::to_string(settings.records);
+                              settings.acquisition.optionString + ", record 0 of " +
+                              std::to_string(settings.records);
   if (!settings.plotPath.empty() && !WritePlot(settings, result, caption))
     return CannotWrite(settings.plotPath);
   return kExitSuccess;
@@ -161,8 +160,7 @@ int Fetch(const FetchSettings &settings) {
 
 int RunFetch(const Words &arguments) {
   ParsedArguments parsed;
-  if (const auto done = ReadCommandLine("fetch", arguments, FetchOptions(), kUsage, parsed))
-    return *done;
+  if (const auto done = ReadCommandLine("fetch", arguments, FetchOptions(), kUsage, parsed)) return *done;
   FetchSettings settings;
   if (const std::string error = ReadFetchSettings(parsed, settings); !error.empty())
     return UsageError("fetch", error);

@@ -24,14 +24,16 @@ Chart TraceChart(std::span<const std::complex<double>> samples, double sampleRat
     q.x.push_back(t), q.y.push_back(samples[n].imag());
   }
   return {"I/Q trace (first " + std::to_string(shown) + " of " + std::to_string(samples.size()) + " samples)",
-          "time (" + time.prefix + "s)", "amplitude (full scale 1)", {i, q}};
+          "time (" + time.prefix + "s)",
+          "amplitude (full scale 1)",
+          {i, q}};
 }
 
-Chart SpectrumChart(std::span<const std::complex<double>> samples, double sampleRate, double carrierFrequency) {
+Chart SpectrumChart(std::span<const std::complex<double>> samples, double sampleRate,
+                    double carrierFrequency) {
   PowerSpectrum spectrum = ComputePowerSpectrum(samples, sampleRate);
   const UnitScale frequency = ChooseScale(sampleRate / 2);
-  for (double &f : spectrum.frequency)
-    f /= frequency.factor;
+  for (double &f : spectrum.frequency) f /= frequency.factor;
   Chart chart{"Power spectrum (Hann window)",
               "frequency offset from the carrier at " + zuvexaiq::FormatHertz(carrierFrequency) + " (" +
                   frequency.prefix + "Hz)",

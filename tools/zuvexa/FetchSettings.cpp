@@ -7,9 +7,9 @@ namespace zuvexacli {
 namespace {
 
 // A whole number from 1 to `largest`, with an optional k, M or G suffix.
-std::string ReadCount(const ParsedArguments &parsed, const std::string &name, int64_t largest, int64_t &target) {
-  if (!parsed.Has(name))
-    return "";
+std::string ReadCount(const ParsedArguments &parsed, const std::string &name, int64_t largest,
+                      int64_t &target) {
+  if (!parsed.Has(name)) return "";
   const std::string text = parsed.Value(name, "");
   const auto number = zuvexaiq::ParseScaledNumber(text);
   if (!number || *number != std::floor(*number) || *number < 1 || *number > double(largest))
@@ -20,12 +20,10 @@ std::string ReadCount(const ParsedArguments &parsed, const std::string &name, in
 
 // Any finite number, k, M or G suffix allowed: the instrument judges the value.
 std::string ReadNumber(const ParsedArguments &parsed, const std::string &name, double &target) {
-  if (!parsed.Has(name))
-    return "";
+  if (!parsed.Has(name)) return "";
   const std::string text = parsed.Value(name, "");
   const auto number = zuvexaiq::ParseScaledNumber(text);
-  if (!number)
-    return name + " must be a number: \"" + text + "\"";
+  if (!number) return name + " must be a number: \"" + text + "\"";
   target = *number;
   return "";
 }
@@ -33,13 +31,10 @@ std::string ReadNumber(const ParsedArguments &parsed, const std::string &name, d
 std::string ReadFormat(const ParsedArguments &parsed, FetchSettings &settings) {
   settings.outputPath = parsed.Value("--output", "");
   settings.format = FormatForPath(settings.outputPath);
-  if (!parsed.Has("--format"))
-    return "";
+  if (!parsed.Has("--format")) return "";
   const auto format = ParseSampleFormat(parsed.Value("--format", ""));
-  if (!format)
-    return "--format must be csv, f64 or i16: \"" + parsed.Value("--format", "") + "\"";
-  if (settings.outputPath.empty())
-    return "--format needs --output";
+  if (!format) return "--format must be csv, f64 or i16: \"" + parsed.Value("--format", "") + "\"";
+  if (settings.outputPath.empty()) return "--format needs --output";
   settings.format = *format;
   return "";
 }
@@ -72,14 +67,13 @@ std::string ReadFetchSettings(const ParsedArguments &parsed, FetchSettings &sett
   settings.quiet = parsed.Has("--quiet");
   settings.progress = !parsed.Has("--no-progress");
   for (const std::string &error :
-       {ReadNumber(parsed, "--carrier", acquisition.carrierFrequency), ReadNumber(parsed, "--rate", acquisition.iqRate),
+       {ReadNumber(parsed, "--carrier", acquisition.carrierFrequency),
+        ReadNumber(parsed, "--rate", acquisition.iqRate),
         ReadNumber(parsed, "--timeout", settings.timeoutSeconds),
         ReadCount(parsed, "--samples", zuvexaiq::kMaxSamples, acquisition.numberOfSamples),
         ReadCount(parsed, "--records", kMaxRecords, settings.records), ReadFormat(parsed, settings)})
-    if (!error.empty())
-      return error;
-  if (!parsed.positional.empty())
-    return "unexpected argument \"" + parsed.positional.front() + "\"";
+    if (!error.empty()) return error;
+  if (!parsed.positional.empty()) return "unexpected argument \"" + parsed.positional.front() + "\"";
   return "";
 }
 

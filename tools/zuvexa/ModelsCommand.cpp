@@ -18,7 +18,8 @@ const char *const kUsage = "Usage: zuvexa models\n"
 
 std::string ModuleName(zurouting::ModuleKind kind) {
   const zurouting::ModuleKindInfo *info = zurouting::FindModuleKind(kind);
-  return info != nullptr ? std::string(info->name) + " (" + info->libraryFile + ")" : "kind " + std::to_string(kind);
+  return info != nullptr ? std::string(info->name) + " (" + info->libraryFile + ")"
+                         : "kind " + std::to_string(kind);
 }
 
 void PrintRoutingTable() {
@@ -67,8 +68,7 @@ void PrintInstalledFiles() {
 
 int RunModels(const Words &arguments) {
   ParsedArguments parsed;
-  if (const auto done = ReadCommandLine("models", arguments, {}, kUsage, parsed))
-    return *done;
+  if (const auto done = ReadCommandLine("models", arguments, {}, kUsage, parsed)) return *done;
   if (!parsed.positional.empty())
     return UsageError("models", "unexpected argument \"" + parsed.positional.front() + "\"");
   PrintRoutingTable();

@@ -14,16 +14,14 @@ struct Range {
   double high = -std::numeric_limits<double>::infinity();
 
   void Include(double v) {
-    if (std::isfinite(v))
-      low = std::min(low, v), high = std::max(high, v);
+    if (std::isfinite(v)) low = std::min(low, v), high = std::max(high, v);
   }
   bool Empty() const { return low > high; }
 };
 
 // A range with room around the data; a flat or empty one gets a unit width.
 Range Padded(Range range, double fraction) {
-  if (range.Empty())
-    return {0.0, 1.0};
+  if (range.Empty()) return {0.0, 1.0};
   const double span = range.high - range.low;
   const double pad = span > 0 ? span * fraction : std::max(std::fabs(range.high) * 0.1, 1.0);
   return {range.low - pad, range.high + pad};
@@ -68,8 +66,7 @@ void DrawTicks(SvgDocument &svg, const Mapping &map) {
 void DrawLegend(SvgDocument &svg, const Box &box, const std::vector<Series> &series) {
   double x = box.left + box.width;
   for (auto s = series.rbegin(); s != series.rend(); ++s) {
-    if (s->label.empty())
-      continue;
+    if (s->label.empty()) continue;
     x -= 30 + 8.0 * double(s->label.size());
     svg.Line({x, box.top - 12}, {x + 20, box.top - 12}, s->colour, 2.0);
     svg.Text({x + 24, box.top - 8}, s->label, 11);
@@ -80,8 +77,7 @@ void DrawLegend(SvgDocument &svg, const Box &box, const std::vector<Series> &ser
 
 std::vector<double> NiceTicks(double low, double high, int maxTicks) {
   std::vector<double> ticks;
-  if (!(high > low) || maxTicks < 2 || !std::isfinite(low) || !std::isfinite(high))
-    return ticks;
+  if (!(high > low) || maxTicks < 2 || !std::isfinite(low) || !std::isfinite(high)) return ticks;
   const double rough = (high - low) / double(maxTicks - 1);
   const double power = std::pow(10.0, std::floor(std::log10(rough)));
   int factor = 10;
@@ -101,20 +97,18 @@ std::vector<double> NiceTicks(double low, double high, int maxTicks) {
 }
 
 UnitScale ChooseScale(double magnitude) {
-  static const UnitScale scales[] = {{1e9, "G"}, {1e6, "M"}, {1e3, "k"}, {1.0, ""}, {1e-3, "m"}, {1e-6, "µ"}, {1e-9, "n"}};
+  static const UnitScale scales[] = {{1e9, "G"},  {1e6, "M"},  {1e3, "k"}, {1.0, ""},
+                                     {1e-3, "m"}, {1e-6, "µ"}, {1e-9, "n"}};
   for (const UnitScale &scale : scales)
-    if (magnitude >= scale.factor)
-      return scale;
+    if (magnitude >= scale.factor) return scale;
   return magnitude == 0.0 ? scales[3] : scales[6];
 }
 
 void DrawChart(SvgDocument &svg, const Box &box, const Chart &chart) {
   Range x, y;
   for (const Series &s : chart.series)
-    for (std::size_t i = 0; i < s.x.size() && i < s.y.size(); ++i)
-      x.Include(s.x[i]), y.Include(s.y[i]);
-  if (chart.yRangeLimit > 0 && !y.Empty())
-    y.low = std::max(y.low, y.high - chart.yRangeLimit);
+    for (std::size_t i = 0; i < s.x.size() && i < s.y.size(); ++i) x.Include(s.x[i]), y.Include(s.y[i]);
+  if (chart.yRangeLimit > 0 && !y.Empty()) y.low = std::max(y.low, y.high - chart.yRangeLimit);
   const Mapping map{box, x.Empty() || x.high == x.low ? Padded(x, 0.0) : x, Padded(y, 0.05)};
 
   svg.Rect(box.left, box.top, box.width, box.height, "#fff", "#888");
@@ -122,8 +116,7 @@ void DrawChart(SvgDocument &svg, const Box &box, const Chart &chart) {
   for (const Series &s : chart.series) {
     std::vector<Point> points;
     for (std::size_t i = 0; i < s.x.size() && i < s.y.size(); ++i)
-      if (std::isfinite(s.x[i]))
-        points.push_back(map(s.x[i], std::isfinite(s.y[i]) ? s.y[i] : map.y.low));
+      if (std::isfinite(s.x[i])) points.push_back(map(s.x[i], std::isfinite(s.y[i]) ? s.y[i] : map.y.low));
     svg.Polyline(points, s.colour, 1.2);
   }
   DrawLegend(svg, box, chart.series);

@@ -25,8 +25,7 @@ const char *const kUsage = "Usage: zuvexa probe [--options TEXT] RESOURCE\n"
 
 std::string Narrow(const std::wstring &wide) {
   std::string text;
-  for (wchar_t unit : wide)
-    text += static_cast<unsigned>(unit) < 0x80 ? static_cast<char>(unit) : '?';
+  for (wchar_t unit : wide) text += static_cast<unsigned>(unit) < 0x80 ? static_cast<char>(unit) : '?';
   return text;
 }
 
@@ -54,19 +53,20 @@ std::string ModelText(const zurouting::DeviceRecord &record, const zurouting::Dr
 
 std::string ModuleText(uint32_t kind) {
   const zurouting::ModuleKindInfo *info = zurouting::FindModuleKind(kind);
-  if (info == nullptr)
-    return "kind " + std::to_string(kind) + " (no such module kind)";
+  if (info == nullptr) return "kind " + std::to_string(kind) + " (no such module kind)";
   std::string why;
   const auto path = LocateLibrary(info->libraryFile, why);
-  return std::to_string(kind) + " " + info->name + ", " + info->libraryFile + (path ? " at " + *path : ": " + why);
+  return std::to_string(kind) + " " + info->name + ", " + info->libraryFile +
+         (path ? " at " + *path : ": " + why);
 }
 
 void PrintResolution(const zurouting::DeviceRecord &record, const zurouting::DriverSetupRecord &setup,
                      bool simulate) {
-  const std::string device = record.deviceName.empty()
-                                 ? "none (a simulated session needs none)"
-                                 : Narrow(record.deviceName) + " -> " + Narrow(record.deviceIdentifier) +
-                                       (record.isSimulatedDevice ? " (simulated in the system configuration)" : "");
+  const std::string device =
+      record.deviceName.empty()
+          ? "none (a simulated session needs none)"
+          : Narrow(record.deviceName) + " -> " + Narrow(record.deviceIdentifier) +
+                (record.isSimulatedDevice ? " (simulated in the system configuration)" : "");
   std::cout << "session       " << (simulate ? "simulated" : "instrument") << "\n"
             << "device        " << device << "\n";
   if (!record.backendResourceText.empty())
@@ -90,10 +90,8 @@ int ReportLookupFailure(ViStatus status, const zurouting::Failure &failure) {
 
 int RunProbe(const Words &arguments) {
   ParsedArguments parsed;
-  if (const auto done = ReadCommandLine("probe", arguments, kOptions, kUsage, parsed))
-    return *done;
-  if (parsed.positional.size() != 1)
-    return UsageError("probe", "give exactly one resource name");
+  if (const auto done = ReadCommandLine("probe", arguments, kOptions, kUsage, parsed)) return *done;
+  if (parsed.positional.size() != 1) return UsageError("probe", "give exactly one resource name");
   const std::string &resource = parsed.positional.front();
   const std::string options = parsed.Value("--options", "");
   std::cout << "resource      \"" << resource << "\"\noptions       \"" << options << "\"\n";

@@ -34,19 +34,16 @@ std::string ProgressBar::Line(int64_t done, int64_t total, const std::string &un
 }
 
 void ProgressBar::Update(int64_t done, int64_t total) {
-  if (!enabled_)
-    return;
+  if (!enabled_) return;
   const double now = clock_();
-  if (now - start_ < kDelaySeconds || (drawn_ && now - lastDraw_ < kRedrawSeconds && done < total))
-    return;
+  if (now - start_ < kDelaySeconds || (drawn_ && now - lastDraw_ < kRedrawSeconds && done < total)) return;
   out_ << "\r" << Line(done, total, unit_, now - start_) << "\033[K" << std::flush;
   drawn_ = true;
   lastDraw_ = now;
 }
 
 void ProgressBar::Finish() {
-  if (drawn_)
-    out_ << "\r\033[K" << std::flush;
+  if (drawn_) out_ << "\r\033[K" << std::flush;
   drawn_ = false;
 }
 

@@ -8,26 +8,21 @@
 namespace zuvexacli {
 
 std::optional<SampleFormat> ParseSampleFormat(const std::string &name) {
-  if (strcasecmp(name.c_str(), "csv") == 0)
-    return SampleFormat::Csv;
-  if (strcasecmp(name.c_str(), "f64") == 0)
-    return SampleFormat::F64;
-  if (strcasecmp(name.c_str(), "i16") == 0)
-    return SampleFormat::I16;
+  if (strcasecmp(name.c_str(), "csv") == 0) return SampleFormat::Csv;
+  if (strcasecmp(name.c_str(), "f64") == 0) return SampleFormat::F64;
+  if (strcasecmp(name.c_str(), "i16") == 0) return SampleFormat::I16;
   return std::nullopt;
 }
 
 SampleFormat FormatForPath(const std::string &path) {
   const auto dot = path.rfind('.');
   const auto slash = path.rfind('/');
-  if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
-    return SampleFormat::Csv;
+  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return SampleFormat::Csv;
   return ParseSampleFormat(path.substr(dot + 1)).value_or(SampleFormat::Csv);
 }
 
 SampleWriter::SampleWriter(std::ostream &out, SampleFormat format) : out_(out), format_(format) {
-  if (format_ == SampleFormat::Csv)
-    out_ << "record,sample,time_s,i,q\n";
+  if (format_ == SampleFormat::Csv) out_ << "record,sample,time_s,i,q\n";
 }
 
 void SampleWriter::WriteCsvLine(int64_t record, std::size_t sample, double interval, double i, double q) {
@@ -53,7 +48,8 @@ void SampleWriter::WriteI16(int64_t record, std::span<const int16_t> interleaved
     return;
   }
   for (std::size_t n = 0; n + 1 < interleaved.size(); n += 2)
-    WriteCsvLine(record, n / 2, sampleInterval, interleaved[n] * gain + offset, interleaved[n + 1] * gain + offset);
+    WriteCsvLine(record, n / 2, sampleInterval, interleaved[n] * gain + offset,
+                 interleaved[n + 1] * gain + offset);
 }
 
 bool SampleWriter::Failed() const { return !out_; }

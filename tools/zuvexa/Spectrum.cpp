@@ -13,8 +13,7 @@ namespace {
 
 std::size_t SegmentLength(std::size_t available, std::size_t largest) {
   std::size_t length = 1;
-  while (length * 2 <= std::min(available, largest))
-    length *= 2;
+  while (length * 2 <= std::min(available, largest)) length *= 2;
   return length;
 }
 
@@ -30,23 +29,19 @@ std::vector<double> HannWindow(std::size_t length) {
 PowerSpectrum ComputePowerSpectrum(std::span<const std::complex<double>> samples, double sampleRate,
                                    std::size_t segmentSize) {
   PowerSpectrum spectrum;
-  if (samples.size() < 2 || sampleRate <= 0.0)
-    return spectrum;
+  if (samples.size() < 2 || sampleRate <= 0.0) return spectrum;
   const std::size_t length = SegmentLength(samples.size(), std::max<std::size_t>(segmentSize, 2));
   const std::vector<double> window = HannWindow(length);
   double windowSum = 0.0;
-  for (double w : window)
-    windowSum += w;
+  for (double w : window) windowSum += w;
 
   std::vector<double> power(length, 0.0);
   std::size_t segments = 0;
   for (std::size_t start = 0; start + length <= samples.size(); start += length / 2, ++segments) {
     std::vector<std::complex<double>> segment(length);
-    for (std::size_t n = 0; n < length; ++n)
-      segment[n] = samples[start + n] * window[n];
+    for (std::size_t n = 0; n < length; ++n) segment[n] = samples[start + n] * window[n];
     zuvexaiq::Fft(segment);
-    for (std::size_t k = 0; k < length; ++k)
-      power[k] += std::norm(segment[k]);
+    for (std::size_t k = 0; k < length; ++k) power[k] += std::norm(segment[k]);
   }
 
   spectrum.frequency.resize(length);

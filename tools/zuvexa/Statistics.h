@@ -9,9 +9,9 @@ namespace zuvexacli {
 
 struct IqStatistics {
   int64_t samples = 0;
-  double meanPowerDbfs = 0.0;  // mean of |x|^2; 0 dBFS is |x| = 1
-  double peakPowerDbfs = 0.0;  // largest |x|^2
-  double crestFactorDb = 0.0;  // peak over mean power
+  double meanPowerDbfs = 0.0;    // mean of |x|^2; 0 dBFS is |x| = 1
+  double peakPowerDbfs = 0.0;    // largest |x|^2
+  double crestFactorDb = 0.0;    // peak over mean power
   std::complex<double> dcOffset; // mean of the samples
 };
 

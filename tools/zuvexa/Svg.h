@@ -14,7 +14,8 @@ class SvgDocument {
 public:
   SvgDocument(double width, double height);
 
-  void Rect(double x, double y, double width, double height, const std::string &fill, const std::string &stroke);
+  void Rect(double x, double y, double width, double height, const std::string &fill,
+            const std::string &stroke);
   void Line(Point from, Point to, const std::string &stroke, double width = 1.0, bool dashed = false);
   void Polyline(const std::vector<Point> &points, const std::string &stroke, double width = 1.0);
   // anchor: "start", "middle" or "end"; rotate in degrees about (x, y).

@@ -38,10 +38,10 @@ const char *const kUsage =
 
 std::string TemporaryLogPath() {
   const char *folder = std::getenv("TMPDIR");
-  std::string path = std::string(folder != nullptr && *folder != '\0' ? folder : "/tmp") + "/zuvexa-trace-XXXXXX";
+  std::string path =
+      std::string(folder != nullptr && *folder != '\0' ? folder : "/tmp") + "/zuvexa-trace-XXXXXX";
   const int fd = mkstemp(path.data());
-  if (fd < 0)
-    return "";
+  if (fd < 0) return "";
   close(fd);
   return path;
 }
@@ -54,10 +54,8 @@ std::string OwnExecutable() {
 
 // The words to execute: a subcommand (or nothing) runs this program again.
 std::vector<std::string> CommandLineToRun(const Words &command) {
-  if (command.empty())
-    return {OwnExecutable(), "fetch"};
-  if (!IsSubcommand(command.front()))
-    return command;
+  if (command.empty()) return {OwnExecutable(), "fetch"};
+  if (!IsSubcommand(command.front())) return command;
   std::vector<std::string> words = {OwnExecutable()};
   words.insert(words.end(), command.begin(), command.end());
   return words;
@@ -66,8 +64,7 @@ std::vector<std::string> CommandLineToRun(const Words &command) {
 [[noreturn]] void ExecTraced(const std::vector<std::string> &words, const std::string &logPath) {
   setenv("ZUPEEK_TRACE", logPath.c_str(), 1);
   std::vector<char *> argv;
-  for (const std::string &word : words)
-    argv.push_back(const_cast<char *>(word.c_str()));
+  for (const std::string &word : words) argv.push_back(const_cast<char *>(word.c_str()));
   argv.push_back(nullptr);
   execvp(argv[0], argv.data());
   std::fprintf(stderr, "zuvexa trace: cannot run %s: %s\n", argv[0], std::strerror(errno));
@@ -81,8 +78,7 @@ int RunTraced(const std::vector<std::string> &words, const std::string &logPath)
     std::cerr << "zuvexa trace: cannot start " << words.front() << ": " << std::strerror(errno) << "\n";
     return kExitFailure;
   }
-  if (child == 0)
-    ExecTraced(words, logPath);
+  if (child == 0) ExecTraced(words, logPath);
   int status = 0;
   while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
   }
@@ -95,13 +91,11 @@ int ShowRecords(const std::string &logPath, bool raw) {
   std::string shown;
   int count = 0;
   for (std::string line; std::getline(log, line);) {
-    if (line.find_first_not_of(" \t\r") == std::string::npos)
-      continue;
+    if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
     shown += raw ? line + "\n" : RenderTraceRecord(line);
     ++count;
   }
-  if (count > 0)
-    std::cout << "\n" << count << (count == 1 ? " call" : " calls") << " traced\n" << shown;
+  if (count > 0) std::cout << "\n" << count << (count == 1 ? " call" : " calls") << " traced\n" << shown;
   return count;
 }
 
@@ -109,8 +103,7 @@ int ShowRecords(const std::string &logPath, bool raw) {
 
 int RunTrace(const Words &arguments) {
   ParsedArguments parsed;
-  if (const auto done = ReadCommandLine("trace", arguments, kOptions, kUsage, parsed, true))
-    return *done;
+  if (const auto done = ReadCommandLine("trace", arguments, kOptions, kUsage, parsed, true)) return *done;
   std::string why;
   if (!LocateLibrary(kTracingLibrary, why)) {
     std::cerr << "zuvexa trace: call tracing is not available: the tracing library " << kTracingLibrary
@@ -120,15 +113,15 @@ int RunTrace(const Words &arguments) {
   const bool keep = parsed.Has("--log");
   const std::string logPath = keep ? parsed.Value("--log", "") : TemporaryLogPath();
   if (logPath.empty() || !std::ofstream(logPath, std::ios::trunc)) {
-    std::cerr << "zuvexa trace: cannot create the trace log " << logPath << ": " << std::strerror(errno) << "\n";
+    std::cerr << "zuvexa trace: cannot create the trace log " << logPath << ": " << std::strerror(errno)
+              << "\n";
     return kExitFailure;
   }
   const int exitCode = RunTraced(CommandLineToRun(parsed.positional), logPath);
   if (ShowRecords(logPath, parsed.Has("--raw")) == 0)
     std::cerr << "zuvexa trace: no calls were traced (the program made no driver calls, or the tracing\n"
                  "library wrote no records to ZUPEEK_TRACE)\n";
-  if (!keep)
-    std::remove(logPath.c_str());
+  if (!keep) std::remove(logPath.c_str());
   return exitCode;
 }
 

@@ -26,7 +26,8 @@ void PrintUsage(std::ostream &out) {
   out << "Usage: zuvexa COMMAND [options]\n"
          "Command-line tool of libzuvexa, the C interface of the RF signal analyzer.\n\nCommands:\n";
   for (const Command &command : kCommands)
-    out << "  " << command.name << std::string(8 - std::string(command.name).size(), ' ') << command.summary << "\n";
+    out << "  " << command.name << std::string(8 - std::string(command.name).size(), ' ') << command.summary
+        << "\n";
   out << "\n'zuvexa COMMAND --help' describes a command; 'zuvexa --version' shows the version.\n"
          "Exit status: 0 success, 1 a library call or the output failed, 2 a wrong command line.\n";
 }
@@ -37,8 +38,7 @@ namespace zuvexacli {
 
 bool IsSubcommand(const std::string &name) {
   for (const Command &command : kCommands)
-    if (name == command.name)
-      return true;
+    if (name == command.name) return true;
   return false;
 }
 

@@ -39,8 +39,8 @@ ViStatus zuVEXA_GetAttributeViString(ViSession vi, ViConstString channelName, Vi
                                      ViInt32 bufSize, ViChar *value) {
   return Guard([&] {
     return zutrace::Traced<zutrace::sites::zuVEXA_GetAttributeViString>(
-        vi, [&] { return ReadStringAttribute(vi, channelName, attributeId, bufSize, value); }, vi, channelName,
-        attributeId, bufSize, value);
+        vi, [&] { return ReadStringAttribute(vi, channelName, attributeId, bufSize, value); }, vi,
+        channelName, attributeId, bufSize, value);
   });
 }
 

@@ -42,8 +42,10 @@ template <auto Slot, class... Args> ViStatus ForwardUntraced(ViSession vi, Args.
 }
 
 // The traced frame: the trace steps around ForwardUntraced.
-template <auto Slot, const zutrace::CallSite &Site, class... Args> ViStatus Forward(ViSession vi, Args... args) {
-  return zutrace::Traced<Site>(vi, [&] { return ForwardUntraced<Slot>(vi, args...); }, vi, args...);
+template <auto Slot, const zutrace::CallSite &Site, class... Args>
+ViStatus Forward(ViSession vi, Args... args) {
+  return zutrace::Traced<Site>(
+      vi, [&] { return ForwardUntraced<Slot>(vi, args...); }, vi, args...);
 }
 
 } // namespace zuapi

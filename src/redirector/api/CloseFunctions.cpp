@@ -34,8 +34,9 @@ ViStatus zuVEXA_close(ViSession vi) {
 }
 
 ViStatus zuVEXA_CloseExtCal(ViSession vi, ViInt32 action) {
-  return Guard(
-      [&] { return CloseThroughModule<&EntryPointSlots::CloseExtCal, zutrace::sites::zuVEXA_CloseExtCal>(vi, action); });
+  return Guard([&] {
+    return CloseThroughModule<&EntryPointSlots::CloseExtCal, zutrace::sites::zuVEXA_CloseExtCal>(vi, action);
+  });
 }
 
 ViStatus zuVEXA_CloseExternalAlignment(ViSession vi, ViInt32 action) {

@@ -95,8 +95,8 @@ ViStatus zuVEXA_GetIFCondNameForDownconverter(void *arg1, void *arg2) {
   return CallKaSlot<&EntryPointSlots::GetIFCondNameForDownconverter, false>(arg1, arg2);
 }
 
-ViStatus zuVEXA_GetFPGAExtensionsBitfileDir(ViConstString resourceName, uintptr_t deviceContext, ViInt32 value1,
-                                            ViInt32 bitfileDirBufferSize, ViChar *bitfileDir,
+ViStatus zuVEXA_GetFPGAExtensionsBitfileDir(ViConstString resourceName, uintptr_t deviceContext,
+                                            ViInt32 value1, ViInt32 bitfileDirBufferSize, ViChar *bitfileDir,
                                             ViInt32 *requiredBitfileDirBufferSize) {
   return zuapi::Guard([&] {
     return zutrace::Traced<zutrace::sites::zuVEXA_GetFPGAExtensionsBitfileDir>(

@@ -38,11 +38,13 @@ ViStatus zuVEXA_GetError(ViSession vi, ViStatus *errorCodePtr, ViInt32 errorDesc
   };
   return Guard([&] {
     return zutrace::Traced<zutrace::sites::zuVEXA_GetError>(vi, report, vi, errorCodePtr,
-                                                           errorDescriptionBufferSize, errorDescription);
+                                                            errorDescriptionBufferSize, errorDescription);
   });
 }
 
 ViStatus zuVEXA_ClearError(ViSession vi) {
-  return Guard(
-      [&] { return zutrace::Traced<zutrace::sites::zuVEXA_ClearError>(vi, [&] { return ClearErrorInformation(vi); }, vi); });
+  return Guard([&] {
+    return zutrace::Traced<zutrace::sites::zuVEXA_ClearError>(
+        vi, [&] { return ClearErrorInformation(vi); }, vi);
+  });
 }

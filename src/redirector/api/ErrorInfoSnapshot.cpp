@@ -10,8 +10,7 @@ ViStatus ErrorInfoSnapshot::Save() {
   if (reads[0] < 0) return reads[0];
   reads[1] = Ivi_GetAttributeViInt32(0, "", IVI_ATTR_SECONDARY_ERROR, 0, &secondary);
   if (reads[1] < 0) return reads[1];
-  reads[2] = Ivi_GetAttributeViString(0, "", IVI_ATTR_ERROR_ELABORATION, 0, kElaborationSize,
-                                      elaboration);
+  reads[2] = Ivi_GetAttributeViString(0, "", IVI_ATTR_ERROR_ELABORATION, 0, kElaborationSize, elaboration);
   if (reads[2] < 0) return reads[2];
   for (ViStatus read : reads)
     if (read != 0) return read;

@@ -11,6 +11,6 @@
 #define ZU_EXPORT_VOID(name, traceId, entry, ...) ZUVEXA_EXPORT void name(ZU_PARAM_DECLS(__VA_ARGS__));
 #include "redirector/catalogue/Exports.def"
 
-#define ZU_ENTRY(slot, member, symbol, form, mode, traceId, ...)                                  \
+#define ZU_ENTRY(slot, member, symbol, form, mode, traceId, ...)                                             \
   ZU_IF_EXPORTED(mode, ZUVEXA_EXPORT ViStatus ZU_EXPORT_NAME(form, symbol)(ZU_PARAM_DECLS(__VA_ARGS__));)
 #include "redirector/catalogue/EntryPoints.def"

@@ -56,6 +56,6 @@ ViStatus zuVEXA_FetchIQSingleRecordDirectDMA(ViSession vi, ViConstString channel
                                              void *destinationAddress, WaveformInfo *wfmInfo, void *data1) {
   return FetchWithDefaults<&EntryPointSlots::FetchIQSingleRecordDirectDMA,
                            zutrace::sites::zuVEXA_FetchIQSingleRecordDirectDMA>(
-      wfmInfo, vi, channelList, recordNumber, numberOfSamples, timeout, bufferSize,
-      destinationAddress, wfmInfo, data1);
+      wfmInfo, vi, channelList, recordNumber, numberOfSamples, timeout, bufferSize, destinationAddress,
+      wfmInfo, data1);
 }

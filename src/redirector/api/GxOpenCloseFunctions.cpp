@@ -57,13 +57,13 @@ ViStatus GX_zuVEXA_InitWithOptions(ViConstString resourceName, ViInt32 IDQuery, 
   });
 }
 
-ViStatus GX_zuVEXA_initExtCal(ViConstString resourceName, ViConstString password,
-                              ViConstString optionString, ViSession *newVi,
-                              ViInt32 errorDescriptionBufferSize, ViChar *errorDescription) {
+ViStatus GX_zuVEXA_initExtCal(ViConstString resourceName, ViConstString password, ViConstString optionString,
+                              ViSession *newVi, ViInt32 errorDescriptionBufferSize,
+                              ViChar *errorDescription) {
   return Guard([&] {
     return WithErrorDescription(
-        [&] { return zuVEXA_InitExtCal(resourceName, password, optionString, newVi); },
-        NewSessionOf(newVi), errorDescriptionBufferSize, errorDescription);
+        [&] { return zuVEXA_InitExtCal(resourceName, password, optionString, newVi); }, NewSessionOf(newVi),
+        errorDescriptionBufferSize, errorDescription);
   });
 }
 
@@ -95,8 +95,8 @@ ViStatus GX_zuVEXA_InitializeExternalAlignment(ViConstString resourceName, ViCon
 
 ViStatus GX_zuVEXA_close(ViSession vi, ViInt32 errorDescriptionBufferSize, ViChar *errorDescription) {
   return Guard([&] {
-    return WithErrorDescription([&] { return zuVEXA_close(vi); }, ThreadSession(),
-                                errorDescriptionBufferSize, errorDescription);
+    return WithErrorDescription([&] { return zuVEXA_close(vi); }, ThreadSession(), errorDescriptionBufferSize,
+                                errorDescription);
   });
 }
 
@@ -108,10 +108,10 @@ ViStatus GX_zuVEXA_closeExtCal(ViSession vi, ViInt32 action, ViInt32 errorDescri
   });
 }
 
-ViStatus GX_zuVEXA_CloseExternalAlignment(ViSession vi, ViInt32 action,
-                                          ViInt32 errorDescriptionBufferSize, ViChar *errorDescription) {
+ViStatus GX_zuVEXA_CloseExternalAlignment(ViSession vi, ViInt32 action, ViInt32 errorDescriptionBufferSize,
+                                          ViChar *errorDescription) {
   return Guard([&] {
-    return WithErrorDescription([&] { return zuVEXA_CloseExternalAlignment(vi, action); },
-                                ThreadSession(), errorDescriptionBufferSize, errorDescription);
+    return WithErrorDescription([&] { return zuVEXA_CloseExternalAlignment(vi, action); }, ThreadSession(),
+                                errorDescriptionBufferSize, errorDescription);
   });
 }

@@ -7,8 +7,7 @@
 
 namespace zuapi {
 
-inline constexpr const char kWarningsOutOfMemory[] =
-    "Not enough memory to return all interchange warnings.";
+inline constexpr const char kWarningsOutOfMemory[] = "Not enough memory to return all interchange warnings.";
 
 // Fetches up to 128 pending warnings of vi and joins them, each followed by
 // "\r\n\r\n"; the empty text that ends the list is written too, so a session

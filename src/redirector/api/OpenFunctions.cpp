@@ -27,7 +27,8 @@ ViStatus MapInitStatus(ViStatus status) {
 ViStatus OpenWithInit(ViConstString resourceName, ViBoolean idQuery, ViBoolean reset, bool graphical,
                       ViSession *newVi) {
   OpenArguments args{resourceName, idQuery, reset, "", nullptr, graphical};
-  return MapInitStatus(OpenNormal<zutrace::sites::zuVEXA_init>(args, newVi, resourceName, idQuery, reset, newVi));
+  return MapInitStatus(
+      OpenNormal<zutrace::sites::zuVEXA_init>(args, newVi, resourceName, idQuery, reset, newVi));
 }
 
 ViStatus OpenWithOptions(ViConstString resourceName, ViBoolean idQuery, ViBoolean reset,
@@ -50,8 +51,8 @@ ViStatus zuVEXA_InitWithOptions(ViConstString resourceName, ViBoolean IDQuery, V
   return Guard([&] { return OpenWithOptions(resourceName, IDQuery, reset, optionString, false, newVi); });
 }
 
-ViStatus zuVEXA_InitExtCal(ViConstString resourceName, ViConstString password,
-                           ViConstString optionString, ViSession *newVi) {
+ViStatus zuVEXA_InitExtCal(ViConstString resourceName, ViConstString password, ViConstString optionString,
+                           ViSession *newVi) {
   return Guard([&] {
     OpenArguments args{resourceName, VI_FALSE, VI_FALSE, optionString, password};
     return RunOpenFrame<zutrace::sites::zuVEXA_InitExtCal>(

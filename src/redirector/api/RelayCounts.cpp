@@ -6,7 +6,8 @@
 
 using namespace zuapi;
 
-ViStatus GX_zuVEXA_Get_Relay_Operation_Counts(ViSession vi, void *valuePtr1, void *valuePtr2, void *valuePtr3) {
+ViStatus GX_zuVEXA_Get_Relay_Operation_Counts(ViSession vi, void *valuePtr1, void *valuePtr2,
+                                              void *valuePtr3) {
   return Guard([&] {
     if (valuePtr1 == nullptr || valuePtr2 == nullptr || valuePtr3 == nullptr) {
       Ivi_SetErrorInfo(vi, VI_FALSE, ZUVEXA_ERROR_NULL_POINTER, 0, nullptr);

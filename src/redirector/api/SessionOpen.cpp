@@ -28,10 +28,9 @@ struct OpenTarget {
 // (forceKind overrides the device's kind). False when a step failed.
 bool ResolveTarget(const OpenArguments &args, OpenTarget &target, bool &fromCache,
                    zumodules::ModuleKind forceKind = 0) {
-  ViStatus r = zumodules::ResolveDevice(kDriverPrefix, args.resourceName, args.optionString,
-                                        target.device, &zumodules::ModelTable,
-                                        &zumodules::DefaultModel, target.simulate, fromCache,
-                                        dvlShared::ErrorLookup().defaultLanguage);
+  ViStatus r = zumodules::ResolveDevice(kDriverPrefix, args.resourceName, args.optionString, target.device,
+                                        &zumodules::ModelTable, &zumodules::DefaultModel, target.simulate,
+                                        fromCache, dvlShared::ErrorLookup().defaultLanguage);
   if (MergeStatus(target.status, 0, r) < 0) return false;
   zumodules::ModuleKind kind = forceKind != 0 ? forceKind : target.device.moduleKind;
   r = zumodules::Modules().Acquire(kind, target.table);
@@ -74,7 +73,8 @@ ViStatus CallNormalInit(const OpenArguments &args, const OpenTarget &target, ViS
     if (slots.InitWithOptions2_pil == nullptr) return MissingInit(target.table->kind);
     return slots.InitWithOptions2_pil(args.resourceName, device.productId, args.idQuery, args.reset,
                                       args.optionString, backendText, &CloseSessionByKind, newVi);
-  default: return ZUVEXA_ERROR_INVALID_MODULE_KIND; // refused before the call
+  default:
+    return ZUVEXA_ERROR_INVALID_MODULE_KIND; // refused before the call
   }
 }
 
@@ -88,8 +88,7 @@ ViStatus CallExtCalInit(const OpenArguments &args, const OpenTarget &target, ViS
                              device.backendResourceText.c_str(), &CloseSessionByKind, newVi);
   }
   if (slots.InitExtCal == nullptr) return MissingInit(target.table->kind);
-  return slots.InitExtCal(args.resourceName, args.password, args.optionString, &CloseSessionByKind,
-                          newVi);
+  return slots.InitExtCal(args.resourceName, args.password, args.optionString, &CloseSessionByKind, newVi);
 }
 
 // Registers the session the init wrote. A successful init that wrote
@@ -97,8 +96,8 @@ ViStatus CallExtCalInit(const OpenArguments &args, const OpenTarget &target, ViS
 ViStatus Register(ViSession *newVi, const OpenTarget &target, SessionKind kind, ViStatus &status) {
   if (newVi == nullptr) return MergeStatus(status, 0, ZUVEXA_ERROR_INVALID_PARAMETER);
   ViSession vi = *newVi;
-  return MergeStatus(status, vi, Sessions().AddSession(vi, target.device.deviceIdentifier, kind,
-                                                       target.table));
+  return MergeStatus(status, vi,
+                     Sessions().AddSession(vi, target.device.deviceIdentifier, kind, target.table));
 }
 
 // Takes back the handle this attempt's init wrote and returns it when the
@@ -149,8 +148,7 @@ ViStatus CreateSession(const OpenArguments &args, ViSession *newVi, bool &fromCa
   return target.status;
 }
 
-ViStatus CreateExtCalSession(const OpenArguments &args, ViSession *newVi, bool &fromCache,
-                             bool forceTov) {
+ViStatus CreateExtCalSession(const OpenArguments &args, ViSession *newVi, bool &fromCache, bool forceTov) {
   OpenTarget target;
   if (!ResolveTarget(args, target, fromCache, forceTov ? zumodules::kTov : 0)) return target.status;
   zumodules::ModuleKind kind = target.table->kind;
@@ -170,8 +168,8 @@ ViStatus CreateAlignmentSession(const OpenArguments &args, ViSession *newVi, boo
                                : init(args.resourceName, args.optionString, &CloseSessionByKind, newVi);
   if (MergeStatus(target.status, 0, r) < 0) return target.status; // the handle stays in newVi
   if (Register(newVi, target, kExternalAlignment, target.status) < 0)
-    DiscardUnregisteredSession<&zumodules::EntryPointSlots::CloseExternalAlignment>(
-        target, newVi, kAlignmentCloseAction);
+    DiscardUnregisteredSession<&zumodules::EntryPointSlots::CloseExternalAlignment>(target, newVi,
+                                                                                    kAlignmentCloseAction);
   return target.status;
 }
 
@@ -181,10 +179,14 @@ ViStatus CloseSessionByKind(ViSession vi) {
   if (r != 0) Ivi_SetErrorInfo(vi, VI_FALSE, r, 0, nullptr);
   if (r < 0) return r;
   switch (kind) {
-  case kNormal: return zuVEXA_close(vi);
-  case kExternalCalibration: return zuVEXA_CloseExtCal(vi, kExtCalCloseAction);
-  case kExternalAlignment: return zuVEXA_CloseExternalAlignment(vi, kAlignmentCloseAction);
-  default: return ZUVEXA_ERROR_INVALID_MODULE_KIND;
+  case kNormal:
+    return zuVEXA_close(vi);
+  case kExternalCalibration:
+    return zuVEXA_CloseExtCal(vi, kExtCalCloseAction);
+  case kExternalAlignment:
+    return zuVEXA_CloseExternalAlignment(vi, kAlignmentCloseAction);
+  default:
+    return ZUVEXA_ERROR_INVALID_MODULE_KIND;
   }
 }
 

@@ -19,7 +19,8 @@ template <const zutrace::CallSite &Site, class Inner> ViStatus RunShortcut(ViSes
   return Guard([&] { return zutrace::Traced<Site>(vi, inner, vi); });
 }
 
-template <const zutrace::CallSite &Site> ViStatus SetTriggerType(ViSession vi, ViAttr attribute, ViInt32 type) {
+template <const zutrace::CallSite &Site>
+ViStatus SetTriggerType(ViSession vi, ViAttr attribute, ViInt32 type) {
   return RunShortcut<Site>(vi, [&] { return zuVEXA_SetAttributeViInt32(vi, nullptr, attribute, type); });
 }
 

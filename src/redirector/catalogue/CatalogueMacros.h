@@ -53,7 +53,8 @@ inline constexpr unsigned ZU_BARE = 0x200u;
 constexpr unsigned ZU_ONLY(unsigned kinds) { return zu::catalogue::kFormOnlyFlag | kinds; }
 
 constexpr bool ZuFormResolvesFor(unsigned form, unsigned kind) {
-  return (form & zu::catalogue::kFormOnlyFlag) == 0 || (((form & zu::catalogue::kFormKindMask) >> kind) & 1u) != 0;
+  return (form & zu::catalogue::kFormOnlyFlag) == 0 ||
+         (((form & zu::catalogue::kFormKindMask) >> kind) & 1u) != 0;
 }
 
 inline constexpr int ZU_FORWARDED = 0;
@@ -117,9 +118,12 @@ inline constexpr int ZU_TRACED_WITHOUT_ID = -2;
 #define ZU_ROLE_COUNT_ZU_OUTPTR ""
 
 // ZU_COUNT(...): number of arguments (0 to 20).
-#define ZU_COUNT(...) \
-  ZU_COUNT_(__VA_ARGS__ __VA_OPT__(, ) 20, 19, 18, 17, 16, 15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0)
-#define ZU_COUNT_(a1, a2, a3, a4, a5, a6, a7, a8, a9, a10, a11, a12, a13, a14, a15, a16, a17, a18, a19, a20, n, ...) n
+#define ZU_COUNT(...)                                                                                        \
+  ZU_COUNT_(__VA_ARGS__ __VA_OPT__(, ) 20, 19, 18, 17, 16, 15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2,   \
+            1, 0)
+#define ZU_COUNT_(a1, a2, a3, a4, a5, a6, a7, a8, a9, a10, a11, a12, a13, a14, a15, a16, a17, a18, a19, a20, \
+                  n, ...)                                                                                    \
+  n
 
 // ZU_FOR_EACH(macro, separator, triples...): macro(Type, name, Role) for each
 // triple, with separator() between them (ZU_SEP_COMMA or ZU_SEP_NONE).

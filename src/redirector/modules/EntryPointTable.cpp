@@ -63,13 +63,14 @@ bool FormSymbolName(const EntryPointDescriptor &entry, ModuleKind kind, char (&b
 
 void StoreSlot(EntryPointTable &table, unsigned slot, void *address) {
   switch (slot) {
-#define ZU_ENTRY(slot, member, symbol, form, mode, traceId, ...)                                  \
-  case slot:                                                                                       \
-    table.slots.member = reinterpret_cast<decltype(table.slots.member)>(address);                 \
+#define ZU_ENTRY(slot, member, symbol, form, mode, traceId, ...)                                             \
+  case slot:                                                                                                 \
+    table.slots.member = reinterpret_cast<decltype(table.slots.member)>(address);                            \
     break;
 #include "redirector/catalogue/EntryPoints.def"
 #undef ZU_ENTRY
-  default: break;
+  default:
+    break;
   }
 }
 

@@ -14,7 +14,7 @@
 namespace zumodules {
 
 struct EntryPointSlots {
-#define ZU_ENTRY(slot, member, symbol, form, mode, traceId, ...)                                  \
+#define ZU_ENTRY(slot, member, symbol, form, mode, traceId, ...)                                             \
   ViStatus (*member)(ZU_PARAM_TYPES(__VA_ARGS__)) = nullptr;
 #include "redirector/catalogue/EntryPoints.def"
 #undef ZU_ENTRY

@@ -34,8 +34,8 @@ ViStatus ModuleRegistry::LoadEntry(Entry &entry) {
   static const bool selfOpened = [] {
     zuerr::Status ignored;
     static const char anchor = 0;
-    return zudynlib::LoadLibraryContaining(&anchor, "libzuvexa.so", zudynlib::kBindNowGlobal,
-                                           ignored) != nullptr;
+    return zudynlib::LoadLibraryContaining(&anchor, "libzuvexa.so", zudynlib::kBindNowGlobal, ignored) !=
+           nullptr;
   }();
   (void)selfOpened;
 

@@ -29,9 +29,8 @@ ViStatus ParseDriverSetup(ViSession vi, const char *text, DriverSetupRecord &set
 // to look up, the simulation flag, the DriverSetup settings, and the error
 // language stored in `languageCell` on success (English when the DriverSetup
 // names none). Failures are recorded for the calling thread.
-ViStatus InterpretResourceAndOptions(const char *prefix, const char *resourceName,
-                                     const char *optionString, std::wstring &deviceName,
-                                     bool &simulate, DriverSetupRecord &setup,
+ViStatus InterpretResourceAndOptions(const char *prefix, const char *resourceName, const char *optionString,
+                                     std::wstring &deviceName, bool &simulate, DriverSetupRecord &setup,
                                      std::atomic<zumxl::LanguageId> &languageCell);
 
 // ZUVEXA_ERROR_INVALID_LANGUAGE for the invalid language; otherwise stores it

@@ -126,8 +126,7 @@ int32_t ConvertInto(const char *text, size_t byteLength, std::wstring &converted
 
 } // namespace
 
-void MultibyteToWide(const char *text, size_t byteLength, std::wstring &out,
-                     zuapal::StatusRecord &status) {
+void MultibyteToWide(const char *text, size_t byteLength, std::wstring &out, zuapal::StatusRecord &status) {
   if (status.isError()) {
     return;
   }

@@ -15,7 +15,6 @@ namespace zu::dsc {
 // invalid or incomplete sequence -200811, output space exhausted -52019, no
 // memory -52000, null text with a non-zero length -52005. `out` changes only
 // on success; nothing happens when `status` already holds an error.
-void MultibyteToWide(const char *text, size_t byteLength, std::wstring &out,
-                     zuapal::StatusRecord &status);
+void MultibyteToWide(const char *text, size_t byteLength, std::wstring &out, zuapal::StatusRecord &status);
 
 } // namespace zu::dsc

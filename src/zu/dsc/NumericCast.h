@@ -9,8 +9,7 @@
 
 namespace zu::dsc {
 
-template <std::integral To, std::integral From>
-To NumericCast(From value, const char *file, uint32_t line) {
+template <std::integral To, std::integral From> To NumericCast(From value, const char *file, uint32_t line) {
   if (!std::in_range<To>(value)) {
     throw exception::OutOfRange(file, line);
   }

@@ -8,8 +8,7 @@
 
 namespace zu::dsc {
 
-template <std::unsigned_integral T>
-T SafeAdd(T a, T b, const char *file, uint32_t line) {
+template <std::unsigned_integral T> T SafeAdd(T a, T b, const char *file, uint32_t line) {
   T sum;
   if (__builtin_add_overflow(a, b, &sum)) {
     throw exception::OutOfRange(file, line);
@@ -17,8 +16,7 @@ T SafeAdd(T a, T b, const char *file, uint32_t line) {
   return sum;
 }
 
-template <std::unsigned_integral T>
-T SafeMultiply(T a, T b, const char *file, uint32_t line) {
+template <std::unsigned_integral T> T SafeMultiply(T a, T b, const char *file, uint32_t line) {
   T product;
   if (__builtin_mul_overflow(a, b, &product)) {
     throw exception::OutOfRange(file, line);
@@ -27,8 +25,7 @@ T SafeMultiply(T a, T b, const char *file, uint32_t line) {
 }
 
 // Throws unless value < limit.
-template <std::unsigned_integral T>
-T SafeBelow(T value, T limit, const char *file, uint32_t line) {
+template <std::unsigned_integral T> T SafeBelow(T value, T limit, const char *file, uint32_t line) {
   if (!(value < limit)) {
     throw exception::OutOfRange(file, line);
   }

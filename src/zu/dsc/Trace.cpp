@@ -50,9 +50,7 @@ void iTraceDestination::write(const char *format, ...) {
   va_end(args);
 }
 
-void tConsoleTraceDestination::writeV(const char *format, va_list args) {
-  EmitFormattedV(format, args);
-}
+void tConsoleTraceDestination::writeV(const char *format, va_list args) { EmitFormattedV(format, args); }
 
 void tConsoleTraceDestination::writeN(const char *text, size_t maxCharacters) {
   if (text == nullptr) {

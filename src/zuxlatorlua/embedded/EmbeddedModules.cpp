@@ -38,8 +38,8 @@ bool OpenEmbeddedNativeModules(lua_State *L) {
   return true;
 }
 
-bool PreloadEmbeddedScript(lua_State *L, const char *key, const char *chunkName,
-                           const char *text, std::size_t length) {
+bool PreloadEmbeddedScript(lua_State *L, const char *key, const char *chunkName, const char *text,
+                           std::size_t length) {
   if (!PushPreloadTable(L)) {
     lua_pushliteral(L, "package.preload is not available");
     return false;

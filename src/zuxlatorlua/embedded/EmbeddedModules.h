@@ -27,7 +27,7 @@ bool OpenEmbeddedNativeModules(lua_State *L);
 // chunk name `chunkName` and stores the chunk as package.preload[key]. On
 // failure returns false and leaves the compiler's message on the stack; the
 // package library not being open counts as failure with a message too.
-bool PreloadEmbeddedScript(lua_State *L, const char *key, const char *chunkName,
-                           const char *text, std::size_t length);
+bool PreloadEmbeddedScript(lua_State *L, const char *key, const char *chunkName, const char *text,
+                           std::size_t length);
 
 } // namespace zuxlatorlua

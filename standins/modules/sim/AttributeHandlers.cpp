@@ -34,13 +34,10 @@ AttributeValue ValueOf(const BackendStandinArgument &argument) {
 
 // Integers read integer values; reals read either kind of number.
 template <class T> T ScalarAs(const AttributeValue *value) {
-  if (value == nullptr)
-    return T{};
-  if (const auto *integer = std::get_if<ViInt64>(value))
-    return static_cast<T>(*integer);
+  if (value == nullptr) return T{};
+  if (const auto *integer = std::get_if<ViInt64>(value)) return static_cast<T>(*integer);
   if constexpr (std::is_floating_point_v<T>)
-    if (const auto *real = std::get_if<ViReal64>(value))
-      return static_cast<T>(*real);
+    if (const auto *real = std::get_if<ViReal64>(value)) return static_cast<T>(*real);
   return T{};
 }
 
@@ -49,10 +46,10 @@ ViStatus SetScalarAttribute(const Instrument &, SimulatedSession &session, const
   return VI_SUCCESS;
 }
 
-template <class T> ViStatus GetScalarAttribute(const Instrument &, SimulatedSession &session, const EntryCall &call) {
+template <class T>
+ViStatus GetScalarAttribute(const Instrument &, SimulatedSession &session, const EntryCall &call) {
   T *value = call.Output<T>("value");
-  if (value == nullptr)
-    return BACKENDSTANDIN_ERROR_INVALID_ARGUMENT;
+  if (value == nullptr) return BACKENDSTANDIN_ERROR_INVALID_ARGUMENT;
   *value = ScalarAs<T>(Lookup(session, call));
   return VI_SUCCESS;
 }
@@ -68,8 +65,7 @@ template <class Element>
 ViStatus SetArrayAttribute(const Instrument &, SimulatedSession &session, const EntryCall &call) {
   const ViInt64 count = call.Int("valueLengthInElements");
   const Element *value = call.Output<const Element>("value");
-  if (count < 0 || (count > 0 && value == nullptr))
-    return BACKENDSTANDIN_ERROR_INVALID_ARGUMENT;
+  if (count < 0 || (count > 0 && value == nullptr)) return BACKENDSTANDIN_ERROR_INVALID_ARGUMENT;
   session.attributes.insert_or_assign(KeyOf(call), std::vector<Element>(value, value + count));
   return VI_SUCCESS;
 }
@@ -81,15 +77,13 @@ ViStatus GetArrayAttribute(const Instrument &, SimulatedSession &session, const 
   const AttributeValue *stored = Lookup(session, call);
   const auto *elements = stored != nullptr ? std::get_if<std::vector<Element>>(stored) : nullptr;
   const std::size_t available = elements != nullptr ? elements->size() : 0;
-  const auto storedCount = static_cast<ViStatus>(std::min<std::size_t>(available, std::numeric_limits<ViInt32>::max()));
+  const auto storedCount =
+      static_cast<ViStatus>(std::min<std::size_t>(available, std::numeric_limits<ViInt32>::max()));
   const ViInt64 count = call.Int("valueLengthInElements");
-  if (count == 0)
-    return storedCount;
+  if (count == 0) return storedCount;
   Element *value = call.Output<Element>("value");
-  if (count < 0 || value == nullptr)
-    return BACKENDSTANDIN_ERROR_INVALID_ARGUMENT;
-  if (elements != nullptr)
-    std::copy_n(elements->begin(), std::min<std::size_t>(available, count), value);
+  if (count < 0 || value == nullptr) return BACKENDSTANDIN_ERROR_INVALID_ARGUMENT;
+  if (elements != nullptr) std::copy_n(elements->begin(), std::min<std::size_t>(available, count), value);
   return static_cast<std::size_t>(count) < available ? storedCount : VI_SUCCESS;
 }
 

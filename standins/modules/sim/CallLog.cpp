@@ -7,8 +7,7 @@ namespace backendstandin {
 const char *LoggedCall::Symbol() const { return kCatalogue[slot].symbol; }
 
 bool LoggedCall::Matches(ViUInt32 kindOrAll, std::string_view entryName) const {
-  if (kindOrAll != BACKENDSTANDIN_ALL_KINDS && kindOrAll != kind)
-    return false;
+  if (kindOrAll != BACKENDSTANDIN_ALL_KINDS && kindOrAll != kind) return false;
   return entryName == Symbol() || entryName == exportName;
 }
 
@@ -27,15 +26,14 @@ const LoggedCall &CallLog::Append(ViUInt32 kind, ViUInt32 slot, const char *expo
 }
 
 const LoggedCall *CallLog::At(ViInt32 index) const {
-  if (index < 0 || static_cast<std::size_t>(index) >= calls_.size())
-    return nullptr;
+  if (index < 0 || static_cast<std::size_t>(index) >= calls_.size()) return nullptr;
   return &calls_[static_cast<std::size_t>(index)];
 }
 
-std::optional<std::size_t> CallLog::Find(ViUInt32 kindOrAll, std::string_view entryName, std::size_t from) const {
+std::optional<std::size_t> CallLog::Find(ViUInt32 kindOrAll, std::string_view entryName,
+                                         std::size_t from) const {
   for (std::size_t i = from; i < calls_.size(); ++i)
-    if (calls_[i].Matches(kindOrAll, entryName))
-      return i;
+    if (calls_[i].Matches(kindOrAll, entryName)) return i;
   return std::nullopt;
 }
 

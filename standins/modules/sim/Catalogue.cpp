@@ -6,7 +6,7 @@ namespace backendstandin {
 
 #define ZU_SIM_PARAMETER_NAME(type, name, role) #name
 const CatalogueRow kCatalogue[kSlotCount] = {
-#define ZU_ENTRY(slot, member, symbol, form, mode, traceId, ...)                                                       \
+#define ZU_ENTRY(slot, member, symbol, form, mode, traceId, ...)                                             \
   {#symbol, form, ZU_COUNT(__VA_ARGS__), {ZU_FOR_EACH(ZU_SIM_PARAMETER_NAME, ZU_SEP_COMMA, __VA_ARGS__)}},
 #include "redirector/catalogue/EntryPoints.def"
 };
@@ -38,20 +38,16 @@ bool IsModuleKind(ViUInt32 kind) { return SymbolPrefix(kind) != nullptr; }
 
 std::string ExportName(ViUInt32 kind, std::size_t slot) {
   const CatalogueRow &row = kCatalogue[slot];
-  if (!IsModuleKind(kind) || !ZuFormResolvesFor(row.form, kind))
-    return "";
-  if (row.form == ZU_BARE)
-    return row.symbol;
+  if (!IsModuleKind(kind) || !ZuFormResolvesFor(row.form, kind)) return "";
+  if (row.form == ZU_BARE) return row.symbol;
   return std::string(row.form == ZU_GX ? "GX_" : "") + SymbolPrefix(kind) + row.symbol;
 }
 
 bool IsKnownEntryName(std::string_view name) {
   for (std::size_t slot = 0; slot < kSlotCount; ++slot) {
-    if (name == kCatalogue[slot].symbol)
-      return true;
+    if (name == kCatalogue[slot].symbol) return true;
     for (ViUInt32 kind : kKinds)
-      if (name == ExportName(kind, slot))
-        return true;
+      if (name == ExportName(kind, slot)) return true;
   }
   return false;
 }

@@ -12,8 +12,7 @@ namespace {
 bool IsPositive(double value) { return std::isfinite(value) && value > 0.0; }
 
 template <class T> ViStatus Store(T &field, T value, bool valid) {
-  if (!valid)
-    return BACKENDSTANDIN_ERROR_INVALID_ARGUMENT;
+  if (!valid) return BACKENDSTANDIN_ERROR_INVALID_ARGUMENT;
   field = value;
   return VI_SUCCESS;
 }
@@ -40,22 +39,19 @@ ViStatus ConfigureResolutionBandwidth(const Instrument &, SimulatedSession &sess
 
 // A count only matters when the acquisition is finite.
 ViStatus ConfigureNumberOfSamples(const Instrument &, SimulatedSession &session, const EntryCall &call) {
-  if (call.Int("numberOfSamplesIsFinite") == VI_FALSE)
-    return VI_SUCCESS;
+  if (call.Int("numberOfSamplesIsFinite") == VI_FALSE) return VI_SUCCESS;
   const ViInt64 samples = call.Int("samplesPerRecord");
   return Store(session.configuration.samplesPerRecord, samples, samples > 0);
 }
 
 ViStatus ConfigureNumberOfRecords(const Instrument &, SimulatedSession &session, const EntryCall &call) {
-  if (call.Int("numberOfRecordsIsFinite") == VI_FALSE)
-    return VI_SUCCESS;
+  if (call.Int("numberOfRecordsIsFinite") == VI_FALSE) return VI_SUCCESS;
   const ViInt64 records = call.Int("numberOfRecords");
   return Store(session.configuration.numberOfRecords, records, records > 0);
 }
 
 ViStatus ConfigureSpectrum(BackendStandinConfiguration &configuration, double center, double span) {
-  if (!std::isfinite(center) || !IsPositive(span))
-    return BACKENDSTANDIN_ERROR_INVALID_ARGUMENT;
+  if (!std::isfinite(center) || !IsPositive(span)) return BACKENDSTANDIN_ERROR_INVALID_ARGUMENT;
   configuration.spectrumCenter = center;
   configuration.spectrumSpan = span;
   return VI_SUCCESS;
@@ -73,8 +69,7 @@ ViStatus ConfigureStartStop(const Instrument &, SimulatedSession &session, const
 
 ViStatus GetNumberOfSpectralLines(const Instrument &, SimulatedSession &session, const EntryCall &call) {
   ViInt32 *lines = call.Output<ViInt32>("numberOfSpectralLines");
-  if (lines == nullptr)
-    return BACKENDSTANDIN_ERROR_INVALID_ARGUMENT;
+  if (lines == nullptr) return BACKENDSTANDIN_ERROR_INVALID_ARGUMENT;
   *lines = SpectralLines(session.configuration);
   return VI_SUCCESS;
 }

@@ -55,8 +55,7 @@ void BackendStandin_ClearCalls(void) {
 }
 
 ViInt32 BackendStandin_FindCall(ViUInt32 kind, ViConstString entryName, ViInt32 from) {
-  if (entryName == nullptr)
-    return -1;
+  if (entryName == nullptr) return -1;
   return Guarded<ViInt32>(-1, [&](Simulator &s) {
     const auto found = s.log.Find(kind, entryName, from > 0 ? static_cast<std::size_t>(from) : 0);
     return found ? static_cast<ViInt32>(*found) : -1;
@@ -80,14 +79,16 @@ ViInt32 BackendStandin_CallSlot(ViInt32 call) {
 ViStatus BackendStandin_CallSymbol(ViInt32 call, ViInt32 bufferSize, ViChar buffer[]) {
   return Guarded(BACKENDSTANDIN_ERROR_OUT_OF_MEMORY, [&](Simulator &s) {
     const LoggedCall *logged = s.log.At(call);
-    return logged != nullptr ? CopyText(logged->Symbol(), bufferSize, buffer) : BACKENDSTANDIN_ERROR_NO_SUCH_CALL;
+    return logged != nullptr ? CopyText(logged->Symbol(), bufferSize, buffer)
+                             : BACKENDSTANDIN_ERROR_NO_SUCH_CALL;
   });
 }
 
 ViStatus BackendStandin_CallExportName(ViInt32 call, ViInt32 bufferSize, ViChar buffer[]) {
   return Guarded(BACKENDSTANDIN_ERROR_OUT_OF_MEMORY, [&](Simulator &s) {
     const LoggedCall *logged = s.log.At(call);
-    return logged != nullptr ? CopyText(logged->exportName, bufferSize, buffer) : BACKENDSTANDIN_ERROR_NO_SUCH_CALL;
+    return logged != nullptr ? CopyText(logged->exportName, bufferSize, buffer)
+                             : BACKENDSTANDIN_ERROR_NO_SUCH_CALL;
   });
 }
 
@@ -115,8 +116,7 @@ ViInt64 BackendStandin_CallArgumentInt(ViInt32 call, ViInt32 argument) {
 ViReal64 BackendStandin_CallArgumentReal(ViInt32 call, ViInt32 argument) {
   return Guarded<ViReal64>(0.0, [&](Simulator &s) {
     const LoggedArgument *logged = ArgumentAt(s.log, call, argument);
-    if (logged == nullptr)
-      return 0.0;
+    if (logged == nullptr) return 0.0;
     return logged->value.type == BACKENDSTANDIN_ARG_REAL ? logged->value.real
                                                          : static_cast<ViReal64>(IntegerOf(logged->value));
   });
@@ -129,16 +129,17 @@ const void *BackendStandin_CallArgumentPointer(ViInt32 call, ViInt32 argument) {
   });
 }
 
-ViStatus BackendStandin_CallArgumentText(ViInt32 call, ViInt32 argument, ViInt32 bufferSize, ViChar buffer[]) {
+ViStatus BackendStandin_CallArgumentText(ViInt32 call, ViInt32 argument, ViInt32 bufferSize,
+                                         ViChar buffer[]) {
   return Guarded(BACKENDSTANDIN_ERROR_OUT_OF_MEMORY, [&](Simulator &s) {
     const LoggedArgument *logged = ArgumentAt(s.log, call, argument);
-    if (logged == nullptr)
-      return BACKENDSTANDIN_ERROR_NO_SUCH_CALL;
+    if (logged == nullptr) return BACKENDSTANDIN_ERROR_NO_SUCH_CALL;
     return logged->text ? CopyText(*logged->text, bufferSize, buffer) : BACKENDSTANDIN_ERROR_NOT_TEXT;
   });
 }
 
-ViStatus BackendStandin_ScriptStatus(ViUInt32 kind, ViConstString entryName, ViStatus status, ViBoolean everyCall) {
+ViStatus BackendStandin_ScriptStatus(ViUInt32 kind, ViConstString entryName, ViStatus status,
+                                     ViBoolean everyCall) {
   if (!IsKindOrAll(kind) || entryName == nullptr || !IsKnownEntryName(entryName))
     return BACKENDSTANDIN_ERROR_INVALID_ARGUMENT;
   return Guarded(BACKENDSTANDIN_ERROR_OUT_OF_MEMORY, [&](Simulator &s) {
@@ -147,9 +148,9 @@ ViStatus BackendStandin_ScriptStatus(ViUInt32 kind, ViConstString entryName, ViS
   });
 }
 
-ViStatus BackendStandin_ScriptNextInit(ViUInt32 kind, ViBoolean writeHandle, ViSession handle, ViStatus status) {
-  if (!IsKindOrAll(kind))
-    return BACKENDSTANDIN_ERROR_INVALID_ARGUMENT;
+ViStatus BackendStandin_ScriptNextInit(ViUInt32 kind, ViBoolean writeHandle, ViSession handle,
+                                       ViStatus status) {
+  if (!IsKindOrAll(kind)) return BACKENDSTANDIN_ERROR_INVALID_ARGUMENT;
   return Guarded(BACKENDSTANDIN_ERROR_OUT_OF_MEMORY, [&](Simulator &s) {
     s.scripts.AddInit({kind, writeHandle != VI_FALSE, handle, status});
     return VI_SUCCESS;
@@ -178,8 +179,7 @@ ViInt32 BackendStandin_TLSIndexCount(ViUInt32 kind) {
 }
 
 void BackendStandin_SetToneOffset(ViReal64 hertz) {
-  if (!std::isfinite(hertz))
-    return;
+  if (!std::isfinite(hertz)) return;
   Guarded(0, [&](Simulator &s) { return s.instrument.SetToneOffset(hertz), 0; });
 }
 
@@ -195,12 +195,10 @@ ViUInt32 BackendStandin_SessionKind(ViSession vi) {
 }
 
 ViStatus BackendStandin_GetConfiguration(ViSession vi, BackendStandinConfiguration *configuration) {
-  if (configuration == nullptr)
-    return BACKENDSTANDIN_ERROR_INVALID_ARGUMENT;
+  if (configuration == nullptr) return BACKENDSTANDIN_ERROR_INVALID_ARGUMENT;
   return Guarded(BACKENDSTANDIN_ERROR_OUT_OF_MEMORY, [&](Simulator &s) {
     const SimulatedSession *session = s.instrument.Find(vi);
-    if (session == nullptr)
-      return BACKENDSTANDIN_ERROR_INVALID_SESSION;
+    if (session == nullptr) return BACKENDSTANDIN_ERROR_INVALID_SESSION;
     *configuration = session->configuration;
     return VI_SUCCESS;
   });
@@ -212,8 +210,7 @@ ViStatus BackendStandin_InvokeCloseCallback(ViSession vi) {
   ZUCloseSessionCallback callback = nullptr;
   const ViStatus found = Guarded(BACKENDSTANDIN_ERROR_OUT_OF_MEMORY, [&](Simulator &s) {
     const SimulatedSession *session = s.instrument.Find(vi);
-    if (session == nullptr)
-      return BACKENDSTANDIN_ERROR_INVALID_SESSION;
+    if (session == nullptr) return BACKENDSTANDIN_ERROR_INVALID_SESSION;
     callback = session->closeCallback;
     return callback != nullptr ? VI_SUCCESS : BACKENDSTANDIN_ERROR_INVALID_ARGUMENT;
   });

@@ -12,8 +12,7 @@ const char *EntryCall::Symbol() const { return kCatalogue[slot_].symbol; }
 const BackendStandinArgument *EntryCall::Find(std::string_view name) const {
   const CatalogueRow &row = kCatalogue[slot_];
   for (std::size_t i = 0; i < arguments_.size() && i < row.parameterCount; ++i)
-    if (name == row.parameterNames[i])
-      return &arguments_[i];
+    if (name == row.parameterNames[i]) return &arguments_[i];
   return nullptr;
 }
 

@@ -23,16 +23,13 @@ ViStatus RunEntry(Instrument &instrument, const EntryCall &call) {
 ViStatus AfterWork(ViStatus scripted, ViStatus workStatus) { return workStatus < 0 ? workStatus : scripted; }
 
 ViStatus RunWithStatus(Instrument &instrument, const EntryCall &call, ViStatus scripted) {
-  if (scripted < 0)
-    return scripted;
+  if (scripted < 0) return scripted;
   return AfterWork(scripted, RunEntry(instrument, call));
 }
 
 ViStatus ApplyInitScript(Instrument &instrument, const EntryCall &call, const InitScript &script) {
-  if (!script.writeHandle)
-    return RunWithStatus(instrument, call, script.status);
-  if (ViSession *newVi = call.Output<ViSession>("newVi"))
-    *newVi = script.handle;
+  if (!script.writeHandle) return RunWithStatus(instrument, call, script.status);
+  if (ViSession *newVi = call.Output<ViSession>("newVi")) *newVi = script.handle;
   return script.status;
 }
 
@@ -63,8 +60,7 @@ extern "C" ViStatus BackendStandin_EnterEntryPoint(ViUInt32 kind, ViUInt32 slot,
                                                    const BackendStandinArgument *arguments,
                                                    ViUInt32 argumentCount) noexcept {
   try {
-    if (arguments == nullptr)
-      return BACKENDSTANDIN_ERROR_UNEXPECTED;
+    if (arguments == nullptr) return BACKENDSTANDIN_ERROR_UNEXPECTED;
     return backendstandin::Enter(kind, slot, exportName, {arguments, argumentCount});
   } catch (const std::bad_alloc &) {
     return BACKENDSTANDIN_ERROR_OUT_OF_MEMORY;

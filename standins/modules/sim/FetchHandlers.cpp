@@ -17,10 +17,8 @@ ToneSignal SignalOf(const Instrument &instrument, const SimulatedSession &sessio
 
 // -1 asks for the whole record; any other count is cut to the record length.
 std::optional<ViInt64> SamplesToReturn(ViInt64 requested, ViInt64 recordLength) {
-  if (requested == -1)
-    return recordLength;
-  if (requested < 0)
-    return std::nullopt;
+  if (requested == -1) return recordLength;
+  if (requested < 0) return std::nullopt;
   return std::min(requested, recordLength);
 }
 
@@ -61,8 +59,7 @@ ViStatus ReadSingleRecord(const Instrument &instrument, SimulatedSession &sessio
   ViReal64 *data = call.Output<ViReal64>("data");
   WaveformInfo *info = call.Output<WaveformInfo>("wfmInfo");
   const ViInt64 size = call.Int("dataArraySizeInSamples");
-  if (data == nullptr || info == nullptr || size < 0)
-    return BACKENDSTANDIN_ERROR_INVALID_ARGUMENT;
+  if (data == nullptr || info == nullptr || size < 0) return BACKENDSTANDIN_ERROR_INVALID_ARGUMENT;
   const ViInt64 count = std::min(size, session.configuration.samplesPerRecord);
   const ToneSignal signal = SignalOf(instrument, session);
   FillRecord(signal, 0, count, data);
@@ -73,8 +70,7 @@ ViStatus ReadSingleRecord(const Instrument &instrument, SimulatedSession &sessio
 // Nothing is ever fetched away: the whole record is always available.
 ViStatus GetFetchBacklog(const Instrument &, SimulatedSession &session, const EntryCall &call) {
   ViInt64 *backlog = call.Output<ViInt64>("backlog");
-  if (backlog == nullptr || call.Int("recordNumber") < 0)
-    return BACKENDSTANDIN_ERROR_INVALID_ARGUMENT;
+  if (backlog == nullptr || call.Int("recordNumber") < 0) return BACKENDSTANDIN_ERROR_INVALID_ARGUMENT;
   *backlog = session.configuration.samplesPerRecord;
   return VI_SUCCESS;
 }
@@ -83,8 +79,7 @@ template <class Element>
 ViStatus ReadPowerSpectrum(const Instrument &instrument, SimulatedSession &session, const EntryCall &call) {
   Element *data = call.Output<Element>("powerSpectrumData");
   const ViInt64 size = call.Int("dataArraySize");
-  if (data == nullptr || size < 0)
-    return BACKENDSTANDIN_ERROR_INVALID_ARGUMENT;
+  if (data == nullptr || size < 0) return BACKENDSTANDIN_ERROR_INVALID_ARGUMENT;
   FillPowerSpectrum(session.configuration, instrument.ToneOffset(), static_cast<int32_t>(size), data);
   return VI_SUCCESS;
 }

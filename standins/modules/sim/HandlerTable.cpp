@@ -12,16 +12,14 @@ namespace {
 EntryHandler HandlerNamed(const char *symbol) {
   for (auto handlers : {SessionHandlers(), AttributeHandlers(), ConfigurationHandlers(), FetchHandlers()})
     for (const NamedHandler &named : handlers)
-      if (std::strcmp(named.symbol, symbol) == 0)
-        return named.handler;
+      if (std::strcmp(named.symbol, symbol) == 0) return named.handler;
   return nullptr;
 }
 
 std::array<EntryHandler, kSlotCount> BuildTable() {
   std::array<EntryHandler, kSlotCount> table{};
   for (std::size_t slot = 0; slot < kSlotCount; ++slot)
-    if (kCatalogue[slot].form != ZU_GX)
-      table[slot] = HandlerNamed(kCatalogue[slot].symbol);
+    if (kCatalogue[slot].form != ZU_GX) table[slot] = HandlerNamed(kCatalogue[slot].symbol);
   return table;
 }
 

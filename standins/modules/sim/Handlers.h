@@ -30,7 +30,8 @@ bool IsInitEntry(ViUInt32 slot);
 
 namespace backendstandin {
 
-using SessionWork = ViStatus (*)(const Instrument &instrument, SimulatedSession &session, const EntryCall &call);
+using SessionWork = ViStatus (*)(const Instrument &instrument, SimulatedSession &session,
+                                 const EntryCall &call);
 
 // Handler running `Work` on the session the call names, when a module of the
 // call's kind created it; otherwise BACKENDSTANDIN_ERROR_INVALID_SESSION.

@@ -35,8 +35,7 @@ const SimulatedSession *Instrument::Find(ViSession vi) const {
 }
 
 void Instrument::RecordTlsIndex(ViUInt32 kind, ViUInt32 index) {
-  if (kind >= tlsIndices_.size())
-    return;
+  if (kind >= tlsIndices_.size()) return;
   tlsIndices_[kind].index = index;
   ++tlsIndices_[kind].count;
 }

@@ -16,10 +16,8 @@ struct Entry {
 
 std::string_view Trim(std::string_view text) {
   const auto isSpace = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
-  while (!text.empty() && isSpace(text.front()))
-    text.remove_prefix(1);
-  while (!text.empty() && isSpace(text.back()))
-    text.remove_suffix(1);
+  while (!text.empty() && isSpace(text.front())) text.remove_prefix(1);
+  while (!text.empty() && isSpace(text.back())) text.remove_suffix(1);
   return text;
 }
 
@@ -51,8 +49,7 @@ std::vector<Entry> SplitEntries(std::string_view text, char separator, char assi
 ViInt32 LanguageNumber(std::string_view code) {
   constexpr std::string_view kCodes[] = {"en", "fr", "de", "jp", "ko", "ch"};
   for (ViInt32 number = 0; number < 6; ++number)
-    if (SameIgnoringCase(code, kCodes[number]))
-      return number;
+    if (SameIgnoringCase(code, kCodes[number])) return number;
   return 0;
 }
 
@@ -60,18 +57,16 @@ ViInt32 LanguageNumber(std::string_view code) {
 
 InitOptions ParseInitOptions(const char *optionString) {
   InitOptions options;
-  if (optionString == nullptr)
-    return options;
+  if (optionString == nullptr) return options;
   for (const Entry &entry : SplitEntries(optionString, ',', '=')) {
     if (IsOneOf(entry.name, {"Simulate", "Attr_Simulate", "Ivi_Attr_Simulate"}))
       options.simulate = IsOneOf(entry.value, {"1", "True", "VI_TRUE"});
-    else if (IsOneOf(entry.name,
-                     {"DriverSetup", "Driver Setup", "Driver_Setup", "Attr_Driver_Setup", "Ivi_Attr_Driver_Setup"}))
+    else if (IsOneOf(entry.name, {"DriverSetup", "Driver Setup", "Driver_Setup", "Attr_Driver_Setup",
+                                  "Ivi_Attr_Driver_Setup"}))
       options.driverSetup = entry.value;
   }
   for (const Entry &entry : SplitEntries(options.driverSetup, ';', ':'))
-    if (SameIgnoringCase(entry.name, "Language"))
-      options.language = LanguageNumber(entry.value);
+    if (SameIgnoringCase(entry.name, "Language")) options.language = LanguageNumber(entry.value);
   return options;
 }
 

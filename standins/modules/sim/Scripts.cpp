@@ -10,11 +10,9 @@ void Scripts::AddStatus(ViUInt32 kindOrAll, std::string entryName, ViStatus stat
 
 std::optional<ViStatus> Scripts::TakeStatus(const LoggedCall &call) {
   for (auto script = statuses_.begin(); script != statuses_.end(); ++script) {
-    if (!call.Matches(script->kind, script->entryName))
-      continue;
+    if (!call.Matches(script->kind, script->entryName)) continue;
     const ViStatus status = script->status;
-    if (!script->everyCall)
-      statuses_.erase(script);
+    if (!script->everyCall) statuses_.erase(script);
     return status;
   }
   return std::nullopt;
@@ -22,8 +20,7 @@ std::optional<ViStatus> Scripts::TakeStatus(const LoggedCall &call) {
 
 std::optional<InitScript> Scripts::TakeInit(ViUInt32 kind) {
   for (auto script = inits_.begin(); script != inits_.end(); ++script) {
-    if (script->kind != BACKENDSTANDIN_ALL_KINDS && script->kind != kind)
-      continue;
+    if (script->kind != BACKENDSTANDIN_ALL_KINDS && script->kind != kind) continue;
     const InitScript taken = *script;
     inits_.erase(script);
     return taken;

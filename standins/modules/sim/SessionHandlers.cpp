@@ -14,15 +14,14 @@ namespace {
 // the other kinds take it from the option string.
 ViStatus OpenSession(Instrument &instrument, const EntryCall &call) {
   ViSession *newVi = call.Output<ViSession>("newVi");
-  if (newVi == nullptr)
-    return BACKENDSTANDIN_ERROR_INVALID_ARGUMENT;
+  if (newVi == nullptr) return BACKENDSTANDIN_ERROR_INVALID_ARGUMENT;
   *newVi = 0;
   const InitOptions options = ParseInitOptions(call.Text("optionString"));
   const bool simulate = call.Has("simulate") ? call.Int("simulate") != 0 : options.simulate;
   ViSession vi = 0;
-  const ViStatus status = IviStandin_CreateSession(call.Text("resourceName"), simulate ? VI_TRUE : VI_FALSE, &vi);
-  if (status < 0)
-    return status;
+  const ViStatus status =
+      IviStandin_CreateSession(call.Text("resourceName"), simulate ? VI_TRUE : VI_FALSE, &vi);
+  if (status < 0) return status;
   try {
     IviStandin_SetAttributeViInt32(vi, ZUVEXA_ATTR_SESSION_LANGUAGE, options.language);
     IviStandin_SetAttributeViString(vi, IVI_ATTR_DRIVER_SETUP, options.driverSetup.c_str());
@@ -38,8 +37,7 @@ ViStatus OpenSession(Instrument &instrument, const EntryCall &call) {
 
 ViStatus CloseSession(Instrument &instrument, const EntryCall &call) {
   const ViSession vi = call.Session();
-  if (instrument.Find(call.Kind(), vi) == nullptr)
-    return BACKENDSTANDIN_ERROR_INVALID_SESSION;
+  if (instrument.Find(call.Kind(), vi) == nullptr) return BACKENDSTANDIN_ERROR_INVALID_SESSION;
   instrument.RemoveSession(vi);
   return Ivi_Dispose(vi);
 }
@@ -47,8 +45,7 @@ ViStatus CloseSession(Instrument &instrument, const EntryCall &call) {
 // A module keeps its sessions' error information in the engine.
 ViStatus ClearSessionError(Instrument &instrument, const EntryCall &call) {
   const ViSession vi = call.Session();
-  if (instrument.Find(call.Kind(), vi) == nullptr)
-    return BACKENDSTANDIN_ERROR_INVALID_SESSION;
+  if (instrument.Find(call.Kind(), vi) == nullptr) return BACKENDSTANDIN_ERROR_INVALID_SESSION;
   return Ivi_ClearErrorInfo(vi);
 }
 

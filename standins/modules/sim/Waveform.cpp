@@ -10,8 +10,8 @@ namespace backendstandin {
 namespace {
 
 double PhaseOf(const ToneSignal &signal, int64_t record, int64_t sample) {
-  const double index =
-      static_cast<double>(record) * static_cast<double>(signal.samplesPerRecord) + static_cast<double>(sample);
+  const double index = static_cast<double>(record) * static_cast<double>(signal.samplesPerRecord) +
+                       static_cast<double>(sample);
   return 2.0 * std::numbers::pi * signal.toneOffset * index / signal.iqRate;
 }
 
@@ -25,7 +25,8 @@ void Fill(const ToneSignal &signal, int64_t record, int64_t count, Element *data
 }
 
 template <class Element>
-void FillSpectrum(const BackendStandinConfiguration &configuration, double toneOffset, int32_t count, Element *data) {
+void FillSpectrum(const BackendStandinConfiguration &configuration, double toneOffset, int32_t count,
+                  Element *data) {
   const int32_t lines = SpectralLines(configuration);
   const double spacing = lines > 1 ? configuration.spectrumSpan / (lines - 1) : 0.0;
   const double start = configuration.spectrumCenter - (lines > 1 ? configuration.spectrumSpan / 2.0 : 0.0);
@@ -42,7 +43,8 @@ void FillSpectrum(const BackendStandinConfiguration &configuration, double toneO
 } // namespace
 
 void FillRecord(const ToneSignal &signal, int64_t record, int64_t count, ViInt16 *data) {
-  Fill(signal, record, count, data, [](double x) { return static_cast<ViInt16>(std::lround(x * kI16FullScale)); });
+  Fill(signal, record, count, data,
+       [](double x) { return static_cast<ViInt16>(std::lround(x * kI16FullScale)); });
 }
 
 void FillRecord(const ToneSignal &signal, int64_t record, int64_t count, ViReal32 *data) {
@@ -64,7 +66,8 @@ WaveformInfo RecordInfo(const ToneSignal &signal, int64_t count, double gain) {
 
 int32_t SpectralLines(const BackendStandinConfiguration &configuration) {
   const double lines = std::floor(configuration.spectrumSpan / configuration.resolutionBandwidth) + 1.0;
-  return static_cast<int32_t>(std::clamp(lines, 1.0, static_cast<double>(std::numeric_limits<int32_t>::max())));
+  return static_cast<int32_t>(
+      std::clamp(lines, 1.0, static_cast<double>(std::numeric_limits<int32_t>::max())));
 }
 
 void FillPowerSpectrum(const BackendStandinConfiguration &configuration, double toneOffset, int32_t count,

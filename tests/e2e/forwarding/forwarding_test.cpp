@@ -52,11 +52,14 @@ struct Argument {
 };
 
 template <class T> Argument Recorded(T value) {
-  if constexpr (std::is_same_v<T, const char *>) return {BACKENDSTANDIN_ARG_TEXT, 0, 0, value, value};
+  if constexpr (std::is_same_v<T, const char *>)
+    return {BACKENDSTANDIN_ARG_TEXT, 0, 0, value, value};
   else if constexpr (std::is_pointer_v<T>)
     return {BACKENDSTANDIN_ARG_POINTER, 0, 0, reinterpret_cast<const void *>(value), {}};
-  else if constexpr (std::is_floating_point_v<T>) return {BACKENDSTANDIN_ARG_REAL, 0, ViReal64(value), nullptr, {}};
-  else return {BACKENDSTANDIN_ARG_INTEGER, ViInt64(value), 0, nullptr, {}};
+  else if constexpr (std::is_floating_point_v<T>)
+    return {BACKENDSTANDIN_ARG_REAL, 0, ViReal64(value), nullptr, {}};
+  else
+    return {BACKENDSTANDIN_ARG_INTEGER, ViInt64(value), 0, nullptr, {}};
 }
 
 struct Row {
@@ -67,10 +70,14 @@ struct Row {
 
 #define ZU_TEST_ARG(type, name, role) TestArg<type>(#name)
 #define ZU_EXPECTED_ARG(type, name, role) Recorded<type>(TestArg<type>(#name))
-#define ZU_ENTRY(slot, member, symbol, form, mode, traceId, ...)                                  \
-  ZU_IF_FORWARDED(mode, Row{ZU_STRINGIZE(ZU_EXPORT_NAME(form, symbol)),                            \
-                            +[] { return std::vector<Argument>{ZU_FOR_EACH(ZU_EXPECTED_ARG, ZU_SEP_COMMA, __VA_ARGS__)}; }, \
-                            +[] { return ZU_EXPORT_NAME(form, symbol)(ZU_FOR_EACH(ZU_TEST_ARG, ZU_SEP_COMMA, __VA_ARGS__)); }},)
+#define ZU_ENTRY(slot, member, symbol, form, mode, traceId, ...)                                             \
+  ZU_IF_FORWARDED(                                                                                           \
+      mode,                                                                                                  \
+      Row{ZU_STRINGIZE(ZU_EXPORT_NAME(form, symbol)),                                                        \
+          +[] { return std::vector<Argument>{ZU_FOR_EACH(ZU_EXPECTED_ARG, ZU_SEP_COMMA, __VA_ARGS__)}; },    \
+          +[] {                                                                                              \
+            return ZU_EXPORT_NAME(form, symbol)(ZU_FOR_EACH(ZU_TEST_ARG, ZU_SEP_COMMA, __VA_ARGS__));        \
+          }}, )
 const Row kRows[] = {
 #include "redirector/catalogue/EntryPoints.def"
 };
@@ -107,9 +114,15 @@ TEST_P(Forwarding, ReachesItsEntryWithTheSameArguments) {
     const Argument &want = expected[i];
     ASSERT_EQ(BackendStandin_CallArgumentType(call, i), want.type);
     switch (want.type) {
-    case BACKENDSTANDIN_ARG_INTEGER: EXPECT_EQ(BackendStandin_CallArgumentInt(call, i), want.integer); break;
-    case BACKENDSTANDIN_ARG_REAL: EXPECT_EQ(BackendStandin_CallArgumentReal(call, i), want.real); break;
-    case BACKENDSTANDIN_ARG_POINTER: EXPECT_EQ(BackendStandin_CallArgumentPointer(call, i), want.pointer); break;
+    case BACKENDSTANDIN_ARG_INTEGER:
+      EXPECT_EQ(BackendStandin_CallArgumentInt(call, i), want.integer);
+      break;
+    case BACKENDSTANDIN_ARG_REAL:
+      EXPECT_EQ(BackendStandin_CallArgumentReal(call, i), want.real);
+      break;
+    case BACKENDSTANDIN_ARG_POINTER:
+      EXPECT_EQ(BackendStandin_CallArgumentPointer(call, i), want.pointer);
+      break;
     default:
       EXPECT_EQ(BackendStandin_CallArgumentPointer(call, i), want.pointer) << "the caller's own text";
       EXPECT_EQ(testsupport::CallText(call, i), want.text);
@@ -124,7 +137,9 @@ TEST_P(Forwarding, UnknownSessionReachesNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Catalogue, Forwarding, ::testing::ValuesIn(kRows),
-                         [](const ::testing::TestParamInfo<Row> &info) { return std::string(info.param.exportName); });
+                         [](const ::testing::TestParamInfo<Row> &info) {
+                           return std::string(info.param.exportName);
+                         });
 
 TEST(ReducedModuleForwarding, MissingEntriesFailAndOthersForward) {
   testsupport::ResetStandIns();

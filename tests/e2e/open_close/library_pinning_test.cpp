@@ -39,7 +39,9 @@ TEST(LibraryPinning, AModuleLoadPinsTheFileTheLibraryCameFrom) {
 
   ViSession vi = 0;
   // The demo system configuration's simulated analyzer.
-  ASSERT_EQ(init(const_cast<ViRsrc>("Analyzer1"), VI_FALSE, VI_FALSE, "Simulate=1,DriverSetup=Model:Q118", &vi), VI_SUCCESS);
+  ASSERT_EQ(
+      init(const_cast<ViRsrc>("Analyzer1"), VI_FALSE, VI_FALSE, "Simulate=1,DriverSetup=Model:Q118", &vi),
+      VI_SUCCESS);
   EXPECT_EQ(close(vi), VI_SUCCESS);
 
   EXPECT_EQ(dlopen("libzuvexa.so", RTLD_NOW | RTLD_NOLOAD), nullptr)

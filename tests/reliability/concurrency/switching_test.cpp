@@ -14,7 +14,8 @@ constexpr int kCallsPerThread = 400;
 
 TEST_F(TraceTest, SwitchingWhileEightThreadsCall) {
   std::vector<ViSession> sessions(kThreads);
-  for (auto &session : sessions) ASSERT_EQ(zuVEXA_InitWithOptions("", VI_FALSE, VI_FALSE, kOptions, &session), 0);
+  for (auto &session : sessions)
+    ASSERT_EQ(zuVEXA_InitWithOptions("", VI_FALSE, VI_FALSE, kOptions, &session), 0);
   ZuPeekControl_Clear();
 
   std::atomic<int> failures{0};

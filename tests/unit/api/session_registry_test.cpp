@@ -50,7 +50,8 @@ TEST_F(SessionRegistryTest, AddFindRemoveAndDuplicates) {
   EXPECT_EQ(registry.RemoveSession(vi), 0);
   EXPECT_EQ(registry.FindTable(vi, table), ZUVEXA_ERROR_INVALID_SESSION);
   EXPECT_EQ(registry.RemoveSession(vi), ZUVEXA_ERROR_INVALID_SESSION);
-  EXPECT_EQ(registry.AddSession(0, L"dev", kNormal, kTableA), ZUVEXA_ERROR_INVALID_SESSION) << "0 is never a session";
+  EXPECT_EQ(registry.AddSession(0, L"dev", kNormal, kTableA), ZUVEXA_ERROR_INVALID_SESSION)
+      << "0 is never a session";
 }
 
 TEST_F(SessionRegistryTest, DescriptorBufferRulesAndAFailedRead) {
@@ -71,16 +72,22 @@ TEST_F(SessionRegistryTest, DescriptorBufferRulesAndAFailedRead) {
   EXPECT_STREQ(untouched, "keep");
 
   ASSERT_EQ(IviStandin_CallCount("Ivi_ClearErrorInfo"), 0);
-  ASSERT_EQ(registry.AddSession(0x7FFF0001, L"dev", kNormal, kTableA), 0) << "a session unknown to the engine";
-  EXPECT_EQ(IviStandin_CallCount("Ivi_ClearErrorInfo"), 1) << "its failed descriptor read leaves no error behind";
+  ASSERT_EQ(registry.AddSession(0x7FFF0001, L"dev", kNormal, kTableA), 0)
+      << "a session unknown to the engine";
+  EXPECT_EQ(IviStandin_CallCount("Ivi_ClearErrorInfo"), 1)
+      << "its failed descriptor read leaves no error behind";
   EXPECT_EQ(registry.FindResourceDescriptor(0x7FFF0001, untouched, 8), 0);
   EXPECT_STREQ(untouched, "");
 }
 
 TEST_F(SessionRegistryTest, DeviceLookupFindsEarliestMatchOfKind) {
-  const std::pair<const wchar_t *, SessionKind> sessions[] = {
-      {L"dev-A", kNormal}, {L"dev-B", kNormal}, {L"dev-A", kExternalAlignment}, {L"dev-A", kNormal}, {L"dev-A", kNormal}};
-  for (ViSession vi = 11; auto [device, kind] : sessions) ASSERT_EQ(registry.AddSession(vi++, device, kind, kTableA), 0);
+  const std::pair<const wchar_t *, SessionKind> sessions[] = {{L"dev-A", kNormal},
+                                                              {L"dev-B", kNormal},
+                                                              {L"dev-A", kExternalAlignment},
+                                                              {L"dev-A", kNormal},
+                                                              {L"dev-A", kNormal}};
+  for (ViSession vi = 11; auto [device, kind] : sessions)
+    ASSERT_EQ(registry.AddSession(vi++, device, kind, kTableA), 0);
 
   ViSession found = 99;
   EXPECT_EQ(registry.FindSessionByDevice(L"dev-A", kNormal, found), 0);

@@ -4,5 +4,5 @@
 #include "RecordLayoutChecks.h"
 
 /* Taking an address proves the declarations are usable from C. */
-ViStatus (*const kFetchFromC)(ViSession, ViConstString, ViInt64, ViInt64, ViReal64, ViReal64 *, WaveformInfo *) =
-    zuVEXA_FetchIQSingleRecordComplexF64;
+ViStatus (*const kFetchFromC)(ViSession, ViConstString, ViInt64, ViInt64, ViReal64, ViReal64 *,
+                              WaveformInfo *) = zuVEXA_FetchIQSingleRecordComplexF64;

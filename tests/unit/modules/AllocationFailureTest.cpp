@@ -51,8 +51,8 @@ TEST_F(AllocationFailureTest, DeviceNameWithoutMemoryIsOutOfMemory) {
   bool simulate = false;
   DriverSetupRecord setup;
   failFromSize = 800; // the wide name needs 804 bytes, the engine's copies less
-  EXPECT_EQ(InterpretResourceAndOptions(kDriverPrefix, name.c_str(), "", deviceName, simulate, setup,
-                                        language),
-            ZUVEXA_ERROR_OUT_OF_MEMORY);
+  EXPECT_EQ(
+      InterpretResourceAndOptions(kDriverPrefix, name.c_str(), "", deviceName, simulate, setup, language),
+      ZUVEXA_ERROR_OUT_OF_MEMORY);
   EXPECT_EQ(language.load(), zumxl::kGerman);
 }

@@ -25,7 +25,8 @@ TEST(JsonScan, FloatsAreReadWhateverTheLocalesDecimalPoint) {
   bool set = std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
   testsupport::TemporaryDirectory directory;
   const std::string localedef = "/usr/bin/localedef -i de_DE -f UTF-8 " + directory.File("de_DE.UTF-8");
-  if (!set && access("/usr/bin/localedef", X_OK) == 0 && std::system((localedef + " >/dev/null 2>&1").c_str()) == 0) {
+  if (!set && access("/usr/bin/localedef", X_OK) == 0 &&
+      std::system((localedef + " >/dev/null 2>&1").c_str()) == 0) {
     setenv("LOCPATH", directory.Path().c_str(), 1);
     set = std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
     unsetenv("LOCPATH");

@@ -10,7 +10,7 @@ namespace {
 
 using zuerr::Status;
 
-bool RefuseGrowth(Status& status, uint32_t newCapacity) {
+bool RefuseGrowth(Status &status, uint32_t newCapacity) {
   return newCapacity == 0 ? zuerr::DefaultReallocateJson(status, 0) : false;
 }
 
@@ -22,8 +22,9 @@ TEST(StatusLocation, ErrorGetsItsLocationTextInABufferLargeEnough) {
   EXPECT_TRUE(complete);
   EXPECT_EQ(status.capacity, 512u);
   EXPECT_EQ(status.json[511], 'J');
-  EXPECT_STREQ(status.json,
-               R"({"error_constant":"zuapalerr_memoryFull","file":"src/a.cpp","line":42,"component":"zuvexa"})");
+  EXPECT_STREQ(
+      status.json,
+      R"({"error_constant":"zuapalerr_memoryFull","file":"src/a.cpp","line":42,"component":"zuvexa"})");
 
   Status longPath;
   const std::string file(1500, 'f');
@@ -46,7 +47,7 @@ TEST(StatusLocation, RefusedBufferStillSetsCode) {
 // The cursor's growth itself is covered through the JSON cursor.
 TEST(StatusBuffer, CursorsOutsideTheBufferAndHugeSizesAreRefused) {
   Status status;
-  char* last = zuerr::ResetJson(status, R"({"a":[1]})");
+  char *last = zuerr::ResetJson(status, R"({"a":[1]})");
   EXPECT_EQ(zuerr::RootCursor(status, 2), last);
   EXPECT_EQ(zuerr::RootCursor(status, 0x7FFFFFFE), nullptr);
   char elsewhere[4] = "{}";
@@ -59,7 +60,7 @@ TEST(StatusBuffer, CursorsOutsideTheBufferAndHugeSizesAreRefused) {
 // an arena whose bytes past the buffer must stay untouched.
 char gArena[32];
 int gSlack = 0;
-bool GrantExactly(Status& status, uint32_t newCapacity) {
+bool GrantExactly(Status &status, uint32_t newCapacity) {
   status.json = newCapacity == 0 ? nullptr : gArena;
   status.capacity = newCapacity == 0 ? 0 : newCapacity + gSlack;
   return true;
@@ -73,7 +74,7 @@ TEST(StatusBuffer, TextFitsABufferOfExactlyItsLengthPlusNulAndSentinel) {
     gSlack = slack;
     Status status;
     status.reallocateJson = &GrantExactly;
-    char* last = zuerr::ResetJson(status, text.c_str());
+    char *last = zuerr::ResetJson(status, text.c_str());
     const size_t size = text.size() + 2 + slack;
     EXPECT_EQ(std::string(gArena + size, gArena + sizeof gArena), std::string(sizeof gArena - size, '#'));
     if (slack < 0) {

@@ -20,7 +20,8 @@ TEST(ZuvexaArguments, ValuesFlagsPositionalsAndMistakes) {
   EXPECT_EQ(parsed.error, "");
   EXPECT_EQ(parsed.Value("--rate", ""), "5");
   EXPECT_TRUE(parsed.Has("--raw"));
-  EXPECT_EQ(parsed.positional, (std::vector<std::string>{"-1074134944", "-", "x"})) << "negative numbers are words";
+  EXPECT_EQ(parsed.positional, (std::vector<std::string>{"-1074134944", "-", "x"}))
+      << "negative numbers are words";
 
   struct Case {
     std::vector<std::string> words;
@@ -29,8 +30,7 @@ TEST(ZuvexaArguments, ValuesFlagsPositionalsAndMistakes) {
       {{"--raw=1"}, "--raw takes no value"},
       {{"--colour"}, "unknown option \"--colour\""},
   };
-  for (const Case &c : mistakes)
-    EXPECT_EQ(ParseArguments(c.words, kSpecs).error, c.error);
+  for (const Case &c : mistakes) EXPECT_EQ(ParseArguments(c.words, kSpecs).error, c.error);
 }
 
 TEST(ZuvexaArguments, ACommandAndItsOwnOptionsArePositional) {
@@ -45,21 +45,30 @@ TEST(ZuvexaArguments, StatusCodesInHexSignedAndUnsignedDecimal) {
     const char *text;
     std::optional<int32_t> code;
   } cases[] = {
-      {"0xBFFA0060", int32_t(0xBFFA0060)}, {"-1074134944", int32_t(0xBFFA0060)}, {"3220832352", int32_t(0xBFFA0060)},
-      {"0x3FFA0068", 0x3FFA0068},          {"0", 0},                            {"12abc", std::nullopt},
-      {"", std::nullopt},                  {"0xFFFFFFFF", -1},                  {"4294967295", -1},
-      {"-2147483648", INT32_MIN},          {"0x100000000", std::nullopt},       {"4294967296", std::nullopt},
-      {"-2147483649", std::nullopt},       {"-0x80000000", INT32_MIN},          {"0x", std::nullopt},
+      {"0xBFFA0060", int32_t(0xBFFA0060)},
+      {"-1074134944", int32_t(0xBFFA0060)},
+      {"3220832352", int32_t(0xBFFA0060)},
+      {"0x3FFA0068", 0x3FFA0068},
+      {"0", 0},
+      {"12abc", std::nullopt},
+      {"", std::nullopt},
+      {"0xFFFFFFFF", -1},
+      {"4294967295", -1},
+      {"-2147483648", INT32_MIN},
+      {"0x100000000", std::nullopt},
+      {"4294967296", std::nullopt},
+      {"-2147483649", std::nullopt},
+      {"-0x80000000", INT32_MIN},
+      {"0x", std::nullopt},
   };
-  for (const Case &c : cases)
-    EXPECT_EQ(ParseStatusCode(c.text), c.code) << c.text;
+  for (const Case &c : cases) EXPECT_EQ(ParseStatusCode(c.text), c.code) << c.text;
 }
 
 TEST(ZuvexaFetchSettings, ReadsEveryOptionAndRefusesBadValues) {
   FetchSettings settings; // the rest of the options are read in the end-to-end fetch runs
-  ASSERT_EQ(ReadFetchSettings(ParseArguments({"--samples", "4k", "--output", "x.I16", "--no-progress"},
-                                             FetchOptions()),
-                              settings),
+  ASSERT_EQ(ReadFetchSettings(
+                ParseArguments({"--samples", "4k", "--output", "x.I16", "--no-progress"}, FetchOptions()),
+                settings),
             "");
   EXPECT_EQ(settings.acquisition.numberOfSamples, 4000);
   EXPECT_EQ(settings.format, SampleFormat::I16) << "from the extension, in any case";

@@ -9,11 +9,15 @@ namespace zuapal {
 
 int32_t MapSemaphoreError(int error) {
   switch (error) {
-  case EPERM: return zuapalerr_softwareFaultAPALInternalUseOnly;
-  case EINVAL: return zuapalerr_invalidParameter;
-  case ENOSYS: return zuapalerr_notImplemented;
+  case EPERM:
+    return zuapalerr_softwareFaultAPALInternalUseOnly;
+  case EINVAL:
+    return zuapalerr_invalidParameter;
+  case ENOSYS:
+    return zuapalerr_notImplemented;
   case ENOSPC:
-  default: return zuapalerr_osFault;
+  default:
+    return zuapalerr_osFault;
   }
 }
 
