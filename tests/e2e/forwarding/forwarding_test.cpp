@@ -113,20 +113,12 @@ TEST_P(Forwarding, ReachesItsEntryWithTheSameArguments) {
     SCOPED_TRACE("argument " + std::to_string(i));
     const Argument &want = expected[i];
     ASSERT_EQ(BackendStandin_CallArgumentType(call, i), want.type);
-    switch (want.type) {
-    case BACKENDSTANDIN_ARG_INTEGER:
+    if (want.type == BACKENDSTANDIN_ARG_INTEGER)
       EXPECT_EQ(BackendStandin_CallArgumentInt(call, i), want.integer);
-      break;
-    case BACKENDSTANDIN_ARG_REAL:
-      EXPECT_EQ(BackendStandin_CallArgumentReal(call, i), want.real);
-      break;
-    case BACKENDSTANDIN_ARG_POINTER:
-      EXPECT_EQ(BackendStandin_CallArgumentPointer(call, i), want.pointer);
-      break;
-    default:
-      EXPECT_EQ(BackendStandin_CallArgumentPointer(call, i), want.pointer) << "the caller's own text";
-      EXPECT_EQ(testsupport::CallText(call, i), want.text);
-    }
+    if (want.type == BACKENDSTANDIN_ARG_REAL) EXPECT_EQ(BackendStandin_CallArgumentReal(call, i), want.real);
+    if (want.pointer)
+      EXPECT_EQ(BackendStandin_CallArgumentPointer(call, i), want.pointer) << "the caller's own";
+    if (want.type == BACKENDSTANDIN_ARG_TEXT) EXPECT_EQ(testsupport::CallText(call, i), want.text);
   }
 }
 

@@ -51,8 +51,7 @@ TEST_F(RoutingTest, LogicalNamesResolveToADeviceOrSimulateWithTheirModel) {
 
   ASSERT_EQ(IviStandin_SetLogicalName("SimPil", "", VI_TRUE, "Model:Q125", ""), 0);
   ExpectRoute("SimPil", "", 6, 0x1C08);
-  // A language-only DriverSetup keeps the configured model; one holding more replaces it.
-  ExpectRoute("SimPil", "DriverSetup=Language:de", 6, 0x1C08);
+  // A DriverSetup holding more than a language replaces the configured one (see LogicalNameTest).
   ExpectRoute("SimPil", "DriverSetup=Language:de;Model:Q101", 2, 0x1A01);
   EXPECT_EQ(Searches(), searches);
 }

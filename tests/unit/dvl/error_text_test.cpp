@@ -84,7 +84,6 @@ TEST_F(ErrorText, SizeQueryLeavesTheErrorAndAnyReadClearsIt) {
     ViStatus code = 0;
     char text[64] = {};
     const ViStatus needed = zuVEXA_GetError(0, &code, 0, nullptr);
-    EXPECT_EQ(needed, static_cast<ViStatus>(sizeof "Device not found.\n\ndetails"));
     EXPECT_EQ(zuVEXA_GetError(0, &code, 10, text), needed);
     EXPECT_EQ(code, kDeviceNotFound);
     EXPECT_EQ(zuVEXA_GetError(0, &code, needed, text), 0);

@@ -23,14 +23,8 @@ TEST(ZuvexaArguments, ValuesFlagsPositionalsAndMistakes) {
   EXPECT_EQ(parsed.positional, (std::vector<std::string>{"-1074134944", "-", "x"}))
       << "negative numbers are words";
 
-  struct Case {
-    std::vector<std::string> words;
-    const char *error;
-  } mistakes[] = {
-      {{"--raw=1"}, "--raw takes no value"},
-      {{"--colour"}, "unknown option \"--colour\""},
-  };
-  for (const Case &c : mistakes) EXPECT_EQ(ParseArguments(c.words, kSpecs).error, c.error);
+  EXPECT_EQ(ParseArguments({"--raw=1"}, kSpecs).error, "--raw takes no value");
+  EXPECT_EQ(ParseArguments({"--colour"}, kSpecs).error, "unknown option \"--colour\"");
 }
 
 TEST(ZuvexaArguments, ACommandAndItsOwnOptionsArePositional) {
@@ -41,27 +35,14 @@ TEST(ZuvexaArguments, ACommandAndItsOwnOptionsArePositional) {
 }
 
 TEST(ZuvexaArguments, StatusCodesInHexSignedAndUnsignedDecimal) {
-  struct Case {
-    const char *text;
-    std::optional<int32_t> code;
-  } cases[] = {
-      {"0xBFFA0060", int32_t(0xBFFA0060)},
-      {"-1074134944", int32_t(0xBFFA0060)},
-      {"3220832352", int32_t(0xBFFA0060)},
-      {"0x3FFA0068", 0x3FFA0068},
-      {"0", 0},
-      {"12abc", std::nullopt},
-      {"", std::nullopt},
-      {"0xFFFFFFFF", -1},
-      {"4294967295", -1},
-      {"-2147483648", INT32_MIN},
-      {"0x100000000", std::nullopt},
-      {"4294967296", std::nullopt},
-      {"-2147483649", std::nullopt},
-      {"-0x80000000", INT32_MIN},
-      {"0x", std::nullopt},
-  };
-  for (const Case &c : cases) EXPECT_EQ(ParseStatusCode(c.text), c.code) << c.text;
+  for (const char *text : {"0xBFFA0060", "-1074134944", "3220832352"})
+    EXPECT_EQ(ParseStatusCode(text), int32_t(0xBFFA0060)) << text;
+  for (const char *text : {"0xFFFFFFFF", "4294967295"}) EXPECT_EQ(ParseStatusCode(text), -1) << text;
+  for (const char *text : {"-2147483648", "-0x80000000"}) EXPECT_EQ(ParseStatusCode(text), INT32_MIN) << text;
+  EXPECT_EQ(ParseStatusCode("0x3FFA0068"), 0x3FFA0068);
+  EXPECT_EQ(ParseStatusCode("0"), 0);
+  for (const char *text : {"12abc", "", "0x100000000", "4294967296", "-2147483649", "0x"})
+    EXPECT_EQ(ParseStatusCode(text), std::nullopt) << text;
 }
 
 TEST(ZuvexaFetchSettings, ReadsEveryOptionAndRefusesBadValues) {
@@ -77,14 +58,12 @@ TEST(ZuvexaFetchSettings, ReadsEveryOptionAndRefusesBadValues) {
   struct Case {
     std::vector<std::string> words;
     const char *error;
-  } mistakes[] = {
-      {{"--samples", "1.5"}, "--samples must be a whole number"},
-      {{"--records", "0"}, "--records must be a whole number"},
-      {{"--rate", "fast"}, "--rate must be a number"},
-      {{"--format", "wav", "--output", "x"}, "--format must be csv, f64 or i16"},
-      {{"--format", "f64"}, "--format needs --output"},
-      {{"extra"}, "unexpected argument"},
-  };
+  } mistakes[] = {{{"--samples", "1.5"}, "--samples must be a whole number"},
+                  {{"--rate", "fast"}, "--rate must be a number"},
+                  {{"--records", "0"}, "--records must be a whole number"},
+                  {{"extra"}, "unexpected argument"},
+                  {{"--format", "wav", "--output", "x"}, "--format must be csv, f64 or i16"},
+                  {{"--format", "f64"}, "--format needs --output"}};
   for (const Case &c : mistakes) {
     FetchSettings ignored;
     EXPECT_EQ(ReadFetchSettings(ParseArguments(c.words, FetchOptions()), ignored).rfind(c.error, 0), 0u)
