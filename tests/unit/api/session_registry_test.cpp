@@ -1,3 +1,5 @@
+// The registry alone; finding records and descriptors while it grows and loses records:
+// tests/reliability/allocation_failure (SessionRegistry).
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -39,16 +41,12 @@ TEST_F(SessionRegistryTest, AddFindRemoveAndDuplicates) {
   SessionKind kind = kNormal;
   EXPECT_EQ(registry.FindSessionKind(vi, kind), 0);
   EXPECT_EQ(kind, kExternalCalibration);
-  char descriptor[256];
-  EXPECT_EQ(registry.FindResourceDescriptor(vi, descriptor, sizeof descriptor), 0);
-  EXPECT_STREQ(descriptor, "PXI1Slot2");
 
   EXPECT_EQ(registry.AddSession(vi, L"dev-2", kNormal, kTableB), ZUVEXA_ERROR_CANNOT_RECOVER);
   EXPECT_EQ(registry.FindTable(vi, table), 0);
   EXPECT_EQ(table, kTableA) << "the duplicate left the first record alone";
 
   EXPECT_EQ(registry.RemoveSession(vi), 0);
-  EXPECT_EQ(registry.FindTable(vi, table), ZUVEXA_ERROR_INVALID_SESSION);
   EXPECT_EQ(registry.RemoveSession(vi), ZUVEXA_ERROR_INVALID_SESSION);
   EXPECT_EQ(registry.AddSession(0, L"dev", kNormal, kTableA), ZUVEXA_ERROR_INVALID_SESSION)
       << "0 is never a session";
