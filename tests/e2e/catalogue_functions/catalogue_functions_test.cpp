@@ -67,8 +67,7 @@ TEST_F(CatalogueTest, ShortcutsReachTheirEntryThroughTheInnerCall) {
   EXPECT_EQ(zuVEXA_close(vi), 0);
 }
 
-// No module version files are installed here, so the models text is empty; needed sizes at every buffer
-// size: tests/reliability/guard_pages.
+// No module version files here, so the models text is empty; needed sizes: tests/reliability/guard_pages.
 TEST_F(CatalogueTest, TextAttributesReturnTheNeededSizeUnrecordedButRecordErrors) {
   ViSession vi = OpenSimulated();
   constexpr ViAttr kSupportedModels = 1050327, kAttribute = 1150100;
