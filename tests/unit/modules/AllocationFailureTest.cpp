@@ -1,6 +1,7 @@
-// The replaced global allocation fails the next request of a given size or more (the other forms of
-// new and delete call this one and free). Checks what tests/reliability/allocation_failure accepts
-// either way: the exact status and what a failure leaves unchanged.
+// The replaced global allocation fails the next request of a given size or more. Checks what
+// tests/reliability/allocation_failure accepts either way: the exact status and what a failure leaves
+// unchanged. Both scalar forms of new and of delete are replaced (the array forms call them), so
+// that no sanitizer form of them pairs with malloc and free.
 #include <cstdlib>
 #include <new>
 #include <string>
@@ -21,6 +22,15 @@ void *operator new(size_t size) {
   if (void *memory = std::malloc(size == 0 ? 1 : size)) return memory;
   throw std::bad_alloc();
 }
+void *operator new(size_t size, const std::nothrow_t &) noexcept {
+  try {
+    return operator new(size);
+  } catch (const std::bad_alloc &) {
+    return nullptr;
+  }
+}
+void operator delete(void *memory) noexcept { std::free(memory); }
+void operator delete(void *memory, size_t) noexcept { std::free(memory); }
 
 using namespace zumodules;
 
