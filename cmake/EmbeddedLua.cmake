@@ -143,7 +143,9 @@ target_compile_definitions(zu_lua PRIVATE LUA_USE_POSIX ENABLE_CJSON_GLOBAL)
 # (src/zulua/ProtectedCall.cpp).
 set_source_files_properties("${zu_cjson_dir}/strbuf.c" "${zu_cjson_dir}/fpconv.c" PROPERTIES
   COMPILE_DEFINITIONS "exit=zuxlatorlua_cjson_exit;abort=zuxlatorlua_cjson_abort")
-target_compile_options(zu_lua PRIVATE $<$<COMPILE_LANGUAGE:C>:-w>)
+# Lua 5.1 relies on int arithmetic that wraps in places (luaH_getnum's
+# key - 1 for a constant of INT_MIN); -fwrapv makes that wrapping defined.
+target_compile_options(zu_lua PRIVATE $<$<COMPILE_LANGUAGE:C>:-w -fwrapv>)
 target_include_directories(zu_lua PRIVATE "$<$<COMPILE_LANGUAGE:CXX>:${PROJECT_SOURCE_DIR}/src>")
 target_include_directories(zu_lua SYSTEM PUBLIC "${zu_lua_dir}" "${zu_lua_generated_dir}" "${zu_lfs_dir}")
 set_target_properties(zu_lua PROPERTIES CXX_STANDARD 20 CXX_STANDARD_REQUIRED ON)

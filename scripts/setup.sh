@@ -2,24 +2,25 @@
 # Installs what the build and the tests need (Debian packages only), fetches
 # the embedded third-party sources, configures and builds libzuvexa.
 #
-#   scripts/setup.sh              build, then run the main job
+#   scripts/setup.sh              build the library, the stand-ins and the
+#                                 main job, then run the main job
 #   scripts/setup.sh --test       build, then run every test the way CI does:
-#                                   0. every C and C++ file as .clang-format
+#                                   1. every C and C++ file as .clang-format
 #                                      lays it out (no build)
-#                                   1. plain build, whole suite      (build/)
-#                                   2. AddressSanitizer + UndefinedBehavior-
+#                                   2. plain build, whole suite      (build/)
+#                                   3. AddressSanitizer + UndefinedBehavior-
 #                                      Sanitizer, whole suite        (build-asan/)
-#                                   3. ThreadSanitizer, concurrency tests
+#                                   4. ThreadSanitizer, concurrency tests
 #                                                                    (build-tsan/)
-#                                   4. every fuzz target over its seeds and a
+#                                   5. every fuzz target over its seeds and a
 #                                      few seconds of fuzzing (clang, build-fuzz/)
-#                                   5. the scripts of scripts/ from a fresh
+#                                   6. the scripts of scripts/ from a fresh
 #                                      clone of the committed tree, also after
 #                                      a failed configure (build-fresh-clone/)
 #   scripts/setup.sh --test --only plain,tsan
 #                                 the named stages only
 #   scripts/setup.sh --sanitize   the main job in the AddressSanitizer build;
-#                                 with --test, stages 2 and 3
+#                                 with --test, the asan and tsan stages
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
