@@ -4,7 +4,8 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 command -v clang-format >/dev/null || { echo "check-format: clang-format is not installed" >&2; exit 1; }
-mapfile -t files < <(git ls-files '*.c' '*.cpp' '*.h' '*.hpp')
+# The checkout may belong to another user (a CI runner's).
+mapfile -t files < <(git -c safe.directory="$PWD" ls-files '*.c' '*.cpp' '*.h' '*.hpp')
 if [ "${1:-}" = --fix ]; then
   clang-format -i "${files[@]}"
   exit 0
