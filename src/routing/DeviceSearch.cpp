@@ -178,4 +178,63 @@ ViStatus FindDevice(sysapi::ISysFramework *framework, const std::wstring &expert
   }
 }
 
+namespace {
+
+// Every resource of the experts: a filter without name or alias.
+SysStatus OpenAll(sysapi::ISysFramework &framework, const std::wstring &expertList,
+                  SysRef<sysapi::ISysEnumerator> &items) {
+  SysRef<sysapi::ISysFilter> filter;
+  SysStatus r = framework.CreateFilter(filter.out());
+  if (r < 0) return r;
+  if (!filter) return sysapi::kNullPointer;
+  SysRef<sysapi::IUnknownLike> collection;
+  r = framework.FindResources(expertList.c_str(), kFindMode, filter.get(), collection.out());
+  if (r != 0) return r < 0 ? r : 0;
+  if (!collection) return sysapi::kNullPointer;
+  SysRef<sysapi::ISysFilterableCollection> filterable;
+  if ((r = collection->QueryInterface(sysapi::kIidFilterableCollection, filterable.outVoid())) < 0) return r;
+  if (!filterable) return sysapi::kNoInterface;
+  if ((r = filter->SetIntegerProperty(sysapi::kPropSecondFilter, 0)) < 0) return r;
+  return filterable->Filter(kFilterMode, filter.get(), items.out());
+}
+
+SysStatus ReadListed(sysapi::ISysResource &item, ListedDevice &device) {
+  DeviceProperties properties;
+  SysStatus r = ReadProperties(item, properties);
+  if (r < 0) return r;
+  FillRecord(std::wstring(), properties, device.record);
+  SysText alias;
+  r = item.GetTextProperty(sysapi::kPropAlias, alias.out());
+  if (r < 0 && r != sysapi::kPropertyAbsent) return r;
+  device.alias = Narrow(alias.view());
+  return 0;
+}
+
+} // namespace
+
+ViStatus ListDevices(sysapi::ISysFramework *framework, const std::wstring &expertList,
+                     std::vector<ListedDevice> &devices, Failure &failure) {
+  if (framework == nullptr) return ZUVEXA_ERROR_INVALID_PARAMETER;
+  devices.clear();
+  try {
+    SysRef<sysapi::ISysEnumerator> items;
+    SysStatus r = OpenAll(*framework, expertList, items);
+    if (r < 0) return SysapiFailure(r, failure);
+    for (; items;) {
+      SysRef<sysapi::ISysResource> item;
+      uint32_t fetched = 0;
+      if ((r = items->Next(1, item.outVoid(), &fetched)) != 0 || !item) break;
+      bool skipped = false;
+      if ((r = IsSkipped(*item, skipped)) < 0) break;
+      if (skipped) continue;
+      ListedDevice device;
+      if ((r = ReadListed(*item, device)) < 0) break;
+      devices.push_back(std::move(device));
+    }
+    return r < 0 ? SysapiFailure(r, failure) : VI_SUCCESS;
+  } catch (const std::bad_alloc &) {
+    return ZUVEXA_ERROR_OUT_OF_MEMORY;
+  }
+}
+
 } // namespace zurouting

@@ -6,6 +6,7 @@
 #include <cwchar>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "platform/SysapiInterfaces.h"
 #include "routing/DeviceRecord.h"
@@ -65,5 +66,16 @@ ViStatus ListExperts(IsPresent &&isPresent, std::wstring &expertList, Failure &f
 // failures of the library as SysapiFailure.
 ViStatus FindDevice(sysapi::ISysFramework *framework, const std::wstring &expertList,
                     const std::wstring &deviceName, DeviceRecord &record, bool &found, Failure &failure);
+
+// One configured device as a listing shows it.
+struct ListedDevice {
+  DeviceRecord record; // deviceName empty, no module kind
+  std::string alias;   // narrowed; empty when it has none
+};
+
+// Every device of `expertList` that is not hidden or excluded, in the order
+// the system configuration gives them; none is not a failure.
+ViStatus ListDevices(sysapi::ISysFramework *framework, const std::wstring &expertList,
+                     std::vector<ListedDevice> &devices, Failure &failure);
 
 } // namespace zurouting

@@ -1,0 +1,15 @@
+// The module's entry in SoapySDR's registry: find and make for
+// driver=zuvexa. Closing the device (unmake) closes its session.
+#include <SoapySDR/Registry.hpp>
+
+#include "Discovery.h"
+#include "ZuvexaDevice.h"
+
+namespace {
+
+SoapySDR::Device *MakeAnalyzer(const SoapySDR::Kwargs &args) { return new zuvexasoapy::ZuvexaDevice(args); }
+
+const SoapySDR::Registry kRegistration(zuvexasoapy::kDriverKey, &zuvexasoapy::FindAnalyzers, &MakeAnalyzer,
+                                       SOAPY_SDR_ABI_VERSION);
+
+} // namespace

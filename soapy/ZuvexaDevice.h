@@ -1,0 +1,96 @@
+// The SoapySDR device of one analyzer session: one receive channel, its
+// carrier, I/Q rate, reference level (as gain), the attribute catalogue as
+// settings, the temperatures as sensors, and the receive stream. One mutex
+// keeps control calls of other threads apart from the reader's.
+#pragma once
+
+#include <SoapySDR/Device.hpp>
+
+#include <memory>
+#include <mutex>
+
+#include "Analyzer.h"
+#include "RxStream.h"
+
+namespace zuvexasoapy {
+
+// Gain (dB) = kGainReferenceLevel - reference level (dBm), over 0 to
+// kMaxGain dB: more gain, a lower reference level, a more sensitive input.
+inline constexpr double kGainReferenceLevel = 30.0;
+inline constexpr double kMaxGain = 100.0;
+
+class ZuvexaDevice : public SoapySDR::Device {
+public:
+  explicit ZuvexaDevice(const SoapySDR::Kwargs &args);
+
+  std::string getDriverKey() const override;
+  std::string getHardwareKey() const override;
+  SoapySDR::Kwargs getHardwareInfo() const override;
+  size_t getNumChannels(const int direction) const override;
+  SoapySDR::Kwargs getChannelInfo(const int direction, const size_t channel) const override;
+
+  std::vector<std::string> getStreamFormats(const int direction, const size_t channel) const override;
+  std::string getNativeStreamFormat(const int direction, const size_t channel, double &fullScale) const override;
+  SoapySDR::ArgInfoList getStreamArgsInfo(const int direction, const size_t channel) const override;
+  SoapySDR::Stream *setupStream(const int direction, const std::string &format,
+                                const std::vector<size_t> &channels, const SoapySDR::Kwargs &args) override;
+  void closeStream(SoapySDR::Stream *stream) override;
+  size_t getStreamMTU(SoapySDR::Stream *stream) const override;
+  int activateStream(SoapySDR::Stream *stream, const int flags, const long long timeNs,
+                     const size_t numElems) override;
+  int deactivateStream(SoapySDR::Stream *stream, const int flags, const long long timeNs) override;
+  int readStream(SoapySDR::Stream *stream, void *const *buffs, const size_t numElems, int &flags,
+                 long long &timeNs, const long timeoutUs) override;
+
+  std::vector<std::string> listAntennas(const int direction, const size_t channel) const override;
+  void setAntenna(const int direction, const size_t channel, const std::string &name) override;
+  std::string getAntenna(const int direction, const size_t channel) const override;
+
+  std::vector<std::string> listGains(const int direction, const size_t channel) const override;
+  void setGain(const int direction, const size_t channel, const double value) override;
+  double getGain(const int direction, const size_t channel) const override;
+  SoapySDR::Range getGainRange(const int direction, const size_t channel) const override;
+  // The one gain element, "REF", is the overall gain.
+  void setGain(const int direction, const size_t channel, const std::string &, const double value) override {
+    setGain(direction, channel, value);
+  }
+  double getGain(const int direction, const size_t channel, const std::string &) const override {
+    return getGain(direction, channel);
+  }
+  SoapySDR::Range getGainRange(const int direction, const size_t channel, const std::string &) const override {
+    return getGainRange(direction, channel);
+  }
+
+  void setFrequency(const int direction, const size_t channel, const double frequency,
+                    const SoapySDR::Kwargs &args) override;
+  double getFrequency(const int direction, const size_t channel) const override;
+  SoapySDR::RangeList getFrequencyRange(const int direction, const size_t channel) const override;
+
+  void setSampleRate(const int direction, const size_t channel, const double rate) override;
+  double getSampleRate(const int direction, const size_t channel) const override;
+  std::vector<double> listSampleRates(const int direction, const size_t channel) const override;
+  SoapySDR::RangeList getSampleRateRange(const int direction, const size_t channel) const override;
+
+  std::vector<std::string> listSensors() const override;
+  SoapySDR::ArgInfo getSensorInfo(const std::string &key) const override;
+  std::string readSensor(const std::string &key) const override;
+
+  SoapySDR::ArgInfoList getSettingInfo() const override;
+  void writeSetting(const std::string &key, const std::string &value) override;
+  std::string readSetting(const std::string &key) const override;
+
+private:
+  // Throws for anything but receive channel 0.
+  static void CheckChannel(int direction, size_t channel);
+  RxStream &StreamOf(SoapySDR::Stream *stream) const;
+  double ReadReal(const char *settingKey) const;
+
+  mutable std::mutex mutex_;
+  Analyzer analyzer_;
+  std::string resource_;
+  std::unique_ptr<RxStream> stream_;
+  // What the device configured last (the attributes' values at the open).
+  double carrierFrequency_, iqRate_, referenceLevel_;
+};
+
+} // namespace zuvexasoapy
