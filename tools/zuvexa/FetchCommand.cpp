@@ -14,6 +14,7 @@
 #include "Progress.h"
 #include "Report.h"
 #include "Session.h"
+#include "Sigmf.h"
 #include "Statistics.h"
 
 namespace zuvexacli {
@@ -83,6 +84,7 @@ FetchResult FetchAll(zuvexaiq::Session &session, const FetchSettings &settings, 
   for (int64_t number = 0; number < settings.records; ++number) {
     WaveformInfo info{};
     std::vector<std::complex<double>> samples = FetchOne(session, settings, number, writer, info);
+    if (writer != nullptr) writer->NoteRecord(number, info);
     result.statistics.Add(samples);
     if (number == 0) result.firstRecord = std::move(samples), result.firstInfo = info;
     progress.Update(number + 1, settings.records);
@@ -132,7 +134,7 @@ int Fetch(const FetchSettings &settings) {
   std::ostream &report = settings.outputPath == "-" || settings.quiet ? std::cerr : std::cout;
   std::unique_ptr<SampleWriter> writer;
   if (std::ostream *stream = output.Stream(settings.outputPath))
-    writer = std::make_unique<SampleWriter>(*stream, settings.format);
+    writer = MakeSampleWriter(*stream, settings, ZUVEXA_VERSION);
 
   zuvexaiq::Session session(settings.acquisition.resourceName, settings.acquisition.optionString);
   const ViSession vi = session.Handle();
@@ -147,7 +149,7 @@ int Fetch(const FetchSettings &settings) {
     PrintStatistics(report, settings, result);
     report << "closed        session " << vi << "\n";
   }
-  if (writer != nullptr && writer->Failed()) return CannotWrite(settings.outputPath);
+  if (writer != nullptr && !writer->Finish()) return CannotWrite(settings.outputPath);
   const std::string caption = "\"" + settings.acquisition.resourceName + "\", " +
                               settings.acquisition.optionString + ", record 0 of " +
                               std::to_string(settings.records);

@@ -8,6 +8,8 @@
 #include <span>
 #include <string>
 
+#include "zuVEXAtypes.h"
+
 namespace zuvexacli {
 
 enum class SampleFormat { Csv, F64, I16 };
@@ -21,15 +23,20 @@ class SampleWriter {
 public:
   // CSV gets its header line at once.
   SampleWriter(std::ostream &out, SampleFormat format);
+  virtual ~SampleWriter() = default;
 
   // Interleaved I, Q values of one record; `sampleInterval` in seconds (CSV
   // time column). I16 records are written raw; their CSV lines hold the
   // scaled values raw * gain + offset.
-  void WriteF64(int64_t record, std::span<const double> interleaved, double sampleInterval);
-  void WriteI16(int64_t record, std::span<const int16_t> interleaved, double sampleInterval, double gain,
+  virtual void WriteF64(int64_t record, std::span<const double> interleaved, double sampleInterval);
+  virtual void WriteI16(int64_t record, std::span<const int16_t> interleaved, double sampleInterval, double gain,
                 double offset);
 
   bool Failed() const;
+  // The record information after its samples (SigMF captures), and the end
+  // of the output: false when it failed.
+  virtual void NoteRecord(int64_t, const WaveformInfo &) {}
+  virtual bool Finish() { return !Failed(); }
 
 private:
   void WriteCsvLine(int64_t record, std::size_t sample, double interval, double i, double q);

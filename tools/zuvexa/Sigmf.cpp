@@ -1,0 +1,130 @@
+#include "Sigmf.h"
+
+#include <cmath>
+#include <cstdio>
+#include <ctime>
+#include <fstream>
+#include <ostream>
+
+#include "FetchSettings.h"
+
+namespace zuvexacli {
+namespace {
+
+constexpr std::string_view kDataSuffix = ".sigmf-data";
+
+std::string JsonString(const std::string &text) {
+  std::string quoted = "\"";
+  for (const char c : text) {
+    if (c == '"' || c == '\\') {
+      quoted += '\\';
+      quoted += c;
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+      quoted += escaped;
+    } else {
+      quoted += c;
+    }
+  }
+  return quoted + "\"";
+}
+
+std::string JsonNumber(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.17g", value);
+  return text;
+}
+
+// ISO 8601 in UTC with microseconds: 2024-01-02T03:04:05.000000Z.
+std::string UtcDateTime(double seconds) {
+  const double whole = std::floor(seconds);
+  const auto time = static_cast<std::time_t>(whole);
+  std::tm utc{};
+  gmtime_r(&time, &utc);
+  char date[32], text[48];
+  std::strftime(date, sizeof date, "%Y-%m-%dT%H:%M:%S", &utc);
+  std::snprintf(text, sizeof text, "%s.%06dZ", date, static_cast<int>(std::lround((seconds - whole) * 1e6) % 1000000));
+  return text;
+}
+
+} // namespace
+
+std::string SigmfMetaPath(const std::string &dataPath) {
+  if (dataPath.size() <= kDataSuffix.size() || !dataPath.ends_with(kDataSuffix)) return "";
+  return dataPath.substr(0, dataPath.size() - kDataSuffix.size()) + ".sigmf-meta";
+}
+
+std::unique_ptr<SampleWriter> MakeSampleWriter(std::ostream &out, const FetchSettings &settings,
+                                               const std::string &libraryVersion) {
+  const std::string metaPath = SigmfMetaPath(settings.outputPath);
+  if (metaPath.empty()) return std::make_unique<SampleWriter>(out, settings.format);
+  const auto &acquisition = settings.acquisition;
+  return std::make_unique<SigmfWriter>(
+      out, settings.format,
+      SigmfDescription{metaPath, acquisition.carrierFrequency,
+                       acquisition.resourceName + " (" + acquisition.optionString + ")", libraryVersion});
+}
+
+SigmfWriter::SigmfWriter(std::ostream &data, SampleFormat format, SigmfDescription description)
+    : SampleWriter(data, SampleFormat::F64), data_(data), format_(format), description_(std::move(description)) {}
+
+const char *SigmfWriter::Datatype() const {
+  switch (format_) {
+  case SampleFormat::F64: return "cf64_le";
+  case SampleFormat::I16: return "ci16_le";
+  case SampleFormat::Csv: break;
+  }
+  return "cf32_le";
+}
+
+void SigmfWriter::BeginCapture(std::size_t values, double sampleInterval) {
+  captures_.push_back({samples_, 0.0});
+  samples_ += values / 2;
+  if (sampleInterval > 0) sampleRate_ = 1.0 / sampleInterval;
+}
+
+void SigmfWriter::WriteF64(int64_t, std::span<const double> interleaved, double sampleInterval) {
+  BeginCapture(interleaved.size(), sampleInterval);
+  if (format_ != SampleFormat::Csv) {
+    data_.write(reinterpret_cast<const char *>(interleaved.data()), std::streamsize(interleaved.size_bytes()));
+    return;
+  }
+  narrowed_.assign(interleaved.begin(), interleaved.end());
+  data_.write(reinterpret_cast<const char *>(narrowed_.data()), std::streamsize(narrowed_.size() * sizeof(float)));
+}
+
+void SigmfWriter::WriteI16(int64_t, std::span<const int16_t> interleaved, double sampleInterval, double, double) {
+  BeginCapture(interleaved.size(), sampleInterval);
+  data_.write(reinterpret_cast<const char *>(interleaved.data()), std::streamsize(interleaved.size_bytes()));
+}
+
+void SigmfWriter::NoteRecord(int64_t, const WaveformInfo &info) {
+  if (!captures_.empty()) captures_.back().timestamp = info.absoluteInitialX;
+}
+
+std::string SigmfWriter::MetaText() const {
+  std::string text = "{\n  \"global\": {\n";
+  text += "    \"core:datatype\": " + JsonString(Datatype()) + ",\n";
+  text += "    \"core:sample_rate\": " + JsonNumber(sampleRate_) + ",\n";
+  text += "    \"core:version\": \"1.0.0\",\n";
+  text += "    \"core:hw\": " + JsonString(description_.hardware) + ",\n";
+  text += "    \"core:recorder\": " + JsonString("zuvexa fetch, libzuvexa " + description_.libraryVersion) + "\n";
+  text += "  },\n  \"captures\": [";
+  for (std::size_t n = 0; n < captures_.size(); ++n) {
+    text += n == 0 ? "\n" : ",\n";
+    text += "    {\"core:sample_start\": " + std::to_string(captures_[n].sampleStart) +
+            ", \"core:frequency\": " + JsonNumber(description_.carrierFrequency) +
+            ", \"core:datetime\": " + JsonString(UtcDateTime(captures_[n].timestamp)) + "}";
+  }
+  return text + "\n  ],\n  \"annotations\": []\n}\n";
+}
+
+bool SigmfWriter::Finish() {
+  if (!data_.flush()) return false;
+  std::ofstream meta(description_.metaPath, std::ios::trunc);
+  meta << MetaText();
+  return bool(meta.flush());
+}
+
+} // namespace zuvexacli
