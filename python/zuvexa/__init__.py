@@ -16,6 +16,7 @@ from ._errors import Error, ZuvexaWarning, describe, hex_status
 from ._library import library_path
 from ._session import Session
 from ._types import WaveformInfo
+from . import sigmf
 
 __all__ = ["ATTRIBUTES", "Error", "Session", "WaveformInfo", "ZuvexaWarning", "describe", "hex_status",
            "library_path"]

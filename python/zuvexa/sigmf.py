@@ -1,0 +1,73 @@
+"""SigMF recordings: NAME.sigmf-data (the samples) beside NAME.sigmf-meta
+(their description), as `zuvexa fetch --output NAME.sigmf-data` writes them.
+
+    samples, meta = zuvexa.sigmf.read("capture.sigmf-data")   # complex128
+    zuvexa.sigmf.write("copy", samples, sample_rate=10e6, frequency=2.4e9)
+
+Complex data types cf64_le, cf32_le and ci16_le; ci16 values read as
+raw / 32767."""
+import datetime
+import json
+import os
+
+import numpy as np
+
+VERSION = "1.0.0"
+_DTYPES = {"cf64_le": np.dtype("<c16"), "cf32_le": np.dtype("<c8"), "ci16_le": np.dtype("<i2")}
+CI16_FULL_SCALE = 32767.0
+
+
+def _paths(name):
+    """(data path, meta path) of a recording named with or without either
+    extension."""
+    base, extension = os.path.splitext(os.fspath(name))
+    if extension not in (".sigmf-data", ".sigmf-meta"):
+        base = os.fspath(name)
+    return base + ".sigmf-data", base + ".sigmf-meta"
+
+
+def read(name):
+    """(samples as complex128, meta dict) of a recording."""
+    data_path, meta_path = _paths(name)
+    with open(meta_path, encoding="utf-8") as file:
+        meta = json.load(file)
+    datatype = meta["global"]["core:datatype"]
+    if datatype not in _DTYPES:
+        raise ValueError(f"{meta_path}: data type {datatype!r} is not one of {', '.join(_DTYPES)}")
+    raw = np.fromfile(data_path, dtype=_DTYPES[datatype])
+    if datatype == "ci16_le":
+        return (raw[0::2] + 1j * raw[1::2]) / CI16_FULL_SCALE, meta
+    return raw.astype(np.complex128), meta
+
+
+def _datetime(timestamp):
+    moment = datetime.datetime.fromtimestamp(timestamp, datetime.timezone.utc)
+    return moment.strftime("%Y-%m-%dT%H:%M:%S.%fZ")
+
+
+def write(name, samples, sample_rate, frequency, datatype="cf32_le", captures=None, hw=None):
+    """Writes `samples` (complex) and their meta file. `captures` lists
+    (sample_start, timestamp in seconds since 1970 UTC) pairs; default one
+    capture at sample 0, now."""
+    if datatype not in _DTYPES:
+        raise ValueError(f"data type {datatype!r} is not one of {', '.join(_DTYPES)}")
+    data_path, meta_path = _paths(name)
+    samples = np.asarray(samples, dtype=np.complex128)
+    if datatype == "ci16_le":
+        scaled = np.round(np.clip(np.stack([samples.real, samples.imag], axis=-1) * CI16_FULL_SCALE,
+                                  -32768, 32767)).astype(_DTYPES[datatype])
+        scaled.tofile(data_path)
+    else:
+        samples.astype(_DTYPES[datatype]).tofile(data_path)
+    captures = captures or [(0, datetime.datetime.now(datetime.timezone.utc).timestamp())]
+    meta = {
+        "global": {"core:datatype": datatype, "core:sample_rate": float(sample_rate), "core:version": VERSION},
+        "captures": [{"core:sample_start": int(start), "core:frequency": float(frequency),
+                      "core:datetime": _datetime(timestamp)} for start, timestamp in captures],
+        "annotations": [],
+    }
+    if hw is not None:
+        meta["global"]["core:hw"] = hw
+    with open(meta_path, "w", encoding="utf-8") as file:
+        json.dump(meta, file, indent=2)
+    return data_path, meta_path
