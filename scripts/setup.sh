@@ -17,6 +17,9 @@
 #                                   6. the scripts of scripts/ from a fresh
 #                                      clone of the committed tree, also after
 #                                      a failed configure (build-fresh-clone/)
+#                                   7. the SoapySDR module and SigMF recordings
+#                                      with SoapySDRUtil, SoapySDR's Python
+#                                      binding and GNU Radio (build/)
 #   scripts/setup.sh --test --only plain,tsan
 #                                 the named stages only
 #   scripts/setup.sh --sanitize   the main job in the AddressSanitizer build;
@@ -28,7 +31,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 mode=run
 sanitize=0
-stages=format,plain,asan,tsan,fuzz,scripts
+stages=format,plain,asan,tsan,fuzz,scripts,sdr
 build_output=show
 
 parse_options "$@"
@@ -75,6 +78,10 @@ stage_fuzz() {
 stage_scripts() {
   "$root/tests/scripts/fresh_clone.sh" "${script_options[@]}"
 }
+stage_sdr() { # clients of the module from Debian, on the plain build's simulated analyzer
+  configure_and_build "$root/build" -DZUVEXA_BUILD_TESTS=ON -- zuvexaSupport zuvexa-cli zuvexa_python &&
+    "$root/soapy/checks/run.sh" "$root/build"
+}
 
 declare -A stage_titles=(
   [format]="the sources as .clang-format lays them out"
@@ -83,6 +90,7 @@ declare -A stage_titles=(
   [tsan]="ThreadSanitizer build, concurrency tests (build-tsan/)"
   [fuzz]="libFuzzer targets, seeds and 5 s of fuzzing each (clang, build-fuzz/)"
   [scripts]="the scripts from a fresh clone, also after a failed configure (build-fresh-clone/)"
+  [sdr]="SoapySDR module and SigMF with SoapySDRUtil, Python SoapySDR and GNU Radio (build/)"
 )
 
 run_stages() {
@@ -111,7 +119,7 @@ script_options=(-j "$jobs")
 [ "$install" -eq 1 ] || script_options+=(--no-install)
 
 if [ "$mode" = test ]; then
-  prepare tests bench fuzz deb
+  prepare tests bench fuzz deb sdr
   # The fresh clone of stage 5 lies inside the checkout: with paths taken
   # relative to it, its compiles are the earlier stages' in ccache.
   export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=1

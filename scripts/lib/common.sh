@@ -61,6 +61,7 @@ declare -A package_groups=(
   [bench]="libbenchmark-dev"
   [fuzz]="clang libclang-rt-14-dev llvm"
   [deb]="python3 file"
+  [sdr]="libsoapysdr-dev soapysdr-tools python3-soapysdr gnuradio python3-numpy"
 )
 
 as_root() {

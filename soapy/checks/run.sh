@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# The SoapySDR module and SigMF recordings checked with clients written
+# elsewhere (Debian's SoapySDRUtil, SoapySDR Python binding and GNU Radio),
+# on the simulated analyzer of a build tree; SoapySDR finds the module
+# through SOAPY_SDR_PLUGIN_PATH, nothing is installed.
+#
+#   soapy/checks/run.sh BUILD_DIR
+set -euo pipefail
+
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+root=$(cd "$here/../.." && pwd)
+build=$(cd "$1" && pwd)
+export LD_LIBRARY_PATH="$build/lib/buildtree:$build/lib:$build/lib/modules:$build/lib/sysapi"
+export ZUVEXA_SYSAPI_CONFIG="$root/tools/demo/sysapi.conf"
+export SOAPY_SDR_PLUGIN_PATH="$build/lib/SoapySDR/modules0.8"
+export PYTHONPATH="$build/python" PYTHONDONTWRITEBYTECODE=1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+expect() { # expect NAME PATTERN...: every pattern is in $work/NAME.out
+  local name=$1 pattern; shift
+  for pattern in "$@"; do
+    grep -qF -- "$pattern" "$work/$name.out" || {
+      cat "$work/$name.out" >&2
+      echo "SoapySDRUtil $name: no \"$pattern\"" >&2
+      return 1
+    }
+  done
+  echo "SoapySDRUtil $name: ok"
+}
+
+SoapySDRUtil --find="driver=zuvexa" >"$work/find.out" 2>&1
+expect find "driver = zuvexa" "resource = Analyzer1" "model = Q118" "resource = Analyzer2"
+SoapySDRUtil --probe="driver=zuvexa,simulate=1" >"$work/probe.out" 2>&1
+expect probe "Channels: 1 Rx, 0 Tx" "Stream formats: CF64, CF32, CS16" "Native format: CF64 [full-scale=1]" \
+  "Full gain range: [0, 100, 1] dB" "Device Temperature" "[key=Number of Samples, type=int]"
+# The rate test streams until interrupted: three seconds of it.
+status=0
+timeout -s INT 3 SoapySDRUtil --rate=10e6 --direction=RX --args="driver=zuvexa,simulate=1" \
+  >"$work/rate.out" 2>&1 || status=$?
+[ "$status" -eq 0 ] || [ "$status" -eq 124 ] || { cat "$work/rate.out" >&2; exit 1; }
+expect rate "Begin RX rate test at 10 Msps" "Msps"
+if grep -qE "Error|overflow|O{3}" "$work/rate.out"; then cat "$work/rate.out" >&2; exit 1; fi
+
+/usr/bin/python3 "$here/clients.py" binding
+/usr/bin/python3 "$here/clients.py" gnuradio
+/usr/bin/python3 "$here/recording.py" "$build/bin/zuvexa" "$work"
