@@ -46,9 +46,12 @@ std::optional<StreamFormat> ParseStreamFormat(const std::string &name) {
 
 std::size_t ElementBytes(StreamFormat format) {
   switch (format) {
-  case StreamFormat::CF64: return 2 * sizeof(ViReal64);
-  case StreamFormat::CF32: return 2 * sizeof(ViReal32);
-  case StreamFormat::CS16: break;
+  case StreamFormat::CF64:
+    return 2 * sizeof(ViReal64);
+  case StreamFormat::CF32:
+    return 2 * sizeof(ViReal32);
+  case StreamFormat::CS16:
+    break;
   }
   return 2 * sizeof(ViInt16);
 }
@@ -84,7 +87,9 @@ int RxStream::Deactivate() {
   return status < 0 ? SOAPY_SDR_STREAM_ERROR : 0;
 }
 
-int64_t RxStream::NextRecordSamples() const { return recordsLeft_ == 1 ? lastRecordSamples_ : recordSamples_; }
+int64_t RxStream::NextRecordSamples() const {
+  return recordsLeft_ == 1 ? lastRecordSamples_ : recordSamples_;
+}
 
 ViStatus RxStream::Fetch(void *into, int64_t samples, double timeoutSeconds) {
   ViStatus status = VI_SUCCESS;
@@ -100,7 +105,8 @@ ViStatus RxStream::Fetch(void *into, int64_t samples, double timeoutSeconds) {
   case StreamFormat::CS16:
     status = zuVEXA_FetchIQSingleRecordComplexI16(vi_, "", nextRecord_, samples, timeoutSeconds,
                                                   static_cast<ViInt16 *>(into), &info_);
-    if (status >= 0) ScaleToFullScale(static_cast<int16_t *>(into), 2 * std::size_t(info_.actualSamples), info_);
+    if (status >= 0)
+      ScaleToFullScale(static_cast<int16_t *>(into), 2 * std::size_t(info_.actualSamples), info_);
     break;
   }
   if (status < 0) return status;

@@ -157,7 +157,8 @@ void WriteAttribute(ViSession vi, const AttributeSetting &setting, const std::st
     return Check(vi, zuVEXA_SetAttributeViInt64(vi, "", setting.id, ParseInteger(value)),
                  "zuVEXA_SetAttributeViInt64");
   case ValueType::Boolean:
-    return Check(vi, zuVEXA_SetAttributeViBoolean(vi, "", setting.id, ParseBoolean(value) ? VI_TRUE : VI_FALSE),
+    return Check(vi,
+                 zuVEXA_SetAttributeViBoolean(vi, "", setting.id, ParseBoolean(value) ? VI_TRUE : VI_FALSE),
                  "zuVEXA_SetAttributeViBoolean");
   case ValueType::String:
     return Check(vi, zuVEXA_SetAttributeViString(vi, "", setting.id, value.c_str()),

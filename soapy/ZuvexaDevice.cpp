@@ -36,11 +36,19 @@ SoapySDR::ArgInfo InfoOf(const AttributeSetting &setting) {
   info.description = "attribute " + std::to_string(setting.id);
   switch (setting.type) {
   case ValueType::Int32:
-  case ValueType::Int64: info.type = SoapySDR::ArgInfo::INT; break;
-  case ValueType::Boolean: info.type = SoapySDR::ArgInfo::BOOL; break;
-  case ValueType::String: info.type = SoapySDR::ArgInfo::STRING; break;
+  case ValueType::Int64:
+    info.type = SoapySDR::ArgInfo::INT;
+    break;
+  case ValueType::Boolean:
+    info.type = SoapySDR::ArgInfo::BOOL;
+    break;
+  case ValueType::String:
+    info.type = SoapySDR::ArgInfo::STRING;
+    break;
   case ValueType::Real64:
-  case ValueType::Unknown: info.type = SoapySDR::ArgInfo::FLOAT; break;
+  case ValueType::Unknown:
+    info.type = SoapySDR::ArgInfo::FLOAT;
+    break;
   }
   return info;
 }
@@ -106,7 +114,8 @@ SoapySDR::ArgInfoList ZuvexaDevice::getStreamArgsInfo(const int direction, const
 }
 
 SoapySDR::Stream *ZuvexaDevice::setupStream(const int direction, const std::string &format,
-                                            const std::vector<size_t> &channels, const SoapySDR::Kwargs &args) {
+                                            const std::vector<size_t> &channels,
+                                            const SoapySDR::Kwargs &args) {
   if (channels.size() > 1) throw std::invalid_argument("zuvexa: one channel per stream");
   CheckChannel(direction, channels.empty() ? 0 : channels.front());
   const std::optional<StreamFormat> parsed = ParseStreamFormat(format);
@@ -136,7 +145,8 @@ size_t ZuvexaDevice::getStreamMTU(SoapySDR::Stream *stream) const {
   return StreamOf(stream).Mtu();
 }
 
-int ZuvexaDevice::activateStream(SoapySDR::Stream *stream, const int flags, const long long, const size_t numElems) {
+int ZuvexaDevice::activateStream(SoapySDR::Stream *stream, const int flags, const long long,
+                                 const size_t numElems) {
   if (flags != 0 && flags != SOAPY_SDR_END_BURST) return SOAPY_SDR_NOT_SUPPORTED;
   std::lock_guard lock(mutex_);
   return StreamOf(stream).Activate(numElems);

@@ -30,7 +30,8 @@ public:
   SoapySDR::Kwargs getChannelInfo(const int direction, const size_t channel) const override;
 
   std::vector<std::string> getStreamFormats(const int direction, const size_t channel) const override;
-  std::string getNativeStreamFormat(const int direction, const size_t channel, double &fullScale) const override;
+  std::string getNativeStreamFormat(const int direction, const size_t channel,
+                                    double &fullScale) const override;
   SoapySDR::ArgInfoList getStreamArgsInfo(const int direction, const size_t channel) const override;
   SoapySDR::Stream *setupStream(const int direction, const std::string &format,
                                 const std::vector<size_t> &channels, const SoapySDR::Kwargs &args) override;
@@ -57,7 +58,8 @@ public:
   double getGain(const int direction, const size_t channel, const std::string &) const override {
     return getGain(direction, channel);
   }
-  SoapySDR::Range getGainRange(const int direction, const size_t channel, const std::string &) const override {
+  SoapySDR::Range getGainRange(const int direction, const size_t channel,
+                               const std::string &) const override {
     return getGainRange(direction, channel);
   }
 

@@ -50,7 +50,8 @@ template <class T> void ExpectWholeTone(const char *format, size_t chunk, double
     got += size_t(n);
   }
   for (size_t n = 0; n < total; ++n)
-    ASSERT_NEAR(std::abs(std::complex<double>(data[2 * n], data[2 * n + 1]) / scale - Expected(n)), 0, tolerance)
+    ASSERT_NEAR(std::abs(std::complex<double>(data[2 * n], data[2 * n + 1]) / scale - Expected(n)), 0,
+                tolerance)
         << format << " chunk " << chunk << " sample " << n;
 }
 
@@ -97,9 +98,12 @@ TEST(SoapyStream, FetchStatusesBecomeStreamCodes) {
 
 TEST(SoapySettings, CatalogueValuesByTypeAndErrorsWithTheLibrarysText) {
   ZuvexaDevice device(SoapySDR::Kwargs{{"simulate", "1"}});
-  for (const auto &[key, value] : std::vector<std::pair<std::string, std::string>>{
-           {"Number of Samples", "123456789012"}, {"Preamp Enabled", "true"}, {"Ref Clock Source", "PXI_CLK"},
-           {"Reference Level", "-12.5"}, {"Digital Gain", "3.25"}}) {
+  for (const auto &[key, value] :
+       std::vector<std::pair<std::string, std::string>>{{"Number of Samples", "123456789012"},
+                                                        {"Preamp Enabled", "true"},
+                                                        {"Ref Clock Source", "PXI_CLK"},
+                                                        {"Reference Level", "-12.5"},
+                                                        {"Digital Gain", "3.25"}}) {
     device.writeSetting(key, value);
     EXPECT_EQ(device.readSetting(key), value) << key;
   }
@@ -111,7 +115,8 @@ TEST(SoapySettings, CatalogueValuesByTypeAndErrorsWithTheLibrarysText) {
     device.setSampleRate(SOAPY_SDR_RX, 0, -1);
     FAIL() << "negative rate accepted";
   } catch (const std::runtime_error &error) {
-    EXPECT_NE(std::string(error.what()).find("0xBFFA000F Invalid parameter"), std::string::npos) << error.what();
+    EXPECT_NE(std::string(error.what()).find("0xBFFA000F Invalid parameter"), std::string::npos)
+        << error.what();
   }
   EXPECT_EQ(device.listSensors().front(), "Device Temperature");
 }

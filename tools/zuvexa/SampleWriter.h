@@ -29,8 +29,8 @@ public:
   // time column). I16 records are written raw; their CSV lines hold the
   // scaled values raw * gain + offset.
   virtual void WriteF64(int64_t record, std::span<const double> interleaved, double sampleInterval);
-  virtual void WriteI16(int64_t record, std::span<const int16_t> interleaved, double sampleInterval, double gain,
-                double offset);
+  virtual void WriteI16(int64_t record, std::span<const int16_t> interleaved, double sampleInterval,
+                        double gain, double offset);
 
   bool Failed() const;
   // The record information after its samples (SigMF captures), and the end

@@ -44,7 +44,8 @@ std::string UtcDateTime(double seconds) {
   gmtime_r(&time, &utc);
   char date[32], text[48];
   std::strftime(date, sizeof date, "%Y-%m-%dT%H:%M:%S", &utc);
-  std::snprintf(text, sizeof text, "%s.%06dZ", date, static_cast<int>(std::lround((seconds - whole) * 1e6) % 1000000));
+  std::snprintf(text, sizeof text, "%s.%06dZ", date,
+                static_cast<int>(std::lround((seconds - whole) * 1e6) % 1000000));
   return text;
 }
 
@@ -67,13 +68,17 @@ std::unique_ptr<SampleWriter> MakeSampleWriter(std::ostream &out, const FetchSet
 }
 
 SigmfWriter::SigmfWriter(std::ostream &data, SampleFormat format, SigmfDescription description)
-    : SampleWriter(data, SampleFormat::F64), data_(data), format_(format), description_(std::move(description)) {}
+    : SampleWriter(data, SampleFormat::F64), data_(data), format_(format),
+      description_(std::move(description)) {}
 
 const char *SigmfWriter::Datatype() const {
   switch (format_) {
-  case SampleFormat::F64: return "cf64_le";
-  case SampleFormat::I16: return "ci16_le";
-  case SampleFormat::Csv: break;
+  case SampleFormat::F64:
+    return "cf64_le";
+  case SampleFormat::I16:
+    return "ci16_le";
+  case SampleFormat::Csv:
+    break;
   }
   return "cf32_le";
 }
@@ -87,14 +92,17 @@ void SigmfWriter::BeginCapture(std::size_t values, double sampleInterval) {
 void SigmfWriter::WriteF64(int64_t, std::span<const double> interleaved, double sampleInterval) {
   BeginCapture(interleaved.size(), sampleInterval);
   if (format_ != SampleFormat::Csv) {
-    data_.write(reinterpret_cast<const char *>(interleaved.data()), std::streamsize(interleaved.size_bytes()));
+    data_.write(reinterpret_cast<const char *>(interleaved.data()),
+                std::streamsize(interleaved.size_bytes()));
     return;
   }
   narrowed_.assign(interleaved.begin(), interleaved.end());
-  data_.write(reinterpret_cast<const char *>(narrowed_.data()), std::streamsize(narrowed_.size() * sizeof(float)));
+  data_.write(reinterpret_cast<const char *>(narrowed_.data()),
+              std::streamsize(narrowed_.size() * sizeof(float)));
 }
 
-void SigmfWriter::WriteI16(int64_t, std::span<const int16_t> interleaved, double sampleInterval, double, double) {
+void SigmfWriter::WriteI16(int64_t, std::span<const int16_t> interleaved, double sampleInterval, double,
+                           double) {
   BeginCapture(interleaved.size(), sampleInterval);
   data_.write(reinterpret_cast<const char *>(interleaved.data()), std::streamsize(interleaved.size_bytes()));
 }
@@ -109,7 +117,8 @@ std::string SigmfWriter::MetaText() const {
   text += "    \"core:sample_rate\": " + JsonNumber(sampleRate_) + ",\n";
   text += "    \"core:version\": \"1.0.0\",\n";
   text += "    \"core:hw\": " + JsonString(description_.hardware) + ",\n";
-  text += "    \"core:recorder\": " + JsonString("zuvexa fetch, libzuvexa " + description_.libraryVersion) + "\n";
+  text +=
+      "    \"core:recorder\": " + JsonString("zuvexa fetch, libzuvexa " + description_.libraryVersion) + "\n";
   text += "  },\n  \"captures\": [";
   for (std::size_t n = 0; n < captures_.size(); ++n) {
     text += n == 0 ? "\n" : ",\n";
