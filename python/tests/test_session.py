@@ -90,7 +90,7 @@ def test_a_status_raises_the_class_it_belongs_to(session, backend, status, raise
     (lambda session: session.fetch_iq(samples=8, record=-2), "record must be .* at least 0, got -2"),
     (lambda session: session.fetch_iq(samples=8, timeout=-5), "timeout must be .*, got -5"),
     (lambda session: session.fetch_iq(samples=8, dtype=np.float32), "dtype .*, got float32"),
-    (lambda session: session.fetch_iq_records(records=0, samples=8), "records must be .*, got 0"),
+    (lambda session: session.fetch_iq_records(records=True, samples=8), "records must be .*, got True"),
     (lambda session: session.configure_iq(iq_rate=-5), "iq_rate must be a positive finite number, got -5"),
     (lambda session: session.configure_iq(carrier_frequency=math.nan), "carrier_frequency .*, got nan"),
     (lambda session: session.configure_iq(samples=2.5), "samples .*, got 2.5"),
