@@ -11,28 +11,26 @@ if(NOT ZUVEXA_PYTHON3)
 endif()
 set(ZUVEXA_PYTHON_PACKAGE_DIR ${PROJECT_BINARY_DIR}/python/zuvexa)
 set(generator_dir ${PROJECT_SOURCE_DIR}/python/generator)
-set(rows ${PROJECT_BINARY_DIR}/python/catalogue_rows.txt)
 set(catalogue ${ZUVEXA_PYTHON_PACKAGE_DIR}/_catalogue.py)
 file(MAKE_DIRECTORY ${ZUVEXA_PYTHON_PACKAGE_DIR})
 
-# The rows laid out by the preprocessor with the catalogue's own macros; the
-# generator maps each to Python and stops the build on one it cannot map.
+# The generator lays out the rows with the preprocessor and the catalogue's
+# own macros, maps each to Python and stops the build on one it cannot map
+# (python/setup.py runs it the same way for pip).
 file(GLOB catalogue_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/redirector/catalogue/*.def
   ${PROJECT_SOURCE_DIR}/src/redirector/catalogue/*.h)
 add_custom_command(OUTPUT ${catalogue}
-  COMMAND ${CMAKE_CXX_COMPILER} -E -P -std=c++20 -I${PROJECT_SOURCE_DIR}/include -I${PROJECT_SOURCE_DIR}/src
-          ${generator_dir}/catalogue_rows.cpp -o ${rows}
-  COMMAND ${ZUVEXA_PYTHON3} ${generator_dir}/generate_catalogue.py ${rows} ${generator_dir}/attribute_types.txt
-          ${catalogue}
+  COMMAND ${ZUVEXA_PYTHON3} ${generator_dir}/generate_catalogue.py ${PROJECT_SOURCE_DIR} ${catalogue}
+          ${CMAKE_CXX_COMPILER}
   DEPENDS ${generator_dir}/catalogue_rows.cpp ${generator_dir}/generate_catalogue.py
           ${generator_dir}/attribute_types.txt ${catalogue_sources}
           ${PROJECT_SOURCE_DIR}/src/zuxlatorlua/attributes/Attributes.def ${PROJECT_SOURCE_DIR}/include/zuVEXA.h
           ${PROJECT_SOURCE_DIR}/include/zuVEXAtypes.h
-  BYPRODUCTS ${rows}
   COMMENT "Generating the Python package's catalogue"
   VERBATIM)
 
-file(GLOB package_sources CONFIGURE_DEPENDS RELATIVE ${PROJECT_SOURCE_DIR}/python/zuvexa ${PROJECT_SOURCE_DIR}/python/zuvexa/*.py)
+file(GLOB package_sources CONFIGURE_DEPENDS RELATIVE ${PROJECT_SOURCE_DIR}/python/zuvexa ${PROJECT_SOURCE_DIR}/python/zuvexa/*.py
+  ${PROJECT_SOURCE_DIR}/python/zuvexa/py.typed)
 set(package_files ${catalogue})
 foreach(source ${package_sources})
   add_custom_command(OUTPUT ${ZUVEXA_PYTHON_PACKAGE_DIR}/${source}

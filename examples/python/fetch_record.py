@@ -24,7 +24,7 @@ def main(argv):
             print("reference level", session.get_attribute("Reference Level"), "dBm")
             session.initiate()
             samples, info = session.fetch_iq(samples=1000)
-    except zuvexa.Error as error:
+    except zuvexa.ZuvexaError as error:
         print(error, file=sys.stderr)
         return 1
     power = np.mean(np.abs(samples) ** 2)

@@ -48,12 +48,16 @@ def test_several_records_at_once(configured):
     np.testing.assert_allclose(data.ravel(), tone(0, 3 * 1024), atol=1e-9)
 
 
-def test_power_spectrum_peaks_below_the_reference_level(session):
-    with pytest.raises(ValueError):
-        session.fetch_iq()  # needs a sample count
+def test_power_spectrum_peaks_at_the_tone_on_its_frequency_axis(session):
+    session.configure_iq(carrier_frequency=2.4e9)
     session.configure_reference_level(0.0)
-    session.configure_spectrum(center_frequency=1e9, span=1e6, resolution_bandwidth=10e3)
-    spectrum = session.read_power_spectrum()
-    assert spectrum.dtype == np.float64 and spectrum.size > 0
-    assert spectrum.max() == pytest.approx(-6.02, abs=0.01)
-    assert spectrum.min() == pytest.approx(-100.0, abs=1.0)
+    session.configure_spectrum(center_frequency=2.4e9 + 0.3e6, span=1e6, resolution_bandwidth=10e3)
+    powers, frequencies = session.read_power_spectrum(timeout=-1)
+    assert powers.dtype == frequencies.dtype == np.float64 and powers.shape == frequencies.shape == (101,)
+    assert (frequencies[0], frequencies[-1]) == (2.4e9 - 0.2e6, 2.4e9 + 0.8e6)
+    assert frequencies[np.argmax(powers)] == pytest.approx(2.4e9 + TONE)
+    assert powers.max() == pytest.approx(-6.02, abs=0.01) and powers.min() == pytest.approx(-100.0, abs=1.0)
+    # A range set through attributes is read back from the instrument.
+    session.set_attribute("span", 4e6)
+    session.set_attribute("center_frequency", 5e9)
+    assert session.read_power_spectrum().frequencies[[0, -1]].tolist() == [4.998e9, 5.002e9]

@@ -1,7 +1,10 @@
 """The zuvexa package over the library: sessions, errors, attributes."""
 import ctypes
 import gc
+import math
 import warnings
+
+import numpy as np
 
 import pytest
 
@@ -12,19 +15,28 @@ from conftest import SIMULATED, TOV
 DEVICE_NOT_FOUND = -1074134944  # 0xBFFA0060
 INVALID_PARAMETER = -1074135025  # 0xBFFA000F
 WARNING = 0x3FFA0068  # the error queue is not read
+TIMEOUT = -1074126845  # 0xBFFA2003
 
 
-def test_context_manager_closes_the_session_once():
+@pytest.mark.parametrize("use", [
+    lambda session: session.initiate(),
+    lambda session: session.get_attribute("serial_number"),
+    lambda session: session.set_attribute("iq_rate", 1e6),
+    lambda session: session.fetch_iq(samples=8),
+    lambda session: session.clear_error(),
+])
+def test_a_closed_session_refuses_every_use(use):
     with zuvexa.Session("Analyzer1", options=SIMULATED) as session:
-        assert session.handle != 0
-    assert session.handle == 0
+        assert session.handle != 0 and not session.closed
+    assert session.handle == 0 and session.closed
     session.close()  # closing again does nothing
-    with pytest.raises(zuvexa.Error, match="session is closed"):
-        session.initiate()
+    with pytest.raises(zuvexa.SessionClosedError, match="'Analyzer1' is closed") as raised:
+        use(session)
+    assert isinstance(raised.value, ValueError) and not isinstance(raised.value, zuvexa.ZuvexaError)
 
 
 def test_a_failed_open_raises_with_status_and_description():
-    with pytest.raises(zuvexa.Error) as raised:
+    with pytest.raises(zuvexa.DeviceNotFoundError) as raised:
         zuvexa.Session("Nowhere")
     error = raised.value
     assert (error.status, error.function) == (DEVICE_NOT_FOUND, "zuVEXA_InitWithOptions")
@@ -38,7 +50,7 @@ def reported(call):
         warnings.simplefilter("always")
         try:
             call()
-        except zuvexa.Error as error:
+        except zuvexa.ZuvexaError as error:
             return error
     assert len(caught) == 1
     return caught[0].message
@@ -56,6 +68,39 @@ def test_a_status_is_reported_with_its_own_description(session, backend, entry, 
     with warnings.catch_warnings():
         warnings.simplefilter("error")
         call()  # the script applied once
+
+
+@pytest.mark.parametrize("status, raised", [
+    (INVALID_PARAMETER, zuvexa.InvalidParameterError),
+    (DEVICE_NOT_FOUND, zuvexa.DeviceNotFoundError),
+    (-200220, zuvexa.DeviceNotFoundError),
+    (TIMEOUT, zuvexa.ZuvexaTimeoutError),
+    (-1074135023, zuvexa.ZuvexaError),  # 0xBFFA0011, a status of no class of its own
+])
+def test_a_status_raises_the_class_it_belongs_to(session, backend, status, raised):
+    assert backend.BackendStandin_ScriptStatus(TOV, b"FetchIQSingleRecordComplexF64", status, 0) == 0
+    with pytest.raises(zuvexa.ZuvexaError) as caught:
+        session.fetch_iq(samples=8)
+    assert type(caught.value) is raised and caught.value.status == status
+
+
+@pytest.mark.parametrize("call, message", [
+    (lambda session: session.fetch_iq(), "needs samples=N"),
+    (lambda session: session.fetch_iq(samples=-1), "samples must be an integer of at least 1, got -1"),
+    (lambda session: session.fetch_iq(samples=8, record=-2), "record must be .* at least 0, got -2"),
+    (lambda session: session.fetch_iq(samples=8, timeout=-5), "timeout must be .*, got -5"),
+    (lambda session: session.fetch_iq(samples=8, dtype=np.float32), "dtype .*, got float32"),
+    (lambda session: session.fetch_iq_records(records=True, samples=8), "records must be .*, got True"),
+    (lambda session: session.configure_iq(iq_rate=-5), "iq_rate must be a positive finite number, got -5"),
+    (lambda session: session.configure_iq(carrier_frequency=math.nan), "carrier_frequency .*, got nan"),
+    (lambda session: session.configure_iq(samples=2.5), "samples .*, got 2.5"),
+    (lambda session: session.configure_spectrum(1e9, span=0), "span .*, got 0"),
+    (lambda session: session.configure_reference_level(True), "level .*, got True"),
+])
+def test_bad_arguments_are_named_before_the_library_is_called(session, call, message):
+    with pytest.raises(ValueError, match=message) as raised:
+        call(session)
+    assert not isinstance(raised.value, zuvexa.ZuvexaError)
 
 
 @pytest.mark.parametrize("every_call", [False, True])
@@ -97,7 +142,7 @@ def test_attribute_names_that_cannot_be_used(session):
 def test_a_status_without_its_own_recorded_text_is_described(monkeypatch, recorded):
     monkeypatch.setattr(zuvexa._errors, "take_error", lambda session=0: recorded)
     monkeypatch.setattr(zuvexa._errors, "describe", lambda status, session=0: "described")
-    with pytest.raises(zuvexa.Error) as raised:
+    with pytest.raises(zuvexa.ZuvexaError) as raised:
         zuvexa._errors.check(DEVICE_NOT_FOUND, "f")
     assert raised.value.description == "described"
 

@@ -7,17 +7,21 @@ analyzer.
         session.initiate()
         samples, info = session.fetch_iq()      # numpy complex128 array
 
-A failed call raises zuvexa.Error with .status and .description; a warning
-status becomes a zuvexa.ZuvexaWarning. The library is loaded from
-$ZUVEXA_LIBRARY when set, else by its soname libzuvexa.so.0.
+A failed call raises a zuvexa.ZuvexaError (.status, .description,
+.function), of a subclass for an invalid parameter, a device not found and a
+timeout; a warning status becomes a zuvexa.ZuvexaWarning. The library is
+loaded from $ZUVEXA_LIBRARY when set, else by its soname libzuvexa.so.0.
 """
-from ._attributes import ATTRIBUTES
-from ._errors import Error, ZuvexaWarning, describe, hex_status
+from ._attributes import Attribute
+from ._catalogue import ATTRIBUTES
+from ._errors import (DeviceNotFoundError, Error, InvalidParameterError, SessionClosedError, ZuvexaError,
+                      ZuvexaTimeoutError, ZuvexaWarning, describe, hex_status)
 from ._library import library_path
-from ._session import Session
-from ._types import WaveformInfo
+from ._session import AttributeValue, Session
+from ._types import PowerSpectrum, WaveformInfo
 from . import sigmf
 
-__all__ = ["ATTRIBUTES", "Error", "Session", "WaveformInfo", "ZuvexaWarning", "describe", "hex_status",
-           "library_path"]
+__all__ = ["ATTRIBUTES", "Attribute", "AttributeValue", "DeviceNotFoundError", "Error", "InvalidParameterError",
+           "PowerSpectrum", "Session", "SessionClosedError", "WaveformInfo", "ZuvexaError", "ZuvexaTimeoutError",
+           "ZuvexaWarning", "describe", "hex_status", "library_path", "sigmf"]
 __version__ = "0.1.0"

@@ -1,15 +1,18 @@
 """Loading libzuvexa and declaring its exported functions (prototypes
 generated from the library's catalogue)."""
+from __future__ import annotations
+
 import ctypes
 import ctypes.util
 import os
+from typing import Optional
 
 from ._catalogue import PROTOTYPES
 
-_library = None
+_library: Optional[ctypes.CDLL] = None
 
 
-def library_path():
+def library_path() -> str:
     """The file the package loads: $ZUVEXA_LIBRARY, else libzuvexa by soname."""
     explicit = os.environ.get("ZUVEXA_LIBRARY")
     if explicit:
@@ -17,7 +20,7 @@ def library_path():
     return "libzuvexa.so.0"
 
 
-def library():
+def library() -> ctypes.CDLL:
     """The loaded libzuvexa with every exported function declared (loaded once)."""
     global _library
     if _library is None:

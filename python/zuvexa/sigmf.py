@@ -9,15 +9,20 @@ raw / 32767."""
 import datetime
 import json
 import os
+from typing import Any, Dict, Optional, Sequence, Tuple, Union
 
 import numpy as np
+import numpy.typing as npt
+
+PathName = Union[str, "os.PathLike[str]"]
+Meta = Dict[str, Any]
 
 VERSION = "1.0.0"
 _DTYPES = {"cf64_le": np.dtype("<c16"), "cf32_le": np.dtype("<c8"), "ci16_le": np.dtype("<i2")}
 CI16_FULL_SCALE = 32767.0
 
 
-def _paths(name):
+def _paths(name: PathName) -> Tuple[str, str]:
     """(data path, meta path) of a recording named with or without either
     extension."""
     base, extension = os.path.splitext(os.fspath(name))
@@ -26,11 +31,11 @@ def _paths(name):
     return base + ".sigmf-data", base + ".sigmf-meta"
 
 
-def read(name):
+def read(name: PathName) -> Tuple[npt.NDArray[np.complex128], Meta]:
     """(samples as complex128, meta dict) of a recording."""
     data_path, meta_path = _paths(name)
     with open(meta_path, encoding="utf-8") as file:
-        meta = json.load(file)
+        meta: Meta = json.load(file)
     datatype = meta["global"]["core:datatype"]
     if datatype not in _DTYPES:
         raise ValueError(f"{meta_path}: data type {datatype!r} is not one of {', '.join(_DTYPES)}")
@@ -40,27 +45,28 @@ def read(name):
     return raw.astype(np.complex128), meta
 
 
-def _datetime(timestamp):
+def _datetime(timestamp: float) -> str:
     moment = datetime.datetime.fromtimestamp(timestamp, datetime.timezone.utc)
     return moment.strftime("%Y-%m-%dT%H:%M:%S.%fZ")
 
 
-def write(name, samples, sample_rate, frequency, datatype="cf32_le", captures=None, hw=None):
+def write(name: PathName, samples: npt.ArrayLike, sample_rate: float, frequency: float, datatype: str = "cf32_le",
+          captures: Optional[Sequence[Tuple[int, float]]] = None, hw: Optional[str] = None) -> Tuple[str, str]:
     """Writes `samples` (complex) and their meta file. `captures` lists
     (sample_start, timestamp in seconds since 1970 UTC) pairs; default one
     capture at sample 0, now."""
     if datatype not in _DTYPES:
         raise ValueError(f"data type {datatype!r} is not one of {', '.join(_DTYPES)}")
     data_path, meta_path = _paths(name)
-    samples = np.asarray(samples, dtype=np.complex128)
+    values = np.asarray(samples, dtype=np.complex128)
     if datatype == "ci16_le":
-        scaled = np.round(np.clip(np.stack([samples.real, samples.imag], axis=-1) * CI16_FULL_SCALE,
+        scaled = np.round(np.clip(np.stack([values.real, values.imag], axis=-1) * CI16_FULL_SCALE,
                                   -32768, 32767)).astype(_DTYPES[datatype])
         scaled.tofile(data_path)
     else:
-        samples.astype(_DTYPES[datatype]).tofile(data_path)
+        values.astype(_DTYPES[datatype]).tofile(data_path)
     captures = captures or [(0, datetime.datetime.now(datetime.timezone.utc).timestamp())]
-    meta = {
+    meta: Meta = {
         "global": {"core:datatype": datatype, "core:sample_rate": float(sample_rate), "core:version": VERSION},
         "captures": [{"core:sample_start": int(start), "core:frequency": float(frequency),
                       "core:datetime": _datetime(timestamp)} for start, timestamp in captures],

@@ -57,7 +57,8 @@ parse_options() {
 declare -A package_groups=(
   [build]="build-essential cmake pkg-config ccache dpkg-dev
            liblua5.1-0-dev lua-cjson-dev lua-cjson lua-filesystem-dev lua-dkjson"
-  [tests]="clang-format googletest libgtest-dev libgmock-dev python3 python3-numpy python3-pytest file git"
+  [tests]="clang-format googletest libgtest-dev libgmock-dev python3 python3-numpy python3-pytest file git
+           mypy python3-pip python3-venv python3-setuptools python3-wheel"
   [bench]="libbenchmark-dev"
   [fuzz]="clang libclang-rt-14-dev llvm"
   [deb]="python3 file"

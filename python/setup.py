@@ -1,0 +1,48 @@
+"""Builds the zuvexa package with its generated _catalogue.py (the ctypes
+prototypes and the attribute table), which is not in python/zuvexa:
+
+- $ZUVEXA_CATALOGUE, when set, names a generated one to take, such as the
+  build's build/python/zuvexa/_catalogue.py;
+- else it is generated from the catalogue of the checkout holding this
+  folder, with the C++ preprocessor ($CXX, else c++).
+
+The metadata is in pyproject.toml.
+"""
+import os
+import shutil
+import sys
+from pathlib import Path
+
+from setuptools import setup
+from setuptools.command.build_py import build_py
+
+HERE = Path(__file__).resolve().parent
+sys.path.insert(0, str(HERE / "generator"))
+import generate_catalogue  # noqa: E402
+
+
+def write_catalogue(target):
+    given = os.environ.get("ZUVEXA_CATALOGUE")
+    if given:
+        shutil.copyfile(given, target)
+        return
+    root = HERE.parent
+    if not (root / "src" / "redirector" / "catalogue").is_dir():
+        sys.exit(f"{root} holds no catalogue: set ZUVEXA_CATALOGUE to a generated _catalogue.py")
+    try:
+        generate_catalogue.generate(root, target)
+    except generate_catalogue.CatalogueError as error:
+        sys.exit(f"cannot generate zuvexa/_catalogue.py: {error}")
+
+
+class BuildWithCatalogue(build_py):
+    """build_py that adds the generated _catalogue.py to the package."""
+
+    def run(self):
+        super().run()
+        target = Path(self.build_lib, "zuvexa", "_catalogue.py")
+        target.parent.mkdir(parents=True, exist_ok=True)
+        write_catalogue(target)
+
+
+setup(cmdclass={"build_py": BuildWithCatalogue})
