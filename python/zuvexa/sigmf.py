@@ -18,7 +18,7 @@ PathName = Union[str, "os.PathLike[str]"]
 Meta = Dict[str, Any]
 
 VERSION = "1.0.0"
-_DTYPES = {"cf64_le": np.dtype("<c16"), "cf32_le": np.dtype("<c8"), "ci16_le": np.dtype("<i2")}
+_DTYPES: Dict[str, "np.dtype[Any]"] = {"cf64_le": np.dtype("<c16"), "cf32_le": np.dtype("<c8"), "ci16_le": np.dtype("<i2")}
 CI16_FULL_SCALE = 32767.0
 
 
