@@ -20,16 +20,17 @@ constexpr int32_t kFindMode = 2;
 constexpr int32_t kFilterMode = 3;
 constexpr int32_t kHiddenValue = 1;
 
-// The resources matching `name` by name or alias as an enumerator; no
-// enumerator (and a non-negative status) when nothing matches.
+// The resources matching `name` by name or alias (every resource for an
+// empty name) as an enumerator; no enumerator (and a non-negative status)
+// when nothing matches.
 SysStatus OpenMatches(sysapi::ISysFramework &framework, const std::wstring &expertList,
                       const std::wstring &name, SysRef<sysapi::ISysEnumerator> &items) {
   SysRef<sysapi::ISysFilter> filter;
   SysStatus r = framework.CreateFilter(filter.out());
   if (r < 0) return r;
   if (!filter) return sysapi::kNullPointer;
-  if ((r = filter->SetTextProperty(sysapi::kPropResourceName, name.c_str())) < 0) return r;
-  if ((r = filter->SetTextProperty(sysapi::kPropAlias, name.c_str())) < 0) return r;
+  if (!name.empty() && (r = filter->SetTextProperty(sysapi::kPropResourceName, name.c_str())) < 0) return r;
+  if (!name.empty() && (r = filter->SetTextProperty(sysapi::kPropAlias, name.c_str())) < 0) return r;
 
   SysRef<sysapi::IUnknownLike> collection;
   r = framework.FindResources(expertList.c_str(), kFindMode, filter.get(), collection.out());
@@ -122,6 +123,34 @@ void FillRecord(const std::wstring &deviceName, const DeviceProperties &properti
   record.isSimulatedDevice = properties.simulated != 0;
 }
 
+// Name, alias (absent: empty) and product identifier of one resource.
+SysStatus ReadListedDevice(sysapi::ISysResource &item, ListedDevice &device) {
+  SysText name, alias;
+  SysStatus r = item.GetTextProperty(sysapi::kPropResourceName, name.out());
+  if (r < 0) return r;
+  r = item.GetTextProperty(sysapi::kPropAlias, alias.out());
+  if (r < 0 && r != sysapi::kPropertyAbsent) return r;
+  uint32_t productId = 0;
+  if ((r = item.GetUInt32Property(sysapi::kPropProductId, &productId)) < 0) return r;
+  device = {Narrow(name.view()), Narrow(alias.view()), productId};
+  return 0;
+}
+
+SysStatus CollectDevices(sysapi::ISysEnumerator &items, std::vector<ListedDevice> &devices) {
+  for (;;) {
+    SysRef<sysapi::ISysResource> item;
+    uint32_t fetched = 0;
+    SysStatus r = items.Next(1, item.outVoid(), &fetched);
+    if (r != 0 || !item) return r < 0 ? r : 0;
+    bool skipped = false;
+    if ((r = IsSkipped(*item, skipped)) < 0) return r;
+    if (skipped) continue;
+    ListedDevice device;
+    if ((r = ReadListedDevice(*item, device)) < 0) return r;
+    devices.push_back(std::move(device));
+  }
+}
+
 } // namespace
 
 ViStatus SysapiFailure(sysapi::SysStatus code, Failure &failure) {
@@ -174,6 +203,20 @@ ViStatus FindDevice(sysapi::ISysFramework *framework, const std::wstring &expert
     return VI_SUCCESS;
   } catch (const std::bad_alloc &) {
     found = false;
+    return ZUVEXA_ERROR_OUT_OF_MEMORY;
+  }
+}
+
+ViStatus ListDevices(sysapi::ISysFramework *framework, const std::wstring &expertList,
+                     std::vector<ListedDevice> &devices, Failure &failure) {
+  if (framework == nullptr) return ZUVEXA_ERROR_INVALID_PARAMETER;
+  devices.clear();
+  try {
+    SysRef<sysapi::ISysEnumerator> items;
+    SysStatus r = OpenMatches(*framework, expertList, L"", items);
+    if (r >= 0 && items) r = CollectDevices(*items, devices);
+    return r < 0 ? SysapiFailure(r, failure) : VI_SUCCESS;
+  } catch (const std::bad_alloc &) {
     return ZUVEXA_ERROR_OUT_OF_MEMORY;
   }
 }

@@ -6,6 +6,7 @@
 #include <cwchar>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "platform/SysapiInterfaces.h"
 #include "routing/DeviceRecord.h"
@@ -65,5 +66,16 @@ ViStatus ListExperts(IsPresent &&isPresent, std::wstring &expertList, Failure &f
 // failures of the library as SysapiFailure.
 ViStatus FindDevice(sysapi::ISysFramework *framework, const std::wstring &expertList,
                     const std::wstring &deviceName, DeviceRecord &record, bool &found, Failure &failure);
+
+struct ListedDevice {
+  std::string name;  // resource name in the system configuration
+  std::string alias; // empty when it has none
+  uint32_t productId = 0;
+};
+
+// Every device of `expertList` that a lookup would not skip, in the system
+// configuration's order. Failures as FindDevice's.
+ViStatus ListDevices(sysapi::ISysFramework *framework, const std::wstring &expertList,
+                     std::vector<ListedDevice> &devices, Failure &failure);
 
 } // namespace zurouting
