@@ -17,6 +17,8 @@
 #                                   6. the scripts of scripts/ from a fresh
 #                                      clone of the committed tree, also after
 #                                      a failed configure (build-fresh-clone/)
+#                                   7. the front panel in headless Chromium,
+#                                      screenshot in build/panel-screenshot.png
 #   scripts/setup.sh --test --only plain,tsan
 #                                 the named stages only
 #   scripts/setup.sh --sanitize   the main job in the AddressSanitizer build;
@@ -28,7 +30,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 mode=run
 sanitize=0
-stages=format,plain,asan,tsan,fuzz,scripts
+stages=format,plain,asan,tsan,fuzz,scripts,panel
 build_output=show
 
 parse_options "$@"
@@ -75,6 +77,10 @@ stage_fuzz() {
 stage_scripts() {
   "$root/tests/scripts/fresh_clone.sh" "${script_options[@]}"
 }
+stage_panel() { # Debian's python3, where python3-selenium is
+  configure_and_build "$root/build" -DZUVEXA_BUILD_TESTS=ON -- zuvexa-cli &&
+    PYTHONDONTWRITEBYTECODE=1 /usr/bin/python3 "$root/tests/e2e/panel/browser_test.py" "$root/build" "$root/build/panel-screenshot.png"
+}
 
 declare -A stage_titles=(
   [format]="the sources as .clang-format lays them out"
@@ -83,6 +89,7 @@ declare -A stage_titles=(
   [tsan]="ThreadSanitizer build, concurrency tests (build-tsan/)"
   [fuzz]="libFuzzer targets, seeds and 5 s of fuzzing each (clang, build-fuzz/)"
   [scripts]="the scripts from a fresh clone, also after a failed configure (build-fresh-clone/)"
+  [panel]="the front panel in headless Chromium, screenshot saved (build/panel-screenshot.png)"
 )
 
 run_stages() {
@@ -111,7 +118,7 @@ script_options=(-j "$jobs")
 [ "$install" -eq 1 ] || script_options+=(--no-install)
 
 if [ "$mode" = test ]; then
-  prepare tests bench fuzz deb
+  prepare tests bench fuzz deb browser
   # The fresh clone of stage 5 lies inside the checkout: with paths taken
   # relative to it, its compiles are the earlier stages' in ccache.
   export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=1
