@@ -15,18 +15,20 @@ const std::vector<OptionInfo> kOptions = {
     {"--listen", "ADDR", "address to listen on (default 127.0.0.1; another one is reachable from outside)"},
 };
 
-const char *const kUsage = "Usage: zuvexa panel [options]\n"
-                           "Serves a front panel for the browser: device, carrier, rate, reference level and\n"
-                           "record length, the live spectrum and I/Q trace, the attribute table. Prints the\n"
-                           "URL to open, with the token every request needs; Ctrl-C stops it and closes the\n"
-                           "session.\n\n";
+const char *const kUsage =
+    "Usage: zuvexa panel [options]\n"
+    "Serves a front panel for the browser: device, carrier, rate, reference level and\n"
+    "record length, the live spectrum and I/Q trace, the attribute table. Prints the\n"
+    "URL to open, with the token every request needs; Ctrl-C stops it and closes the\n"
+    "session.\n\n";
 
 } // namespace
 
 int RunPanel(const Words &arguments) {
   ParsedArguments parsed;
   if (const auto done = ReadCommandLine("panel", arguments, kOptions, kUsage, parsed)) return *done;
-  if (!parsed.positional.empty()) return UsageError("panel", "unexpected argument \"" + parsed.positional[0] + "\"");
+  if (!parsed.positional.empty())
+    return UsageError("panel", "unexpected argument \"" + parsed.positional[0] + "\"");
   zuvexapanel::PanelOptions options;
   options.resource = parsed.Value("--resource", options.resource);
   options.options = parsed.Value("--options", options.options);
@@ -34,7 +36,8 @@ int RunPanel(const Words &arguments) {
   const std::string port = parsed.Value("--port", std::to_string(options.port));
   char *end = nullptr;
   const long number = std::strtol(port.c_str(), &end, 10);
-  if (port.empty() || *end != '\0' || number < 0 || number > 65535) return UsageError("panel", "--port takes 0 to 65535");
+  if (port.empty() || *end != '\0' || number < 0 || number > 65535)
+    return UsageError("panel", "--port takes 0 to 65535");
   options.port = static_cast<int>(number);
   return zuvexapanel::RunPanel(options);
 }

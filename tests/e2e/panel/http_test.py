@@ -82,7 +82,11 @@ class PanelHttp(unittest.TestCase):
         self.assertAlmostEqual(frame["peak"]["power"], -6.02, delta=0.05)
         self.assertLessEqual(len(frame["spectrum"]["power"]), 1024)
         self.assertLessEqual(len(frame["trace"]["i"]), 1024)
-        self.assertAlmostEqual(frame["trace"]["i"][0], 0.5, places=6)
+        self.assertAlmostEqual(frame["trace"]["i"][0] * frame["trace"]["scale"], 0.5, places=6)
+        spectrum = frame["spectrum"]
+        top = max(range(len(spectrum["power"])), key=spectrum["power"].__getitem__)
+        self.assertAlmostEqual(spectrum["start"] + top * spectrum["step"], frame["carrier"] + 100e3,
+                               delta=spectrum["step"])
 
     def test_attribute_write_reads_back(self):
         _, rows = call(self.panel, "/api/attributes")

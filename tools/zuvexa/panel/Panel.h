@@ -6,9 +6,9 @@
 namespace zuvexapanel {
 
 struct PanelOptions {
-  std::string resource;              // "" with Simulate=1: the simulated analyzer
+  std::string resource; // "" with Simulate=1: the simulated analyzer
   std::string options = "Simulate=1";
-  int port = 8765;                   // 0: any free port
+  int port = 8765; // 0: any free port
   std::string listen = "127.0.0.1";
 };
 

@@ -70,7 +70,8 @@ ViStatus ReadString(ViSession vi, ViAttr id, nlohmann::json &value) {
   const ViStatus needed = zuVEXA_GetAttributeViString(vi, "", id, 0, nullptr);
   if (needed < 0) return needed;
   std::string text(static_cast<std::size_t>(std::max<ViStatus>(needed, 1)), '\0');
-  const ViStatus status = zuVEXA_GetAttributeViString(vi, "", id, static_cast<ViInt32>(text.size()), text.data());
+  const ViStatus status =
+      zuVEXA_GetAttributeViString(vi, "", id, static_cast<ViInt32>(text.size()), text.data());
   if (status < 0) return status;
   text.resize(text.find('\0') == std::string::npos ? text.size() : text.find('\0'));
   value = text;
@@ -92,16 +93,20 @@ const AttributeInfo *FindAttribute(ViAttr id) {
 
 ViStatus ReadAttribute(ViSession vi, const AttributeInfo &attribute, nlohmann::json &value) {
   switch (attribute.type) {
-  case ValueType::Int32: return ReadInto<ViInt32>(zuVEXA_GetAttributeViInt32, vi, attribute.id, value);
-  case ValueType::Int64: return ReadInto<ViInt64>(zuVEXA_GetAttributeViInt64, vi, attribute.id, value);
-  case ValueType::Real64: return ReadInto<ViReal64>(zuVEXA_GetAttributeViReal64, vi, attribute.id, value);
+  case ValueType::Int32:
+    return ReadInto<ViInt32>(zuVEXA_GetAttributeViInt32, vi, attribute.id, value);
+  case ValueType::Int64:
+    return ReadInto<ViInt64>(zuVEXA_GetAttributeViInt64, vi, attribute.id, value);
+  case ValueType::Real64:
+    return ReadInto<ViReal64>(zuVEXA_GetAttributeViReal64, vi, attribute.id, value);
   case ValueType::Boolean: {
     nlohmann::json flag;
     const ViStatus status = ReadInto<ViBoolean>(zuVEXA_GetAttributeViBoolean, vi, attribute.id, flag);
     if (status >= 0) value = flag.get<int>() != 0;
     return status;
   }
-  case ValueType::String: return ReadString(vi, attribute.id, value);
+  case ValueType::String:
+    return ReadString(vi, attribute.id, value);
   }
   return ZUVEXA_ERROR_INVALID_PARAMETER;
 }

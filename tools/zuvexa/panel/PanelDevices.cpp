@@ -23,14 +23,16 @@ nlohmann::json LookupFailure(ViStatus status, const zurouting::Failure &failure)
 const char *ModelCode(const zurouting::ProbeResult &result) {
   const zurouting::DriverSetupRecord &setup = result.settings.setup;
   if (result.settings.simulate && setup.model)
-    if (const zurouting::ModelRow *row = zurouting::FindModelByName(zurouting::ModelTable, setup.model->c_str()))
+    if (const zurouting::ModelRow *row =
+            zurouting::FindModelByName(zurouting::ModelTable, setup.model->c_str()))
       return row->modelCode;
   if (result.record.deviceName.empty()) {
     static zurouting::ModelRow fallback{};
     zurouting::DefaultModel(fallback);
     return fallback.modelCode;
   }
-  const zurouting::ModelRow *row = zurouting::FindModelByProductId(zurouting::ModelTable, result.record.productId);
+  const zurouting::ModelRow *row =
+      zurouting::FindModelByProductId(zurouting::ModelTable, result.record.productId);
   return row != nullptr ? row->modelCode : "?";
 }
 
@@ -55,7 +57,8 @@ nlohmann::json ListDevices() {
     char id[16];
     std::snprintf(id, sizeof id, "0x%X", device.productId);
     const std::string &name = device.alias.empty() ? device.name : device.alias;
-    devices.push_back({{"resource", name}, {"options", ""}, {"label", name + " (" + device.name + ", " + id + ")"}});
+    devices.push_back(
+        {{"resource", name}, {"options", ""}, {"label", name + " (" + device.name + ", " + id + ")"}});
   }
   return devices;
 }

@@ -6,19 +6,24 @@
 #include <complex>
 #include <cstddef>
 #include <span>
-
-#include <nlohmann/json.hpp>
+#include <string>
 
 namespace zuvexapanel {
 
-inline constexpr std::size_t kSpectrumPoints = 1024;   // FFT length: the points of one spectrum
-inline constexpr std::size_t kAnalysedSamples = 4096;  // spectra averaged over at most these samples
-inline constexpr std::size_t kTracePoints = 1024;      // samples in the I/Q trace
+inline constexpr std::size_t kSpectrumPoints = 512; // FFT length: the points of one spectrum
+inline constexpr std::size_t kAnalysedSamples =
+    512;                                         // one segment: a refresh costs little beside a large fetch
+inline constexpr std::size_t kToneSamples = 128; // the peak's search, exact for a steady tone
+inline constexpr std::size_t kTracePoints = 512; // samples in the I/Q trace
 
-// {"carrier", "rate", "samples", "spectrum": {"start", "step", "power": [...]},
-//  "peak": {"offset", "power"}, "trace": {"interval", "i": [...], "q": [...]}};
+// `head` is the start of a record of `recordSamples` samples, at least
+// kAnalysedSamples of it when the record has them.
+// The JSON text {"carrier", "rate", "samples", "spectrum": {"start", "step", "scale", "power": [...]},
+//  "peak": {"offset", "power"}, "trace": {"interval", "scale", "i": [...], "q": [...]}};
 // frequencies in hertz (the spectrum's absolute, the peak's from the carrier),
-// powers in dBFS.
-nlohmann::json MakeFrame(std::span<const std::complex<double>> record, double sampleRate, double carrier);
+// powers in dBFS. The arrays hold integers, which are quick to write and read:
+// value = integer * scale.
+std::string MakeFrame(std::span<const std::complex<double>> head, std::size_t recordSamples,
+                      double sampleRate, double carrier);
 
 } // namespace zuvexapanel

@@ -28,7 +28,8 @@ const char *ContentType(const std::string &path) {
 
 void SendJson(httplib::Response &response, const nlohmann::json &body, int status = 200) {
   response.status = status;
-  response.set_content(body.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace), "application/json");
+  response.set_content(body.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace),
+                       "application/json");
 }
 
 void Refuse(httplib::Response &response, int status, const std::string &why) {
@@ -56,29 +57,43 @@ httplib::Server::HandlerResponse Guard(const std::string &token, const httplib::
   response.set_header("Content-Security-Policy", "default-src 'self'; frame-ancestors 'none'");
   if (!request.path.starts_with("/api/")) return httplib::Server::HandlerResponse::Unhandled;
   const std::string presented = request.has_header(kTokenHeader) ? request.get_header_value(kTokenHeader)
-                                                                  : request.get_param_value("token");
-  switch (CheckRequest(token, presented, request.get_header_value("Origin"), request.get_header_value("Host"))) {
-  case Refusal::kNone: return httplib::Server::HandlerResponse::Unhandled;
-  case Refusal::kForeignOrigin: Refuse(response, 403, "requests from another origin are refused"); break;
-  case Refusal::kNoToken: Refuse(response, 403, "the panel's token is missing or wrong"); break;
+                                                                 : request.get_param_value("token");
+  switch (
+      CheckRequest(token, presented, request.get_header_value("Origin"), request.get_header_value("Host"))) {
+  case Refusal::kNone:
+    return httplib::Server::HandlerResponse::Unhandled;
+  case Refusal::kForeignOrigin:
+    Refuse(response, 403, "requests from another origin are refused");
+    break;
+  case Refusal::kNoToken:
+    Refuse(response, 403, "the panel's token is missing or wrong");
+    break;
   }
   return httplib::Server::HandlerResponse::Handled;
 }
 
 void AddPageRoutes(httplib::Server &server) {
-  server.Get(R"(/(index\.html|panel\.css|panel\.js)?)", [](const httplib::Request &request, httplib::Response &response) {
-    const std::string path = request.path == "/" ? "/index.html" : request.path;
-    const PanelAsset *asset = FindAsset(path);
-    response.set_content(std::string(asset->content), ContentType(path));
-  });
+  server.Get(R"(/(index\.html|panel\.css|panel\.js)?)",
+             [](const httplib::Request &request, httplib::Response &response) {
+               const std::string path = request.path == "/" ? "/index.html" : request.path;
+               const PanelAsset *asset = FindAsset(path);
+               response.set_content(std::string(asset->content), ContentType(path));
+             });
 }
 
 void AddReadRoutes(httplib::Server &server, PanelSession &session) {
-  server.Get("/api/devices", [](const httplib::Request &, httplib::Response &response) { SendJson(response, ListDevices()); });
-  server.Get("/api/state", [&](const httplib::Request &, httplib::Response &response) { SendJson(response, session.State()); });
-  server.Get("/api/frame", [&](const httplib::Request &, httplib::Response &response) { SendJson(response, session.Frame()); });
-  server.Get("/api/attributes",
-             [&](const httplib::Request &, httplib::Response &response) { SendJson(response, session.Attributes()); });
+  server.Get("/api/devices", [](const httplib::Request &, httplib::Response &response) {
+    SendJson(response, ListDevices());
+  });
+  server.Get("/api/state", [&](const httplib::Request &, httplib::Response &response) {
+    SendJson(response, session.State());
+  });
+  server.Get("/api/frame", [&](const httplib::Request &, httplib::Response &response) {
+    response.set_content(session.Frame(), "application/json");
+  });
+  server.Get("/api/attributes", [&](const httplib::Request &, httplib::Response &response) {
+    SendJson(response, session.Attributes());
+  });
   server.Get("/api/record.csv", [&](const httplib::Request &, httplib::Response &response) {
     std::string csv;
     nlohmann::json failure;
@@ -146,15 +161,17 @@ int RunPanel(const PanelOptions &options) {
 
   PanelSession session;
   const nlohmann::json state = session.Open(options.resource, options.options);
-  std::cout << "session       " << state["session"] << " on \"" << options.resource << "\" (" << options.options
-            << ")\n";
-  if (state.contains("error")) std::cout << "open failed   " << state["error"]["description"].get<std::string>() << "\n";
+  std::cout << "session       " << state["session"] << " on \"" << options.resource << "\" ("
+            << options.options << ")\n";
+  if (state.contains("error"))
+    std::cout << "open failed   " << state["error"]["description"].get<std::string>() << "\n";
 
   const std::string token = MakeToken();
   httplib::Server server;
   server.set_payload_max_length(kMaxBody);
-  server.set_pre_routing_handler(
-      [&](const httplib::Request &request, httplib::Response &response) { return Guard(token, request, response); });
+  server.set_pre_routing_handler([&](const httplib::Request &request, httplib::Response &response) {
+    return Guard(token, request, response);
+  });
   AddPageRoutes(server);
   AddReadRoutes(server, session);
   AddChangeRoutes(server, session);
@@ -165,9 +182,11 @@ int RunPanel(const PanelOptions &options) {
     return 1;
   }
   if (!IsLoopback(options.listen))
-    std::cout << "warning       listening on " << options.listen
-              << ": other machines can reach the panel; only the token keeps them from driving the analyzer\n";
-  std::cout << "open          http://" << UrlHost(options.listen) << ":" << port << "/?token=" << token << "\n"
+    std::cout
+        << "warning       listening on " << options.listen
+        << ": other machines can reach the panel; only the token keeps them from driving the analyzer\n";
+  std::cout << "open          http://" << UrlHost(options.listen) << ":" << port << "/?token=" << token
+            << "\n"
             << std::flush;
 
   std::atomic<bool> done = false;

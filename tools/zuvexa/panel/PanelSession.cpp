@@ -43,18 +43,20 @@ nlohmann::json CallFailure(ViSession vi, const char *function, ViStatus status) 
   return {{"function", function}, {"status", Hex(status)}, {"description", text}};
 }
 
-nlohmann::json FetchFrame(ViSession vi, const Acquisition &acquisition, std::vector<ViReal64> &buffer) {
+std::string FetchFrame(ViSession vi, const Acquisition &acquisition, std::vector<ViReal64> &buffer) {
   ViStatus status = zuVEXA_Initiate(vi);
-  if (status < 0) return {{"error", CallFailure(vi, "zuVEXA_Initiate", status)}};
+  if (status < 0) return nlohmann::json{{"error", CallFailure(vi, "zuVEXA_Initiate", status)}}.dump();
   buffer.resize(2 * static_cast<std::size_t>(acquisition.numberOfSamples));
   WaveformInfo info{};
   status = zuVEXA_FetchIQSingleRecordComplexF64(vi, "", 0, acquisition.numberOfSamples, kFetchTimeoutSeconds,
                                                 buffer.data(), &info);
-  if (status < 0) return {{"error", CallFailure(vi, "zuVEXA_FetchIQSingleRecordComplexF64", status)}};
-  const std::size_t samples = std::min<std::size_t>(buffer.size() / 2, std::max<ViInt64>(info.actualSamples, 0));
-  const auto record = zuvexaiq::ToComplex(std::span(buffer).first(2 * samples));
+  if (status < 0)
+    return nlohmann::json{{"error", CallFailure(vi, "zuVEXA_FetchIQSingleRecordComplexF64", status)}}.dump();
+  const std::size_t samples =
+      std::min<std::size_t>(buffer.size() / 2, std::max<ViInt64>(info.actualSamples, 0));
+  const auto head = zuvexaiq::ToComplex(std::span(buffer).first(2 * std::min(samples, kAnalysedSamples)));
   const double rate = info.xIncrement > 0 ? 1.0 / info.xIncrement : acquisition.iqRate;
-  return MakeFrame(record, rate, acquisition.carrierFrequency);
+  return MakeFrame(head, samples, rate, acquisition.carrierFrequency);
 }
 
 PanelSession::~PanelSession() {
@@ -62,7 +64,8 @@ PanelSession::~PanelSession() {
 }
 
 nlohmann::json PanelSession::NoSession() const {
-  return {{"error", {{"function", ""}, {"status", ""}, {"description", "no session is open: pick a device"}}}};
+  return {
+      {"error", {{"function", ""}, {"status", ""}, {"description", "no session is open: pick a device"}}}};
 }
 
 nlohmann::json PanelSession::Open(const std::string &resource, const std::string &options) {
@@ -115,13 +118,15 @@ nlohmann::json PanelSession::ApplyLocked(const std::string &member, const nlohma
     const double number = value.get<double>();
     if (member == "carrierFrequency") {
       function = "zuVEXA_ConfigureIQCarrierFrequency";
-      if ((status = zuVEXA_ConfigureIQCarrierFrequency(vi_, "", number)) >= 0) acquisition_.carrierFrequency = number;
+      if ((status = zuVEXA_ConfigureIQCarrierFrequency(vi_, "", number)) >= 0)
+        acquisition_.carrierFrequency = number;
     } else if (member == "iqRate") {
       function = "zuVEXA_ConfigureIQRate";
       if ((status = zuVEXA_ConfigureIQRate(vi_, "", number)) >= 0) acquisition_.iqRate = number;
     } else {
       function = "zuVEXA_ConfigureReferenceLevel";
-      if ((status = zuVEXA_ConfigureReferenceLevel(vi_, "", number)) >= 0) acquisition_.referenceLevel = number;
+      if ((status = zuVEXA_ConfigureReferenceLevel(vi_, "", number)) >= 0)
+        acquisition_.referenceLevel = number;
     }
   }
   return status < 0 ? CallFailure(vi_, function, status) : nlohmann::json();
@@ -132,8 +137,10 @@ bool PanelSession::Configure(const nlohmann::json &changes, nlohmann::json &answ
   for (const auto &[member, value] : changes.items()) {
     const bool known = std::find(std::begin(kMembers), std::end(kMembers), member) != std::end(kMembers);
     const bool count = member == "numberOfSamples";
-    if (!known) why = "unknown setting \"" + member + "\"";
-    else if (count && !(value.is_number_integer() && value.get<int64_t>() >= 1 && value.get<int64_t>() <= kMaxSamples))
+    if (!known)
+      why = "unknown setting \"" + member + "\"";
+    else if (count &&
+             !(value.is_number_integer() && value.get<int64_t>() >= 1 && value.get<int64_t>() <= kMaxSamples))
       why = "numberOfSamples must be a whole number from 1 to " + std::to_string(kMaxSamples);
     else if (!value.is_number() || !std::isfinite(value.get<double>()))
       why = member + " must be a finite number";
@@ -151,9 +158,9 @@ bool PanelSession::Configure(const nlohmann::json &changes, nlohmann::json &answ
   return true;
 }
 
-nlohmann::json PanelSession::Frame() {
+std::string PanelSession::Frame() {
   std::lock_guard lock(mutex_);
-  return vi_ == 0 ? NoSession() : FetchFrame(vi_, acquisition_, buffer_);
+  return vi_ == 0 ? NoSession().dump() : FetchFrame(vi_, acquisition_, buffer_);
 }
 
 nlohmann::json PanelSession::Attributes() {
@@ -192,13 +199,15 @@ bool PanelSession::RecordCsv(std::string &csv, nlohmann::json &failure) {
   WaveformInfo info{};
   buffer_.resize(2 * static_cast<std::size_t>(acquisition_.numberOfSamples));
   if (status >= 0)
-    status = zuVEXA_FetchIQSingleRecordComplexF64(vi_, "", 0, acquisition_.numberOfSamples, kFetchTimeoutSeconds,
-                                                  buffer_.data(), &info);
-  if (status < 0) return failure = {{"error", CallFailure(vi_, "zuVEXA_FetchIQSingleRecordComplexF64", status)}}, false;
+    status = zuVEXA_FetchIQSingleRecordComplexF64(vi_, "", 0, acquisition_.numberOfSamples,
+                                                  kFetchTimeoutSeconds, buffer_.data(), &info);
+  if (status < 0)
+    return failure = {{"error", CallFailure(vi_, "zuVEXA_FetchIQSingleRecordComplexF64", status)}}, false;
   csv = "index,i,q\n";
   char line[96];
   for (ViInt64 n = 0; n < info.actualSamples && 2 * std::size_t(n) + 1 < buffer_.size(); ++n) {
-    std::snprintf(line, sizeof line, "%lld,%.9g,%.9g\n", static_cast<long long>(n), buffer_[2 * n], buffer_[2 * n + 1]);
+    std::snprintf(line, sizeof line, "%lld,%.9g,%.9g\n", static_cast<long long>(n), buffer_[2 * n],
+                  buffer_[2 * n + 1]);
     csv += line;
   }
   return true;
@@ -208,7 +217,8 @@ void PanelSession::Close(std::ostream &report) {
   std::lock_guard lock(mutex_);
   if (vi_ == 0) return;
   const ViStatus status = zuVEXA_close(vi_);
-  report << "closed        session " << vi_ << (status < 0 ? " (close failed: " + Hex(status) + ")" : "") << "\n";
+  report << "closed        session " << vi_ << (status < 0 ? " (close failed: " + Hex(status) + ")" : "")
+         << "\n";
   vi_ = 0;
 }
 

@@ -28,9 +28,9 @@ inline constexpr int64_t kMaxSamples = int64_t(1) << 24; // what one record may 
 // {"function", "status" (hex text), "description"} of a failed call on vi.
 nlohmann::json CallFailure(ViSession vi, const char *function, ViStatus status);
 
-// Initiates, fetches record 0 and makes the page's frame of it; `buffer` is
-// reused between calls. {"error": ...} when a call fails.
-nlohmann::json FetchFrame(ViSession vi, const Acquisition &acquisition, std::vector<ViReal64> &buffer);
+// Initiates, fetches record 0 and makes the page's frame of it (JSON text);
+// `buffer` is reused between calls. {"error": ...} when a call fails.
+std::string FetchFrame(ViSession vi, const Acquisition &acquisition, std::vector<ViReal64> &buffer);
 
 // The configured devices of the system configuration and the simulated
 // analyzer: [{"resource", "options", "label"}], or {"error": ...}.
@@ -53,7 +53,7 @@ public:
   // own: {"errors": {member: failure}, "state": ...}. Returns false, with
   // `why`, for a value of the wrong kind; nothing is applied then.
   bool Configure(const nlohmann::json &changes, nlohmann::json &answer, std::string &why);
-  nlohmann::json Frame();
+  std::string Frame();
   // [{"id", "name", "type", "value"} or with "error"]
   nlohmann::json Attributes();
   nlohmann::json SetAttribute(ViAttr id, const nlohmann::json &value);

@@ -105,7 +105,7 @@ function plot(canvas, series, low, high) {
 }
 
 function drawFrame(frame) {
-  const spectrum = frame.spectrum, power = spectrum.power;
+  const spectrum = frame.spectrum, power = spectrum.power.map((units) => units * spectrum.scale);
   const floor = Math.max(Math.min(...power), frame.peak.power - 140);
   plot($('spectrum'), [{ values: power, color: '#3fb950' }], floor, 10);
   const canvas = $('spectrum'), context = canvas.getContext('2d');
@@ -119,9 +119,9 @@ function drawFrame(frame) {
   $('axis-start').textContent = formatHz(spectrum.start);
   $('axis-center').textContent = formatHz(frame.carrier);
   $('axis-stop').textContent = formatHz(spectrum.start + spectrum.step * (power.length - 1));
-  const trace = frame.trace, top = Math.max(1e-12, ...trace.i.map(Math.abs), ...trace.q.map(Math.abs));
+  const trace = frame.trace, top = Math.max(1, ...trace.i.map(Math.abs), ...trace.q.map(Math.abs));
   plot($('trace'), [{ values: trace.i, color: '#2f81f7' }, { values: trace.q, color: '#e3a008' }], -top, top);
-  $('trace-span').textContent = `first ${trace.i.length} of ${frame.samples} samples`;
+  $('trace-span').textContent = `first ${trace.i.length} of ${frame.samples} samples, full scale ±${(top * trace.scale).toPrecision(3)}`;
 }
 
 async function refresh() {
