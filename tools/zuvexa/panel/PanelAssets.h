@@ -1,5 +1,5 @@
-// The page, style sheet and script of the panel, and the attribute types,
-// embedded by the build (EmbedAssets.cmake).
+// The page, style sheet and script of the panel, the attribute catalogue and
+// the attribute types, embedded by the build (EmbedAssets.cmake).
 #pragma once
 
 #include <cstddef>

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstdlib>
 #include <map>
 #include <set>
 #include <sstream>
@@ -12,17 +13,6 @@
 namespace zuvexapanel {
 
 namespace {
-
-struct CatalogueRow {
-  ViAttr id;
-  const char *name;
-};
-
-#define ZU_ATTRIBUTE(identifier, displayName) {identifier, displayName},
-const CatalogueRow kCatalogue[] = {
-#include "zuxlatorlua/attributes/Attributes.def"
-};
-#undef ZU_ATTRIBUTE
 
 std::string Trimmed(const std::string &text) {
   const auto first = text.find_first_not_of(" \t\r");
@@ -48,13 +38,29 @@ std::map<std::string, ValueType> ReadTypes() {
   return types;
 }
 
+// The ZU_ATTRIBUTE(identifier, "Display Name") rows of the embedded
+// catalogue, one a line, identifiers in decimal.
+std::vector<std::pair<ViAttr, std::string>> ReadCatalogue() {
+  constexpr std::string_view kRow = "ZU_ATTRIBUTE(";
+  std::vector<std::pair<ViAttr, std::string>> rows;
+  const PanelAsset *asset = FindAsset("/Attributes.def");
+  std::istringstream lines(asset != nullptr ? std::string(asset->content) : "");
+  for (std::string line; std::getline(lines, line);) {
+    const auto open = line.find('"'), close = line.rfind('"');
+    if (!line.starts_with(kRow) || open == std::string::npos || close <= open) continue;
+    rows.emplace_back(static_cast<ViAttr>(std::strtoul(line.c_str() + kRow.size(), nullptr, 10)),
+                      line.substr(open + 1, close - open - 1));
+  }
+  return rows;
+}
+
 std::vector<AttributeInfo> BuildTable() {
   const std::map<std::string, ValueType> types = ReadTypes();
   std::vector<AttributeInfo> table;
   std::set<ViAttr> seen;
-  for (const CatalogueRow &row : kCatalogue) {
-    const auto type = types.find(row.name);
-    if (type != types.end() && seen.insert(row.id).second) table.push_back({row.id, row.name, type->second});
+  for (const auto &[id, name] : ReadCatalogue()) {
+    const auto type = types.find(name);
+    if (type != types.end() && seen.insert(id).second) table.push_back({id, name, type->second});
   }
   return table;
 }
