@@ -88,6 +88,11 @@ class PanelHttp(unittest.TestCase):
         self.assertAlmostEqual(spectrum["start"] + top * spectrum["step"], frame["carrier"] + 100e3,
                                delta=spectrum["step"])
 
+    def test_devices_of_the_system_configuration_and_the_simulated_analyzer(self):
+        devices = call(self.panel, "/api/devices")[1]
+        self.assertEqual([d["resource"] for d in devices], ["", "Analyzer1", "Analyzer2"])
+        self.assertIn("PXI1Slot2, 0x1C02", devices[1]["label"])
+
     def test_attribute_write_reads_back(self):
         _, rows = call(self.panel, "/api/attributes")
         level = next(row for row in rows if row["name"] == "Reference Level")
