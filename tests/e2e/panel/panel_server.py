@@ -42,7 +42,12 @@ class Panel:
     def stop(self, signal_number=signal.SIGINT):
         """Signals the server, returns its exit status; its output is in .output."""
         self.process.send_signal(signal_number)
-        rest, _ = self.process.communicate(timeout=20)
+        try:
+            rest, _ = self.process.communicate(timeout=20)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+            raise AssertionError("the panel did not stop on the signal:\n" + self.output
+                                 + self.process.communicate()[0])
         self.output += rest
         return self.process.returncode
 
