@@ -6,5 +6,6 @@ namespace zubench {
 void RegisterForwardedCallBenches();
 void RegisterThreadScalingBenches();
 void RegisterFetchOpenBenches();
+void RegisterPanelBenches();
 
 } // namespace zubench

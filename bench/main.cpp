@@ -15,6 +15,7 @@ int main(int argc, char **argv) {
   zubench::RegisterForwardedCallBenches();
   zubench::RegisterThreadScalingBenches();
   zubench::RegisterFetchOpenBenches();
+  zubench::RegisterPanelBenches();
   benchmark::RunSpecifiedBenchmarks();
   zubench::PrintTable();
   benchmark::Shutdown();

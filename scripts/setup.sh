@@ -20,6 +20,8 @@
 #                                   7. the SoapySDR module and SigMF recordings
 #                                      with SoapySDRUtil, SoapySDR's Python
 #                                      binding and GNU Radio (build/)
+#                                   8. the front panel in headless Chromium,
+#                                      screenshot in build/panel-screenshot.png
 #   scripts/setup.sh --test --only plain,tsan
 #                                 the named stages only
 #   scripts/setup.sh --sanitize   the main job in the AddressSanitizer build;
@@ -31,7 +33,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 mode=run
 sanitize=0
-stages=format,plain,asan,tsan,fuzz,scripts,sdr
+stages=format,plain,asan,tsan,fuzz,scripts,sdr,panel
 build_output=show
 
 parse_options "$@"
@@ -82,6 +84,10 @@ stage_sdr() { # clients of the module from Debian, on the plain build's simulate
   configure_and_build "$root/build" -DZUVEXA_BUILD_TESTS=ON -- zuvexaSupport zuvexa-cli zuvexa_python &&
     "$root/soapy/checks/run.sh" "$root/build"
 }
+stage_panel() { # Debian's python3, where python3-selenium is
+  configure_and_build "$root/build" -DZUVEXA_BUILD_TESTS=ON -- zuvexa-cli &&
+    PYTHONDONTWRITEBYTECODE=1 /usr/bin/python3 "$root/tests/e2e/panel/browser_test.py" "$root/build" "$root/build/panel-screenshot.png"
+}
 
 declare -A stage_titles=(
   [format]="the sources as .clang-format lays them out"
@@ -91,6 +97,7 @@ declare -A stage_titles=(
   [fuzz]="libFuzzer targets, seeds and 5 s of fuzzing each (clang, build-fuzz/)"
   [scripts]="the scripts from a fresh clone, also after a failed configure (build-fresh-clone/)"
   [sdr]="SoapySDR module and SigMF with SoapySDRUtil, Python SoapySDR and GNU Radio (build/)"
+  [panel]="the front panel in headless Chromium, screenshot saved (build/panel-screenshot.png)"
 )
 
 run_stages() {
@@ -119,7 +126,7 @@ script_options=(-j "$jobs")
 [ "$install" -eq 1 ] || script_options+=(--no-install)
 
 if [ "$mode" = test ]; then
-  prepare tests bench fuzz deb sdr
+  prepare tests bench fuzz deb sdr browser
   # The fresh clone of stage 5 lies inside the checkout: with paths taken
   # relative to it, its compiles are the earlier stages' in ccache.
   export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=1

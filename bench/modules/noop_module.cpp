@@ -1,6 +1,6 @@
 // A tov backend module whose entries do next to nothing, so that the
 // benchmarks show the library's own cost. Init creates an IVI session and
-// close disposes of it, as a backend does; Commit does nothing; the F64 fetch
+// close disposes of it, as a backend does; Commit and Initiate do nothing; the F64 fetch
 // writes a rotating phasor into the caller's buffer.
 #include <cstdint>
 
@@ -26,6 +26,8 @@ NOOP_EXPORT ViStatus zuVEXAtov_InitWithOptions3(ViConstString resourceName, ViUI
 NOOP_EXPORT ViStatus zuVEXAtov_close(ViSession vi) { return Ivi_Dispose(vi); }
 
 NOOP_EXPORT ViStatus zuVEXAtov_Commit(ViSession vi) { return VI_SUCCESS; }
+
+NOOP_EXPORT ViStatus zuVEXAtov_Initiate(ViSession vi) { return VI_SUCCESS; }
 
 NOOP_EXPORT ViStatus zuVEXAtov_FetchIQSingleRecordComplexF64(ViSession vi, ViConstString channelList,
                                                              ViInt64 recordNumber, ViInt64 numberOfSamples,

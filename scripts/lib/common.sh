@@ -56,13 +56,15 @@ parse_options() {
 # Debian packages by purpose; every script needs `build`.
 declare -A package_groups=(
   [build]="build-essential cmake pkg-config ccache dpkg-dev
-           liblua5.1-0-dev lua-cjson-dev lua-cjson lua-filesystem-dev lua-dkjson"
+           liblua5.1-0-dev lua-cjson-dev lua-cjson lua-filesystem-dev lua-dkjson
+           libcpp-httplib-dev nlohmann-json3-dev"
   [tests]="clang-format googletest libgtest-dev libgmock-dev python3 python3-numpy python3-pytest file git
            mypy python3-pip python3-venv python3-setuptools python3-wheel"
   [bench]="libbenchmark-dev"
   [fuzz]="clang libclang-rt-14-dev llvm"
   [deb]="python3 file"
   [sdr]="libsoapysdr-dev soapysdr-tools python3-soapysdr gnuradio python3-numpy"
+  [browser]="chromium chromium-driver python3-selenium"
 )
 
 as_root() {

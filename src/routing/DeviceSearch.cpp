@@ -20,16 +20,17 @@ constexpr int32_t kFindMode = 2;
 constexpr int32_t kFilterMode = 3;
 constexpr int32_t kHiddenValue = 1;
 
-// The resources matching `name` by name or alias as an enumerator; no
-// enumerator (and a non-negative status) when nothing matches.
+// The resources matching `name` by name or alias (every resource for an
+// empty name) as an enumerator; no enumerator (and a non-negative status)
+// when nothing matches.
 SysStatus OpenMatches(sysapi::ISysFramework &framework, const std::wstring &expertList,
                       const std::wstring &name, SysRef<sysapi::ISysEnumerator> &items) {
   SysRef<sysapi::ISysFilter> filter;
   SysStatus r = framework.CreateFilter(filter.out());
   if (r < 0) return r;
   if (!filter) return sysapi::kNullPointer;
-  if ((r = filter->SetTextProperty(sysapi::kPropResourceName, name.c_str())) < 0) return r;
-  if ((r = filter->SetTextProperty(sysapi::kPropAlias, name.c_str())) < 0) return r;
+  if (!name.empty() && (r = filter->SetTextProperty(sysapi::kPropResourceName, name.c_str())) < 0) return r;
+  if (!name.empty() && (r = filter->SetTextProperty(sysapi::kPropAlias, name.c_str())) < 0) return r;
 
   SysRef<sysapi::IUnknownLike> collection;
   r = framework.FindResources(expertList.c_str(), kFindMode, filter.get(), collection.out());
@@ -122,6 +123,34 @@ void FillRecord(const std::wstring &deviceName, const DeviceProperties &properti
   record.isSimulatedDevice = properties.simulated != 0;
 }
 
+// The record (without a device name) and the alias (absent: empty) of one resource.
+SysStatus ReadListed(sysapi::ISysResource &item, ListedDevice &device) {
+  DeviceProperties properties;
+  SysStatus r = ReadProperties(item, properties);
+  if (r < 0) return r;
+  FillRecord(std::wstring(), properties, device.record);
+  SysText alias;
+  r = item.GetTextProperty(sysapi::kPropAlias, alias.out());
+  if (r < 0 && r != sysapi::kPropertyAbsent) return r;
+  device.alias = Narrow(alias.view());
+  return 0;
+}
+
+SysStatus CollectDevices(sysapi::ISysEnumerator &items, std::vector<ListedDevice> &devices) {
+  for (;;) {
+    SysRef<sysapi::ISysResource> item;
+    uint32_t fetched = 0;
+    SysStatus r = items.Next(1, item.outVoid(), &fetched);
+    if (r != 0 || !item) return r < 0 ? r : 0;
+    bool skipped = false;
+    if ((r = IsSkipped(*item, skipped)) < 0) return r;
+    if (skipped) continue;
+    ListedDevice device;
+    if ((r = ReadListed(*item, device)) < 0) return r;
+    devices.push_back(std::move(device));
+  }
+}
+
 } // namespace
 
 ViStatus SysapiFailure(sysapi::SysStatus code, Failure &failure) {
@@ -178,59 +207,14 @@ ViStatus FindDevice(sysapi::ISysFramework *framework, const std::wstring &expert
   }
 }
 
-namespace {
-
-// Every resource of the experts: a filter without name or alias.
-SysStatus OpenAll(sysapi::ISysFramework &framework, const std::wstring &expertList,
-                  SysRef<sysapi::ISysEnumerator> &items) {
-  SysRef<sysapi::ISysFilter> filter;
-  SysStatus r = framework.CreateFilter(filter.out());
-  if (r < 0) return r;
-  if (!filter) return sysapi::kNullPointer;
-  SysRef<sysapi::IUnknownLike> collection;
-  r = framework.FindResources(expertList.c_str(), kFindMode, filter.get(), collection.out());
-  if (r != 0) return r < 0 ? r : 0;
-  if (!collection) return sysapi::kNullPointer;
-  SysRef<sysapi::ISysFilterableCollection> filterable;
-  if ((r = collection->QueryInterface(sysapi::kIidFilterableCollection, filterable.outVoid())) < 0) return r;
-  if (!filterable) return sysapi::kNoInterface;
-  if ((r = filter->SetIntegerProperty(sysapi::kPropSecondFilter, 0)) < 0) return r;
-  return filterable->Filter(kFilterMode, filter.get(), items.out());
-}
-
-SysStatus ReadListed(sysapi::ISysResource &item, ListedDevice &device) {
-  DeviceProperties properties;
-  SysStatus r = ReadProperties(item, properties);
-  if (r < 0) return r;
-  FillRecord(std::wstring(), properties, device.record);
-  SysText alias;
-  r = item.GetTextProperty(sysapi::kPropAlias, alias.out());
-  if (r < 0 && r != sysapi::kPropertyAbsent) return r;
-  device.alias = Narrow(alias.view());
-  return 0;
-}
-
-} // namespace
-
 ViStatus ListDevices(sysapi::ISysFramework *framework, const std::wstring &expertList,
                      std::vector<ListedDevice> &devices, Failure &failure) {
   if (framework == nullptr) return ZUVEXA_ERROR_INVALID_PARAMETER;
   devices.clear();
   try {
     SysRef<sysapi::ISysEnumerator> items;
-    SysStatus r = OpenAll(*framework, expertList, items);
-    if (r < 0) return SysapiFailure(r, failure);
-    for (; items;) {
-      SysRef<sysapi::ISysResource> item;
-      uint32_t fetched = 0;
-      if ((r = items->Next(1, item.outVoid(), &fetched)) != 0 || !item) break;
-      bool skipped = false;
-      if ((r = IsSkipped(*item, skipped)) < 0) break;
-      if (skipped) continue;
-      ListedDevice device;
-      if ((r = ReadListed(*item, device)) < 0) break;
-      devices.push_back(std::move(device));
-    }
+    SysStatus r = OpenMatches(*framework, expertList, L"", items);
+    if (r >= 0 && items) r = CollectDevices(*items, devices);
     return r < 0 ? SysapiFailure(r, failure) : VI_SUCCESS;
   } catch (const std::bad_alloc &) {
     return ZUVEXA_ERROR_OUT_OF_MEMORY;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/SysapiInterfaces.h"
 #include "routing/DeviceRecord.h"

@@ -26,6 +26,7 @@ int RunProbe(const Words &arguments);
 int RunFetch(const Words &arguments);
 int RunError(const Words &arguments);
 int RunTrace(const Words &arguments);
+int RunPanel(const Words &arguments);
 
 // Whether `name` is one of the subcommands above.
 bool IsSubcommand(const std::string &name);

@@ -20,6 +20,7 @@ const Command kCommands[] = {
     {"fetch", "acquire I/Q records: statistics, CSV or raw samples, SVG plot", zuvexacli::RunFetch},
     {"error", "the library's description of status codes, in six languages", zuvexacli::RunError},
     {"trace", "run a command (or a fetch) with call tracing and show the calls", zuvexacli::RunTrace},
+    {"panel", "a front panel in the browser: live spectrum, I/Q trace, settings", zuvexacli::RunPanel},
 };
 
 void PrintUsage(std::ostream &out) {

@@ -1,0 +1,69 @@
+"""The panel in headless Chromium: the +100 kHz peak marker at about -6 dBFS,
+the axis following a new carrier, the library's description of a rejected
+rate, the attribute table; saves a screenshot.
+
+usage: browser_test.py BUILD_DIR SCREENSHOT_PATH"""
+import re
+import sys
+import tempfile
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.by import By
+
+from panel_server import Panel, wait_until
+
+
+def browser(profile):
+    options = webdriver.ChromeOptions()
+    options.binary_location = "/usr/bin/chromium"
+    for flag in ("--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+                 "--disable-background-networking", "--disable-component-update", "--disable-sync",
+                 "--window-size=1100,1300", f"--user-data-dir={profile}"):
+        options.add_argument(flag)
+    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+
+
+def text_of(driver, element_id):
+    return lambda: driver.find_element(By.ID, element_id).text
+
+
+def enter(driver, values):
+    for element_id, value in values.items():
+        field = driver.find_element(By.ID, element_id)
+        field.clear()
+        field.send_keys(value)
+    driver.find_element(By.ID, "apply").click()
+
+
+def check(driver):
+    peak = wait_until(lambda: re.search(r"peak \+100\.000 kHz .* (-[\d.]+) dBFS", text_of(driver, "peak")()))
+    assert abs(float(peak.group(1)) + 6.02) < 0.1, peak.group(0)
+    assert text_of(driver, "axis-center")() == "2.400000 GHz"
+    enter(driver, {"carrierFrequency": "1G"})
+    wait_until(lambda: text_of(driver, "axis-center")() == "1.000000 GHz")
+    wait_until(lambda: "1.000100 GHz" in text_of(driver, "peak")())
+    enter(driver, {"iqRate": "-5"})
+    wait_until(lambda: "Invalid parameter" in text_of(driver, "error-iqRate")())
+    assert driver.find_element(By.ID, "frame-error").get_attribute("hidden")
+    rows = wait_until(lambda: driver.find_elements(By.CSS_SELECTOR, "#attributes tbody tr"))
+    assert any("IQ Rate" in row.text for row in rows)
+
+
+def main(build, screenshot):
+    with Panel(build) as panel, tempfile.TemporaryDirectory() as profile:
+        driver = browser(profile)
+        try:
+            driver.get(panel.url)
+            try:
+                check(driver)
+            finally:
+                driver.save_screenshot(screenshot)
+        finally:
+            driver.quit()
+        assert panel.stop() == 0 and "closed        session" in panel.output, panel.output
+    print(f"panel checked in Chromium; screenshot {screenshot}")
+
+
+if __name__ == "__main__":
+    main(*sys.argv[1:3])

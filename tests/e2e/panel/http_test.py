@@ -1,0 +1,136 @@
+"""The panel's HTTP interface: who may call it, what it accepts, what one
+refresh carries, and that a signal closes the session."""
+import json
+import os
+import signal
+import sys
+import tempfile
+import unittest
+import urllib.error
+import urllib.request
+
+from panel_server import Panel, environment
+
+BUILD = os.environ["ZUVEXA_BUILD_DIR"]
+
+
+def call(panel, path, body=None, headers=None, token=True, raw=None):
+    """(status, parsed JSON or text) of one request."""
+    headers = dict(headers or {})
+    if token:
+        headers["X-Panel-Token"] = panel.token
+    data = raw if raw is not None else (None if body is None else json.dumps(body).encode())
+    request = urllib.request.Request(panel.base + path, data=data, headers=headers)
+    try:
+        with urllib.request.urlopen(request, timeout=20) as response:
+            status, text = response.status, response.read().decode()
+    except urllib.error.HTTPError as error:
+        status, text = error.code, error.read().decode()
+    try:
+        return status, json.loads(text)
+    except ValueError:
+        return status, text
+
+
+class PanelHttp(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.panel = Panel(BUILD).__enter__()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.panel.__exit__()
+
+    def test_refusals(self):
+        p = self.panel
+        cases = [  # (what, path, body, headers, token, raw, status)
+            ("no token", "/api/state", None, {}, False, None, 403),
+            ("wrong token", "/api/settings", {"iqRate": 1e6}, {"X-Panel-Token": "0" * 32}, False, None, 403),
+            ("token in the query", "/api/state?token=" + p.token, None, {}, False, None, 200),
+            ("foreign origin", "/api/settings", {"iqRate": 1e6}, {"Origin": "http://evil.example"}, True, None, 403),
+            ("own origin", "/api/state", None, {"Origin": p.base}, True, None, 200),
+            ("oversized body", "/api/open", None, {}, True, b'{"resource":"' + b"x" * 20000 + b'"}', 413),
+            ("malformed JSON", "/api/settings", None, {}, True, b'{"iqRate": ', 400),
+            ("not an object", "/api/settings", [1, 2], {}, True, None, 400),
+            ("text for a number", "/api/settings", {"iqRate": "fast"}, {}, True, None, 400),
+            ("unknown setting", "/api/settings", {"gain": 3}, {}, True, None, 400),
+            ("record length 0", "/api/settings", {"numberOfSamples": 0}, {}, True, None, 400),
+            ("long resource", "/api/open", {"resource": "x" * 300}, {}, True, None, 400),
+            ("attribute without id", "/api/attribute", {"value": 1}, {}, True, None, 400),
+        ]
+        for what, path, body, headers, token, raw, status in cases:
+            with self.subTest(what):
+                self.assertEqual(call(p, path, body, headers, token, raw)[0], status)
+        self.assertEqual(call(p, "/api/state")[1]["settings"]["iqRate"], 10e6)  # nothing refused was applied
+
+    def test_rejected_value_keeps_the_setting_and_describes_why(self):
+        status, answer = call(self.panel, "/api/settings", {"iqRate": -5, "carrierFrequency": 1.5e9})
+        self.assertEqual(status, 200)
+        self.assertIn("Invalid parameter", answer["errors"]["iqRate"]["description"])
+        self.assertNotIn("carrierFrequency", answer["errors"])
+        self.assertEqual(answer["state"]["settings"]["iqRate"], 10e6)
+        self.assertEqual(answer["state"]["settings"]["carrierFrequency"], 1.5e9)
+
+    def test_a_refresh_carries_the_spectrum_and_one_trace_only(self):
+        call(self.panel, "/api/settings", {"numberOfSamples": 200000, "iqRate": 1e6})
+        try:
+            status, frame = call(self.panel, "/api/frame")
+        finally:
+            call(self.panel, "/api/settings", {"numberOfSamples": 4096, "iqRate": 10e6})
+        self.assertEqual((status, frame["samples"]), (200, 200000))
+        self.assertAlmostEqual(frame["peak"]["offset"], 100e3, delta=10)
+        self.assertAlmostEqual(frame["peak"]["power"], -6.02, delta=0.05)
+        self.assertLessEqual(len(frame["spectrum"]["power"]), 1024)
+        self.assertLessEqual(len(frame["trace"]["i"]), 1024)
+        self.assertAlmostEqual(frame["trace"]["i"][0] * frame["trace"]["scale"], 0.5, places=6)
+        spectrum = frame["spectrum"]
+        top = max(range(len(spectrum["power"])), key=spectrum["power"].__getitem__)
+        self.assertAlmostEqual(spectrum["start"] + top * spectrum["step"], frame["carrier"] + 100e3,
+                               delta=spectrum["step"])
+
+    def test_devices_of_the_system_configuration_and_the_simulated_analyzer(self):
+        devices = call(self.panel, "/api/devices")[1]
+        self.assertEqual([d["resource"] for d in devices], ["", "Analyzer1", "Analyzer2"])
+        self.assertIn("PXI1Slot2, 0x1C02", devices[1]["label"])
+
+    def test_attribute_write_reads_back(self):
+        _, rows = call(self.panel, "/api/attributes")
+        level = next(row for row in rows if row["name"] == "Reference Level")
+        self.assertEqual(call(self.panel, "/api/attribute", {"id": level["id"], "value": -12.5})[1]["value"], -12.5)
+        wrong = call(self.panel, "/api/attribute", {"id": level["id"], "value": "loud"})[1]
+        self.assertIn("error", wrong)
+
+
+class PanelLifetime(unittest.TestCase):
+    def test_listens_on_loopback_unless_told(self):
+        for arguments, address, warned in [((), "0100007F", False), (("--listen", "0.0.0.0"), "00000000", True)]:
+            with self.subTest(arguments), Panel(BUILD, *arguments) as panel:
+                with open("/proc/net/tcp") as table:
+                    listening = [line.split()[1] for line in table if line.split()[3] == "0A"]
+                self.assertIn(f"{address}:{panel.port:04X}", listening)
+                self.assertEqual("warning" in panel.output, warned)
+
+    def test_a_failed_device_leaves_the_panel_working(self):
+        with Panel(BUILD, "--resource", "NoSuchDevice", "--options", "") as panel:
+            self.assertIn("error", call(panel, "/api/frame")[1])
+            state = call(panel, "/api/open", {"resource": "", "options": "Simulate=1"})[1]
+            self.assertNotIn("error", state)
+            self.assertIn("spectrum", call(panel, "/api/frame")[1])
+
+    def test_a_signal_closes_the_session(self):
+        for signal_number in (signal.SIGINT, signal.SIGTERM):
+            with self.subTest(signal_number), tempfile.TemporaryDirectory() as folder:
+                log = os.path.join(folder, "calls.jsonl")
+                env = environment(BUILD, [os.path.join(BUILD, "lib", "peeklog")])
+                env["ZUPEEK_TRACE"] = log
+                with Panel(BUILD, env=env) as panel:
+                    self.assertEqual(call(panel, "/api/frame")[0], 200)
+                    self.assertEqual(panel.stop(signal_number), 0)
+                self.assertIn("closed        session", panel.output)
+                with open(log) as calls:
+                    closes = [json.loads(line) for line in calls if '"zuVEXA_close"' in line]
+                self.assertEqual([entry["success"] for entry in closes], [1])
+
+
+if __name__ == "__main__":
+    sys.exit(unittest.main())
