@@ -20,16 +20,17 @@ constexpr int32_t kFindMode = 2;
 constexpr int32_t kFilterMode = 3;
 constexpr int32_t kHiddenValue = 1;
 
-// The resources matching `name` by name or alias as an enumerator; no
-// enumerator (and a non-negative status) when nothing matches.
+// The resources matching `name` by name or alias (every resource for an
+// empty name) as an enumerator; no enumerator (and a non-negative status)
+// when nothing matches.
 SysStatus OpenMatches(sysapi::ISysFramework &framework, const std::wstring &expertList,
                       const std::wstring &name, SysRef<sysapi::ISysEnumerator> &items) {
   SysRef<sysapi::ISysFilter> filter;
   SysStatus r = framework.CreateFilter(filter.out());
   if (r < 0) return r;
   if (!filter) return sysapi::kNullPointer;
-  if ((r = filter->SetTextProperty(sysapi::kPropResourceName, name.c_str())) < 0) return r;
-  if ((r = filter->SetTextProperty(sysapi::kPropAlias, name.c_str())) < 0) return r;
+  if (!name.empty() && (r = filter->SetTextProperty(sysapi::kPropResourceName, name.c_str())) < 0) return r;
+  if (!name.empty() && (r = filter->SetTextProperty(sysapi::kPropAlias, name.c_str())) < 0) return r;
 
   SysRef<sysapi::IUnknownLike> collection;
   r = framework.FindResources(expertList.c_str(), kFindMode, filter.get(), collection.out());
@@ -113,6 +114,20 @@ std::string Narrow(std::wstring_view text) {
   return narrow;
 }
 
+SysStatus ReadListed(sysapi::ISysResource &item, ListedDevice &device) {
+  DeviceProperties properties;
+  SysText name, alias;
+  SysStatus r = ReadProperties(item, properties);
+  if (r < 0) return r;
+  if ((r = item.GetTextProperty(sysapi::kPropAlias, alias.out())) < 0 && r != sysapi::kPropertyAbsent) return r;
+  device.name = properties.identifier.view();
+  device.alias = alias.view();
+  device.backendResourceText = Narrow(properties.backendResource.view());
+  device.productId = properties.productId;
+  device.isSimulatedDevice = properties.simulated != 0;
+  return 0;
+}
+
 void FillRecord(const std::wstring &deviceName, const DeviceProperties &properties, DeviceRecord &record) {
   record.deviceName = deviceName;
   record.deviceIdentifier = properties.identifier.view();
@@ -174,6 +189,31 @@ ViStatus FindDevice(sysapi::ISysFramework *framework, const std::wstring &expert
     return VI_SUCCESS;
   } catch (const std::bad_alloc &) {
     found = false;
+    return ZUVEXA_ERROR_OUT_OF_MEMORY;
+  }
+}
+
+ViStatus ListDevices(sysapi::ISysFramework *framework, const std::wstring &expertList,
+                     std::vector<ListedDevice> &devices, Failure &failure) {
+  if (framework == nullptr) return ZUVEXA_ERROR_INVALID_PARAMETER;
+  devices.clear();
+  try {
+    SysRef<sysapi::ISysEnumerator> items;
+    SysStatus r = OpenMatches(*framework, expertList, L"", items);
+    if (r < 0) return SysapiFailure(r, failure);
+    while (items) {
+      SysRef<sysapi::ISysResource> item;
+      uint32_t fetched = 0;
+      if ((r = items->Next(1, item.outVoid(), &fetched)) != 0 || !item) break;
+      bool skipped = false;
+      if ((r = IsSkipped(*item, skipped)) < 0) break;
+      if (skipped) continue;
+      ListedDevice device;
+      if ((r = ReadListed(*item, device)) < 0) break;
+      devices.push_back(std::move(device));
+    }
+    return r < 0 ? SysapiFailure(r, failure) : VI_SUCCESS;
+  } catch (const std::bad_alloc &) {
     return ZUVEXA_ERROR_OUT_OF_MEMORY;
   }
 }

@@ -6,6 +6,7 @@
 #include <cwchar>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "platform/SysapiInterfaces.h"
 #include "routing/DeviceRecord.h"
@@ -65,5 +66,19 @@ ViStatus ListExperts(IsPresent &&isPresent, std::wstring &expertList, Failure &f
 // failures of the library as SysapiFailure.
 ViStatus FindDevice(sysapi::ISysFramework *framework, const std::wstring &expertList,
                     const std::wstring &deviceName, DeviceRecord &record, bool &found, Failure &failure);
+
+// A device as the system configuration lists it.
+struct ListedDevice {
+  std::wstring name, alias; // alias empty when the device has none
+  std::string backendResourceText;
+  uint32_t productId = 0;
+  bool isSimulatedDevice = false;
+};
+
+// Every device of `expertList` that is not hidden or excluded, in the
+// order the system configuration gives them. Failures of the library as
+// SysapiFailure.
+ViStatus ListDevices(sysapi::ISysFramework *framework, const std::wstring &expertList,
+                     std::vector<ListedDevice> &devices, Failure &failure);
 
 } // namespace zurouting

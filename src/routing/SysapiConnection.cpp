@@ -33,6 +33,10 @@ ViStatus SysapiConnection::FindDevice(const std::wstring &deviceName, DeviceReco
   return zurouting::FindDevice(framework_.get(), expertList_, deviceName, record, found, failure);
 }
 
+ViStatus SysapiConnection::ListDevices(std::vector<ListedDevice> &devices, Failure &failure) {
+  return zurouting::ListDevices(framework_.get(), expertList_, devices, failure);
+}
+
 ViStatus SysapiConnection::PimloPresent(bool &present, Failure &failure) {
   return ExpertPresent(framework_.get(), (std::wstring(kExpertPathPrefix) + kPimloExpertName).c_str(),
                        &present, failure);

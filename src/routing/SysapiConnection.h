@@ -5,9 +5,11 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/SysapiInterfaces.h"
 #include "routing/DeviceRecord.h"
+#include "routing/DeviceSearch.h"
 #include "routing/Failure.h"
 #include "routing/SysapiRefs.h"
 #include "zuVEXAtypes.h"
@@ -30,6 +32,9 @@ public:
 
   // FindDevice over the installed experts.
   ViStatus FindDevice(const std::wstring &deviceName, DeviceRecord &record, bool &found, Failure &failure);
+
+  // ListDevices over the installed experts.
+  ViStatus ListDevices(std::vector<ListedDevice> &devices, Failure &failure);
 
   ViStatus PimloPresent(bool &present, Failure &failure);
 
