@@ -119,7 +119,8 @@ SysStatus ReadListed(sysapi::ISysResource &item, ListedDevice &device) {
   SysText name, alias;
   SysStatus r = ReadProperties(item, properties);
   if (r < 0) return r;
-  if ((r = item.GetTextProperty(sysapi::kPropAlias, alias.out())) < 0 && r != sysapi::kPropertyAbsent) return r;
+  if ((r = item.GetTextProperty(sysapi::kPropAlias, alias.out())) < 0 && r != sysapi::kPropertyAbsent)
+    return r;
   device.name = properties.identifier.view();
   device.alias = alias.view();
   device.backendResourceText = Narrow(properties.backendResource.view());

@@ -58,8 +58,10 @@ void AddAcquisitionOptions(CLI::App &app, AcquisitionText &text) {
 
 std::string ReadAcquisition(const AcquisitionText &text, Settings &settings) {
   if (text.resource) settings.resourceName = *text.resource;
-  if (text.options) settings.optionString = *text.options;
-  else if (text.resource) settings.optionString = "";
+  if (text.options)
+    settings.optionString = *text.options;
+  else if (text.resource)
+    settings.optionString = "";
   std::string error;
   if (text.carrier)
     error = ReadBounded("--carrier", *text.carrier, 0, true, kMaxCarrierFrequency, "Hz",

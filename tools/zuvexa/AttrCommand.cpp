@@ -31,7 +31,8 @@ const AttributeName *FindAttribute(const std::string &text) {
   char *end = nullptr;
   const long id = std::strtol(text.c_str(), &end, 0);
   for (const AttributeName &attribute : kAttributes)
-    if (strcasecmp(attribute.name, text.c_str()) == 0 || (*end == '\0' && !text.empty() && attribute.id == id))
+    if (strcasecmp(attribute.name, text.c_str()) == 0 ||
+        (*end == '\0' && !text.empty() && attribute.id == id))
       return &attribute;
   return nullptr;
 }
@@ -85,7 +86,8 @@ std::string SetValue(zuvexaiq::Session &session, const Request &request, ViAttr 
   }
   if (request.type == "boolean") {
     const bool on = text == "1" || strcasecmp(text.c_str(), "true") == 0;
-    if (!on && text != "0" && strcasecmp(text.c_str(), "false") != 0) return "not a boolean: \"" + text + "\"";
+    if (!on && text != "0" && strcasecmp(text.c_str(), "false") != 0)
+      return "not a boolean: \"" + text + "\"";
     session.Check(zuVEXA_SetAttributeViBoolean(vi, channel, id, on ? VI_TRUE : VI_FALSE),
                   "zuVEXA_SetAttributeViBoolean");
     return "";
@@ -136,12 +138,15 @@ int Run(const Request &request) {
 } // namespace
 
 void AddAttrCommand(CLI::App &app, int &exitCode) {
-  CLI::App *command = app.add_subcommand("attr", "read or write an attribute: attr get|set RESOURCE NAME [VALUE]");
+  CLI::App *command =
+      app.add_subcommand("attr", "read or write an attribute: attr get|set RESOURCE NAME [VALUE]");
   command->footer("NAME is the attribute's display name (\"IQ Rate\") or its identifier (1150007).\n"
                   "set writes VALUE, then shows the value read back. The session is opened on\n"
                   "RESOURCE with the --options given (none by default: Simulate=1 simulates one).");
   auto request = std::make_shared<Request>();
-  command->add_option("ACTION", request->action, "get or set")->required()->check(CLI::IsMember({"get", "set"}));
+  command->add_option("ACTION", request->action, "get or set")
+      ->required()
+      ->check(CLI::IsMember({"get", "set"}));
   command->add_option("RESOURCE", request->resource, "device name, alias or logical name")->required();
   command->add_option("NAME", request->name, "display name or identifier")->required();
   command->add_option("VALUE", request->value, "the value to set");

@@ -18,7 +18,7 @@ using nlohmann::json;
 
 // ISO 639-1 codes and the library's own two-letter names for them.
 constexpr std::pair<const char *, const char *> kIsoCodes[] = {{"en", "en"}, {"fr", "fr"}, {"de", "de"},
-                                                              {"ja", "jp"}, {"ko", "ko"}, {"zh", "ch"}};
+                                                               {"ja", "jp"}, {"ko", "ko"}, {"zh", "ch"}};
 
 // The library's two-letter name of a language given by its ISO code or any
 // of the library's names; null if none.
@@ -38,7 +38,8 @@ std::optional<int32_t> ParseStatusCode(const std::string &text) {
   char *end = nullptr;
   errno = 0;
   const long long value = std::strtoll(text.c_str(), &end, 0);
-  if (*end != '\0' || errno == ERANGE || value < INT32_MIN || value > int64_t(UINT32_MAX)) return std::nullopt;
+  if (*end != '\0' || errno == ERANGE || value < INT32_MIN || value > int64_t(UINT32_MAX))
+    return std::nullopt;
   return static_cast<int32_t>(static_cast<uint32_t>(value));
 }
 
@@ -114,7 +115,8 @@ int Run(const Request &request) {
 } // namespace
 
 void AddErrorCommand(CLI::App &app, int &exitCode) {
-  CLI::App *command = app.add_subcommand("error", "the library's description of status codes, in six languages");
+  CLI::App *command =
+      app.add_subcommand("error", "the library's description of status codes, in six languages");
   command->footer("Shows the library's description of each status CODE, given in hex (0xBFFA0060)\n"
                   "or decimal (-1074134944).");
   auto request = std::make_shared<Request>();

@@ -54,7 +54,8 @@ std::vector<std::complex<double>> FetchOne(zuvexaiq::Session &session, const Fet
   if (settings.format == SampleFormat::I16 && !settings.outputPath.empty()) {
     const zuvexaiq::IqRecordI16 record = session.FetchI16(number, samples, settings.timeoutSeconds);
     info = record.info;
-    if (writer != nullptr) writer->WriteI16(number, record.interleaved, info.xIncrement, info.gain, info.offset);
+    if (writer != nullptr)
+      writer->WriteI16(number, record.interleaved, info.xIncrement, info.gain, info.offset);
     return ScaledSamples(record);
   }
   const zuvexaiq::IqRecord record = session.FetchF64(number, samples, settings.timeoutSeconds);
@@ -65,7 +66,8 @@ std::vector<std::complex<double>> FetchOne(zuvexaiq::Session &session, const Fet
 
 FetchResult FetchAll(zuvexaiq::Session &session, const FetchSettings &settings, FetchOutput &output) {
   FetchResult result;
-  ProgressBar progress(std::cerr, settings.progress && !settings.quiet && StandardErrorIsTerminal(), "records");
+  ProgressBar progress(std::cerr, settings.progress && !settings.quiet && StandardErrorIsTerminal(),
+                       "records");
   session.Initiate();
   for (int64_t number = 0; number < settings.records; ++number) {
     if ((result.signal = PendingInterrupt()) != 0) break;
@@ -117,11 +119,12 @@ void PrintStatistics(std::ostream &out, const FetchSettings &settings, const Fet
   char dc[96], crest[32], scaling[96];
   std::snprintf(crest, sizeof crest, "%.2f dB", stats.crestFactorDb);
   std::snprintf(dc, sizeof dc, "I %+.6f, Q %+.6f", stats.dcOffset.real(), stats.dcOffset.imag());
-  std::snprintf(scaling, sizeof scaling, "value = raw * %.9g %+.9g", result.firstInfo.gain, result.firstInfo.offset);
+  std::snprintf(scaling, sizeof scaling, "value = raw * %.9g %+.9g", result.firstInfo.gain,
+                result.firstInfo.offset);
   const zuvexaiq::Tone tone = zuvexaiq::FindStrongestTone(result.firstRecord, rate);
   out << "carrier       " << zuvexaiq::FormatHertz(settings.acquisition.carrierFrequency) << "\n"
-      << "IQ rate       " << zuvexaiq::FormatRate(rate) << " (sample interval " << zuvexaiq::FormatSeconds(interval)
-      << ")\n"
+      << "IQ rate       " << zuvexaiq::FormatRate(rate) << " (sample interval "
+      << zuvexaiq::FormatSeconds(interval) << ")\n"
       << "records       " << result.fetched << " of " << result.firstInfo.actualSamples << " samples ("
       << zuvexaiq::FormatSeconds(interval * double(result.firstInfo.actualSamples)) << " each)"
       << (result.fetched < settings.records ? ", of " + std::to_string(settings.records) + " asked for" : "")
@@ -147,8 +150,8 @@ std::string PlotSvg(const FetchSettings &settings, const FetchResult &result) {
 
 // After a signal: what became of the output files.
 void TellWhatWasKept(const FetchSettings &settings, const FetchResult &result, const FetchOutput &output) {
-  std::cerr << "zuvexa fetch: stopped by " << SignalName(result.signal) << " after " << result.fetched << " of "
-            << settings.records << " records; session closed\n";
+  std::cerr << "zuvexa fetch: stopped by " << SignalName(result.signal) << " after " << result.fetched
+            << " of " << settings.records << " records; session closed\n";
   for (const std::string &note : output.Notes()) std::cerr << "zuvexa fetch: " << note << "\n";
 }
 
@@ -159,7 +162,8 @@ int Fetch(const FetchSettings &settings) {
     return kExitFailure;
   }
   CatchInterrupts();
-  std::ostream &report = settings.outputPath == "-" || settings.quiet || settings.json ? std::cerr : std::cout;
+  std::ostream &report =
+      settings.outputPath == "-" || settings.quiet || settings.json ? std::cerr : std::cout;
   const bool talk = !settings.quiet && !settings.json;
   zuvexaiq::Session session(settings.acquisition.resourceName, settings.acquisition.optionString);
   const ViSession vi = session.Handle();
@@ -176,7 +180,9 @@ int Fetch(const FetchSettings &settings) {
   }
   if (settings.json) PrintJson(StatisticsJson(settings, result, vi));
   const std::string failure =
-      result.outputFailed ? output.Fail() : output.Finish(result.fetched > 0 ? PlotSvg(settings, result) : "", result.fetched);
+      result.outputFailed
+          ? output.Fail()
+          : output.Finish(result.fetched > 0 ? PlotSvg(settings, result) : "", result.fetched);
   if (result.signal != 0) TellWhatWasKept(settings, result, output);
   if (!failure.empty()) {
     std::cerr << "zuvexa fetch: " << failure << "\n";
@@ -188,7 +194,8 @@ int Fetch(const FetchSettings &settings) {
 } // namespace
 
 void AddFetchCommand(CLI::App &app, int &exitCode) {
-  CLI::App *command = app.add_subcommand("fetch", "acquire I/Q records: statistics, CSV or raw samples, SVG plot");
+  CLI::App *command =
+      app.add_subcommand("fetch", "acquire I/Q records: statistics, CSV or raw samples, SVG plot");
   command->footer("Opens a session, acquires I/Q records and prints their statistics; writes the\n"
                   "samples as CSV or raw little-endian interleaved I, Q values (f64: 64-bit floats,\n"
                   "i16: unscaled 16-bit integers, value = raw * gain + offset) and draws a plot.\n"

@@ -10,7 +10,8 @@ namespace zuvexacli {
 namespace {
 
 std::string CannotWrite(const std::string &path) {
-  return "cannot write " + (path == "-" ? std::string("standard output") : path) + ": " + std::strerror(errno);
+  return "cannot write " + (path == "-" ? std::string("standard output") : path) + ": " +
+         std::strerror(errno);
 }
 
 bool IsFile(const std::string &path) { return !path.empty() && path != "-"; }
@@ -33,7 +34,8 @@ std::string FetchOutput::Open() {
     plot_.open(settings_.plotPath, std::ios::trunc);
     if (!plot_.is_open()) return CannotWrite(settings_.plotPath);
   }
-  if (!path.empty()) writer_ = std::make_unique<SampleWriter>(path == "-" ? std::cout : samples_, settings_.format);
+  if (!path.empty())
+    writer_ = std::make_unique<SampleWriter>(path == "-" ? std::cout : samples_, settings_.format);
   return "";
 }
 

@@ -47,7 +47,8 @@ std::string ReadFetchSettings(const FetchText &text, FetchSettings &settings) {
   settings.progress = !text.noProgress;
   settings.json = text.json;
   std::string error = zuvexaiq::ReadAcquisition(text.acquisition, settings.acquisition);
-  if (error.empty() && text.records) error = zuvexaiq::ReadCount("--records", *text.records, kMaxRecords, settings.records);
+  if (error.empty() && text.records)
+    error = zuvexaiq::ReadCount("--records", *text.records, kMaxRecords, settings.records);
   if (error.empty() && text.timeout)
     error = zuvexaiq::ReadBounded("--timeout", *text.timeout, 0, true, kMaxTimeoutSeconds, "s",
                                   settings.timeoutSeconds);

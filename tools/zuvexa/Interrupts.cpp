@@ -22,6 +22,8 @@ void CatchInterrupts() {
 
 int PendingInterrupt() { return pendingSignal; }
 
-const char *SignalName(int signal) { return signal == SIGINT ? "SIGINT" : signal == SIGTERM ? "SIGTERM" : "a signal"; }
+const char *SignalName(int signal) {
+  return signal == SIGINT ? "SIGINT" : signal == SIGTERM ? "SIGTERM" : "a signal";
+}
 
 } // namespace zuvexacli

@@ -21,7 +21,8 @@ using nlohmann::json;
 json ModelOfProduct(uint32_t productId) {
   zurouting::DeviceRecord record;
   record.productId = productId;
-  if (!zurouting::RouteDevice(zurouting::ModelTable, record)) return {{"model", nullptr}, {"module", nullptr}};
+  if (!zurouting::RouteDevice(zurouting::ModelTable, record))
+    return {{"model", nullptr}, {"module", nullptr}};
   const zurouting::ModelRow *row = zurouting::FindModelByProductId(zurouting::ModelTable, record.productId);
   const zurouting::ModuleKindInfo *module = zurouting::FindModuleKind(record.moduleKind);
   return {{"model", row != nullptr ? json(row->modelCode) : json(nullptr)},
@@ -45,31 +46,37 @@ ViStatus ListDevices(json &devices, zurouting::Failure &failure) {
   return status;
 }
 
-// The names of the configuration store file (ZUVEXA_IVI_CONFIG): one entry
-// a line, "name|resource|simulate|...", '#' starting a comment line.
-std::vector<std::string> LogicalNames() {
+std::string Trimmed(const std::string &text) {
+  const std::size_t start = text.find_first_not_of(" \t");
+  return start == std::string::npos ? "" : text.substr(start, text.find_last_not_of(" \t") + 1 - start);
+}
+
+// The names and resources of the configuration store file
+// (ZUVEXA_IVI_CONFIG): one entry a line, "name|resource|simulate|...", '#'
+// starting a comment line.
+std::vector<std::pair<std::string, std::string>> LogicalNames() {
   const char *path = std::getenv("ZUVEXA_IVI_CONFIG");
-  std::vector<std::string> names;
+  std::vector<std::pair<std::string, std::string>> names;
   std::ifstream file(path != nullptr ? path : "");
   for (std::string line; std::getline(file, line);) {
-    const std::size_t start = line.find_first_not_of(" \t");
-    const std::size_t bar = line.find('|');
-    if (start == std::string::npos || line[start] == '#' || bar == std::string::npos || bar <= start) continue;
-    names.push_back(line.substr(start, line.find_last_not_of(" \t", bar - 1) + 1 - start));
+    const std::size_t bar = line.find('|'), second = line.find('|', bar + 1);
+    const std::string name = Trimmed(line.substr(0, bar));
+    if (name.empty() || name[0] == '#' || second == std::string::npos) continue;
+    names.emplace_back(name, Trimmed(line.substr(bar + 1, second - bar - 1)));
   }
   return names;
 }
 
 json ListLogicalNames() {
   json entries = json::array();
-  for (const std::string &name : LogicalNames()) {
+  for (const auto &[name, resource] : LogicalNames()) {
     json probe;
     if (ProbeToJson(name, "", probe) < 0) {
       entries.push_back({{"name", name}, {"error", probe["status"]}});
       continue;
     }
     entries.push_back({{"name", name},
-                       {"device", probe["device"].is_null() ? json(nullptr) : probe["device"]["name"]},
+                       {"resource", resource},
                        {"simulated", probe["simulated"]},
                        {"model", probe["model"]},
                        {"module", probe["module"].value("name", "")}});
@@ -83,24 +90,26 @@ void PrintText(const json &list) {
   std::printf("Devices (system configuration)\n  %-14s %-14s %-12s %-7s %s\n", "name", "alias", "product id",
               "model", "module");
   for (const json &device : list["devices"])
-    std::printf("  %-14s %-14s %-12s %-7s %-7s %s\n", Text(device["name"]).c_str(), Text(device["alias"]).c_str(),
-                Text(device["productId"]).c_str(), Text(device["model"]).c_str(),
-                Text(device["module"]).c_str(), device["simulated"].get<bool>() ? "simulated" : "");
+    std::printf("  %-14s %-14s %-12s %-7s %-7s %s\n", Text(device["name"]).c_str(),
+                Text(device["alias"]).c_str(), Text(device["productId"]).c_str(),
+                Text(device["model"]).c_str(), Text(device["module"]).c_str(),
+                device["simulated"].get<bool>() ? "simulated" : "");
   std::printf("\nLogical names (ZUVEXA_IVI_CONFIG)\n");
   if (list["logicalNames"].empty()) std::printf("  none\n");
   for (const json &name : list["logicalNames"])
     if (name.contains("error"))
       std::printf("  %-14s lookup failed: %s\n", Text(name["name"]).c_str(), Text(name["error"]).c_str());
     else
-      std::printf("  %-14s -> %-14s %-7s %-7s %s\n", Text(name["name"]).c_str(), Text(name["device"]).c_str(),
-                  Text(name["model"]).c_str(), Text(name["module"]).c_str(),
+      std::printf("  %-14s -> %-14s %-7s %-7s %s\n", Text(name["name"]).c_str(),
+                  Text(name["resource"]).c_str(), Text(name["model"]).c_str(), Text(name["module"]).c_str(),
                   name["simulated"].get<bool>() ? "simulated" : "");
 }
 
 } // namespace
 
 void AddListCommand(CLI::App &app, int &exitCode) {
-  CLI::App *command = app.add_subcommand("list", "configured devices and logical names, with model and module");
+  CLI::App *command =
+      app.add_subcommand("list", "configured devices and logical names, with model and module");
   auto asJson = std::make_shared<bool>(false);
   command->add_flag("--json", *asJson, "one JSON document on standard output");
   command->callback([&exitCode, asJson] {
@@ -110,7 +119,8 @@ void AddListCommand(CLI::App &app, int &exitCode) {
     if (status < 0) {
       const std::string description = DescribeStatus(VI_NULL, status) + "\n" +
                                       (failure.Elaboration() != nullptr ? failure.Elaboration() : "");
-      exitCode = ReportLookupFailure(status, {{"resource", ""}, {"options", ""}, {"description", description}});
+      exitCode =
+          ReportLookupFailure(status, {{"resource", ""}, {"options", ""}, {"description", description}});
       return;
     }
     list["logicalNames"] = ListLogicalNames();

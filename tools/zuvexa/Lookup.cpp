@@ -63,7 +63,10 @@ ViStatus ProbeToJson(const std::string &resource, const std::string &options, js
     std::string text = DescribeStatus(VI_NULL, status);
     if (failure.status == status && failure.Elaboration() != nullptr)
       text += std::string(text.empty() ? "" : "\n") + failure.Elaboration();
-    probe = {{"resource", resource}, {"options", options}, {"status", FormatStatus(status)}, {"description", text}};
+    probe = {{"resource", resource},
+             {"options", options},
+             {"status", FormatStatus(status)},
+             {"description", text}};
     return status;
   }
   const zurouting::DeviceRecord &record = result.record;

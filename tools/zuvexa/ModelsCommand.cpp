@@ -104,8 +104,8 @@ void PrintText(const json &models) {
 } // namespace
 
 void AddModelsCommand(CLI::App &app, int &exitCode) {
-  CLI::App *command = app.add_subcommand(
-      "models", "model routing table, models per driver, installed module files");
+  CLI::App *command =
+      app.add_subcommand("models", "model routing table, models per driver, installed module files");
   command->footer("Shows which instrument module serves each model (by the product identifier the\n"
                   "system configuration reports), the drivers' supported-model texts, and which\n"
                   "module and platform library files the dynamic loader finds on this machine.");
@@ -114,10 +114,11 @@ void AddModelsCommand(CLI::App &app, int &exitCode) {
   command->callback([&exitCode, asJson] {
     zurouting::ModelRow fallback{};
     zurouting::DefaultModel(fallback);
-    const json models = {{"routing", RoutingJson()},
-                         {"defaultModel", {{"model", fallback.modelCode}, {"module", ModuleJson(fallback.kind)}}},
-                         {"supportedModels", SupportedJson()},
-                         {"files", FilesJson()}};
+    const json models = {
+        {"routing", RoutingJson()},
+        {"defaultModel", {{"model", fallback.modelCode}, {"module", ModuleJson(fallback.kind)}}},
+        {"supportedModels", SupportedJson()},
+        {"files", FilesJson()}};
     *asJson ? PrintJson(models) : PrintText(models);
     exitCode = kExitSuccess;
   });

@@ -19,22 +19,22 @@ void PrintText(const json &probe) {
   const json &module = probe["module"];
   std::cout << "session       " << (probe["simulated"].get<bool>() ? "simulated" : "instrument") << "\n"
             << "device        "
-            << (device.is_null() ? "none (a simulated session needs none)"
-                                 : device["name"].get<std::string>() + " -> " +
-                                       device["identifier"].get<std::string>() +
-                                       (device["simulated"].get<bool>() ? " (simulated in the system configuration)"
-                                                                        : ""))
+            << (device.is_null()
+                    ? "none (a simulated session needs none)"
+                    : device["name"].get<std::string>() + " -> " + device["identifier"].get<std::string>() +
+                          (device["simulated"].get<bool>() ? " (simulated in the system configuration)" : ""))
             << "\n";
   if (!device.is_null() && !device["backend"].get<std::string>().empty())
     std::cout << "backend       \"" << device["backend"].get<std::string>() << "\"\n";
   std::cout << "model         " << probe["model"].get<std::string>() << ", product id "
-            << probe["productId"].get<std::string>() << " (" << probe["modelReason"].get<std::string>() << ")\n"
+            << probe["productId"].get<std::string>() << " (" << probe["modelReason"].get<std::string>()
+            << ")\n"
             << "module        " << module["kind"] << " "
-            << (module.contains("name") ? module["name"].get<std::string>() + ", " +
-                                              module["library"].get<std::string>() +
-                                              (module["path"].is_null() ? ": not found"
-                                                                        : " at " + module["path"].get<std::string>())
-                                        : "(no such module kind)")
+            << (module.contains("name")
+                    ? module["name"].get<std::string>() + ", " + module["library"].get<std::string>() +
+                          (module["path"].is_null() ? ": not found"
+                                                    : " at " + module["path"].get<std::string>())
+                    : "(no such module kind)")
             << "\n"
             << "multiple      " << (probe["allowMultipleSessions"].get<bool>() ? "allowed" : "not allowed")
             << " (DriverSetup allowMultipleSessions)\n";
@@ -66,7 +66,8 @@ void AddProbeCommand(CLI::App &app, int &exitCode) {
     if (options->json) {
       PrintJson(probe);
     } else {
-      std::cout << "resource      \"" << options->resource << "\"\noptions       \"" << options->options << "\"\n";
+      std::cout << "resource      \"" << options->resource << "\"\noptions       \"" << options->options
+                << "\"\n";
       PrintText(probe);
     }
     exitCode = kExitSuccess;

@@ -29,7 +29,8 @@ constexpr int kPollMilliseconds = 50;
 
 std::string TemporaryLogPath() {
   const char *folder = std::getenv("TMPDIR");
-  std::string path = std::string(folder != nullptr && *folder != '\0' ? folder : "/tmp") + "/zuvexa-trace-XXXXXX";
+  std::string path =
+      std::string(folder != nullptr && *folder != '\0' ? folder : "/tmp") + "/zuvexa-trace-XXXXXX";
   const int fd = mkstemp(path.data());
   if (fd < 0) return "";
   close(fd);
@@ -103,6 +104,7 @@ int ShowRecords(const std::string &logPath, bool raw) {
 struct Request {
   bool raw = false;
   std::optional<std::string> log;
+  std::optional<std::string> command; // its arguments stay unparsed
 };
 
 int Run(CLI::App &app, const Request &request, const Words &command) {
@@ -115,7 +117,8 @@ int Run(CLI::App &app, const Request &request, const Words &command) {
   CatchInterrupts();
   const std::string logPath = request.log ? *request.log : TemporaryLogPath();
   if (logPath.empty() || !std::ofstream(logPath, std::ios::trunc)) {
-    std::cerr << "zuvexa trace: cannot create the trace log " << logPath << ": " << std::strerror(errno) << "\n";
+    std::cerr << "zuvexa trace: cannot create the trace log " << logPath << ": " << std::strerror(errno)
+              << "\n";
     return kExitFailure;
   }
   int signal = 0;
@@ -146,10 +149,15 @@ void AddTraceCommand(CLI::App &app, int &exitCode) {
                   "cannot be run, 128 + N after signal N.");
   auto request = std::make_shared<Request>();
   command->add_flag("--raw", request->raw, "show the records as the tracing library wrote them (JSON lines)");
-  command->add_option("--log", request->log, "keep the records in FILE (default: a temporary file, removed afterwards)");
+  command->add_option("--log", request->log,
+                      "keep the records in FILE (default: a temporary file, removed afterwards)");
+  command->add_option("COMMAND", request->command, "the command to trace and its arguments");
   command->callback([&app, &exitCode, command, request] {
-    Words words = command->remaining();
-    if (!words.empty() && words.front() == "--") words.erase(words.begin());
+    Words words;
+    if (request->command) words.push_back(*request->command);
+    Words rest = command->remaining();
+    if (!rest.empty() && rest.front() == "--") rest.erase(rest.begin()); // the parser keeps the mark
+    words.insert(words.end(), rest.begin(), rest.end());
     exitCode = Run(app, *request, words);
   });
 }

@@ -39,13 +39,17 @@ std::string Compact(const json &value) {
 std::string RenderValue(const json &entry) {
   const auto value = entry.find("value");
   if (value == entry.end()) return "?";
-  if (NumberOf(entry, "type", 0) == kStatusType) return FormatStatus(value->is_number() ? value->get<long long>() : 0);
+  if (NumberOf(entry, "type", 0) == kStatusType)
+    return FormatStatus(value->is_number() ? value->get<long long>() : 0);
   if (value->is_string()) return "\"" + value->get<std::string>() + "\"";
-  if (!value->is_array()) return Compact(*value);
+  // An array comes whole, or as its first values and its count.
+  const bool summary = value->is_object() && value->contains("first") && (*value)["first"].is_array();
+  const json &items = summary ? (*value)["first"] : *value;
+  if (!items.is_array()) return Compact(*value);
   std::string out = "[";
-  for (std::size_t i = 0; i < value->size() && i < kArrayItemsShown; ++i)
-    out.append(i ? ", " : "").append(Compact((*value)[i]));
-  const long long count = NumberOf(entry, "count", static_cast<long long>(value->size()));
+  for (std::size_t i = 0; i < items.size() && i < kArrayItemsShown; ++i)
+    out.append(i ? ", " : "").append(Compact(items[i]));
+  const long long count = NumberOf(summary ? *value : entry, "count", static_cast<long long>(items.size()));
   if (count > static_cast<long long>(kArrayItemsShown)) out += ", …";
   return out + "] (" + std::to_string(count) + (count == 1 ? " value)" : " values)");
 }
@@ -96,7 +100,8 @@ std::string RenderReturns(const json &returns) {
 std::string FormatStatus(long long status) {
   if (status == 0) return "0";
   char text[48];
-  std::snprintf(text, sizeof text, "0x%08X (%s)", static_cast<unsigned>(status), status < 0 ? "error" : "warning");
+  std::snprintf(text, sizeof text, "0x%08X (%s)", static_cast<unsigned>(status),
+                status < 0 ? "error" : "warning");
   return text;
 }
 

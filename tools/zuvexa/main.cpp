@@ -54,6 +54,10 @@ int main(int argc, char **argv) {
   int exitCode = zuvexacli::kExitSuccess;
   for (const zuvexacli::CommandRegistrar add : kCommands) add(app, exitCode);
   AddHelpCommand(app, exitCode);
+  if (argc > 1 && argv[1][0] != '-' && zuvexacli::FindCommand(app, argv[1]) == nullptr) {
+    std::cerr << "zuvexa: unknown command \"" << argv[1] << "\"\nTry 'zuvexa --help'.\n";
+    return zuvexacli::kExitUsage;
+  }
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError &error) {
