@@ -56,7 +56,8 @@ parse_options() {
 # Debian packages by purpose; every script needs `build`.
 declare -A package_groups=(
   [build]="build-essential cmake pkg-config ccache dpkg-dev
-           liblua5.1-0-dev lua-cjson-dev lua-cjson lua-filesystem-dev lua-dkjson"
+           liblua5.1-0-dev lua-cjson-dev lua-cjson lua-filesystem-dev lua-dkjson
+           libcli11-dev nlohmann-json3-dev"
   [tests]="clang-format googletest libgtest-dev libgmock-dev python3 python3-numpy python3-pytest file git"
   [bench]="libbenchmark-dev"
   [fuzz]="clang libclang-rt-14-dev llvm"
