@@ -22,9 +22,9 @@ struct AttributeName {
   const char *name;
 };
 
+// The attribute catalogue's rows, generated at configure time.
 constexpr AttributeName kAttributes[] = {
-#define ZU_ATTRIBUTE(identifier, displayName) {identifier, displayName},
-#include "zuxlatorlua/attributes/Attributes.def"
+#include "AttributeNames.inc"
 };
 
 const AttributeName *FindAttribute(const std::string &text) {
