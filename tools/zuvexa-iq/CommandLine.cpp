@@ -1,54 +1,14 @@
 #include "CommandLine.h"
 
+#include <CLI/CLI.hpp>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
-#include <functional>
 #include <map>
 
+#include "Report.h"
+
 namespace zuvexaiq {
-
-namespace {
-
-using Apply = std::function<std::string(Settings &, const std::string &)>; // returns an error or ""
-
-std::string SetFinite(double &target, const std::string &value, const char *what) {
-  const auto number = ParseScaledNumber(value);
-  if (!number) return std::string("not a number for ") + what + ": \"" + value + "\"";
-  target = *number;
-  return "";
-}
-
-std::string SetSampleCount(int64_t &target, const std::string &value) {
-  const auto number = ParseScaledNumber(value);
-  if (!number || *number != std::floor(*number) || *number < 1 || *number > double(kMaxSamples))
-    return "the number of samples must be a whole number from 1 to " + std::to_string(kMaxSamples) + ": \"" +
-           value + "\"";
-  target = static_cast<int64_t>(*number);
-  return "";
-}
-
-const std::map<std::string, Apply> &ValueOptions() {
-  static const std::map<std::string, Apply> options = {
-      {"--carrier",
-       [](Settings &s, const std::string &v) { return SetFinite(s.carrierFrequency, v, "--carrier"); }},
-      {"--rate", [](Settings &s, const std::string &v) { return SetFinite(s.iqRate, v, "--rate"); }},
-      {"--samples", [](Settings &s, const std::string &v) { return SetSampleCount(s.numberOfSamples, v); }},
-      {"--options",
-       [](Settings &s, const std::string &v) {
-         s.optionString = v;
-         return std::string();
-       }},
-      {"--resource",
-       [](Settings &s, const std::string &v) {
-         s.resourceName = v;
-         return std::string();
-       }},
-  };
-  return options;
-}
-
-} // namespace
 
 std::optional<double> ParseScaledNumber(const std::string &text) {
   if (text.empty()) return std::nullopt;
@@ -65,60 +25,58 @@ std::optional<double> ParseScaledNumber(const std::string &text) {
   return value;
 }
 
-ParsedCommandLine ParseCommandLine(const std::vector<std::string> &arguments) {
-  ParsedCommandLine parsed;
-  for (std::size_t i = 0; i < arguments.size() && parsed.error.empty(); ++i) {
-    const std::string &argument = arguments[i];
-    if (argument == "--help" || argument == "-h") {
-      parsed.showHelp = true;
-      continue;
-    }
-    if (argument == "--trace") {
-      parsed.traceCalls = true;
-      continue;
-    }
-    const auto equals = argument.find('=');
-    const std::string name = argument.substr(0, equals);
-    const auto option = ValueOptions().find(name);
-    if (option == ValueOptions().end()) {
-      parsed.error = "unknown option \"" + argument + "\"";
-    } else if (equals != std::string::npos) {
-      parsed.error = option->second(parsed.settings, argument.substr(equals + 1));
-    } else if (i + 1 < arguments.size()) {
-      parsed.error = option->second(parsed.settings, arguments[++i]);
-    } else {
-      parsed.error = name + " needs a value";
-    }
-  }
-  return parsed;
+std::string ReadCount(const std::string &name, const std::string &text, int64_t largest, int64_t &target) {
+  const auto number = ParseScaledNumber(text);
+  if (!number || *number != std::floor(*number) || *number < 1 || *number > double(largest))
+    return name + " must be a whole number from 1 to " + std::to_string(largest) + ": \"" + text + "\"";
+  target = static_cast<int64_t>(*number);
+  return "";
 }
 
-std::string UsageText(const std::string &programName) {
-  const Settings defaults;
-  return "Usage: " + programName +
-         " [options]\n"
-         "Opens a session on the analyzer, acquires one I/Q record and shows its\n"
-         "first samples, its mean power and the strongest tone in it.\n"
-         "\n"
-         "  --carrier HZ      carrier (centre) frequency, default 1G\n"
-         "  --rate HZ         I/Q sample rate, default 1M\n"
-         "  --samples N       complex samples to fetch, default " +
-         std::to_string(defaults.numberOfSamples) +
-         "\n"
-         "  --options TEXT    option string of the session, default\n"
-         "                    \"" +
-         defaults.optionString +
-         "\" (a simulated analyzer)\n"
-         "  --resource NAME   device name or alias, default \"" +
-         defaults.resourceName +
-         "\"\n"
-         "  --trace           show every library call, its values and its status\n"
-         "                    (one JSON line each on standard error, through the\n"
-         "                    call tracer libZuPeekLog.so)\n"
-         "  -h, --help        show this text\n"
-         "\n"
-         "Numbers take a k, M or G suffix: --carrier 2.4G --rate 10M.\n"
-         "Powers are in dBFS: 0 dBFS is a complex sample of magnitude 1 (full scale).\n";
+std::string ReadBounded(const std::string &name, const std::string &text, double low, bool lowIncluded,
+                        double high, const char *unit, double &target) {
+  const auto number = ParseScaledNumber(text);
+  const bool inside = number && (lowIncluded ? *number >= low : *number > low) && *number <= high;
+  if (!inside)
+    return name + " must be a number " + (lowIncluded ? "from " : "above ") + FormatPlain(low, unit) +
+           " to " + FormatPlain(high, unit) + ": \"" + text + "\"";
+  target = *number;
+  return "";
+}
+
+void AddAcquisitionOptions(CLI::App &app, AcquisitionText &text) {
+  app.add_option("--resource", text.resource,
+                 std::string("device name, alias or logical name (default ") + kDefaultResource + ")");
+  app.add_option("--options", text.options,
+                 std::string("option string (default for the default resource: \"") + kSimulationOptions +
+                     "\"; none for a named one)");
+  app.add_option("--carrier", text.carrier, "carrier (centre) frequency in Hz, 0 to 100G (default 1G)");
+  app.add_option("--rate", text.rate, "I/Q sample rate in samples/s, above 0 to 10G (default 1M)");
+  app.add_option("--samples", text.samples,
+                 "complex samples per record, 1 to " + std::to_string(kMaxSamples) + " (default 1000)");
+}
+
+std::string ReadAcquisition(const AcquisitionText &text, Settings &settings) {
+  if (text.resource) settings.resourceName = *text.resource;
+  if (text.options)
+    settings.optionString = *text.options;
+  else if (text.resource)
+    settings.optionString = "";
+  std::string error;
+  if (text.carrier)
+    error = ReadBounded("--carrier", *text.carrier, 0, true, kMaxCarrierFrequency, "Hz",
+                        settings.carrierFrequency);
+  if (error.empty() && text.rate)
+    error = ReadBounded("--rate", *text.rate, 0, false, kMaxIqRate, "S/s", settings.iqRate);
+  if (error.empty() && text.samples)
+    error = ReadCount("--samples", *text.samples, kMaxSamples, settings.numberOfSamples);
+  return error;
+}
+
+std::string UsageFooter() {
+  return "Numbers take a k, M or G suffix: --carrier 2.4G --rate 10M.\n"
+         "Powers are in dBFS: 0 dBFS is a complex sample of magnitude 1 (full scale).\n"
+         "Exit status: 0 success, 1 a library call or the output failed, 2 a wrong command line.";
 }
 
 } // namespace zuvexaiq

@@ -1,5 +1,8 @@
 #include "Report.h"
 
+#include "zuVEXA.h"
+
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <ostream>
@@ -50,7 +53,46 @@ std::string FormatSeconds(double seconds) {
 
 std::string FormatDbfs(double dbfs) { return std::isinf(dbfs) ? "-inf dBFS" : Printf("%.2f dBFS", dbfs); }
 
-std::string IndentedDescription(const std::string &description) {
+std::string FormatPlain(double value, const char *unit) {
+  if (std::string(unit) == "s") return Printf("%g s", value);
+  const Unit &scale = HertzUnit(std::fabs(value));
+  const char prefix[2] = {scale.scale == 1.0 ? '\0' : scale.name[0], '\0'};
+  return Printf("%g %s%s", value / scale.scale, prefix, unit);
+}
+
+namespace {
+
+// Drops the sentence of a one-line text that mentions an elaboration.
+std::string WithoutElaborationPromise(const std::string &text) {
+  const std::size_t end = text.find_last_not_of(" \n");
+  if (end == std::string::npos || text.substr(0, end).find('\n') != std::string::npos) return text;
+  const std::size_t mention = text.rfind("elaboration");
+  if (mention == std::string::npos) return text;
+  const std::size_t start = text.rfind(". ", mention);
+  if (start == std::string::npos) return text;
+  const std::size_t stop = text.find('.', mention);
+  return text.substr(0, start + 1) + (stop == std::string::npos ? "" : text.substr(stop + 1));
+}
+
+} // namespace
+
+std::string FailureHint(ViStatus status, const std::string &description, const Settings &settings) {
+  if (status == ZUVEXA_ERROR_CANNOT_RECOVER && description.find("ystem API") != std::string::npos)
+    return "The system configuration was not found or lists no devices: set ZUVEXA_SYSAPI_CONFIG to its "
+           "file\n(tools/demo/sysapi.conf in the source tree; README.md, section \"Set-up\").\n";
+  std::string options = settings.optionString;
+  for (char &c : options) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  const bool simulated = options.find("simulate=1") != std::string::npos ||
+                         options.find("simulate=true") != std::string::npos ||
+                         options.find("simulate=vi_true") != std::string::npos;
+  if (status == ZUVEXA_ERROR_DEVICE_NOT_FOUND && !simulated)
+    return "There is no device or logical name \"" + settings.resourceName +
+           "\" in the system configuration;\n--options Simulate=1 opens a simulated one.\n";
+  return "";
+}
+
+std::string IndentedDescription(const std::string &fullDescription) {
+  const std::string description = WithoutElaborationPromise(fullDescription);
   std::string lines;
   std::size_t start = 0;
   while (start < description.size()) {

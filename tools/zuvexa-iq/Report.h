@@ -22,8 +22,18 @@ std::string FormatSeconds(double seconds);
 // -6.0206 -> "-6.02 dBFS"; -infinity -> "-inf dBFS".
 std::string FormatDbfs(double dbfs);
 
+// 1e11, "Hz" -> "100 GHz"; 0 -> "0 Hz".
+std::string FormatPlain(double value, const char *unit);
+
 // An error text as indented lines without blank ones; a note when empty.
+// A one-line description (no elaboration followed it) loses its sentence
+// that promises an elaboration.
 std::string IndentedDescription(const std::string &description);
+
+// What to do about a failed call, or "": the system configuration that is
+// not found, or a resource that names no device (with the settings of the
+// open).
+std::string FailureHint(ViStatus status, const std::string &description, const Settings &settings);
 
 void PrintSession(std::ostream &out, const Settings &settings, ViSession vi);
 void PrintSettings(std::ostream &out, const Settings &settings, const WaveformInfo &info);

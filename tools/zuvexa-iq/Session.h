@@ -55,10 +55,11 @@ public:
   IqRecordI16 FetchI16(int64_t recordNumber, int64_t numberOfSamples, double timeoutSeconds);
   // Closes now and reports a failure; the destructor then does nothing.
   void Close();
+  // For a call on Handle(): throws for an error; prints a warning to
+  // standard error and goes on.
+  void Check(ViStatus status, const char *function);
 
 private:
-  // Throws for an error; prints a warning to standard error and goes on.
-  void Check(ViStatus status, const char *function);
   template <class Record, class FetchFunction>
   Record FetchInto(FetchFunction fetch, const char *function, int64_t recordNumber, int64_t numberOfSamples,
                    double timeoutSeconds);

@@ -1,9 +1,11 @@
 // zuvexa-iq: acquires one I/Q record from the analyzer through libzuvexa and
 // shows what is in it. See --help.
+#include <CLI/CLI.hpp>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <string>
-#include <vector>
 
 #include "CallTracer.h"
 #include "CommandLine.h"
@@ -13,6 +15,7 @@
 
 namespace {
 
+constexpr char kProgram[] = "zuvexa-iq";
 constexpr double kFetchTimeoutSeconds = 10.0;
 constexpr std::size_t kSamplesShown = 8;
 
@@ -33,30 +36,58 @@ void Acquire(const zuvexaiq::Settings &settings) {
   std::cout << "closed        session " << vi << "\n";
 }
 
-} // namespace
-
-int main(int argc, char **argv) {
-  const std::string program = "zuvexa-iq";
-  const auto parsed = zuvexaiq::ParseCommandLine(std::vector<std::string>(argv + (argc > 0), argv + argc));
-  if (parsed.showHelp) {
-    std::cout << zuvexaiq::UsageText(program);
-    return 0;
-  }
-  if (!parsed.error.empty()) {
-    std::cerr << program << ": " << parsed.error << "\n(" << program << " --help shows the options)\n";
-    return 2;
-  }
-  if (parsed.traceCalls && !zuvexaiq::StartCallTracer())
-    std::cerr << program << ": the call tracer libZuPeekLog.so was not found; calls are not shown\n";
+int Run(const zuvexaiq::Settings &settings) {
   try {
-    Acquire(parsed.settings);
+    Acquire(settings);
   } catch (const zuvexaiq::ApiError &error) {
-    std::cerr << program << ": " << error.what() << "\n"
-              << zuvexaiq::IndentedDescription(error.Description());
+    std::cerr << kProgram << ": " << error.what() << "\n"
+              << zuvexaiq::IndentedDescription(error.Description())
+              << zuvexaiq::FailureHint(error.Status(), error.Description(), settings);
     return 1;
   } catch (const std::exception &error) {
-    std::cerr << program << ": " << error.what() << "\n";
+    std::cerr << kProgram << ": " << error.what() << "\n";
     return 1;
   }
   return 0;
+}
+
+// Exit 1 when standard output could not take what was written.
+int CheckedStandardOutput(int exitCode) {
+  std::cout.flush();
+  if (std::fflush(stdout) == 0 && !std::ferror(stdout) && std::cout) return exitCode;
+  std::cerr << kProgram << ": cannot write standard output: " << std::strerror(errno) << "\n";
+  return 1;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+  CLI::App app("Opens a session on the analyzer, acquires one I/Q record and shows its\n"
+               "first samples, its mean power and the strongest tone in it.",
+               kProgram);
+  app.set_version_flag("--version", std::string(kProgram) + " " + ZUVEXA_VERSION);
+  zuvexaiq::AcquisitionText text;
+  zuvexaiq::AddAcquisitionOptions(app, text);
+  bool traceCalls = false;
+  app.add_flag("--trace", traceCalls,
+               "show every library call, its values and its status (one JSON line each on\n"
+               "standard error, through the call tracer libZuPeekLog.so)");
+  app.footer(zuvexaiq::UsageFooter());
+  if (argc == 2 && std::string(argv[1]) == "help") {
+    std::cout << app.help();
+    return CheckedStandardOutput(0);
+  }
+  zuvexaiq::Settings settings;
+  try {
+    app.parse(argc, argv);
+    if (const std::string error = zuvexaiq::ReadAcquisition(text, settings); !error.empty())
+      throw CLI::ValidationError(error);
+  } catch (const CLI::ParseError &error) {
+    if (error.get_exit_code() == 0) return CheckedStandardOutput(app.exit(error));
+    std::cerr << kProgram << ": " << error.what() << "\n(" << kProgram << " --help shows the options)\n";
+    return 2;
+  }
+  if (traceCalls && !zuvexaiq::StartCallTracer())
+    std::cerr << kProgram << ": the call tracer libZuPeekLog.so was not found; calls are not shown\n";
+  return CheckedStandardOutput(Run(settings));
 }

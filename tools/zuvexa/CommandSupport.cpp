@@ -1,6 +1,9 @@
 #include <dlfcn.h>
 #include <link.h>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <iostream>
 
 #include "Commands.h"
@@ -11,27 +14,21 @@
 
 namespace zuvexacli {
 
+CLI::App *FindCommand(CLI::App &app, const std::string &name) {
+  const auto named = app.get_subcommands([&](CLI::App *command) { return command->check_name(name); });
+  return named.empty() ? nullptr : named.front();
+}
+
 int UsageError(const std::string &command, const std::string &message) {
   std::cerr << "zuvexa " << command << ": " << message << "\nTry 'zuvexa " << command << " --help'.\n";
   return kExitUsage;
 }
 
-std::optional<int> ReadCommandLine(const std::string &command, const Words &arguments,
-                                   const std::vector<OptionInfo> &optionInfos, const char *usage,
-                                   ParsedArguments &parsed, bool stopAtPositional) {
-  parsed = ParseArguments(arguments, optionInfos, stopAtPositional);
-  if (parsed.help) {
-    std::cout << usage << OptionsHelp(optionInfos);
-    return kExitSuccess;
-  }
-  if (!parsed.error.empty()) return UsageError(command, parsed.error);
-  return std::nullopt;
-}
-
-int ReportApiError(const zuvexaiq::ApiError &error) {
+int ReportApiError(const zuvexaiq::ApiError &error, const zuvexaiq::Settings &settings) {
   std::cerr << "zuvexa: " << error.Function() << " failed with status " << FormatStatus(error.Status())
             << "\n"
-            << zuvexaiq::IndentedDescription(error.Description());
+            << zuvexaiq::IndentedDescription(error.Description())
+            << zuvexaiq::FailureHint(error.Status(), error.Description(), settings);
   return kExitFailure;
 }
 
@@ -57,6 +54,23 @@ std::optional<std::string> LocateLibrary(const std::string &file, std::string &w
     path = map->l_name;
   dlclose(handle);
   return path;
+}
+
+void PrintJson(const nlohmann::json &document) {
+  std::cout << document.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
+}
+
+int CheckedStandardOutput(int exitCode) {
+  std::cout.flush();
+  if (std::fflush(stdout) == 0 && !std::ferror(stdout) && std::cout) return exitCode;
+  std::cerr << "zuvexa: cannot write standard output: " << std::strerror(errno) << "\n";
+  return exitCode == kExitSuccess ? kExitFailure : exitCode;
+}
+
+std::string HexId(uint64_t id) {
+  char text[24];
+  std::snprintf(text, sizeof text, "0x%llX", static_cast<unsigned long long>(id));
+  return text;
 }
 
 } // namespace zuvexacli

@@ -1,8 +1,9 @@
 // zuvexa error: what the library says about status codes, in any of its six
 // error languages.
+#include <cerrno>
+#include <cstdlib>
 #include <iostream>
 
-#include "Arguments.h"
 #include "Commands.h"
 #include "Report.h"
 #include "TraceLog.h"
@@ -13,21 +14,33 @@ namespace zuvexacli {
 
 namespace {
 
-const std::vector<OptionInfo> kOptions = {
-    {"--lang", "LANG", "language: en, fr, de, jp, ko or ch (or eng, German, ...), default en"},
-};
+using nlohmann::json;
 
-const char *const kUsage = "Usage: zuvexa error [--lang LANG] CODE...\n"
-                           "Shows the library's description of each status CODE, given in hex\n"
-                           "(0xBFFA0060) or decimal (-1074134944).\n\n";
+// ISO 639-1 codes and the library's own two-letter names for them.
+constexpr std::pair<const char *, const char *> kIsoCodes[] = {{"en", "en"}, {"fr", "fr"}, {"de", "de"},
+                                                               {"ja", "jp"}, {"ko", "ko"}, {"zh", "ch"}};
 
-// The two-letter name of a language given by any of its names; null if none.
-const char *TwoLetterName(const std::string &name) {
+// The library's two-letter name of a language given by its ISO code or any
+// of the library's names; null if none.
+const char *LibraryLanguage(const std::string &name) {
+  for (const auto &[iso, library] : kIsoCodes)
+    if (name == iso) return library;
   for (uint32_t kind : {zurouting::kTwoLetter, zurouting::kThreeLetter, zurouting::kLongName}) {
     const zurouting::LanguageId id = zurouting::LanguageFromName(name.c_str(), kind);
     if (id != zurouting::kInvalidLanguage) return zurouting::LanguageName(id, zurouting::kTwoLetter);
   }
   return nullptr;
+}
+
+// A status code as written by a user: 0xBFFA0060, -1074134944 or 3220832352.
+std::optional<int32_t> ParseStatusCode(const std::string &text) {
+  if (text.empty()) return std::nullopt;
+  char *end = nullptr;
+  errno = 0;
+  const long long value = std::strtoll(text.c_str(), &end, 0);
+  if (*end != '\0' || errno == ERANGE || value < INT32_MIN || value > int64_t(UINT32_MAX))
+    return std::nullopt;
+  return static_cast<int32_t>(static_cast<uint32_t>(value));
 }
 
 // A session in the language, so that its descriptions come in that language.
@@ -56,27 +69,62 @@ private:
   ViSession vi_ = VI_NULL;
 };
 
-} // namespace
+std::string Description(ViSession vi, ViStatus code) {
+  return code == VI_SUCCESS ? "Success" : DescribeStatus(vi, code);
+}
 
-int RunError(const Words &arguments) {
-  ParsedArguments parsed;
-  if (const auto done = ReadCommandLine("error", arguments, kOptions, kUsage, parsed)) return *done;
-  if (parsed.positional.empty()) return UsageError("error", "give at least one status code");
-  const char *language = TwoLetterName(parsed.Value("--lang", "en"));
+struct Request {
+  std::vector<std::string> codes;
+  std::string language = "en";
+  bool json = false;
+};
+
+int Run(const Request &request) {
+  const char *language = LibraryLanguage(request.language);
   if (language == nullptr)
-    return UsageError("error", "unknown language \"" + parsed.Value("--lang", "") + "\"");
+    return UsageError("error", "unknown language \"" + request.language + "\" (en, fr, de, ja, ko or zh)");
   std::vector<ViStatus> codes;
-  for (const std::string &word : parsed.positional) {
+  for (const std::string &word : request.codes) {
     const auto code = ParseStatusCode(word);
     if (!code) return UsageError("error", "not a status code: \"" + word + "\"");
     codes.push_back(*code);
   }
-
+  std::vector<std::string> english;
+  for (ViStatus code : codes) english.push_back(Description(VI_NULL, code));
   const LanguageSession session(language);
-  for (ViStatus code : codes)
-    std::cout << FormatStatus(code) << "  " << code << "\n"
-              << zuvexaiq::IndentedDescription(DescribeStatus(session.Handle(), code));
+  json entries = json::array();
+  bool untranslated = false;
+  for (std::size_t i = 0; i < codes.size(); ++i) {
+    const std::string text = Description(session.Handle(), codes[i]);
+    untranslated = untranslated || (std::string(language) != "en" && codes[i] != 0 && text == english[i]);
+    entries.push_back({{"code", codes[i]}, {"hex", FormatStatus(codes[i])}, {"description", text}});
+  }
+  if (untranslated)
+    std::cerr << "zuvexa error: the library has no descriptions in \"" << request.language
+              << "\" installed; they are shown in English\n";
+  if (request.json) {
+    PrintJson({{"language", language}, {"statuses", entries}});
+    return kExitSuccess;
+  }
+  for (const json &entry : entries)
+    std::cout << entry["hex"].get<std::string>() << "  " << entry["code"] << "\n"
+              << zuvexaiq::IndentedDescription(entry["description"].get<std::string>());
   return kExitSuccess;
+}
+
+} // namespace
+
+void AddErrorCommand(CLI::App &app, int &exitCode) {
+  CLI::App *command =
+      app.add_subcommand("error", "the library's description of status codes, in six languages");
+  command->footer("Shows the library's description of each status CODE, given in hex (0xBFFA0060)\n"
+                  "or decimal (-1074134944).");
+  auto request = std::make_shared<Request>();
+  command->add_option("CODE", request->codes, "status codes")->required();
+  command->add_option("--lang", request->language,
+                      "language: en, fr, de, ja, ko or zh (also jp, ch, eng, German, ...), default en");
+  command->add_flag("--json", request->json, "one JSON document on standard output");
+  command->callback([&exitCode, request] { exitCode = Run(*request); });
 }
 
 } // namespace zuvexacli

@@ -2,12 +2,15 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
-#include <vector>
 
-#include "Arguments.h"
 #include "CommandLine.h"
 #include "SampleWriter.h"
+
+namespace CLI {
+class App;
+}
 
 namespace zuvexacli {
 
@@ -18,14 +21,22 @@ struct FetchSettings {
   std::string outputPath; // "" none, "-" standard output
   SampleFormat format = SampleFormat::Csv;
   std::string plotPath;
-  bool quiet = false, progress = true;
+  bool quiet = false, progress = true, json = false;
+};
+
+// The options as typed.
+struct FetchText {
+  zuvexaiq::AcquisitionText acquisition;
+  std::optional<std::string> records, timeout, output, format, plot;
+  bool quiet = false, noProgress = false, json = false;
 };
 
 inline constexpr int64_t kMaxRecords = 1000000;
+inline constexpr double kMaxTimeoutSeconds = 86400.0;
 
-const std::vector<OptionInfo> &FetchOptions();
+void AddFetchOptions(CLI::App &command, FetchText &text);
 
-// Fills `settings` from parsed options; returns an error text or "".
-std::string ReadFetchSettings(const ParsedArguments &parsed, FetchSettings &settings);
+// Fills `settings` from the options; returns an error text or "".
+std::string ReadFetchSettings(const FetchText &text, FetchSettings &settings);
 
 } // namespace zuvexacli

@@ -6,35 +6,14 @@
 #include <fstream>
 #include <ostream>
 
+#include <nlohmann/json.hpp>
+
 #include "FetchSettings.h"
 
 namespace zuvexacli {
 namespace {
 
 constexpr std::string_view kDataSuffix = ".sigmf-data";
-
-std::string JsonString(const std::string &text) {
-  std::string quoted = "\"";
-  for (const char c : text) {
-    if (c == '"' || c == '\\') {
-      quoted += '\\';
-      quoted += c;
-    } else if (static_cast<unsigned char>(c) < 0x20) {
-      char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-      quoted += escaped;
-    } else {
-      quoted += c;
-    }
-  }
-  return quoted + "\"";
-}
-
-std::string JsonNumber(double value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.17g", value);
-  return text;
-}
 
 // ISO 8601 in UTC with microseconds: 2024-01-02T03:04:05.000000Z.
 std::string UtcDateTime(double seconds) {
@@ -112,21 +91,21 @@ void SigmfWriter::NoteRecord(int64_t, const WaveformInfo &info) {
 }
 
 std::string SigmfWriter::MetaText() const {
-  std::string text = "{\n  \"global\": {\n";
-  text += "    \"core:datatype\": " + JsonString(Datatype()) + ",\n";
-  text += "    \"core:sample_rate\": " + JsonNumber(sampleRate_) + ",\n";
-  text += "    \"core:version\": \"1.0.0\",\n";
-  text += "    \"core:hw\": " + JsonString(description_.hardware) + ",\n";
-  text +=
-      "    \"core:recorder\": " + JsonString("zuvexa fetch, libzuvexa " + description_.libraryVersion) + "\n";
-  text += "  },\n  \"captures\": [";
-  for (std::size_t n = 0; n < captures_.size(); ++n) {
-    text += n == 0 ? "\n" : ",\n";
-    text += "    {\"core:sample_start\": " + std::to_string(captures_[n].sampleStart) +
-            ", \"core:frequency\": " + JsonNumber(description_.carrierFrequency) +
-            ", \"core:datetime\": " + JsonString(UtcDateTime(captures_[n].timestamp)) + "}";
-  }
-  return text + "\n  ],\n  \"annotations\": []\n}\n";
+  nlohmann::ordered_json captures = nlohmann::ordered_json::array();
+  for (const Capture &capture : captures_)
+    captures.push_back({{"core:sample_start", capture.sampleStart},
+                        {"core:frequency", description_.carrierFrequency},
+                        {"core:datetime", UtcDateTime(capture.timestamp)}});
+  const nlohmann::ordered_json meta = {
+      {"global",
+       {{"core:datatype", Datatype()},
+        {"core:sample_rate", sampleRate_},
+        {"core:version", "1.0.0"},
+        {"core:hw", description_.hardware},
+        {"core:recorder", "zuvexa fetch, libzuvexa " + description_.libraryVersion}}},
+      {"captures", captures},
+      {"annotations", nlohmann::ordered_json::array()}};
+  return meta.dump(2) + "\n";
 }
 
 bool SigmfWriter::Finish() {

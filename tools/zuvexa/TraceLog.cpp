@@ -1,79 +1,95 @@
 #include "TraceLog.h"
 
 #include <cstdio>
-#include <cstdlib>
-#include <set>
-
-#include "Json.h"
+#include <map>
+#include <nlohmann/json.hpp>
 
 namespace zuvexacli {
 
 namespace {
 
+using nlohmann::json;
+
 constexpr int kStatusType = 23, kStringType = 45;
 constexpr std::size_t kArrayItemsShown = 4;
-// Bookkeeping entries of every record: shown only when they carry text.
-const std::set<std::string, std::less<>> kPlaceholders = {"dummyerror", "dummysessn", "dummyintch"};
+// The bookkeeping entries of every record under readable names; shown only
+// when they carry text.
+const std::map<std::string, std::string, std::less<>> kPlaceholders = {
+    {"dummyerror", "error"}, {"dummysessn", "session"}, {"dummyintch", "interchange"}};
 
-long long NumberOf(const JsonValue *value, long long fallback) {
-  return value != nullptr && value->kind == JsonValue::Kind::Number
-             ? std::strtoll(value->text.c_str(), nullptr, 10)
-             : fallback;
+long long NumberOf(const json &entry, const char *key, long long fallback) {
+  const auto found = entry.find(key);
+  return found != entry.end() && found->is_number() ? found->get<long long>() : fallback;
 }
 
-std::string TextOf(const JsonValue *value) {
-  if (value == nullptr || value->kind == JsonValue::Kind::Null) return "";
-  return value->kind == JsonValue::Kind::String ? value->text : value->Compact();
+std::string TextOf(const json &entry, const char *key) {
+  const auto found = entry.find(key);
+  if (found == entry.end() || found->is_null()) return "";
+  return found->is_string() ? found->get<std::string>() : found->dump();
 }
 
-std::string RenderValue(const JsonValue &entry) {
-  const JsonValue *value = entry.Find("value");
-  if (value == nullptr) return "?";
-  if (NumberOf(entry.Find("type"), 0) == kStatusType) return FormatStatus(NumberOf(value, 0));
-  if (value->kind == JsonValue::Kind::String) return "\"" + value->text + "\"";
-  if (value->kind != JsonValue::Kind::Array) return value->Compact();
+// Numbers to nine significant digits; everything else as JSON.
+std::string Compact(const json &value) {
+  if (!value.is_number_float()) return value.dump();
+  char text[32];
+  std::snprintf(text, sizeof text, "%.9g", value.get<double>());
+  return text;
+}
+
+std::string RenderValue(const json &entry) {
+  const auto value = entry.find("value");
+  if (value == entry.end()) return "?";
+  if (NumberOf(entry, "type", 0) == kStatusType)
+    return FormatStatus(value->is_number() ? value->get<long long>() : 0);
+  if (value->is_string()) return "\"" + value->get<std::string>() + "\"";
+  // An array comes whole, or as its first values and its count.
+  const bool summary = value->is_object() && value->contains("first") && (*value)["first"].is_array();
+  const json &items = summary ? (*value)["first"] : *value;
+  if (!items.is_array()) return Compact(*value);
   std::string out = "[";
-  for (std::size_t i = 0; i < value->items.size() && i < kArrayItemsShown; ++i)
-    out.append(i ? ", " : "").append(value->items[i].Compact());
-  const long long count = NumberOf(entry.Find("count"), static_cast<long long>(value->items.size()));
+  for (std::size_t i = 0; i < items.size() && i < kArrayItemsShown; ++i)
+    out.append(i ? ", " : "").append(Compact(items[i]));
+  const long long count = NumberOf(summary ? *value : entry, "count", static_cast<long long>(items.size()));
   if (count > static_cast<long long>(kArrayItemsShown)) out += ", …";
   return out + "] (" + std::to_string(count) + (count == 1 ? " value)" : " values)");
 }
 
-bool IsFunctionReturn(const JsonValue &entry) {
-  return NumberOf(entry.Find("type"), 0) == kStatusType && TextOf(entry.Find("name")).empty();
-}
-
 std::string DisplayName(const std::string &name) {
   if (name == "dummyattr") return "attribute";
-  return name == "dummysessn" ? "session" : name;
+  const auto found = kPlaceholders.find(name);
+  return found != kPlaceholders.end() ? found->second : name;
 }
 
-std::string RenderParams(const JsonValue *params) {
+// The text of a placeholder entry without surrounding white space; "" when
+// it carries none.
+std::string PlaceholderText(const json &entry) {
+  if (NumberOf(entry, "type", 0) != kStringType) return "";
+  const std::string text = TextOf(entry, "value");
+  const std::size_t start = text.find_first_not_of(" \t\r\n");
+  return start == std::string::npos ? "" : text.substr(start, text.find_last_not_of(" \t\r\n") + 1 - start);
+}
+
+std::string RenderParams(const json &params) {
   std::string out;
-  if (params == nullptr) return out;
-  for (const JsonValue &entry : params->items) {
-    const std::string name = TextOf(entry.Find("name"));
-    if (kPlaceholders.count(name) != 0 && TextOf(entry.Find("value")).empty()) continue;
-    if (kPlaceholders.count(name) != 0 && NumberOf(entry.Find("type"), 0) != kStringType) continue;
+  for (const json &entry : params) {
+    const std::string name = TextOf(entry, "name");
+    if (kPlaceholders.count(name) != 0 && PlaceholderText(entry).empty()) continue;
     out.append(out.empty() ? "" : ", ").append(DisplayName(name)).append("=").append(RenderValue(entry));
   }
   return out;
 }
 
-std::string RenderReturns(const JsonValue *returns) {
+std::string RenderReturns(const json &returns) {
   std::string status, lines;
-  if (returns == nullptr) return "";
-  for (const JsonValue &entry : returns->items) {
-    const std::string name = TextOf(entry.Find("name"));
-    if (IsFunctionReturn(entry)) {
+  for (const json &entry : returns) {
+    const std::string name = TextOf(entry, "name");
+    if (NumberOf(entry, "type", 0) == kStatusType && name.empty()) {
       status = RenderValue(entry);
-    } else if (name == "dummyerror" || name == "dummyintch") {
-      const std::string text = TextOf(entry.Find("value"));
-      if (!text.empty() && NumberOf(entry.Find("type"), 0) == kStringType)
-        lines += std::string("      ") + (name == "dummyerror" ? "error: " : "interchange: ") + text + "\n";
+    } else if (kPlaceholders.count(name) != 0) {
+      const std::string text = PlaceholderText(entry);
+      if (!text.empty()) lines += "      " + DisplayName(name) + ": " + text + "\n";
     } else {
-      lines += "      " + name + " = " + RenderValue(entry) + "\n";
+      lines += "      " + DisplayName(name) + " = " + RenderValue(entry) + "\n";
     }
   }
   return (status.empty() ? "" : "  -> " + status + "\n") + lines;
@@ -90,14 +106,16 @@ std::string FormatStatus(long long status) {
 }
 
 std::string RenderTraceRecord(std::string_view line) {
-  const auto record = ParseJson(line);
-  const JsonValue *function = record ? record->Find("function") : nullptr;
-  if (function == nullptr) return std::string(line) + "\n";
-  std::string out = TextOf(function) + "(" + RenderParams(record->Find("params")) + ")\n";
-  out += RenderReturns(record->Find("returns"));
-  for (const auto &[key, value] : record->members)
-    if (key != "function" && key != "id" && key != "params" && key != "returns")
-      out += "      " + key + ": " + TextOf(&value) + "\n";
+  const json record = json::parse(line, nullptr, false);
+  if (!record.is_object() || !record.contains("function")) return std::string(line) + "\n";
+  const json empty = json::array();
+  const auto params = record.find("params"), returns = record.find("returns");
+  std::string out = TextOf(record, "function") + "(" +
+                    RenderParams(params != record.end() && params->is_array() ? *params : empty) + ")\n";
+  out += RenderReturns(returns != record.end() && returns->is_array() ? *returns : empty);
+  for (const auto &[key, value] : record.items())
+    if (key != "function" && key != "id" && key != "params" && key != "returns" && key != "success")
+      out += "      " + key + ": " + (value.is_string() ? value.get<std::string>() : value.dump()) + "\n";
   return out;
 }
 

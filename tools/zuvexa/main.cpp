@@ -1,6 +1,6 @@
-// zuvexa: what the library sees (models, device lookup, status texts), I/Q
-// fetches with statistics, sample files and plots, and call tracing. See
-// `zuvexa --help`.
+// zuvexa: what the library sees (models, devices, device lookup, attributes,
+// status texts), I/Q fetches with statistics, sample files and plots, and
+// call tracing. See `zuvexa --help`.
 #include <iostream>
 #include <string>
 
@@ -8,66 +8,63 @@
 
 namespace {
 
-struct Command {
-  const char *name;
-  const char *summary;
-  int (*run)(const zuvexacli::Words &);
+// One line per command; each adds itself with its options and help.
+constexpr zuvexacli::CommandRegistrar kCommands[] = {
+    zuvexacli::AddModelsCommand, zuvexacli::AddListCommand,  zuvexacli::AddProbeCommand,
+    zuvexacli::AddAttrCommand,   zuvexacli::AddFetchCommand, zuvexacli::AddErrorCommand,
+    zuvexacli::AddTraceCommand,  zuvexacli::AddPanelCommand,
 };
 
-const Command kCommands[] = {
-    {"models", "model routing table, supported models, installed module files", zuvexacli::RunModels},
-    {"probe", "what the device lookup resolves for a resource name", zuvexacli::RunProbe},
-    {"fetch", "acquire I/Q records: statistics, CSV or raw samples, SVG plot", zuvexacli::RunFetch},
-    {"error", "the library's description of status codes, in six languages", zuvexacli::RunError},
-    {"trace", "run a command (or a fetch) with call tracing and show the calls", zuvexacli::RunTrace},
-    {"panel", "a front panel in the browser: live spectrum, I/Q trace, settings", zuvexacli::RunPanel},
-};
+// `zuvexa help [COMMAND]`: the help of the command, or the general help.
+void AddHelpCommand(CLI::App &app, int &exitCode) {
+  CLI::App *help = app.add_subcommand("help", "the help of a command (zuvexa help fetch)");
+  auto name = std::make_shared<std::string>();
+  help->add_option("COMMAND", *name, "the command to describe");
+  help->callback([&app, &exitCode, name] {
+    CLI::App *command = name->empty() ? nullptr : zuvexacli::FindCommand(app, *name);
+    if (!name->empty() && command == nullptr) {
+      std::cerr << "zuvexa help: unknown command \"" << *name << "\"\nTry 'zuvexa --help'.\n";
+      exitCode = zuvexacli::kExitUsage;
+      return;
+    }
+    std::cout << (command != nullptr ? command->help() : app.help());
+  });
+}
 
-void PrintUsage(std::ostream &out) {
-  out << "Usage: zuvexa COMMAND [options]\n"
-         "Command-line tool of libzuvexa, the C interface of the RF signal analyzer.\n\nCommands:\n";
-  for (const Command &command : kCommands)
-    out << "  " << command.name << std::string(8 - std::string(command.name).size(), ' ') << command.summary
-        << "\n";
-  out << "\n'zuvexa COMMAND --help' describes a command; 'zuvexa --version' shows the version.\n"
-         "Exit status: 0 success, 1 a library call or the output failed, 2 a wrong command line.\n";
+// The usage error of the command being parsed when the error came.
+int ReportParseError(CLI::App &app, const CLI::ParseError &error) {
+  if (error.get_exit_code() == 0) return app.exit(error);
+  const std::vector<CLI::App *> selected = app.get_subcommands();
+  if (selected.empty()) {
+    std::cerr << "zuvexa: " << error.what() << "\nTry 'zuvexa --help'.\n";
+    return zuvexacli::kExitUsage;
+  }
+  return zuvexacli::UsageError(selected.front()->get_name(), error.what());
 }
 
 } // namespace
 
-namespace zuvexacli {
-
-bool IsSubcommand(const std::string &name) {
-  for (const Command &command : kCommands)
-    if (name == command.name) return true;
-  return false;
-}
-
-} // namespace zuvexacli
-
 int main(int argc, char **argv) {
-  const zuvexacli::Words words(argv + (argc > 0), argv + argc);
-  if (words.empty()) {
-    PrintUsage(std::cerr);
+  CLI::App app("Command-line tool of libzuvexa, the C interface of the RF signal analyzer.", "zuvexa");
+  app.set_version_flag("--version", std::string("zuvexa ") + ZUVEXA_VERSION);
+  app.require_subcommand(1);
+  app.footer("'zuvexa COMMAND --help' or 'zuvexa help COMMAND' describes a command.\n"
+             "Exit status: 0 success, 1 a library call or the output failed, 2 a wrong command\n"
+             "line, 128 + N when signal N (SIGINT, SIGTERM) stopped a fetch or a trace.");
+  int exitCode = zuvexacli::kExitSuccess;
+  for (const zuvexacli::CommandRegistrar add : kCommands) add(app, exitCode);
+  AddHelpCommand(app, exitCode);
+  if (argc > 1 && argv[1][0] != '-' && zuvexacli::FindCommand(app, argv[1]) == nullptr) {
+    std::cerr << "zuvexa: unknown command \"" << argv[1] << "\"\nTry 'zuvexa --help'.\n";
     return zuvexacli::kExitUsage;
   }
-  if (words.front() == "--version") {
-    std::cout << "zuvexa " << ZUVEXA_VERSION << "\n";
-    return zuvexacli::kExitSuccess;
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError &error) {
+    exitCode = ReportParseError(app, error);
+  } catch (const std::exception &error) {
+    std::cerr << "zuvexa: " << error.what() << "\n";
+    exitCode = zuvexacli::kExitFailure;
   }
-  if (words.front() == "-h" || words.front() == "--help" || words.front() == "help") {
-    PrintUsage(std::cout);
-    return zuvexacli::kExitSuccess;
-  }
-  for (const Command &command : kCommands)
-    if (words.front() == command.name) {
-      try {
-        return command.run(zuvexacli::Words(words.begin() + 1, words.end()));
-      } catch (const std::exception &error) {
-        std::cerr << "zuvexa " << command.name << ": " << error.what() << "\n";
-        return zuvexacli::kExitFailure;
-      }
-    }
-  std::cerr << "zuvexa: unknown command \"" << words.front() << "\"\nTry 'zuvexa --help'.\n";
-  return zuvexacli::kExitUsage;
+  return zuvexacli::CheckedStandardOutput(exitCode);
 }

@@ -4,6 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstring>
 
 #include <cstdlib>
 #include <filesystem>
@@ -30,7 +34,8 @@ std::string ReadWholeFile(const std::string &path) {
 ShellRun RunShell(const std::string &commandLine) {
   const testsupport::TemporaryDirectory folder;
   const std::string out = folder.File("out"), err = folder.File("err");
-  const int status = std::system((commandLine + " </dev/null >'" + out + "' 2>'" + err + "'").c_str());
+  const int status =
+      std::system(("{ " + commandLine + "\n} </dev/null >'" + out + "' 2>'" + err + "'").c_str());
   return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadWholeFile(out), ReadWholeFile(err)};
 }
 
@@ -38,7 +43,7 @@ ShellRun RunShell(const std::string &commandLine) {
 
 // `environment`: further shell assignments ("NAME='value' ").
 ShellRun Zuvexa(const std::string &arguments, const std::string &environment = "") {
-  return RunShell(environment + ZU_DEMO_CONFIG "'" ZUVEXA_PROGRAM "' " + arguments);
+  return RunShell(ZU_DEMO_CONFIG + environment + "'" ZUVEXA_PROGRAM "' " + arguments);
 }
 
 // Standard error is appended to standard output in `out`.
@@ -67,23 +72,30 @@ TEST(ZuvexaRun, WrongCommandLinesAndFailuresEndWithTheirStatus) {
     const char *arguments;
     int exitCode;
     const char *message;
+    const char *environment = "";
   } const cases[] = {
-      {"", 2, "Usage: zuvexa COMMAND"},
+      {"", 2, "A subcommand is required"},
       {"frobnicate", 2, "unknown command \"frobnicate\""},
-      {"fetch --samples", 2, "--samples needs a value"},
-      {"probe", 2, "give exactly one resource name"},
-      {"error", 2, "give at least one status code"},
+      {"fetch --samples", 2, "zuvexa fetch: --samples"},
+      {"probe", 2, "RESOURCE is required"},
+      {"error", 2, "CODE is required"},
       {"error 0xZZ", 2, "not a status code"},
-      {"error --lang xx 1", 2, "unknown language \"xx\""},
-      {"probe Nowhere", 1, "the lookup failed with status 0xBFFA0060 (error)"},
+      {"error --lang xx 1", 2, "unknown language \"xx\" (en, fr, de, ja, ko or zh)"},
+      {"fetch --rate 0", 2, "--rate must be a number above 0 S/s to 10 GS/s: \"0\""},
+      {"fetch --plot - ", 2, "--plot draws SVG only"},
+      {"attr get Analyzer1 'No Such Thing'", 2, "no attribute named \"No Such Thing\""},
+      {"probe Nowhere", 1, "There is no device or logical name \"Nowhere\""},
       {"probe --options 'Simulate=1,DriverSetup=Model:Q999' Nowhere", 1, "specified model: Q999"},
-      {"fetch --rate -5", 1, "zuVEXA_ConfigureIQRate failed with status 0xBFFA000F (error)"},
-      {"fetch --resource Nowhere --options ''", 1, "zuVEXA_InitWithOptions failed with status 0xBFFA0060"},
+      {"fetch --resource Nowhere", 1, "There is no device or logical name \"Nowhere\""},
       {"fetch --output /nonexistent-folder/x.csv", 1, "cannot write /nonexistent-folder/x.csv"},
+      {"fetch --plot /nonexistent-folder/x.svg", 1, "cannot write /nonexistent-folder/x.svg"},
+      {"models >/dev/full", 1, "cannot write standard output: No space left on device"},
+      {"fetch --samples 100000 --output - >/dev/full", 1, "cannot write standard output"},
+      {"probe Analyzer1", 1, "set ZUVEXA_SYSAPI_CONFIG", "ZUVEXA_SYSAPI_CONFIG= "},
   };
   for (const Case &c : cases) {
     SCOPED_TRACE(c.arguments);
-    const ShellRun run = Zuvexa(c.arguments);
+    const ShellRun run = Zuvexa(c.arguments + std::string(" "), c.environment);
     EXPECT_EQ(run.exitCode, c.exitCode);
     EXPECT_THAT(run.err, HasSubstr(c.message));
     if (c.exitCode == 2) {
@@ -98,7 +110,8 @@ TEST(ZuvexaRun, ModelsShowsTheRoutingTableAndTheModuleFilesFound) {
   ExpectLines(run.out,
               {"Q118        0x1C02       tov (libzuvexatov.so)", "Q110        0x1B06C4C4   ka",
                "Q112        -            ka", "Default model of a simulated session without a device: Q117",
-               "zuVEXAtov: ZU PXIe-Q118, ", "lib/modules/libzuvexapil.so", "lib/sysapi/libzusysapi.so"});
+               "zuVEXAtov: ZU PXIe-Q118, ", "(Q125 is routed to pil (libzuvexapil.so))",
+               "lib/modules/libzuvexapil.so", "lib/sysapi/libzusysapi.so"});
 }
 
 TEST(ZuvexaRun, ProbeShowsWhatTheLookupResolves) {
@@ -156,15 +169,51 @@ TEST(ZuvexaRun, FetchReportsStatisticsAndWritesSamplesAndPlot) {
   EXPECT_EQ(raw.exitCode, 0);
   EXPECT_EQ(raw.out.size(), 100u * 4) << "only samples on standard output";
   EXPECT_THAT(raw.err, HasSubstr("mean power    -6.02 dBFS")) << "the report moves to standard error";
+  EXPECT_THAT(raw.err, HasSubstr("I16 scaling   value = raw * "));
 }
 
 TEST(ZuvexaRun, ErrorShowsEachCodeInHexAndDecimalInAnyLanguage) {
-  for (const char *language : {"", "--lang de ", "--lang Japanese ", "--lang kor "}) {
+  for (const char *language : {"", "--lang de ", "--lang ja ", "--lang jp ", "--lang Japanese "}) {
     const ShellRun run = Zuvexa(std::string("error ") + language + "0xBFFA0060 -1074135025 1073348712");
     EXPECT_EQ(run.exitCode, 0) << language << run.err;
     ExpectLines(run.out, {"0xBFFA0060 (error)  -1074134944", "0xBFFA000F (error)  -1074135025",
                           "0x3FFA0068 (warning)  1073348712"});
     EXPECT_EQ(run.err, "") << "choosing the language leaves no error behind";
+  }
+  EXPECT_THAT(Zuvexa("error --lang ja 0xBFFA000F").out, HasSubstr("無効なパラメータです"));
+  EXPECT_THAT(Zuvexa("error --lang ko 1").err, HasSubstr("no descriptions in \"ko\" installed"));
+  EXPECT_EQ(Zuvexa("error 0").out, "0  0\n  Success\n");
+  const ShellRun json = Zuvexa("error --json --lang zh 0xBFFA0060");
+  EXPECT_EQ(json.exitCode, 0);
+  EXPECT_THAT(json.out, HasSubstr("\"hex\": \"0xBFFA0060 (error)\""));
+  EXPECT_THAT(json.out, HasSubstr("\"language\": \"ch\""));
+}
+
+// list, attr and the --json documents of models, probe, list, attr and fetch.
+TEST(ZuvexaRun, ListsDevicesReadsAndWritesAttributesAndWritesJson) {
+  const testsupport::TemporaryDirectory folder;
+  std::ofstream(folder.File("ivi.conf")) << "Bench|PXI1Slot5|1|Model:Q125\n";
+  const std::string logicalNames = "ZUVEXA_IVI_CONFIG='" + folder.File("ivi.conf") + "' ";
+  struct Case {
+    const char *arguments;
+    std::initializer_list<const char *> lines;
+  } const cases[] = {
+      {"list",
+       {"PXI1Slot2      Analyzer1      0x1C02       Q118    tov", "Bench          -> PXI1Slot5      Q125"}},
+      {"list --json", {"\"alias\": \"Analyzer2\"", "\"module\": \"pil\""}},
+      {"models --json", {"\"model\": \"Q125\"", "\"routedElsewhere\""}},
+      {"probe --json Analyzer1", {"\"model\": \"Q118\"", "\"identifier\": \"PXI1Slot2\""}},
+      {"attr get Analyzer1 'iq rate'", {"IQ Rate (1150007) = 0.0"}},
+      {"attr set --type int64 --json Analyzer1 1150009 4k",
+       {"\"name\": \"Number of Samples\"", "\"value\": 4000"}},
+      {"fetch --json --samples 64 --records 2 --output /dev/null --format i16",
+       {"\"records\": 2", "\"gain\":", "\"meanPowerDbfs\": -6.02"}},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.arguments);
+    const ShellRun run = Zuvexa(c.arguments, logicalNames);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    ExpectLines(run.out, c.lines);
   }
 }
 
@@ -206,12 +255,16 @@ TEST(ZuvexaIqRun, ShowsTheSimulatedToneOrTheFailureOrRefusesTheCommandLine) {
                "record        4096 of 4096 samples fetched", "       0      0.500000     0.000000",
                "mean power    -6.02 dBFS", "tone          +100.000 kHz from the carrier, at 2.400100000 GHz",
                "closed        session"});
-  EXPECT_EQ(ZuvexaIq("--samples 1G").exitCode, 2) << "more samples than the program allocates";
+  for (const char *refused : {"--samples 1G", "--rate -5", "--carrier 1e30", "--colour"})
+    EXPECT_EQ(ZuvexaIq(refused).exitCode, 2) << refused;
+  EXPECT_EQ(ZuvexaIq("--version").out, "zuvexa-iq " + std::string(ZUVEXA_VERSION) + "\n");
+  EXPECT_EQ(ZuvexaIq(">/dev/full").exitCode, 1);
 
   // A failed call: the status and its description from the shipped error description files.
-  const ShellRun failed = ZuvexaIq("--rate -5");
+  const ShellRun failed = ZuvexaIq("--resource Nowhere");
   EXPECT_EQ(failed.exitCode, 1);
-  const std::string failure = "zuVEXA_ConfigureIQRate failed with status 0xBFFA000F\n  ";
+  EXPECT_THAT(failed.out, HasSubstr("There is no device or logical name \"Nowhere\""));
+  const std::string failure = "zuVEXA_InitWithOptions failed with status 0xBFFA0060\n  ";
   const size_t at = failed.out.find(failure);
   ASSERT_NE(at, std::string::npos) << failed.out;
   const std::string description = failed.out.substr(at + failure.size());
@@ -232,4 +285,71 @@ TEST(ZuvexaIqRun, TraceShowsEveryCallOfTheJob) {
     EXPECT_NE(at, std::string::npos) << call << "\n" << run.out;
   }
   EXPECT_THAT(ZuvexaIq("--samples 16").out, testing::Not(HasSubstr("{\"function\""))) << "only on request";
+}
+
+namespace {
+
+// Runs zuvexa with `words` in the background (standard output and error to
+// files in `folder`), the tracing library on the path, recording to calls.log.
+pid_t StartZuvexa(const testsupport::TemporaryDirectory &folder, std::vector<std::string> words) {
+  words.insert(words.begin(), ZUVEXA_PROGRAM);
+  const std::string path = std::string(TRACING_LIBRARY_DIR ":") + std::getenv("LD_LIBRARY_PATH");
+  const pid_t pid = fork();
+  if (pid != 0) return pid;
+  std::freopen(folder.File("out").c_str(), "w", stdout);
+  std::freopen(folder.File("err").c_str(), "w", stderr);
+  setenv("LD_LIBRARY_PATH", path.c_str(), 1);
+  setenv("ZUVEXA_SYSAPI_CONFIG", ZUVEXA_DEMO_SYSAPI_CONFIG, 1);
+  setenv("ZUPEEK_TRACE", folder.File("calls.log").c_str(), 1);
+  setenv("TMPDIR", folder.File("tmp").c_str(), 1);
+  std::vector<char *> argv;
+  for (std::string &word : words) argv.push_back(word.data());
+  argv.push_back(nullptr);
+  execv(argv[0], argv.data());
+  _exit(127);
+}
+
+// Whether a process still runs with `text` in its command line.
+bool ProcessMentions(const std::string &text) {
+  for (const auto &entry : std::filesystem::directory_iterator("/proc")) {
+    const std::string cmdline = ReadWholeFile(entry.path().string() + "/cmdline");
+    if (cmdline.find(text) != std::string::npos) return true;
+  }
+  return false;
+}
+
+} // namespace
+
+// A signal to the tool's own process stops a long fetch, plain or traced,
+// between records: the session is closed, the report printed, the sample
+// file finished, the trace's child and temporary log gone, and the exit
+// status is 128 + the signal.
+TEST(ZuvexaRun, SignalsEndALongFetchCleanly) {
+  for (const bool traced : {false, true})
+    for (const int signal : {SIGINT, SIGTERM}) {
+      SCOPED_TRACE(std::string(traced ? "trace fetch, " : "fetch, ") + strsignal(signal));
+      const testsupport::TemporaryDirectory folder;
+      std::filesystem::create_directory(folder.File("tmp"));
+      const std::string samples = folder.File("big.f64");
+      std::vector<std::string> words = {"fetch", "--samples", "1M", "--records", "200", "--output", samples};
+      if (traced) words.insert(words.begin(), "trace");
+      const pid_t pid = StartZuvexa(folder, words);
+      for (int wait = 0;
+           wait < 200 && !(std::filesystem::exists(samples) && std::filesystem::file_size(samples) > 0);
+           ++wait)
+        usleep(50000);
+      kill(pid, signal);
+      int status = 0;
+      ASSERT_EQ(waitpid(pid, &status, 0), pid);
+      EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 128 + signal);
+      const std::string out = ReadWholeFile(folder.File("out")), err = ReadWholeFile(folder.File("err"));
+      ExpectLines(out, {"samples       ", "closed        session 65537"});
+      ExpectLines(err, {"of 200 records; session closed", "big.f64 finished: it holds the "});
+      const std::string calls = traced ? out : ReadWholeFile(folder.File("calls.log"));
+      EXPECT_THAT(calls, HasSubstr(traced ? "zuVEXA_close(session=\"Analyzer1\", vi=65537)\n  -> 0"
+                                          : "\"function\":\"zuVEXA_close\""));
+      EXPECT_EQ(std::filesystem::file_size(samples) % 16000000, 0u) << "whole records only";
+      EXPECT_TRUE(std::filesystem::is_empty(folder.File("tmp"))) << "no trace log left";
+      EXPECT_FALSE(ProcessMentions(samples)) << "no traced child left";
+    }
 }
