@@ -25,10 +25,14 @@ for arg in "${args[@]}"; do
 done
 
 prepare deb
-configure_and_build "$out" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+configure_and_build "$out" -DCMAKE_INSTALL_PREFIX=/usr \
   -DZUVEXA_BUILD_TESTS=OFF -DZUVEXA_INSTALL_SIM=$sim
-rm -f "$out"/*.deb
+rm -f "$out"/*.deb "$out"/*.ddeb
 (cd "$out" && run_logged "cpack -G DEB" cpack -G DEB)
+# Debian ships debug-symbol packages as .deb files.
+for ddeb in "$out"/*.ddeb; do
+  mv "$ddeb" "${ddeb%.ddeb}.deb"
+done
 for deb in "$out"/*.deb; do
   echo "== $(basename "$deb")"
   dpkg-deb -f "$deb" Package Version Architecture Depends Provides | sed 's/^/   /'
