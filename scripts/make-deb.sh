@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Builds the Debian packages of libzuvexa into build-deb/ (a Release build
-# installed below /usr) and shows what each contains and depends on.
+# Builds the Debian packages of libzuvexa into build-deb/ (a RelWithDebInfo
+# build installed below /usr; its binaries are stripped into the packages and
+# their debug symbols go into -dbgsym packages) and shows what each depends on.
 #
 #   scripts/make-deb.sh           libzuvexa0, libzuvexa-dev, zuvexa-tools,
-#                                 python3-zuvexa, zuvexa-sim
+#                                 python3-zuvexa, zuvexa-sim (and the
+#                                 -dbgsym packages of those with binaries)
 #   scripts/make-deb.sh --no-sim  the same without the simulation package
 #
 # Install with

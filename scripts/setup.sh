@@ -17,6 +17,10 @@
 #                                   6. the scripts of scripts/ from a fresh
 #                                      clone of the committed tree, also after
 #                                      a failed configure (build-fresh-clone/)
+#                                   7. the install into a prefix in a mount
+#                                      namespace (nothing outside it), the
+#                                      Debian packages under lintian and in a
+#                                      disposable Debian root (build-deb/)
 #   scripts/setup.sh --test --only plain,tsan
 #                                 the named stages only
 #   scripts/setup.sh --sanitize   the main job in the AddressSanitizer build;
@@ -28,7 +32,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 mode=run
 sanitize=0
-stages=format,plain,asan,tsan,fuzz,scripts
+stages=format,plain,asan,tsan,fuzz,scripts,install
 build_output=show
 
 parse_options "$@"
@@ -75,6 +79,12 @@ stage_fuzz() {
 stage_scripts() {
   "$root/tests/scripts/fresh_clone.sh" "${script_options[@]}"
 }
+stage_install() { # needs root: mount namespaces, overlays, chroot
+  configure_and_build "$root/build" -DZUVEXA_BUILD_TESTS=ON &&
+    "$root/tests/e2e/install/install_test.sh" "$root/build" "$root" &&
+    "$root/scripts/make-deb.sh" "${script_options[@]}" &&
+    "$root/tests/e2e/packaging/packaging_test.sh" "$root" "$root/build-deb" "$root/build/disposable-root"
+}
 
 declare -A stage_titles=(
   [format]="the sources as .clang-format lays them out"
@@ -83,6 +93,7 @@ declare -A stage_titles=(
   [tsan]="ThreadSanitizer build, concurrency tests (build-tsan/)"
   [fuzz]="libFuzzer targets, seeds and 5 s of fuzzing each (clang, build-fuzz/)"
   [scripts]="the scripts from a fresh clone, also after a failed configure (build-fresh-clone/)"
+  [install]="prefix install in a mount namespace; Debian packages: lintian, a disposable root (build-deb/)"
 )
 
 run_stages() {
@@ -111,7 +122,7 @@ script_options=(-j "$jobs")
 [ "$install" -eq 1 ] || script_options+=(--no-install)
 
 if [ "$mode" = test ]; then
-  prepare tests bench fuzz deb
+  prepare tests bench fuzz deb install
   # The fresh clone of stage 5 lies inside the checkout: with paths taken
   # relative to it, its compiles are the earlier stages' in ccache.
   export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=1

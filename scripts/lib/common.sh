@@ -61,6 +61,7 @@ declare -A package_groups=(
   [bench]="libbenchmark-dev"
   [fuzz]="clang libclang-rt-14-dev llvm"
   [deb]="python3 file"
+  [install]="lintian mmdebstrap"
 )
 
 as_root() {
