@@ -21,6 +21,10 @@ awk 'FNR == 1 { reason = 0 } /^#/ { reason = 1; next } NF && !reason { print FIL
      { reason = 0 } END { exit bad }' /dev/null $(find "$source/packaging/debian" -name '*.lintian-overrides') ||
   fail "an override without its reason"
 dpkg-deb -I "$debs"/libzuvexa0_*.deb shlibs | grep -q "libzuvexa0 (>= " || fail "shlibs pin one version"
+# share.dir is machine-wide: it would move every other product's shared directory.
+for file in "${files[@]}"; do
+  ! dpkg-deb -c "$file" | grep -q 'share\.dir' || fail "$file ships a share.dir"
+done
 
 # The disposable root, made once.
 mkdir -p "$cache"
