@@ -1,11 +1,12 @@
-# What `cmake --install` puts in place, by component:
-#   runtime  libzuvexa.so.N with its soname, and the error description files
+# What `cmake --install` puts in place, by component (cmake/InstallLayout.cmake
+# gives the folders; every destination lies below the prefix):
+#   runtime  libzuvexa.so.N with its soname, and its error description files
 #   dev      headers, the libzuvexa.so link, the CMake package, zuvexa.pc
-#   tools    the zuvexa command
+#   tools    the zuvexa and zuvexa-iq commands and their manual pages
 #   python   the zuvexa Python package
-#   sim      the stand-in platform components (ZUVEXA_INSTALL_SIM), so that
-#            simulated sessions work on a machine without the platform
-include(GNUInstallDirs)
+#   sim      the stand-in platform components, the call-tracing stand-in and
+#            the simulated analyzers' configuration (ZUVEXA_INSTALL_SIM), so
+#            that simulated sessions work on a machine without the platform
 include(CMakePackageConfigHelpers)
 
 # Debian's python3, not one that a version manager put first on PATH.
@@ -15,14 +16,15 @@ execute_process(COMMAND ${ZUVEXA_PYTHON3} -c "import sys; print('%d.%d' % sys.ve
   OUTPUT_VARIABLE ZUVEXA_PYTHON_VERSION OUTPUT_STRIP_TRAILING_WHITESPACE)
 
 option(ZUVEXA_INSTALL_SIM "Install the stand-in platform components (simulation)" ON)
-# The library looks for error description files below this directory when
-# /etc/kelmar/share/share.dir does not name another one.
-set(ZUVEXA_SHARED_DIR "/usr/local/kelmar/share" CACHE PATH "Shared directory of the error description files")
 
-set_target_properties(zuvexa PROPERTIES VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR})
+set_target_properties(zuvexa PROPERTIES VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR}
+  INSTALL_RPATH "${ZUVEXA_LIBRARY_RUNPATH}")
 target_include_directories(zuvexa INTERFACE
   $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/include> $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)
 add_library(zuvexa::zuvexa ALIAS zuvexa)
+# The library finds its installed error description files from its own file.
+set_property(SOURCE ${PROJECT_SOURCE_DIR}/src/zusysq/InstalledData.cpp TARGET_DIRECTORY zu_sysq APPEND
+  PROPERTY COMPILE_DEFINITIONS ZUVEXA_DATA_FROM_LIBDIR="${ZUVEXA_DATA_FROM_LIBDIR}")
 
 install(TARGETS zuvexa
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT runtime NAMELINK_COMPONENT dev)
@@ -31,8 +33,8 @@ install(FILES ${PROJECT_SOURCE_DIR}/include/zuVEXA.h ${PROJECT_SOURCE_DIR}/inclu
 
 # data/errors and data/mierrors, when the checkout has them.
 foreach(tree errors mierrors)
-  install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/${tree}/ DESTINATION ${ZUVEXA_SHARED_DIR}/${tree} COMPONENT runtime
-    OPTIONAL)
+  install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/${tree}/ DESTINATION ${ZUVEXA_INSTALL_DATADIR}/${tree}
+    COMPONENT runtime OPTIONAL)
 endforeach()
 
 # find_package(zuvexa): the imported target zuvexa::zuvexa, written by hand
@@ -46,11 +48,23 @@ write_basic_package_version_file(${PROJECT_BINARY_DIR}/zuvexaConfigVersion.cmake
 install(FILES ${PROJECT_BINARY_DIR}/zuvexaConfig.cmake ${PROJECT_BINARY_DIR}/zuvexaConfigVersion.cmake
   DESTINATION ${ZUVEXA_CMAKE_DIR} COMPONENT dev)
 
-# pkg-config --cflags --libs zuvexa
+# pkg-config --cflags --libs zuvexa: below /usr with the system's paths;
+# elsewhere with paths from the file's own folder, so a prefix can move, and
+# a RUNPATH to the library, so a program built with it alone runs.
+set(ZUVEXA_PC_PREFIX "${CMAKE_INSTALL_PREFIX}")
+set(ZUVEXA_PC_RUNPATH "")
+if(NOT CMAKE_INSTALL_PREFIX STREQUAL "/usr")
+  file(RELATIVE_PATH prefix_from_pcdir ${CMAKE_INSTALL_FULL_LIBDIR}/pkgconfig ${CMAKE_INSTALL_PREFIX})
+  string(REGEX REPLACE "/$" "" prefix_from_pcdir "${prefix_from_pcdir}")
+  set(ZUVEXA_PC_PREFIX "\${pcfiledir}/${prefix_from_pcdir}")
+  set(ZUVEXA_PC_RUNPATH "-Wl,-rpath,\${libdir} ")
+endif()
 configure_file(${PROJECT_SOURCE_DIR}/cmake/zuvexa.pc.in ${PROJECT_BINARY_DIR}/zuvexa.pc @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/zuvexa.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig COMPONENT dev)
 
-install(TARGETS zuvexa-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT tools)
+install(TARGETS zuvexa-cli zuvexa-iq RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT tools)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/man/zuvexa.1 ${PROJECT_SOURCE_DIR}/packaging/man/zuvexa-iq.1
+  DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT tools)
 
 # Debian's python3 finds packages in lib/python3/dist-packages below /usr and
 # in lib/python3.X/dist-packages below /usr/local.
@@ -66,11 +80,19 @@ if(ZUVEXA_PYTHON_PACKAGE_DIR)
     PATTERN __pycache__ EXCLUDE)
 endif()
 
+# The stand-ins sit in the library's module folder, not in the public library
+# folder: libzuvexa finds them through its RUNPATH, they find each other
+# through theirs.
 if(ZUVEXA_INSTALL_SIM)
-  install(TARGETS ivi zuvexa_backend_sim zusysapi
-      zuvexa_module_ka zuvexa_module_lem zuvexa_module_vey zuvexa_module_tov zuvexa_module_pil
-    LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT sim NAMELINK_SKIP)
-  install(FILES ${PROJECT_SOURCE_DIR}/tools/demo/sysapi.conf DESTINATION ${CMAKE_INSTALL_DATADIR}/zuvexa-sim COMPONENT sim)
-  configure_file(${PROJECT_SOURCE_DIR}/cmake/zuvexa-sim.sh.in ${PROJECT_BINARY_DIR}/zuvexa-sim.sh @ONLY)
-  install(FILES ${PROJECT_BINARY_DIR}/zuvexa-sim.sh DESTINATION ${CMAKE_INSTALL_FULL_SYSCONFDIR}/profile.d COMPONENT sim)
+  set(zu_sim_targets ivi zuvexa_backend_sim zusysapi zupeeklog
+      zuvexa_module_ka zuvexa_module_lem zuvexa_module_vey zuvexa_module_tov zuvexa_module_pil)
+  set_target_properties(${zu_sim_targets} PROPERTIES INSTALL_RPATH "${ZUVEXA_MODULE_RUNPATH}")
+  # The modules call only the simulated backend; they name the C library
+  # all the same, as a distribution wants of every shared library.
+  foreach(kind ka lem vey tov pil)
+    target_link_options(zuvexa_module_${kind} PRIVATE -Wl,--no-as-needed)
+  endforeach()
+  install(TARGETS ${zu_sim_targets} LIBRARY DESTINATION ${ZUVEXA_INSTALL_MODULEDIR} COMPONENT sim NAMELINK_SKIP)
+  install(FILES ${PROJECT_SOURCE_DIR}/tools/demo/sysapi.conf DESTINATION ${CMAKE_INSTALL_DATADIR}/zuvexa-sim
+    COMPONENT sim)
 endif()

@@ -7,17 +7,22 @@
 #   zuvexa-sim      the stand-in platform components; it provides libivi2,
 #                   the IVI engine the library links against
 set(CPACK_PACKAGE_NAME zuvexa)
-set(CPACK_PACKAGE_VENDOR "libzuvexa developers")
-set(CPACK_PACKAGE_CONTACT "libzuvexa developers <zuvexa@localhost>")
+set(CPACK_PACKAGE_VENDOR "libzuvexa maintainers")
+set(CPACK_PACKAGE_CONTACT "libzuvexa maintainers <maintainers@users.noreply.c-seed-0a95dec9.example>")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
 
 set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SOURCE libzuvexa)
 set(CPACK_DEBIAN_PACKAGE_SECTION libs)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# shlibs files and the loader-cache triggers for the packages with libraries.
+# Stripped files, their debug symbols in -dbgsym packages of their own.
+set(CPACK_DEBIAN_DEBUGINFO_PACKAGE ON)
+# shlibs files (dependants need this version or a later one) and the
+# loader-cache triggers for the packages with libraries.
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
+set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY ">=")
 set(CPACK_DEBIAN_ENABLE_COMPONENT_DEPENDS ON)
 # libivi.so.2 is the platform's (or zuvexa-sim's): let dpkg-shlibdeps see it
 # in the build tree; it carries no shlibs information, so the dependency on
@@ -72,6 +77,18 @@ configuration library, with two simulated analyzers, for trying libzuvexa
 without instruments. Not for use with real hardware.")
 set(CPACK_DEBIAN_SIM_PACKAGE_NAME zuvexa-sim)
 set(CPACK_DEBIAN_SIM_PACKAGE_SECTION electronics)
-set(CPACK_DEBIAN_SIM_PACKAGE_PROVIDES libivi2)
+set(CPACK_DEBIAN_SIM_PACKAGE_PROVIDES "libivi2 (= 2.0.0)")
+# The login-shell set-up names the simulated analyzers; a conffile.
+configure_file(${PROJECT_SOURCE_DIR}/packaging/debian/zuvexa-sim.sh.in ${PROJECT_BINARY_DIR}/sim-deb/zuvexa-sim.sh @ONLY)
+file(WRITE ${PROJECT_BINARY_DIR}/sim-deb/conffiles "/etc/profile.d/zuvexa-sim.sh\n")
+set(CPACK_DEBIAN_SIM_PACKAGE_CONTROL_EXTRA ${PROJECT_BINARY_DIR}/sim-deb/conffiles)
+set(CPACK_ZUVEXA_SIM_PROFILE ${PROJECT_BINARY_DIR}/sim-deb/zuvexa-sim.sh)
 
+# Copyright, changelog, overrides, manual pages and the set-up above go into
+# the staged packages (cmake/DebianStaging.cmake).
+set(CPACK_ZUVEXA_DEBIAN_DIR ${PROJECT_SOURCE_DIR}/packaging/debian)
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/DebianStaging.cmake)
+# The loader-cache trigger and the debug-symbol packages' names
+# (cmake/DebianFinish.cmake).
+set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/DebianFinish.cmake)
 include(CPack)

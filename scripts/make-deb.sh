@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Builds the Debian packages of libzuvexa into build-deb/ (a Release build
-# installed below /usr) and shows what each contains and depends on.
+# Builds the Debian packages of libzuvexa into build-deb/ (a RelWithDebInfo
+# build installed below /usr; its binaries are stripped into the packages and
+# their debug symbols go into -dbgsym packages) and shows what each depends on.
 #
 #   scripts/make-deb.sh           libzuvexa0, libzuvexa-dev, zuvexa-tools,
-#                                 python3-zuvexa, zuvexa-sim
+#                                 python3-zuvexa, zuvexa-sim (and the
+#                                 -dbgsym packages of those with binaries)
 #   scripts/make-deb.sh --no-sim  the same without the simulation package
 #
 # Install with
@@ -25,10 +27,14 @@ for arg in "${args[@]}"; do
 done
 
 prepare deb
-configure_and_build "$out" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+configure_and_build "$out" -DCMAKE_INSTALL_PREFIX=/usr \
   -DZUVEXA_BUILD_TESTS=OFF -DZUVEXA_INSTALL_SIM=$sim
-rm -f "$out"/*.deb
+rm -f "$out"/*.deb "$out"/*.ddeb
 (cd "$out" && run_logged "cpack -G DEB" cpack -G DEB)
+# Debian ships debug-symbol packages as .deb files.
+for ddeb in "$out"/*.ddeb; do
+  mv "$ddeb" "${ddeb%.ddeb}.deb"
+done
 for deb in "$out"/*.deb; do
   echo "== $(basename "$deb")"
   dpkg-deb -f "$deb" Package Version Architecture Depends Provides | sed 's/^/   /'

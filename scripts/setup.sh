@@ -17,10 +17,14 @@
 #                                   6. the scripts of scripts/ from a fresh
 #                                      clone of the committed tree, also after
 #                                      a failed configure (build-fresh-clone/)
-#                                   7. the SoapySDR module and SigMF recordings
+#                                   7. the install into a prefix in a mount
+#                                      namespace (nothing outside it), the
+#                                      Debian packages under lintian and in a
+#                                      disposable Debian root (build-deb/)
+#                                   8. the SoapySDR module and SigMF recordings
 #                                      with SoapySDRUtil, SoapySDR's Python
 #                                      binding and GNU Radio (build/)
-#                                   8. the front panel in headless Chromium,
+#                                   9. the front panel in headless Chromium,
 #                                      screenshot in build/panel-screenshot.png
 #   scripts/setup.sh --test --only plain,tsan
 #                                 the named stages only
@@ -33,7 +37,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 mode=run
 sanitize=0
-stages=format,plain,asan,tsan,fuzz,scripts,sdr,panel
+stages=format,plain,asan,tsan,fuzz,scripts,install,sdr,panel
 build_output=show
 
 parse_options "$@"
@@ -80,6 +84,12 @@ stage_fuzz() {
 stage_scripts() {
   "$root/tests/scripts/fresh_clone.sh" "${script_options[@]}"
 }
+stage_install() { # needs root: mount namespaces, overlays, chroot
+  configure_and_build "$root/build" -DZUVEXA_BUILD_TESTS=ON &&
+    "$root/tests/e2e/install/install_test.sh" "$root/build" "$root" &&
+    "$root/scripts/make-deb.sh" "${script_options[@]}" &&
+    "$root/tests/e2e/packaging/packaging_test.sh" "$root" "$root/build-deb" "$root/build/disposable-root"
+}
 stage_sdr() { # clients of the module from Debian, on the plain build's simulated analyzer
   configure_and_build "$root/build" -DZUVEXA_BUILD_TESTS=ON -- zuvexaSupport zuvexa-cli zuvexa_python &&
     "$root/soapy/checks/run.sh" "$root/build"
@@ -96,6 +106,7 @@ declare -A stage_titles=(
   [tsan]="ThreadSanitizer build, concurrency tests (build-tsan/)"
   [fuzz]="libFuzzer targets, seeds and 5 s of fuzzing each (clang, build-fuzz/)"
   [scripts]="the scripts from a fresh clone, also after a failed configure (build-fresh-clone/)"
+  [install]="prefix install in a mount namespace; Debian packages: lintian, a disposable root (build-deb/)"
   [sdr]="SoapySDR module and SigMF with SoapySDRUtil, Python SoapySDR and GNU Radio (build/)"
   [panel]="the front panel in headless Chromium, screenshot saved (build/panel-screenshot.png)"
 )
@@ -126,7 +137,7 @@ script_options=(-j "$jobs")
 [ "$install" -eq 1 ] || script_options+=(--no-install)
 
 if [ "$mode" = test ]; then
-  prepare tests bench fuzz deb sdr browser
+  prepare tests bench fuzz deb install sdr browser
   # The fresh clone of stage 5 lies inside the checkout: with paths taken
   # relative to it, its compiles are the earlier stages' in ccache.
   export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=1

@@ -63,6 +63,7 @@ declare -A package_groups=(
   [bench]="libbenchmark-dev"
   [fuzz]="clang libclang-rt-14-dev llvm"
   [deb]="python3 file"
+  [install]="lintian mmdebstrap"
   [sdr]="libsoapysdr-dev soapysdr-tools python3-soapysdr gnuradio python3-numpy"
   [browser]="chromium chromium-driver python3-selenium"
 )

@@ -53,12 +53,20 @@ void ComponentVersionText(const char *component, const char *productDirectory, s
 // below the relocated sysconfdir is read instead.
 std::string SharedDirectory();
 
+// The error description files installed with this library: the data folder
+// of the prefix it was loaded from (found from its own file), "" when the
+// loader cannot tell. Searched only after every shared place.
+std::string InstalledDataDirectory();
+
 namespace testing {
 // Test-only: puts `root` (null or "" for none) in front of the fixed file
 // system paths this module reads itself (the share.dir file and the
 // component version files), so tests can lay out a private tree. Paths given
 // to ReadWholeFile are never changed. The shipped library never calls it.
 void SetFileSystemRoot(const char *root);
+// Test-only: InstalledDataDirectory() returns `directory` ("" for none)
+// instead of the library's own; null restores the library's own.
+void SetInstalledDataDirectory(const char *directory);
 } // namespace testing
 
 } // namespace zusysq

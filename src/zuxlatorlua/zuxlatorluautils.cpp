@@ -109,6 +109,13 @@ int ExpandPath(lua_State *L) {
                 }));
 }
 
+// (): the data folder installed with the library, or nil when unknown.
+int InstalledDataDir(lua_State *L) {
+  return Finish(L, RunOperation(L, Empty::kIsNil, [](std::string &text, zuerr::Status &) {
+                  text = zusysq::InstalledDataDirectory();
+                }));
+}
+
 int ConvertLangToDir(lua_State *L) {
   const uint32_t language = CheckLanguage(L, 1);
   return Finish(L, RunOperation(L, Empty::kIsText, [language](std::string &text, zuerr::Status &status) {
@@ -144,6 +151,7 @@ constexpr luaL_Reg kFunctions[] = {
     {"findErrorDescriptionFromErrorsDir", FindInErrorsDir},
     {"findErrorDescriptionFromDir", FindInDir},
     {"findErrorDescriptionFromFile", FindInDir},
+    {"installedDataDir", InstalledDataDir},
     {nullptr, nullptr},
 };
 

@@ -1,7 +1,9 @@
 -- The driver's translator. getStaticDesc finds the description of a status
 -- code in the error description files: the driver's own directory in the
 -- language and in English, then the shared errors directory in the language
--- and in English. getDynamicDesc turns the JSON detail of an error status
+-- and in English, and last the same two in the files installed with the
+-- library, so that an installed library describes its statuses even where
+-- no shared directory holds them. getDynamicDesc turns the JSON detail of an error status
 -- into a report of labelled items with readable attribute names and terms.
 
 local utils = require "zumxl_utilities"
@@ -59,17 +61,21 @@ local function search(lang, find, ...)
   end
 end
 
-local function fromDriverDirectory(settings, pathsep, languageDir, code, lang)
-  if settings.MIErrorsDir == nil or settings.driverName == nil then
-    return nil
-  end
-  local base = expand(settings.MIErrorsDir) .. pathsep .. settings.driverName .. pathsep
+local function fromDriverDirectory(miErrorsDir, driverName, pathsep, languageDir, code, lang)
+  local base = miErrorsDir .. pathsep .. driverName .. pathsep
   local find = zuxlatorluautils.findErrorDescriptionFromDir
   local desc = search(lang, find, base .. languageDir, code)
   if desc == nil and languageDir ~= "English" then
     desc = search(0, find, base .. "English", code)
   end
   return desc
+end
+
+local function fromDriverSettings(settings, pathsep, languageDir, code, lang)
+  if settings.MIErrorsDir == nil or settings.driverName == nil then
+    return nil
+  end
+  return fromDriverDirectory(expand(settings.MIErrorsDir), settings.driverName, pathsep, languageDir, code, lang)
 end
 
 local function fromSharedDirectory(standardErrDir, code, lang)
@@ -82,6 +88,17 @@ local function fromSharedDirectory(standardErrDir, code, lang)
   return desc
 end
 
+-- The installed data folder's mierrors and errors, searched as above.
+local function fromInstalledFiles(driverName, pathsep, languageDir, code, lang)
+  local dataDir = zuxlatorluautils.installedDataDir()
+  if dataDir == nil then
+    return nil
+  end
+  local fromDriver = driverName
+    and fromDriverDirectory(dataDir .. pathsep .. "mierrors", driverName, pathsep, languageDir, code, lang)
+  return fromDriver or fromSharedDirectory(dataDir .. pathsep .. "errors", code, lang)
+end
+
 function M.getStaticDesc(code, lang, ade)
   local settings = zuxlatorlua_settings
   local pathsep = string.sub(package.config, 1, 1)
@@ -90,8 +107,9 @@ function M.getStaticDesc(code, lang, ade)
   local standardErrDir = expand(settings.zuSharedErrorsDir)
   code = zumxl_unmapErrorCode(code)
   local desc = fromErrorsTable(lang3, code)
-    or fromDriverDirectory(settings, pathsep, languageDir, code, lang)
+    or fromDriverSettings(settings, pathsep, languageDir, code, lang)
     or fromSharedDirectory(standardErrDir, code, lang)
+    or fromInstalledFiles(settings.driverName, pathsep, languageDir, code, lang)
   return desc or NOT_FOUND
 end
 

@@ -1,57 +1,78 @@
 #!/usr/bin/env bash
-# install_test.sh BUILD SOURCE PYTHON3 PREFIX SHARED_DIR
+# install_test.sh BUILD SOURCE: installs BUILD into a fresh prefix inside a
+# private mount namespace whose /usr, /usr/local and /etc are overlays, and
+# uses it from there with no environment but PATH (and the simulated
+# analyzers' configuration): the zuvexa command, a C program built with
+# pkg-config alone, the CMake package, the Python package. The overlays'
+# upper layers must stay empty. Then a shared directory named by
+# /etc/kelmar/share/share.dir must win over the prefix's error files.
+# Needs root (unshare, mounts).
 set -euo pipefail
-build=$1 source=$2 python3=$3 prefix=$4 shared=$5
-stage=$(mktemp -d "${TMPDIR:-/tmp}/zuvexa-install-XXXXXX")
-trap 'rm -rf "$stage"' EXIT
+build=$(realpath "$1") source=$(realpath "$2")
 fail() { echo "FAILED: $*" >&2; exit 1; }
+
+if [ "${3:-}" != --inside ]; then
+  stage=$(mktemp -d "${TMPDIR:-/tmp}/zuvexa-install-XXXXXX")
+  trap 'rm -rf "$stage"' EXIT
+  unshare --mount --propagation private "$0" "$build" "$source" --inside "$stage"
+  exit
+fi
+stage=$4
+
 # expect PATTERN WHAT COMMAND...: COMMAND's output must match PATTERN.
 expect() {
   local pattern=$1 what=$2 output
   shift 2
-  output=$("$@") || fail "$what: exit status $?"
+  output=$("$@" 2>&1) || fail "$what: exit status $?: $output"
   grep -q -- "$pattern" <<<"$output" || fail "$what: no '$pattern' in
 $output"
 }
+clean() { env -i PATH=/usr/bin:/bin HOME="$stage/home" "$@"; }
 
-DESTDIR=$stage cmake --install "$build" >/dev/null
-root=$stage$prefix
-lib=$(dirname "$(find "$root" -name libzuvexa.so.0 | head -1)")
-[ -n "$lib" ] || fail "no libzuvexa.so.0 installed"
-
-# The library under its soname, with the development link beside it.
-[ "$(objdump -p "$lib/libzuvexa.so.0" | awk '/SONAME/ {print $2}')" = libzuvexa.so.0 ] || fail "wrong soname"
-[ "$(readlink "$lib/libzuvexa.so")" = libzuvexa.so.0 ] || fail "libzuvexa.so does not link to the soname"
-for file in "$root/include/zuVEXA.h" "$root/include/zuVEXAtypes.h" "$root/bin/zuvexa"; do
-  [ -e "$file" ] || fail "$file missing"
-done
-if objdump -p "$root/bin/zuvexa" "$lib/libzuvexa.so.0" | grep -q "PATH.*$build"; then
-  fail "an installed file still searches the build tree"
-fi
-for tree in errors mierrors; do
-  if [ -d "$source/data/$tree" ]; then
-    [ -d "$stage$shared/$tree" ] || fail "data/$tree not installed below $shared"
-  fi
+layers=$stage/layers
+mkdir -p "$layers" "$stage/home" "$stage/work"
+mount -t tmpfs zuvexa-layers "$layers"
+for dir in /usr /usr/local /etc; do
+  name=${dir//\//_}
+  mkdir -p "$layers/$name.upper" "$layers/$name.work"
+  mount -t overlay overlay -o "lowerdir=$dir,upperdir=$layers/$name.upper,workdir=$layers/$name.work" "$dir"
 done
 
-# What a user's program sees: only the staged files and the simulation.
-export LD_LIBRARY_PATH=$lib
-export ZUVEXA_SYSAPI_CONFIG=$root/share/zuvexa-sim/sysapi.conf
-work=$stage/work && mkdir -p "$work"
+prefix=$stage/prefix
+cmake --install "$build" --prefix "$prefix" >/dev/null
+libzuvexa=$(find "$prefix" -name libzuvexa.so.0)
+[ -n "$libzuvexa" ] || fail "no libzuvexa.so.0 in the prefix"
+lib=$(dirname "$libzuvexa")
+sim=ZUVEXA_SYSAPI_CONFIG=$prefix/share/zuvexa-sim/sysapi.conf
+work=$stage/work
 
-export PKG_CONFIG_PATH=$lib/pkgconfig PKG_CONFIG_SYSROOT_DIR=$stage
-# shellcheck disable=SC2046
-cc -o "$work/with_pkgconfig" "$source/examples/c/fetch_record.c" $(pkg-config --cflags --libs zuvexa) -lm
-expect "mean power -6.02 dBFS" "the pkg-config build" "$work/with_pkgconfig"
+expect "^zuvexa [0-9]" "zuvexa --version" clean "$prefix/bin/zuvexa" --version
+expect "Gerät nicht gefunden" "zuvexa error --lang de" clean "$prefix/bin/zuvexa" error 0xBFFA0060 --lang de
+expect "module tov .*$prefix/.*/zuvexa/libzuvexatov.so" "zuvexa models" clean "$prefix/bin/zuvexa" models
+expect "zuVEXA_FetchIQSingleRecordComplexF64" "zuvexa trace" clean "$sim" "$prefix/bin/zuvexa" trace fetch --samples 100
 
-cmake -S "$source/examples/c" -B "$work/cmake" -DCMAKE_PREFIX_PATH="$root" >/dev/null
-cmake --build "$work/cmake" >/dev/null
-expect "mean power -6.02 dBFS" "the find_package build" "$work/cmake/fetch_record"
+clean PKG_CONFIG_PATH="$lib/pkgconfig" sh -c \
+  "cc -o '$work/describe' '$source/tests/e2e/install/describe_status.c' \$(pkg-config --cflags --libs zuvexa)" ||
+  fail "the build with pkg-config alone"
+expect "Appareil introuvable" "the pkg-config build" clean "$sim" "$work/describe"
 
-expect "module tov .*$lib/libzuvexatov.so" "zuvexa models" "$root/bin/zuvexa" models
-expect "samples       256 fetched" "zuvexa fetch" "$root/bin/zuvexa" fetch --samples 256
+clean cmake -S "$source/examples/c" -B "$work/cmake" -DCMAKE_PREFIX_PATH="$prefix" >/dev/null &&
+  clean cmake --build "$work/cmake" >/dev/null || fail "the find_package build"
+expect "mean power -6.02 dBFS" "the find_package build" clean "$sim" "$work/cmake/fetch_record"
 
-site=$(dirname "$(find "$root" -path '*-packages/zuvexa' -type d | head -1)")
-export PYTHONPATH=$site PYTHONDONTWRITEBYTECODE=1
-expect "mean power -6.02 dBFS" "the installed Python package" "$python3" "$source/examples/python/fetch_record.py"
-echo "installed tree works: pkg-config, find_package, zuvexa, Python"
+site=$(dirname "$(find "$prefix" -path '*-packages/zuvexa' -type d)")
+expect "mean power -6.02 dBFS" "the Python package" clean "$sim" ZUVEXA_LIBRARY="$libzuvexa" PYTHONPATH="$site" \
+  PYTHONDONTWRITEBYTECODE=1 python3 "$source/examples/python/fetch_record.py"
+
+leftovers=$(cd "$layers" && find ./*.upper -mindepth 1)
+[ -z "$leftovers" ] || fail "written outside the prefix:
+$leftovers"
+
+# A shared directory, where other products keep their error files, comes first.
+shared=$stage/shared/mierrors/zuVEXA/German
+mkdir -p "$shared" /etc/kelmar/share
+printf '<?xml version="1.0">\n<zudocument>\n<zuerror code="0xBFFA0060">\nshared text\n</zuerror>\n</zudocument>\n' \
+  >"$shared/other.err"
+echo "$stage/shared" >/etc/kelmar/share/share.dir
+expect "shared text" "the shared directory first" clean "$prefix/bin/zuvexa" error 0xBFFA0060 --lang de
+echo "the prefix install stays in its prefix and works from it"

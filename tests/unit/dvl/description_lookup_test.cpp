@@ -16,7 +16,7 @@ constexpr const char *kNotFound = "Error description not found";
 // errors folder itself and the shared English folder; nullptr for none.
 using Layout = std::array<const char *, 5>;
 
-void Lay(const SeamErrorTree &tree, const Layout &layout) {
+void Lay(const testsupport::SharedErrorFiles &tree, const Layout &layout) {
   const char *folders[] = {"French", "English", "French", "", "English"};
   for (int i = 0; i < 5; ++i) {
     if (!layout[i]) continue;
@@ -50,6 +50,42 @@ TEST(DescriptionLookup, SearchOrderAndLanguageFallback) {
     SeamErrorTree tree;
     Lay(tree, c.layout);
     EXPECT_EQ(Describe(kCode, c.language), c.expected) << c.name;
+  }
+}
+
+// The files installed with the library, in a folder of their own.
+class InstalledFiles : private testsupport::TemporaryDirectory, public testsupport::SharedErrorFiles {
+public:
+  explicit InstalledFiles(bool known = true) : SharedErrorFiles(TemporaryDirectory::Path()) {
+    zusysq::testing::SetInstalledDataDirectory(known ? Directory().c_str() : "");
+  }
+  ~InstalledFiles() { zusysq::testing::SetInstalledDataDirectory(nullptr); }
+};
+
+// The installed files are searched last, in the same order and languages, so
+// nothing a shared directory holds changes.
+TEST(DescriptionLookup, InstalledFilesOnlyWhenNoSharedPlaceHasTheCode) {
+  const Layout none{};
+  const Layout all{"idf", "ide", "isf", "isr", "ise"};
+  struct Case {
+    const char *name;
+    Layout shared, installed;
+    bool known;
+    const char *expected;
+  } cases[] = {
+      {"only the installed files", none, all, true, "idf"},
+      {"shared English before installed French", {nullptr, nullptr, nullptr, nullptr, "se"}, all, true, "se"},
+      {"driver English before installed", {nullptr, "de", nullptr, nullptr, nullptr}, all, true, "de"},
+      {"installed driver English", none, {nullptr, "ide", "isf", "isr", "ise"}, true, "ide"},
+      {"installed shared English", none, {nullptr, nullptr, nullptr, nullptr, "ise"}, true, "ise"},
+      {"installed folder unknown", none, all, false, kNotFound},
+  };
+  for (const Case &c : cases) {
+    SeamErrorTree tree;
+    InstalledFiles installed(c.known);
+    Lay(tree, c.shared);
+    Lay(installed, c.installed);
+    EXPECT_EQ(Describe(kCode, zumxl::kFrench), c.expected) << c.name;
   }
 }
 
