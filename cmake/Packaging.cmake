@@ -6,6 +6,8 @@
 #   python3-zuvexa  the Python package
 #   zuvexa-sim      the stand-in platform components; it provides libivi2,
 #                   the IVI engine the library links against
+#   soapysdr0.8-module-zuvexa
+#                   the SoapySDR module (when SoapySDR was found)
 set(CPACK_PACKAGE_NAME zuvexa)
 set(CPACK_PACKAGE_VENDOR "libzuvexa maintainers")
 set(CPACK_PACKAGE_CONTACT "libzuvexa maintainers <maintainers@users.noreply.c-seed-0a95dec9.example>")
@@ -33,6 +35,9 @@ set(CPACK_COMPONENTS_ALL runtime dev tools python)
 if(ZUVEXA_INSTALL_SIM)
   list(APPEND CPACK_COMPONENTS_ALL sim)
 endif()
+if(TARGET zuvexaSupport)
+  list(APPEND CPACK_COMPONENTS_ALL soapy)
+endif()
 
 set(CPACK_COMPONENT_RUNTIME_DESCRIPTION "libzuvexa: C interface for the RF signal analyzer
 The library finds a device through the system configuration, loads the
@@ -51,8 +56,10 @@ set(CPACK_DEBIAN_DEV_PACKAGE_SECTION libdevel)
 
 set(CPACK_COMPONENT_TOOLS_DESCRIPTION "zuvexa: command-line tool for the RF signal analyzer
 Lists the models and installed modules, shows how a resource name resolves,
-fetches I/Q records (statistics, CSV or raw output, SVG plots), describes
-status codes and traces the driver calls of a program.")
+lists the configured devices, reads and sets attributes, fetches I/Q
+records (statistics, CSV, raw or SigMF output, SVG plots), describes status
+codes, traces the driver calls of a program and serves a front panel for
+the browser.")
 set(CPACK_COMPONENT_TOOLS_DEPENDS runtime)
 set(CPACK_DEBIAN_TOOLS_PACKAGE_NAME zuvexa-tools)
 set(CPACK_DEBIAN_TOOLS_PACKAGE_SECTION electronics)
@@ -70,6 +77,14 @@ foreach(script postinst prerm)
     @ONLY FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
   list(APPEND CPACK_DEBIAN_PYTHON_PACKAGE_CONTROL_EXTRA ${PROJECT_BINARY_DIR}/python-deb/${script})
 endforeach()
+
+set(CPACK_COMPONENT_SOAPY_DESCRIPTION "libzuvexa: SoapySDR module
+Makes the RF signal analyzer a receive-only SoapySDR device (driver=zuvexa)
+for SoapySDR applications, GNU Radio's soapy blocks and SoapySDR's Python
+binding.")
+set(CPACK_COMPONENT_SOAPY_DEPENDS runtime)
+set(CPACK_DEBIAN_SOAPY_PACKAGE_NAME soapysdr${ZUVEXA_SOAPY_ABI}-module-zuvexa)
+set(CPACK_DEBIAN_SOAPY_PACKAGE_SECTION hamradio)
 
 set(CPACK_COMPONENT_SIM_DESCRIPTION "libzuvexa: simulated platform components
 Stand-ins for the IVI engine, the five instrument modules and the system

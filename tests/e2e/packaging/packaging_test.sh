@@ -26,7 +26,12 @@ for file in "${files[@]}"; do
   ! dpkg-deb -c "$file" | grep -q 'share\.dir' || fail "$file ships a share.dir"
 done
 
-# The disposable root, made once.
+# The disposable root, made once, with what our packages need from Debian.
+ours=$(for file in "${files[@]}"; do dpkg-deb -f "$file" Package; dpkg-deb -f "$file" Provides; done |
+  sed 's/ (.*//' | sort -u)
+needed=$(for file in "${files[@]}"; do dpkg-deb -f "$file" Depends; done | tr ',' '\n' |
+  sed 's/(.*//; s/|.*//; s/[[:space:]]//g' | grep -v -x -F "$ours" | sort -u | paste -sd,)
+root_packages+=${needed:+,$needed}
 mkdir -p "$cache"
 tarball=$cache/bookworm-$(md5sum <<<"$root_packages" | cut -c1-8).tar
 partial=${tarball%.tar}.partial.tar
