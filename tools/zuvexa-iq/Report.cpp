@@ -60,8 +60,6 @@ std::string FormatPlain(double value, const char *unit) {
   return Printf("%g %s%s", value / scale.scale, prefix, unit);
 }
 
-namespace {
-
 // Drops the sentence of a one-line text that mentions an elaboration.
 std::string WithoutElaborationPromise(const std::string &text) {
   const std::size_t end = text.find_last_not_of(" \n");
@@ -73,8 +71,6 @@ std::string WithoutElaborationPromise(const std::string &text) {
   const std::size_t stop = text.find('.', mention);
   return text.substr(0, start + 1) + (stop == std::string::npos ? "" : text.substr(stop + 1));
 }
-
-} // namespace
 
 std::string FailureHint(ViStatus status, const std::string &description, const Settings &settings) {
   if (status == ZUVEXA_ERROR_CANNOT_RECOVER && description.find("ystem API") != std::string::npos)

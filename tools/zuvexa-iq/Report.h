@@ -25,6 +25,10 @@ std::string FormatDbfs(double dbfs);
 // 1e11, "Hz" -> "100 GHz"; 0 -> "0 Hz".
 std::string FormatPlain(double value, const char *unit);
 
+// A one-line text without its sentence that mentions an elaboration: the
+// elaboration would have followed on lines of its own.
+std::string WithoutElaborationPromise(const std::string &text);
+
 // An error text as indented lines without blank ones; a note when empty.
 // A one-line description (no elaboration followed it) loses its sentence
 // that promises an elaboration.

@@ -6,6 +6,7 @@
 #include "IqAnalysis.h"
 #include "PanelAttributes.h"
 #include "PanelFrame.h"
+#include "Report.h"
 #include "Session.h"
 
 namespace zuvexapanel {
@@ -40,7 +41,9 @@ const char *TypeName(ValueType type) {
 nlohmann::json CallFailure(ViSession vi, const char *function, ViStatus status) {
   std::string text = zuvexaiq::TakeErrorText(vi);
   if (text.empty()) text = StatusMessage(vi, status);
-  return {{"function", function}, {"status", Hex(status)}, {"description", text}};
+  return {{"function", function},
+          {"status", Hex(status)},
+          {"description", zuvexaiq::WithoutElaborationPromise(text)}};
 }
 
 std::string FetchFrame(ViSession vi, const Acquisition &acquisition, std::vector<ViReal64> &buffer) {
