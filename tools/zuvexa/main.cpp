@@ -27,7 +27,7 @@ void AddHelpCommand(CLI::App &app, int &exitCode) {
       exitCode = zuvexacli::kExitUsage;
       return;
     }
-    std::cout << (command != nullptr ? command->help() : app.help());
+    std::cout << (command != nullptr ? command->help("zuvexa") : app.help());
   });
 }
 
