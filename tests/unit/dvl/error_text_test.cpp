@@ -1,5 +1,4 @@
-// The error texts of the exported error functions over a private tree of
-// error description files.
+// The error texts of the exported error functions over a private tree of error description files.
 
 #include "SeamErrorTree.h"
 #include "dvlShared/ErrorText.h"

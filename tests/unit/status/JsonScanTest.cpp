@@ -10,9 +10,8 @@
 
 namespace {
 
-// Kinds, ends, error codes and positions, lookups, number and string reads
-// and decoding are checked against a reference reader over the seeds of
-// tests/fuzz/corpus/json_parse and json_decode (fuzz_replay_tests).
+// Kinds, ends, error codes and positions, lookups, number and string reads and decoding are checked against a
+// reference reader over the seeds of tests/fuzz/corpus/json_parse and json_decode (fuzz_replay_tests).
 TEST(JsonParse, NoTextAtAll) {
   jsonz::Value value;
   EXPECT_EQ(jsonz::ParseValue(nullptr, &value), nullptr);

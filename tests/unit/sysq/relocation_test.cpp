@@ -1,6 +1,5 @@
-// The directory-kind table with a relocation library: lib/relocations/ relocates
-// datarootdir only; lib/relocations-failing/ relocates prefixdir, fails at bindir
-// and would relocate datarootdir.
+// The directory-kind table with a relocation library: lib/relocations/ relocates datarootdir only;
+// lib/relocations-failing/ relocates prefixdir, fails at bindir and would relocate datarootdir.
 #include "PathsTestSupport.h"
 #include "zuapal/zuapalerr.h"
 

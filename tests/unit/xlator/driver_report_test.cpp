@@ -24,8 +24,7 @@ constexpr const char *kOrderedData = R"({"file":"Fetch.cpp","line":42,"component
 
 class DriverReport : public ::testing::Test {
 protected:
-  // The reports the flags select for kOrderedData (or `json`), each item in
-  // brackets, or the failure's code.
+  // The reports the flags select for kOrderedData (or `json`), each item in brackets, or the failure's code.
   std::string Report(uint32_t langWord, uint32_t flags, const char *json = kOrderedData) {
     zuerr::Status errStatus;
     zuerr::SetCode(errStatus, -1);

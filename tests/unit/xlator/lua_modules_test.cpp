@@ -1,5 +1,4 @@
-// The native Lua modules and the embedded scripts and translator tables, in a
-// bare interpreter.
+// The native Lua modules and the embedded scripts and translator tables, in a bare interpreter.
 #include <cstdio>
 #include <fstream>
 #include <unistd.h>
