@@ -28,12 +28,7 @@ void Lay(const testsupport::SharedErrorFiles &tree, const Layout &layout) {
 } // namespace
 
 TEST(DescriptionLookup, SearchOrderAndLanguageFallback) {
-  struct Case {
-    const char *name;
-    Layout layout;
-    zumxl::LanguageId language;
-    const char *expected;
-  } cases[] = {
+  const std::tuple<const char *, Layout, zumxl::LanguageId, const char *> cases[] = {
       {"driver, own language", {"df", "de", "sf", "sr", "se"}, zumxl::kFrench, "df"},
       {"driver English before shared", {nullptr, "de", "sf", "sr", "se"}, zumxl::kFrench, "de"},
       {"shared, own language", {nullptr, nullptr, "sf", "sr", "se"}, zumxl::kFrench, "sf"},
@@ -46,10 +41,10 @@ TEST(DescriptionLookup, SearchOrderAndLanguageFallback) {
       {"invalid language, no English", {"df", nullptr, "sf", "sr", nullptr}, zumxl::kInvalidLanguage, "sr"},
       {"language without files", {nullptr, "de", nullptr, nullptr, nullptr}, zumxl::kKorean, "de"},
   };
-  for (const Case &c : cases) {
+  for (const auto &[name, layout, language, expected] : cases) {
     SeamErrorTree tree;
-    Lay(tree, c.layout);
-    EXPECT_EQ(Describe(kCode, c.language), c.expected) << c.name;
+    Lay(tree, layout);
+    EXPECT_EQ(Describe(kCode, language), expected) << name;
   }
 }
 
@@ -67,12 +62,7 @@ public:
 TEST(DescriptionLookup, InstalledFilesOnlyWhenNoSharedPlaceHasTheCode) {
   const Layout none{};
   const Layout all{"idf", "ide", "isf", "isr", "ise"};
-  struct Case {
-    const char *name;
-    Layout shared, installed;
-    bool known;
-    const char *expected;
-  } cases[] = {
+  const std::tuple<const char *, Layout, Layout, bool, const char *> cases[] = {
       {"only the installed files", none, all, true, "idf"},
       {"shared English before installed French", {nullptr, nullptr, nullptr, nullptr, "se"}, all, true, "se"},
       {"driver English before installed", {nullptr, "de", nullptr, nullptr, nullptr}, all, true, "de"},
@@ -80,12 +70,12 @@ TEST(DescriptionLookup, InstalledFilesOnlyWhenNoSharedPlaceHasTheCode) {
       {"installed shared English", none, {nullptr, nullptr, nullptr, nullptr, "ise"}, true, "ise"},
       {"installed folder unknown", none, all, false, kNotFound},
   };
-  for (const Case &c : cases) {
+  for (const auto &[name, shared, installed, known, expected] : cases) {
     SeamErrorTree tree;
-    InstalledFiles installed(c.known);
-    Lay(tree, c.shared);
-    Lay(installed, c.installed);
-    EXPECT_EQ(Describe(kCode, zumxl::kFrench), c.expected) << c.name;
+    InstalledFiles installedTree(known);
+    Lay(tree, shared);
+    Lay(installedTree, installed);
+    EXPECT_EQ(Describe(kCode, zumxl::kFrench), expected) << name;
   }
 }
 

@@ -195,11 +195,7 @@ TEST_F(DeviceLookup, AFailedFrameworkIsTriedAgainAndTheObserverRegisteredOnSucce
 }
 
 // A number N stands for "Unexpected ZU System API Error: N.".
-const struct FailureCase {
-  const char *what;
-  void (*arrange)(FakeSystem &);
-  const char *elaboration;
-} kFailures[] = {
+const std::tuple<const char *, void (*)(FakeSystem &), const char *> kFailures[] = {
     {"no experts", [](FakeSystem &s) { s.framework->experts.clear(); },
      "Internal Error: no system API experts for supported VEXA devices were found."},
     {"framework creation", [](FakeSystem &) { fakes::gInstantiateFailure = sysapi::kNullPointer; },
@@ -215,16 +211,16 @@ const struct FailureCase {
 };
 
 TEST(DeviceLookupFailure, EachFailureHasItsStatusAndNothingIsStored) {
-  for (const FailureCase &c : kFailures) {
-    SCOPED_TRACE(c.what);
+  for (const auto &[what, arrange, elaboration] : kFailures) {
+    SCOPED_TRACE(what);
     FakeSystem system;
     system.framework->devices = {{.name = L"Dev1"}};
-    c.arrange(system);
+    arrange(system);
     DeviceRecord record;
     EXPECT_EQ(system.Resolve("Dev1", "", record), kSystemApiError);
     const devtest::ThreadError error = devtest::ReadThreadError();
     EXPECT_EQ(error.primary, kSystemApiError);
-    const std::string text = c.elaboration;
+    const std::string text = elaboration;
     EXPECT_EQ(error.elaboration, text[0] == '-' ? "Unexpected ZU System API Error: " + text + "." : text);
     EXPECT_EQ(system.store.Count(), 0u);
   }

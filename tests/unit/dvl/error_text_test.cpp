@@ -48,10 +48,7 @@ TEST_F(ErrorText, ComposesPrimarySecondaryAndElaborationWithin1023Bytes) {
   const std::string longPrimary(600, 'p'), longSecondary(600, 's'), hugePrimary(1100, 'h'), medium(300, 'm');
   tree.Driver("English", "long.err",
               {{"1", longPrimary}, {"2", longSecondary}, {"3", hugePrimary}, {"4", medium}});
-  struct Case {
-    ViStatus primary, secondary;
-    std::string elaboration, text;
-  } cases[] = {
+  const std::tuple<ViStatus, ViStatus, std::string, std::string> cases[] = {
       {kDeviceNotFound, 0, "abc", "Device not found.\n\nabc"},
       {kDeviceNotFound, kUnknownSession, "", "Device not found.\n\nUnknown session."},
       {kDeviceNotFound, kUnknownSession, "x", "Device not found.\n\nUnknown session.\n\nx"},
@@ -63,15 +60,13 @@ TEST_F(ErrorText, ComposesPrimarySecondaryAndElaborationWithin1023Bytes) {
       {3, 2, "lost", std::string(1022, 'h')}, // a primary that fills everything leaves no separator
       {4, 0, std::string(900, 'e'), medium + "\n\n" + std::string(721, 'e')},
   };
-  for (const Case &c : cases) {
-    OnFreshThread(
-        [&] {
-          Ivi_SetErrorInfo(0, VI_FALSE, c.primary, c.secondary, c.elaboration.c_str());
-          ViStatus primary = 1;
-          EXPECT_EQ(FullErrorText(&primary), c.text) << c.primary << " " << c.elaboration;
-          EXPECT_EQ(primary, c.primary)
-              << "the primary error is reported even when only the elaboration is shown";
-        });
+  for (const auto &[primary, secondary, elaboration, text] : cases) {
+    OnFreshThread([&] {
+      Ivi_SetErrorInfo(0, VI_FALSE, primary, secondary, elaboration.c_str());
+      ViStatus reported = 1;
+      EXPECT_EQ(FullErrorText(&reported), text) << primary << " " << elaboration;
+      EXPECT_EQ(reported, primary) << "the primary error is reported even when only the elaboration is shown";
+    });
   }
 }
 

@@ -6,7 +6,6 @@
 #include <cstring>
 #include <dlfcn.h>
 #include <thread>
-#include <tuple>
 
 #include "peeklog_standin.h"
 #include "tracing/AttributeNames.h"

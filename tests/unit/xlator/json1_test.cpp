@@ -78,9 +78,7 @@ TEST(OrderedData, TagsAStatusOnceForOneTranslator) {
 
 // Well-formed items are decorated; a malformed one appends nothing at all.
 TEST(ReportItems, RawTextDecorationsAndMalformedItems) {
-  struct Case {
-    const char *items, *text, *failure;
-  } cases[] = {
+  const std::tuple<const char *, const char *, const char *> cases[] = {
       {R"([{"type":"usage","key":"Channel","value":["0","1"]},{"type":"elaboration","value":"only \"this\""},
            {"type":"header","value":"x"},{"type":"empty"},{"key":""}])",
        "before\nChannel: 0, 1only \"this\"\nx\n\n", nullptr},
@@ -90,14 +88,14 @@ TEST(ReportItems, RawTextDecorationsAndMalformedItems) {
       {R"([{"key":"a","value":["1",2]}])", "before", "value can only be string"},
       {R"([{"key":"a","value":tru}])", "before", "something's wrong with value item"},
   };
-  for (const Case &c : cases) {
-    SCOPED_TRACE(c.items);
+  for (const auto &[items, text, failure] : cases) {
+    SCOPED_TRACE(items);
     zuerr::Status status;
-    EXPECT_EQ(Items(c.items, status), c.text);
-    EXPECT_EQ(status.code, c.failure ? zuapalerr_invalidParameter : 0);
-    if (c.failure != nullptr)
+    EXPECT_EQ(Items(items, status), text);
+    EXPECT_EQ(status.code, failure ? zuapalerr_invalidParameter : 0);
+    if (failure != nullptr)
       EXPECT_EQ(Detail(status.json, "zuxlator_debug", "formatDynamicReportItems"),
-                std::string("json1 dynamic object invalid. ") + c.failure);
+                std::string("json1 dynamic object invalid. ") + failure);
   }
 }
 

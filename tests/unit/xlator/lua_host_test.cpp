@@ -118,11 +118,7 @@ TEST_F(LuaHost, StatusHoldingAnErrorOnEntry) {
 
 TEST_F(LuaHost, DynamicResults) {
   zuxlator::TranslatorFunctions &translator = Created();
-  struct Case {
-    const char *format, *text;
-    int32_t code;
-    const char *errorConstant;
-  } cases[] = {
+  const std::tuple<const char *, const char *, int32_t, const char *> cases[] = {
       {"json1", R"({"a":1}|json1|3|1)", 0, "<missing>"},
       {"zero", "<null>", 0, "<missing>"},
       {"number", "<null>", -7, "(int32_t)lua_tointeger(L, -1)"},
@@ -130,14 +126,13 @@ TEST_F(LuaHost, DynamicResults) {
       {"fail", "<null>", zuapalerr_softwareFaultAPALInternalUseOnly,
        "zuapalerr_softwareFaultAPALInternalUseOnly"},
   };
-  for (const Case &c : cases) {
-    SCOPED_TRACE(c.format);
+  for (const auto &[format, text, code, errorConstant] : cases) {
+    SCOPED_TRACE(format);
     zuerr::Status status;
-    EXPECT_EQ(Dynamic(translator, c.format, status), c.text);
-    EXPECT_EQ(status.code, c.code);
-    EXPECT_EQ(Member(status.json, "error_constant"), c.errorConstant);
-    if (c.code != 0)
-      EXPECT_EQ(Detail(status.json, "zuxlatorlua_debug", "debug"), "failed to get dynamic desc");
+    EXPECT_EQ(Dynamic(translator, format, status), text);
+    EXPECT_EQ(status.code, code);
+    EXPECT_EQ(Member(status.json, "error_constant"), errorConstant);
+    if (code != 0) EXPECT_EQ(Detail(status.json, "zuxlatorlua_debug", "debug"), "failed to get dynamic desc");
   }
 }
 
