@@ -44,7 +44,7 @@ TEST(CopyToUserBuffer, NegativeSizeCopiesWithoutACheck) {
   EXPECT_STREQ(buffer, "hi");
 }
 
-TEST_F(ErrorText, ComposesPrimarySecondaryAndElaborationWithin1023Bytes) {
+TEST_F(ErrorText, ComposesWithin1023BytesAndASizeQueryLeavesTheErrorAReadClears) {
   const std::string longPrimary(600, 'p'), longSecondary(600, 's'), hugePrimary(1100, 'h'), medium(300, 'm');
   tree.Driver("English", "long.err",
               {{"1", longPrimary}, {"2", longSecondary}, {"3", hugePrimary}, {"4", medium}});
@@ -68,11 +68,8 @@ TEST_F(ErrorText, ComposesPrimarySecondaryAndElaborationWithin1023Bytes) {
       EXPECT_EQ(reported, primary) << "the primary error is reported even when only the elaboration is shown";
     });
   }
-}
-
-// A size query leaves the error; a read that writes, even a cut one, clears
-// it (the guard-page tests check the texts at every size).
-TEST_F(ErrorText, SizeQueryLeavesTheErrorAndAnyReadClearsIt) {
+  // A size query leaves the error; a read that writes, even a cut one, clears
+  // it (the guard-page tests check the texts at every size).
   OnFreshThread([] {
     Ivi_SetErrorInfo(0, VI_FALSE, kDeviceNotFound, 0, "details");
     ViStatus code = 0;

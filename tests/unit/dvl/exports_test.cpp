@@ -17,7 +17,7 @@ protected:
   }
 };
 
-TEST_F(DeviceExports, NameFunctionsReachTheKaModuleWithTheArgumentsUnchanged) {
+TEST_F(DeviceExports, NameFunctionsAndBitfileDirectoryReachTheirModuleWithTheArgumentsUnchanged) {
   int a[8] = {};
   EXPECT_EQ(zuVEXA_GetAssociatedDevicesForGUID(&a[0], &a[1], &a[2], &a[3], &a[4], &a[5], &a[6], &a[7]),
             VI_SUCCESS);
@@ -30,9 +30,6 @@ TEST_F(DeviceExports, NameFunctionsReachTheKaModuleWithTheArgumentsUnchanged) {
   ASSERT_EQ(BackendStandin_ScriptStatus(kKa, "SetAssociatedDevicesForGUID", scripted, VI_FALSE), VI_SUCCESS);
   EXPECT_EQ(zuVEXA_SetAssociatedDevicesForGUID(a, a, a, a, a, a, a), scripted);
   EXPECT_EQ(devtest::ReadThreadError().primary, 0) << "the module's status is returned, not recorded";
-}
-
-TEST_F(DeviceExports, BitfileDirectorySearchesAfreshAndGoesToTheDevicesModuleWithTheWholeContext) {
   devtest::AddStandinDevice("SaFpga", nullptr, 0x1C02);
   ASSERT_EQ(devtest::ResolveInProcess("SaFpga").status, VI_SUCCESS);
   char folder[64] = {};

@@ -5,13 +5,10 @@
 
 using namespace zuapal;
 
-TEST(Growth, CapacityNeverPassesTheLimit) {
+TEST(Growth, CapacityNeverPassesTheLimitAndArrayKeepsOrderAndSurvivesOverflow) {
   EXPECT_EQ(NextTextCapacity(200, 500, SIZE_MAX), 500u) << "at least what is needed";
   EXPECT_EQ(NextArrayCapacity(100, 10, 120), 0u) << "growth beyond the limit is refused";
   EXPECT_EQ(NextArrayCapacity(SIZE_MAX - 1, SIZE_MAX, SIZE_MAX), SIZE_MAX);
-}
-
-TEST(Growth, ArrayKeepsOrderAcrossGrowthAndEraseAndOverflowLeavesIt) {
   StatusRecord status;
   tArray<std::string> names;
   for (int i = 0; i < 20; ++i) ASSERT_TRUE(names.push_back(std::to_string(i), status));

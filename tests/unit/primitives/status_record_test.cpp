@@ -17,7 +17,7 @@ TEST(StatusRecord, FirstErrorWinsAndErrorReplacesWarning) {
   EXPECT_EQ(std::string(record.component) + record.file + std::to_string(record.line), "comperr.cpp3");
 }
 
-TEST(StatusRecord, TextFieldsAreCutToTheirFieldsAndAShortLayoutKeepsOnlyTheCode) {
+TEST(StatusRecord, TextFieldsAreCutShortLayoutKeepsTheCodeAndMergeCopiesTheExtension) {
   StatusRecord record;
   record.extension[0] = 77;
   const std::string longFile = std::string(60, 'a') + std::string(30, 'b') + std::string(60, 'c');
@@ -34,9 +34,6 @@ TEST(StatusRecord, TextFieldsAreCutToTheirFieldsAndAShortLayoutKeepsOnlyTheCode)
   zuapal::SetCode(shortLayout, -3, "comp", "file.cpp", 12);
   EXPECT_EQ(shortLayout.code, -3);
   EXPECT_EQ(shortLayout.component[0] + shortLayout.line, 0u);
-}
-
-TEST(StatusRecord, MergeCopiesTheExtensionUpToItsFirstZeroIntoAnErrorFreeRecord) {
   StatusRecord source, later, target;
   zuapal::SetCode(source, -7, "src", "s.cpp", 8);
   source.extension[0] = 1;

@@ -86,7 +86,7 @@ TEST(StatusBuffer, TextFitsABufferOfExactlyItsLengthPlusNulAndSentinel) {
   }
 }
 
-TEST(StatusTransfer, MergeTakesTheFirstErrorCopyReplacesEverythingOrNothing) {
+TEST(StatusTransfer, MergeTakesTheFirstErrorCopyAllOrNothingAndMovedFromIsFresh) {
   Status target, first, second, refusing, empty;
   ZUERR_SET(first, zuapalerr_osFault);
   ZUERR_SET(second, zuapalerr_memoryFull);
@@ -109,9 +109,6 @@ TEST(StatusTransfer, MergeTakesTheFirstErrorCopyReplacesEverythingOrNothing) {
   EXPECT_EQ(target.json, nullptr);
   EXPECT_TRUE(zuerr::CopyStatus(first, first));
   EXPECT_EQ(first.code, zuapalerr_osFault);
-}
-
-TEST(StatusTransfer, MovedFromStatusIsFresh) {
   Status source, assigned;
   ZUERR_SET(source, zuapalerr_osFault);
   ZUERR_SET(assigned, zuapalerr_memoryFull);

@@ -81,15 +81,12 @@ TEST(ExpandPath, ReferenceWithoutSlashFailsWithDetail) {
   EXPECT_EQ(bare.code, zuapalerr_invalidParameter);
 }
 
-TEST(ExpandPath, StatusHoldingErrorKeepsItAndExpandsToNothing) {
+TEST(ExpandPath, StatusHoldingErrorKeepsItAndSelfReferenceEnds) {
   zuerr::Status status;
   ZUERR_SET(status, zuapalerr_osFault);
   EXPECT_EQ(zusysq::ExpandPath("$_commonAppDataDir/x", status), "/x");
   EXPECT_EQ(status.code, zuapalerr_osFault);
-}
-
-// Regression: a self-referring share.dir once looped for ever (the test's time limit catches a hang).
-TEST(ExpandPath, SelfReferenceEnds) {
+  // Regression: a self-referring share.dir once looped for ever (the test's time limit catches a hang).
   FileTree tree;
   tree.Write(zusysq::kShareDirFile, "$_zuShared32Dir/x");
   EXPECT_EQ(Expanded("$_zuShared32Dir/errors"), "$_zuShared32Dir/x/errors");
@@ -125,12 +122,9 @@ TEST(ReadWholeFile, UnopenableFileGivesResourceNotFoundWithTheSystemError) {
 }
 
 // Without a relocation library on the loader's path.
-TEST(DirectoryKind, DefaultsAndUnknownKinds) {
+TEST(DirectoryKind, DefaultsAndVersionTextsWholeOrNotInstalledWithThePathCutTo99Characters) {
   EXPECT_EQ(DirectoryKind("runstatedir"), "/var/run");
   for (const char *kind : {"nosuchdir", "BINDIR", ""}) EXPECT_EQ(DirectoryKind(kind, zuapalerr_osFault), "");
-}
-
-TEST(ComponentVersionText, WholeFileOrNotInstalledAndThePathCutTo99Characters) {
   FileTree tree;
   const std::string content("1.2.3\0build 7\n", 14);
   tree.Write("/usr/share/zu-vexa/version/zuVEXAka.txt", content);

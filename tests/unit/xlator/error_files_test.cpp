@@ -36,7 +36,7 @@ std::string DescriptionIn(const std::string &content, ViStatus code = kCode) {
 
 } // namespace
 
-TEST(ErrorFile, HeaderComparesOnlyTheFirst19CharactersOfLineOneIgnoringCase) {
+TEST(ErrorFile, HeaderOfLineOneIgnoringCaseAndCodesInEveryNotation) {
   const std::string rest = "<ZUDOCUMENT>\n" + Entry("0xBFFA0056", "found") + "</zudocument>\n";
   const std::pair<std::string, std::string> cases[] = {
       {"<?xml version=\"1.0\"\n", "found"}, {"<?XML VERSION=\"1.0\" encoding=\"utf-8\"?>\n", "found"},
@@ -44,15 +44,12 @@ TEST(ErrorFile, HeaderComparesOnlyTheFirst19CharactersOfLineOneIgnoringCase) {
       {"<?xml version=\"1.0\">\n\n", ""}, // the document tag must be line 2
   };
   for (const auto &[header, expected] : cases) EXPECT_EQ(DescriptionIn(header + rest), expected) << header;
-}
-
-TEST(ErrorFile, CodesMatchInEveryNotationAsThirtyTwoBitIntegers) {
   for (const char *code : {"0XbffA0056", "-1074134954", "3220832342", "027776400126", "0xBFFA0056\" x=\"y"})
     EXPECT_EQ(DescriptionIn(Document(Entry(code, "found"))), "found") << code;
   EXPECT_EQ(DescriptionIn(Document(Entry("010", "octal")), 8), "octal");
 }
 
-TEST(ErrorFile, FirstEntryWinsTakenByteForByteWithoutTrailingLineEnds) {
+TEST(ErrorFile, FirstEntryWinsByteForByteWithoutTrailingLineEndsReadIn1023BytePieces) {
   const std::pair<std::string, std::string> cases[] = {
       {Entry("1", "other") + Entry("0xBFFA0056", " a &lt;\r\nb\r\n\r") + Entry("0xBFFA0056", "2nd"),
        " a &lt;\r\nb"},
@@ -65,9 +62,6 @@ TEST(ErrorFile, FirstEntryWinsTakenByteForByteWithoutTrailingLineEnds) {
   };
   for (const auto &[entries, expected] : cases) EXPECT_EQ(DescriptionIn(Document(entries)), expected);
   EXPECT_EQ(DescriptionIn(Document("") + Described("after the end")), "");
-}
-
-TEST(ErrorFile, LongLinesAreReadInPiecesOf1023Bytes) {
   const std::string piece(1023, 'x');
   EXPECT_EQ(DescriptionIn(Described(piece + piece + "tail")), piece + piece + "tail");
   // The second piece of a physical line is a line of its own.

@@ -115,7 +115,7 @@ TEST_F(RawText, NestedErrorsAreIndentedByTheirDepth) {
   EXPECT_EQ(Translate(1, json, json1::kStaticDescription), "desc 1") << "nested errors only when asked";
 }
 
-TEST_F(RawText, MalformedNestedErrorsFallBackToTheStatusAlone) {
+TEST_F(RawText, MalformedNestedErrorsFallBackAndDynamicReportFollowsTheDescription) {
   zuerr::Status failure;
   std::string text;
   json1::RawTextFormatter formatter;
@@ -127,9 +127,6 @@ TEST_F(RawText, MalformedNestedErrorsFallBackToTheStatusAlone) {
   EXPECT_EQ(Detail(failure.json, "zuxlator_debug", "translateErrStatusToFormattedText"),
             "nested_error contains invalid json type");
   EXPECT_EQ(Detail(failure.json, "zuxlator_debug", "jsonz_type"), "3");
-}
-
-TEST_F(RawText, DynamicReportFollowsTheDescription) {
   fake.report =
       R"({"dynamic":[{"type":"usage","key":"Channel","value":["0","1"]},{"type":"elaboration","value":"x"}],
                     "debug":[{"type":"usage","key":"File","value":"f.cpp"}]})";

@@ -82,17 +82,13 @@ protected:
 
 } // namespace
 
-TEST_F(LuaHost, StaticResultsCrossAsText) {
+TEST_F(LuaHost, StaticResultsCrossAsTextAndAFailureKeepsTheTranslatorUsable) {
   zuxlator::TranslatorFunctions &translator = Created();
   EXPECT_EQ(Static(translator, 9, 0x203), "9 3 2") << "code, language and ADE unpacked";
   EXPECT_EQ(Static(translator, -1074135025), "-1074135025 0 0") << "codes are signed";
   EXPECT_EQ(Static(translator, 1), "") << "a table";
   EXPECT_EQ(Static(translator, 2), "") << "nil";
   EXPECT_EQ(Static(translator, 4), "12.5");
-}
-
-TEST_F(LuaHost, StaticScriptFailureKeepsTheTranslatorUsable) {
-  zuxlator::TranslatorFunctions &translator = Created();
   zuerr::Status status;
   EXPECT_EQ(Static(translator, 3, status), "<null>");
   EXPECT_EQ(status.code, zuapalerr_softwareFaultAPALInternalUseOnly);

@@ -111,7 +111,7 @@ protected:
 
 // Values of numbers below 2^52, of texts and of arithmetic are checked against a model over the seeds of
 // tests/fuzz/corpus/stdint (fuzz_replay_tests); here what the model leaves out and the messages.
-TEST_F(StdintModule, ConstructorsFromNumbersAndTexts) {
+TEST_F(StdintModule, ConstructorsAndArithmeticAndWhatTheyRefuse) {
   Check({
       {"u64(2^63 + 2^11)", "9223372036854777856:8000000000000800"},
       {"u64(2^70)", "18446744073709551615:ffffffffffffffff"}, // out of range: saturated
@@ -122,9 +122,6 @@ TEST_F(StdintModule, ConstructorsFromNumbersAndTexts) {
       {"u64({})", "error: test:1: u64 constructor arg must be a number or a string"},
       {"i64(true)", "error: test:1: i64 constructor arg must be a number or a string"},
   });
-}
-
-TEST_F(StdintModule, ArithmeticFollowsTheTypeAndRefusesWhatItCannotDo) {
   Check({
       {"u64(1) + i64(1)", "error: test:1: bad argument #2 to '?' (u64 expected, got userdata)"},
       {"u64(1) + 'x'", "error: test:1: Can't get a u64 from argument"},
@@ -145,7 +142,7 @@ TEST_F(StdintModule, OpeningAgainKeepsTheExistingMetatables) {
   EXPECT_EQ(lua.Run("return package.loaded.stdint == stdint and type(stdint.i64)"), "function");
 }
 
-TEST_F(UtilsModule, TextFunctionsAndTheirArgumentChecks) {
+TEST_F(UtilsModule, TextFunctionsArgumentChecksAndFailuresRaisingTheStatusJson) {
   EXPECT_EQ(lua.Run("return package.loaded.zuxlatorluautils == zuxlatorluautils"), "true");
   EXPECT_EQ(Call("mbsToUtf8(3, 'a\\0\\255\\227\\129\\130')"), std::string("a\0\xff\xe3\x81\x82", 6));
   EXPECT_EQ(Call("mbsToUtf8(nil, 42)"), "42");
@@ -157,9 +154,6 @@ TEST_F(UtilsModule, TextFunctionsAndTheirArgumentChecks) {
        {"mbsToUtf8(0, {})", "lookupVariable({}, 'x')", "findErrorDescriptionFromDir('/', 'x')"}) {
     EXPECT_NE(Raised(call).find("bad argument #"), std::string::npos) << call;
   }
-}
-
-TEST_F(UtilsModule, FailuresRaiseTheStatusJson) {
   const std::string raised = Raised("expandPath('t', '$_tempDir')");
   EXPECT_EQ(Member(raised.c_str(), "error_constant"), "zuapalerr_invalidParameter");
   EXPECT_EQ(Detail(raised, "zuxlator_debug", "zuxlatordll"), "plugin dll path invalid");
@@ -185,7 +179,7 @@ TEST_F(UtilsModule, DescriptionSearchesGiveTextOrNil) {
   EXPECT_EQ(Detail(raised, "zuxlator_debug", "debug"), "open dir failed");
 }
 
-TEST_F(TranslatorTables, AttributeTablesHoldEveryCatalogueRowUnderItsHexKey) {
+TEST_F(TranslatorTables, AttributeRowsUnderHexKeysAndCommonTermsSharingKeysInBothLanguages) {
   EXPECT_EQ(std::count_if(std::begin(kRows), std::end(kRows), [](const Row &row) { return row.value < 0; }),
             247);
   const std::pair<const char *, const char *> tables[] = {{ZU_TEST_ATTRIBUTES_ENG, "zuVEXA_attributes_eng"},
@@ -208,9 +202,6 @@ TEST_F(TranslatorTables, AttributeTablesHoldEveryCatalogueRowUnderItsHexKey) {
       lua.Run("local out = {} print = function(line) out[#out + 1] = line end "
               "zuVEXA_attributes_jpn.printattr('00100592') return table.concat(out, '|')");
   EXPECT_NE(printed.find("shortName = Range Check"), std::string::npos) << printed;
-}
-
-TEST_F(TranslatorTables, CommonTermsInBothLanguagesShareTheirKeys) {
   Load(ZU_TEST_COMMON_TERMS_ENG, "commonTerms_eng", "usageTypes_eng");
   Load(ZU_TEST_COMMON_TERMS_JPN, "commonTerms_jpn", "usageTypes_jpn");
   EXPECT_EQ(lua.Run("return usageTypes_eng.getString('kUsageTypeConflictingAttr')"),
