@@ -26,7 +26,7 @@ TEST(JsonInsert, WhitespaceInsideEmptyContainers) {
   EXPECT_STREQ(closing.data(), "[ \n7]");
 }
 
-TEST(JsonCursor, NestsContainersAndGrowsTheBuffer) {
+TEST(JsonCursor, NestsContainersAndGrowsTheBufferOrStopsWhenGrowthFails) {
   zuerr::Status status;
   jsonz::Cursor cursor = zuerr::StatusCursor(status);
   jsonz::OpenObject(cursor, "zudynlib_debug");
@@ -44,19 +44,16 @@ TEST(JsonCursor, NestsContainersAndGrowsTheBuffer) {
   EXPECT_EQ(std::string(status.json),
             R"({"zudynlib_debug":{"codes":[1,-2]},"f":")" + filler + R"(","n":12})");
   EXPECT_EQ(status.json[1023], 'J');
-}
-
-TEST(JsonCursor, FailedGrowthStopsTheCursor) {
-  zuerr::Status status;
-  status.reallocateJson = [](zuerr::Status &s, uint32_t n) {
+  zuerr::Status refusing;
+  refusing.reallocateJson = [](zuerr::Status &s, uint32_t n) {
     return n <= 512 ? zuerr::DefaultReallocateJson(s, n) : false;
   };
-  jsonz::Cursor cursor = zuerr::StatusCursor(status);
+  jsonz::Cursor stopped = zuerr::StatusCursor(refusing);
   const std::string big(600, 'x');
-  EXPECT_EQ(jsonz::PutString(cursor, "big", big.c_str()), nullptr);
-  EXPECT_EQ(cursor.position, nullptr);
-  EXPECT_EQ(jsonz::PutInt(cursor, "small", 1), nullptr);
-  EXPECT_STREQ(status.json, "{}");
+  EXPECT_EQ(jsonz::PutString(stopped, "big", big.c_str()), nullptr);
+  EXPECT_EQ(stopped.position, nullptr);
+  EXPECT_EQ(jsonz::PutInt(stopped, "small", 1), nullptr);
+  EXPECT_STREQ(refusing.json, "{}");
   EXPECT_EQ(jsonz::Close(static_cast<char *>(nullptr)), nullptr);
 }
 

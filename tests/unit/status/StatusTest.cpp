@@ -14,7 +14,7 @@ bool RefuseGrowth(Status &status, uint32_t newCapacity) {
   return newCapacity == 0 ? zuerr::DefaultReallocateJson(status, 0) : false;
 }
 
-TEST(StatusLocation, ErrorGetsItsLocationTextInABufferLargeEnough) {
+TEST(StatusLocation, ErrorGetsItsLocationTextInABufferLargeEnoughOrOnlyItsCode) {
   Status status;
   bool complete = false;
   const zuerr::SourceLocation location{"src/a.cpp", 42, "zuvexa", "zuapalerr_memoryFull"};
@@ -32,16 +32,13 @@ TEST(StatusLocation, ErrorGetsItsLocationTextInABufferLargeEnough) {
   EXPECT_TRUE(complete);
   EXPECT_EQ(longPath.capacity, 2048u);
   EXPECT_EQ(std::string(longPath.json), R"({"error_constant":"c","file":")" + file + R"(","line":1})");
-}
-
-TEST(StatusLocation, RefusedBufferStillSetsCode) {
-  Status status;
-  status.reallocateJson = &RefuseGrowth;
-  bool complete = true;
-  EXPECT_TRUE(zuerr::SetCodeWithLocation(status, -3, {"f", 1, "zuvexa", "c"}, &complete));
-  EXPECT_FALSE(complete);
-  EXPECT_EQ(status.code, -3);
-  EXPECT_EQ(status.json, nullptr);
+  Status refused;
+  refused.reallocateJson = &RefuseGrowth;
+  bool done = true;
+  EXPECT_TRUE(zuerr::SetCodeWithLocation(refused, -3, {"f", 1, "zuvexa", "c"}, &done));
+  EXPECT_FALSE(done);
+  EXPECT_EQ(refused.code, -3);
+  EXPECT_EQ(refused.json, nullptr);
 }
 
 // The cursor's growth itself is covered through the JSON cursor.

@@ -52,7 +52,7 @@ protected:
   const ViReal64 timeout = 1;
 };
 
-TEST_F(TraceStepsTest, FetchSamplesFollowTheFirstRecordWithinTheCallersCapacity) {
+TEST_F(TraceStepsTest, OutputsAreReadOnlyWhereWrittenWithinTheCallersCapacity) {
   // Samples reported, capacity, status, bytes traced, with a WaveformInfo.
   const std::tuple<ViInt64, ViInt64, ViStatus, int64_t, bool> cases[] = {
       {3, 8, 0, 3 * 2 * 8, true},    // what the record holds
@@ -75,10 +75,7 @@ TEST_F(TraceStepsTest, FetchSamplesFollowTheFirstRecordWithinTheCallersCapacity)
     EXPECT_EQ(LastReturn("data").elementSize, 8);
     EXPECT_EQ(LastReturn("*actualSamples").typeCode == -1, !withInfo);
   }
-}
-
-TEST_F(TraceStepsTest, TextOutputsStayWithinTheirBufferAndAreSkippedWhenNotWritten) {
-  const std::tuple<ViInt32, ViStatus, int64_t> cases[] = {
+  const std::tuple<ViInt32, ViStatus, int64_t> texts[] = {
       // size, status, traced length (-1: no return)
       {16, 0, 3},   // the text up to its end
       {3, 9, 3},    // a cut text (the needed size returned) ends at the buffer
@@ -87,23 +84,20 @@ TEST_F(TraceStepsTest, TextOutputsStayWithinTheirBufferAndAreSkippedWhenNotWritt
       {16, -1, -1}, // a failed call
       {-1, 0, 3},   // unchecked size: up to the end of the text
   };
-  for (const auto &[bufferSize, status, tracedLength] : cases) {
+  for (const auto &[bufferSize, status, tracedLength] : texts) {
     SCOPED_TRACE(bufferSize);
     char text[16] = "abc";
     zutrace::Traced<zuVEXA_GetTerminalName>(
         kSession, [&] { return status; }, kSession, ViInt32{1}, channels, bufferSize, &text[0]);
     ExpectReturn("terminalName", tracedLength < 0 ? -1 : 45, tracedLength);
   }
-}
-
-TEST_F(TraceStepsTest, GraphicalArrayHandlesAreReadOnlyThroughBothLevels) {
   struct Block {
     ViInt32 dimension, padding;
     ViInt16 samples[8];
   } block{3, 0, {}};
   void *blockPointer = &block;
   void *nullBlock = nullptr;
-  const std::tuple<void *, ViStatus, int64_t> cases[] = {
+  const std::tuple<void *, ViStatus, int64_t> handles[] = {
       {&blockPointer, 0, 3 * 2 * 2}, // interleaved I16: twice the dimension
       {&blockPointer, -1, 0},        // nothing after a failure
       {&nullBlock, 0, 0},            // a handle without a block
@@ -111,7 +105,7 @@ TEST_F(TraceStepsTest, GraphicalArrayHandlesAreReadOnlyThroughBothLevels) {
   };
   WaveformInfo info{};
   info.actualSamples = 3;
-  for (const auto &[handle, status, tracedBytes] : cases) {
+  for (const auto &[handle, status, tracedBytes] : handles) {
     zutrace::Traced<zutrace::sites::GX_zuVEXA_FetchIQ1DI16>(
         kSession, [&] { return status; }, kSession, ViInt32{0}, channels, record, ViInt64{3}, timeout, handle,
         static_cast<void *>(&info));
@@ -121,7 +115,7 @@ TEST_F(TraceStepsTest, GraphicalArrayHandlesAreReadOnlyThroughBothLevels) {
 }
 
 // Type codes of a parameter at call time and on return (the trace record tests show the others).
-TEST(TraceSites, TypeCodesFollowTheCatalogueTypes) {
+TEST(TraceSites, TypeCodesFollowTheCatalogueAndAttributeNamesItsRows) {
   namespace sites = zutrace::sites;
   const std::tuple<const zutrace::CallSite &, const char *, int, int> cases[] = {
       {sites::zuVEXA_GetAttributeViBoolean, "value", 22, 21},
@@ -142,10 +136,7 @@ TEST(TraceSites, TypeCodesFollowTheCatalogueTypes) {
   }
   EXPECT_STREQ(sites::GX_zuVEXA_CreateDeembeddingSparameterTableArray.name,
                "zuVEXA_CreateDeembeddingSparameterTableArray");
-}
-
-TEST(TraceSites, AttributeNamesFromTheFirstToTheLastRowOthersNone) {
-  const std::pair<ViAttr, std::string> cases[] = {
+  const std::pair<ViAttr, std::string> names[] = {
       {1150001, "Acquisition Type"},
       {1150255, "Module Power Consumption"},
       {1050304, "Resource Descriptor"},
@@ -153,7 +144,7 @@ TEST(TraceSites, AttributeNamesFromTheFirstToTheLastRowOthersNone) {
       {0, "Not Available"},
       {1150000, "Not Available"},
   };
-  for (const auto &[identifier, name] : cases)
+  for (const auto &[identifier, name] : names)
     EXPECT_EQ(zutrace::AttributeDisplayName(identifier), name) << identifier;
 }
 

@@ -90,7 +90,7 @@ TEST(ErrorFile, FailuresLeaveNoText) {
             "Could not open status explanations file " + tree.Path("absent.err"));
 }
 
-TEST(ErrorDirectory, ReadsOnlyRegularTxtAndErrFilesFollowingLinks) {
+TEST(ErrorDirectory, ReadsRegularTxtAndErrFilesThroughLinksAndReportsWhatEndsTheSearch) {
   ErrorFileTree tree;
   for (const char *ignored : {"a.ERR", "a.err.bak", "err", "sub.err/inner.err"})
     tree.Write(std::string("d/") + ignored, Described("no"));
@@ -99,10 +99,6 @@ TEST(ErrorDirectory, ReadsOnlyRegularTxtAndErrFilesFollowingLinks) {
   ASSERT_EQ(symlink(target.c_str(), tree.Path("d/link.txt").c_str()), 0);
   tree.Write("d/empty.err", Document("<zuerror code=\"0xBFFA0056\">\n</zuerror>\n")); // searched on
   EXPECT_EQ(InDir(tree.Path("d")).text, "through a link");
-}
-
-TEST(ErrorDirectory, FolderThatCannotBeOpenedReportsItsErrorNumber) {
-  ErrorFileTree tree;
   const std::pair<std::string, int> cases[] = {
       {tree.Path("absent"), ENOENT},
       {tree.Write("plain.err", Described("x")), ENOENT}, // not a folder: still "no such folder"
@@ -117,15 +113,11 @@ TEST(ErrorDirectory, FolderThatCannotBeOpenedReportsItsErrorNumber) {
     EXPECT_EQ(Detail(found.json, "zuxlator_debug", "debug") + Detail(found.json, "zuxlator_debug", "path"),
               "open dir failed" + directory);
   }
-}
-
-TEST(ErrorDirectory, AnUnreadableEntryOrAMalformedFileEndsTheSearch) {
-  ErrorFileTree tree;
-  tree.Write("d/x.md", "");
-  ASSERT_EQ(symlink(tree.Path("nowhere").c_str(), tree.Path("d/dangling.bak").c_str()), 0);
-  Found found = InDir(tree.Path("d"));
-  EXPECT_EQ(Detail(found.json, "zuxlator_debug", "zuxlator"), "get file info failed");
-  EXPECT_EQ(Detail(found.json, "internal_error", "code"), std::to_string(ENOENT));
+  tree.Write("u/x.md", "");
+  ASSERT_EQ(symlink(tree.Path("nowhere").c_str(), tree.Path("u/dangling.bak").c_str()), 0);
+  Found unreadable = InDir(tree.Path("u"));
+  EXPECT_EQ(Detail(unreadable.json, "zuxlator_debug", "zuxlator"), "get file info failed");
+  EXPECT_EQ(Detail(unreadable.json, "internal_error", "code"), std::to_string(ENOENT));
 
   tree.Write("e/broken.err", Document("<zuerror code=\"0xBFFA0056\">\nunterminated\n"));
   EXPECT_EQ(InDir(tree.Path("e")).code, zuapalerr_resourceNotFound);
