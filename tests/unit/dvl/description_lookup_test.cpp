@@ -79,25 +79,22 @@ TEST(DescriptionLookup, InstalledFilesOnlyWhenNoSharedPlaceHasTheCode) {
   }
 }
 
-TEST(DescriptionLookup, FilesAreReadAnewAndDescriptionsKeepInnerLines) {
+TEST(DescriptionLookup, FilesAreReadAnewKeepInnerLinesAndUnreadablePlacesMoveTheSearchOn) {
   SeamErrorTree tree;
   EXPECT_EQ(Describe(kCode), kNotFound);
   tree.Driver("English", "d.err", {{"0xBFFA0060", "first line\r\nsecond line\r\n\r\n"}});
   EXPECT_EQ(Describe(kCode), "first line\r\nsecond line") << "only the line ends at the end go";
-}
-
-// The driver's English text is one the default translator would not find.
-TEST(DescriptionLookup, UnreadablePlacesOnlyMoveTheSearchOn) {
+  // The driver's English text is one the default translator would not find.
   const std::string malformed = "<?xml version=\"1.0\">\n<zudocument>\n<zuerror code=\"1\">\n";
   {
-    SeamErrorTree tree;
-    tree.Write("mierrors/zuVEXA/German/bad.err", malformed);
-    tree.Driver("English", "d.err", {{"0xBFFA0060", "driver"}});
+    SeamErrorTree places;
+    places.Write("mierrors/zuVEXA/German/bad.err", malformed);
+    places.Driver("English", "d.err", {{"0xBFFA0060", "driver"}});
     EXPECT_EQ(Describe(kCode, zumxl::kGerman), "driver");
   }
-  SeamErrorTree tree;
-  tree.Shared("", "s.err", {{"0xBFFA0060", "shared"}});
-  tree.Write("mierrors/zuVEXA/English", "a file where a directory should be");
-  tree.Write("errors/German", "not a directory either");
+  SeamErrorTree places;
+  places.Shared("", "s.err", {{"0xBFFA0060", "shared"}});
+  places.Write("mierrors/zuVEXA/English", "a file where a directory should be");
+  places.Write("errors/German", "not a directory either");
   EXPECT_EQ(Describe(kCode, zumxl::kGerman), "shared");
 }

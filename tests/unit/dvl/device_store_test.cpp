@@ -24,7 +24,7 @@ std::optional<DeviceRecord> Find(DeviceInfoStore &store, const std::wstring &nam
   return found ? std::optional(record) : std::nullopt;
 }
 
-TEST(DeviceInfoStore, OneEntryPerNameWhateverTheCaseCopiedOutWithoutAllowMultipleSessions) {
+TEST(DeviceInfoStore, OneEntryPerNameForgottenOrInvalidatedByNameAndAnUnusableLockFailsAll) {
   DeviceInfoStore store(NoFramework);
   DeviceRecord stored = StoredDevice(L"Dev1", L"PXI1Slot4", 5);
   stored.isSimulatedDevice = true;
@@ -38,24 +38,18 @@ TEST(DeviceInfoStore, OneEntryPerNameWhateverTheCaseCopiedOutWithoutAllowMultipl
   EXPECT_EQ(std::tuple(record.moduleKind, record.isSimulatedDevice, record.allowMultipleSessions),
             std::tuple(5u, true, false))
       << "allowMultipleSessions is decided by each open";
-}
-
-TEST(DeviceInfoStore, ForgetAndInvalidateRemoveOnlyWhatTheyName) {
-  DeviceInfoStore store(NoFramework);
-  for (const wchar_t *name : {L"A", L"B", L"C"}) store.Insert(StoredDevice(name, name));
-  EXPECT_EQ(store.Forget("b"), VI_SUCCESS);
-  EXPECT_FALSE(Find(store, L"B"));
-  EXPECT_EQ(store.Forget("Unknown") | store.Forget(nullptr), VI_SUCCESS);
-  EXPECT_EQ(store.InvalidateByNames({L"//host/A"}), devtest::kSystemApiError);
-  EXPECT_EQ(store.Count(), 2u) << "nothing invalidated before the framework is there";
-}
-
-TEST(DeviceInfoStore, UnusableLockFailsEveryOperationAndTheResolve) {
+  DeviceInfoStore named(NoFramework);
+  for (const wchar_t *name : {L"A", L"B", L"C"}) named.Insert(StoredDevice(name, name));
+  EXPECT_EQ(named.Forget("b"), VI_SUCCESS);
+  EXPECT_FALSE(Find(named, L"B"));
+  EXPECT_EQ(named.Forget("Unknown") | named.Forget(nullptr), VI_SUCCESS);
+  EXPECT_EQ(named.InvalidateByNames({L"//host/A"}), devtest::kSystemApiError);
+  EXPECT_EQ(named.Count(), 2u) << "nothing invalidated before the framework is there";
   DeviceInfoStore broken(NoFramework, zuapalerr_softwareFaultAPALInternalUseOnly);
   const ViStatus mapped = zumxl::MapErrorCode(zuapalerr_softwareFaultAPALInternalUseOnly);
-  DeviceRecord record;
+  DeviceRecord unread;
   bool found = true;
-  for (ViStatus status : {broken.LookUp(L"A", record, found), broken.Insert(StoredDevice(L"A", L"A")),
+  for (ViStatus status : {broken.LookUp(L"A", unread, found), broken.Insert(StoredDevice(L"A", L"A")),
                           broken.Forget("A"), broken.InvalidateByNames({L"A"})})
     EXPECT_EQ(status, mapped);
   EXPECT_EQ(std::pair(found, broken.Count()), std::pair(false, size_t{0}));
@@ -63,7 +57,7 @@ TEST(DeviceInfoStore, UnusableLockFailsEveryOperationAndTheResolve) {
   devtest::FakeSystem system;
   DeviceInfoStore outOfMemory(NoFramework, zuapalerr_memoryFull);
   bool fromCache = true;
-  EXPECT_EQ(devtest::ResolveWith(outOfMemory, *system.discovery, "Dev1", "", record, fromCache),
+  EXPECT_EQ(devtest::ResolveWith(outOfMemory, *system.discovery, "Dev1", "", unread, fromCache),
             kOutOfMemory);
   const devtest::ThreadError error = devtest::ReadThreadError();
   EXPECT_EQ(std::tuple(fromCache, error.primary, system.framework->findCalls.load()),

@@ -82,7 +82,7 @@ TEST_F(ErrorText, ComposesWithin1023BytesAndASizeQueryLeavesTheErrorAReadClears)
   });
 }
 
-TEST_F(ErrorText, SessionLanguageChoosesTheDescriptionsLanguage) {
+TEST_F(ErrorText, SessionLanguageChoosesTheLanguageAndErrorMessageCutsTo255Characters) {
   tree.Driver("Japanese", "driver.err", {{"0xBFFA0060", "デバイスが見つかりません。"}});
   ViSession vi = 0;
   ASSERT_EQ(IviStandin_CreateSession("dev", VI_FALSE, &vi), 0);
@@ -98,13 +98,10 @@ TEST_F(ErrorText, SessionLanguageChoosesTheDescriptionsLanguage) {
   IviStandin_SetAttributeViInt32(vi, ZUVEXA_ATTR_SESSION_LANGUAGE, zumxl::kJapanese);
   EXPECT_EQ(zuVEXA_error_message(vi, kDeviceNotFound, text), 0);
   EXPECT_STREQ(text, "デバイスが見つかりません。");
-}
-
-TEST_F(ErrorText, ErrorMessageCutsTo255Characters) {
   tree.Driver("English", "long.err", {{"7", std::string(300, 'd')}});
-  char text[256];
-  EXPECT_EQ(zuVEXA_error_message(0, 7, text), 0) << "a cut description is no failure";
-  EXPECT_EQ(std::string(text), std::string(255, 'd'));
+  char message[256];
+  EXPECT_EQ(zuVEXA_error_message(0, 7, message), 0) << "a cut description is no failure";
+  EXPECT_EQ(std::string(message), std::string(255, 'd'));
   char none[4] = "xyz";
   EXPECT_EQ(zuVEXA_GetErrorMessage(0, 0, sizeof none, none), 0);
   EXPECT_STREQ(none, "") << "code 0 has no description";

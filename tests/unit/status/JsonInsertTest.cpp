@@ -17,16 +17,13 @@ std::vector<char> Buffer(const std::string &text, size_t room) {
 }
 
 // Insertions and their commas elsewhere: the model of tests/fuzz/json_insert_fuzz.cpp.
-TEST(JsonInsert, WhitespaceInsideEmptyContainers) {
+TEST(JsonInsert, InsertsIntoSpacedContainersNestsAndGrowsOrStopsWhenGrowthFails) {
   auto spaced = Buffer("{ }", 32);
   jsonz::AddString(spaced.data(), "k", "v");
   EXPECT_STREQ(spaced.data(), R"({"k":"v" })");
   auto closing = Buffer("[ \n]", 32);
   jsonz::AddUInt(closing.data() + 3, nullptr, 7);
   EXPECT_STREQ(closing.data(), "[ \n7]");
-}
-
-TEST(JsonCursor, NestsContainersAndGrowsTheBufferOrStopsWhenGrowthFails) {
   zuerr::Status status;
   jsonz::Cursor cursor = zuerr::StatusCursor(status);
   jsonz::OpenObject(cursor, "zudynlib_debug");

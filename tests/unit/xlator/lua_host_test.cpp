@@ -100,7 +100,7 @@ TEST_F(LuaHost, StaticResultsCrossAsTextAndAFailureKeepsTheTranslatorUsable) {
   EXPECT_EQ(Static(translator, 9), "9 0 0");
 }
 
-TEST_F(LuaHost, StatusHoldingAnErrorOnEntry) {
+TEST_F(LuaHost, StatusHoldingAnErrorOnEntryAndDynamicResults) {
   zuxlator::TranslatorFunctions &translator = Created();
   zuerr::Status failed;
   zuerr::SetCode(failed, -1);
@@ -110,10 +110,6 @@ TEST_F(LuaHost, StatusHoldingAnErrorOnEntry) {
       << "a script failure adds nothing to an earlier error";
   EXPECT_EQ(Dynamic(translator, "json1", failed), "<null>");
   EXPECT_EQ(Static(translator, 5), "3") << "the static calls ran, the dynamic one did not";
-}
-
-TEST_F(LuaHost, DynamicResults) {
-  zuxlator::TranslatorFunctions &translator = Created();
   const std::tuple<const char *, const char *, int32_t, const char *> cases[] = {
       {"json1", R"({"a":1}|json1|3|1)", 0, "<missing>"},
       {"zero", "<null>", 0, "<missing>"},

@@ -51,7 +51,7 @@ protected:
 
 using zuxlatorlua::EmbeddedScript;
 
-TEST(EmbeddedScripts, HoldTheFetchedFilesByteForByte) {
+TEST(EmbeddedScripts, HoldTheFetchedFilesByteForByteAndWorkWithoutTheDisk) {
   auto scripts = zuxlatorlua::ThirdPartyScripts();
   ASSERT_EQ(scripts.size(), 2u);
   EXPECT_STREQ(scripts[1].name, "util.lua");
@@ -60,10 +60,7 @@ TEST(EmbeddedScripts, HoldTheFetchedFilesByteForByte) {
     const std::string expected{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     EXPECT_EQ(std::string(script.text, script.length + 1), expected + '\0') << script.name;
   }
-}
-
-// The modules themselves are third-party code: one use of each shows it is reachable.
-TEST(EmbeddedLua, ModulesWorkWithoutTheDisk) {
+  // The modules themselves are third-party code: one use of each shows it is reachable.
   luatest::BareLua lua;
   ASSERT_TRUE(zuxlatorlua::OpenEmbeddedNativeModules(lua.L));
   for (const EmbeddedScript &script : zuxlatorlua::ThirdPartyScripts()) {
@@ -111,7 +108,7 @@ protected:
 
 // Values of numbers below 2^52, of texts and of arithmetic are checked against a model over the seeds of
 // tests/fuzz/corpus/stdint (fuzz_replay_tests); here what the model leaves out and the messages.
-TEST_F(StdintModule, ConstructorsAndArithmeticAndWhatTheyRefuse) {
+TEST_F(StdintModule, ConstructorsArithmeticRefusalsAndReopeningKeepsTheMetatables) {
   Check({
       {"u64(2^63 + 2^11)", "9223372036854777856:8000000000000800"},
       {"u64(2^70)", "18446744073709551615:ffffffffffffffff"}, // out of range: saturated
@@ -132,9 +129,6 @@ TEST_F(StdintModule, ConstructorsAndArithmeticAndWhatTheyRefuse) {
       {"i64(1) / i64(0)", "error: test:1: i64 division by zero"},
       {"u64(1) < i64(2)", "error: test:1: attempt to compare two userdata values"},
   });
-}
-
-TEST_F(StdintModule, OpeningAgainKeepsTheExistingMetatables) {
   lua.Run("debug.getregistry().u64.marker = 'kept' old = u64(41)");
   ASSERT_TRUE(lua.Open(luaopen_stdint, "stdint"));
   EXPECT_EQ(lua.Run("return debug.getregistry().u64.marker"), "kept");
@@ -142,7 +136,7 @@ TEST_F(StdintModule, OpeningAgainKeepsTheExistingMetatables) {
   EXPECT_EQ(lua.Run("return package.loaded.stdint == stdint and type(stdint.i64)"), "function");
 }
 
-TEST_F(UtilsModule, TextFunctionsArgumentChecksAndFailuresRaisingTheStatusJson) {
+TEST_F(UtilsModule, TextFunctionsArgumentChecksFailuresAndDescriptionSearches) {
   EXPECT_EQ(lua.Run("return package.loaded.zuxlatorluautils == zuxlatorluautils"), "true");
   EXPECT_EQ(Call("mbsToUtf8(3, 'a\\0\\255\\227\\129\\130')"), std::string("a\0\xff\xe3\x81\x82", 6));
   EXPECT_EQ(Call("mbsToUtf8(nil, 42)"), "42");
@@ -158,9 +152,6 @@ TEST_F(UtilsModule, TextFunctionsArgumentChecksAndFailuresRaisingTheStatusJson) 
   EXPECT_EQ(Member(raised.c_str(), "error_constant"), "zuapalerr_invalidParameter");
   EXPECT_EQ(Detail(raised, "zuxlator_debug", "zuxlatordll"), "plugin dll path invalid");
   EXPECT_EQ(Detail(Raised("convertLangToDir(-1)"), "zuxlator_debug", "lang"), "4294967295");
-}
-
-TEST_F(UtilsModule, DescriptionSearchesGiveTextOrNil) {
   ErrorFileTree tree;
   tree.Write("errors/Japanese/ja.err", Described("日本語の説明"));
   tree.Write("errors/own.err", Document(Entry("-1074134954", "own")));
@@ -175,8 +166,9 @@ TEST_F(UtilsModule, DescriptionSearchesGiveTextOrNil) {
   };
   for (const auto &[call, expected] : cases) EXPECT_EQ(Call(call), expected);
   // The file function takes a folder too, so a file path cannot be opened.
-  const std::string raised = Raised("findErrorDescriptionFromFile('" + tree.Path("errors/own.err") + "', 1)");
-  EXPECT_EQ(Detail(raised, "zuxlator_debug", "debug"), "open dir failed");
+  const std::string fileRaised =
+      Raised("findErrorDescriptionFromFile('" + tree.Path("errors/own.err") + "', 1)");
+  EXPECT_EQ(Detail(fileRaised, "zuxlator_debug", "debug"), "open dir failed");
 }
 
 TEST_F(TranslatorTables, AttributeRowsUnderHexKeysAndCommonTermsSharingKeysInBothLanguages) {

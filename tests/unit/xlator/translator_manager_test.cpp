@@ -53,7 +53,7 @@ TEST(TranslatorSession, FailedCreationLeavesNothingAndIsTriedAgain) {
 }
 
 // libzuxlator.so.1 is not installed: the normal case.
-TEST(TranslatorSession, AbsentPluginManagerFailsEveryUnknownNameAlike) {
+TEST(TranslatorSession, AbsentPluginManagerFailsEveryUnknownNameAndUnansweredRequestsFail) {
   SessionPtr session = NewSession();
   zuerr::Status first, second, dynamic;
   EXPECT_EQ(zuxlator::GetXlator(*session, "nosuch", first), nullptr);
@@ -64,11 +64,8 @@ TEST(TranslatorSession, AbsentPluginManagerFailsEveryUnknownNameAlike) {
   EXPECT_STREQ(second.json, first.json) << "the remembered failure, not a new attempt";
   EXPECT_EQ(DynamicText(*session, R"({"translator":"nosuch"})", dynamic), "<null>");
   EXPECT_STREQ(dynamic.json, first.json);
-}
-
-TEST(TranslatorSession, DescriptionRequestsATranslatorCannotAnswer) {
   FakeTranslatorKind kind("fake", /*describes=*/false);
-  SessionPtr session = NewSession();
+  SessionPtr answering = NewSession();
   // The JSON of a dynamic request (nullptr for a static one of "fake"), the debug text and a detail.
   const std::tuple<const char *, const char *, const char *, const char *> cases[] = {
       {nullptr, "xlator doesn't support getStaticDesc", "xlatorName", "fake"},
@@ -80,14 +77,14 @@ TEST(TranslatorSession, DescriptionRequestsATranslatorCannotAnswer) {
   for (const auto &[json, debug, detailKey, detail] : cases) {
     SCOPED_TRACE(debug);
     zuerr::Status status;
-    EXPECT_EQ(json ? DynamicText(*session, json, status) : StaticText(*session, 1, "fake", 0, status),
+    EXPECT_EQ(json ? DynamicText(*answering, json, status) : StaticText(*answering, 1, "fake", 0, status),
               "<null>");
     EXPECT_EQ(status.code, zuapalerr_resourceNotFound);
     EXPECT_EQ(Detail(status.json, "zuxlator_debug", "debug"), debug);
     EXPECT_EQ(Detail(status.json, "zuxlator_debug", detailKey), detail);
   }
   zuerr::Status status;
-  EXPECT_EQ(DynamicText(*session, R"({"translator":"fake"})", status), "{}")
+  EXPECT_EQ(DynamicText(*answering, R"({"translator":"fake"})", status), "{}")
       << "its dynamic reports still work";
 }
 
