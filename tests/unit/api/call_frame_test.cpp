@@ -91,7 +91,7 @@ TEST_F(CallFrameTest, MissingEntryDependsOnModuleKind) {
   EXPECT_EQ(PrimaryError(vi), ZUVEXA_ERROR_FUNCTION_NOT_SUPPORTED) << "the session keeps its first error";
 }
 
-TEST_F(CallFrameTest, ForwardingAndLookingUpAllocateNothing) {
+TEST_F(CallFrameTest, ForwardingAndLookingUpAllocateNothingAndWarningsJoinAndWaitForATracedFrame) {
   const long before = gNews.load();
   const zumodules::EntryPointTable *found = nullptr;
   SessionKind kind = kExternalAlignment;
@@ -105,9 +105,6 @@ TEST_F(CallFrameTest, ForwardingAndLookingUpAllocateNothing) {
   EXPECT_EQ(std::tuple(gNews.load(), kind, std::string(descriptor)),
             std::tuple(before, kNormal, "PXI1Slot3"));
   EXPECT_GT(gNews.load(), 0) << "the counter counts";
-}
-
-TEST_F(CallFrameTest, InterchangeWarningsJoinEveryWarningThenTheEmptyEndAndWaitForATracedFrame) {
   const char *none = CollectInterchangeWarnings(vi);
   EXPECT_STREQ(none, "\r\n\r\n");
   ReleaseInterchangeWarnings(none);

@@ -44,7 +44,7 @@ TEST(CopyToUserBuffer, NegativeSizeCopiesWithoutACheck) {
   EXPECT_STREQ(buffer, "hi");
 }
 
-TEST_F(ErrorText, ComposesWithin1023BytesAndASizeQueryLeavesTheErrorAReadClears) {
+TEST_F(ErrorText, ComposesWithin1023BytesInTheSessionsLanguageAndReadsClearOrCut) {
   const std::string longPrimary(600, 'p'), longSecondary(600, 's'), hugePrimary(1100, 'h'), medium(300, 'm');
   tree.Driver("English", "long.err",
               {{"1", longPrimary}, {"2", longSecondary}, {"3", hugePrimary}, {"4", medium}});
@@ -80,9 +80,6 @@ TEST_F(ErrorText, ComposesWithin1023BytesAndASizeQueryLeavesTheErrorAReadClears)
     EXPECT_EQ(zuVEXA_GetError(0, &code, needed, text), 0);
     EXPECT_EQ(code, 0) << "the cut read cleared the error";
   });
-}
-
-TEST_F(ErrorText, SessionLanguageChoosesTheLanguageAndErrorMessageCutsTo255Characters) {
   tree.Driver("Japanese", "driver.err", {{"0xBFFA0060", "デバイスが見つかりません。"}});
   ViSession vi = 0;
   ASSERT_EQ(IviStandin_CreateSession("dev", VI_FALSE, &vi), 0);

@@ -42,7 +42,7 @@ TEST(StatusLocation, ErrorGetsItsLocationTextInABufferLargeEnoughOrOnlyItsCode) 
 }
 
 // The cursor's growth itself is covered through the JSON cursor.
-TEST(StatusBuffer, CursorsOutsideTheBufferAndHugeSizesAreRefused) {
+TEST(StatusBuffer, RefusesOutsideCursorsAndHugeSizesAndTextFitsExactlyLengthPlusNulAndSentinel) {
   Status status;
   char *last = zuerr::ResetJson(status, R"({"a":[1]})");
   EXPECT_EQ(zuerr::RootCursor(status, 2), last);
@@ -61,9 +61,6 @@ bool GrantExactly(Status &status, uint32_t newCapacity) {
   status.json = newCapacity == 0 ? nullptr : gArena;
   status.capacity = newCapacity == 0 ? 0 : newCapacity + gSlack;
   return true;
-}
-
-TEST(StatusBuffer, TextFitsABufferOfExactlyItsLengthPlusNulAndSentinel) {
   const std::string text = R"({"a":1})"; // 7 characters: needs 9 bytes
   for (int slack : {-1, 0, 1}) {
     SCOPED_TRACE(slack);

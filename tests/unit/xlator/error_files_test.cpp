@@ -36,7 +36,7 @@ std::string DescriptionIn(const std::string &content, ViStatus code = kCode) {
 
 } // namespace
 
-TEST(ErrorFile, HeaderOfLineOneIgnoringCaseAndCodesInEveryNotation) {
+TEST(ErrorFile, HeaderCodesFirstEntryAndLongLinesAreReadAsWrittenFailuresLeaveNoText) {
   const std::string rest = "<ZUDOCUMENT>\n" + Entry("0xBFFA0056", "found") + "</zudocument>\n";
   const std::pair<std::string, std::string> cases[] = {
       {"<?xml version=\"1.0\"\n", "found"}, {"<?XML VERSION=\"1.0\" encoding=\"utf-8\"?>\n", "found"},
@@ -47,10 +47,7 @@ TEST(ErrorFile, HeaderOfLineOneIgnoringCaseAndCodesInEveryNotation) {
   for (const char *code : {"0XbffA0056", "-1074134954", "3220832342", "027776400126", "0xBFFA0056\" x=\"y"})
     EXPECT_EQ(DescriptionIn(Document(Entry(code, "found"))), "found") << code;
   EXPECT_EQ(DescriptionIn(Document(Entry("010", "octal")), 8), "octal");
-}
-
-TEST(ErrorFile, FirstEntryWinsByteForByteWithoutTrailingLineEndsReadIn1023BytePieces) {
-  const std::pair<std::string, std::string> cases[] = {
+  const std::pair<std::string, std::string> entries[] = {
       {Entry("1", "other") + Entry("0xBFFA0056", " a &lt;\r\nb\r\n\r") + Entry("0xBFFA0056", "2nd"),
        " a &lt;\r\nb"},
       {Entry("0xBFFA0056", "\n"), "\n\n"}, // only line ends: unchanged
@@ -60,16 +57,13 @@ TEST(ErrorFile, FirstEntryWinsByteForByteWithoutTrailingLineEndsReadIn1023BytePi
        "after"}, // a comment ends on a later line only
       {"stray\n" + Entry("0xBFFA0056", "<zucomment>kept"), "<zucomment>kept"},
   };
-  for (const auto &[entries, expected] : cases) EXPECT_EQ(DescriptionIn(Document(entries)), expected);
+  for (const auto &[entries, expected] : entries) EXPECT_EQ(DescriptionIn(Document(entries)), expected);
   EXPECT_EQ(DescriptionIn(Document("") + Described("after the end")), "");
   const std::string piece(1023, 'x');
   EXPECT_EQ(DescriptionIn(Described(piece + piece + "tail")), piece + piece + "tail");
   // The second piece of a physical line is a line of its own.
   EXPECT_EQ(DescriptionIn(Document("<zuerror code=\"0xBFFA0056\">\n" + piece + "</zuerror>\n")), piece);
-}
-
-TEST(ErrorFile, FailuresLeaveNoText) {
-  const std::pair<std::string, std::string> cases[] = {
+  const std::pair<std::string, std::string> failures[] = {
       {Document("<zuerror code=\"0xBFFA0056\">\nstarted\n"),
        "Bad explanation file. Could not find the end of the status code definition !"},
       {Document(Entry("zero", "x")), "Could not successfully read the status data!"},
@@ -77,7 +71,7 @@ TEST(ErrorFile, FailuresLeaveNoText) {
        "Bad explanation file. Unidentified section heading !"},
   };
   ErrorFileTree tree;
-  for (const auto &[content, debug] : cases) {
+  for (const auto &[content, debug] : failures) {
     Found found = Find(tree.Write("bad.err", content));
     EXPECT_EQ(found.code, zuapalerr_resourceNotFound);
     EXPECT_EQ(found.text, "");
@@ -90,7 +84,7 @@ TEST(ErrorFile, FailuresLeaveNoText) {
             "Could not open status explanations file " + tree.Path("absent.err"));
 }
 
-TEST(ErrorDirectory, ReadsRegularTxtAndErrFilesThroughLinksAndReportsWhatEndsTheSearch) {
+TEST(ErrorDirectory, ReadsRegularTxtAndErrFilesThroughLinksLanguageFolderFirstAndReportsWhatEndsTheSearch) {
   ErrorFileTree tree;
   for (const char *ignored : {"a.ERR", "a.err.bak", "err", "sub.err/inner.err"})
     tree.Write(std::string("d/") + ignored, Described("no"));
@@ -121,22 +115,20 @@ TEST(ErrorDirectory, ReadsRegularTxtAndErrFilesThroughLinksAndReportsWhatEndsThe
 
   tree.Write("e/broken.err", Document("<zuerror code=\"0xBFFA0056\">\nunterminated\n"));
   EXPECT_EQ(InDir(tree.Path("e")).code, zuapalerr_resourceNotFound);
-}
-
-TEST(ErrorsDirectory, LanguageFolderFirstThenTheFolderItselfEvenWhenTheLanguageFolderIsMissing) {
-  ErrorFileTree tree;
-  tree.Write("errors/own.err", Described("own"));
-  tree.Write("errors/German/de.err", Described("deutsch"));
-  tree.Write("errors/French/fr.err", Document(Entry("1", "other code")));
-  const std::pair<uint32_t, std::string> cases[] = {{2, "deutsch"}, {1, "own"}, {3, "own"}};
-  for (const auto &[language, expected] : cases)
-    EXPECT_EQ(InErrorsDir(tree.Path("errors"), language).text, expected) << language;
+  ErrorFileTree errorsTree;
+  errorsTree.Write("errors/own.err", Described("own"));
+  errorsTree.Write("errors/German/de.err", Described("deutsch"));
+  errorsTree.Write("errors/French/fr.err", Document(Entry("1", "other code")));
+  const std::pair<uint32_t, std::string> languages[] = {{2, "deutsch"}, {1, "own"}, {3, "own"}};
+  for (const auto &[language, expected] : languages)
+    EXPECT_EQ(InErrorsDir(errorsTree.Path("errors"), language).text, expected) << language;
   // Other failures in the language folder, and a missing errors folder, stay errors.
-  tree.Write("errors/English/broken.err", Document("<zuerror code=\"x\">\n"));
-  EXPECT_EQ(InErrorsDir(tree.Path("errors"), 0).code, zuapalerr_resourceNotFound);
-  EXPECT_EQ(Detail(InErrorsDir(tree.Path("absent"), 0).json, "zuxlator_debug", "path"), tree.Path("absent"));
+  errorsTree.Write("errors/English/broken.err", Document("<zuerror code=\"x\">\n"));
+  EXPECT_EQ(InErrorsDir(errorsTree.Path("errors"), 0).code, zuapalerr_resourceNotFound);
+  EXPECT_EQ(Detail(InErrorsDir(errorsTree.Path("absent"), 0).json, "zuxlator_debug", "path"),
+            errorsTree.Path("absent"));
   // An invalid language searches nothing.
-  Found invalid = InErrorsDir(tree.Path("errors"), 6);
+  Found invalid = InErrorsDir(errorsTree.Path("errors"), 6);
   EXPECT_EQ(invalid.code, zuapalerr_invalidParameter);
   EXPECT_EQ(Detail(invalid.json, "zuxlator_debug", "gxerrorsparser") +
                 Detail(invalid.json, "zuxlator_debug", "lang"),

@@ -105,7 +105,7 @@ TEST_F(RawText, StaticDescriptionKeepsBlanksAndLosesLineEnds) {
   EXPECT_EQ(Translate(0, R"({"translator":"fake"})", json1::kStaticDescription), "") << "code 0";
 }
 
-TEST_F(RawText, NestedErrorsAreIndentedByTheirDepth) {
+TEST_F(RawText, NestedErrorsIndentedOrFallingBackAndTheDynamicReportFollowing) {
   fake.staticTexts[3] = "three a\nthree b";
   const char *json = R"({"translator":"fake","nested_error":[
       {"code":2,"translator":"fake","nested_error":{"code":3,"translator":"fake"}},
@@ -113,9 +113,6 @@ TEST_F(RawText, NestedErrorsAreIndentedByTheirDepth) {
   EXPECT_EQ(Translate(1, json, json1::kStaticDescription | json1::kNestedErrors),
             "desc 1\n\n   desc 2\n\n      three a\n      three b\n\n   desc 4");
   EXPECT_EQ(Translate(1, json, json1::kStaticDescription), "desc 1") << "nested errors only when asked";
-}
-
-TEST_F(RawText, MalformedNestedErrorsFallBackAndDynamicReportFollowsTheDescription) {
   zuerr::Status failure;
   std::string text;
   json1::RawTextFormatter formatter;
@@ -125,15 +122,15 @@ TEST_F(RawText, MalformedNestedErrorsFallBackAndDynamicReportFollowsTheDescripti
   EXPECT_EQ(text, "desc 1\n\n") << "what came before the failure stays";
   EXPECT_EQ(failure.code, zuapalerr_invalidParameter);
   EXPECT_EQ(Detail(failure.json, "zuxlator_debug", "translateErrStatusToFormattedText"),
-            "nested_error contains invalid json type");
+            "nested_error contains invalid plain type");
   EXPECT_EQ(Detail(failure.json, "zuxlator_debug", "jsonz_type"), "3");
   fake.report =
       R"({"dynamic":[{"type":"usage","key":"Channel","value":["0","1"]},{"type":"elaboration","value":"x"}],
                     "debug":[{"type":"usage","key":"File","value":"f.cpp"}]})";
-  const char *json = R"({"translator":"fake"})";
-  EXPECT_EQ(Translate(1, json, json1::kStaticDescription | json1::kDynamicReport),
+  const char *plain = R"({"translator":"fake"})";
+  EXPECT_EQ(Translate(1, plain, json1::kStaticDescription | json1::kDynamicReport),
             "desc 1\n\nChannel: 0, 1x");
-  EXPECT_EQ(Translate(1, json, json1::kDebugReport), "File: f.cpp");
+  EXPECT_EQ(Translate(1, plain, json1::kDebugReport), "File: f.cpp");
 }
 
 // When the default translator fails too, its failure is the text.
