@@ -41,6 +41,16 @@ TEST(StatusLocation, ErrorGetsItsLocationTextInABufferLargeEnoughOrOnlyItsCode) 
   EXPECT_EQ(refused.json, nullptr);
 }
 
+// A caller's reallocation granting the size asked for plus gSlack bytes, in an arena whose bytes past the
+// buffer must stay untouched.
+char gArena[32];
+int gSlack = 0;
+bool GrantExactly(Status &status, uint32_t newCapacity) {
+  status.json = newCapacity == 0 ? nullptr : gArena;
+  status.capacity = newCapacity == 0 ? 0 : newCapacity + gSlack;
+  return true;
+}
+
 // The cursor's growth itself is covered through the JSON cursor.
 TEST(StatusBuffer, RefusesOutsideCursorsAndHugeSizesAndTextFitsExactlyLengthPlusNulAndSentinel) {
   Status status;
@@ -51,16 +61,6 @@ TEST(StatusBuffer, RefusesOutsideCursorsAndHugeSizesAndTextFitsExactlyLengthPlus
   EXPECT_EQ(zuerr::GrowCursor(status, elsewhere), nullptr);
   EXPECT_FALSE(zuerr::DefaultReallocateJson(status, 0x80000000u));
   EXPECT_STREQ(status.json, R"({"a":[1]})");
-}
-
-// A caller's reallocation granting the size asked for plus gSlack bytes, in
-// an arena whose bytes past the buffer must stay untouched.
-char gArena[32];
-int gSlack = 0;
-bool GrantExactly(Status &status, uint32_t newCapacity) {
-  status.json = newCapacity == 0 ? nullptr : gArena;
-  status.capacity = newCapacity == 0 ? 0 : newCapacity + gSlack;
-  return true;
   const std::string text = R"({"a":1})"; // 7 characters: needs 9 bytes
   for (int slack : {-1, 0, 1}) {
     SCOPED_TRACE(slack);
