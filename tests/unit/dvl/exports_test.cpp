@@ -51,9 +51,8 @@ TEST_F(DeviceExports, NameFunctionsAndBitfileDirectoryReachTheirModuleUnchangedA
     EXPECT_EQ(BackendStandin_CallArgumentPointer(call, 6), &needed);
   }
   EXPECT_TRUE(devtest::ResolveInProcess("SaFpga").fromCache) << "the fresh answer is stored again";
-  char unwritten[64] = {};
-  ViInt32 unset = 0;
-  EXPECT_EQ(zuVEXA_GetFPGAExtensionsBitfileDir("SaNoSuchDevice", 0, 0, sizeof unwritten, unwritten, &unset),
+  BackendStandin_ClearCalls();
+  EXPECT_EQ(zuVEXA_GetFPGAExtensionsBitfileDir("SaNoSuchDevice", 0, 0, sizeof folder, folder, &needed),
             devtest::kNotFound);
   EXPECT_EQ(devtest::ReadThreadError().primary, devtest::kNotFound);
   EXPECT_LT(BackendStandin_FindCall(0, "GetFPGAExtensionsBitfileDir", 0), 0);
@@ -62,7 +61,7 @@ TEST_F(DeviceExports, NameFunctionsAndBitfileDirectoryReachTheirModuleUnchangedA
   const ViStatus failure = static_cast<ViStatus>(0xBFFA2222);
   ASSERT_EQ(BackendStandin_ScriptStatus(kKa, "GetFPGAExtensionsBitfileDir", failure, VI_FALSE), VI_SUCCESS);
   Ivi_ClearErrorInfo(0);
-  EXPECT_EQ(zuVEXA_GetFPGAExtensionsBitfileDir("SaDev3", 0, 0, sizeof unwritten, unwritten, &unset), failure);
+  EXPECT_EQ(zuVEXA_GetFPGAExtensionsBitfileDir("SaDev3", 0, 0, sizeof folder, folder, &needed), failure);
   EXPECT_EQ(devtest::ReadThreadError().primary, failure);
   EXPECT_EQ(SysapiStandin_LiveObjectCount(), 1);
   EXPECT_EQ(SysapiStandin_HandlerCount(), 1);

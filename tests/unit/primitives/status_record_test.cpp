@@ -54,5 +54,5 @@ TEST(StatusRecord, FirstErrorWinsFieldsAreCutMergeCopiesTheExtensionAndConversio
             "zuvexa src/zudynlib/dynload.cpp:42");
   zuerr::Status warning;
   zuerr::SetCode(warning, 3);
-  EXPECT_FALSE(zuapal::ToStatusRecord(warning, back)) << "the converted keeps its first error";
+  EXPECT_FALSE(zuapal::ToStatusRecord(warning, back)) << "the record keeps its first error";
 }

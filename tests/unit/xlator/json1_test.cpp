@@ -122,7 +122,7 @@ TEST_F(RawText, NestedErrorsIndentedOrFallingBackAndTheDynamicReportFollowing) {
   EXPECT_EQ(text, "desc 1\n\n") << "what came before the failure stays";
   EXPECT_EQ(failure.code, zuapalerr_invalidParameter);
   EXPECT_EQ(Detail(failure.json, "zuxlator_debug", "translateErrStatusToFormattedText"),
-            "nested_error contains invalid plain type");
+            "nested_error contains invalid json type");
   EXPECT_EQ(Detail(failure.json, "zuxlator_debug", "jsonz_type"), "3");
   fake.report =
       R"({"dynamic":[{"type":"usage","key":"Channel","value":["0","1"]},{"type":"elaboration","value":"x"}],
