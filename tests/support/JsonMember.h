@@ -7,8 +7,7 @@
 
 namespace testsupport {
 
-// Member `key` of `object` (decoded when a string, else its raw text), or
-// "<missing>".
+// Member `key` of `object` (decoded when a string, else its raw text), or "<missing>".
 inline std::string Member(const char *object, const char *key) {
   jsonz::Value value;
   const char *start = object != nullptr ? jsonz::Lookup(object, key) : nullptr;

@@ -1,5 +1,4 @@
-// Error description files below a shared directory, laid out as the library
-// searches them.
+// Error description files below a shared directory, laid out as the library searches them.
 #pragma once
 
 #include <filesystem>

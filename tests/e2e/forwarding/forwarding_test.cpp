@@ -1,7 +1,6 @@
-// Table-driven from the catalogue: each forwarding function reaches exactly
-// its entry, with the caller's argument values in the caller's order, and an
-// unknown handle reaches nothing. On a module that lacks some entries the
-// missing ones fail with 0xBFFA0011 and are recorded; the others keep working.
+// Table-driven from the catalogue: each forwarding function reaches exactly its entry, with the caller's
+// argument values in the caller's order, and an unknown handle reaches nothing. On a module that lacks some
+// entries the missing ones fail with 0xBFFA0011 and are recorded; the others keep working.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -27,8 +26,7 @@ uint64_t Hash(const char *text) {
   return h;
 }
 
-// A distinct, recognisable argument value per parameter name; "vi" is the
-// session under test.
+// A distinct, recognisable argument value per parameter name; "vi" is the session under test.
 template <class T> T TestArg(const char *name) {
   if constexpr (std::is_same_v<T, const char *>) {
     return name;

@@ -76,11 +76,8 @@ protected:
     return r;
   }
 
-  static std::string Describe(const char *resource, const char *options) {
-    return std::string("open \"") + resource + "\" with \"" + options + "\"";
-  }
   static void ExpectRoute(const char *resource, const char *options, ViUInt32 kind, ViInt64 productId) {
-    SCOPED_TRACE(Describe(resource, options));
+    SCOPED_TRACE(std::string("open \"") + resource + "\" with \"" + options + "\"");
     Routed r = Open(resource, options);
     ASSERT_EQ(r.status, 0);
     EXPECT_EQ(r.kind, kind);
@@ -92,7 +89,7 @@ protected:
   // The open fails with `status`, leaves newVi 0 and records status (and elaboration) for the thread.
   static void ExpectOpenFails(const char *resource, const char *options, ViStatus status,
                               const char *elaboration = nullptr) {
-    SCOPED_TRACE(Describe(resource, options));
+    SCOPED_TRACE(std::string("open \"") + resource + "\" with \"" + options + "\"");
     Ivi_ClearErrorInfo(0);
     ViSession vi = 0;
     EXPECT_EQ(zuVEXA_InitWithOptions(resource, VI_FALSE, VI_FALSE, options, &vi), status);

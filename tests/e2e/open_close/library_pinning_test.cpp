@@ -1,7 +1,6 @@
-// The library keeps itself loaded once it has loaded a backend module, and
-// does so through the file it was loaded from. The program loads a copy of
-// the library from a folder of its own, as an installed runtime (soname
-// only) would be loaded, while another "libzuvexa.so" is on the search path.
+// The library keeps itself loaded once it has loaded a backend module, and does so through the file it was
+// loaded from. The program loads a copy of the library from a folder of its own, as an installed runtime
+// (soname only) would be loaded, while another "libzuvexa.so" is on the search path.
 #include <gtest/gtest.h>
 
 #include <dlfcn.h>

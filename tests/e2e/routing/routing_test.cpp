@@ -69,11 +69,7 @@ TEST_F(RoutingTest, FullOptionStringIsAcceptedAndPassedOnUnchanged) {
 TEST_F(RoutingTest, BadOptionStringsStopTheOpenBeforeAnyInit) {
   constexpr ViStatus kMissingName = static_cast<ViStatus>(0xBFFA0049), kMissingValue = kMissingName + 1,
                      kUnknownName = kMissingName + 2, kBadValue = kMissingName + 3;
-  const struct {
-    const char *options;
-    ViStatus status;
-    const char *elaboration;
-  } cases[] = {
+  const std::tuple<const char *, ViStatus, const char *> cases[] = {
       {"Simulate=yes", kBadValue, "yes"},
       {"Simulate", kMissingValue, ""},
       {"Simulate=1,=1", kMissingName, ""},
@@ -85,7 +81,8 @@ TEST_F(RoutingTest, BadOptionStringsStopTheOpenBeforeAnyInit) {
       {"Simulate=1,DriverSetup=DebugSession: yes ", kBadValue, "yes"},
       {"Simulate=1,DriverSetup=Language:jpn", static_cast<ViStatus>(0xBFFA916C), ""},
   };
-  for (const auto &c : cases) ExpectOpenFails("PXI1Slot2", c.options, c.status, c.elaboration);
+  for (const auto &[options, status, elaboration] : cases)
+    ExpectOpenFails("PXI1Slot2", options, status, elaboration);
   EXPECT_EQ(BackendStandin_CallCount(), 0);
   EXPECT_EQ(Searches(), 0);
 }

@@ -70,18 +70,15 @@ TEST(MergeStatus, FirstWarningKeptErrorWins) {
   ViStatus status = 0;
   EXPECT_EQ(MergeStatus(status, 0, 0), 0);
   EXPECT_EQ(IviStandin_CallCount("Ivi_SetErrorInfo"), 0) << "a zero step is not recorded";
-  EXPECT_EQ(MergeStatus(status, 0, kWarning), kWarning);
-  EXPECT_EQ(MergeStatus(status, 0, kWarning + 1), kWarning);
-  EXPECT_EQ(MergeStatus(status, 0, kBackendError), kBackendError);
+  for (auto [step, merged] :
+       {std::pair{kWarning, kWarning}, {kWarning + 1, kWarning}, {kBackendError, kBackendError}})
+    EXPECT_EQ(MergeStatus(status, 0, step), merged);
   EXPECT_EQ(IviStandin_CallCount("Ivi_SetErrorInfo"), 3);
 }
 
 // Arguments, returned statuses and unknown sessions are covered end to end.
 TEST_F(CallFrameTest, BackendStatusesAreRecordedForTheSession) {
-  gCommitResult = kWarning;
-  EXPECT_EQ(Commit(), kWarning);
-  gCommitResult = kBackendError;
-  EXPECT_EQ(Commit(), kBackendError);
+  for (ViStatus result : {kWarning, kBackendError}) EXPECT_EQ((gCommitResult = result, Commit()), result);
   EXPECT_EQ(PrimaryError(vi), kBackendError);
 }
 
@@ -94,7 +91,7 @@ TEST_F(CallFrameTest, MissingEntryDependsOnModuleKind) {
   EXPECT_EQ(PrimaryError(vi), ZUVEXA_ERROR_FUNCTION_NOT_SUPPORTED) << "the session keeps its first error";
 }
 
-TEST_F(CallFrameTest, ForwardingAndLookingUpAllocateNothing) {
+TEST_F(CallFrameTest, ForwardingAndLookingUpAllocateNothingAndWarningsJoinAndWaitForATracedFrame) {
   const long before = gNews.load();
   const zumodules::EntryPointTable *found = nullptr;
   SessionKind kind = kExternalAlignment;
@@ -105,13 +102,9 @@ TEST_F(CallFrameTest, ForwardingAndLookingUpAllocateNothing) {
     EXPECT_EQ(Sessions().FindSessionKind(vi, kind), 0);
     EXPECT_EQ(Sessions().FindResourceDescriptor(vi, descriptor, sizeof descriptor), 0);
   }
-  EXPECT_EQ(gNews.load(), before);
-  EXPECT_EQ(kind, kNormal);
-  EXPECT_STREQ(descriptor, "PXI1Slot3");
+  EXPECT_EQ(std::tuple(gNews.load(), kind, std::string(descriptor)),
+            std::tuple(before, kNormal, "PXI1Slot3"));
   EXPECT_GT(gNews.load(), 0) << "the counter counts";
-}
-
-TEST_F(CallFrameTest, InterchangeWarningsJoinEveryWarningThenTheEmptyEndAndWaitForATracedFrame) {
   const char *none = CollectInterchangeWarnings(vi);
   EXPECT_STREQ(none, "\r\n\r\n");
   ReleaseInterchangeWarnings(none);
@@ -123,7 +116,7 @@ TEST_F(CallFrameTest, InterchangeWarningsJoinEveryWarningThenTheEmptyEndAndWaitF
 
   for (int i = 0; i < 130; ++i) IviStandin_QueueInterchangeWarning(vi, ("w" + std::to_string(i)).c_str());
   const char *many = CollectInterchangeWarnings(vi);
-  std::string text = many;
+  const std::string text = many;
   ReleaseInterchangeWarnings(many);
   EXPECT_EQ(text.rfind("w127\r\n\r\n"), text.size() - 8) << "at most 128 warnings per call";
   EXPECT_EQ(text.find("w128"), std::string::npos);

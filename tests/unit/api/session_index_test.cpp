@@ -71,8 +71,7 @@ TEST(SessionIndex, AgreesWithAMapThroughAddsRemovesAndGrowth) {
 
 namespace {
 
-// What lookups of one handle return while a writer is held in the middle of
-// its change.
+// What lookups of one handle return while a writer is held in the middle of its change.
 struct LookupsDuringWrite {
   static inline const SessionIndex *index = nullptr;
   static inline ViSession handle = 0;

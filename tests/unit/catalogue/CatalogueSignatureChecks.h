@@ -1,7 +1,6 @@
-// Compile-time checks of the declarations the includer included first against
-// the catalogue: for every exported row, the function under the exported name
-// must have exactly the row's parameter types and result. An undeclared name
-// or a differing type stops the compilation with the function's name.
+// Compile-time checks of the declarations the includer included first against the catalogue: for every
+// exported row, the function under the exported name must have exactly the row's parameter types and result.
+// An undeclared name or a differing type stops the compilation with the function's name.
 #pragma once
 
 #include <type_traits>

@@ -41,7 +41,7 @@ constexpr Row kRows[] = {
 };
 
 // Ids are shared only by a wrapper and the function it traces as, and by four pairs.
-TEST(CatalogueRows, TraceIdsAreSharedOnlyByTheKnownPairs) {
+TEST(CatalogueRows, TraceIdsAreSharedOnlyByKnownPairsAndRolesFitTheirTypes) {
   std::map<int, std::set<std::string>> tracedNames;
   for (const Row &row : kRows) {
     if (!row.exported || row.traceId < 0) continue;
@@ -53,9 +53,6 @@ TEST(CatalogueRows, TraceIdsAreSharedOnlyByTheKnownPairs) {
   const std::set<int> sharedIds = {24, 32, 62, 70};
   for (const auto &[id, names] : tracedNames)
     EXPECT_EQ(names.size(), sharedIds.count(id) ? 2u : 1u) << "trace id " << id;
-}
-
-TEST(CatalogueRows, RolesFitTheirTypesAndCountsNameARowParameter) {
   for (const Row &row : kRows) {
     for (std::size_t i = 0; i < row.paramCount; ++i) {
       const Param &p = row.params[i];

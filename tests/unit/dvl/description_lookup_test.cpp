@@ -28,12 +28,7 @@ void Lay(const testsupport::SharedErrorFiles &tree, const Layout &layout) {
 } // namespace
 
 TEST(DescriptionLookup, SearchOrderAndLanguageFallback) {
-  struct Case {
-    const char *name;
-    Layout layout;
-    zumxl::LanguageId language;
-    const char *expected;
-  } cases[] = {
+  const std::tuple<const char *, Layout, zumxl::LanguageId, const char *> cases[] = {
       {"driver, own language", {"df", "de", "sf", "sr", "se"}, zumxl::kFrench, "df"},
       {"driver English before shared", {nullptr, "de", "sf", "sr", "se"}, zumxl::kFrench, "de"},
       {"shared, own language", {nullptr, nullptr, "sf", "sr", "se"}, zumxl::kFrench, "sf"},
@@ -46,10 +41,10 @@ TEST(DescriptionLookup, SearchOrderAndLanguageFallback) {
       {"invalid language, no English", {"df", nullptr, "sf", "sr", nullptr}, zumxl::kInvalidLanguage, "sr"},
       {"language without files", {nullptr, "de", nullptr, nullptr, nullptr}, zumxl::kKorean, "de"},
   };
-  for (const Case &c : cases) {
+  for (const auto &[name, layout, language, expected] : cases) {
     SeamErrorTree tree;
-    Lay(tree, c.layout);
-    EXPECT_EQ(Describe(kCode, c.language), c.expected) << c.name;
+    Lay(tree, layout);
+    EXPECT_EQ(Describe(kCode, language), expected) << name;
   }
 }
 
@@ -67,12 +62,7 @@ public:
 TEST(DescriptionLookup, InstalledFilesOnlyWhenNoSharedPlaceHasTheCode) {
   const Layout none{};
   const Layout all{"idf", "ide", "isf", "isr", "ise"};
-  struct Case {
-    const char *name;
-    Layout shared, installed;
-    bool known;
-    const char *expected;
-  } cases[] = {
+  const std::tuple<const char *, Layout, Layout, bool, const char *> cases[] = {
       {"only the installed files", none, all, true, "idf"},
       {"shared English before installed French", {nullptr, nullptr, nullptr, nullptr, "se"}, all, true, "se"},
       {"driver English before installed", {nullptr, "de", nullptr, nullptr, nullptr}, all, true, "de"},
@@ -80,34 +70,31 @@ TEST(DescriptionLookup, InstalledFilesOnlyWhenNoSharedPlaceHasTheCode) {
       {"installed shared English", none, {nullptr, nullptr, nullptr, nullptr, "ise"}, true, "ise"},
       {"installed folder unknown", none, all, false, kNotFound},
   };
-  for (const Case &c : cases) {
+  for (const auto &[name, shared, installed, known, expected] : cases) {
     SeamErrorTree tree;
-    InstalledFiles installed(c.known);
-    Lay(tree, c.shared);
-    Lay(installed, c.installed);
-    EXPECT_EQ(Describe(kCode, zumxl::kFrench), c.expected) << c.name;
+    InstalledFiles installedTree(known);
+    Lay(tree, shared);
+    Lay(installedTree, installed);
+    EXPECT_EQ(Describe(kCode, zumxl::kFrench), expected) << name;
   }
 }
 
-TEST(DescriptionLookup, FilesAreReadAnewAndDescriptionsKeepInnerLines) {
+TEST(DescriptionLookup, FilesAreReadAnewKeepInnerLinesAndUnreadablePlacesMoveTheSearchOn) {
   SeamErrorTree tree;
   EXPECT_EQ(Describe(kCode), kNotFound);
   tree.Driver("English", "d.err", {{"0xBFFA0060", "first line\r\nsecond line\r\n\r\n"}});
   EXPECT_EQ(Describe(kCode), "first line\r\nsecond line") << "only the line ends at the end go";
-}
-
-// The driver's English text is one the default translator would not find.
-TEST(DescriptionLookup, UnreadablePlacesOnlyMoveTheSearchOn) {
+  // The driver's English text is one the default translator would not find.
   const std::string malformed = "<?xml version=\"1.0\">\n<zudocument>\n<zuerror code=\"1\">\n";
   {
-    SeamErrorTree tree;
-    tree.Write("mierrors/zuVEXA/German/bad.err", malformed);
-    tree.Driver("English", "d.err", {{"0xBFFA0060", "driver"}});
+    SeamErrorTree places;
+    places.Write("mierrors/zuVEXA/German/bad.err", malformed);
+    places.Driver("English", "d.err", {{"0xBFFA0060", "driver"}});
     EXPECT_EQ(Describe(kCode, zumxl::kGerman), "driver");
   }
-  SeamErrorTree tree;
-  tree.Shared("", "s.err", {{"0xBFFA0060", "shared"}});
-  tree.Write("mierrors/zuVEXA/English", "a file where a directory should be");
-  tree.Write("errors/German", "not a directory either");
+  SeamErrorTree places;
+  places.Shared("", "s.err", {{"0xBFFA0060", "shared"}});
+  places.Write("mierrors/zuVEXA/English", "a file where a directory should be");
+  places.Write("errors/German", "not a directory either");
   EXPECT_EQ(Describe(kCode, zumxl::kGerman), "shared");
 }

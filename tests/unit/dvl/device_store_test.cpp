@@ -24,7 +24,7 @@ std::optional<DeviceRecord> Find(DeviceInfoStore &store, const std::wstring &nam
   return found ? std::optional(record) : std::nullopt;
 }
 
-TEST(DeviceInfoStore, OneEntryPerNameWhateverTheCaseCopiedOutWithoutAllowMultipleSessions) {
+TEST(DeviceInfoStore, OneEntryPerNameForgottenOrInvalidatedByNameAndAnUnusableLockFailsAll) {
   DeviceInfoStore store(NoFramework);
   DeviceRecord stored = StoredDevice(L"Dev1", L"PXI1Slot4", 5);
   stored.isSimulatedDevice = true;
@@ -35,43 +35,34 @@ TEST(DeviceInfoStore, OneEntryPerNameWhateverTheCaseCopiedOutWithoutAllowMultipl
   EXPECT_FALSE(Find(store, L"Dev1 ")) << "same letters, other length";
   const DeviceRecord record = Find(store, L"dev1").value();
   EXPECT_EQ(record.deviceName + record.deviceIdentifier, L"Dev1PXI1Slot4");
-  EXPECT_EQ(record.moduleKind, 5u);
-  EXPECT_TRUE(record.isSimulatedDevice);
-  EXPECT_FALSE(record.allowMultipleSessions) << "decided by each open";
-}
-
-TEST(DeviceInfoStore, ForgetAndInvalidateRemoveOnlyWhatTheyName) {
-  DeviceInfoStore store(NoFramework);
-  for (const wchar_t *name : {L"A", L"B", L"C"}) store.Insert(StoredDevice(name, name));
-  EXPECT_EQ(store.Forget("b"), VI_SUCCESS);
-  EXPECT_FALSE(Find(store, L"B"));
-  EXPECT_EQ(store.Forget("Unknown") | store.Forget(nullptr), VI_SUCCESS);
-  EXPECT_EQ(store.InvalidateByNames({L"//host/A"}), devtest::kSystemApiError);
-  EXPECT_EQ(store.Count(), 2u) << "nothing invalidated before the framework is there";
-}
-
-TEST(DeviceInfoStore, UnusableLockFailsEveryOperationAndTheResolve) {
+  EXPECT_EQ(std::tuple(record.moduleKind, record.isSimulatedDevice, record.allowMultipleSessions),
+            std::tuple(5u, true, false))
+      << "allowMultipleSessions is decided by each open";
+  DeviceInfoStore named(NoFramework);
+  for (const wchar_t *name : {L"A", L"B", L"C"}) named.Insert(StoredDevice(name, name));
+  EXPECT_EQ(named.Forget("b"), VI_SUCCESS);
+  EXPECT_FALSE(Find(named, L"B"));
+  EXPECT_EQ(named.Forget("Unknown") | named.Forget(nullptr), VI_SUCCESS);
+  EXPECT_EQ(named.InvalidateByNames({L"//host/A"}), devtest::kSystemApiError);
+  EXPECT_EQ(named.Count(), 2u) << "nothing invalidated before the framework is there";
   DeviceInfoStore broken(NoFramework, zuapalerr_softwareFaultAPALInternalUseOnly);
   const ViStatus mapped = zumxl::MapErrorCode(zuapalerr_softwareFaultAPALInternalUseOnly);
-  DeviceRecord record;
+  DeviceRecord unread;
   bool found = true;
-  EXPECT_EQ(broken.LookUp(L"A", record, found), mapped);
-  EXPECT_FALSE(found);
-  EXPECT_EQ(broken.Insert(StoredDevice(L"A", L"A")), mapped);
-  EXPECT_EQ(broken.Forget("A"), mapped);
-  EXPECT_EQ(broken.InvalidateByNames({L"A"}), mapped);
-  EXPECT_EQ(broken.Count(), 0u);
+  for (ViStatus status : {broken.LookUp(L"A", unread, found), broken.Insert(StoredDevice(L"A", L"A")),
+                          broken.Forget("A"), broken.InvalidateByNames({L"A"})})
+    EXPECT_EQ(status, mapped);
+  EXPECT_EQ(std::pair(found, broken.Count()), std::pair(false, size_t{0}));
 
   devtest::FakeSystem system;
   DeviceInfoStore outOfMemory(NoFramework, zuapalerr_memoryFull);
   bool fromCache = true;
-  EXPECT_EQ(devtest::ResolveWith(outOfMemory, *system.discovery, "Dev1", "", record, fromCache),
+  EXPECT_EQ(devtest::ResolveWith(outOfMemory, *system.discovery, "Dev1", "", unread, fromCache),
             kOutOfMemory);
-  EXPECT_FALSE(fromCache);
   const devtest::ThreadError error = devtest::ReadThreadError();
-  EXPECT_EQ(error.primary, kOutOfMemory);
+  EXPECT_EQ(std::tuple(fromCache, error.primary, system.framework->findCalls.load()),
+            std::tuple(false, kOutOfMemory, 0));
   EXPECT_EQ(error.elaboration, "Internal Error: Failed to initialize the device info store lock.");
-  EXPECT_EQ(system.framework->findCalls, 0);
 }
 
 // Calls position `slot` of the object's virtual table.
@@ -126,8 +117,7 @@ TEST(ComObjectCounting, MisuseNeitherWrapsNorDeletes) {
   EXPECT_EQ(probe->Release(), 0u);
   EXPECT_EQ(gProbeDeletions, 0);
   probe->SetCount(1);
-  probe->Release();
-  EXPECT_EQ(gProbeDeletions, 1);
+  EXPECT_EQ((probe->Release(), gProbeDeletions), 1);
 }
 
 TEST(SysapiObserver, AnUnusableStoreGivesOutOfMemoryOrFailure) {
@@ -164,8 +154,7 @@ TEST_F(DeviceLookup, BackendTextIsNarrowedAndAllowMultipleSessionsComesFromEachO
   ASSERT_EQ(Resolve("ANALYZER", multiple), VI_SUCCESS);
   EXPECT_TRUE(system.fromCache && record.allowMultipleSessions);
   ASSERT_EQ(Resolve("Analyzer"), VI_SUCCESS);
-  EXPECT_FALSE(record.allowMultipleSessions);
-  EXPECT_EQ(system.framework->findCalls, 1);
+  EXPECT_EQ(std::pair(record.allowMultipleSessions, system.framework->findCalls.load()), std::pair(false, 1));
 }
 
 TEST_F(DeviceLookup, ExpertsAreAskedInProbeOrderAndListedByName) {
@@ -190,16 +179,11 @@ TEST_F(DeviceLookup, AFailedFrameworkIsTriedAgainAndTheObserverRegisteredOnSucce
   system.framework->registerFailure = 0;
   system.framework->devices = {{.name = L"Dev1"}};
   EXPECT_EQ(Resolve("Dev1"), VI_SUCCESS);
-  EXPECT_NE(system.framework->handler, nullptr);
-  EXPECT_EQ(fakes::gInstantiations, 3);
+  EXPECT_TRUE(system.framework->handler != nullptr && fakes::gInstantiations == 3);
 }
 
 // A number N stands for "Unexpected ZU System API Error: N.".
-const struct FailureCase {
-  const char *what;
-  void (*arrange)(FakeSystem &);
-  const char *elaboration;
-} kFailures[] = {
+const std::tuple<const char *, void (*)(FakeSystem &), const char *> kFailures[] = {
     {"no experts", [](FakeSystem &s) { s.framework->experts.clear(); },
      "Internal Error: no system API experts for supported VEXA devices were found."},
     {"framework creation", [](FakeSystem &) { fakes::gInstantiateFailure = sysapi::kNullPointer; },
@@ -215,18 +199,18 @@ const struct FailureCase {
 };
 
 TEST(DeviceLookupFailure, EachFailureHasItsStatusAndNothingIsStored) {
-  for (const FailureCase &c : kFailures) {
-    SCOPED_TRACE(c.what);
+  for (const auto &[what, arrange, elaboration] : kFailures) {
+    SCOPED_TRACE(what);
     FakeSystem system;
     system.framework->devices = {{.name = L"Dev1"}};
-    c.arrange(system);
+    arrange(system);
     DeviceRecord record;
     EXPECT_EQ(system.Resolve("Dev1", "", record), kSystemApiError);
     const devtest::ThreadError error = devtest::ReadThreadError();
-    EXPECT_EQ(error.primary, kSystemApiError);
-    const std::string text = c.elaboration;
-    EXPECT_EQ(error.elaboration, text[0] == '-' ? "Unexpected ZU System API Error: " + text + "." : text);
-    EXPECT_EQ(system.store.Count(), 0u);
+    const std::string text = elaboration;
+    EXPECT_EQ(std::tuple(error.primary, error.elaboration, system.store.Count()),
+              std::tuple(kSystemApiError,
+                         text[0] == '-' ? "Unexpected ZU System API Error: " + text + "." : text, size_t{0}));
   }
 }
 

@@ -1,5 +1,4 @@
-// The error texts of the exported error functions over a private tree of
-// error description files.
+// The error texts of the exported error functions over a private tree of error description files.
 
 #include "SeamErrorTree.h"
 #include "dvlShared/ErrorText.h"
@@ -45,14 +44,11 @@ TEST(CopyToUserBuffer, NegativeSizeCopiesWithoutACheck) {
   EXPECT_STREQ(buffer, "hi");
 }
 
-TEST_F(ErrorText, ComposesPrimarySecondaryAndElaborationWithin1023Bytes) {
+TEST_F(ErrorText, ComposesWithin1023BytesInTheSessionsLanguageAndReadsClearOrCut) {
   const std::string longPrimary(600, 'p'), longSecondary(600, 's'), hugePrimary(1100, 'h'), medium(300, 'm');
   tree.Driver("English", "long.err",
               {{"1", longPrimary}, {"2", longSecondary}, {"3", hugePrimary}, {"4", medium}});
-  struct Case {
-    ViStatus primary, secondary;
-    std::string elaboration, text;
-  } cases[] = {
+  const std::tuple<ViStatus, ViStatus, std::string, std::string> cases[] = {
       {kDeviceNotFound, 0, "abc", "Device not found.\n\nabc"},
       {kDeviceNotFound, kUnknownSession, "", "Device not found.\n\nUnknown session."},
       {kDeviceNotFound, kUnknownSession, "x", "Device not found.\n\nUnknown session.\n\nx"},
@@ -64,21 +60,16 @@ TEST_F(ErrorText, ComposesPrimarySecondaryAndElaborationWithin1023Bytes) {
       {3, 2, "lost", std::string(1022, 'h')}, // a primary that fills everything leaves no separator
       {4, 0, std::string(900, 'e'), medium + "\n\n" + std::string(721, 'e')},
   };
-  for (const Case &c : cases) {
-    OnFreshThread(
-        [&] {
-          Ivi_SetErrorInfo(0, VI_FALSE, c.primary, c.secondary, c.elaboration.c_str());
-          ViStatus primary = 1;
-          EXPECT_EQ(FullErrorText(&primary), c.text) << c.primary << " " << c.elaboration;
-          EXPECT_EQ(primary, c.primary)
-              << "the primary error is reported even when only the elaboration is shown";
-        });
+  for (const auto &[primary, secondary, elaboration, text] : cases) {
+    OnFreshThread([&] {
+      Ivi_SetErrorInfo(0, VI_FALSE, primary, secondary, elaboration.c_str());
+      ViStatus reported = 1;
+      EXPECT_EQ(FullErrorText(&reported), text) << primary << " " << elaboration;
+      EXPECT_EQ(reported, primary) << "the primary error is reported even when only the elaboration is shown";
+    });
   }
-}
-
-// A size query leaves the error; a read that writes, even a cut one, clears
-// it (the guard-page tests check the texts at every size).
-TEST_F(ErrorText, SizeQueryLeavesTheErrorAndAnyReadClearsIt) {
+  // A size query leaves the error; a read that writes, even a cut one, clears
+  // it (the guard-page tests check the texts at every size).
   OnFreshThread([] {
     Ivi_SetErrorInfo(0, VI_FALSE, kDeviceNotFound, 0, "details");
     ViStatus code = 0;
@@ -89,9 +80,6 @@ TEST_F(ErrorText, SizeQueryLeavesTheErrorAndAnyReadClearsIt) {
     EXPECT_EQ(zuVEXA_GetError(0, &code, needed, text), 0);
     EXPECT_EQ(code, 0) << "the cut read cleared the error";
   });
-}
-
-TEST_F(ErrorText, SessionLanguageChoosesTheDescriptionsLanguage) {
   tree.Driver("Japanese", "driver.err", {{"0xBFFA0060", "デバイスが見つかりません。"}});
   ViSession vi = 0;
   ASSERT_EQ(IviStandin_CreateSession("dev", VI_FALSE, &vi), 0);
@@ -107,13 +95,10 @@ TEST_F(ErrorText, SessionLanguageChoosesTheDescriptionsLanguage) {
   IviStandin_SetAttributeViInt32(vi, ZUVEXA_ATTR_SESSION_LANGUAGE, zumxl::kJapanese);
   EXPECT_EQ(zuVEXA_error_message(vi, kDeviceNotFound, text), 0);
   EXPECT_STREQ(text, "デバイスが見つかりません。");
-}
-
-TEST_F(ErrorText, ErrorMessageCutsTo255Characters) {
   tree.Driver("English", "long.err", {{"7", std::string(300, 'd')}});
-  char text[256];
-  EXPECT_EQ(zuVEXA_error_message(0, 7, text), 0) << "a cut description is no failure";
-  EXPECT_EQ(std::string(text), std::string(255, 'd'));
+  char message[256];
+  EXPECT_EQ(zuVEXA_error_message(0, 7, message), 0) << "a cut description is no failure";
+  EXPECT_EQ(std::string(message), std::string(255, 'd'));
   char none[4] = "xyz";
   EXPECT_EQ(zuVEXA_GetErrorMessage(0, 0, sizeof none, none), 0);
   EXPECT_STREQ(none, "") << "code 0 has no description";

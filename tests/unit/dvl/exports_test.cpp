@@ -17,7 +17,7 @@ protected:
   }
 };
 
-TEST_F(DeviceExports, NameFunctionsReachTheKaModuleWithTheArgumentsUnchanged) {
+TEST_F(DeviceExports, NameFunctionsAndBitfileDirectoryReachTheirModuleUnchangedAndFailuresAreRecorded) {
   int a[8] = {};
   EXPECT_EQ(zuVEXA_GetAssociatedDevicesForGUID(&a[0], &a[1], &a[2], &a[3], &a[4], &a[5], &a[6], &a[7]),
             VI_SUCCESS);
@@ -30,9 +30,6 @@ TEST_F(DeviceExports, NameFunctionsReachTheKaModuleWithTheArgumentsUnchanged) {
   ASSERT_EQ(BackendStandin_ScriptStatus(kKa, "SetAssociatedDevicesForGUID", scripted, VI_FALSE), VI_SUCCESS);
   EXPECT_EQ(zuVEXA_SetAssociatedDevicesForGUID(a, a, a, a, a, a, a), scripted);
   EXPECT_EQ(devtest::ReadThreadError().primary, 0) << "the module's status is returned, not recorded";
-}
-
-TEST_F(DeviceExports, BitfileDirectorySearchesAfreshAndGoesToTheDevicesModuleWithTheWholeContext) {
   devtest::AddStandinDevice("SaFpga", nullptr, 0x1C02);
   ASSERT_EQ(devtest::ResolveInProcess("SaFpga").status, VI_SUCCESS);
   char folder[64] = {};
@@ -54,22 +51,18 @@ TEST_F(DeviceExports, BitfileDirectorySearchesAfreshAndGoesToTheDevicesModuleWit
     EXPECT_EQ(BackendStandin_CallArgumentPointer(call, 6), &needed);
   }
   EXPECT_TRUE(devtest::ResolveInProcess("SaFpga").fromCache) << "the fresh answer is stored again";
-}
-
-TEST_F(DeviceExports, BitfileDirectoryFailuresAreRecordedAndOnlyTheFrameworkStaysAlive) {
-  char folder[64] = {};
-  ViInt32 needed = 0;
+  BackendStandin_ClearCalls();
   EXPECT_EQ(zuVEXA_GetFPGAExtensionsBitfileDir("SaNoSuchDevice", 0, 0, sizeof folder, folder, &needed),
             devtest::kNotFound);
   EXPECT_EQ(devtest::ReadThreadError().primary, devtest::kNotFound);
   EXPECT_LT(BackendStandin_FindCall(0, "GetFPGAExtensionsBitfileDir", 0), 0);
 
   devtest::AddStandinDevice("SaDev3", nullptr, 0x1B01);
-  const ViStatus scripted = static_cast<ViStatus>(0xBFFA2222);
-  ASSERT_EQ(BackendStandin_ScriptStatus(kKa, "GetFPGAExtensionsBitfileDir", scripted, VI_FALSE), VI_SUCCESS);
+  const ViStatus failure = static_cast<ViStatus>(0xBFFA2222);
+  ASSERT_EQ(BackendStandin_ScriptStatus(kKa, "GetFPGAExtensionsBitfileDir", failure, VI_FALSE), VI_SUCCESS);
   Ivi_ClearErrorInfo(0);
-  EXPECT_EQ(zuVEXA_GetFPGAExtensionsBitfileDir("SaDev3", 0, 0, sizeof folder, folder, &needed), scripted);
-  EXPECT_EQ(devtest::ReadThreadError().primary, scripted);
+  EXPECT_EQ(zuVEXA_GetFPGAExtensionsBitfileDir("SaDev3", 0, 0, sizeof folder, folder, &needed), failure);
+  EXPECT_EQ(devtest::ReadThreadError().primary, failure);
   EXPECT_EQ(SysapiStandin_LiveObjectCount(), 1);
   EXPECT_EQ(SysapiStandin_HandlerCount(), 1);
 }

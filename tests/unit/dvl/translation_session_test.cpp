@@ -1,6 +1,5 @@
-// The translator session is made on the first description only, and the
-// interpreter it makes reads no Lua search paths from the environment. Each
-// case needs a process of its own.
+// The translator session is made on the first description only, and the interpreter it makes reads no Lua
+// search paths from the environment. Each case needs a process of its own.
 
 #include <cstdlib>
 

@@ -36,7 +36,7 @@ using namespace zumodules;
 
 using AllocationFailureTest = routingtest::EngineTest;
 
-TEST_F(AllocationFailureTest, FailedCopyKeepsThePreviousValue) {
+TEST_F(AllocationFailureTest, FailedCopyKeepsThePreviousValueAndAnUnconvertedNameIsOutOfMemory) {
   DriverSetupRecord setup;
   setup.model = std::string(60, 'L');
   const std::string text = "Model:" + std::string(40, 'N');
@@ -45,17 +45,14 @@ TEST_F(AllocationFailureTest, FailedCopyKeepsThePreviousValue) {
   EXPECT_EQ(setup.model, std::string(60, 'L'));
   EXPECT_EQ(routingtest::ThreadError().primary, ZUVEXA_ERROR_VALUE_COPY);
   EXPECT_EQ(routingtest::ThreadError().elaboration, std::string(40, 'N'));
-}
-
-TEST_F(AllocationFailureTest, DeviceNameWithoutMemoryIsOutOfMemory) {
   const std::string name(200, 'D');
   std::atomic<zumxl::LanguageId> language{zumxl::kGerman};
   std::wstring deviceName;
   bool simulate = false;
-  DriverSetupRecord setup;
+  DriverSetupRecord deviceSetup;
   failFromSize = 800; // the wide name needs 804 bytes, the engine's copies less
-  EXPECT_EQ(
-      InterpretResourceAndOptions(kDriverPrefix, name.c_str(), "", deviceName, simulate, setup, language),
-      ZUVEXA_ERROR_OUT_OF_MEMORY);
+  EXPECT_EQ(InterpretResourceAndOptions(kDriverPrefix, name.c_str(), "", deviceName, simulate, deviceSetup,
+                                        language),
+            ZUVEXA_ERROR_OUT_OF_MEMORY);
   EXPECT_EQ(language.load(), zumxl::kGerman);
 }

@@ -9,7 +9,7 @@ using routingtest::ThreadError;
 
 using OptionStringTest = routingtest::EngineTest;
 
-TEST_F(OptionStringTest, ParsesTheOptionsAndTheirDriverSetup) {
+TEST_F(OptionStringTest, ParsesOptionsAndDriverSetupCuttingBeforeTrimmingAndStoppingAtAFailure) {
   OptionRecord more;
   ASSERT_EQ(ParseOptionString(0,
                               ",, Ivi_Attr_Simulate = vi_true ,Query Instr Status=TRUE,ivi_attr_cache=0,"
@@ -26,23 +26,16 @@ TEST_F(OptionStringTest, ParsesTheOptionsAndTheirDriverSetup) {
   EXPECT_EQ(setup.language, "jp");
   EXPECT_EQ(setup.entryCount, 4u) << "unknown keys are counted too";
   EXPECT_EQ(ThreadError().primary, 0);
-}
-
-TEST_F(OptionStringTest, AFailureStopsTheParse) {
   OptionRecord options;
   EXPECT_EQ(ParseOptionString(0, "Simulate=1,Bad=1,RangeCheck=0", options), ZUVEXA_ERROR_OPTION_UNKNOWN_NAME);
   EXPECT_TRUE(options.simulate && options.rangeCheck) << "entries after a failure are not applied";
-  DriverSetupRecord setup;
-  EXPECT_EQ(ParseDriverSetup(0, "SFPSessionAccess:nope", setup), ZUVEXA_ERROR_OPTION_BAD_VALUE);
-  EXPECT_TRUE(setup.sfpSessionAccessGiven);
-  EXPECT_EQ(ParseDriverSetup(0, "allowMultipleSessions:1;allowMultipleSessions:bad", setup),
+  DriverSetupRecord failing;
+  EXPECT_EQ(ParseDriverSetup(0, "SFPSessionAccess:nope", failing), ZUVEXA_ERROR_OPTION_BAD_VALUE);
+  EXPECT_TRUE(failing.sfpSessionAccessGiven);
+  EXPECT_EQ(ParseDriverSetup(0, "allowMultipleSessions:1;allowMultipleSessions:bad", failing),
             ZUVEXA_ERROR_OPTION_BAD_VALUE);
-  EXPECT_FALSE(setup.allowMultipleSessions) << "reset before its value is parsed";
-}
-
-TEST_F(OptionStringTest, NamesAndValuesAreCutBeforeTheyAreTrimmed) {
-  // 250 blanks and "Simulate": the cut to 255 leaves "Simul".
-  OptionRecord options;
+  EXPECT_FALSE(failing.allowMultipleSessions) << "reset before its value is parsed";
+  IviStandin_Reset(); // 250 blanks and "Simulate": the cut to 255 leaves "Simul"
   EXPECT_EQ(ParseOptionString(0, (std::string(250, ' ') + "Simulate=1").c_str(), options),
             ZUVEXA_ERROR_OPTION_UNKNOWN_NAME);
   EXPECT_EQ(ThreadError().elaboration, "Simul");
@@ -50,7 +43,7 @@ TEST_F(OptionStringTest, NamesAndValuesAreCutBeforeTheyAreTrimmed) {
   const std::string value = "Model:" + std::string(600, 'x');
   ASSERT_EQ(ParseOptionString(0, ("DriverSetup=" + value).c_str(), options), VI_SUCCESS);
   EXPECT_EQ(*options.driverSetup, value.substr(0, 511));
-  DriverSetupRecord setup;
-  ASSERT_EQ(ParseDriverSetup(0, value.c_str(), setup), VI_SUCCESS);
-  EXPECT_EQ(setup.model, std::string(511, 'x'));
+  DriverSetupRecord cut;
+  ASSERT_EQ(ParseDriverSetup(0, value.c_str(), cut), VI_SUCCESS);
+  EXPECT_EQ(cut.model, std::string(511, 'x'));
 }

@@ -33,7 +33,7 @@ protected:
 
 } // namespace
 
-TEST_F(ResourceInterpretationTest, PlainNameSetsTheLanguageOnEverySuccess) {
+TEST_F(ResourceInterpretationTest, PlainNameSetsTheLanguageOnSuccessFailuresLeaveItAndTextsAreCutTo255) {
   Interpretation r = Interpret("PXI1Slot2", "Simulate=1,DriverSetup=Model:Q101; Language:jp");
   ASSERT_EQ(r.status, VI_SUCCESS);
   EXPECT_EQ(r.deviceName, L"PXI1Slot2");
@@ -44,31 +44,26 @@ TEST_F(ResourceInterpretationTest, PlainNameSetsTheLanguageOnEverySuccess) {
 
   ASSERT_EQ(Interpret("PXI1Slot2", "DriverSetup=Model:Q101").status, VI_SUCCESS);
   EXPECT_EQ(language_.load(), zumxl::kEnglish);
-}
-
-TEST_F(ResourceInterpretationTest, FailuresAreRecordedAndLeaveTheLanguage) {
+  IviStandin_Reset();
   language_ = zumxl::kKorean;
   EXPECT_EQ(Interpret("Dev1", "DriverSetup=Language:jpn").status, ZUVEXA_ERROR_INVALID_LANGUAGE);
   EXPECT_EQ(ThreadError().primary, ZUVEXA_ERROR_INVALID_LANGUAGE);
 
-  Interpretation r = Interpret(nullptr, "Simulate=1");
-  EXPECT_EQ(r.status, ZUVEXA_ERROR_NULL_POINTER);
+  Interpretation failed = Interpret(nullptr, "Simulate=1");
+  EXPECT_EQ(failed.status, ZUVEXA_ERROR_NULL_POINTER);
   EXPECT_EQ(IviStandin_CallCount("Ivi_GetInfoFromResourceName"), 1) << "a null name is not passed on";
-  EXPECT_EQ(r.deviceName, L"unchanged");
+  EXPECT_EQ(failed.deviceName, L"unchanged");
 
   IviStandin_FailNextCall("Ivi_GetInfoFromResourceName", kEngineFailure, VI_FALSE);
   EXPECT_EQ(Interpret("Dev1", "").status, kEngineFailure);
   EXPECT_EQ(Interpret("Dev\xff", "").status, -200811) << "unconvertible name";
   EXPECT_EQ(language_.load(), zumxl::kKorean);
-}
-
-TEST_F(ResourceInterpretationTest, TextsAreCutTo255CharactersByTheEngineExchange) {
   // Without the cut the last entry would switch simulation off again.
-  const std::string options = "Simulate=1,Cache=1" + std::string(240, ' ') + ",Simulate=0";
-  Interpretation r = Interpret(std::string(300, 'D').c_str(), options.c_str());
-  ASSERT_EQ(r.status, VI_SUCCESS) << "the engine's warning is not passed on";
-  EXPECT_TRUE(r.simulate);
-  EXPECT_EQ(r.deviceName, std::wstring(255, L'D'));
+  const std::string longOptions = "Simulate=1,Cache=1" + std::string(240, ' ') + ",Simulate=0";
+  Interpretation cut = Interpret(std::string(300, 'D').c_str(), longOptions.c_str());
+  ASSERT_EQ(cut.status, VI_SUCCESS) << "the engine's warning is not passed on";
+  EXPECT_TRUE(cut.simulate);
+  EXPECT_EQ(cut.deviceName, std::wstring(255, L'D'));
 }
 
 class LogicalNameTest : public ResourceInterpretationTest {
@@ -79,7 +74,7 @@ protected:
   }
 };
 
-TEST_F(LogicalNameTest, LanguageOnlyDriverSetupIsRemovedSoTheConfiguredOneStays) {
+TEST_F(LogicalNameTest, LanguageOnlyDriverSetupIsRemovedAndTheTemporarySessionAlwaysDisposed) {
   Interpretation r = Interpret("MyAnalyzer", "Cache=0,driversetup=Language:fr,Simulate=0");
   ASSERT_EQ(r.status, VI_SUCCESS);
   EXPECT_EQ(r.deviceName, L"PXI1Slot4");
@@ -90,14 +85,11 @@ TEST_F(LogicalNameTest, LanguageOnlyDriverSetupIsRemovedSoTheConfiguredOneStays)
 
   ASSERT_EQ(Interpret("myanalyzer", "").status, VI_SUCCESS);
   EXPECT_EQ(language_.load(), zumxl::kEnglish);
-}
-
-TEST_F(LogicalNameTest, TemporarySessionIsDisposedWhateverFails) {
   IviStandin_FailNextCall("Ivi_SpecificDriverNew", kEngineFailure, VI_TRUE);
   EXPECT_EQ(Interpret("MyAnalyzer", "").status, kEngineFailure);
   IviStandin_FailNextCall("Ivi_GetAttributeViString", kEngineFailure, VI_FALSE);
-  Interpretation r = Interpret("MyAnalyzer", "");
-  EXPECT_EQ(r.status, kEngineFailure);
-  EXPECT_FALSE(r.setup.model);
+  Interpretation failed = Interpret("MyAnalyzer", "");
+  EXPECT_EQ(failed.status, kEngineFailure);
+  EXPECT_FALSE(failed.setup.model);
   EXPECT_EQ(IviStandin_SessionCount(), 0);
 }

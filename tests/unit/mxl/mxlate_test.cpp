@@ -30,7 +30,7 @@ constexpr Block kBlocks[] = {
 } // namespace
 
 // The platform range keeps the warning bit for positive codes.
-TEST(CodeMapping, PlatformRangeBoundaries) {
+TEST(CodeMapping, PlatformRangeAndEveryBlockAtItsEndsBothSignsAndRoundTrips) {
   const std::pair<ViStatus, int64_t> images[] = {{-52000, 0xBFFA9400}, {-52256, 0xBFFA9500},
                                                  {52000, 0x3FFA9400},  {52256, 0x3FFA9500},
                                                  {-51999, -51999},     {-52257, -52257}};
@@ -40,9 +40,6 @@ TEST(CodeMapping, PlatformRangeBoundaries) {
     ASSERT_EQ(UnmapErrorCode(MapErrorCode(-k)), -k);
     ASSERT_EQ(UnmapErrorCode(MapErrorCode(k)), k);
   }
-}
-
-TEST(CodeMapping, EveryBlockBothSignsAtItsEndsAndEveryCodeRoundTrips) {
   for (const Block &b : kBlocks) {
     SCOPED_TRACE(b.lowest);
     EXPECT_EQ(MapErrorCode(b.highest), S(b.top));
@@ -60,7 +57,7 @@ TEST(CodeMapping, EveryBlockBothSignsAtItsEndsAndEveryCodeRoundTrips) {
   EXPECT_EQ(UnmapErrorCode(-1), -1);
 }
 
-TEST(Languages, NamesResolveIgnoringCase) {
+TEST(Languages, NamesResolveIgnoringCaseAndAnInvalidOneIsRefused) {
   EXPECT_EQ(LanguageFromName("JPN", kThreeLetter), kJapanese);
   EXPECT_EQ(LanguageFromName("de", kTwoLetter), kGerman);
   EXPECT_EQ(LanguageFromName("chineses", kLongName), kChineseS);
@@ -72,9 +69,6 @@ TEST(Languages, NamesResolveIgnoringCase) {
   EXPECT_STREQ(LanguageName(kKorean, kLongName), "Korean");
   EXPECT_STREQ(LanguageName(kInvalidLanguage, kThreeLetter), "zzz");
   EXPECT_EQ(LanguageName(7, kLongName), nullptr);
-}
-
-TEST(Languages, InvalidLanguageIsRefused) {
   LanguageId language = kFrench;
   EXPECT_EQ(SetLanguage(language, kInvalidLanguage), S(0xBFFA916C));
   EXPECT_EQ(language, kFrench);

@@ -7,7 +7,7 @@
 namespace zu::dsc {
 namespace {
 
-TEST(CZUMutexTest, RecordsItsHolder) {
+TEST(CZUMutexTest, RecordsItsHolderAndCountersStayExactUnderManyThreads) {
   CZUMutex mutex;
   EXPECT_FALSE(mutex.isHeldByCaller());
   mutex.lock();
@@ -17,9 +17,6 @@ TEST(CZUMutexTest, RecordsItsHolder) {
   EXPECT_FALSE(heldByOther);
   mutex.unlock();
   EXPECT_FALSE(mutex.isHeldByCaller());
-}
-
-TEST(CZUMutexTest, CountersReturnTheNewValueAndStayExactUnderManyThreads) {
   constexpr int kThreads = 8, kRounds = 20000;
   uint32_t counter = 0;
   EXPECT_EQ(CounterIncrement(counter), 1u);

@@ -32,7 +32,7 @@ TEST_F(ConsoleTraceTest, WritesAreCutAt511CharactersAndWriteNAtNAndAFailedFormat
   EXPECT_EQ(gCaptured, (std::vector<std::string>{std::string(511, 'x'), "abc", "ab", std::string(511, 'y')}));
 }
 
-TEST_F(ConsoleTraceTest, DescribeCutsToBufferAndReportsNeededSize) {
+TEST_F(ConsoleTraceTest, DescribeCutsToBufferAndProcessTraceWritesThroughTheConsole) {
   char small[5] = {'#', '#', '#', '#', '#'};
   size_t needed = 0;
   destination_.describeAsOption(small, sizeof small, needed);
@@ -42,9 +42,6 @@ TEST_F(ConsoleTraceTest, DescribeCutsToBufferAndReportsNeededSize) {
   destination_.describeAsOption(exact, sizeof exact, needed = 0);
   EXPECT_STREQ(exact, " --destination apal");
   EXPECT_EQ(needed, 20u);
-}
-
-TEST_F(ConsoleTraceTest, ProcessTraceWritesThroughTheConsoleDestination) {
   tTrace &trace = ProcessTrace();
   EXPECT_EQ(&trace.destination(), &ConsoleTraceDestination());
   EXPECT_STREQ(trace.destination().name(), "zusdbg_printf");

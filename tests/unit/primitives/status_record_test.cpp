@@ -6,18 +6,15 @@
 
 using zuapal::StatusRecord;
 
-TEST(StatusRecord, FirstErrorWinsAndErrorReplacesWarning) {
-  StatusRecord record;
-  EXPECT_FALSE(zuapal::SetCode(record, 0, "a", "f.cpp", 1));
-  EXPECT_TRUE(zuapal::SetCode(record, 5, "a", "f.cpp", 1));
-  EXPECT_FALSE(zuapal::SetCode(record, 6, "b", "g.cpp", 2)) << "a warning never replaces a warning";
-  EXPECT_TRUE(zuapal::SetCode(record, -1, "comp", "err.cpp", 3));
-  EXPECT_FALSE(zuapal::SetCode(record, -2, "x", "x.cpp", 4));
-  EXPECT_EQ(record.code, -1);
-  EXPECT_EQ(std::string(record.component) + record.file + std::to_string(record.line), "comperr.cpp3");
-}
-
-TEST(StatusRecord, TextFieldsAreCutToTheirFieldsAndAShortLayoutKeepsOnlyTheCode) {
+TEST(StatusRecord, FirstErrorWinsFieldsAreCutMergeCopiesTheExtensionAndConversionKeepsAll) {
+  StatusRecord first;
+  EXPECT_FALSE(zuapal::SetCode(first, 0, "a", "f.cpp", 1));
+  EXPECT_TRUE(zuapal::SetCode(first, 5, "a", "f.cpp", 1));
+  EXPECT_FALSE(zuapal::SetCode(first, 6, "b", "g.cpp", 2)) << "a warning never replaces a warning";
+  EXPECT_TRUE(zuapal::SetCode(first, -1, "comp", "err.cpp", 3));
+  EXPECT_FALSE(zuapal::SetCode(first, -2, "x", "x.cpp", 4));
+  EXPECT_EQ(first.code, -1);
+  EXPECT_EQ(std::string(first.component) + first.file + std::to_string(first.line), "comperr.cpp3");
   StatusRecord record;
   record.extension[0] = 77;
   const std::string longFile = std::string(60, 'a') + std::string(30, 'b') + std::string(60, 'c');
@@ -34,9 +31,6 @@ TEST(StatusRecord, TextFieldsAreCutToTheirFieldsAndAShortLayoutKeepsOnlyTheCode)
   zuapal::SetCode(shortLayout, -3, "comp", "file.cpp", 12);
   EXPECT_EQ(shortLayout.code, -3);
   EXPECT_EQ(shortLayout.component[0] + shortLayout.line, 0u);
-}
-
-TEST(StatusRecord, MergeCopiesTheExtensionUpToItsFirstZeroIntoAnErrorFreeRecord) {
   StatusRecord source, later, target;
   zuapal::SetCode(source, -7, "src", "s.cpp", 8);
   source.extension[0] = 1;
@@ -50,13 +44,10 @@ TEST(StatusRecord, MergeCopiesTheExtensionUpToItsFirstZeroIntoAnErrorFreeRecord)
   zuapal::SetCode(later, -9, "l", "l.cpp", 1);
   EXPECT_FALSE(zuapal::Merge(target, later));
   EXPECT_EQ(target.code, -7);
-}
-
-TEST(StatusConversion, KeepsCodeComponentFileAndLine) {
-  StatusRecord record, back;
-  zuapal::SetCode(record, -52005, "zuvexa", "src/zudynlib/dynload.cpp", 42);
+  StatusRecord converted, back;
+  zuapal::SetCode(converted, -52005, "zuvexa", "src/zudynlib/dynload.cpp", 42);
   zuerr::Status status;
-  ASSERT_TRUE(zuapal::FromStatusRecord(record, status));
+  ASSERT_TRUE(zuapal::FromStatusRecord(converted, status));
   ASSERT_TRUE(zuapal::ToStatusRecord(status, back));
   EXPECT_EQ(back.code, -52005);
   EXPECT_EQ(std::string(back.component) + " " + back.file + ":" + std::to_string(back.line),

@@ -17,16 +17,13 @@ std::vector<char> Buffer(const std::string &text, size_t room) {
 }
 
 // Insertions and their commas elsewhere: the model of tests/fuzz/json_insert_fuzz.cpp.
-TEST(JsonInsert, WhitespaceInsideEmptyContainers) {
+TEST(JsonInsert, InsertsIntoSpacedContainersNestsAndGrowsOrStopsWhenGrowthFails) {
   auto spaced = Buffer("{ }", 32);
   jsonz::AddString(spaced.data(), "k", "v");
   EXPECT_STREQ(spaced.data(), R"({"k":"v" })");
   auto closing = Buffer("[ \n]", 32);
   jsonz::AddUInt(closing.data() + 3, nullptr, 7);
   EXPECT_STREQ(closing.data(), "[ \n7]");
-}
-
-TEST(JsonCursor, NestsContainersAndGrowsTheBuffer) {
   zuerr::Status status;
   jsonz::Cursor cursor = zuerr::StatusCursor(status);
   jsonz::OpenObject(cursor, "zudynlib_debug");
@@ -44,19 +41,16 @@ TEST(JsonCursor, NestsContainersAndGrowsTheBuffer) {
   EXPECT_EQ(std::string(status.json),
             R"({"zudynlib_debug":{"codes":[1,-2]},"f":")" + filler + R"(","n":12})");
   EXPECT_EQ(status.json[1023], 'J');
-}
-
-TEST(JsonCursor, FailedGrowthStopsTheCursor) {
-  zuerr::Status status;
-  status.reallocateJson = [](zuerr::Status &s, uint32_t n) {
+  zuerr::Status refusing;
+  refusing.reallocateJson = [](zuerr::Status &s, uint32_t n) {
     return n <= 512 ? zuerr::DefaultReallocateJson(s, n) : false;
   };
-  jsonz::Cursor cursor = zuerr::StatusCursor(status);
+  jsonz::Cursor stopped = zuerr::StatusCursor(refusing);
   const std::string big(600, 'x');
-  EXPECT_EQ(jsonz::PutString(cursor, "big", big.c_str()), nullptr);
-  EXPECT_EQ(cursor.position, nullptr);
-  EXPECT_EQ(jsonz::PutInt(cursor, "small", 1), nullptr);
-  EXPECT_STREQ(status.json, "{}");
+  EXPECT_EQ(jsonz::PutString(stopped, "big", big.c_str()), nullptr);
+  EXPECT_EQ(stopped.position, nullptr);
+  EXPECT_EQ(jsonz::PutInt(stopped, "small", 1), nullptr);
+  EXPECT_STREQ(refusing.json, "{}");
   EXPECT_EQ(jsonz::Close(static_cast<char *>(nullptr)), nullptr);
 }
 

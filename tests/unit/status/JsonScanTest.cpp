@@ -10,17 +10,13 @@
 
 namespace {
 
-// Kinds, ends, error codes and positions, lookups, number and string reads
-// and decoding are checked against a reference reader over the seeds of
-// tests/fuzz/corpus/json_parse and json_decode (fuzz_replay_tests).
-TEST(JsonParse, NoTextAtAll) {
+// Kinds, ends, error codes and positions, lookups, number and string reads and decoding are checked against a
+// reference reader over the seeds of tests/fuzz/corpus/json_parse and json_decode (fuzz_replay_tests).
+TEST(JsonParse, NoTextAtAllAndFloatsWhateverTheLocalesDecimalPoint) {
   jsonz::Value value;
   EXPECT_EQ(jsonz::ParseValue(nullptr, &value), nullptr);
   EXPECT_EQ(value.length, static_cast<size_t>(jsonz::kNoText));
-}
-
-// In a decimal-comma LC_NUMERIC: an installed locale, or one compiled into a temporary folder.
-TEST(JsonScan, FloatsAreReadWhateverTheLocalesDecimalPoint) {
+  // In a decimal-comma LC_NUMERIC: an installed locale, or one compiled into a temporary folder.
   const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
   bool set = std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
   testsupport::TemporaryDirectory directory;

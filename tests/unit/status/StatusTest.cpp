@@ -14,7 +14,7 @@ bool RefuseGrowth(Status &status, uint32_t newCapacity) {
   return newCapacity == 0 ? zuerr::DefaultReallocateJson(status, 0) : false;
 }
 
-TEST(StatusLocation, ErrorGetsItsLocationTextInABufferLargeEnough) {
+TEST(StatusLocation, ErrorGetsItsLocationTextInABufferLargeEnoughOrOnlyItsCode) {
   Status status;
   bool complete = false;
   const zuerr::SourceLocation location{"src/a.cpp", 42, "zuvexa", "zuapalerr_memoryFull"};
@@ -32,32 +32,17 @@ TEST(StatusLocation, ErrorGetsItsLocationTextInABufferLargeEnough) {
   EXPECT_TRUE(complete);
   EXPECT_EQ(longPath.capacity, 2048u);
   EXPECT_EQ(std::string(longPath.json), R"({"error_constant":"c","file":")" + file + R"(","line":1})");
+  Status refused;
+  refused.reallocateJson = &RefuseGrowth;
+  bool done = true;
+  EXPECT_TRUE(zuerr::SetCodeWithLocation(refused, -3, {"f", 1, "zuvexa", "c"}, &done));
+  EXPECT_FALSE(done);
+  EXPECT_EQ(refused.code, -3);
+  EXPECT_EQ(refused.json, nullptr);
 }
 
-TEST(StatusLocation, RefusedBufferStillSetsCode) {
-  Status status;
-  status.reallocateJson = &RefuseGrowth;
-  bool complete = true;
-  EXPECT_TRUE(zuerr::SetCodeWithLocation(status, -3, {"f", 1, "zuvexa", "c"}, &complete));
-  EXPECT_FALSE(complete);
-  EXPECT_EQ(status.code, -3);
-  EXPECT_EQ(status.json, nullptr);
-}
-
-// The cursor's growth itself is covered through the JSON cursor.
-TEST(StatusBuffer, CursorsOutsideTheBufferAndHugeSizesAreRefused) {
-  Status status;
-  char *last = zuerr::ResetJson(status, R"({"a":[1]})");
-  EXPECT_EQ(zuerr::RootCursor(status, 2), last);
-  EXPECT_EQ(zuerr::RootCursor(status, 0x7FFFFFFE), nullptr);
-  char elsewhere[4] = "{}";
-  EXPECT_EQ(zuerr::GrowCursor(status, elsewhere), nullptr);
-  EXPECT_FALSE(zuerr::DefaultReallocateJson(status, 0x80000000u));
-  EXPECT_STREQ(status.json, R"({"a":[1]})");
-}
-
-// A caller's reallocation granting the size asked for plus gSlack bytes, in
-// an arena whose bytes past the buffer must stay untouched.
+// A caller's reallocation granting the size asked for plus gSlack bytes, in an arena whose bytes past the
+// buffer must stay untouched.
 char gArena[32];
 int gSlack = 0;
 bool GrantExactly(Status &status, uint32_t newCapacity) {
@@ -66,7 +51,16 @@ bool GrantExactly(Status &status, uint32_t newCapacity) {
   return true;
 }
 
-TEST(StatusBuffer, TextFitsABufferOfExactlyItsLengthPlusNulAndSentinel) {
+// The cursor's growth itself is covered through the JSON cursor.
+TEST(StatusBuffer, RefusesOutsideCursorsAndHugeSizesAndTextFitsExactlyLengthPlusNulAndSentinel) {
+  Status status;
+  char *last = zuerr::ResetJson(status, R"({"a":[1]})");
+  EXPECT_EQ(zuerr::RootCursor(status, 2), last);
+  EXPECT_EQ(zuerr::RootCursor(status, 0x7FFFFFFE), nullptr);
+  char elsewhere[4] = "{}";
+  EXPECT_EQ(zuerr::GrowCursor(status, elsewhere), nullptr);
+  EXPECT_FALSE(zuerr::DefaultReallocateJson(status, 0x80000000u));
+  EXPECT_STREQ(status.json, R"({"a":[1]})");
   const std::string text = R"({"a":1})"; // 7 characters: needs 9 bytes
   for (int slack : {-1, 0, 1}) {
     SCOPED_TRACE(slack);
@@ -86,7 +80,7 @@ TEST(StatusBuffer, TextFitsABufferOfExactlyItsLengthPlusNulAndSentinel) {
   }
 }
 
-TEST(StatusTransfer, MergeTakesTheFirstErrorCopyReplacesEverythingOrNothing) {
+TEST(StatusTransfer, MergeTakesTheFirstErrorCopyAllOrNothingAndMovedFromIsFresh) {
   Status target, first, second, refusing, empty;
   ZUERR_SET(first, zuapalerr_osFault);
   ZUERR_SET(second, zuapalerr_memoryFull);
@@ -109,9 +103,6 @@ TEST(StatusTransfer, MergeTakesTheFirstErrorCopyReplacesEverythingOrNothing) {
   EXPECT_EQ(target.json, nullptr);
   EXPECT_TRUE(zuerr::CopyStatus(first, first));
   EXPECT_EQ(first.code, zuapalerr_osFault);
-}
-
-TEST(StatusTransfer, MovedFromStatusIsFresh) {
   Status source, assigned;
   ZUERR_SET(source, zuapalerr_osFault);
   ZUERR_SET(assigned, zuapalerr_memoryFull);

@@ -1,6 +1,5 @@
-// The directory-kind table with a relocation library: lib/relocations/ relocates
-// datarootdir only; lib/relocations-failing/ relocates prefixdir, fails at bindir
-// and would relocate datarootdir.
+// The directory-kind table with a relocation library: lib/relocations/ relocates datarootdir only;
+// lib/relocations-failing/ relocates prefixdir, fails at bindir and would relocate datarootdir.
 #include "PathsTestSupport.h"
 #include "zuapal/zuapalerr.h"
 
@@ -16,7 +15,7 @@ TEST(RelocatedDirectories, OnlyDatarootdirMovesAndVersionFilesFollowIt) {
   EXPECT_EQ(pathtest::VersionText("zuVEXAtov"), "4.5.6");
 }
 
-TEST(FailingRelocation, KindsBeforeTheFailureMoveAndEveryLookupReportsTheTableError) {
+TEST(FailingRelocation, KindsBeforeTheFailureMoveAndEveryLookupVariableAndVersionReportsIt) {
   EXPECT_EQ(DirectoryKind("prefixdir", zuapalerr_resourceNotFound), "/opt/zurelocated");
   EXPECT_EQ(DirectoryKind("bindir", zuapalerr_resourceNotFound), "/usr/bin");
   EXPECT_EQ(DirectoryKind("datarootdir", zuapalerr_resourceNotFound), "/usr/share");
@@ -25,9 +24,6 @@ TEST(FailingRelocation, KindsBeforeTheFailureMoveAndEveryLookupReportsTheTableEr
   zusysq::DirectoryKind("nosuchdir", value, status);
   EXPECT_EQ(status.code, zuapalerr_resourceNotFound) << "the table's error comes first";
   EXPECT_EQ(pathtest::Member(status.json, "error_constant"), "zuapalerr_resourceNotFound");
-}
-
-TEST(FailingRelocation, ReachesVariablesAndVersionTexts) {
   zuerr::Status kindStatus, plainStatus;
   zusysq::ExpandPath("$_multiarchlibdir/x", kindStatus);
   EXPECT_EQ(kindStatus.code, zuapalerr_resourceNotFound);

@@ -52,41 +52,31 @@ protected:
   const ViReal64 timeout = 1;
 };
 
-TEST_F(TraceStepsTest, FetchSamplesFollowTheFirstRecordWithinTheCallersCapacity) {
-  const struct {
-    ViInt64 actualSamples, numberOfSamples;
-    ViStatus status;
-    int64_t tracedBytes;
-    bool withInfo = true;
-  } cases[] = {
-      {3, 8, 0, 3 * 2 * 8},    // what the record holds
-      {8, 8, 0, 8 * 2 * 8},    // exactly the capacity
-      {1000, 2, 0, 2 * 2 * 8}, // never more than the caller's array
-      {5, 8, -1, 0},           // nothing after a failure
-      {-4, 8, 0, 0},           // a nonsense count
-      {5, -8, 0, 0},           // a nonsense capacity
-      {5, 8, 0, 0, false},     // no WaveformInfo to read the count from
+TEST_F(TraceStepsTest, OutputsAreReadOnlyWhereWrittenWithinTheCallersCapacity) {
+  // Samples reported, capacity, status, bytes traced, with a WaveformInfo.
+  const std::tuple<ViInt64, ViInt64, ViStatus, int64_t, bool> cases[] = {
+      {3, 8, 0, 3 * 2 * 8, true},    // what the record holds
+      {8, 8, 0, 8 * 2 * 8, true},    // exactly the capacity
+      {1000, 2, 0, 2 * 2 * 8, true}, // never more than the caller's array
+      {5, 8, -1, 0, true},           // nothing after a failure
+      {-4, 8, 0, 0, true},           // a nonsense count
+      {5, -8, 0, 0, true},           // a nonsense capacity
+      {5, 8, 0, 0, false},           // no WaveformInfo to read the count from
   };
-  for (const auto &c : cases) {
-    SCOPED_TRACE(std::to_string(c.actualSamples) + " of " + std::to_string(c.numberOfSamples));
+  for (const auto &[actualSamples, numberOfSamples, status, tracedBytes, withInfo] : cases) {
+    SCOPED_TRACE(std::to_string(actualSamples) + " of " + std::to_string(numberOfSamples));
     ViReal64 data[16] = {};
     WaveformInfo info{};
-    info.actualSamples = c.actualSamples;
+    info.actualSamples = actualSamples;
     zutrace::Traced<zuVEXA_FetchIQSingleRecordComplexF64>(
-        kSession, [&] { return c.status; }, kSession, channels, record, c.numberOfSamples, timeout, &data[0],
-        c.withInfo ? &info : nullptr);
-    EXPECT_EQ(LastReturn("data").totalSize, c.tracedBytes);
+        kSession, [&] { return status; }, kSession, channels, record, numberOfSamples, timeout, &data[0],
+        withInfo ? &info : nullptr);
+    EXPECT_EQ(LastReturn("data").totalSize, tracedBytes);
     EXPECT_EQ(LastReturn("data").elementSize, 8);
-    EXPECT_EQ(LastReturn("*actualSamples").typeCode == -1, !c.withInfo);
+    EXPECT_EQ(LastReturn("*actualSamples").typeCode == -1, !withInfo);
   }
-}
-
-TEST_F(TraceStepsTest, TextOutputsStayWithinTheirBufferAndAreSkippedWhenNotWritten) {
-  const struct {
-    ViInt32 bufferSize;
-    ViStatus status;
-    int64_t tracedLength; // -1: no return
-  } cases[] = {
+  const std::tuple<ViInt32, ViStatus, int64_t> texts[] = {
+      // size, status, traced length (-1: no return)
       {16, 0, 3},   // the text up to its end
       {3, 9, 3},    // a cut text (the needed size returned) ends at the buffer
       {2, 0, 2},    // unterminated within the buffer: the buffer, no further
@@ -94,27 +84,20 @@ TEST_F(TraceStepsTest, TextOutputsStayWithinTheirBufferAndAreSkippedWhenNotWritt
       {16, -1, -1}, // a failed call
       {-1, 0, 3},   // unchecked size: up to the end of the text
   };
-  for (const auto &c : cases) {
-    SCOPED_TRACE(c.bufferSize);
+  for (const auto &[bufferSize, status, tracedLength] : texts) {
+    SCOPED_TRACE(bufferSize);
     char text[16] = "abc";
     zutrace::Traced<zuVEXA_GetTerminalName>(
-        kSession, [&] { return c.status; }, kSession, ViInt32{1}, channels, c.bufferSize, &text[0]);
-    ExpectReturn("terminalName", c.tracedLength < 0 ? -1 : 45, c.tracedLength);
+        kSession, [&] { return status; }, kSession, ViInt32{1}, channels, bufferSize, &text[0]);
+    ExpectReturn("terminalName", tracedLength < 0 ? -1 : 45, tracedLength);
   }
-}
-
-TEST_F(TraceStepsTest, GraphicalArrayHandlesAreReadOnlyThroughBothLevels) {
   struct Block {
     ViInt32 dimension, padding;
     ViInt16 samples[8];
   } block{3, 0, {}};
   void *blockPointer = &block;
   void *nullBlock = nullptr;
-  const struct {
-    void *handle;
-    ViStatus status;
-    int64_t tracedBytes;
-  } cases[] = {
+  const std::tuple<void *, ViStatus, int64_t> handles[] = {
       {&blockPointer, 0, 3 * 2 * 2}, // interleaved I16: twice the dimension
       {&blockPointer, -1, 0},        // nothing after a failure
       {&nullBlock, 0, 0},            // a handle without a block
@@ -122,23 +105,19 @@ TEST_F(TraceStepsTest, GraphicalArrayHandlesAreReadOnlyThroughBothLevels) {
   };
   WaveformInfo info{};
   info.actualSamples = 3;
-  for (const auto &c : cases) {
+  for (const auto &[handle, status, tracedBytes] : handles) {
     zutrace::Traced<zutrace::sites::GX_zuVEXA_FetchIQ1DI16>(
-        kSession, [&] { return c.status; }, kSession, ViInt32{0}, channels, record, ViInt64{3}, timeout,
-        c.handle, static_cast<void *>(&info));
-    ExpectReturn("dataArrPtr", c.tracedBytes < 0 ? -1 : 8, c.tracedBytes);
+        kSession, [&] { return status; }, kSession, ViInt32{0}, channels, record, ViInt64{3}, timeout, handle,
+        static_cast<void *>(&info));
+    ExpectReturn("dataArrPtr", tracedBytes < 0 ? -1 : 8, tracedBytes);
     EXPECT_EQ(std::string(LastReturn("*actualSamples").value), "3");
   }
 }
 
 // Type codes of a parameter at call time and on return (the trace record tests show the others).
-TEST(TraceSites, TypeCodesFollowTheCatalogueTypes) {
+TEST(TraceSites, TypeCodesFollowTheCatalogueAndAttributeNamesItsRows) {
   namespace sites = zutrace::sites;
-  const struct {
-    const zutrace::CallSite &site;
-    const char *parameter;
-    int callCode, returnCode;
-  } cases[] = {
+  const std::tuple<const zutrace::CallSite &, const char *, int, int> cases[] = {
       {sites::zuVEXA_GetAttributeViBoolean, "value", 22, 21},
       {sites::zuVEXA_GetAttributeViInt64, "value", 98, 97},
       {sites::zuVEXA_self_test, "testResult", 8, 7},
@@ -148,19 +127,16 @@ TEST(TraceSites, TypeCodesFollowTheCatalogueTypes) {
       {sites::zuVEXA_FetchIQSingleRecordComplexF32, "data", 18, 18},
       {sites::zuVEXA_GetSelfCalibrateRangeState, "step", 98, 98},
   };
-  for (const auto &c : cases) {
-    SCOPED_TRACE(std::string(c.site.name) + " " + c.parameter);
-    const int index = zutrace::IndexOf(c.site.params, static_cast<size_t>(c.site.paramCount), c.parameter);
+  for (const auto &[site, parameter, callCode, returnCode] : cases) {
+    SCOPED_TRACE(std::string(site.name) + " " + parameter);
+    const int index = zutrace::IndexOf(site.params, static_cast<size_t>(site.paramCount), parameter);
     ASSERT_GE(index, 0);
-    EXPECT_EQ(c.site.params[index].callCode, c.callCode);
-    EXPECT_EQ(c.site.params[index].returnCode, c.returnCode);
+    EXPECT_EQ(site.params[index].callCode, callCode);
+    EXPECT_EQ(site.params[index].returnCode, returnCode);
   }
   EXPECT_STREQ(sites::GX_zuVEXA_CreateDeembeddingSparameterTableArray.name,
                "zuVEXA_CreateDeembeddingSparameterTableArray");
-}
-
-TEST(TraceSites, AttributeNamesFromTheFirstToTheLastRowOthersNone) {
-  const std::pair<ViAttr, std::string> cases[] = {
+  const std::pair<ViAttr, std::string> names[] = {
       {1150001, "Acquisition Type"},
       {1150255, "Module Power Consumption"},
       {1050304, "Resource Descriptor"},
@@ -168,7 +144,7 @@ TEST(TraceSites, AttributeNamesFromTheFirstToTheLastRowOthersNone) {
       {0, "Not Available"},
       {1150000, "Not Available"},
   };
-  for (const auto &[identifier, name] : cases)
+  for (const auto &[identifier, name] : names)
     EXPECT_EQ(zutrace::AttributeDisplayName(identifier), name) << identifier;
 }
 

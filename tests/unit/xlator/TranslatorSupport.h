@@ -1,5 +1,4 @@
-// Translator sessions for the tests, the texts translators hand out, and a
-// translator kind of the tests' own.
+// Translator sessions for the tests, the texts translators hand out, and a translator kind of the tests' own.
 #pragma once
 
 #include <gtest/gtest.h>

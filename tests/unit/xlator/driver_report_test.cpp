@@ -24,8 +24,7 @@ constexpr const char *kOrderedData = R"({"file":"Fetch.cpp","line":42,"component
 
 class DriverReport : public ::testing::Test {
 protected:
-  // The reports the flags select for kOrderedData (or `json`), each item in
-  // brackets, or the failure's code.
+  // The reports the flags select for kOrderedData (or `json`), each item in brackets, or the failure's code.
   std::string Report(uint32_t langWord, uint32_t flags, const char *json = kOrderedData) {
     zuerr::Status errStatus;
     zuerr::SetCode(errStatus, -1);
@@ -48,7 +47,7 @@ protected:
 
 } // namespace
 
-TEST_F(DriverReport, NamesAttributesEnumValuesAndTerms) {
+TEST_F(DriverReport, NamesTermsAndDebugItemsOrFailsAsAWhole) {
   EXPECT_EQ(Report(0, json1::kDynamicReport),
             "[Attribute Id=<Range Check>][Affected attribute=<Range Check>,<0x12345678>][Channel Name=<ch0>]"
             "[kUsageTypeNoSuchTerm=<Seconds>,<6299>][Channel Name=][<Channel Name>][]");
@@ -57,18 +56,12 @@ TEST_F(DriverReport, NamesAttributesEnumValuesAndTerms) {
   EXPECT_NE(japanese.find("[<チャンネル名>]"), std::string::npos) << japanese;
   EXPECT_EQ(Report(zumxl::kGerman, json1::kDynamicReport).find("[Attribute Id=<Range Check>]"), 0u)
       << "English tables for the languages without their own";
-}
-
-TEST_F(DriverReport, DebugItemsEndWithTheRestOfTheInput) {
   EXPECT_EQ(
       Report(0, json1::kDebugReport),
       R"([Component=<zuvexa>][File=<Fetch.cpp>][Line=<42>][rest_of_input_json=<{"translator":"mxlator_zuVEXA"}>])");
   EXPECT_EQ(Report(0, json1::kDynamicReport | json1::kDebugReport, R"({"translator":"mxlator_zuVEXA"})"),
             R"([rest_of_input_json=<{"translator":"mxlator_zuVEXA"}>])")
       << "no ordered data: no dynamic items";
-}
-
-TEST_F(DriverReport, FailuresOfTheWholeReport) {
   EXPECT_EQ(Report(0x400, json1::kDynamicReport),
             "failed " + std::to_string(zuapalerr_softwareFaultAPALInternalUseOnly))
       << "an ADE without a name";

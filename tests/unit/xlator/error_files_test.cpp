@@ -36,7 +36,7 @@ std::string DescriptionIn(const std::string &content, ViStatus code = kCode) {
 
 } // namespace
 
-TEST(ErrorFile, HeaderComparesOnlyTheFirst19CharactersOfLineOneIgnoringCase) {
+TEST(ErrorFile, HeaderCodesFirstEntryAndLongLinesAreReadAsWrittenFailuresLeaveNoText) {
   const std::string rest = "<ZUDOCUMENT>\n" + Entry("0xBFFA0056", "found") + "</zudocument>\n";
   const std::pair<std::string, std::string> cases[] = {
       {"<?xml version=\"1.0\"\n", "found"}, {"<?XML VERSION=\"1.0\" encoding=\"utf-8\"?>\n", "found"},
@@ -44,16 +44,10 @@ TEST(ErrorFile, HeaderComparesOnlyTheFirst19CharactersOfLineOneIgnoringCase) {
       {"<?xml version=\"1.0\">\n\n", ""}, // the document tag must be line 2
   };
   for (const auto &[header, expected] : cases) EXPECT_EQ(DescriptionIn(header + rest), expected) << header;
-}
-
-TEST(ErrorFile, CodesMatchInEveryNotationAsThirtyTwoBitIntegers) {
   for (const char *code : {"0XbffA0056", "-1074134954", "3220832342", "027776400126", "0xBFFA0056\" x=\"y"})
     EXPECT_EQ(DescriptionIn(Document(Entry(code, "found"))), "found") << code;
   EXPECT_EQ(DescriptionIn(Document(Entry("010", "octal")), 8), "octal");
-}
-
-TEST(ErrorFile, FirstEntryWinsTakenByteForByteWithoutTrailingLineEnds) {
-  const std::pair<std::string, std::string> cases[] = {
+  const std::pair<std::string, std::string> entries[] = {
       {Entry("1", "other") + Entry("0xBFFA0056", " a &lt;\r\nb\r\n\r") + Entry("0xBFFA0056", "2nd"),
        " a &lt;\r\nb"},
       {Entry("0xBFFA0056", "\n"), "\n\n"}, // only line ends: unchanged
@@ -63,19 +57,13 @@ TEST(ErrorFile, FirstEntryWinsTakenByteForByteWithoutTrailingLineEnds) {
        "after"}, // a comment ends on a later line only
       {"stray\n" + Entry("0xBFFA0056", "<zucomment>kept"), "<zucomment>kept"},
   };
-  for (const auto &[entries, expected] : cases) EXPECT_EQ(DescriptionIn(Document(entries)), expected);
+  for (const auto &[entries, expected] : entries) EXPECT_EQ(DescriptionIn(Document(entries)), expected);
   EXPECT_EQ(DescriptionIn(Document("") + Described("after the end")), "");
-}
-
-TEST(ErrorFile, LongLinesAreReadInPiecesOf1023Bytes) {
   const std::string piece(1023, 'x');
   EXPECT_EQ(DescriptionIn(Described(piece + piece + "tail")), piece + piece + "tail");
   // The second piece of a physical line is a line of its own.
   EXPECT_EQ(DescriptionIn(Document("<zuerror code=\"0xBFFA0056\">\n" + piece + "</zuerror>\n")), piece);
-}
-
-TEST(ErrorFile, FailuresLeaveNoText) {
-  const std::pair<std::string, std::string> cases[] = {
+  const std::pair<std::string, std::string> failures[] = {
       {Document("<zuerror code=\"0xBFFA0056\">\nstarted\n"),
        "Bad explanation file. Could not find the end of the status code definition !"},
       {Document(Entry("zero", "x")), "Could not successfully read the status data!"},
@@ -83,7 +71,7 @@ TEST(ErrorFile, FailuresLeaveNoText) {
        "Bad explanation file. Unidentified section heading !"},
   };
   ErrorFileTree tree;
-  for (const auto &[content, debug] : cases) {
+  for (const auto &[content, debug] : failures) {
     Found found = Find(tree.Write("bad.err", content));
     EXPECT_EQ(found.code, zuapalerr_resourceNotFound);
     EXPECT_EQ(found.text, "");
@@ -96,7 +84,7 @@ TEST(ErrorFile, FailuresLeaveNoText) {
             "Could not open status explanations file " + tree.Path("absent.err"));
 }
 
-TEST(ErrorDirectory, ReadsOnlyRegularTxtAndErrFilesFollowingLinks) {
+TEST(ErrorDirectory, ReadsRegularTxtAndErrFilesThroughLinksLanguageFolderFirstAndReportsWhatEndsTheSearch) {
   ErrorFileTree tree;
   for (const char *ignored : {"a.ERR", "a.err.bak", "err", "sub.err/inner.err"})
     tree.Write(std::string("d/") + ignored, Described("no"));
@@ -105,10 +93,6 @@ TEST(ErrorDirectory, ReadsOnlyRegularTxtAndErrFilesFollowingLinks) {
   ASSERT_EQ(symlink(target.c_str(), tree.Path("d/link.txt").c_str()), 0);
   tree.Write("d/empty.err", Document("<zuerror code=\"0xBFFA0056\">\n</zuerror>\n")); // searched on
   EXPECT_EQ(InDir(tree.Path("d")).text, "through a link");
-}
-
-TEST(ErrorDirectory, FolderThatCannotBeOpenedReportsItsErrorNumber) {
-  ErrorFileTree tree;
   const std::pair<std::string, int> cases[] = {
       {tree.Path("absent"), ENOENT},
       {tree.Write("plain.err", Described("x")), ENOENT}, // not a folder: still "no such folder"
@@ -123,34 +107,28 @@ TEST(ErrorDirectory, FolderThatCannotBeOpenedReportsItsErrorNumber) {
     EXPECT_EQ(Detail(found.json, "zuxlator_debug", "debug") + Detail(found.json, "zuxlator_debug", "path"),
               "open dir failed" + directory);
   }
-}
-
-TEST(ErrorDirectory, AnUnreadableEntryOrAMalformedFileEndsTheSearch) {
-  ErrorFileTree tree;
-  tree.Write("d/x.md", "");
-  ASSERT_EQ(symlink(tree.Path("nowhere").c_str(), tree.Path("d/dangling.bak").c_str()), 0);
-  Found found = InDir(tree.Path("d"));
-  EXPECT_EQ(Detail(found.json, "zuxlator_debug", "zuxlator"), "get file info failed");
-  EXPECT_EQ(Detail(found.json, "internal_error", "code"), std::to_string(ENOENT));
+  tree.Write("u/x.md", "");
+  ASSERT_EQ(symlink(tree.Path("nowhere").c_str(), tree.Path("u/dangling.bak").c_str()), 0);
+  Found unreadable = InDir(tree.Path("u"));
+  EXPECT_EQ(Detail(unreadable.json, "zuxlator_debug", "zuxlator"), "get file info failed");
+  EXPECT_EQ(Detail(unreadable.json, "internal_error", "code"), std::to_string(ENOENT));
 
   tree.Write("e/broken.err", Document("<zuerror code=\"0xBFFA0056\">\nunterminated\n"));
   EXPECT_EQ(InDir(tree.Path("e")).code, zuapalerr_resourceNotFound);
-}
-
-TEST(ErrorsDirectory, LanguageFolderFirstThenTheFolderItselfEvenWhenTheLanguageFolderIsMissing) {
-  ErrorFileTree tree;
-  tree.Write("errors/own.err", Described("own"));
-  tree.Write("errors/German/de.err", Described("deutsch"));
-  tree.Write("errors/French/fr.err", Document(Entry("1", "other code")));
-  const std::pair<uint32_t, std::string> cases[] = {{2, "deutsch"}, {1, "own"}, {3, "own"}};
-  for (const auto &[language, expected] : cases)
-    EXPECT_EQ(InErrorsDir(tree.Path("errors"), language).text, expected) << language;
+  ErrorFileTree errorsTree;
+  errorsTree.Write("errors/own.err", Described("own"));
+  errorsTree.Write("errors/German/de.err", Described("deutsch"));
+  errorsTree.Write("errors/French/fr.err", Document(Entry("1", "other code")));
+  const std::pair<uint32_t, std::string> languages[] = {{2, "deutsch"}, {1, "own"}, {3, "own"}};
+  for (const auto &[language, expected] : languages)
+    EXPECT_EQ(InErrorsDir(errorsTree.Path("errors"), language).text, expected) << language;
   // Other failures in the language folder, and a missing errors folder, stay errors.
-  tree.Write("errors/English/broken.err", Document("<zuerror code=\"x\">\n"));
-  EXPECT_EQ(InErrorsDir(tree.Path("errors"), 0).code, zuapalerr_resourceNotFound);
-  EXPECT_EQ(Detail(InErrorsDir(tree.Path("absent"), 0).json, "zuxlator_debug", "path"), tree.Path("absent"));
+  errorsTree.Write("errors/English/broken.err", Document("<zuerror code=\"x\">\n"));
+  EXPECT_EQ(InErrorsDir(errorsTree.Path("errors"), 0).code, zuapalerr_resourceNotFound);
+  EXPECT_EQ(Detail(InErrorsDir(errorsTree.Path("absent"), 0).json, "zuxlator_debug", "path"),
+            errorsTree.Path("absent"));
   // An invalid language searches nothing.
-  Found invalid = InErrorsDir(tree.Path("errors"), 6);
+  Found invalid = InErrorsDir(errorsTree.Path("errors"), 6);
   EXPECT_EQ(invalid.code, zuapalerr_invalidParameter);
   EXPECT_EQ(Detail(invalid.json, "zuxlator_debug", "gxerrorsparser") +
                 Detail(invalid.json, "zuxlator_debug", "lang"),

@@ -78,9 +78,7 @@ TEST(OrderedData, TagsAStatusOnceForOneTranslator) {
 
 // Well-formed items are decorated; a malformed one appends nothing at all.
 TEST(ReportItems, RawTextDecorationsAndMalformedItems) {
-  struct Case {
-    const char *items, *text, *failure;
-  } cases[] = {
+  const std::tuple<const char *, const char *, const char *> cases[] = {
       {R"([{"type":"usage","key":"Channel","value":["0","1"]},{"type":"elaboration","value":"only \"this\""},
            {"type":"header","value":"x"},{"type":"empty"},{"key":""}])",
        "before\nChannel: 0, 1only \"this\"\nx\n\n", nullptr},
@@ -90,14 +88,14 @@ TEST(ReportItems, RawTextDecorationsAndMalformedItems) {
       {R"([{"key":"a","value":["1",2]}])", "before", "value can only be string"},
       {R"([{"key":"a","value":tru}])", "before", "something's wrong with value item"},
   };
-  for (const Case &c : cases) {
-    SCOPED_TRACE(c.items);
+  for (const auto &[items, text, failure] : cases) {
+    SCOPED_TRACE(items);
     zuerr::Status status;
-    EXPECT_EQ(Items(c.items, status), c.text);
-    EXPECT_EQ(status.code, c.failure ? zuapalerr_invalidParameter : 0);
-    if (c.failure != nullptr)
+    EXPECT_EQ(Items(items, status), text);
+    EXPECT_EQ(status.code, failure ? zuapalerr_invalidParameter : 0);
+    if (failure != nullptr)
       EXPECT_EQ(Detail(status.json, "zuxlator_debug", "formatDynamicReportItems"),
-                std::string("json1 dynamic object invalid. ") + c.failure);
+                std::string("json1 dynamic object invalid. ") + failure);
   }
 }
 
@@ -107,7 +105,7 @@ TEST_F(RawText, StaticDescriptionKeepsBlanksAndLosesLineEnds) {
   EXPECT_EQ(Translate(0, R"({"translator":"fake"})", json1::kStaticDescription), "") << "code 0";
 }
 
-TEST_F(RawText, NestedErrorsAreIndentedByTheirDepth) {
+TEST_F(RawText, NestedErrorsIndentedOrFallingBackAndTheDynamicReportFollowing) {
   fake.staticTexts[3] = "three a\nthree b";
   const char *json = R"({"translator":"fake","nested_error":[
       {"code":2,"translator":"fake","nested_error":{"code":3,"translator":"fake"}},
@@ -115,9 +113,6 @@ TEST_F(RawText, NestedErrorsAreIndentedByTheirDepth) {
   EXPECT_EQ(Translate(1, json, json1::kStaticDescription | json1::kNestedErrors),
             "desc 1\n\n   desc 2\n\n      three a\n      three b\n\n   desc 4");
   EXPECT_EQ(Translate(1, json, json1::kStaticDescription), "desc 1") << "nested errors only when asked";
-}
-
-TEST_F(RawText, MalformedNestedErrorsFallBackToTheStatusAlone) {
   zuerr::Status failure;
   std::string text;
   json1::RawTextFormatter formatter;
@@ -129,16 +124,13 @@ TEST_F(RawText, MalformedNestedErrorsFallBackToTheStatusAlone) {
   EXPECT_EQ(Detail(failure.json, "zuxlator_debug", "translateErrStatusToFormattedText"),
             "nested_error contains invalid json type");
   EXPECT_EQ(Detail(failure.json, "zuxlator_debug", "jsonz_type"), "3");
-}
-
-TEST_F(RawText, DynamicReportFollowsTheDescription) {
   fake.report =
       R"({"dynamic":[{"type":"usage","key":"Channel","value":["0","1"]},{"type":"elaboration","value":"x"}],
                     "debug":[{"type":"usage","key":"File","value":"f.cpp"}]})";
-  const char *json = R"({"translator":"fake"})";
-  EXPECT_EQ(Translate(1, json, json1::kStaticDescription | json1::kDynamicReport),
+  const char *plain = R"({"translator":"fake"})";
+  EXPECT_EQ(Translate(1, plain, json1::kStaticDescription | json1::kDynamicReport),
             "desc 1\n\nChannel: 0, 1x");
-  EXPECT_EQ(Translate(1, json, json1::kDebugReport), "File: f.cpp");
+  EXPECT_EQ(Translate(1, plain, json1::kDebugReport), "File: f.cpp");
 }
 
 // When the default translator fails too, its failure is the text.

@@ -82,17 +82,13 @@ protected:
 
 } // namespace
 
-TEST_F(LuaHost, StaticResultsCrossAsText) {
+TEST_F(LuaHost, StaticResultsCrossAsTextAndAFailureKeepsTheTranslatorUsable) {
   zuxlator::TranslatorFunctions &translator = Created();
   EXPECT_EQ(Static(translator, 9, 0x203), "9 3 2") << "code, language and ADE unpacked";
   EXPECT_EQ(Static(translator, -1074135025), "-1074135025 0 0") << "codes are signed";
   EXPECT_EQ(Static(translator, 1), "") << "a table";
   EXPECT_EQ(Static(translator, 2), "") << "nil";
   EXPECT_EQ(Static(translator, 4), "12.5");
-}
-
-TEST_F(LuaHost, StaticScriptFailureKeepsTheTranslatorUsable) {
-  zuxlator::TranslatorFunctions &translator = Created();
   zuerr::Status status;
   EXPECT_EQ(Static(translator, 3, status), "<null>");
   EXPECT_EQ(status.code, zuapalerr_softwareFaultAPALInternalUseOnly);
@@ -104,7 +100,7 @@ TEST_F(LuaHost, StaticScriptFailureKeepsTheTranslatorUsable) {
   EXPECT_EQ(Static(translator, 9), "9 0 0");
 }
 
-TEST_F(LuaHost, StatusHoldingAnErrorOnEntry) {
+TEST_F(LuaHost, StatusHoldingAnErrorOnEntryAndDynamicResults) {
   zuxlator::TranslatorFunctions &translator = Created();
   zuerr::Status failed;
   zuerr::SetCode(failed, -1);
@@ -114,15 +110,7 @@ TEST_F(LuaHost, StatusHoldingAnErrorOnEntry) {
       << "a script failure adds nothing to an earlier error";
   EXPECT_EQ(Dynamic(translator, "json1", failed), "<null>");
   EXPECT_EQ(Static(translator, 5), "3") << "the static calls ran, the dynamic one did not";
-}
-
-TEST_F(LuaHost, DynamicResults) {
-  zuxlator::TranslatorFunctions &translator = Created();
-  struct Case {
-    const char *format, *text;
-    int32_t code;
-    const char *errorConstant;
-  } cases[] = {
+  const std::tuple<const char *, const char *, int32_t, const char *> cases[] = {
       {"json1", R"({"a":1}|json1|3|1)", 0, "<missing>"},
       {"zero", "<null>", 0, "<missing>"},
       {"number", "<null>", -7, "(int32_t)lua_tointeger(L, -1)"},
@@ -130,14 +118,13 @@ TEST_F(LuaHost, DynamicResults) {
       {"fail", "<null>", zuapalerr_softwareFaultAPALInternalUseOnly,
        "zuapalerr_softwareFaultAPALInternalUseOnly"},
   };
-  for (const Case &c : cases) {
-    SCOPED_TRACE(c.format);
+  for (const auto &[format, text, code, errorConstant] : cases) {
+    SCOPED_TRACE(format);
     zuerr::Status status;
-    EXPECT_EQ(Dynamic(translator, c.format, status), c.text);
-    EXPECT_EQ(status.code, c.code);
-    EXPECT_EQ(Member(status.json, "error_constant"), c.errorConstant);
-    if (c.code != 0)
-      EXPECT_EQ(Detail(status.json, "zuxlatorlua_debug", "debug"), "failed to get dynamic desc");
+    EXPECT_EQ(Dynamic(translator, format, status), text);
+    EXPECT_EQ(status.code, code);
+    EXPECT_EQ(Member(status.json, "error_constant"), errorConstant);
+    if (code != 0) EXPECT_EQ(Detail(status.json, "zuxlatorlua_debug", "debug"), "failed to get dynamic desc");
   }
 }
 

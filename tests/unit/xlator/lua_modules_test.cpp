@@ -1,5 +1,4 @@
-// The native Lua modules and the embedded scripts and translator tables, in a
-// bare interpreter.
+// The native Lua modules and the embedded scripts and translator tables, in a bare interpreter.
 #include <cstdio>
 #include <fstream>
 #include <unistd.h>
@@ -52,7 +51,7 @@ protected:
 
 using zuxlatorlua::EmbeddedScript;
 
-TEST(EmbeddedScripts, HoldTheFetchedFilesByteForByte) {
+TEST(EmbeddedScripts, HoldTheFetchedFilesByteForByteAndWorkWithoutTheDisk) {
   auto scripts = zuxlatorlua::ThirdPartyScripts();
   ASSERT_EQ(scripts.size(), 2u);
   EXPECT_STREQ(scripts[1].name, "util.lua");
@@ -61,10 +60,7 @@ TEST(EmbeddedScripts, HoldTheFetchedFilesByteForByte) {
     const std::string expected{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     EXPECT_EQ(std::string(script.text, script.length + 1), expected + '\0') << script.name;
   }
-}
-
-// The modules themselves are third-party code: one use of each shows it is reachable.
-TEST(EmbeddedLua, ModulesWorkWithoutTheDisk) {
+  // The modules themselves are third-party code: one use of each shows it is reachable.
   luatest::BareLua lua;
   ASSERT_TRUE(zuxlatorlua::OpenEmbeddedNativeModules(lua.L));
   for (const EmbeddedScript &script : zuxlatorlua::ThirdPartyScripts()) {
@@ -112,7 +108,7 @@ protected:
 
 // Values of numbers below 2^52, of texts and of arithmetic are checked against a model over the seeds of
 // tests/fuzz/corpus/stdint (fuzz_replay_tests); here what the model leaves out and the messages.
-TEST_F(StdintModule, ConstructorsFromNumbersAndTexts) {
+TEST_F(StdintModule, ConstructorsArithmeticRefusalsAndReopeningKeepsTheMetatables) {
   Check({
       {"u64(2^63 + 2^11)", "9223372036854777856:8000000000000800"},
       {"u64(2^70)", "18446744073709551615:ffffffffffffffff"}, // out of range: saturated
@@ -123,9 +119,6 @@ TEST_F(StdintModule, ConstructorsFromNumbersAndTexts) {
       {"u64({})", "error: test:1: u64 constructor arg must be a number or a string"},
       {"i64(true)", "error: test:1: i64 constructor arg must be a number or a string"},
   });
-}
-
-TEST_F(StdintModule, ArithmeticFollowsTheTypeAndRefusesWhatItCannotDo) {
   Check({
       {"u64(1) + i64(1)", "error: test:1: bad argument #2 to '?' (u64 expected, got userdata)"},
       {"u64(1) + 'x'", "error: test:1: Can't get a u64 from argument"},
@@ -136,9 +129,6 @@ TEST_F(StdintModule, ArithmeticFollowsTheTypeAndRefusesWhatItCannotDo) {
       {"i64(1) / i64(0)", "error: test:1: i64 division by zero"},
       {"u64(1) < i64(2)", "error: test:1: attempt to compare two userdata values"},
   });
-}
-
-TEST_F(StdintModule, OpeningAgainKeepsTheExistingMetatables) {
   lua.Run("debug.getregistry().u64.marker = 'kept' old = u64(41)");
   ASSERT_TRUE(lua.Open(luaopen_stdint, "stdint"));
   EXPECT_EQ(lua.Run("return debug.getregistry().u64.marker"), "kept");
@@ -146,7 +136,7 @@ TEST_F(StdintModule, OpeningAgainKeepsTheExistingMetatables) {
   EXPECT_EQ(lua.Run("return package.loaded.stdint == stdint and type(stdint.i64)"), "function");
 }
 
-TEST_F(UtilsModule, TextFunctionsAndTheirArgumentChecks) {
+TEST_F(UtilsModule, TextFunctionsArgumentChecksFailuresAndDescriptionSearches) {
   EXPECT_EQ(lua.Run("return package.loaded.zuxlatorluautils == zuxlatorluautils"), "true");
   EXPECT_EQ(Call("mbsToUtf8(3, 'a\\0\\255\\227\\129\\130')"), std::string("a\0\xff\xe3\x81\x82", 6));
   EXPECT_EQ(Call("mbsToUtf8(nil, 42)"), "42");
@@ -158,16 +148,10 @@ TEST_F(UtilsModule, TextFunctionsAndTheirArgumentChecks) {
        {"mbsToUtf8(0, {})", "lookupVariable({}, 'x')", "findErrorDescriptionFromDir('/', 'x')"}) {
     EXPECT_NE(Raised(call).find("bad argument #"), std::string::npos) << call;
   }
-}
-
-TEST_F(UtilsModule, FailuresRaiseTheStatusJson) {
   const std::string raised = Raised("expandPath('t', '$_tempDir')");
   EXPECT_EQ(Member(raised.c_str(), "error_constant"), "zuapalerr_invalidParameter");
   EXPECT_EQ(Detail(raised, "zuxlator_debug", "zuxlatordll"), "plugin dll path invalid");
   EXPECT_EQ(Detail(Raised("convertLangToDir(-1)"), "zuxlator_debug", "lang"), "4294967295");
-}
-
-TEST_F(UtilsModule, DescriptionSearchesGiveTextOrNil) {
   ErrorFileTree tree;
   tree.Write("errors/Japanese/ja.err", Described("日本語の説明"));
   tree.Write("errors/own.err", Document(Entry("-1074134954", "own")));
@@ -182,11 +166,12 @@ TEST_F(UtilsModule, DescriptionSearchesGiveTextOrNil) {
   };
   for (const auto &[call, expected] : cases) EXPECT_EQ(Call(call), expected);
   // The file function takes a folder too, so a file path cannot be opened.
-  const std::string raised = Raised("findErrorDescriptionFromFile('" + tree.Path("errors/own.err") + "', 1)");
-  EXPECT_EQ(Detail(raised, "zuxlator_debug", "debug"), "open dir failed");
+  const std::string fileRaised =
+      Raised("findErrorDescriptionFromFile('" + tree.Path("errors/own.err") + "', 1)");
+  EXPECT_EQ(Detail(fileRaised, "zuxlator_debug", "debug"), "open dir failed");
 }
 
-TEST_F(TranslatorTables, AttributeTablesHoldEveryCatalogueRowUnderItsHexKey) {
+TEST_F(TranslatorTables, AttributeRowsUnderHexKeysAndCommonTermsSharingKeysInBothLanguages) {
   EXPECT_EQ(std::count_if(std::begin(kRows), std::end(kRows), [](const Row &row) { return row.value < 0; }),
             247);
   const std::pair<const char *, const char *> tables[] = {{ZU_TEST_ATTRIBUTES_ENG, "zuVEXA_attributes_eng"},
@@ -209,9 +194,6 @@ TEST_F(TranslatorTables, AttributeTablesHoldEveryCatalogueRowUnderItsHexKey) {
       lua.Run("local out = {} print = function(line) out[#out + 1] = line end "
               "zuVEXA_attributes_jpn.printattr('00100592') return table.concat(out, '|')");
   EXPECT_NE(printed.find("shortName = Range Check"), std::string::npos) << printed;
-}
-
-TEST_F(TranslatorTables, CommonTermsInBothLanguagesShareTheirKeys) {
   Load(ZU_TEST_COMMON_TERMS_ENG, "commonTerms_eng", "usageTypes_eng");
   Load(ZU_TEST_COMMON_TERMS_JPN, "commonTerms_jpn", "usageTypes_jpn");
   EXPECT_EQ(lua.Run("return usageTypes_eng.getString('kUsageTypeConflictingAttr')"),

@@ -53,7 +53,7 @@ TEST(TranslatorSession, FailedCreationLeavesNothingAndIsTriedAgain) {
 }
 
 // libzuxlator.so.1 is not installed: the normal case.
-TEST(TranslatorSession, AbsentPluginManagerFailsEveryUnknownNameAlike) {
+TEST(TranslatorSession, AbsentPluginManagerFailsEveryUnknownNameAndUnansweredRequestsFail) {
   SessionPtr session = NewSession();
   zuerr::Status first, second, dynamic;
   EXPECT_EQ(zuxlator::GetXlator(*session, "nosuch", first), nullptr);
@@ -64,32 +64,27 @@ TEST(TranslatorSession, AbsentPluginManagerFailsEveryUnknownNameAlike) {
   EXPECT_STREQ(second.json, first.json) << "the remembered failure, not a new attempt";
   EXPECT_EQ(DynamicText(*session, R"({"translator":"nosuch"})", dynamic), "<null>");
   EXPECT_STREQ(dynamic.json, first.json);
-}
-
-TEST(TranslatorSession, DescriptionRequestsATranslatorCannotAnswer) {
   FakeTranslatorKind kind("fake", /*describes=*/false);
-  SessionPtr session = NewSession();
-  struct Case {
-    const char *json; // of a dynamic request; nullptr for a static one of "fake"
-    const char *debug, *detailKey, *detail;
-  } cases[] = {
+  SessionPtr answering = NewSession();
+  // The JSON of a dynamic request (nullptr for a static one of "fake"), the debug text and a detail.
+  const std::tuple<const char *, const char *, const char *, const char *> cases[] = {
       {nullptr, "xlator doesn't support getStaticDesc", "xlatorName", "fake"},
       {R"({"translator":"zuxlator_default"})", "xlator doesn't support getDynamicDesc", "xlatorName",
        "zuxlator_default"},
       {R"({"translator":5})", "could not find translator key in json", "json", R"({"translator":5})"},
       {R"({"translator":""})", "could not find translator key in json", "json", R"({"translator":""})"},
   };
-  for (const Case &c : cases) {
-    SCOPED_TRACE(c.debug);
+  for (const auto &[json, debug, detailKey, detail] : cases) {
+    SCOPED_TRACE(debug);
     zuerr::Status status;
-    EXPECT_EQ(c.json ? DynamicText(*session, c.json, status) : StaticText(*session, 1, "fake", 0, status),
+    EXPECT_EQ(json ? DynamicText(*answering, json, status) : StaticText(*answering, 1, "fake", 0, status),
               "<null>");
     EXPECT_EQ(status.code, zuapalerr_resourceNotFound);
-    EXPECT_EQ(Detail(status.json, "zuxlator_debug", "debug"), c.debug);
-    EXPECT_EQ(Detail(status.json, "zuxlator_debug", c.detailKey), c.detail);
+    EXPECT_EQ(Detail(status.json, "zuxlator_debug", "debug"), debug);
+    EXPECT_EQ(Detail(status.json, "zuxlator_debug", detailKey), detail);
   }
   zuerr::Status status;
-  EXPECT_EQ(DynamicText(*session, R"({"translator":"fake"})", status), "{}")
+  EXPECT_EQ(DynamicText(*answering, R"({"translator":"fake"})", status), "{}")
       << "its dynamic reports still work";
 }
 
@@ -98,15 +93,12 @@ TEST(DefaultTranslator, AnswersInTheLanguageOrElseInEnglish) {
   tree.Shared("English", "e.err", {{"1", "one"}, {"2", "two"}});
   tree.Shared("Japanese", "j.err", {{"1", "ichi"}});
   SessionPtr session = NewSession();
-  struct Case {
-    ViStatus code;
-    uint32_t langWord;
-    const char *text;
-  } cases[] = {{1, 3, "ichi"}, {2, 3, "two"}, {1, 6, "one"}, {1, 0x103, "ichi"}, {1, 2, "one"}};
-  for (const Case &c : cases) {
+  const std::tuple<ViStatus, uint32_t, const char *> cases[] = {
+      {1, 3, "ichi"}, {2, 3, "two"}, {1, 6, "one"}, {1, 0x103, "ichi"}, {1, 2, "one"}};
+  for (const auto &[code, langWord, text] : cases) {
     zuerr::Status status;
-    EXPECT_EQ(StaticText(*session, c.code, zuxlator::kDefaultTranslator, c.langWord, status), c.text)
-        << c.code << " " << c.langWord;
+    EXPECT_EQ(StaticText(*session, code, zuxlator::kDefaultTranslator, langWord, status), text)
+        << code << " " << langWord;
     EXPECT_EQ(status.code, 0) << status.json;
   }
 }
