@@ -80,6 +80,8 @@ TEST(ZuvexaRun, WrongCommandLinesAndFailuresEndWithTheirStatus) {
       {"probe", 2, "RESOURCE is required"},
       {"error", 2, "CODE is required"},
       {"error 0xZZ", 2, "not a status code"},
+      {"error 4294967296", 2, "not a status code: \"4294967296\""},
+      {"error -2147483649", 2, "not a status code: \"-2147483649\""},
       {"error --lang xx 1", 2, "unknown language \"xx\" (en, fr, de, ja, ko or zh)"},
       {"fetch --rate 0", 2, "--rate must be a number above 0 S/s to 10 GS/s: \"0\""},
       {"fetch --plot - ", 2, "--plot draws SVG only"},
@@ -183,6 +185,8 @@ TEST(ZuvexaRun, ErrorShowsEachCodeInHexAndDecimalInAnyLanguage) {
   EXPECT_THAT(Zuvexa("error --lang ja 0xBFFA000F").out, HasSubstr("無効なパラメータです"));
   EXPECT_THAT(Zuvexa("error --lang ko 1").err, HasSubstr("no descriptions in \"ko\" installed"));
   EXPECT_EQ(Zuvexa("error 0").out, "0  0\n  Success\n");
+  ExpectLines(Zuvexa("error 0xFFFFFFFF 4294967295 -2147483648").out,
+              {"0xFFFFFFFF (error)  -1\n", "0x80000000 (error)  -2147483648\n"});
   const ShellRun json = Zuvexa("error --json --lang zh 0xBFFA0060");
   EXPECT_EQ(json.exitCode, 0);
   EXPECT_THAT(json.out, HasSubstr("\"hex\": \"0xBFFA0060 (error)\""));
