@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The SoapySDR module and SigMF recordings checked with clients written
+# The SoapySDR module checked with clients written
 # elsewhere (Debian's SoapySDRUtil, SoapySDR Python binding and GNU Radio),
 # on the simulated analyzer of a build tree; SoapySDR finds the module
 # through SOAPY_SDR_PLUGIN_PATH, nothing is installed.
@@ -44,4 +44,3 @@ if grep -qE "Error|overflow|O{3}" "$work/rate.out"; then cat "$work/rate.out" >&
 
 /usr/bin/python3 "$here/clients.py" binding
 /usr/bin/python3 "$here/clients.py" gnuradio
-/usr/bin/python3 "$here/recording.py" "$build/bin/zuvexa" "$work"

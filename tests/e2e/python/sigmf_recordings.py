@@ -4,7 +4,7 @@ Python package reads it back, and so does a plain reader below that knows
 only the SigMF format (the meta file's fields and the data file); the
 package's own recordings read back the same way.
 
-    recording.py ZUVEXA_PROGRAM WORK_FOLDER"""
+    sigmf_recordings.py ZUVEXA_PROGRAM WORK_FOLDER"""
 import json
 import subprocess
 import sys
