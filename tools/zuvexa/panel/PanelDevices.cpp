@@ -54,8 +54,8 @@ nlohmann::json ListDevices() {
   if (status >= 0) status = connection.ListDevices(listed, failure);
   if (status < 0) return LookupFailure(status, failure);
   for (const zurouting::ListedDevice &device : listed) {
-    char id[16];
-    std::snprintf(id, sizeof id, "0x%X", device.record.productId);
+    char id[24];
+    std::snprintf(id, sizeof id, "0x%llX", static_cast<unsigned long long>(device.record.productId));
     const std::string identifier = Narrow(device.record.deviceIdentifier);
     const std::string &name = device.alias.empty() ? identifier : device.alias;
     devices.push_back(
