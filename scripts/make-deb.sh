@@ -28,7 +28,7 @@ done
 
 prepare deb
 configure_and_build "$out" -DCMAKE_INSTALL_PREFIX=/usr \
-  -DZUVEXA_BUILD_TESTS=OFF -DZUVEXA_INSTALL_SIM=$sim
+  -DZUVEXA_BUILD_TESTS=OFF -DZUVEXA_FULL_DEBUG_INFO=ON -DZUVEXA_INSTALL_SIM=$sim
 rm -f "$out"/*.deb "$out"/*.ddeb
 (cd "$out" && run_logged "cpack -G DEB" cpack -G DEB)
 # Debian ships debug-symbol packages as .deb files.

@@ -13,16 +13,6 @@
 namespace zuvexasoapy {
 namespace {
 
-struct NamedType {
-  const char *name;
-  ValueType type;
-};
-
-// Generated from the catalogue's type list (see CMakeLists.txt).
-constexpr NamedType kTypes[] = {
-#include "AttributeTypes.inc"
-};
-
 std::string Trimmed(const char *text) {
   std::string key(text);
   key.erase(0, key.find_first_not_of(' '));
@@ -30,23 +20,19 @@ std::string Trimmed(const char *text) {
   return key;
 }
 
-ValueType TypeOf(const std::string &key) {
-  for (const NamedType &row : kTypes)
-    if (key == row.name) return row.type;
-  return ValueType::Unknown;
-}
-
 std::vector<AttributeSetting> BuildSettings() {
   std::vector<AttributeSetting> settings;
-  const auto add = [&](ViAttr id, const char *name) {
+  const auto add = [&](ViAttr id, const char *name, ValueType type) {
     std::string key = Trimmed(name);
     for (const AttributeSetting &known : settings)
       if (known.key == key) return;
-    const ValueType type = TypeOf(key);
     settings.push_back({id, std::move(key), type});
   };
-#define ZU_ATTRIBUTE(identifier, displayName) add(identifier, displayName);
-#include "zuxlatorlua/attributes/Attributes.def"
+  // The catalogue's rows with their value types, generated at configure time.
+#define ZU_ATTRIBUTE_ROW(identifier, displayName, valueType)                                                 \
+  add(identifier, displayName, ValueType::valueType);
+#include "AttributeRows.inc"
+#undef ZU_ATTRIBUTE_ROW
   return settings;
 }
 

@@ -2,6 +2,7 @@
 // its display name from the attribute catalogue or by its identifier.
 #include <strings.h>
 
+#include <cctype>
 #include <cmath>
 #include <iostream>
 
@@ -20,12 +21,16 @@ using nlohmann::json;
 struct AttributeName {
   ViAttr id;
   const char *name;
+  const char *type; // "int32" ... "string", or "unknown"
 };
 
-// The attribute catalogue's rows, generated at configure time.
+// The attribute catalogue's rows with their value types, generated at
+// configure time.
+#define ZU_ATTRIBUTE_ROW(identifier, displayName, valueType) {identifier, displayName, #valueType},
 constexpr AttributeName kAttributes[] = {
-#include "AttributeNames.inc"
+#include "AttributeRows.inc"
 };
+#undef ZU_ATTRIBUTE_ROW
 
 const AttributeName *FindAttribute(const std::string &text) {
   char *end = nullptr;
@@ -37,8 +42,15 @@ const AttributeName *FindAttribute(const std::string &text) {
   return nullptr;
 }
 
+// The --type name of the attribute's value type; real64 when it is unknown.
+std::string DefaultType(const AttributeName &attribute) {
+  std::string type = attribute.type;
+  for (char &letter : type) letter = static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
+  return type == "unknown" ? "real64" : type;
+}
+
 struct Request {
-  std::string action, resource, name, value, type = "real64", channel;
+  std::string action, resource, name, value, type, channel;
   std::optional<std::string> options;
   bool json = false;
 };
@@ -107,9 +119,10 @@ std::string SetValue(zuvexaiq::Session &session, const Request &request, ViAttr 
   return "";
 }
 
-int Run(const Request &request) {
+int Run(Request request) {
   const AttributeName *attribute = FindAttribute(request.name);
   if (attribute == nullptr) return UsageError("attr", "no attribute named \"" + request.name + "\"");
+  if (request.type.empty()) request.type = DefaultType(*attribute);
   if ((request.action == "set") != !request.value.empty())
     return UsageError("attr", request.action == "set" ? "set needs a VALUE" : "get takes no VALUE");
   zuvexaiq::Settings settings;
@@ -150,7 +163,10 @@ void AddAttrCommand(CLI::App &app, int &exitCode) {
   command->add_option("RESOURCE", request->resource, "device name, alias or logical name")->required();
   command->add_option("NAME", request->name, "display name or identifier")->required();
   command->add_option("VALUE", request->value, "the value to set");
-  command->add_option("--type", request->type, "int32, int64, real64, boolean or string (default real64)")
+  command
+      ->add_option("--type", request->type,
+                   "int32, int64, real64, boolean or string\n(default: the attribute's own type where known, "
+                   "else real64)")
       ->check(CLI::IsMember({"int32", "int64", "real64", "boolean", "string"}));
   command->add_option("--options", request->options, "option string of the open");
   command->add_option("--channel", request->channel, "channel name (default none)");

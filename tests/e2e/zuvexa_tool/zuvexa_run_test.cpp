@@ -208,8 +208,8 @@ TEST(ZuvexaRun, ListsDevicesReadsAndWritesAttributesAndWritesJson) {
       {"models --json", {"\"model\": \"Q125\"", "\"routedElsewhere\""}},
       {"probe --json Analyzer1", {"\"model\": \"Q118\"", "\"identifier\": \"PXI1Slot2\""}},
       {"attr get Analyzer1 'iq rate'", {"IQ Rate (1150007) = 0.0"}},
-      {"attr set --type int64 --json Analyzer1 1150009 4k",
-       {"\"name\": \"Number of Samples\"", "\"value\": 4000"}},
+      {"attr set --json Analyzer1 1150009 4k",
+       {"\"name\": \"Number of Samples\"", "\"type\": \"int64\"", "\"value\": 4000"}},
       {"fetch --json --samples 64 --records 2 --output /dev/null --format i16",
        {"\"records\": 2", "\"gain\":", "\"meanPowerDbfs\": -6.02"}},
   };

@@ -4,64 +4,37 @@
 #include <climits>
 #include <cmath>
 #include <cstdlib>
-#include <map>
+#include <optional>
 #include <set>
-#include <sstream>
-
-#include "PanelAssets.h"
 
 namespace zuvexapanel {
 
 namespace {
 
-std::string Trimmed(const std::string &text) {
-  const auto first = text.find_first_not_of(" \t\r");
-  return first == std::string::npos ? "" : text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
-}
+// The value types the generated rows name; Unknown ones stay off the table.
+namespace rowtypes {
+constexpr std::optional<ValueType> Int32 = ValueType::Int32, Int64 = ValueType::Int64,
+                                   Real64 = ValueType::Real64, Boolean = ValueType::Boolean,
+                                   String = ValueType::String, Unknown = std::nullopt;
+} // namespace rowtypes
 
-// "Display Name: type" lines of the embedded attribute types.
-std::map<std::string, ValueType> ReadTypes() {
-  static const std::map<std::string, ValueType> kTypeNames = {{"int32", ValueType::Int32},
-                                                              {"int64", ValueType::Int64},
-                                                              {"real64", ValueType::Real64},
-                                                              {"boolean", ValueType::Boolean},
-                                                              {"string", ValueType::String}};
-  std::map<std::string, ValueType> types;
-  const PanelAsset *asset = FindAsset("/attribute_types.txt");
-  std::istringstream lines(asset != nullptr ? std::string(asset->content) : "");
-  for (std::string line; std::getline(lines, line);) {
-    const auto colon = line.rfind(':');
-    if (line.empty() || line[0] == '#' || colon == std::string::npos) continue;
-    const auto type = kTypeNames.find(Trimmed(line.substr(colon + 1)));
-    if (type != kTypeNames.end()) types[Trimmed(line.substr(0, colon))] = type->second;
-  }
-  return types;
-}
+struct CatalogueRow {
+  ViAttr id;
+  const char *name;
+  std::optional<ValueType> type;
+};
 
-// The ZU_ATTRIBUTE(identifier, "Display Name") rows of the embedded
-// catalogue, one a line, identifiers in decimal.
-std::vector<std::pair<ViAttr, std::string>> ReadCatalogue() {
-  constexpr std::string_view kRow = "ZU_ATTRIBUTE(";
-  std::vector<std::pair<ViAttr, std::string>> rows;
-  const PanelAsset *asset = FindAsset("/Attributes.def");
-  std::istringstream lines(asset != nullptr ? std::string(asset->content) : "");
-  for (std::string line; std::getline(lines, line);) {
-    const auto open = line.find('"'), close = line.rfind('"');
-    if (!line.starts_with(kRow) || open == std::string::npos || close <= open) continue;
-    rows.emplace_back(static_cast<ViAttr>(std::strtoul(line.c_str() + kRow.size(), nullptr, 10)),
-                      line.substr(open + 1, close - open - 1));
-  }
-  return rows;
-}
+#define ZU_ATTRIBUTE_ROW(identifier, displayName, valueType) {identifier, displayName, rowtypes::valueType},
+constexpr CatalogueRow kCatalogue[] = {
+#include "AttributeRows.inc"
+};
+#undef ZU_ATTRIBUTE_ROW
 
 std::vector<AttributeInfo> BuildTable() {
-  const std::map<std::string, ValueType> types = ReadTypes();
   std::vector<AttributeInfo> table;
   std::set<ViAttr> seen;
-  for (const auto &[id, name] : ReadCatalogue()) {
-    const auto type = types.find(name);
-    if (type != types.end() && seen.insert(id).second) table.push_back({id, name, type->second});
-  }
+  for (const CatalogueRow &row : kCatalogue)
+    if (row.type && seen.insert(row.id).second) table.push_back({row.id, row.name, *row.type});
   return table;
 }
 

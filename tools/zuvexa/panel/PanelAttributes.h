@@ -1,6 +1,6 @@
 // The attribute table of the page: every attribute of the catalogue whose
-// value type is known (python/generator/attribute_types.txt, embedded),
-// read and written through the exported functions.
+// value type is known (python/generator/attribute_types.txt, through the
+// generated catalogue rows), read and written through the exported functions.
 #pragma once
 
 #include <string>
