@@ -56,7 +56,8 @@ template <class T> void ExpectWholeTone(const char *format, size_t chunk, double
 }
 
 TEST(SoapyStream, EverySampleOnceInOrderInEachFormatAndReadSize) {
-  for (size_t chunk : {size_t(1000), kRecord, 3 * kRecord}) { // buffered, straight into the reader's buffer
+  // 1030: buffered reads that are no multiple of the tone's period (100 samples)
+  for (size_t chunk : {size_t(1030), kRecord, 3 * kRecord}) { // buffered, straight into the reader's buffer
     ExpectWholeTone<double>(SOAPY_SDR_CF64, chunk, 1.0, 1e-12);
     ExpectWholeTone<float>(SOAPY_SDR_CF32, chunk, 1.0, 1e-6);
     ExpectWholeTone<int16_t>(SOAPY_SDR_CS16, chunk, 32767.0, 1e-4);
@@ -108,6 +109,13 @@ TEST(SoapySettings, CatalogueValuesByTypeAndErrorsWithTheLibrarysText) {
     EXPECT_EQ(device.readSetting(key), value) << key;
   }
   EXPECT_EQ(device.getGain(SOAPY_SDR_RX, 0), 42.5) << "gain = 30 dB - reference level";
+  for (const auto &[gain, level] : {std::pair{40.0, -10.0}, {150.0, -70.0}, {-5.0, 30.0}}) {
+    BackendStandin_ClearCalls();
+    device.setGain(SOAPY_SDR_RX, 0, gain);
+    const ViInt32 call = BackendStandin_FindCall(BACKENDSTANDIN_ALL_KINDS, "ConfigureReferenceLevel", 0);
+    EXPECT_EQ(BackendStandin_CallArgumentReal(call, 2), level) << "gain " << gain << ", clamped to 0-100";
+    EXPECT_EQ(device.getGain(SOAPY_SDR_RX, 0), 30.0 - level);
+  }
   EXPECT_THROW(device.writeSetting("Number of Samples", "many"), std::invalid_argument);
   EXPECT_THROW(device.readSetting("No Such Attribute"), std::invalid_argument);
   EXPECT_THROW(device.getAntenna(SOAPY_SDR_RX, 1), std::invalid_argument);

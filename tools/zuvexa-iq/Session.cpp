@@ -19,6 +19,14 @@ ApiError::ApiError(std::string function, ViStatus status, std::string descriptio
     : std::runtime_error(function + " failed with status " + Hex(status)), function_(std::move(function)),
       status_(status), description_(std::move(description)) {}
 
+std::string DescribeStatus(ViSession vi, ViStatus status) {
+  const ViStatus needed = zuVEXA_GetErrorMessage(vi, status, 0, nullptr);
+  if (needed <= 1) return "";
+  std::string text(static_cast<std::size_t>(needed), '\0');
+  if (zuVEXA_GetErrorMessage(vi, status, needed, text.data()) < 0) return "";
+  return text.substr(0, text.find('\0'));
+}
+
 std::string TakeErrorText(ViSession vi, ViStatus *code) {
   ViStatus recorded = 0;
   const ViStatus needed = zuVEXA_GetError(vi, &recorded, 0, nullptr);

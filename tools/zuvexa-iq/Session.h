@@ -28,6 +28,11 @@ private:
 // zuVEXA_GetError, which also clears it. Empty when there is no text.
 std::string TakeErrorText(ViSession vi, ViStatus *code = nullptr);
 
+// The library's description of a status (zuVEXA_GetErrorMessage) for the
+// session's language, or the default language for VI_NULL; empty when it
+// has none.
+std::string DescribeStatus(ViSession vi, ViStatus status);
+
 struct IqRecord {
   std::vector<ViReal64> interleaved; // I, Q, I, Q, ...: 2 * info.actualSamples values
   WaveformInfo info{};

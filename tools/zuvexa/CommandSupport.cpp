@@ -32,15 +32,6 @@ int ReportApiError(const zuvexaiq::ApiError &error, const zuvexaiq::Settings &se
   return kExitFailure;
 }
 
-std::string DescribeStatus(ViSession vi, ViStatus status) {
-  const ViStatus needed = zuVEXA_GetErrorMessage(vi, status, 0, nullptr);
-  if (needed <= 1) return "";
-  std::string text(static_cast<std::size_t>(needed), '\0');
-  if (zuVEXA_GetErrorMessage(vi, status, needed, text.data()) < 0) return "";
-  text.resize(text.find('\0'));
-  return text;
-}
-
 std::optional<std::string> LocateLibrary(const std::string &file, std::string &why) {
   void *handle = dlopen(file.c_str(), RTLD_LAZY | RTLD_LOCAL);
   if (handle == nullptr) {

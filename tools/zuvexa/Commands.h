@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "Session.h"
 #include "zuVEXAtypes.h"
 
 namespace zuvexaiq {
@@ -46,9 +47,7 @@ int UsageError(const std::string &command, const std::string &message);
 // what to do about it; returns kExitFailure.
 int ReportApiError(const zuvexaiq::ApiError &error, const zuvexaiq::Settings &settings);
 
-// The library's description of a status (zuVEXA_GetErrorMessage) for the
-// session's language, or the default language for VI_NULL.
-std::string DescribeStatus(ViSession vi, ViStatus status);
+using zuvexaiq::DescribeStatus;
 
 // Where the dynamic loader finds a library for this process, or nothing
 // (with the loader's reason in `why`).

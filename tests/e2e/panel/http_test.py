@@ -46,6 +46,9 @@ class PanelHttp(unittest.TestCase):
         cases = [  # (what, path, body, headers, token, raw, status)
             ("no token", "/api/state", None, {}, False, None, 403),
             ("wrong token", "/api/settings", {"iqRate": 1e6}, {"X-Panel-Token": "0" * 32}, False, None, 403),
+            ("token off in its first character", "/api/state", None,
+             {"X-Panel-Token": ("1" if p.token[0] == "0" else "0") + p.token[1:]}, False, None, 403),
+            ("token cut short", "/api/state", None, {"X-Panel-Token": p.token[:-1]}, False, None, 403),
             ("token in the query", "/api/state?token=" + p.token, None, {}, False, None, 200),
             ("foreign origin", "/api/settings", {"iqRate": 1e6}, {"Origin": "http://evil.example"}, True, None, 403),
             ("own origin", "/api/state", None, {"Origin": p.base}, True, None, 200),

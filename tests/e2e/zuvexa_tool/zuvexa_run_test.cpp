@@ -172,6 +172,14 @@ TEST(ZuvexaRun, FetchReportsStatisticsAndWritesSamplesAndPlot) {
   EXPECT_EQ(raw.out.size(), 100u * 4) << "only samples on standard output";
   EXPECT_THAT(raw.err, HasSubstr("mean power    -6.02 dBFS")) << "the report moves to standard error";
   EXPECT_THAT(raw.err, HasSubstr("I16 scaling   value = raw * "));
+
+  // Outputs opened for an acquisition that never started are removed.
+  EXPECT_EQ(Zuvexa("fetch --resource Nowhere --output '" + folder.File("gone.csv") + "' --plot '" +
+                   folder.File("gone.svg") + "'")
+                .exitCode,
+            1);
+  EXPECT_FALSE(std::filesystem::exists(folder.File("gone.csv")));
+  EXPECT_FALSE(std::filesystem::exists(folder.File("gone.svg")));
 }
 
 TEST(ZuvexaRun, ErrorShowsEachCodeInHexAndDecimalInAnyLanguage) {

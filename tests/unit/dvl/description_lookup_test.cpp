@@ -1,6 +1,7 @@
 // Where a description comes from, searched through zuVEXA_GetErrorMessage.
 
 #include <array>
+#include <filesystem>
 
 #include "SeamErrorTree.h"
 
@@ -77,6 +78,17 @@ TEST(DescriptionLookup, InstalledFilesOnlyWhenNoSharedPlaceHasTheCode) {
     Lay(installedTree, installed);
     EXPECT_EQ(Describe(kCode, zumxl::kFrench), expected) << name;
   }
+}
+
+// Without the seam, the installed files are found from the file holding the
+// code (here the test program) through the install layout's relative path.
+TEST(DescriptionLookup, InstalledFolderIsFoundFromTheCodesOwnFile) {
+  const std::string folder = zusysq::InstalledDataDirectory();
+  const std::size_t relative = folder.find("/../");
+  ASSERT_NE(relative, std::string::npos) << folder;
+  EXPECT_TRUE(folder.ends_with("/share/zuvexa")) << folder;
+  EXPECT_EQ(std::filesystem::canonical(folder.substr(0, relative)),
+            std::filesystem::canonical("/proc/self/exe").parent_path());
 }
 
 TEST(DescriptionLookup, FilesAreReadAnewKeepInnerLinesAndUnreadablePlacesMoveTheSearchOn) {

@@ -5,6 +5,7 @@
 #include <signal.h>
 
 #include <atomic>
+#include <chrono>
 #include <iostream>
 #include <thread>
 
@@ -135,6 +136,9 @@ void WaitForStop(httplib::Server &server, const std::atomic<bool> &done, sigset_
     const int signal = sigtimedwait(&signals, nullptr, &interval);
     if (signal == SIGINT || signal == SIGTERM) {
       std::cout << "stopping      on " << (signal == SIGINT ? "SIGINT" : "SIGTERM") << "\n" << std::flush;
+      // The server ignores a stop before it runs: a signal that came that
+      // early stops it once it does.
+      while (!done && !server.is_running()) std::this_thread::sleep_for(std::chrono::milliseconds(10));
       server.stop();
       return;
     }

@@ -23,14 +23,6 @@ std::string Hex(ViStatus status) {
   return text;
 }
 
-std::string StatusMessage(ViSession vi, ViStatus status) {
-  const ViStatus needed = zuVEXA_GetErrorMessage(vi, status, 0, nullptr);
-  if (needed <= 1) return "";
-  std::string text(static_cast<std::size_t>(needed), '\0');
-  if (zuVEXA_GetErrorMessage(vi, status, needed, text.data()) < 0) return "";
-  return text.substr(0, text.find('\0'));
-}
-
 const char *TypeName(ValueType type) {
   static const char *const kNames[] = {"int32", "int64", "real64", "boolean", "string"};
   return kNames[static_cast<int>(type)];
@@ -40,7 +32,7 @@ const char *TypeName(ValueType type) {
 
 nlohmann::json CallFailure(ViSession vi, const char *function, ViStatus status) {
   std::string text = zuvexaiq::TakeErrorText(vi);
-  if (text.empty()) text = StatusMessage(vi, status);
+  if (text.empty()) text = zuvexaiq::DescribeStatus(vi, status);
   return {{"function", function},
           {"status", Hex(status)},
           {"description", zuvexaiq::WithoutElaborationPromise(text)}};
