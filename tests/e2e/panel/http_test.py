@@ -20,6 +20,8 @@ def call(panel, path, body=None, headers=None, token=True, raw=None):
     if token:
         headers["X-Panel-Token"] = panel.token
     data = raw if raw is not None else (None if body is None else json.dumps(body).encode())
+    if data is not None:  # as the page sends it (urllib's default type has a limit of its own)
+        headers.setdefault("Content-Type", "application/json")
     request = urllib.request.Request(panel.base + path, data=data, headers=headers)
     try:
         with urllib.request.urlopen(request, timeout=20) as response:
@@ -52,7 +54,8 @@ class PanelHttp(unittest.TestCase):
             ("token in the query", "/api/state?token=" + p.token, None, {}, False, None, 200),
             ("foreign origin", "/api/settings", {"iqRate": 1e6}, {"Origin": "http://evil.example"}, True, None, 403),
             ("own origin", "/api/state", None, {"Origin": p.base}, True, None, 200),
-            ("oversized body", "/api/open", None, {}, True, b'{"resource":"' + b"x" * 20000 + b'"}', 413),
+            ("body over 16 KiB", "/api/open", None, {}, True, b'{"resource":"' + b"x" * 16400 + b'"}', 413),
+            ("body under 16 KiB", "/api/open", None, {}, True, b'{"resource":"' + b"x" * 16000 + b'"}', 400),
             ("malformed JSON", "/api/settings", None, {}, True, b'{"iqRate": ', 400),
             ("not an object", "/api/settings", [1, 2], {}, True, None, 400),
             ("text for a number", "/api/settings", {"iqRate": "fast"}, {}, True, None, 400),

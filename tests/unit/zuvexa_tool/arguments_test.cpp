@@ -31,6 +31,8 @@ TEST(ZuvexaFetchSettings, ReadsEveryOptionAndRefusesBadValues) {
   EXPECT_EQ(settings.format, SampleFormat::I16) << "from the extension, in any case";
   EXPECT_FALSE(settings.progress);
   EXPECT_EQ(settings.acquisition.optionString, zuvexaiq::kSimulationOptions) << "the default resource";
+  ASSERT_EQ(ReadFetch({"--carrier", "100G", "--rate", "10G", "--samples", "67108864"}, settings), "")
+      << "the limits themselves";
   ASSERT_EQ(ReadFetch({"--resource", "Bench", "--plot", "a.SVG"}, settings), "");
   EXPECT_EQ(settings.acquisition.optionString, "") << "a named resource is opened as named";
 
@@ -42,6 +44,9 @@ TEST(ZuvexaFetchSettings, ReadsEveryOptionAndRefusesBadValues) {
                   {{"--rate", "0"}, "--rate must be a number above 0"},
                   {{"--carrier", "-5G"}, "--carrier must be a number from 0 Hz to 100 GHz"},
                   {{"--carrier", "1e30"}, "--carrier must be"},
+                  {{"--carrier", "100.001G"}, "--carrier must be"},
+                  {{"--rate", "10.001G"}, "--rate must be"},
+                  {{"--samples", "67108865"}, "--samples must be"},
                   {{"--records", "0"}, "--records must be a whole number"},
                   {{"--plot", "-"}, "--plot draws SVG only"},
                   {{"--plot", "x.png"}, "--plot draws SVG only"},
