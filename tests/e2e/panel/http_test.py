@@ -101,6 +101,7 @@ class PanelHttp(unittest.TestCase):
 
     def test_attribute_write_reads_back(self):
         _, rows = call(self.panel, "/api/attributes")
+        self.assertEqual({row["type"] for row in rows}, {"int32", "int64", "real64", "boolean", "string"})
         level = next(row for row in rows if row["name"] == "Reference Level")
         self.assertEqual(call(self.panel, "/api/attribute", {"id": level["id"], "value": -12.5})[1]["value"], -12.5)
         wrong = call(self.panel, "/api/attribute", {"id": level["id"], "value": "loud"})[1]
