@@ -146,10 +146,6 @@ TEST(ZuvexaRun, ProbeShowsWhatTheLookupResolves) {
     EXPECT_EQ(run.exitCode, 0) << run.err;
     ExpectLines(run.out, c.lines);
   }
-  std::ofstream(folder.File("sysapi.conf"))
-      << "expert zu-vexa\ndevice PXI1Slot7 productId=0x1B02 simulated=1\n";
-  const ShellRun bare = Zuvexa("list --json", "ZUVEXA_SYSAPI_CONFIG='" + folder.File("sysapi.conf") + "' ");
-  EXPECT_THAT(bare.out, HasSubstr("\"alias\": null")) << "a device without an alias";
 }
 
 TEST(ZuvexaRun, FetchReportsStatisticsAndWritesSamplesAndPlot) {
@@ -231,6 +227,10 @@ TEST(ZuvexaRun, ListsDevicesReadsAndWritesAttributesAndWritesJson) {
     EXPECT_EQ(run.exitCode, 0) << run.err;
     ExpectLines(run.out, c.lines);
   }
+  std::ofstream(folder.File("sysapi.conf"))
+      << "expert zu-vexa\ndevice PXI1Slot7 productId=0x1B02 simulated=1\n";
+  const ShellRun bare = Zuvexa("list --json", "ZUVEXA_SYSAPI_CONFIG='" + folder.File("sysapi.conf") + "' ");
+  EXPECT_THAT(bare.out, HasSubstr("\"alias\": null")) << "a device without an alias";
 }
 
 // A record as the tracing library writes it, for a traced command to append.
