@@ -78,20 +78,18 @@ TEST(SoapyStream, FiniteBurstEndsThenTimesOutAndSessionStaysUsable) {
 }
 
 TEST(SoapyStream, FetchStatusesBecomeStreamCodes) {
-  struct Case {
-    ViStatus status;
-    int first;
-  } cases[] = {{kMaxTimeExceeded, SOAPY_SDR_TIMEOUT},
-               {static_cast<ViStatus>(0x3FFA0001), SOAPY_SDR_OVERFLOW}, // samples lost before this record
-               {static_cast<ViStatus>(0xBFFA000F), SOAPY_SDR_STREAM_ERROR}};
-  for (const Case &c : cases) {
+  const std::pair<ViStatus, int> cases[] = {
+      {kMaxTimeExceeded, SOAPY_SDR_TIMEOUT},
+      {static_cast<ViStatus>(0x3FFA0001), SOAPY_SDR_OVERFLOW}, // samples lost before this record
+      {static_cast<ViStatus>(0xBFFA000F), SOAPY_SDR_STREAM_ERROR}};
+  for (const auto &[status, first] : cases) {
     Reader reader(SOAPY_SDR_CF64);
-    ASSERT_EQ(BackendStandin_ScriptStatus(BACKENDSTANDIN_ALL_KINDS, "FetchIQSingleRecordComplexF64", c.status,
+    ASSERT_EQ(BackendStandin_ScriptStatus(BACKENDSTANDIN_ALL_KINDS, "FetchIQSingleRecordComplexF64", status,
                                           VI_FALSE),
               0);
     std::vector<double> data(2 * kRecord);
-    EXPECT_EQ(reader.Read(data, kRecord), c.first) << std::hex << c.status;
-    ASSERT_EQ(reader.Read(data, kRecord), int(kRecord)) << std::hex << c.status;
+    EXPECT_EQ(reader.Read(data, kRecord), first) << std::hex << status;
+    ASSERT_EQ(reader.Read(data, kRecord), int(kRecord)) << std::hex << status;
     EXPECT_NEAR(data[0], 0.5, 1e-12) << "record 0 follows, whole";
     BackendStandin_ClearScripts();
   }

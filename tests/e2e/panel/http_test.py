@@ -61,7 +61,6 @@ class PanelHttp(unittest.TestCase):
             ("text for a number", "/api/settings", {"iqRate": "fast"}, {}, True, None, 400),
             ("unknown setting", "/api/settings", {"gain": 3}, {}, True, None, 400),
             ("record length 0", "/api/settings", {"numberOfSamples": 0}, {}, True, None, 400),
-            ("long resource", "/api/open", {"resource": "x" * 300}, {}, True, None, 400),
             ("attribute without id", "/api/attribute", {"value": 1}, {}, True, None, 400),
         ]
         for what, path, body, headers, token, raw, status in cases:

@@ -63,6 +63,22 @@ void ExpectLines(const std::string &text, std::initializer_list<const char *> li
   for (const char *line : lines) EXPECT_THAT(text, HasSubstr(line));
 }
 
+struct LinesCase {
+  const char *arguments;
+  std::initializer_list<const char *> lines;
+};
+
+// Runs each case with the logical name "Bench" (a Q125 on PXI1Slot5) configured: exit 0, the lines shown.
+void ExpectRuns(const testsupport::TemporaryDirectory &folder, std::initializer_list<LinesCase> cases) {
+  std::ofstream(folder.File("ivi.conf")) << "Bench|PXI1Slot5|1|Model:Q125\n";
+  for (const LinesCase &c : cases) {
+    SCOPED_TRACE(c.arguments);
+    const ShellRun run = Zuvexa(c.arguments, "ZUVEXA_IVI_CONFIG='" + folder.File("ivi.conf") + "' ");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    ExpectLines(run.out, c.lines);
+  }
+}
+
 } // namespace
 
 // A wrong command line ends with 2 and prints nothing on standard output; a
@@ -118,34 +134,25 @@ TEST(ZuvexaRun, ModelsShowsTheRoutingTableAndTheModuleFilesFound) {
 
 TEST(ZuvexaRun, ProbeShowsWhatTheLookupResolves) {
   const testsupport::TemporaryDirectory folder;
-  std::ofstream(folder.File("ivi.conf")) << "Bench|PXI1Slot5|1|Model:Q125\n";
-  const std::string logicalNames = "ZUVEXA_IVI_CONFIG='" + folder.File("ivi.conf") + "' ";
-  struct Case {
-    const char *arguments;
-    std::initializer_list<const char *> lines;
-  } const cases[] = {
-      {"probe Analyzer1",
-       {"session       instrument",
-        "device        Analyzer1 -> PXI1Slot2 (simulated in the system configuration)",
-        "backend       \"RIO0\"",
-        "model         Q118, product id 0x1C02 (by the device's product identifier)",
-        "module        5 tov, libzuvexatov.so at "}},
-      {"probe pxi1slot5", {"model         Q106, product id 0x1B02", "module        1 ka"}},
-      {"probe --options 'Simulate=1,DriverSetup=Model:q122' Nowhere",
-       {"session       simulated", "model         Q122, product id 0x1C06 (by DriverSetup Model)"}},
-      {"probe --options Simulate=1 Nowhere",
-       {"device        none", "Q117, product id 0x0 (the default model of a simulated session)"}},
-      {"probe --options 'DriverSetup=allowMultipleSessions:1' Analyzer1", {"multiple      allowed"}},
-      {"probe Bench",
-       {"session       simulated", "model         Q125, product id 0x1C08 (by DriverSetup Model)",
-        "module        6 pil"}},
-  };
-  for (const Case &c : cases) {
-    SCOPED_TRACE(c.arguments);
-    const ShellRun run = Zuvexa(c.arguments, logicalNames);
-    EXPECT_EQ(run.exitCode, 0) << run.err;
-    ExpectLines(run.out, c.lines);
-  }
+  ExpectRuns(
+      folder,
+      {
+          {"probe Analyzer1",
+           {"session       instrument",
+            "device        Analyzer1 -> PXI1Slot2 (simulated in the system configuration)",
+            "backend       \"RIO0\"",
+            "model         Q118, product id 0x1C02 (by the device's product identifier)",
+            "module        5 tov, libzuvexatov.so at "}},
+          {"probe pxi1slot5", {"model         Q106, product id 0x1B02", "module        1 ka"}},
+          {"probe --options 'Simulate=1,DriverSetup=Model:q122' Nowhere",
+           {"session       simulated", "model         Q122, product id 0x1C06 (by DriverSetup Model)"}},
+          {"probe --options Simulate=1 Nowhere",
+           {"device        none", "Q117, product id 0x0 (the default model of a simulated session)"}},
+          {"probe --options 'DriverSetup=allowMultipleSessions:1' Analyzer1", {"multiple      allowed"}},
+          {"probe Bench",
+           {"session       simulated", "model         Q125, product id 0x1C08 (by DriverSetup Model)",
+            "module        6 pil"}},
+      });
 }
 
 TEST(ZuvexaRun, FetchReportsStatisticsAndWritesSamplesAndPlot) {
@@ -174,12 +181,10 @@ TEST(ZuvexaRun, FetchReportsStatisticsAndWritesSamplesAndPlot) {
   EXPECT_THAT(raw.err, HasSubstr("I16 scaling   value = raw * "));
 
   // Outputs opened for an acquisition that never started are removed.
-  EXPECT_EQ(Zuvexa("fetch --resource Nowhere --output '" + folder.File("gone.csv") + "' --plot '" +
-                   folder.File("gone.svg") + "'")
-                .exitCode,
-            1);
-  EXPECT_FALSE(std::filesystem::exists(folder.File("gone.csv")));
-  EXPECT_FALSE(std::filesystem::exists(folder.File("gone.svg")));
+  const std::string gone = " --output '" + folder.File("x.csv") + "' --plot '" + folder.File("x.svg") + "'";
+  EXPECT_EQ(Zuvexa("fetch --resource Nowhere" + gone).exitCode, 1);
+  EXPECT_FALSE(std::filesystem::exists(folder.File("x.csv")) ||
+               std::filesystem::exists(folder.File("x.svg")));
 }
 
 TEST(ZuvexaRun, ErrorShowsEachCodeInHexAndDecimalInAnyLanguage) {
@@ -204,29 +209,19 @@ TEST(ZuvexaRun, ErrorShowsEachCodeInHexAndDecimalInAnyLanguage) {
 // list, attr and the --json documents of models, probe, list, attr and fetch.
 TEST(ZuvexaRun, ListsDevicesReadsAndWritesAttributesAndWritesJson) {
   const testsupport::TemporaryDirectory folder;
-  std::ofstream(folder.File("ivi.conf")) << "Bench|PXI1Slot5|1|Model:Q125\n";
-  const std::string logicalNames = "ZUVEXA_IVI_CONFIG='" + folder.File("ivi.conf") + "' ";
-  struct Case {
-    const char *arguments;
-    std::initializer_list<const char *> lines;
-  } const cases[] = {
-      {"list",
-       {"PXI1Slot2      Analyzer1      0x1C02       Q118    tov", "Bench          -> PXI1Slot5      Q125"}},
-      {"list --json", {"\"alias\": \"Analyzer2\"", "\"module\": \"pil\""}},
-      {"models --json", {"\"model\": \"Q125\"", "\"routedElsewhere\""}},
-      {"probe --json Analyzer1", {"\"model\": \"Q118\"", "\"identifier\": \"PXI1Slot2\""}},
-      {"attr get Analyzer1 'iq rate'", {"IQ Rate (1150007) = 0.0"}},
-      {"attr set --json Analyzer1 1150009 4k",
-       {"\"name\": \"Number of Samples\"", "\"type\": \"int64\"", "\"value\": 4000"}},
-      {"fetch --json --samples 64 --records 2 --output /dev/null --format i16",
-       {"\"records\": 2", "\"gain\":", "\"meanPowerDbfs\": -6.02"}},
-  };
-  for (const Case &c : cases) {
-    SCOPED_TRACE(c.arguments);
-    const ShellRun run = Zuvexa(c.arguments, logicalNames);
-    EXPECT_EQ(run.exitCode, 0) << run.err;
-    ExpectLines(run.out, c.lines);
-  }
+  ExpectRuns(folder, {
+                         {"list",
+                          {"PXI1Slot2      Analyzer1      0x1C02       Q118    tov",
+                           "Bench          -> PXI1Slot5      Q125"}},
+                         {"list --json", {"\"alias\": \"Analyzer2\"", "\"module\": \"pil\""}},
+                         {"models --json", {"\"model\": \"Q125\"", "\"routedElsewhere\""}},
+                         {"probe --json Analyzer1", {"\"model\": \"Q118\"", "\"identifier\": \"PXI1Slot2\""}},
+                         {"attr get Analyzer1 'iq rate'", {"IQ Rate (1150007) = 0.0"}},
+                         {"attr set --json Analyzer1 1150009 4k",
+                          {"\"name\": \"Number of Samples\"", "\"type\": \"int64\"", "\"value\": 4000"}},
+                         {"fetch --json --samples 64 --records 2 --output /dev/null --format i16",
+                          {"\"records\": 2", "\"gain\":", "\"meanPowerDbfs\": -6.02"}},
+                     });
   std::ofstream(folder.File("sysapi.conf"))
       << "expert zu-vexa\ndevice PXI1Slot7 productId=0x1B02 simulated=1\n";
   const ShellRun bare = Zuvexa("list --json", "ZUVEXA_SYSAPI_CONFIG='" + folder.File("sysapi.conf") + "' ");

@@ -78,11 +78,7 @@ TEST(DescriptionLookup, InstalledFilesOnlyWhenNoSharedPlaceHasTheCode) {
     Lay(installedTree, installed);
     EXPECT_EQ(Describe(kCode, zumxl::kFrench), expected) << name;
   }
-}
-
-// Without the seam, the installed files are found from the file holding the
-// code (here the test program) through the install layout's relative path.
-TEST(DescriptionLookup, InstalledFolderIsFoundFromTheCodesOwnFile) {
+  // Without the seam: from the file holding the code (the test program), through the layout's path.
   const std::string folder = zusysq::InstalledDataDirectory();
   const std::size_t relative = folder.find("/../");
   ASSERT_NE(relative, std::string::npos) << folder;

@@ -36,26 +36,24 @@ TEST(ZuvexaFetchSettings, ReadsEveryOptionAndRefusesBadValues) {
   ASSERT_EQ(ReadFetch({"--resource", "Bench", "--plot", "a.SVG"}, settings), "");
   EXPECT_EQ(settings.acquisition.optionString, "") << "a named resource is opened as named";
 
-  struct Case {
-    std::vector<std::string> words;
-    const char *error;
-  } mistakes[] = {{{"--samples", "1.5"}, "--samples must be a whole number from 1 to 67108864"},
-                  {{"--rate", "fast"}, "--rate must be a number above 0 S/s to 10 GS/s"},
-                  {{"--rate", "0"}, "--rate must be a number above 0"},
-                  {{"--carrier", "-5G"}, "--carrier must be a number from 0 Hz to 100 GHz"},
-                  {{"--carrier", "1e30"}, "--carrier must be"},
-                  {{"--carrier", "100.001G"}, "--carrier must be"},
-                  {{"--rate", "10.001G"}, "--rate must be"},
-                  {{"--samples", "67108865"}, "--samples must be"},
-                  {{"--records", "0"}, "--records must be a whole number"},
-                  {{"--plot", "-"}, "--plot draws SVG only"},
-                  {{"--plot", "x.png"}, "--plot draws SVG only"},
-                  {{"--json", "--output", "-"}, "--json and --output - both want standard output"},
-                  {{"--format", "wav", "--output", "x"}, "--format must be csv, f64 or i16"},
-                  {{"--format", "f64"}, "--format needs --output"}};
-  for (const Case &c : mistakes) {
+  const std::pair<std::vector<std::string>, const char *> mistakes[] = {
+      {{"--samples", "1.5"}, "--samples must be a whole number from 1 to 67108864"},
+      {{"--rate", "fast"}, "--rate must be a number above 0 S/s to 10 GS/s"},
+      {{"--rate", "0"}, "--rate must be a number above 0"},
+      {{"--carrier", "-5G"}, "--carrier must be a number from 0 Hz to 100 GHz"},
+      {{"--carrier", "1e30"}, "--carrier must be"},
+      {{"--carrier", "100.001G"}, "--carrier must be"},
+      {{"--rate", "10.001G"}, "--rate must be"},
+      {{"--samples", "67108865"}, "--samples must be"},
+      {{"--records", "0"}, "--records must be a whole number"},
+      {{"--plot", "-"}, "--plot draws SVG only"},
+      {{"--plot", "x.png"}, "--plot draws SVG only"},
+      {{"--json", "--output", "-"}, "--json and --output - both want standard output"},
+      {{"--format", "wav", "--output", "x"}, "--format must be csv, f64 or i16"},
+      {{"--format", "f64"}, "--format needs --output"}};
+  for (const auto &[words, error] : mistakes) {
     FetchSettings ignored;
-    EXPECT_EQ(ReadFetch(c.words, ignored).rfind(c.error, 0), 0u) << c.words.front() << " " << c.words.back();
+    EXPECT_EQ(ReadFetch(words, ignored).rfind(error, 0), 0u) << words.front() << " " << words.back();
   }
 }
 
