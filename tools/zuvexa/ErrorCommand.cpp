@@ -1,5 +1,6 @@
 // zuvexa error: what the library says about status codes, in any of its six
 // error languages.
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <iostream>
@@ -73,11 +74,41 @@ std::string Description(ViSession vi, ViStatus code) {
   return code == VI_SUCCESS ? "Success" : DescribeStatus(vi, code);
 }
 
+// The ISO code of a language by the library's two-letter name.
+const char *IsoCode(const char *library) {
+  for (const auto &[iso, name] : kIsoCodes)
+    if (std::string(name) == library) return iso;
+  return library;
+}
+
 struct Request {
   std::vector<std::string> codes;
   std::string language = "en";
   bool json = false;
 };
+
+// A status that every installed language describes.
+constexpr ViStatus kReferenceStatus = ZUVEXA_ERROR_DEVICE_NOT_FOUND;
+
+// A description that came out in English although another language was
+// asked for means the library has none in that language: for this code
+// alone when it describes another status in the language (any of the
+// codes asked, or the reference status), else for all of them, as when no
+// description file of the language is installed.
+void WarnOfEnglishDescriptions(const Request &request, bool referenceTranslated,
+                               const std::vector<ViStatus> &codes, const std::vector<bool> &untranslated) {
+  bool installed = referenceTranslated;
+  for (std::size_t i = 0; i < codes.size(); ++i) installed = installed || (codes[i] != 0 && !untranslated[i]);
+  if (!installed) {
+    std::cerr << "zuvexa error: the library has no descriptions in \"" << request.language
+              << "\" installed; they are shown in English\n";
+    return;
+  }
+  for (std::size_t i = 0; i < codes.size(); ++i)
+    if (untranslated[i])
+      std::cerr << "zuvexa error: the library has no description of " << FormatStatus(codes[i]) << " in \""
+                << request.language << "\"\n";
+}
 
 int Run(const Request &request) {
   const char *language = LibraryLanguage(request.language);
@@ -89,21 +120,23 @@ int Run(const Request &request) {
     if (!code) return UsageError("error", "not a status code: \"" + word + "\"");
     codes.push_back(*code);
   }
+  // In English before the session: afterwards calls without one take its language.
   std::vector<std::string> english;
   for (ViStatus code : codes) english.push_back(Description(VI_NULL, code));
+  const std::string englishReference = Description(VI_NULL, kReferenceStatus);
   const LanguageSession session(language);
   json entries = json::array();
-  bool untranslated = false;
+  std::vector<bool> untranslated;
   for (std::size_t i = 0; i < codes.size(); ++i) {
     const std::string text = Description(session.Handle(), codes[i]);
-    untranslated = untranslated || (std::string(language) != "en" && codes[i] != 0 && text == english[i]);
+    untranslated.push_back(std::string(language) != "en" && codes[i] != 0 && text == english[i]);
     entries.push_back({{"code", codes[i]}, {"hex", FormatStatus(codes[i])}, {"description", text}});
   }
-  if (untranslated)
-    std::cerr << "zuvexa error: the library has no descriptions in \"" << request.language
-              << "\" installed; they are shown in English\n";
+  if (std::find(untranslated.begin(), untranslated.end(), true) != untranslated.end())
+    WarnOfEnglishDescriptions(request, Description(session.Handle(), kReferenceStatus) != englishReference,
+                              codes, untranslated);
   if (request.json) {
-    PrintJson({{"language", language}, {"statuses", entries}});
+    PrintJson({{"language", IsoCode(language)}, {"libraryLanguage", language}, {"statuses", entries}});
     return kExitSuccess;
   }
   for (const json &entry : entries)

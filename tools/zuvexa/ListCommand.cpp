@@ -1,7 +1,9 @@
 // zuvexa list: the devices of the system configuration and the logical
 // names of the configuration store, each with the model and module an open
 // would get.
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <iostream>
 
@@ -54,17 +56,25 @@ std::string Trimmed(const std::string &text) {
 
 // The names and resources of the configuration store file
 // (ZUVEXA_IVI_CONFIG): one entry a line, "name|resource|simulate|...", '#'
-// starting a comment line.
+// starting a comment line. No variable (or an empty one) means no store; a
+// file that cannot be read gives no names and a note on standard error, and
+// the command goes on to list the devices.
 std::vector<std::pair<std::string, std::string>> LogicalNames() {
   const char *path = std::getenv("ZUVEXA_IVI_CONFIG");
   std::vector<std::pair<std::string, std::string>> names;
-  std::ifstream file(path != nullptr ? path : "");
+  if (path == nullptr || *path == '\0') return names;
+  errno = 0;
+  std::ifstream file(path);
   for (std::string line; std::getline(file, line);) {
     const std::size_t bar = line.find('|'), second = line.find('|', bar + 1);
     const std::string name = Trimmed(line.substr(0, bar));
     if (name.empty() || name[0] == '#' || second == std::string::npos) continue;
     names.emplace_back(name, Trimmed(line.substr(bar + 1, second - bar - 1)));
   }
+  if (file.is_open() && !file.bad()) return names;
+  names.clear();
+  std::cerr << "zuvexa list: cannot read the configuration store ZUVEXA_IVI_CONFIG=" << path << ": "
+            << std::strerror(errno != 0 ? errno : EIO) << "; no logical names are listed\n";
   return names;
 }
 

@@ -196,14 +196,26 @@ TEST(ZuvexaRun, ErrorShowsEachCodeInHexAndDecimalInAnyLanguage) {
     EXPECT_EQ(run.err, "") << "choosing the language leaves no error behind";
   }
   EXPECT_THAT(Zuvexa("error --lang ja 0xBFFA000F").out, HasSubstr("無効なパラメータです"));
-  EXPECT_THAT(Zuvexa("error --lang ko 1").err, HasSubstr("no descriptions in \"ko\" installed"));
+  // English stands in for a missing description: of the language, or of this code alone.
+  const std::pair<const char *, const char *> untranslated[] = {
+      {"--lang ko 1",
+       "zuvexa error: the library has no descriptions in \"ko\" installed; they are shown in English\n"},
+      {"--lang de 0xBFFA7777",
+       "zuvexa error: the library has no description of 0xBFFA7777 (error) in \"de\"\n"},
+      {"--lang fr 0xBFFA0060 0xBFFA7777 0",
+       "zuvexa error: the library has no description of 0xBFFA7777 (error) in \"fr\"\n"},
+      {"--lang fr 0xBFFA2003", ""}};
+  for (const auto &[arguments, message] : untranslated)
+    EXPECT_EQ(Zuvexa(std::string("error ") + arguments).err, message) << arguments;
   EXPECT_EQ(Zuvexa("error 0").out, "0  0\n  Success\n");
   ExpectLines(Zuvexa("error 0xFFFFFFFF 4294967295 -2147483648").out,
               {"0xFFFFFFFF (error)  -1\n", "0x80000000 (error)  -2147483648\n"});
-  const ShellRun json = Zuvexa("error --json --lang zh 0xBFFA0060");
-  EXPECT_EQ(json.exitCode, 0);
-  EXPECT_THAT(json.out, HasSubstr("\"hex\": \"0xBFFA0060 (error)\""));
-  EXPECT_THAT(json.out, HasSubstr("\"language\": \"ch\""));
+  for (const char *language : {"ja", "jp", "Japanese"}) {
+    const ShellRun json = Zuvexa(std::string("error --json --lang ") + language + " 0xBFFA0060");
+    EXPECT_EQ(json.exitCode, 0);
+    ExpectLines(json.out,
+                {"\"hex\": \"0xBFFA0060 (error)\"", "\"language\": \"ja\"", "\"libraryLanguage\": \"jp\""});
+  }
 }
 
 // list, attr and the --json documents of models, probe, list, attr and fetch.
@@ -226,6 +238,19 @@ TEST(ZuvexaRun, ListsDevicesReadsAndWritesAttributesAndWritesJson) {
       << "expert zu-vexa\ndevice PXI1Slot7 productId=0x1B02 simulated=1\n";
   const ShellRun bare = Zuvexa("list --json", "ZUVEXA_SYSAPI_CONFIG='" + folder.File("sysapi.conf") + "' ");
   EXPECT_THAT(bare.out, HasSubstr("\"alias\": null")) << "a device without an alias";
+  // A configuration store that cannot be read is named; the devices are listed all the same.
+  const std::pair<const char *, const char *> stores[] = {
+      {"/nonexistent",
+       "ZUVEXA_IVI_CONFIG=/nonexistent: No such file or directory; no logical names are listed\n"},
+      {"/", "ZUVEXA_IVI_CONFIG=/: Is a directory"},
+      {"", ""}};
+  for (const auto &[store, message] : stores) {
+    const ShellRun run = Zuvexa("list", "ZUVEXA_IVI_CONFIG='" + std::string(store) + "' ");
+    EXPECT_EQ(run.exitCode, 0) << store;
+    EXPECT_THAT(run.out, HasSubstr("PXI1Slot2")) << store;
+    EXPECT_THAT(run.err, HasSubstr(message)) << store;
+    EXPECT_EQ(run.err.empty(), *message == '\0') << store;
+  }
 }
 
 // A record as the tracing library writes it, for a traced command to append.
