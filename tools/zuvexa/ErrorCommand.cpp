@@ -91,15 +91,12 @@ struct Request {
 constexpr ViStatus kReferenceStatus = ZUVEXA_ERROR_DEVICE_NOT_FOUND;
 
 // A description that came out in English although another language was
-// asked for means the library has none in that language: for this code
-// alone when it describes another status in the language (any of the
-// codes asked, or the reference status), else for all of them, as when no
-// description file of the language is installed.
-void WarnOfEnglishDescriptions(const Request &request, bool referenceTranslated,
+// asked for means the library has none in that language: for these codes
+// alone when it describes the reference status in the language, else for
+// all, as no description file of the language is installed.
+void WarnOfEnglishDescriptions(const Request &request, bool languageInstalled,
                                const std::vector<ViStatus> &codes, const std::vector<bool> &untranslated) {
-  bool installed = referenceTranslated;
-  for (std::size_t i = 0; i < codes.size(); ++i) installed = installed || (codes[i] != 0 && !untranslated[i]);
-  if (!installed) {
+  if (!languageInstalled) {
     std::cerr << "zuvexa error: the library has no descriptions in \"" << request.language
               << "\" installed; they are shown in English\n";
     return;

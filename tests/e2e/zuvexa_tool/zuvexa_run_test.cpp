@@ -239,15 +239,17 @@ TEST(ZuvexaRun, ListsDevicesReadsAndWritesAttributesAndWritesJson) {
   const ShellRun bare = Zuvexa("list --json", "ZUVEXA_SYSAPI_CONFIG='" + folder.File("sysapi.conf") + "' ");
   EXPECT_THAT(bare.out, HasSubstr("\"alias\": null")) << "a device without an alias";
   // A configuration store that cannot be read is named; the devices are listed all the same.
-  const std::pair<const char *, const char *> stores[] = {
+  std::ofstream(folder.File("commented.conf")) << "#Bench|PXI1Slot5|1|\n";
+  const std::pair<std::string, const char *> stores[] = {
+      {folder.File("commented.conf"), ""},
       {"/nonexistent",
        "ZUVEXA_IVI_CONFIG=/nonexistent: No such file or directory; no logical names are listed\n"},
       {"/", "ZUVEXA_IVI_CONFIG=/: Is a directory"},
       {"", ""}};
   for (const auto &[store, message] : stores) {
-    const ShellRun run = Zuvexa("list", "ZUVEXA_IVI_CONFIG='" + std::string(store) + "' ");
+    const ShellRun run = Zuvexa("list", "ZUVEXA_IVI_CONFIG='" + store + "' ");
     EXPECT_EQ(run.exitCode, 0) << store;
-    EXPECT_THAT(run.out, HasSubstr("PXI1Slot2")) << store;
+    ExpectLines(run.out, {"PXI1Slot2", "Logical names (ZUVEXA_IVI_CONFIG)\n  none\n"});
     EXPECT_THAT(run.err, HasSubstr(message)) << store;
     EXPECT_EQ(run.err.empty(), *message == '\0') << store;
   }
