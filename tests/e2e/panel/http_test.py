@@ -87,12 +87,14 @@ class PanelHttp(unittest.TestCase):
             with self.subTest(what):
                 self.assertEqual(call(p, path, body, headers, token, raw)[0], status)
         self.assertEqual(call(p, "/api/state")[1]["settings"]["iqRate"], 10e6)  # nothing refused was applied
+        self.assertIn("origin", call(p, "/api/state", headers={"Origin": "http://evil.example"})[1]["error"]["description"])
 
     def test_a_chunked_body_over_the_limit_is_refused_unread(self):
         total = 64 << 20  # far beyond what the socket buffers between the two take
         sent, answer = send_chunked(self.panel, total)
         self.assertLess(sent, total)  # the server closed instead of reading the rest
         self.assertTrue(answer.startswith("HTTP/1.1 413"), answer)
+        self.assertIn("frame-ancestors 'none'", answer)
         self.assertEqual(json.loads(answer.split("\r\n\r\n", 1)[1])["error"]["description"], "the body is over 16 KiB")
         self.assertEqual(call(self.panel, "/api/state")[0], 200)
 
@@ -120,6 +122,12 @@ class PanelHttp(unittest.TestCase):
         top = max(range(len(spectrum["power"])), key=spectrum["power"].__getitem__)
         self.assertAlmostEqual(spectrum["start"] + top * spectrum["step"], frame["carrier"] + 100e3,
                                delta=spectrum["step"])
+
+    def test_the_record_downloads_as_csv(self):
+        with urllib.request.urlopen(f"{self.panel.base}/api/record.csv?token={self.panel.token}", timeout=20) as response:
+            self.assertIn('filename="record.csv"', response.headers["Content-Disposition"])
+            lines = response.read().decode().splitlines()
+        self.assertEqual((lines[0], len(lines)), ("index,i,q", 4097))
 
     def test_devices_of_the_system_configuration_and_the_simulated_analyzer(self):
         devices = call(self.panel, "/api/devices")[1]
@@ -162,7 +170,7 @@ class PanelLifetime(unittest.TestCase):
     def test_a_failed_device_leaves_the_panel_working(self):
         with Panel(BUILD, "--resource", "NoSuchDevice", "--options", "") as panel:
             self.assertIn("error", call(panel, "/api/frame")[1])
-            state = call(panel, "/api/open", {"resource": "", "options": "Simulate=1"})[1]
+            state = call(panel, "/api/open", {"options": "Simulate=1"})[1]  # no resource: the simulated analyzer
             self.assertNotIn("error", state)
             self.assertIn("spectrum", call(panel, "/api/frame")[1])
 

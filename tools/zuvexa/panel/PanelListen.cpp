@@ -11,13 +11,13 @@ namespace zuvexapanel {
 
 namespace {
 
-// "" when a socket of `entry` binds and listens, else the system's reason.
+// "" when a socket of `entry` binds, else the system's reason.
 std::string TryListen(const addrinfo &entry) {
   const int socket = ::socket(entry.ai_family, entry.ai_socktype | SOCK_CLOEXEC, entry.ai_protocol);
   if (socket < 0) return std::generic_category().message(errno);
   SetListenOptions(socket);
   std::string reason;
-  if (bind(socket, entry.ai_addr, entry.ai_addrlen) != 0 || listen(socket, 1) != 0)
+  if (bind(socket, entry.ai_addr, entry.ai_addrlen) != 0) // a listener's port is in use for bind already
     reason = std::generic_category().message(errno);
   close(socket);
   return reason;

@@ -4,6 +4,7 @@
 #include <httplib.h>
 #include <signal.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <iostream>
@@ -67,14 +68,12 @@ void RefuseAndClose(httplib::Response &response, int status, const std::string &
 // (the same) is 413 too, and the library skips that body without keeping it.
 bool ReadBoundedBody(const httplib::ContentReader &reader, httplib::Response &response, std::string &body) {
   const std::string tooLarge = "the body is over " + std::to_string(kMaxBody / 1024) + " KiB";
-  bool over = false;
   const bool whole = reader([&](const char *data, std::size_t length) {
-    over = body.size() + length > kMaxBody;
-    if (!over) body.append(data, length);
-    return !over;
+    body.append(data, std::min(length, kMaxBody + 1 - body.size())); // one byte over tells it is over
+    return body.size() <= kMaxBody;
   });
   if (whole) return true;
-  if (over)
+  if (body.size() > kMaxBody)
     RefuseAndClose(response, 413, tooLarge);
   else if (response.status == 413)
     Refuse(response, 413, tooLarge);
