@@ -76,6 +76,8 @@ class PanelHttp(unittest.TestCase):
             ("own origin", "/api/state", None, {"Origin": p.base}, True, None, 200),
             ("body over 16 KiB", "/api/open", None, {}, True, b'{"resource":"' + b"x" * 16400 + b'"}', 413),
             ("body under 16 KiB", "/api/open", None, {}, True, b'{"resource":"' + b"x" * 16000 + b'"}', 400),
+            ("chunked body of 16 KiB", "/api/settings", None, {}, True, iter([b'{"iqRate":1e7' + b" " * 16370 + b"}"]), 200),
+            ("chunked body over 16 KiB", "/api/settings", None, {}, True, iter([b'{"iqRate":1e7' + b" " * 16371 + b"}"]), 413),
             ("malformed JSON", "/api/settings", None, {}, True, b'{"iqRate": ', 400),
             ("not an object", "/api/settings", [1, 2], {}, True, None, 400),
             ("text for a number", "/api/settings", {"iqRate": "fast"}, {}, True, None, 400),
@@ -170,6 +172,7 @@ class PanelLifetime(unittest.TestCase):
     def test_a_failed_device_leaves_the_panel_working(self):
         with Panel(BUILD, "--resource", "NoSuchDevice", "--options", "") as panel:
             self.assertIn("error", call(panel, "/api/frame")[1])
+            self.assertEqual(call(panel, "/api/open", {"resource": "x" * 255})[0], 200)  # the longest name taken
             state = call(panel, "/api/open", {"options": "Simulate=1"})[1]  # no resource: the simulated analyzer
             self.assertNotIn("error", state)
             self.assertIn("spectrum", call(panel, "/api/frame")[1])
