@@ -16,7 +16,9 @@ void AddPanelCommand(CLI::App &app, int &exitCode) {
   auto options = std::make_shared<zuvexapanel::PanelOptions>();
   command->add_option("--resource", options->resource,
                       "device, alias or logical name to open (default: the simulated analyzer)");
-  command->add_option("--options", options->options, "option string of the open (default \"Simulate=1\")");
+  command->add_option("--options", options->options,
+                      "option string of the open (default: \"Simulate=1\" for the simulated analyzer, "
+                      "none for a named resource)");
   command->add_option("--port", options->port, "TCP port, 0 for any free one (default 8765)")
       ->check(CLI::Range(0, 65535));
   command->add_option("--listen", options->listen,

@@ -1,6 +1,7 @@
 """The panel in headless Chromium: the +100 kHz peak marker at about -6 dBFS,
 the axis following a new carrier, the library's description of a rejected
-rate, the attribute table; saves a screenshot.
+rate, the attribute table, the refusal of an open too large to send; saves
+a screenshot.
 
 usage: browser_test.py BUILD_DIR SCREENSHOT_PATH"""
 import re
@@ -48,6 +49,9 @@ def check(driver):
     assert driver.find_element(By.ID, "frame-error").get_attribute("hidden")
     rows = wait_until(lambda: driver.find_elements(By.CSS_SELECTOR, "#attributes tbody tr"))
     assert any("IQ Rate" in row.text for row in rows)
+    driver.execute_script("document.getElementById('resource').value = 'x'.repeat(17000)")
+    driver.find_element(By.ID, "open").click()
+    wait_until(lambda: "the body is over 16 KiB" in text_of(driver, "open-error")())
 
 
 def main(build, screenshot):

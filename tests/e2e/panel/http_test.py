@@ -1,8 +1,11 @@
 """The panel's HTTP interface: who may call it, what it accepts, what one
 refresh carries, and that a signal closes the session."""
+import errno
 import json
 import os
 import signal
+import socket
+import subprocess
 import sys
 import tempfile
 import unittest
@@ -34,6 +37,23 @@ def call(panel, path, body=None, headers=None, token=True, raw=None):
         return status, text
 
 
+def send_chunked(panel, total, chunk=b"x" * 65536):
+    """(bytes sent, answer) of a chunked POST of `total` bytes, sent until the server closes."""
+    with socket.create_connection(("127.0.0.1", panel.port), timeout=20) as connection:
+        connection.sendall(f"POST /api/open HTTP/1.1\r\nHost: 127.0.0.1:{panel.port}\r\n"
+                           f"X-Panel-Token: {panel.token}\r\nTransfer-Encoding: chunked\r\n\r\n".encode())
+        sent = 0
+        try:
+            while sent < total:
+                connection.sendall(b"%x\r\n%s\r\n" % (len(chunk), chunk))
+                sent += len(chunk)
+            connection.sendall(b"0\r\n\r\n")
+        except (BrokenPipeError, ConnectionResetError):
+            pass
+        answer = connection.makefile("rb").read().decode()
+    return sent, answer
+
+
 class PanelHttp(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
@@ -56,6 +76,8 @@ class PanelHttp(unittest.TestCase):
             ("own origin", "/api/state", None, {"Origin": p.base}, True, None, 200),
             ("body over 16 KiB", "/api/open", None, {}, True, b'{"resource":"' + b"x" * 16400 + b'"}', 413),
             ("body under 16 KiB", "/api/open", None, {}, True, b'{"resource":"' + b"x" * 16000 + b'"}', 400),
+            ("chunked body of 16 KiB", "/api/settings", None, {}, True, iter([b'{"iqRate":1e7' + b" " * 16370 + b"}"]), 200),
+            ("chunked body over 16 KiB", "/api/settings", None, {}, True, iter([b'{"iqRate":1e7' + b" " * 16371 + b"}"]), 413),
             ("malformed JSON", "/api/settings", None, {}, True, b'{"iqRate": ', 400),
             ("not an object", "/api/settings", [1, 2], {}, True, None, 400),
             ("text for a number", "/api/settings", {"iqRate": "fast"}, {}, True, None, 400),
@@ -67,6 +89,16 @@ class PanelHttp(unittest.TestCase):
             with self.subTest(what):
                 self.assertEqual(call(p, path, body, headers, token, raw)[0], status)
         self.assertEqual(call(p, "/api/state")[1]["settings"]["iqRate"], 10e6)  # nothing refused was applied
+        self.assertIn("origin", call(p, "/api/state", headers={"Origin": "http://evil.example"})[1]["error"]["description"])
+
+    def test_a_chunked_body_over_the_limit_is_refused_unread(self):
+        total = 64 << 20  # far beyond what the socket buffers between the two take
+        sent, answer = send_chunked(self.panel, total)
+        self.assertLess(sent, total)  # the server closed instead of reading the rest
+        self.assertTrue(answer.startswith("HTTP/1.1 413"), answer)
+        self.assertIn("frame-ancestors 'none'", answer)
+        self.assertEqual(json.loads(answer.split("\r\n\r\n", 1)[1])["error"]["description"], "the body is over 16 KiB")
+        self.assertEqual(call(self.panel, "/api/state")[0], 200)
 
     def test_rejected_value_keeps_the_setting_and_describes_why(self):
         status, answer = call(self.panel, "/api/settings", {"iqRate": -5, "carrierFrequency": 1.5e9})
@@ -93,6 +125,12 @@ class PanelHttp(unittest.TestCase):
         self.assertAlmostEqual(spectrum["start"] + top * spectrum["step"], frame["carrier"] + 100e3,
                                delta=spectrum["step"])
 
+    def test_the_record_downloads_as_csv(self):
+        with urllib.request.urlopen(f"{self.panel.base}/api/record.csv?token={self.panel.token}", timeout=20) as response:
+            self.assertIn('filename="record.csv"', response.headers["Content-Disposition"])
+            lines = response.read().decode().splitlines()
+        self.assertEqual((lines[0], len(lines)), ("index,i,q", 4097))
+
     def test_devices_of_the_system_configuration_and_the_simulated_analyzer(self):
         devices = call(self.panel, "/api/devices")[1]
         self.assertEqual([d["resource"] for d in devices], ["", "Analyzer1", "Analyzer2"])
@@ -116,10 +154,26 @@ class PanelLifetime(unittest.TestCase):
                 self.assertIn(f"{address}:{panel.port:04X}", listening)
                 self.assertEqual("warning" in panel.output, warned)
 
+    def test_a_named_resource_opens_as_named(self):
+        for arguments, options, simulated in [((), "Simulate=1", True), (("--resource", "Analyzer1"), "", False),
+                                              (("--resource", "Analyzer1", "--options", "Simulate=1"), "Simulate=1", True)]:
+            with self.subTest(arguments), Panel(BUILD, *arguments) as panel:
+                state = call(panel, "/api/state")[1]
+                self.assertEqual((state["options"], state["device"]["simulated"], "error" in state),
+                                 (options, simulated, False))
+
+    def test_a_taken_port_is_refused_with_the_reason(self):
+        with Panel(BUILD) as first:
+            second = subprocess.run([os.path.join(BUILD, "bin", "zuvexa"), "panel", "--port", str(first.port)],
+                                    env=environment(BUILD), capture_output=True, text=True, timeout=20)
+        self.assertEqual(second.returncode, 1)
+        self.assertIn(f"cannot listen on 127.0.0.1:{first.port}: {os.strerror(errno.EADDRINUSE)}", second.stderr)
+
     def test_a_failed_device_leaves_the_panel_working(self):
         with Panel(BUILD, "--resource", "NoSuchDevice", "--options", "") as panel:
             self.assertIn("error", call(panel, "/api/frame")[1])
-            state = call(panel, "/api/open", {"resource": "", "options": "Simulate=1"})[1]
+            self.assertEqual(call(panel, "/api/open", {"resource": "x" * 255})[0], 200)  # the longest name taken
+            state = call(panel, "/api/open", {"options": "Simulate=1"})[1]  # no resource: the simulated analyzer
             self.assertNotIn("error", state)
             self.assertIn("spectrum", call(panel, "/api/frame")[1])
 

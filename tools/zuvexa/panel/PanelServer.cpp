@@ -4,6 +4,7 @@
 #include <httplib.h>
 #include <signal.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <iostream>
@@ -11,6 +12,7 @@
 
 #include "Panel.h"
 #include "PanelAssets.h"
+#include "PanelListen.h"
 #include "PanelSession.h"
 #include "RequestGuard.h"
 
@@ -27,22 +29,73 @@ const char *ContentType(const std::string &path) {
   return "text/html; charset=utf-8";
 }
 
+std::string JsonText(const nlohmann::json &body) {
+  return body.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
 void SendJson(httplib::Response &response, const nlohmann::json &body, int status = 200) {
   response.status = status;
-  response.set_content(body.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace),
-                       "application/json");
+  response.set_content(JsonText(body), "application/json");
+}
+
+nlohmann::json ErrorBody(const std::string &why) {
+  return {{"error", {{"function", ""}, {"status", ""}, {"description", why}}}};
 }
 
 void Refuse(httplib::Response &response, int status, const std::string &why) {
-  SendJson(response, {{"error", {{"function", ""}, {"status", ""}, {"description", why}}}}, status);
+  SendJson(response, ErrorBody(why), status);
 }
 
-// The request body as a JSON object; false (and a 400 answer) otherwise.
-bool ReadBody(const httplib::Request &request, httplib::Response &response, nlohmann::json &body) {
-  body = nlohmann::json::parse(request.body, nullptr, false);
-  if (body.is_object()) return true;
-  Refuse(response, 400, "the body must be a JSON object");
+// Refuses and closes the connection after the answer, for a request whose
+// body is left unread: the next request would start inside it. A provider
+// that stops after writing the whole answer is what makes the server close.
+void RefuseAndClose(httplib::Response &response, int status, const std::string &why) {
+  response.status = status;
+  response.set_header("Connection", "close");
+  std::string text = JsonText(ErrorBody(why));
+  const std::size_t length = text.size();
+  response.set_content_provider(
+      length, "application/json",
+      [text = std::move(text)](std::size_t offset, std::size_t, httplib::DataSink &sink) {
+        sink.write(text.data() + offset, text.size() - offset);
+        return false;
+      });
+}
+
+// Reads the body, sent with a length or in chunks, up to kMaxBody: past it
+// the reading stops and the answer is 413, on a connection that closes then,
+// so that the rest is never read. A declared length over the library's limit
+// (the same) is 413 too, and the library skips that body without keeping it.
+bool ReadBoundedBody(const httplib::ContentReader &reader, httplib::Response &response, std::string &body) {
+  const std::string tooLarge = "the body is over " + std::to_string(kMaxBody / 1024) + " KiB";
+  const bool whole = reader([&](const char *data, std::size_t length) {
+    body.append(data, std::min(length, kMaxBody + 1 - body.size())); // one byte over tells it is over
+    return body.size() <= kMaxBody;
+  });
+  if (whole) return true;
+  if (body.size() > kMaxBody)
+    RefuseAndClose(response, 413, tooLarge);
+  else if (response.status == 413)
+    Refuse(response, 413, tooLarge);
+  else
+    RefuseAndClose(response, 400, "the body could not be read");
   return false;
+}
+
+using JsonHandler = std::function<void(const nlohmann::json &body, httplib::Response &response)>;
+
+// A POST route whose body is one JSON object of at most kMaxBody bytes.
+void PostJson(httplib::Server &server, const char *path, JsonHandler handler) {
+  server.Post(path, [handler](const httplib::Request &request, httplib::Response &response,
+                              const httplib::ContentReader &reader) {
+    std::string text;
+    if (request.is_multipart_form_data())
+      return RefuseAndClose(response, 400, "the body must be a JSON object");
+    if (!ReadBoundedBody(reader, response, text)) return;
+    const nlohmann::json body = nlohmann::json::parse(text, nullptr, false);
+    if (!body.is_object()) return Refuse(response, 400, "the body must be a JSON object");
+    handler(body, response);
+  });
 }
 
 bool TextField(const nlohmann::json &body, const char *name, std::string &value) {
@@ -105,24 +158,19 @@ void AddReadRoutes(httplib::Server &server, PanelSession &session) {
 }
 
 void AddChangeRoutes(httplib::Server &server, PanelSession &session) {
-  server.Post("/api/open", [&](const httplib::Request &request, httplib::Response &response) {
-    nlohmann::json body;
+  PostJson(server, "/api/open", [&](const nlohmann::json &body, httplib::Response &response) {
     std::string resource, options;
-    if (!ReadBody(request, response, body)) return;
     if (!TextField(body, "resource", resource) || !TextField(body, "options", options))
       return Refuse(response, 400, "resource and options must be texts of at most 255 characters");
     SendJson(response, session.Open(resource, options));
   });
-  server.Post("/api/settings", [&](const httplib::Request &request, httplib::Response &response) {
-    nlohmann::json body, answer;
+  PostJson(server, "/api/settings", [&](const nlohmann::json &body, httplib::Response &response) {
+    nlohmann::json answer;
     std::string why;
-    if (!ReadBody(request, response, body)) return;
     if (!session.Configure(body, answer, why)) return Refuse(response, 400, why);
     SendJson(response, answer);
   });
-  server.Post("/api/attribute", [&](const httplib::Request &request, httplib::Response &response) {
-    nlohmann::json body;
-    if (!ReadBody(request, response, body)) return;
+  PostJson(server, "/api/attribute", [&](const nlohmann::json &body, httplib::Response &response) {
     if (!body.contains("id") || !body["id"].is_number_unsigned() || !body.contains("value"))
       return Refuse(response, 400, "give the attribute's id and its value");
     SendJson(response, session.SetAttribute(body["id"].get<ViAttr>(), body["value"]));
@@ -156,6 +204,10 @@ std::string UrlHost(const std::string &address) {
 
 } // namespace
 
+std::string OpenOptions(const PanelOptions &options) {
+  return options.options.value_or(options.resource.empty() ? "Simulate=1" : "");
+}
+
 int RunPanel(const PanelOptions &options) {
   sigset_t signals;
   sigemptyset(&signals);
@@ -164,15 +216,16 @@ int RunPanel(const PanelOptions &options) {
   pthread_sigmask(SIG_BLOCK, &signals, nullptr); // the server's threads inherit the mask
 
   PanelSession session;
-  const nlohmann::json state = session.Open(options.resource, options.options);
+  const nlohmann::json state = session.Open(options.resource, OpenOptions(options));
   std::cout << "session       " << state["session"] << " on \"" << options.resource << "\" ("
-            << options.options << ")\n";
+            << state["options"].get<std::string>() << ")\n";
   if (state.contains("error"))
     std::cout << "open failed   " << state["error"]["description"].get<std::string>() << "\n";
 
   const std::string token = MakeToken();
   httplib::Server server;
   server.set_payload_max_length(kMaxBody);
+  server.set_socket_options(SetListenOptions);
   server.set_pre_routing_handler([&](const httplib::Request &request, httplib::Response &response) {
     return Guard(token, request, response);
   });
@@ -182,7 +235,9 @@ int RunPanel(const PanelOptions &options) {
 
   const int port = Bind(server, options);
   if (port <= 0) {
-    std::cerr << "zuvexa panel: cannot listen on " << options.listen << " port " << options.port << "\n";
+    const std::string reason = ListenFailure(options.listen, options.port);
+    std::cerr << "zuvexa panel: cannot listen on " << UrlHost(options.listen) << ":" << options.port
+              << (reason.empty() ? "" : ": " + reason) << "\n";
     return 1;
   }
   if (!IsLoopback(options.listen))

@@ -17,7 +17,12 @@ async function api(path, body) {
     init.body = JSON.stringify(body);
   }
   const response = await fetch(path, init);
-  return response.json();
+  // A refused request answers {"error": ...} too; an answer that is no JSON becomes one.
+  try {
+    return await response.json();
+  } catch {
+    return { error: { description: `${response.status} ${response.statusText}` } };
+  }
 }
 
 function describe(error) {
@@ -65,7 +70,9 @@ async function loadDevices() {
 }
 
 async function openDevice() {
-  showState(await api('/api/open', { resource: $('resource').value, options: $('options').value }));
+  const state = await api('/api/open', { resource: $('resource').value, options: $('options').value });
+  if (!state.settings) return void ($('open-error').textContent = describe(state.error));
+  showState(state);
   loadAttributes();
 }
 
