@@ -1,16 +1,18 @@
 // The SoapySDR device of one analyzer session: one receive channel, its
 // carrier, I/Q rate, reference level (as gain), the attribute catalogue as
-// settings, the temperatures as sensors, and the receive stream. One mutex
-// keeps control calls of other threads apart from the reader's.
+// settings, the temperatures as sensors, and the receive stream. Calls of
+// any thread pass one SessionGate: a reader fetches in slices of 10 ms at
+// most and waits for its stream with the gate open, so control calls of
+// other threads go through while it reads or waits.
 #pragma once
 
 #include <SoapySDR/Device.hpp>
 
 #include <memory>
-#include <mutex>
 
 #include "Analyzer.h"
 #include "RxStream.h"
+#include "SessionGate.h"
 
 namespace zuvexasoapy {
 
@@ -87,7 +89,7 @@ private:
   RxStream &StreamOf(SoapySDR::Stream *stream) const;
   double ReadReal(const char *settingKey) const;
 
-  mutable std::mutex mutex_;
+  mutable SessionGate gate_;
   Analyzer analyzer_;
   std::string resource_;
   std::unique_ptr<RxStream> stream_;

@@ -1,10 +1,14 @@
 #include <SoapySDR/Errors.h>
 #include <SoapySDR/Formats.h>
 
+#include <atomic>
+#include <chrono>
 #include <complex>
 #include <cstdlib>
+#include <functional>
 #include <gtest/gtest.h>
 #include <stdexcept>
+#include <thread>
 #include <vector>
 
 #include "Discovery.h"
@@ -19,7 +23,18 @@ const int kConfigured = setenv("ZUVEXA_SYSAPI_CONFIG", ZU_DEMO_SYSAPI_CONFIG, 1)
 constexpr double kRate = 10e6, kToneStep = 2 * M_PI * 100e3 / kRate;
 constexpr size_t kRecord = 4096;
 
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+// One record's time, and room for a loaded machine or a sanitizer build.
+constexpr auto kPromptly = std::chrono::nanoseconds(int64_t(kRecord * 1e9 / kRate)) + 50ms;
+
 std::complex<double> Expected(size_t n) { return std::polar(0.5, kToneStep * double(n)); }
+
+template <class Call> Clock::duration Timed(Call call) {
+  const auto start = Clock::now();
+  call();
+  return Clock::now() - start;
+}
 
 struct Reader {
   ZuvexaDevice device{SoapySDR::Kwargs{{"simulate", "1"}}};
@@ -32,9 +47,10 @@ struct Reader {
     stream = device.setupStream(SOAPY_SDR_RX, format, {0}, {{"recordSize", std::to_string(kRecord)}});
     EXPECT_EQ(device.activateStream(stream, 0, 0, numElems), 0);
   }
-  template <class T> int Read(std::vector<T> &buffer, size_t samples, size_t at = 0) {
+  template <class T>
+  int Read(std::vector<T> &buffer, size_t samples, size_t at = 0, long timeoutUs = 100000) {
     void *buffs[] = {buffer.data() + 2 * at};
-    return device.readStream(stream, buffs, samples, flags, timeNs, 100000);
+    return device.readStream(stream, buffs, samples, flags, timeNs, timeoutUs);
   }
 };
 
@@ -71,10 +87,67 @@ TEST(SoapyStream, FiniteBurstEndsThenTimesOutAndSessionStaysUsable) {
   EXPECT_FALSE(reader.flags & SOAPY_SDR_END_BURST);
   EXPECT_EQ(reader.Read(data, 2 * kRecord), 904);
   EXPECT_TRUE(reader.flags & SOAPY_SDR_END_BURST);
-  EXPECT_EQ(reader.Read(data, 2 * kRecord), SOAPY_SDR_TIMEOUT);
+  const Clock::duration waited =
+      Timed([&] { EXPECT_EQ(reader.Read(data, 1, 0, 150000), SOAPY_SDR_TIMEOUT); });
+  EXPECT_GE(waited, 150ms) << "the whole timeout";
+  EXPECT_LT(waited, 150ms + kPromptly);
   reader.device.closeStream(reader.stream);
   reader.device.setFrequency(SOAPY_SDR_RX, 0, 2.4e9, {});
   EXPECT_EQ(reader.device.getFrequency(SOAPY_SDR_RX, 0), 2.4e9);
+}
+
+// A reader that waits for the stream, then streams, while another thread
+// activates, tunes, reads back, deactivates and closes.
+TEST(SoapyStream, ControlCallsOfAnotherThreadPassTheReaderPromptly) {
+  ZuvexaDevice device(SoapySDR::Kwargs{{"simulate", "1"}});
+  device.setSampleRate(SOAPY_SDR_RX, 0, kRate);
+  SoapySDR::Stream *stream =
+      device.setupStream(SOAPY_SDR_RX, SOAPY_SDR_CF32, {0}, {{"recordSize", std::to_string(kRecord)}});
+  std::atomic<bool> reading = false, done = false;
+  std::atomic<size_t> samples = 0;
+  size_t firstWrong = SIZE_MAX;
+  int unexpected = 0;
+  std::thread reader([&] {
+    std::vector<float> data(2 * 1030);
+    void *buffs[] = {data.data()};
+    int flags = 0;
+    long long timeNs = 0;
+    while (!done) {
+      reading = true;
+      int n = 0;
+      try {
+        n = device.readStream(stream, buffs, 1030, flags, timeNs, 1000000);
+      } catch (const std::invalid_argument &) {
+        break; // closed before the call
+      }
+      if (n <= 0) unexpected += n != SOAPY_SDR_TIMEOUT && n != SOAPY_SDR_STREAM_ERROR;
+      for (int k = 0; k < n && firstWrong == SIZE_MAX; ++k)
+        if (std::abs(std::complex<double>(data[2 * k], data[2 * k + 1]) - Expected(samples + k)) > 1e-5)
+          firstWrong = samples + k;
+      samples += size_t(std::max(n, 0));
+    }
+  });
+  while (!reading) std::this_thread::yield();
+  std::this_thread::sleep_for(5ms); // the reader waits for the inactive stream
+  Clock::duration slowest = Timed([&] { device.activateStream(stream, 0, 0, 0); });
+  const std::function<void()> controls[] = {
+      [&] { device.setFrequency(SOAPY_SDR_RX, 0, 2.4e9, {}); }, [&] { device.setGain(SOAPY_SDR_RX, 0, 20); },
+      [&] { device.setSampleRate(SOAPY_SDR_RX, 0, kRate); }, [&] { device.readSetting("Reference Level"); },
+      [&] { device.getFrequency(SOAPY_SDR_RX, 0); }};
+  for (int call = 0; call < 100; ++call) {
+    slowest = std::max(slowest, Timed(controls[call % std::size(controls)]));
+    std::this_thread::sleep_for(1ms);
+  }
+  const size_t streamed = samples;
+  slowest = std::max(slowest, Timed([&] { device.deactivateStream(stream, 0, 0); }));
+  std::this_thread::sleep_for(5ms); // the reader waits again
+  done = true;
+  slowest = std::max(slowest, Timed([&] { device.closeStream(stream); }));
+  reader.join();
+  EXPECT_LT(slowest, kPromptly) << std::chrono::duration<double>(slowest).count() << " s";
+  EXPECT_GE(streamed, 2 * kRecord);
+  EXPECT_EQ(firstWrong, SIZE_MAX) << "a sample lost or repeated";
+  EXPECT_EQ(unexpected, 0);
 }
 
 TEST(SoapyStream, FetchStatusesBecomeStreamCodes) {
