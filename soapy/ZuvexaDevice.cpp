@@ -2,6 +2,7 @@
 
 #include <SoapySDR/Errors.h>
 #include <SoapySDR/Formats.h>
+#include <SoapySDR/Logger.hpp>
 
 #include <algorithm>
 #include <chrono>
@@ -19,12 +20,21 @@ constexpr double kMinFrequency = 9e3, kMaxFrequency = 26.5e9;
 constexpr double kMinRate = 1e3, kDefaultMaxRate = 250e6;
 constexpr double kListedRates[] = {1e6, 2e6, 5e6, 10e6, 20e6, 50e6, 100e6, 200e6};
 constexpr const char *kAntenna = "RF IN";
+constexpr const char *kCarrier = "RF"; // the one frequency component
 // The longest a reader's fetch holds the session: control calls wait no longer.
 constexpr std::chrono::milliseconds kFetchSlice{10};
 
 std::string Value(const SoapySDR::Kwargs &args, const char *key, const char *fallback = "") {
   const auto found = args.find(key);
   return found == args.end() ? fallback : found->second;
+}
+
+// `value` within [low, high]; a value outside is logged.
+double Clamped(const char *what, double value, double low, double high) {
+  const double clamped = std::clamp(value, low, high);
+  if (clamped != value)
+    SoapySDR::logf(SOAPY_SDR_WARNING, "zuvexa: %s %g out of range, %g used", what, value, clamped);
+  return clamped;
 }
 
 const AttributeSetting &SettingOf(const std::string &key) {
@@ -189,7 +199,9 @@ std::vector<std::string> ZuvexaDevice::listAntennas(const int direction, const s
 
 void ZuvexaDevice::setAntenna(const int direction, const size_t channel, const std::string &name) {
   CheckChannel(direction, channel);
-  if (name != kAntenna) throw std::invalid_argument("zuvexa: the only antenna is " + std::string(kAntenna));
+  if (name != kAntenna)
+    SoapySDR::logf(SOAPY_SDR_WARNING, "zuvexa: no antenna \"%s\", keeping the only one, %s", name.c_str(),
+                   kAntenna);
 }
 
 std::string ZuvexaDevice::getAntenna(const int direction, const size_t channel) const {
@@ -222,9 +234,10 @@ SoapySDR::Range ZuvexaDevice::getGainRange(const int direction, const size_t cha
   return SoapySDR::Range(0.0, kMaxGain, 1.0);
 }
 
-void ZuvexaDevice::setFrequency(const int direction, const size_t channel, const double frequency,
+void ZuvexaDevice::setFrequency(const int direction, const size_t channel, const double requested,
                                 const SoapySDR::Kwargs &) {
   CheckChannel(direction, channel);
+  const double frequency = Clamped("frequency", requested, kMinFrequency, kMaxFrequency);
   SessionGate::ControlHold hold(gate_);
   analyzer_.Check(zuVEXA_ConfigureIQCarrierFrequency(analyzer_.Handle(), "", frequency),
                   "zuVEXA_ConfigureIQCarrierFrequency");
@@ -242,8 +255,35 @@ SoapySDR::RangeList ZuvexaDevice::getFrequencyRange(const int direction, const s
   return {SoapySDR::Range(kMinFrequency, kMaxFrequency)};
 }
 
-void ZuvexaDevice::setSampleRate(const int direction, const size_t channel, const double rate) {
+std::vector<std::string> ZuvexaDevice::listFrequencies(const int direction, const size_t channel) const {
   CheckChannel(direction, channel);
+  return {kCarrier};
+}
+
+void ZuvexaDevice::setFrequency(const int direction, const size_t channel, const std::string &name,
+                                const double frequency, const SoapySDR::Kwargs &args) {
+  if (name == kCarrier) return setFrequency(direction, channel, frequency, args);
+  CheckChannel(direction, channel);
+  SoapySDR::logf(SOAPY_SDR_WARNING, "zuvexa: no frequency component \"%s\" (only %s), nothing tuned",
+                 name.c_str(), kCarrier);
+}
+
+double ZuvexaDevice::getFrequency(const int direction, const size_t channel, const std::string &name) const {
+  if (name == kCarrier) return getFrequency(direction, channel);
+  CheckChannel(direction, channel);
+  return 0.0;
+}
+
+SoapySDR::RangeList ZuvexaDevice::getFrequencyRange(const int direction, const size_t channel,
+                                                    const std::string &name) const {
+  if (name == kCarrier) return getFrequencyRange(direction, channel);
+  CheckChannel(direction, channel);
+  return {};
+}
+
+void ZuvexaDevice::setSampleRate(const int direction, const size_t channel, const double requested) {
+  CheckChannel(direction, channel);
+  const double rate = Clamped("sample rate", requested, kMinRate, MaxRate());
   SessionGate::ControlHold hold(gate_);
   analyzer_.Check(zuVEXA_ConfigureIQRate(analyzer_.Handle(), "", rate), "zuVEXA_ConfigureIQRate");
   iqRate_ = rate;
@@ -265,8 +305,12 @@ std::vector<double> ZuvexaDevice::listSampleRates(const int direction, const siz
 
 SoapySDR::RangeList ZuvexaDevice::getSampleRateRange(const int direction, const size_t channel) const {
   CheckChannel(direction, channel);
+  return {SoapySDR::Range(kMinRate, MaxRate())};
+}
+
+double ZuvexaDevice::MaxRate() const {
   const double maxRate = ReadReal("Max IQ Rate");
-  return {SoapySDR::Range(kMinRate, maxRate > 0 ? maxRate : kDefaultMaxRate)};
+  return maxRate > 0 ? maxRate : kDefaultMaxRate;
 }
 
 double ZuvexaDevice::ReadReal(const char *settingKey) const {

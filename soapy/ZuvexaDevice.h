@@ -46,6 +46,7 @@ public:
                  long long &timeNs, const long timeoutUs) override;
 
   std::vector<std::string> listAntennas(const int direction, const size_t channel) const override;
+  // Any other name is logged and the one antenna kept.
   void setAntenna(const int direction, const size_t channel, const std::string &name) override;
   std::string getAntenna(const int direction, const size_t channel) const override;
 
@@ -65,11 +66,21 @@ public:
     return getGainRange(direction, channel);
   }
 
+  // The carrier, clamped to its range (logged).
   void setFrequency(const int direction, const size_t channel, const double frequency,
                     const SoapySDR::Kwargs &args) override;
   double getFrequency(const int direction, const size_t channel) const override;
   SoapySDR::RangeList getFrequencyRange(const int direction, const size_t channel) const override;
+  // The one tunable component, "RF", is the carrier; setting any other is
+  // logged and changes nothing, reading it gives 0 and no range.
+  std::vector<std::string> listFrequencies(const int direction, const size_t channel) const override;
+  void setFrequency(const int direction, const size_t channel, const std::string &name,
+                    const double frequency, const SoapySDR::Kwargs &args) override;
+  double getFrequency(const int direction, const size_t channel, const std::string &name) const override;
+  SoapySDR::RangeList getFrequencyRange(const int direction, const size_t channel,
+                                        const std::string &name) const override;
 
+  // Clamped to getSampleRateRange (logged).
   void setSampleRate(const int direction, const size_t channel, const double rate) override;
   double getSampleRate(const int direction, const size_t channel) const override;
   std::vector<double> listSampleRates(const int direction, const size_t channel) const override;
@@ -88,6 +99,7 @@ private:
   static void CheckChannel(int direction, size_t channel);
   RxStream &StreamOf(SoapySDR::Stream *stream) const;
   double ReadReal(const char *settingKey) const;
+  double MaxRate() const;
 
   mutable SessionGate gate_;
   Analyzer analyzer_;
