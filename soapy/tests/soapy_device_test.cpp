@@ -30,7 +30,7 @@ constexpr size_t kRecord = 4096;
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 // One record's time, and room for a loaded machine or a sanitizer build.
-constexpr auto kPromptly = std::chrono::nanoseconds(int64_t(kRecord * 1e9 / kRate)) + 50ms;
+constexpr auto kPromptly = std::chrono::nanoseconds(int64_t(kRecord * 1e9 / kRate)) + 80ms;
 
 std::complex<double> Expected(size_t n) { return std::polar(0.5, kToneStep * double(n)); }
 
