@@ -283,6 +283,7 @@ SoapySDR::RangeList ZuvexaDevice::getFrequencyRange(const int direction, const s
 
 void ZuvexaDevice::setSampleRate(const int direction, const size_t channel, const double requested) {
   CheckChannel(direction, channel);
+  if (!(requested > 0)) throw std::invalid_argument("zuvexa: sample rate " + std::to_string(requested));
   const double rate = Clamped("sample rate", requested, kMinRate, MaxRate());
   SessionGate::ControlHold hold(gate_);
   analyzer_.Check(zuVEXA_ConfigureIQRate(analyzer_.Handle(), "", rate), "zuVEXA_ConfigureIQRate");

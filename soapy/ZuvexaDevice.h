@@ -80,7 +80,7 @@ public:
   SoapySDR::RangeList getFrequencyRange(const int direction, const size_t channel,
                                         const std::string &name) const override;
 
-  // Clamped to getSampleRateRange (logged).
+  // Clamped to getSampleRateRange (logged); no rate at all (0 or less) throws.
   void setSampleRate(const int direction, const size_t channel, const double rate) override;
   double getSampleRate(const int direction, const size_t channel) const override;
   std::vector<double> listSampleRates(const int direction, const size_t channel) const override;

@@ -224,7 +224,8 @@ TEST(SoapySettings, CatalogueValuesByTypeAndErrorsWithTheLibrarysText) {
   }
   // A rate or a carrier out of range is clamped to it, and logged.
   const double maxRate = device.getSampleRateRange(SOAPY_SDR_RX, 0).front().maximum();
-  for (const auto &[rate, used] : {std::pair{-1.0, 1e3}, {1e12, maxRate}}) {
+  EXPECT_THROW(device.setSampleRate(SOAPY_SDR_RX, 0, -1), std::invalid_argument);
+  for (const auto &[rate, used] : {std::pair{1.0, 1e3}, {1e12, maxRate}}) {
     EXPECT_EQ(WarningsOf([&] { device.setSampleRate(SOAPY_SDR_RX, 0, rate); }), 1);
     EXPECT_EQ(device.getSampleRate(SOAPY_SDR_RX, 0), used);
   }
