@@ -23,6 +23,7 @@ constexpr const char *kAntenna = "RF IN";
 constexpr const char *kCarrier = "RF"; // the one frequency component
 // The longest a reader's fetch holds the session: control calls wait no longer.
 constexpr std::chrono::milliseconds kFetchSlice{10};
+constexpr long kLongestWait = 86400L * 1000000; // microseconds: longer would overflow the clock
 
 std::string Value(const SoapySDR::Kwargs &args, const char *key, const char *fallback = "") {
   const auto found = args.find(key);
@@ -173,7 +174,8 @@ int ZuvexaDevice::deactivateStream(SoapySDR::Stream *stream, const int flags, co
 
 int ZuvexaDevice::readStream(SoapySDR::Stream *stream, void *const *buffs, const size_t numElems, int &flags,
                              long long &timeNs, const long timeoutUs) {
-  const auto deadline = SessionGate::Clock::now() + std::chrono::microseconds(std::max(timeoutUs, 0L));
+  const auto deadline =
+      SessionGate::Clock::now() + std::chrono::microseconds(std::clamp(timeoutUs, 0L, kLongestWait));
   auto hold = gate_.ReaderHold();
   StreamOf(stream);
   const auto isOpen = [&] { return reinterpret_cast<SoapySDR::Stream *>(stream_.get()) == stream; };

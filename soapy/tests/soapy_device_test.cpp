@@ -8,8 +8,10 @@
 #include <cstdlib>
 #include <functional>
 #include <gtest/gtest.h>
+#include <map>
 #include <stdexcept>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 #include "Discovery.h"
@@ -95,7 +97,12 @@ TEST(SoapyStream, FiniteBurstEndsThenTimesOutAndSessionStaysUsable) {
       Timed([&] { EXPECT_EQ(reader.Read(data, 1, 0, 150000), SOAPY_SDR_TIMEOUT); });
   EXPECT_GE(waited, 150ms) << "the whole timeout";
   EXPECT_LT(waited, 150ms + kPromptly);
+  EXPECT_THROW(reader.device.closeStream(reinterpret_cast<SoapySDR::Stream *>(&reader)),
+               std::invalid_argument);
+  BackendStandin_ClearCalls();
   reader.device.closeStream(reader.stream);
+  EXPECT_GE(BackendStandin_FindCall(BACKENDSTANDIN_ALL_KINDS, "Abort", 0), 0)
+      << "closing ends the acquisition";
   reader.device.setFrequency(SOAPY_SDR_RX, 0, 2.4e9, {});
   EXPECT_EQ(reader.device.getFrequency(SOAPY_SDR_RX, 0), 2.4e9);
 }
@@ -205,14 +212,19 @@ TEST(SoapyStream, FetchStatusesBecomeStreamCodes) {
 
 TEST(SoapySettings, CatalogueValuesByTypeAndErrorsWithTheLibrarysText) {
   ZuvexaDevice device(SoapySDR::Kwargs{{"simulate", "1"}});
-  for (const auto &[key, value] :
-       std::vector<std::pair<std::string, std::string>>{{"Number of Samples", "123456789012"},
-                                                        {"Preamp Enabled", "true"},
-                                                        {"Ref Clock Source", "PXI_CLK"},
-                                                        {"Reference Level", "-12.5"},
-                                                        {"Digital Gain", "3.25"}}) {
+  std::map<std::string, SoapySDR::ArgInfo::Type> types;
+  for (const SoapySDR::ArgInfo &info : device.getSettingInfo()) types[info.key] = info.type;
+  using enum SoapySDR::ArgInfo::Type;
+  for (const auto &[key, value, type] :
+       std::vector<std::tuple<std::string, std::string, SoapySDR::ArgInfo::Type>>{
+           {"Number of Samples", "123456789012", INT},
+           {"Preamp Enabled", "true", BOOL},
+           {"Ref Clock Source", "PXI_CLK", STRING},
+           {"Reference Level", "-12.5", FLOAT},
+           {"Digital Gain", "3.25", FLOAT}}) {
     device.writeSetting(key, value);
     EXPECT_EQ(device.readSetting(key), value) << key;
+    EXPECT_EQ(types[key], type) << key;
   }
   EXPECT_EQ(device.getGain(SOAPY_SDR_RX, 0), 42.5) << "gain = 30 dB - reference level";
   for (const auto &[gain, level] : {std::pair{40.0, -10.0}, {150.0, -70.0}, {-5.0, 30.0}}) {
@@ -235,7 +247,11 @@ TEST(SoapySettings, CatalogueValuesByTypeAndErrorsWithTheLibrarysText) {
   }
   EXPECT_THROW(device.writeSetting("Number of Samples", "many"), std::invalid_argument);
   EXPECT_THROW(device.readSetting("No Such Attribute"), std::invalid_argument);
-  EXPECT_THROW(device.getAntenna(SOAPY_SDR_RX, 1), std::invalid_argument);
+  const std::function<void()> otherChannels[] = {
+      [&] { device.getAntenna(SOAPY_SDR_RX, 1); }, [&] { device.getGain(SOAPY_SDR_RX, 1); },
+      [&] { device.getSampleRate(SOAPY_SDR_TX, 0); },
+      [&] { device.setFrequency(SOAPY_SDR_RX, 1, "CORR", 0, {}); }};
+  for (const auto &otherChannel : otherChannels) EXPECT_THROW(otherChannel(), std::invalid_argument);
   BackendStandin_ScriptStatus(BACKENDSTANDIN_ALL_KINDS, "ConfigureIQRate",
                               BACKENDSTANDIN_ERROR_INVALID_ARGUMENT, VI_FALSE);
   try {
