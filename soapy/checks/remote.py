@@ -1,8 +1,8 @@
 #!/usr/bin/python3
 """Reads the simulated analyzer through SoapyRemote (remote.sh starts the
 server; the device arguments are the first argument). Over a TCP and a UDP
-stream: 1 M samples in CF32 with the +100 kHz tone at -6 dBFS and its phase
-continuous across reads; meanwhile control calls, which the server answers
+stream and with CS16 samples on the wire: 1 M samples in CF32 with the
++100 kHz tone at -6 dBFS and its phase continuous across reads; meanwhile control calls, which the server answers
 while its stream thread keeps reading the device, each return promptly."""
 import faulthandler
 import os
@@ -34,15 +34,15 @@ def control_calls(device):
     float(promptly(device.readSensor, "Device Temperature"))
 
 
-def read_over(device, prot):
-    stream = promptly(device.setupStream, SOAPY_SDR_RX, SOAPY_SDR_CF32, [0], {"remote:prot": prot})
+def read_over(device, stream_args):
+    stream = promptly(device.setupStream, SOAPY_SDR_RX, SOAPY_SDR_CF32, [0], stream_args)
     control_calls(device)  # the server's stream thread reads the inactive stream meanwhile
     promptly(device.activateStream, stream)
     samples, _ = read_all(device, stream, np.complex64, 8192)
     control_calls(device)
     promptly(device.deactivateStream, stream)
     promptly(device.closeStream, stream)
-    print(f"remote:prot={prot}: ", end="")
+    print(",".join(f"{key}={value}" for key, value in stream_args.items()), end=": ")
     check_tone(samples.astype(np.complex128))
 
 
@@ -50,8 +50,9 @@ def main(args):
     device = SoapySDR.Device(args)
     promptly(device.setFrequency, SOAPY_SDR_RX, 0, CARRIER)
     promptly(device.setSampleRate, SOAPY_SDR_RX, 0, RATE)
-    for prot in ("tcp", "udp"):
-        read_over(device, prot)
+    for stream_args in ({"remote:prot": "tcp"}, {"remote:prot": "udp"},
+                        {"remote:format": "CS16", "remote:scale": "32767"}):  # the module's CS16 full scale
+        read_over(device, stream_args)
     print("SoapyRemote binding: ok")
 
 
