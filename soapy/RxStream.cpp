@@ -6,10 +6,8 @@
 #include <SoapySDR/Logger.hpp>
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <cstring>
-#include <thread>
 
 #include "Analyzer.h"
 #include "Settings.h"
@@ -135,18 +133,15 @@ int RxStream::Deliver(std::size_t count, int &flags, long long &timeNs) {
   return static_cast<int>(count);
 }
 
-int RxStream::Read(void *buffer, std::size_t numElems, int &flags, long long &timeNs, long timeoutUs) {
+int RxStream::Read(void *buffer, std::size_t numElems, int &flags, long long &timeNs, double fetchTimeout) {
   flags = 0;
-  if (!active_ || (available_ == 0 && recordsLeft_ == 0)) {
-    std::this_thread::sleep_for(std::chrono::microseconds(std::min(timeoutUs, 100000L)));
-    return SOAPY_SDR_TIMEOUT;
-  }
+  if (!Readable()) return SOAPY_SDR_TIMEOUT;
   const std::size_t elementBytes = ElementBytes(format_);
   if (available_ == 0) {
     const int64_t samples = NextRecordSamples();
     const bool direct = numElems >= static_cast<std::size_t>(samples);
     void *into = direct ? buffer : record_.data();
-    const ViStatus status = Fetch(into, samples, double(timeoutUs) / 1e6);
+    const ViStatus status = Fetch(into, samples, fetchTimeout);
     if (status < 0) return FailedFetch(status);
     position_ = 0;
     available_ = static_cast<std::size_t>(info_.actualSamples);

@@ -4,7 +4,8 @@
 // acquisition of as many samples as asked; a continuous one has no last
 // record. Each record is fetched in the stream's format (CS16 scaled to a
 // full scale of 32767 from the fetch's gain and offset); when the reader's
-// buffer takes a whole record it is fetched straight into it.
+// buffer takes a whole record it is fetched straight into it. It never
+// waits but in the fetch: its device keeps it apart from other threads.
 #pragma once
 
 #include <cstddef>
@@ -35,17 +36,20 @@ public:
   StreamFormat Format() const { return format_; }
   std::size_t Mtu() const { return static_cast<std::size_t>(recordSamples_); }
   bool Active() const { return active_; }
+  // Active, with samples to come (a finite stream ends).
+  bool Readable() const { return active_ && (available_ > 0 || recordsLeft_ != 0); }
 
   // numElems 0: continuous. Returns 0 or a SoapySDR error code; a failed
   // configuration throws.
   int Activate(std::size_t numElems);
   int Deactivate();
 
-  // SoapySDR's readStream for one channel: samples, or SOAPY_SDR_TIMEOUT
-  // (the fetch timed out, the stream is inactive or a finite one has
-  // ended), SOAPY_SDR_OVERFLOW (the fetch warned: samples were lost before
-  // its own, which follow in the next read) or SOAPY_SDR_STREAM_ERROR.
-  int Read(void *buffer, std::size_t numElems, int &flags, long long &timeNs, long timeoutUs);
+  // SoapySDR's readStream for one channel, with a fetch that waits at most
+  // `fetchTimeout` seconds: samples, or SOAPY_SDR_TIMEOUT (the fetch timed
+  // out, or the stream is not Readable), SOAPY_SDR_OVERFLOW (the fetch
+  // warned: samples were lost before its own, which follow in the next
+  // read) or SOAPY_SDR_STREAM_ERROR.
+  int Read(void *buffer, std::size_t numElems, int &flags, long long &timeNs, double fetchTimeout);
 
   // The record information of the last fetch (gain and offset of CS16).
   const WaveformInfo &LastInfo() const { return info_; }

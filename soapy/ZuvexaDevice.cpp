@@ -2,8 +2,10 @@
 
 #include <SoapySDR/Errors.h>
 #include <SoapySDR/Formats.h>
+#include <SoapySDR/Logger.hpp>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdlib>
 #include <stdexcept>
@@ -18,10 +20,21 @@ constexpr double kMinFrequency = 9e3, kMaxFrequency = 26.5e9;
 constexpr double kMinRate = 1e3, kDefaultMaxRate = 250e6;
 constexpr double kListedRates[] = {1e6, 2e6, 5e6, 10e6, 20e6, 50e6, 100e6, 200e6};
 constexpr const char *kAntenna = "RF IN";
+constexpr const char *kCarrier = "RF"; // the one frequency component
+// The longest a reader's fetch holds the session: control calls wait no longer.
+constexpr std::chrono::milliseconds kFetchSlice{10};
 
 std::string Value(const SoapySDR::Kwargs &args, const char *key, const char *fallback = "") {
   const auto found = args.find(key);
   return found == args.end() ? fallback : found->second;
+}
+
+// `value` within [low, high]; a value outside is logged.
+double Clamped(const char *what, double value, double low, double high) {
+  const double clamped = std::clamp(value, low, high);
+  if (clamped != value)
+    SoapySDR::logf(SOAPY_SDR_WARNING, "zuvexa: %s %g out of range, %g used", what, value, clamped);
+  return clamped;
 }
 
 const AttributeSetting &SettingOf(const std::string &key) {
@@ -68,13 +81,13 @@ void ZuvexaDevice::CheckChannel(int direction, size_t channel) {
 std::string ZuvexaDevice::getDriverKey() const { return kDriverKey; }
 
 std::string ZuvexaDevice::getHardwareKey() const {
-  std::lock_guard lock(mutex_);
+  SessionGate::ControlHold hold(gate_);
   const std::string model = ReadAttribute(analyzer_.Handle(), SettingOf("Model"));
   return model.empty() ? "analyzer" : model;
 }
 
 SoapySDR::Kwargs ZuvexaDevice::getHardwareInfo() const {
-  std::lock_guard lock(mutex_);
+  SessionGate::ControlHold hold(gate_);
   const ViSession vi = analyzer_.Handle();
   SoapySDR::Kwargs info{{"resource", resource_}, {"session", std::to_string(vi)}};
   for (const char *key : {"Manufacturer", "Model", "Serial Number", "Firmware Revision", "Revision"})
@@ -121,7 +134,7 @@ SoapySDR::Stream *ZuvexaDevice::setupStream(const int direction, const std::stri
   const std::optional<StreamFormat> parsed = ParseStreamFormat(format);
   if (!parsed) throw std::invalid_argument("zuvexa: stream format " + format + " (CF64, CF32 or CS16)");
   const long long recordSize = std::atoll(Value(args, "recordSize", "0").c_str());
-  std::lock_guard lock(mutex_);
+  SessionGate::ControlHold hold(gate_);
   if (stream_) throw std::runtime_error("zuvexa: the device has a stream already");
   stream_ = std::make_unique<RxStream>(analyzer_.Handle(), *parsed,
                                        recordSize > 0 ? recordSize : kDefaultRecordSamples);
@@ -135,33 +148,48 @@ RxStream &ZuvexaDevice::StreamOf(SoapySDR::Stream *stream) const {
 }
 
 void ZuvexaDevice::closeStream(SoapySDR::Stream *stream) {
-  std::lock_guard lock(mutex_);
+  SessionGate::ControlHold hold(gate_);
   StreamOf(stream).Deactivate();
   stream_.reset();
 }
 
 size_t ZuvexaDevice::getStreamMTU(SoapySDR::Stream *stream) const {
-  std::lock_guard lock(mutex_);
+  SessionGate::ControlHold hold(gate_);
   return StreamOf(stream).Mtu();
 }
 
 int ZuvexaDevice::activateStream(SoapySDR::Stream *stream, const int flags, const long long,
                                  const size_t numElems) {
   if (flags != 0 && flags != SOAPY_SDR_END_BURST) return SOAPY_SDR_NOT_SUPPORTED;
-  std::lock_guard lock(mutex_);
+  SessionGate::ControlHold hold(gate_);
   return StreamOf(stream).Activate(numElems);
 }
 
 int ZuvexaDevice::deactivateStream(SoapySDR::Stream *stream, const int flags, const long long) {
   if (flags != 0) return SOAPY_SDR_NOT_SUPPORTED;
-  std::lock_guard lock(mutex_);
+  SessionGate::ControlHold hold(gate_);
   return StreamOf(stream).Deactivate();
 }
 
 int ZuvexaDevice::readStream(SoapySDR::Stream *stream, void *const *buffs, const size_t numElems, int &flags,
                              long long &timeNs, const long timeoutUs) {
-  std::lock_guard lock(mutex_);
-  return StreamOf(stream).Read(buffs[0], numElems, flags, timeNs, timeoutUs);
+  const auto deadline = SessionGate::Clock::now() + std::chrono::microseconds(std::max(timeoutUs, 0L));
+  auto hold = gate_.ReaderHold();
+  StreamOf(stream);
+  const auto isOpen = [&] { return reinterpret_cast<SoapySDR::Stream *>(stream_.get()) == stream; };
+  flags = 0;
+  while (gate_.WaitUntil(hold, deadline, [&] { return !isOpen() || stream_->Readable(); })) {
+    if (!isOpen()) return SOAPY_SDR_STREAM_ERROR; // closed by another thread
+    const auto start = SessionGate::Clock::now();
+    const auto slice = std::clamp<SessionGate::Clock::duration>(deadline - start, {}, kFetchSlice);
+    const int result =
+        stream_->Read(buffs[0], numElems, flags, timeNs, std::chrono::duration<double>(slice).count());
+    // A fetch that timed out after waiting its slice is tried again; one
+    // that gave up sooner had nothing to wait for.
+    const auto now = SessionGate::Clock::now();
+    if (result != SOAPY_SDR_TIMEOUT || now >= deadline || now - start < slice / 2) return result;
+  }
+  return SOAPY_SDR_TIMEOUT;
 }
 
 std::vector<std::string> ZuvexaDevice::listAntennas(const int direction, const size_t channel) const {
@@ -171,7 +199,9 @@ std::vector<std::string> ZuvexaDevice::listAntennas(const int direction, const s
 
 void ZuvexaDevice::setAntenna(const int direction, const size_t channel, const std::string &name) {
   CheckChannel(direction, channel);
-  if (name != kAntenna) throw std::invalid_argument("zuvexa: the only antenna is " + std::string(kAntenna));
+  if (name != kAntenna)
+    SoapySDR::logf(SOAPY_SDR_WARNING, "zuvexa: no antenna \"%s\", keeping the only one, %s", name.c_str(),
+                   kAntenna);
 }
 
 std::string ZuvexaDevice::getAntenna(const int direction, const size_t channel) const {
@@ -187,7 +217,7 @@ std::vector<std::string> ZuvexaDevice::listGains(const int direction, const size
 void ZuvexaDevice::setGain(const int direction, const size_t channel, const double value) {
   CheckChannel(direction, channel);
   const double gain = std::clamp(value, 0.0, kMaxGain);
-  std::lock_guard lock(mutex_);
+  SessionGate::ControlHold hold(gate_);
   analyzer_.Check(zuVEXA_ConfigureReferenceLevel(analyzer_.Handle(), "", kGainReferenceLevel - gain),
                   "zuVEXA_ConfigureReferenceLevel");
   referenceLevel_ = kGainReferenceLevel - gain;
@@ -195,7 +225,7 @@ void ZuvexaDevice::setGain(const int direction, const size_t channel, const doub
 
 double ZuvexaDevice::getGain(const int direction, const size_t channel) const {
   CheckChannel(direction, channel);
-  std::lock_guard lock(mutex_);
+  SessionGate::ControlHold hold(gate_);
   return kGainReferenceLevel - referenceLevel_;
 }
 
@@ -204,10 +234,11 @@ SoapySDR::Range ZuvexaDevice::getGainRange(const int direction, const size_t cha
   return SoapySDR::Range(0.0, kMaxGain, 1.0);
 }
 
-void ZuvexaDevice::setFrequency(const int direction, const size_t channel, const double frequency,
+void ZuvexaDevice::setFrequency(const int direction, const size_t channel, const double requested,
                                 const SoapySDR::Kwargs &) {
   CheckChannel(direction, channel);
-  std::lock_guard lock(mutex_);
+  const double frequency = Clamped("frequency", requested, kMinFrequency, kMaxFrequency);
+  SessionGate::ControlHold hold(gate_);
   analyzer_.Check(zuVEXA_ConfigureIQCarrierFrequency(analyzer_.Handle(), "", frequency),
                   "zuVEXA_ConfigureIQCarrierFrequency");
   carrierFrequency_ = frequency;
@@ -215,7 +246,7 @@ void ZuvexaDevice::setFrequency(const int direction, const size_t channel, const
 
 double ZuvexaDevice::getFrequency(const int direction, const size_t channel) const {
   CheckChannel(direction, channel);
-  std::lock_guard lock(mutex_);
+  SessionGate::ControlHold hold(gate_);
   return carrierFrequency_;
 }
 
@@ -224,16 +255,44 @@ SoapySDR::RangeList ZuvexaDevice::getFrequencyRange(const int direction, const s
   return {SoapySDR::Range(kMinFrequency, kMaxFrequency)};
 }
 
-void ZuvexaDevice::setSampleRate(const int direction, const size_t channel, const double rate) {
+std::vector<std::string> ZuvexaDevice::listFrequencies(const int direction, const size_t channel) const {
   CheckChannel(direction, channel);
-  std::lock_guard lock(mutex_);
+  return {kCarrier};
+}
+
+void ZuvexaDevice::setFrequency(const int direction, const size_t channel, const std::string &name,
+                                const double frequency, const SoapySDR::Kwargs &args) {
+  if (name == kCarrier) return setFrequency(direction, channel, frequency, args);
+  CheckChannel(direction, channel);
+  SoapySDR::logf(SOAPY_SDR_WARNING, "zuvexa: no frequency component \"%s\" (only %s), nothing tuned",
+                 name.c_str(), kCarrier);
+}
+
+double ZuvexaDevice::getFrequency(const int direction, const size_t channel, const std::string &name) const {
+  if (name == kCarrier) return getFrequency(direction, channel);
+  CheckChannel(direction, channel);
+  return 0.0;
+}
+
+SoapySDR::RangeList ZuvexaDevice::getFrequencyRange(const int direction, const size_t channel,
+                                                    const std::string &name) const {
+  if (name == kCarrier) return getFrequencyRange(direction, channel);
+  CheckChannel(direction, channel);
+  return {};
+}
+
+void ZuvexaDevice::setSampleRate(const int direction, const size_t channel, const double requested) {
+  CheckChannel(direction, channel);
+  if (!(requested > 0)) throw std::invalid_argument("zuvexa: sample rate " + std::to_string(requested));
+  const double rate = Clamped("sample rate", requested, kMinRate, MaxRate());
+  SessionGate::ControlHold hold(gate_);
   analyzer_.Check(zuVEXA_ConfigureIQRate(analyzer_.Handle(), "", rate), "zuVEXA_ConfigureIQRate");
   iqRate_ = rate;
 }
 
 double ZuvexaDevice::getSampleRate(const int direction, const size_t channel) const {
   CheckChannel(direction, channel);
-  std::lock_guard lock(mutex_);
+  SessionGate::ControlHold hold(gate_);
   return iqRate_;
 }
 
@@ -247,12 +306,16 @@ std::vector<double> ZuvexaDevice::listSampleRates(const int direction, const siz
 
 SoapySDR::RangeList ZuvexaDevice::getSampleRateRange(const int direction, const size_t channel) const {
   CheckChannel(direction, channel);
+  return {SoapySDR::Range(kMinRate, MaxRate())};
+}
+
+double ZuvexaDevice::MaxRate() const {
   const double maxRate = ReadReal("Max IQ Rate");
-  return {SoapySDR::Range(kMinRate, maxRate > 0 ? maxRate : kDefaultMaxRate)};
+  return maxRate > 0 ? maxRate : kDefaultMaxRate;
 }
 
 double ZuvexaDevice::ReadReal(const char *settingKey) const {
-  std::lock_guard lock(mutex_);
+  SessionGate::ControlHold hold(gate_);
   return std::atof(ReadAttribute(analyzer_.Handle(), SettingOf(settingKey)).c_str());
 }
 
@@ -274,7 +337,7 @@ SoapySDR::ArgInfo ZuvexaDevice::getSensorInfo(const std::string &key) const {
 
 std::string ZuvexaDevice::readSensor(const std::string &key) const {
   getSensorInfo(key);
-  std::lock_guard lock(mutex_);
+  SessionGate::ControlHold hold(gate_);
   return ReadAttribute(analyzer_.Handle(), {SettingOf(key).id, key, ValueType::Real64});
 }
 
@@ -286,7 +349,7 @@ SoapySDR::ArgInfoList ZuvexaDevice::getSettingInfo() const {
 
 void ZuvexaDevice::writeSetting(const std::string &key, const std::string &value) {
   const AttributeSetting &setting = SettingOf(key);
-  std::lock_guard lock(mutex_);
+  SessionGate::ControlHold hold(gate_);
   WriteAttribute(analyzer_.Handle(), setting, value);
   if (key == "IQ Carrier Frequency") carrierFrequency_ = std::atof(value.c_str());
   if (key == "IQ Rate") iqRate_ = std::atof(value.c_str());
@@ -295,7 +358,7 @@ void ZuvexaDevice::writeSetting(const std::string &key, const std::string &value
 
 std::string ZuvexaDevice::readSetting(const std::string &key) const {
   const AttributeSetting &setting = SettingOf(key);
-  std::lock_guard lock(mutex_);
+  SessionGate::ControlHold hold(gate_);
   return ReadAttribute(analyzer_.Handle(), setting);
 }
 

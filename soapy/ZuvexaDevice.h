@@ -1,16 +1,18 @@
 // The SoapySDR device of one analyzer session: one receive channel, its
 // carrier, I/Q rate, reference level (as gain), the attribute catalogue as
-// settings, the temperatures as sensors, and the receive stream. One mutex
-// keeps control calls of other threads apart from the reader's.
+// settings, the temperatures as sensors, and the receive stream. Calls of
+// any thread pass one SessionGate: a reader fetches in slices of 10 ms at
+// most and waits for its stream with the gate open, so control calls of
+// other threads go through while it reads or waits.
 #pragma once
 
 #include <SoapySDR/Device.hpp>
 
 #include <memory>
-#include <mutex>
 
 #include "Analyzer.h"
 #include "RxStream.h"
+#include "SessionGate.h"
 
 namespace zuvexasoapy {
 
@@ -44,6 +46,7 @@ public:
                  long long &timeNs, const long timeoutUs) override;
 
   std::vector<std::string> listAntennas(const int direction, const size_t channel) const override;
+  // Any other name is logged and the one antenna kept.
   void setAntenna(const int direction, const size_t channel, const std::string &name) override;
   std::string getAntenna(const int direction, const size_t channel) const override;
 
@@ -63,11 +66,21 @@ public:
     return getGainRange(direction, channel);
   }
 
+  // The carrier, clamped to its range (logged).
   void setFrequency(const int direction, const size_t channel, const double frequency,
                     const SoapySDR::Kwargs &args) override;
   double getFrequency(const int direction, const size_t channel) const override;
   SoapySDR::RangeList getFrequencyRange(const int direction, const size_t channel) const override;
+  // The one tunable component, "RF", is the carrier; setting any other is
+  // logged and changes nothing, reading it gives 0 and no range.
+  std::vector<std::string> listFrequencies(const int direction, const size_t channel) const override;
+  void setFrequency(const int direction, const size_t channel, const std::string &name,
+                    const double frequency, const SoapySDR::Kwargs &args) override;
+  double getFrequency(const int direction, const size_t channel, const std::string &name) const override;
+  SoapySDR::RangeList getFrequencyRange(const int direction, const size_t channel,
+                                        const std::string &name) const override;
 
+  // Clamped to getSampleRateRange (logged); no rate at all (0 or less) throws.
   void setSampleRate(const int direction, const size_t channel, const double rate) override;
   double getSampleRate(const int direction, const size_t channel) const override;
   std::vector<double> listSampleRates(const int direction, const size_t channel) const override;
@@ -86,8 +99,9 @@ private:
   static void CheckChannel(int direction, size_t channel);
   RxStream &StreamOf(SoapySDR::Stream *stream) const;
   double ReadReal(const char *settingKey) const;
+  double MaxRate() const;
 
-  mutable std::mutex mutex_;
+  mutable SessionGate gate_;
   Analyzer analyzer_;
   std::string resource_;
   std::unique_ptr<RxStream> stream_;

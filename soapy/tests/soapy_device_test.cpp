@@ -1,10 +1,15 @@
 #include <SoapySDR/Errors.h>
 #include <SoapySDR/Formats.h>
+#include <SoapySDR/Logger.hpp>
 
+#include <atomic>
+#include <chrono>
 #include <complex>
 #include <cstdlib>
+#include <functional>
 #include <gtest/gtest.h>
 #include <stdexcept>
+#include <thread>
 #include <vector>
 
 #include "Discovery.h"
@@ -16,10 +21,24 @@ namespace {
 
 // The demo system configuration, before the library first looks for it.
 const int kConfigured = setenv("ZUVEXA_SYSAPI_CONFIG", ZU_DEMO_SYSAPI_CONFIG, 1);
+// SoapySDR loads the built module, and no installed one.
+const int kModuleFound =
+    setenv("SOAPY_SDR_PLUGIN_PATH", ZU_SOAPY_MODULE_DIR, 1) + setenv("SOAPY_SDR_ROOT", "/nonexistent", 1);
 constexpr double kRate = 10e6, kToneStep = 2 * M_PI * 100e3 / kRate;
 constexpr size_t kRecord = 4096;
 
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+// One record's time, and room for a loaded machine or a sanitizer build.
+constexpr auto kPromptly = std::chrono::nanoseconds(int64_t(kRecord * 1e9 / kRate)) + 80ms;
+
 std::complex<double> Expected(size_t n) { return std::polar(0.5, kToneStep * double(n)); }
+
+template <class Call> Clock::duration Timed(Call call) {
+  const auto start = Clock::now();
+  call();
+  return Clock::now() - start;
+}
 
 struct Reader {
   ZuvexaDevice device{SoapySDR::Kwargs{{"simulate", "1"}}};
@@ -32,9 +51,10 @@ struct Reader {
     stream = device.setupStream(SOAPY_SDR_RX, format, {0}, {{"recordSize", std::to_string(kRecord)}});
     EXPECT_EQ(device.activateStream(stream, 0, 0, numElems), 0);
   }
-  template <class T> int Read(std::vector<T> &buffer, size_t samples, size_t at = 0) {
+  template <class T>
+  int Read(std::vector<T> &buffer, size_t samples, size_t at = 0, long timeoutUs = 100000) {
     void *buffs[] = {buffer.data() + 2 * at};
-    return device.readStream(stream, buffs, samples, flags, timeNs, 100000);
+    return device.readStream(stream, buffs, samples, flags, timeNs, timeoutUs);
   }
 };
 
@@ -71,10 +91,98 @@ TEST(SoapyStream, FiniteBurstEndsThenTimesOutAndSessionStaysUsable) {
   EXPECT_FALSE(reader.flags & SOAPY_SDR_END_BURST);
   EXPECT_EQ(reader.Read(data, 2 * kRecord), 904);
   EXPECT_TRUE(reader.flags & SOAPY_SDR_END_BURST);
-  EXPECT_EQ(reader.Read(data, 2 * kRecord), SOAPY_SDR_TIMEOUT);
+  const Clock::duration waited =
+      Timed([&] { EXPECT_EQ(reader.Read(data, 1, 0, 150000), SOAPY_SDR_TIMEOUT); });
+  EXPECT_GE(waited, 150ms) << "the whole timeout";
+  EXPECT_LT(waited, 150ms + kPromptly);
   reader.device.closeStream(reader.stream);
   reader.device.setFrequency(SOAPY_SDR_RX, 0, 2.4e9, {});
   EXPECT_EQ(reader.device.getFrequency(SOAPY_SDR_RX, 0), 2.4e9);
+}
+
+std::atomic<int> warnings = 0; // SoapySDR's warnings (and worse) so far
+const bool kWarningsCounted = (SoapySDR::registerLogHandler([](const SoapySDRLogLevel level, const char *) {
+                                 warnings += level <= SOAPY_SDR_WARNING;
+                               }),
+                               true);
+
+int WarningsOf(const std::function<void()> &call) {
+  const int before = warnings;
+  call();
+  return warnings - before;
+}
+
+// A receiver application's calls in its order (CubicSDR's) through
+// SoapySDR's loader: listing, starting with a saved antenna name (or none)
+// and a tuning by component. Then, while its stream thread reads (waiting
+// first for the stream, as a remote server's does), 100 control calls of
+// another thread: each passes within kPromptly, no sample is lost or
+// repeated. Stopping closes the stream under the waiting thread.
+TEST(SoapyModule, AReceiverApplicationTunesWhileItsStreamThreadReads) {
+  ASSERT_TRUE(kModuleFound == 0 && kWarningsCounted);
+  SoapySDR::Device *device = SoapySDR::Device::make("driver=zuvexa,simulate=1");
+  ASSERT_EQ(device->getNumChannels(SOAPY_SDR_RX), 1u);
+  EXPECT_EQ(device->listAntennas(SOAPY_SDR_RX, 0), std::vector<std::string>{"RF IN"});
+  EXPECT_EQ(device->listFrequencies(SOAPY_SDR_RX, 0), std::vector<std::string>{"RF"});
+  EXPECT_EQ(device->getFrequencyRange(SOAPY_SDR_RX, 0, "RF").at(0).maximum(), 26.5e9);
+  EXPECT_TRUE(device->getFrequencyRange(SOAPY_SDR_RX, 0, "CORR").empty());
+  for (const SoapySDR::ArgInfo &setting : device->getSettingInfo())
+    EXPECT_NO_THROW(device->readSetting(setting.key)) << setting.key; // the application keeps them all
+  for (const auto &[antenna, warned] : {std::pair{"", 1}, {"RX", 1}, {"RF IN", 0}}) {
+    EXPECT_EQ(WarningsOf([&] { device->setAntenna(SOAPY_SDR_RX, 0, antenna); }), warned) << antenna;
+    EXPECT_EQ(device->getAntenna(SOAPY_SDR_RX, 0), "RF IN");
+  }
+  device->setSampleRate(SOAPY_SDR_RX, 0, kRate);
+  EXPECT_EQ(WarningsOf([&] { device->setFrequency(SOAPY_SDR_RX, 0, "CORR", 5); }), 1);
+  device->setFrequency(SOAPY_SDR_RX, 0, "RF", 100e6);
+  EXPECT_EQ(device->getFrequency(SOAPY_SDR_RX, 0, "RF"), 100e6);
+  EXPECT_EQ(device->getFrequency(SOAPY_SDR_RX, 0, "CORR"), 0);
+
+  SoapySDR::Stream *stream =
+      device->setupStream(SOAPY_SDR_RX, SOAPY_SDR_CF32, {0}, {{"recordSize", std::to_string(kRecord)}});
+  std::atomic<bool> reading = false, done = false;
+  std::atomic<size_t> samples = 0;
+  size_t firstWrong = SIZE_MAX, unexpected = 0;
+  std::thread streamThread([&] {
+    std::vector<float> data(2 * device->getStreamMTU(stream));
+    void *buffs[] = {data.data()};
+    int flags = 0, n = 0;
+    for (long long timeNs = 0; !done; samples += size_t(std::max(n, 0))) {
+      reading = true;
+      try {
+        n = device->readStream(stream, buffs, data.size() / 2, flags, timeNs, 1 << 30);
+      } catch (const std::invalid_argument &) {
+        return; // closed before the call
+      }
+      unexpected += n <= 0 && n != SOAPY_SDR_TIMEOUT && n != SOAPY_SDR_STREAM_ERROR; // inactive, closed
+      for (int k = 0; k < n && firstWrong == SIZE_MAX; ++k)
+        if (std::abs(std::complex<double>(data[2 * k], data[2 * k + 1]) - Expected(samples + k)) > 1e-5)
+          firstWrong = samples + k;
+    }
+  });
+  while (!reading) std::this_thread::yield();
+  std::this_thread::sleep_for(5ms); // the stream thread waits for the inactive stream
+  Clock::duration slowest = Timed([&] { EXPECT_EQ(device->activateStream(stream), 0); });
+  const std::function<void(int)> controls[] = {
+      [&](int call) { device->setFrequency(SOAPY_SDR_RX, 0, "RF", 100e6 + call * 1e6); },
+      [&](int call) { device->setGain(SOAPY_SDR_RX, 0, "REF", call / 2.0); },
+      [&](int) { device->setSampleRate(SOAPY_SDR_RX, 0, kRate); }};
+  for (int call = 0; call < 100; ++call, std::this_thread::sleep_for(1ms))
+    slowest = std::max(slowest, Timed([&] { controls[call % 3](call); }));
+  BackendStandinConfiguration tuned{};
+  ASSERT_EQ(BackendStandin_GetConfiguration(std::stoi(device->getHardwareInfo().at("session")), &tuned), 0);
+  EXPECT_EQ(tuned.carrierFrequency, 199e6); // calls 99 and 97 the last tuning and gain
+  EXPECT_EQ(tuned.referenceLevel, 30 - 48.5);
+  EXPECT_GE(samples, 2 * kRecord);
+  slowest = std::max(slowest, Timed([&] { EXPECT_EQ(device->deactivateStream(stream), 0); }));
+  std::this_thread::sleep_for(5ms); // the stream thread waits again
+  done = true;
+  slowest = std::max(slowest, Timed([&] { device->closeStream(stream); }));
+  streamThread.join();
+  SoapySDR::Device::unmake(device);
+  EXPECT_LT(slowest, kPromptly) << std::chrono::duration<double>(slowest).count() << " s";
+  EXPECT_EQ(firstWrong, SIZE_MAX) << "a sample lost or repeated";
+  EXPECT_EQ(unexpected, 0u);
 }
 
 TEST(SoapyStream, FetchStatusesBecomeStreamCodes) {
@@ -114,12 +222,25 @@ TEST(SoapySettings, CatalogueValuesByTypeAndErrorsWithTheLibrarysText) {
     EXPECT_EQ(BackendStandin_CallArgumentReal(call, 2), level) << "gain " << gain << ", clamped to 0-100";
     EXPECT_EQ(device.getGain(SOAPY_SDR_RX, 0), 30.0 - level);
   }
+  // A rate or a carrier out of range is clamped to it, and logged.
+  const double maxRate = device.getSampleRateRange(SOAPY_SDR_RX, 0).front().maximum();
+  EXPECT_THROW(device.setSampleRate(SOAPY_SDR_RX, 0, -1), std::invalid_argument);
+  for (const auto &[rate, used] : {std::pair{1.0, 1e3}, {1e12, maxRate}}) {
+    EXPECT_EQ(WarningsOf([&] { device.setSampleRate(SOAPY_SDR_RX, 0, rate); }), 1);
+    EXPECT_EQ(device.getSampleRate(SOAPY_SDR_RX, 0), used);
+  }
+  for (const auto &[frequency, used] : {std::pair{-1.0, 9e3}, {1e12, 26.5e9}}) {
+    EXPECT_EQ(WarningsOf([&] { device.setFrequency(SOAPY_SDR_RX, 0, "RF", frequency, {}); }), 1);
+    EXPECT_EQ(device.getFrequency(SOAPY_SDR_RX, 0), used);
+  }
   EXPECT_THROW(device.writeSetting("Number of Samples", "many"), std::invalid_argument);
   EXPECT_THROW(device.readSetting("No Such Attribute"), std::invalid_argument);
   EXPECT_THROW(device.getAntenna(SOAPY_SDR_RX, 1), std::invalid_argument);
+  BackendStandin_ScriptStatus(BACKENDSTANDIN_ALL_KINDS, "ConfigureIQRate",
+                              BACKENDSTANDIN_ERROR_INVALID_ARGUMENT, VI_FALSE);
   try {
-    device.setSampleRate(SOAPY_SDR_RX, 0, -1);
-    FAIL() << "negative rate accepted";
+    device.setSampleRate(SOAPY_SDR_RX, 0, kRate);
+    FAIL() << "the failure is not reported";
   } catch (const std::runtime_error &error) {
     EXPECT_NE(std::string(error.what()).find("0xBFFA000F Invalid parameter"), std::string::npos)
         << error.what();
