@@ -3,9 +3,11 @@
 # SoapyRemote (driver=remote) by SoapySDRUtil and the Python binding.
 # Runs in private mount and network namespaces with a D-Bus system bus and an
 # avahi-daemon of its own (a tmpfs over /run holds their sockets and pid
-# files), so it neither needs nor touches the machine's daemons; the server's
-# mDNS announcement through avahi is how --find discovers it. Skips, saying
-# why, only where a program it needs is missing or namespaces are refused.
+# files), so it neither needs nor touches the machine's daemons. The server
+# (Debian's 0.5.2) exits at start without avahi, whose mDNS announcement is
+# how --find discovers it; clients given a tcp:// address need no avahi.
+# Skips, saying why, only where a program it needs is missing or namespaces
+# are refused.
 #
 #   soapy/checks/remote.sh        (from run.sh, whose environment it uses)
 set -euo pipefail
