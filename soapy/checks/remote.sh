@@ -100,7 +100,7 @@ expect() { # expect NAME PATTERN...: every pattern is in $work/NAME.out
 SOAPY_SDR_LOG_LEVEL=DEBUG SoapySDRUtil --find="driver=remote" >"$work/find.out" 2>&1 || true
 expect find "SoapyMDNS discovered $url" "remote = $url" "remote:driver = zuvexa" "resource = Analyzer1"
 args="driver=remote,remote=$url,remote:driver=zuvexa,simulate=1"
-SoapySDRUtil --probe="$args" >"$work/probe.out" 2>&1
+SoapySDRUtil --probe="$args" >"$work/probe.out" 2>&1 || true
 expect probe "Channels: 1 Rx, 0 Tx" "Stream formats: CF64, CF32, CS16" "Full gain range: [0, 100, 1] dB" \
   "Device Temperature"
 SOAPY_SDR_LOG_LEVEL=WARNING timeout 60 /usr/bin/python3 "$here/remote.py" "$args" || fail "the Python binding's reads (status $?)"
@@ -109,5 +109,5 @@ timeout -s INT 3 SoapySDRUtil --rate=5e6 --direction=RX --args="$args" >"$work/r
 [ "$status" -eq 0 ] || [ "$status" -eq 124 ] || { cat "$work/rate.out" >&2; fail "rate: exit status $status"; }
 expect rate "Begin RX rate test at 5 Msps" "Msps"
 kill -0 "${pids[2]}" 2>/dev/null || fail "SoapySDRServer ended"
-SoapySDRUtil --probe="$args" >"$work/again.out" 2>&1 # the server still serves
+SoapySDRUtil --probe="$args" >"$work/again.out" 2>&1 || true # the server still serves
 expect again "Channels: 1 Rx, 0 Tx"
