@@ -64,7 +64,9 @@ declare -A package_groups=(
   [fuzz]="clang libclang-rt-14-dev llvm"
   [deb]="python3 file"
   [install]="lintian mmdebstrap"
-  [sdr]="libsoapysdr-dev soapysdr-tools python3-soapysdr gnuradio python3-numpy"
+  [sdr]="libsoapysdr-dev soapysdr-tools python3-soapysdr gnuradio python3-numpy
+         soapyremote-server soapysdr0.8-module-remote avahi-daemon dbus iproute2
+         cubicsdr xvfb xdotool imagemagick"
   [browser]="chromium chromium-driver python3-selenium"
 )
 

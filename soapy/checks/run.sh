@@ -44,3 +44,5 @@ if grep -qE "Error|overflow|O{3}" "$work/rate.out"; then cat "$work/rate.out" >&
 
 /usr/bin/python3 "$here/clients.py" binding
 /usr/bin/python3 "$here/clients.py" gnuradio
+"$here/remote.sh"
+"$here/cubicsdr.sh" "$build"
