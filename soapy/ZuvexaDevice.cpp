@@ -74,8 +74,12 @@ ZuvexaDevice::ZuvexaDevice(const SoapySDR::Kwargs &args)
       carrierFrequency_(ReadReal("IQ Carrier Frequency")), iqRate_(ReadReal("IQ Rate")),
       referenceLevel_(ReadReal("Reference Level")) {}
 
+bool ZuvexaDevice::IsChannel(int direction, size_t channel) {
+  return direction == SOAPY_SDR_RX && channel == 0;
+}
+
 void ZuvexaDevice::CheckChannel(int direction, size_t channel) {
-  if (direction != SOAPY_SDR_RX || channel != 0)
+  if (!IsChannel(direction, channel))
     throw std::invalid_argument("zuvexa: one receive channel only (channel 0)");
 }
 
@@ -99,12 +103,12 @@ SoapySDR::Kwargs ZuvexaDevice::getHardwareInfo() const {
 size_t ZuvexaDevice::getNumChannels(const int direction) const { return direction == SOAPY_SDR_RX ? 1 : 0; }
 
 SoapySDR::Kwargs ZuvexaDevice::getChannelInfo(const int direction, const size_t channel) const {
-  CheckChannel(direction, channel);
+  if (!IsChannel(direction, channel)) return {};
   return {{"cs16_full_scale", "32767"}, {"gain_mapping", "reference level (dBm) = 30 - gain (dB)"}};
 }
 
 std::vector<std::string> ZuvexaDevice::getStreamFormats(const int direction, const size_t channel) const {
-  CheckChannel(direction, channel);
+  if (!IsChannel(direction, channel)) return {};
   return {SOAPY_SDR_CF64, SOAPY_SDR_CF32, SOAPY_SDR_CS16};
 }
 
@@ -116,7 +120,7 @@ std::string ZuvexaDevice::getNativeStreamFormat(const int direction, const size_
 }
 
 SoapySDR::ArgInfoList ZuvexaDevice::getStreamArgsInfo(const int direction, const size_t channel) const {
-  CheckChannel(direction, channel);
+  if (!IsChannel(direction, channel)) return {};
   SoapySDR::ArgInfo recordSize;
   recordSize.key = "recordSize";
   recordSize.name = "Record size";
@@ -195,7 +199,7 @@ int ZuvexaDevice::readStream(SoapySDR::Stream *stream, void *const *buffs, const
 }
 
 std::vector<std::string> ZuvexaDevice::listAntennas(const int direction, const size_t channel) const {
-  CheckChannel(direction, channel);
+  if (!IsChannel(direction, channel)) return {};
   return {kAntenna};
 }
 
@@ -212,7 +216,7 @@ std::string ZuvexaDevice::getAntenna(const int direction, const size_t channel) 
 }
 
 std::vector<std::string> ZuvexaDevice::listGains(const int direction, const size_t channel) const {
-  CheckChannel(direction, channel);
+  if (!IsChannel(direction, channel)) return {};
   return {"REF"};
 }
 
@@ -232,7 +236,7 @@ double ZuvexaDevice::getGain(const int direction, const size_t channel) const {
 }
 
 SoapySDR::Range ZuvexaDevice::getGainRange(const int direction, const size_t channel) const {
-  CheckChannel(direction, channel);
+  if (!IsChannel(direction, channel)) return {};
   return SoapySDR::Range(0.0, kMaxGain, 1.0);
 }
 
@@ -253,12 +257,12 @@ double ZuvexaDevice::getFrequency(const int direction, const size_t channel) con
 }
 
 SoapySDR::RangeList ZuvexaDevice::getFrequencyRange(const int direction, const size_t channel) const {
-  CheckChannel(direction, channel);
+  if (!IsChannel(direction, channel)) return {};
   return {SoapySDR::Range(kMinFrequency, kMaxFrequency)};
 }
 
 std::vector<std::string> ZuvexaDevice::listFrequencies(const int direction, const size_t channel) const {
-  CheckChannel(direction, channel);
+  if (!IsChannel(direction, channel)) return {};
   return {kCarrier};
 }
 
@@ -299,6 +303,7 @@ double ZuvexaDevice::getSampleRate(const int direction, const size_t channel) co
 }
 
 std::vector<double> ZuvexaDevice::listSampleRates(const int direction, const size_t channel) const {
+  if (!IsChannel(direction, channel)) return {};
   const double maxRate = getSampleRateRange(direction, channel).front().maximum();
   std::vector<double> rates;
   for (double rate : kListedRates)
@@ -307,7 +312,7 @@ std::vector<double> ZuvexaDevice::listSampleRates(const int direction, const siz
 }
 
 SoapySDR::RangeList ZuvexaDevice::getSampleRateRange(const int direction, const size_t channel) const {
-  CheckChannel(direction, channel);
+  if (!IsChannel(direction, channel)) return {};
   return {SoapySDR::Range(kMinRate, MaxRate())};
 }
 

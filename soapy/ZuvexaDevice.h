@@ -96,6 +96,9 @@ public:
 
 private:
   // Throws for anything but receive channel 0.
+  // Queries of a channel the device lacks answer empty, as SoapySDR's base
+  // class does (applications list every direction); settings refuse it.
+  static bool IsChannel(int direction, size_t channel);
   static void CheckChannel(int direction, size_t channel);
   RxStream &StreamOf(SoapySDR::Stream *stream) const;
   double ReadReal(const char *settingKey) const;

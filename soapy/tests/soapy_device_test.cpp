@@ -252,6 +252,15 @@ TEST(SoapySettings, CatalogueValuesByTypeAndErrorsWithTheLibrarysText) {
       [&] { device.getSampleRate(SOAPY_SDR_TX, 0); },
       [&] { device.setFrequency(SOAPY_SDR_RX, 1, "CORR", 0, {}); }};
   for (const auto &otherChannel : otherChannels) EXPECT_THROW(otherChannel(), std::invalid_argument);
+  // Applications list every direction: a channel the device lacks has nothing, and no error.
+  for (const auto &[direction, channel] : {std::pair{SOAPY_SDR_TX, 0}, {SOAPY_SDR_RX, 1}}) {
+    EXPECT_TRUE(device.listAntennas(direction, channel).empty());
+    EXPECT_TRUE(device.listGains(direction, channel).empty());
+    EXPECT_TRUE(device.listFrequencies(direction, channel).empty());
+    EXPECT_TRUE(device.getFrequencyRange(direction, channel).empty());
+    EXPECT_TRUE(device.listSampleRates(direction, channel).empty());
+    EXPECT_TRUE(device.getStreamFormats(direction, channel).empty());
+  }
   BackendStandin_ScriptStatus(BACKENDSTANDIN_ALL_KINDS, "ConfigureIQRate",
                               BACKENDSTANDIN_ERROR_INVALID_ARGUMENT, VI_FALSE);
   try {
