@@ -2,21 +2,31 @@
 // cannot.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <complex>
+#include <filesystem>
+#include <fstream>
 #include <limits>
 #include <numbers>
 #include <sstream>
 #include <vector>
 
+#include <nlohmann/json.hpp>
+
+#include "FetchFile.h"
 #include "FetchPlot.h"
 #include "IqAnalysis.h"
 #include "Plot.h"
 #include "Progress.h"
 #include "SampleWriter.h"
+#include "Sigmf.h"
 #include "Spectrum.h"
 #include "Statistics.h"
+#include "TemporaryDirectory.h"
 
 using namespace zuvexacli;
 using namespace zuvexaiq;
@@ -83,6 +93,60 @@ TEST(ZuvexaSampleWriter, CsvLinesAndRawLittleEndianValues) {
 
   EXPECT_EQ(FormatForPath("a/b.F64"), SampleFormat::F64);
   EXPECT_EQ(FormatForPath("dir.i16/samples"), SampleFormat::Csv) << "a dot in a folder is no extension";
+
+  std::ofstream full("/dev/full");
+  SampleWriter failing(full, SampleFormat::F64);
+  failing.WriteF64(0, std::vector<double>(8192), 1e-6);
+  EXPECT_EQ(failing.Error(), ENOSPC) << "the cause, noted at the write that failed";
+}
+
+TEST(ZuvexaSigmf, ACaptureHasADateOnlyWhenTheInstrumentGivesATime) {
+  std::ostringstream data, meta;
+  SigmfWriter writer(data, meta, SampleFormat::I16, {2.4e9, "hw", "1.0"});
+  for (const double time : {0.0, 1704164645.25}) {
+    writer.WriteI16(0, std::vector<int16_t>{1, 2}, 1e-6, 1.0, 0.0);
+    writer.NoteRecord(0, WaveformInfo{time, 0, 1e-6, 1, 0, 1, 0, 0});
+  }
+  ASSERT_TRUE(writer.Finish());
+  const nlohmann::json captures = nlohmann::json::parse(meta.str())["captures"];
+  EXPECT_FALSE(captures[0].contains("core:datetime")) << "time 0: none, not 1970";
+  EXPECT_EQ(captures[1]["core:datetime"], "2024-01-02T03:04:05.250000Z");
+  EXPECT_EQ(captures[1]["core:sample_start"], 1);
+}
+
+namespace {
+
+std::string Contents(const std::string &path) {
+  std::ifstream file(path);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+} // namespace
+
+// A file reached through a link is replaced, with its mode, only when
+// committed; a new file dropped leaves nothing behind; a folder is refused.
+TEST(ZuvexaFetchFile, ReplacesATargetOnlyWhenCommitted) {
+  namespace fs = std::filesystem;
+  const testsupport::TemporaryDirectory folder;
+  const std::string target = folder.File("old.csv"), link = folder.File("link.csv");
+  std::ofstream(target) << "old\n";
+  chmod(target.c_str(), 0640);
+  fs::create_symlink("old.csv", link);
+  {
+    FetchFile file;
+    ASSERT_EQ(file.Open(link, {}), "");
+    file.Stream() << "new\n";
+    EXPECT_EQ(Contents(target), "old\n") << "untouched until committed";
+    EXPECT_EQ(file.Commit(), "");
+    ASSERT_EQ(file.Open(target, {}), "");
+    file.Stream() << "dropped\n";
+  }
+  EXPECT_EQ(Contents(target), "new\n");
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(fs::status(target).permissions(), fs::perms(0640));
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), {}), 2) << "no new file left";
+  FetchFile refused;
+  EXPECT_EQ(refused.Open(folder.Path(), {}), "cannot write " + folder.Path() + ": Is a directory");
 }
 
 TEST(ZuvexaPlot, TicksAreRoundAndCoverTheRange) {
