@@ -76,7 +76,6 @@ std::string CannotWrite(const std::string &path, int error) {
 }
 
 std::string FetchFile::Open(const std::string &path, std::ios::openmode mode) {
-  Discard();
   path_ = path;
   mode |= std::ios::out | std::ios::trunc;
   struct stat status = {}, link = {};
@@ -106,26 +105,18 @@ std::string FetchFile::OpenBeside(std::ios::openmode mode, const struct stat *re
   if (replaced != nullptr && fchown(descriptor, replaced->st_uid, replaced->st_gid) != 0) {
     // Only a privileged caller may give the file to another owner.
   }
-  const bool permitted =
-      fchmod(descriptor, replaced != nullptr ? replaced->st_mode & 07777 : NewFileMode()) == 0;
-  const int error = permitted ? 0 : errno;
+  fchmod(descriptor, replaced != nullptr ? replaced->st_mode & 07777 : NewFileMode());
   close(descriptor);
-  if (permitted) stream_.open(temporary_, mode);
-  if (stream_.is_open()) return "";
-  const std::string failure = CannotWrite(path_, permitted ? errno : error);
-  Discard();
-  return failure;
+  stream_.open(temporary_, mode);
+  return stream_.is_open() ? "" : CannotWrite(path_, errno);
 }
 
+// A failure leaves the new file to Discard() or the destructor.
 std::string FetchFile::Commit() {
   stream_.close();
-  int error = stream_ ? 0 : errno;
-  if (error == 0 && !temporary_.empty() && std::rename(temporary_.c_str(), target_.c_str()) != 0)
-    error = errno;
-  if (error != 0 || !stream_) {
-    Discard();
-    return CannotWrite(path_, error);
-  }
+  if (!stream_) return CannotWrite(path_, errno);
+  if (!temporary_.empty() && std::rename(temporary_.c_str(), target_.c_str()) != 0)
+    return CannotWrite(path_, errno);
   Forget(slot_);
   slot_ = -1;
   temporary_.clear();

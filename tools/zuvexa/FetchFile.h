@@ -20,7 +20,7 @@ public:
   FetchFile(const FetchFile &) = delete;
   FetchFile &operator=(const FetchFile &) = delete;
 
-  // "" or "cannot write PATH: reason".
+  // Once per object: "" or "cannot write PATH: reason".
   std::string Open(const std::string &path, std::ios::openmode mode);
   bool IsOpen() const { return stream_.is_open(); }
   std::ofstream &Stream() { return stream_; }

@@ -45,8 +45,7 @@ bool FetchOutput::SamplesWritten() {
   std::ostream &samples = settings_.outputPath == "-" ? standardOutput_ : samples_.Stream();
   int error = writer_->Error(); // errno at the write that failed
   errno = 0;
-  if (error == 0 && !samples.flush()) error = errno;
-  if (error == 0 && !samples) error = EIO;
+  if (error == 0 && !samples.flush()) error = errno != 0 ? errno : EIO;
   if (error == 0) return true;
   failure_ = CannotWrite(settings_.outputPath, error);
   return false;
@@ -54,7 +53,6 @@ bool FetchOutput::SamplesWritten() {
 
 std::string FetchOutput::Fail() {
   SamplesWritten();
-  for (FetchFile *file : {&samples_, &meta_, &plot_}) file->Discard();
   return failure_;
 }
 
@@ -62,16 +60,12 @@ std::string FetchOutput::Finish(const std::string &svg, int64_t records) {
   if (records == 0) {
     for (FetchFile *file : {&samples_, &plot_})
       if (file->IsOpen()) notes_.push_back(file->Path() + " not written: no record was fetched");
-    for (FetchFile *file : {&samples_, &meta_, &plot_}) file->Discard();
-    return "";
+    return ""; // the new files go with this object
   }
-  if (!SamplesWritten()) return Fail();
+  if (!SamplesWritten()) return failure_;
   errno = 0;
-  if (writer_ != nullptr && !writer_->Finish()) { // a recording's meta file is written here
-    const std::string failure = CannotWrite(meta_.Path(), errno);
-    Fail();
-    return failure;
-  }
+  if (writer_ != nullptr && !writer_->Finish()) // a recording's meta file is written here
+    return CannotWrite(meta_.Path(), errno);
   if (plot_.IsOpen()) plot_.Stream() << svg;
   return PutInPlace(records);
 }

@@ -31,7 +31,8 @@ public:
   // Writes the meta file and the plot (`svg`) and puts the files in place
   // (nothing fetched: none is). "" or what failed; Notes() tell what is kept.
   std::string Finish(const std::string &svg, int64_t records);
-  // The samples could not be written: drops the files; returns why.
+  // The samples could not be written: returns why. The files are dropped
+  // with this object, as after any failure.
   std::string Fail();
   const std::vector<std::string> &Notes() const { return notes_; }
 

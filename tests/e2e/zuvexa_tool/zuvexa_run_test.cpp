@@ -182,6 +182,10 @@ TEST(ZuvexaRun, FetchReportsStatisticsAndWritesSamplesAndPlot) {
   EXPECT_EQ(raw.out.size(), 100u * 4) << "only samples on standard output";
   EXPECT_THAT(raw.err, HasSubstr("mean power    -6.02 dBFS")) << "the report moves to standard error";
   EXPECT_THAT(raw.err, HasSubstr("I16 scaling   value = raw * "));
+  const ShellRun traced =
+      RunShell("LD_LIBRARY_PATH=\"" TRACING_LIBRARY_DIR ":$LD_LIBRARY_PATH\" " ZU_DEMO_CONFIG
+               "'" ZUVEXA_PROGRAM "' trace fetch --quiet --records 2 --samples 16");
+  EXPECT_THAT(traced.out, HasSubstr("numberOfRecordsIsFinite=1, numberOfRecords=2)\n  -> 0")) << traced.err;
 }
 
 // A failed fetch leaves every path as it was: a file stays, a name stays
