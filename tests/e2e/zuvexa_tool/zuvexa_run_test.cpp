@@ -163,11 +163,11 @@ TEST(ZuvexaRun, FetchReportsStatisticsAndWritesSamplesAndPlot) {
   const ShellRun run = Zuvexa("fetch --carrier 2.4G --rate 10M --samples 2048 --records 3 --output '" +
                               folder.File("iq.csv") + "' --plot '" + folder.File("iq.svg") + "'");
   EXPECT_EQ(run.exitCode, 0) << run.err;
-  ExpectLines(run.out,
-              {"IQ rate       10 MS/s (sample interval 100.000 ns)", "records       3 of 2048 samples",
-               "samples       6144 fetched", "mean power    -6.02 dBFS", "peak power    -6.02 dBFS",
-               "tone          +100.000 kHz from the carrier, at 2.400100000 GHz, -6.02 dBFS",
-               "closed        session"});
+  ExpectLines(run.out, {"IQ rate       10 MS/s (sample interval 100.000 ns)",
+                        "records       3 of 2048 samples", "samples       6144 fetched",
+                        "mean power    -6.02 dBFS", "peak power    -6.02 dBFS", "DC offset     I ",
+                        "tone          +100.000 kHz from the carrier, at 2.400100000 GHz, -6.02 dBFS",
+                        "closed        session"});
   const std::string csv = ReadWholeFile(folder.File("iq.csv"));
   EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 1 + 3 * 2048);
   EXPECT_THAT(csv, HasSubstr("\n2,2047,")) << "the last record's last sample";
@@ -190,8 +190,8 @@ TEST(ZuvexaRun, FetchReportsStatisticsAndWritesSamplesAndPlot) {
 
 // A failed fetch leaves every path as it was: a file stays, a name stays
 // free, a folder is refused before the acquisition, and a pipe or device is
-// written in place, never removed. Its failure is told once, with its cause,
-// and no statistics follow.
+// written in place, never removed. Its failure is told once, with its cause;
+// no statistics follow samples that could not be written.
 TEST(ZuvexaRun, AFailedFetchLeavesEveryPathAsItWas) {
   namespace fs = std::filesystem;
   const testsupport::TemporaryDirectory folder;
@@ -205,18 +205,24 @@ TEST(ZuvexaRun, AFailedFetchLeavesEveryPathAsItWas) {
   if (root) {
     ASSERT_EQ(mknod(full.c_str(), S_IFCHR | 0600, makedev(1, 7)), 0);
   }
+  for (const char *name : {"full.svg", "rec.sigmf-meta"}) fs::create_symlink(full, folder.File(name));
   const auto at = [&](const char *name) { return "'" + folder.File(name) + "'"; };
   const std::string noSpace = ": No space left on device\n";
+  enum Reach { kNothing, kAcquisition, kReport };
   struct Case {
     std::string arguments, message;
-    bool acquires;
+    Reach reach;
   } const cases[] = {
-      {"--resource Nowhere --output " + at("k.csv") + " --plot " + at("new.svg"), "\"Nowhere\"", false},
-      {"--plot " + at("e.svg"), "cannot write " + folder.File("e.svg") + ": Is a directory\n", false},
-      {"--resource Nowhere --output " + at("pipe"), "\"Nowhere\"", false},
+      {"--resource Nowhere --output " + at("k.csv") + " --plot " + at("new.svg"), "\"Nowhere\"", kNothing},
+      {"--plot " + at("e.svg"), "cannot write " + folder.File("e.svg") + ": Is a directory\n", kNothing},
+      {"--resource Nowhere --output " + at("pipe"), "\"Nowhere\"", kNothing},
       {"--samples 1000 --output '" + full + "' --plot " + at("new.svg"), "cannot write " + full + noSpace,
-       true},
-      {"--samples 100000 --output - >/dev/full", "cannot write standard output" + noSpace, true},
+       kAcquisition},
+      {"--samples 100000 --output - >/dev/full", "cannot write standard output" + noSpace, kAcquisition},
+      {"--samples 1000 --plot " + at("full.svg"), "cannot write " + folder.File("full.svg") + noSpace,
+       kReport},
+      {"--samples 1000 --output " + at("rec.sigmf-data"),
+       "cannot write " + folder.File("rec.sigmf-meta") + noSpace, kReport},
   };
   for (const Case &c : cases) {
     SCOPED_TRACE(c.arguments);
@@ -225,15 +231,15 @@ TEST(ZuvexaRun, AFailedFetchLeavesEveryPathAsItWas) {
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_THAT(run.err, HasSubstr(c.message));
     EXPECT_EQ(said.find("cannot write", said.find("cannot write") + 1), std::string::npos) << "told once";
-    EXPECT_EQ(said.find("session  ") != std::string::npos, c.acquires) << said;
-    EXPECT_THAT(said, testing::Not(HasSubstr("dBFS"))) << "no statistics";
+    EXPECT_EQ(said.find("session  ") != std::string::npos, c.reach != kNothing) << said;
+    EXPECT_EQ(said.find("dBFS") != std::string::npos, c.reach == kReport) << said;
   }
   close(reader);
   EXPECT_EQ(ReadWholeFile(folder.File("k.csv")), "keep\n");
   EXPECT_TRUE(fs::is_directory(folder.File("e.svg")));
   EXPECT_TRUE(fs::is_fifo(folder.File("pipe")));
   EXPECT_TRUE(fs::is_character_file(full));
-  EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), {}), root ? 4 : 3) << "no new file";
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), {}), root ? 6 : 5) << "no new file";
 }
 
 TEST(ZuvexaRun, ErrorShowsEachCodeInHexAndDecimalInAnyLanguage) {

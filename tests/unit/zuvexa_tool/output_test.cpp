@@ -86,10 +86,12 @@ TEST(ZuvexaSampleWriter, CsvLinesAndRawLittleEndianValues) {
   SampleWriter(raw, SampleFormat::I16).WriteI16(0, std::vector<int16_t>{1, -2}, 1e-6, 0.5, 0.0);
   EXPECT_EQ(raw.str(), std::string("\x01\x00\xfe\xff", 4)) << "unscaled";
 
-  std::ostringstream f64;
-  const double values[2] = {0.5, -0.25};
-  SampleWriter(f64, SampleFormat::F64).WriteF64(0, std::vector<double>(values, values + 2), 1e-6);
-  EXPECT_EQ(f64.str(), std::string(reinterpret_cast<const char *>(values), sizeof values));
+  std::ostringstream f64, f64Csv;
+  const std::vector<double> values = {0.5, -0.25};
+  SampleWriter(f64, SampleFormat::F64).WriteF64(0, values, 1e-6);
+  EXPECT_EQ(f64.str(), std::string(reinterpret_cast<const char *>(values.data()), 16));
+  SampleWriter(f64Csv, SampleFormat::Csv).WriteF64(0, values, 1e-6);
+  EXPECT_EQ(f64Csv.str(), "record,sample,time_s,i,q\n0,0,0,0.5,-0.25\n");
 
   EXPECT_EQ(FormatForPath("a/b.F64"), SampleFormat::F64);
   EXPECT_EQ(FormatForPath("dir.i16/samples"), SampleFormat::Csv) << "a dot in a folder is no extension";
