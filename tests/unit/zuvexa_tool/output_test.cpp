@@ -5,7 +5,6 @@
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
 #include <complex>
 #include <filesystem>
@@ -95,11 +94,6 @@ TEST(ZuvexaSampleWriter, CsvLinesAndRawLittleEndianValues) {
 
   EXPECT_EQ(FormatForPath("a/b.F64"), SampleFormat::F64);
   EXPECT_EQ(FormatForPath("dir.i16/samples"), SampleFormat::Csv) << "a dot in a folder is no extension";
-
-  std::ofstream full("/dev/full");
-  SampleWriter failing(full, SampleFormat::F64);
-  failing.WriteF64(0, std::vector<double>(8192), 1e-6);
-  EXPECT_EQ(failing.Error(), ENOSPC) << "the cause, noted at the write that failed";
 }
 
 TEST(ZuvexaSigmf, ACaptureHasADateOnlyWhenTheInstrumentGivesATime) {
@@ -116,39 +110,26 @@ TEST(ZuvexaSigmf, ACaptureHasADateOnlyWhenTheInstrumentGivesATime) {
   EXPECT_EQ(captures[1]["core:sample_start"], 1);
 }
 
-namespace {
-
-std::string Contents(const std::string &path) {
-  std::ifstream file(path);
-  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-} // namespace
-
-// A file reached through a link is replaced, with its mode, only when
-// committed; a new file dropped leaves nothing behind; a folder is refused.
-TEST(ZuvexaFetchFile, ReplacesATargetOnlyWhenCommitted) {
-  namespace fs = std::filesystem;
+// A file reached through a link is replaced, with its mode, only when committed.
+TEST(ZuvexaFetchFile, ReplacesTheFileALinkLeadsToOnlyWhenCommitted) {
   const testsupport::TemporaryDirectory folder;
   const std::string target = folder.File("old.csv"), link = folder.File("link.csv");
-  std::ofstream(target) << "old\n";
+  const auto word = [&] {
+    std::string text;
+    std::ifstream(target) >> text;
+    return text;
+  };
+  std::ofstream(target) << "old";
   chmod(target.c_str(), 0640);
-  fs::create_symlink("old.csv", link);
-  {
-    FetchFile file;
-    ASSERT_EQ(file.Open(link, {}), "");
-    file.Stream() << "new\n";
-    EXPECT_EQ(Contents(target), "old\n") << "untouched until committed";
-    EXPECT_EQ(file.Commit(), "");
-    ASSERT_EQ(file.Open(target, {}), "");
-    file.Stream() << "dropped\n";
-  }
-  EXPECT_EQ(Contents(target), "new\n");
-  EXPECT_TRUE(fs::is_symlink(link));
-  EXPECT_EQ(fs::status(target).permissions(), fs::perms(0640));
-  EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), {}), 2) << "no new file left";
-  FetchFile refused;
-  EXPECT_EQ(refused.Open(folder.Path(), {}), "cannot write " + folder.Path() + ": Is a directory");
+  std::filesystem::create_symlink("old.csv", link);
+  FetchFile file;
+  ASSERT_EQ(file.Open(link, {}), "");
+  file.Stream() << "new";
+  EXPECT_EQ(word(), "old");
+  EXPECT_EQ(file.Commit(), "");
+  EXPECT_EQ(word(), "new");
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(std::filesystem::status(target).permissions(), std::filesystem::perms(0640));
 }
 
 TEST(ZuvexaPlot, TicksAreRoundAndCoverTheRange) {
