@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <csignal>
@@ -49,6 +50,7 @@ int Remember(const std::string &temporary) {
   for (int n = 0; n < kSlots && temporary.size() < PATH_MAX; ++n)
     if (slotUsed[n] == 0) {
       std::memcpy(temporaries[n], temporary.c_str(), temporary.size() + 1);
+      std::atomic_signal_fence(std::memory_order_release); // the name is whole before the handler may read it
       slotUsed[n] = 1;
       return n;
     }
