@@ -158,12 +158,12 @@ void TellWhatWasKept(const FetchSettings &settings, const FetchResult &result, c
 }
 
 int Fetch(const FetchSettings &settings) {
+  CatchInterrupts(); // before the files exist, so that a signal finds them dropped or finished
   FetchOutput output(settings);
   if (const std::string error = output.Open(); !error.empty()) {
     std::cerr << "zuvexa fetch: " << error << "\n";
     return kExitFailure;
   }
-  CatchInterrupts();
   std::ostream &report =
       settings.outputPath == "-" || settings.quiet || settings.json ? std::cerr : std::cout;
   const bool talk = !settings.quiet && !settings.json;
@@ -176,11 +176,12 @@ int Fetch(const FetchSettings &settings) {
   const FetchResult result = FetchAll(session, settings, output);
   session.Close();
 
-  if (talk) {
+  // Samples that could not be written: the failure alone, no statistics of what was not kept.
+  if (talk && !result.outputFailed) {
     PrintStatistics(report, settings, result);
     report << "closed        session " << vi << "\n";
   }
-  if (settings.json) PrintJson(StatisticsJson(settings, result, vi));
+  if (settings.json && !result.outputFailed) PrintJson(StatisticsJson(settings, result, vi));
   const std::string failure =
       result.outputFailed
           ? output.Fail()
@@ -201,9 +202,12 @@ void AddFetchCommand(CLI::App &app, int &exitCode) {
   command->footer("Opens a session, acquires I/Q records and prints their statistics; writes the\n"
                   "samples as CSV or raw little-endian interleaved I, Q values (f64: 64-bit floats,\n"
                   "i16: unscaled 16-bit integers, value = raw * gain + offset) and draws a plot.\n"
-                  "Numbers take a k, M or G suffix: --carrier 2.4G --rate 10M. SIGINT or SIGTERM\n"
-                  "stops it between records: the files keep the whole records fetched, the report\n"
-                  "covers them, and the exit status is 130 or 143.");
+                  "--output NAME.sigmf-data writes a SigMF recording: the samples (cf64_le for f64,\n"
+                  "ci16_le for i16, else cf32_le) and their description in NAME.sigmf-meta.\n"
+                  "Numbers take a k, M or G suffix: --carrier 2.4G --rate 10M. Files are written\n"
+                  "beside their names and put in place when finished: a failed fetch leaves them\n"
+                  "as they were. SIGINT or SIGTERM stops it between records: the files keep the\n"
+                  "whole records fetched, the report covers them, and the exit status is 130 or 143.");
   auto text = std::make_shared<FetchText>();
   AddFetchOptions(*command, *text);
   command->callback([&exitCode, text] {

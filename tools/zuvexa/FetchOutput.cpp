@@ -1,9 +1,9 @@
 #include "FetchOutput.h"
 
+#include <unistd.h>
+
 #include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <iostream>
+#include <ext/stdio_filebuf.h>
 
 #include "Sigmf.h"
 
@@ -11,47 +11,44 @@ namespace zuvexacli {
 
 namespace {
 
-std::string CannotWrite(const std::string &path) {
-  return "cannot write " + (path == "-" ? std::string("standard output") : path) + ": " +
-         std::strerror(errno);
-}
-
 bool IsFile(const std::string &path) { return !path.empty() && path != "-"; }
 
 } // namespace
 
-FetchOutput::~FetchOutput() {
-  if (finished_) return;
-  for (const std::string &path : {settings_.outputPath, settings_.plotPath})
-    if (IsFile(path)) std::remove(path.c_str());
+std::string FetchOutput::Open() {
+  const std::string &path = settings_.outputPath, metaPath = SigmfMetaPath(path);
+  std::string error;
+  if (IsFile(path)) error = samples_.Open(path, std::ios::binary);
+  if (path == "-") error = OpenStandardOutput();
+  if (error.empty() && !metaPath.empty()) error = meta_.Open(metaPath, {});
+  if (error.empty() && IsFile(settings_.plotPath)) error = plot_.Open(settings_.plotPath, {});
+  if (!error.empty()) return error;
+  if (!path.empty())
+    writer_ = MakeSampleWriter(path == "-" ? standardOutput_ : samples_.Stream(),
+                               meta_.IsOpen() ? &meta_.Stream() : nullptr, settings_, ZUVEXA_VERSION);
+  return "";
 }
 
-std::string FetchOutput::Open() {
-  const std::string &path = settings_.outputPath;
-  if (IsFile(path)) {
-    samples_.open(path, std::ios::binary | std::ios::trunc);
-    if (!samples_.is_open()) return CannotWrite(path);
-  }
-  if (IsFile(settings_.plotPath)) {
-    plot_.open(settings_.plotPath, std::ios::trunc);
-    if (!plot_.is_open()) return CannotWrite(settings_.plotPath);
-  }
-  if (!path.empty())
-    writer_ = MakeSampleWriter(path == "-" ? std::cout : samples_, settings_, ZUVEXA_VERSION);
+// A stream of its own over a copy of descriptor 1, rather than std::cout:
+// stdio would take a failed write as done and tell of it only at a later
+// flush, when errno no longer holds its cause.
+std::string FetchOutput::OpenStandardOutput() {
+  const int descriptor = dup(STDOUT_FILENO);
+  if (descriptor < 0) return CannotWrite("-", errno);
+  standardOutputBuffer_ = std::make_unique<__gnu_cxx::stdio_filebuf<char>>(descriptor, std::ios::out);
+  standardOutput_.rdbuf(standardOutputBuffer_.get());
   return "";
 }
 
 bool FetchOutput::SamplesWritten() {
   if (writer_ == nullptr || !failure_.empty()) return failure_.empty();
-  bool written = true;
-  if (settings_.outputPath == "-") {
-    std::cout.flush();
-    written = std::fflush(stdout) == 0 && !std::ferror(stdout) && std::cout;
-  } else {
-    written = bool(samples_.flush());
-  }
-  if (!written) failure_ = CannotWrite(settings_.outputPath);
-  return written;
+  std::ostream &samples = settings_.outputPath == "-" ? standardOutput_ : samples_.Stream();
+  int error = writer_->Error(); // errno at the write that failed
+  errno = 0;
+  if (error == 0 && !samples.flush()) error = errno != 0 ? errno : EIO;
+  if (error == 0) return true;
+  failure_ = CannotWrite(settings_.outputPath, error);
+  return false;
 }
 
 std::string FetchOutput::Fail() {
@@ -61,29 +58,29 @@ std::string FetchOutput::Fail() {
 
 std::string FetchOutput::Finish(const std::string &svg, int64_t records) {
   if (records == 0) {
-    for (const std::string &path : {settings_.outputPath, settings_.plotPath})
-      if (IsFile(path)) notes_.push_back(path + " removed: no record was fetched");
-    return "";
+    for (FetchFile *file : {&samples_, &plot_})
+      if (file->IsOpen()) notes_.push_back(file->Path() + " not written: no record was fetched");
+    return ""; // the new files go with this object
   }
   if (!SamplesWritten()) return failure_;
-  if (writer_ != nullptr && !writer_->Finish()) { // a recording's meta file is written here
-    const std::string meta = SigmfMetaPath(settings_.outputPath);
-    return CannotWrite(meta.empty() ? settings_.outputPath : meta);
-  }
-  if (IsFile(settings_.outputPath)) {
-    samples_.close();
-    if (!samples_) return CannotWrite(settings_.outputPath);
-    notes_.push_back(settings_.outputPath + " finished: it holds the " + std::to_string(records) +
+  errno = 0;
+  if (writer_ != nullptr && !writer_->Finish()) // a recording's meta file is written here
+    return CannotWrite(meta_.Path(), errno);
+  if (plot_.IsOpen()) plot_.Stream() << svg;
+  return PutInPlace(records);
+}
+
+// The data before its meta file, so that a recording is whole once its meta
+// file is there.
+std::string FetchOutput::PutInPlace(int64_t records) {
+  std::string failure;
+  if (samples_.IsOpen() && (failure = samples_.Commit()).empty())
+    notes_.push_back(samples_.Path() + " finished: it holds the " + std::to_string(records) +
                      " whole records fetched");
-  }
-  if (IsFile(settings_.plotPath)) {
-    plot_ << svg;
-    plot_.close();
-    if (!plot_) return CannotWrite(settings_.plotPath);
-    notes_.push_back(settings_.plotPath + " finished: it shows record 0");
-  }
-  finished_ = true;
-  return "";
+  if (failure.empty() && meta_.IsOpen()) failure = meta_.Commit();
+  if (failure.empty() && plot_.IsOpen() && (failure = plot_.Commit()).empty())
+    notes_.push_back(plot_.Path() + " finished: it shows record 0");
+  return failure;
 }
 
 } // namespace zuvexacli

@@ -34,7 +34,8 @@ void AddFetchOptions(CLI::App &command, FetchText &text) {
   command.add_option("--records", text.records,
                      "records to acquire and fetch, 1 to " + std::to_string(kMaxRecords) + " (default 1)");
   command.add_option("--timeout", text.timeout, "fetch timeout in seconds (default 10)");
-  command.add_option("--output", text.output, "write the samples to FILE (\"-\": standard output)");
+  command.add_option("--output", text.output,
+                     "write the samples to FILE (\"-\": standard output; NAME.sigmf-data: SigMF)");
   command.add_option("--format", text.format, "csv, f64 or i16 (default: from FILE's extension, else csv)");
   command.add_option("--plot", text.plot, "draw the I/Q trace and power spectrum of record 0 into FILE.svg");
   command.add_flag("--quiet", text.quiet, "print no report");

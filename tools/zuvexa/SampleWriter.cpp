@@ -2,7 +2,9 @@
 
 #include <strings.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <ostream>
 
 namespace zuvexacli {
@@ -22,19 +24,27 @@ SampleFormat FormatForPath(const std::string &path) {
 }
 
 SampleWriter::SampleWriter(std::ostream &out, SampleFormat format) : out_(out), format_(format) {
-  if (format_ == SampleFormat::Csv) out_ << "record,sample,time_s,i,q\n";
+  constexpr std::string_view kHeader = "record,sample,time_s,i,q\n";
+  if (format_ == SampleFormat::Csv) Put(kHeader.data(), kHeader.size());
+}
+
+void SampleWriter::Put(const void *bytes, std::size_t size) {
+  if (error_ != 0) return;
+  errno = 0;
+  out_.write(static_cast<const char *>(bytes), std::streamsize(size));
+  if (!out_) error_ = errno != 0 ? errno : EIO;
 }
 
 void SampleWriter::WriteCsvLine(int64_t record, std::size_t sample, double interval, double i, double q) {
   char line[128];
   std::snprintf(line, sizeof line, "%lld,%zu,%.12g,%.9g,%.9g\n", static_cast<long long>(record), sample,
                 interval * double(sample), i, q);
-  out_ << line;
+  Put(line, std::strlen(line));
 }
 
 void SampleWriter::WriteF64(int64_t record, std::span<const double> interleaved, double sampleInterval) {
   if (format_ != SampleFormat::Csv) {
-    out_.write(reinterpret_cast<const char *>(interleaved.data()), std::streamsize(interleaved.size_bytes()));
+    Put(interleaved.data(), interleaved.size_bytes());
     return;
   }
   for (std::size_t n = 0; n + 1 < interleaved.size(); n += 2)
@@ -44,14 +54,12 @@ void SampleWriter::WriteF64(int64_t record, std::span<const double> interleaved,
 void SampleWriter::WriteI16(int64_t record, std::span<const int16_t> interleaved, double sampleInterval,
                             double gain, double offset) {
   if (format_ != SampleFormat::Csv) {
-    out_.write(reinterpret_cast<const char *>(interleaved.data()), std::streamsize(interleaved.size_bytes()));
+    Put(interleaved.data(), interleaved.size_bytes());
     return;
   }
   for (std::size_t n = 0; n + 1 < interleaved.size(); n += 2)
     WriteCsvLine(record, n / 2, sampleInterval, interleaved[n] * gain + offset,
                  interleaved[n + 1] * gain + offset);
 }
-
-bool SampleWriter::Failed() const { return !out_; }
 
 } // namespace zuvexacli

@@ -32,17 +32,23 @@ public:
   virtual void WriteI16(int64_t record, std::span<const int16_t> interleaved, double sampleInterval,
                         double gain, double offset);
 
-  bool Failed() const;
-  // The record information after its samples (SigMF captures), and the end
-  // of the output: false when it failed.
+  // errno of the first write that failed, or 0.
+  int Error() const { return error_; }
+  // The record information after its samples (SigMF captures), and what
+  // follows the samples (a recording's meta file): false when that failed.
   virtual void NoteRecord(int64_t, const WaveformInfo &) {}
-  virtual bool Finish() { return !Failed(); }
+  virtual bool Finish() { return true; }
+
+protected:
+  // Writes unless a write failed before; notes errno when this one fails.
+  void Put(const void *bytes, std::size_t size);
 
 private:
   void WriteCsvLine(int64_t record, std::size_t sample, double interval, double i, double q);
 
   std::ostream &out_;
   SampleFormat format_;
+  int error_ = 0;
 };
 
 } // namespace zuvexacli

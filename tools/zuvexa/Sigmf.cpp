@@ -3,7 +3,6 @@
 #include <cmath>
 #include <cstdio>
 #include <ctime>
-#include <fstream>
 #include <ostream>
 
 #include <nlohmann/json.hpp>
@@ -35,19 +34,20 @@ std::string SigmfMetaPath(const std::string &dataPath) {
   return dataPath.substr(0, dataPath.size() - kDataSuffix.size()) + ".sigmf-meta";
 }
 
-std::unique_ptr<SampleWriter> MakeSampleWriter(std::ostream &out, const FetchSettings &settings,
+std::unique_ptr<SampleWriter> MakeSampleWriter(std::ostream &out, std::ostream *meta,
+                                               const FetchSettings &settings,
                                                const std::string &libraryVersion) {
-  const std::string metaPath = SigmfMetaPath(settings.outputPath);
-  if (metaPath.empty()) return std::make_unique<SampleWriter>(out, settings.format);
+  if (meta == nullptr) return std::make_unique<SampleWriter>(out, settings.format);
   const auto &acquisition = settings.acquisition;
   return std::make_unique<SigmfWriter>(
-      out, settings.format,
-      SigmfDescription{metaPath, acquisition.carrierFrequency,
+      out, *meta, settings.format,
+      SigmfDescription{acquisition.carrierFrequency,
                        acquisition.resourceName + " (" + acquisition.optionString + ")", libraryVersion});
 }
 
-SigmfWriter::SigmfWriter(std::ostream &data, SampleFormat format, SigmfDescription description)
-    : SampleWriter(data, SampleFormat::F64), data_(data), format_(format),
+SigmfWriter::SigmfWriter(std::ostream &data, std::ostream &meta, SampleFormat format,
+                         SigmfDescription description)
+    : SampleWriter(data, SampleFormat::F64), meta_(meta), format_(format),
       description_(std::move(description)) {}
 
 const char *SigmfWriter::Datatype() const {
@@ -71,19 +71,17 @@ void SigmfWriter::BeginCapture(std::size_t values, double sampleInterval) {
 void SigmfWriter::WriteF64(int64_t, std::span<const double> interleaved, double sampleInterval) {
   BeginCapture(interleaved.size(), sampleInterval);
   if (format_ != SampleFormat::Csv) {
-    data_.write(reinterpret_cast<const char *>(interleaved.data()),
-                std::streamsize(interleaved.size_bytes()));
+    Put(interleaved.data(), interleaved.size_bytes());
     return;
   }
   narrowed_.assign(interleaved.begin(), interleaved.end());
-  data_.write(reinterpret_cast<const char *>(narrowed_.data()),
-              std::streamsize(narrowed_.size() * sizeof(float)));
+  Put(narrowed_.data(), narrowed_.size() * sizeof(float));
 }
 
 void SigmfWriter::WriteI16(int64_t, std::span<const int16_t> interleaved, double sampleInterval, double,
                            double) {
   BeginCapture(interleaved.size(), sampleInterval);
-  data_.write(reinterpret_cast<const char *>(interleaved.data()), std::streamsize(interleaved.size_bytes()));
+  Put(interleaved.data(), interleaved.size_bytes());
 }
 
 void SigmfWriter::NoteRecord(int64_t, const WaveformInfo &info) {
@@ -92,10 +90,11 @@ void SigmfWriter::NoteRecord(int64_t, const WaveformInfo &info) {
 
 std::string SigmfWriter::MetaText() const {
   nlohmann::ordered_json captures = nlohmann::ordered_json::array();
-  for (const Capture &capture : captures_)
-    captures.push_back({{"core:sample_start", capture.sampleStart},
-                        {"core:frequency", description_.carrierFrequency},
-                        {"core:datetime", UtcDateTime(capture.timestamp)}});
+  for (const Capture &capture : captures_) {
+    captures.push_back(
+        {{"core:sample_start", capture.sampleStart}, {"core:frequency", description_.carrierFrequency}});
+    if (capture.timestamp > 0) captures.back()["core:datetime"] = UtcDateTime(capture.timestamp);
+  }
   const nlohmann::ordered_json meta = {
       {"global",
        {{"core:datatype", Datatype()},
@@ -109,10 +108,8 @@ std::string SigmfWriter::MetaText() const {
 }
 
 bool SigmfWriter::Finish() {
-  if (!data_.flush()) return false;
-  std::ofstream meta(description_.metaPath, std::ios::trunc);
-  meta << MetaText();
-  return bool(meta.flush());
+  meta_ << MetaText();
+  return bool(meta_.flush());
 }
 
 } // namespace zuvexacli

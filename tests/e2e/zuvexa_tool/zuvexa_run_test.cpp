@@ -3,6 +3,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -160,11 +163,11 @@ TEST(ZuvexaRun, FetchReportsStatisticsAndWritesSamplesAndPlot) {
   const ShellRun run = Zuvexa("fetch --carrier 2.4G --rate 10M --samples 2048 --records 3 --output '" +
                               folder.File("iq.csv") + "' --plot '" + folder.File("iq.svg") + "'");
   EXPECT_EQ(run.exitCode, 0) << run.err;
-  ExpectLines(run.out,
-              {"IQ rate       10 MS/s (sample interval 100.000 ns)", "records       3 of 2048 samples",
-               "samples       6144 fetched", "mean power    -6.02 dBFS", "peak power    -6.02 dBFS",
-               "tone          +100.000 kHz from the carrier, at 2.400100000 GHz, -6.02 dBFS",
-               "closed        session"});
+  ExpectLines(run.out, {"IQ rate       10 MS/s (sample interval 100.000 ns)",
+                        "records       3 of 2048 samples", "samples       6144 fetched",
+                        "mean power    -6.02 dBFS", "peak power    -6.02 dBFS", "DC offset     I ",
+                        "tone          +100.000 kHz from the carrier, at 2.400100000 GHz, -6.02 dBFS",
+                        "closed        session"});
   const std::string csv = ReadWholeFile(folder.File("iq.csv"));
   EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 1 + 3 * 2048);
   EXPECT_THAT(csv, HasSubstr("\n2,2047,")) << "the last record's last sample";
@@ -179,12 +182,64 @@ TEST(ZuvexaRun, FetchReportsStatisticsAndWritesSamplesAndPlot) {
   EXPECT_EQ(raw.out.size(), 100u * 4) << "only samples on standard output";
   EXPECT_THAT(raw.err, HasSubstr("mean power    -6.02 dBFS")) << "the report moves to standard error";
   EXPECT_THAT(raw.err, HasSubstr("I16 scaling   value = raw * "));
+  const ShellRun traced =
+      RunShell("LD_LIBRARY_PATH=\"" TRACING_LIBRARY_DIR ":$LD_LIBRARY_PATH\" " ZU_DEMO_CONFIG
+               "'" ZUVEXA_PROGRAM "' trace fetch --quiet --records 2 --samples 16");
+  EXPECT_THAT(traced.out, HasSubstr("numberOfRecordsIsFinite=1, numberOfRecords=2)\n  -> 0")) << traced.err;
+}
 
-  // Outputs opened for an acquisition that never started are removed.
-  const std::string gone = " --output '" + folder.File("x.csv") + "' --plot '" + folder.File("x.svg") + "'";
-  EXPECT_EQ(Zuvexa("fetch --resource Nowhere" + gone).exitCode, 1);
-  EXPECT_FALSE(std::filesystem::exists(folder.File("x.csv")) ||
-               std::filesystem::exists(folder.File("x.svg")));
+// A failed fetch leaves every path as it was: a file stays, a name stays
+// free, a folder is refused before the acquisition, and a pipe or device is
+// written in place, never removed. Its failure is told once, with its cause;
+// no statistics follow samples that could not be written.
+TEST(ZuvexaRun, AFailedFetchLeavesEveryPathAsItWas) {
+  namespace fs = std::filesystem;
+  const testsupport::TemporaryDirectory folder;
+  std::ofstream(folder.File("k.csv")) << "keep\n";
+  fs::create_directory(folder.File("e.svg"));
+  ASSERT_EQ(mkfifo(folder.File("pipe").c_str(), 0600), 0);
+  const int reader = open(folder.File("pipe").c_str(), O_RDWR | O_NONBLOCK); // so that writers need not wait
+  // A device that fails every write: a copy of /dev/full where the test may make one.
+  const bool root = geteuid() == 0;
+  const std::string full = root ? folder.File("full") : "/dev/full";
+  if (root) {
+    ASSERT_EQ(mknod(full.c_str(), S_IFCHR | 0600, makedev(1, 7)), 0);
+  }
+  for (const char *name : {"full.svg", "rec.sigmf-meta"}) fs::create_symlink(full, folder.File(name));
+  const auto at = [&](const char *name) { return "'" + folder.File(name) + "'"; };
+  const std::string noSpace = ": No space left on device\n";
+  enum Reach { kNothing, kAcquisition, kReport };
+  struct Case {
+    std::string arguments, message;
+    Reach reach;
+  } const cases[] = {
+      {"--resource Nowhere --output " + at("k.csv") + " --plot " + at("new.svg"), "\"Nowhere\"", kNothing},
+      {"--plot " + at("e.svg"), "cannot write " + folder.File("e.svg") + ": Is a directory\n", kNothing},
+      {"--resource Nowhere --output " + at("pipe"), "\"Nowhere\"", kNothing},
+      {"--samples 1000 --output '" + full + "' --plot " + at("new.svg"), "cannot write " + full + noSpace,
+       kAcquisition},
+      {"--samples 100000 --output - >/dev/full", "cannot write standard output" + noSpace, kAcquisition},
+      {"--samples 1000 --plot " + at("full.svg"), "cannot write " + folder.File("full.svg") + noSpace,
+       kReport},
+      {"--samples 1000 --output " + at("rec.sigmf-data"),
+       "cannot write " + folder.File("rec.sigmf-meta") + noSpace, kReport},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.arguments);
+    const ShellRun run = Zuvexa("fetch " + c.arguments);
+    const std::string said = run.out + run.err;
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_THAT(run.err, HasSubstr(c.message));
+    EXPECT_EQ(said.find("cannot write", said.find("cannot write") + 1), std::string::npos) << "told once";
+    EXPECT_EQ(said.find("session  ") != std::string::npos, c.reach != kNothing) << said;
+    EXPECT_EQ(said.find("dBFS") != std::string::npos, c.reach == kReport) << said;
+  }
+  close(reader);
+  EXPECT_EQ(ReadWholeFile(folder.File("k.csv")), "keep\n");
+  EXPECT_TRUE(fs::is_directory(folder.File("e.svg")));
+  EXPECT_TRUE(fs::is_fifo(folder.File("pipe")));
+  EXPECT_TRUE(fs::is_character_file(full));
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), {}), root ? 6 : 5) << "no new file";
 }
 
 TEST(ZuvexaRun, ErrorShowsEachCodeInHexAndDecimalInAnyLanguage) {
@@ -340,11 +395,28 @@ pid_t StartZuvexa(const testsupport::TemporaryDirectory &folder, std::vector<std
   setenv("ZUVEXA_SYSAPI_CONFIG", ZUVEXA_DEMO_SYSAPI_CONFIG, 1);
   setenv("ZUPEEK_TRACE", folder.File("calls.log").c_str(), 1);
   setenv("TMPDIR", folder.File("tmp").c_str(), 1);
+  std::signal(SIGHUP, SIG_DFL); // as from a terminal, even under nohup
   std::vector<char *> argv;
   for (std::string &word : words) argv.push_back(word.data());
   argv.push_back(nullptr);
   execv(argv[0], argv.data());
   _exit(127);
+}
+
+// The names in `folder` that begin with `prefix`.
+std::vector<std::string> NamesBeginning(const std::string &folder, const std::string &prefix) {
+  std::vector<std::string> names;
+  for (const auto &entry : std::filesystem::directory_iterator(folder))
+    if (entry.path().filename().string().starts_with(prefix)) names.push_back(entry.path().string());
+  return names;
+}
+
+// Waits up to ten seconds for the new file a fetch writes beside `name` in
+// `folder` to hold data.
+void AwaitSamples(const std::string &folder, const std::string &name) {
+  for (int wait = 0; wait < 200; ++wait, usleep(50000))
+    for (const std::string &path : NamesBeginning(folder, "." + name + "."))
+      if (std::filesystem::file_size(path) > 0) return;
 }
 
 // Whether a process still runs with `text` in its command line.
@@ -372,10 +444,7 @@ TEST(ZuvexaRun, SignalsEndALongFetchCleanly) {
       std::vector<std::string> words = {"fetch", "--samples", "1M", "--records", "200", "--output", samples};
       if (traced) words.insert(words.begin(), "trace");
       const pid_t pid = StartZuvexa(folder, words);
-      for (int wait = 0;
-           wait < 200 && !(std::filesystem::exists(samples) && std::filesystem::file_size(samples) > 0);
-           ++wait)
-        usleep(50000);
+      AwaitSamples(folder.Path(), "big.f64");
       kill(pid, signal);
       int status = 0;
       ASSERT_EQ(waitpid(pid, &status, 0), pid);
@@ -387,7 +456,25 @@ TEST(ZuvexaRun, SignalsEndALongFetchCleanly) {
       EXPECT_THAT(calls, HasSubstr(traced ? "zuVEXA_close(session=\"Analyzer1\", vi=65537)\n  -> 0"
                                           : "\"function\":\"zuVEXA_close\""));
       EXPECT_EQ(std::filesystem::file_size(samples) % 16000000, 0u) << "whole records only";
+      EXPECT_EQ(NamesBeginning(folder.Path(), ".big"), std::vector<std::string>{}) << "put in place";
       EXPECT_TRUE(std::filesystem::is_empty(folder.File("tmp"))) << "no trace log left";
       EXPECT_FALSE(ProcessMentions(samples)) << "no traced child left";
     }
+}
+
+// A signal that ends the process at once (SIGHUP, SIGPIPE, SIGQUIT) takes
+// the unfinished files with it and leaves the target as it was.
+TEST(ZuvexaRun, AHangupLeavesNoUnfinishedFile) {
+  const testsupport::TemporaryDirectory folder;
+  std::ofstream(folder.File("big.f64")) << "keep";
+  const pid_t pid = StartZuvexa(folder, {"fetch", "--samples", "1M", "--records", "200", "--output",
+                                         folder.File("big.f64"), "--plot", folder.File("big.svg")});
+  AwaitSamples(folder.Path(), "big.f64");
+  kill(pid, SIGHUP);
+  int status = 0;
+  ASSERT_EQ(waitpid(pid, &status, 0), pid);
+  EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGHUP) << status;
+  EXPECT_EQ(NamesBeginning(folder.Path(), ".big"), std::vector<std::string>{});
+  EXPECT_EQ(ReadWholeFile(folder.File("big.f64")), "keep");
+  EXPECT_FALSE(std::filesystem::exists(folder.File("big.svg")));
 }

@@ -2,21 +2,30 @@
 // cannot.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cmath>
 #include <complex>
+#include <filesystem>
+#include <fstream>
 #include <limits>
 #include <numbers>
 #include <sstream>
 #include <vector>
 
+#include <nlohmann/json.hpp>
+
+#include "FetchFile.h"
 #include "FetchPlot.h"
 #include "IqAnalysis.h"
 #include "Plot.h"
 #include "Progress.h"
 #include "SampleWriter.h"
+#include "Sigmf.h"
 #include "Spectrum.h"
 #include "Statistics.h"
+#include "TemporaryDirectory.h"
 
 using namespace zuvexacli;
 using namespace zuvexaiq;
@@ -76,13 +85,51 @@ TEST(ZuvexaSampleWriter, CsvLinesAndRawLittleEndianValues) {
   SampleWriter(raw, SampleFormat::I16).WriteI16(0, std::vector<int16_t>{1, -2}, 1e-6, 0.5, 0.0);
   EXPECT_EQ(raw.str(), std::string("\x01\x00\xfe\xff", 4)) << "unscaled";
 
-  std::ostringstream f64;
-  const double values[2] = {0.5, -0.25};
-  SampleWriter(f64, SampleFormat::F64).WriteF64(0, std::vector<double>(values, values + 2), 1e-6);
-  EXPECT_EQ(f64.str(), std::string(reinterpret_cast<const char *>(values), sizeof values));
+  std::ostringstream f64, f64Csv;
+  const std::vector<double> values = {0.5, -0.25};
+  SampleWriter(f64, SampleFormat::F64).WriteF64(0, values, 1e-6);
+  EXPECT_EQ(f64.str(), std::string(reinterpret_cast<const char *>(values.data()), 16));
+  SampleWriter(f64Csv, SampleFormat::Csv).WriteF64(0, values, 1e-6);
+  EXPECT_EQ(f64Csv.str(), "record,sample,time_s,i,q\n0,0,0,0.5,-0.25\n");
 
   EXPECT_EQ(FormatForPath("a/b.F64"), SampleFormat::F64);
   EXPECT_EQ(FormatForPath("dir.i16/samples"), SampleFormat::Csv) << "a dot in a folder is no extension";
+}
+
+TEST(ZuvexaSigmf, ACaptureHasADateOnlyWhenTheInstrumentGivesATime) {
+  std::ostringstream data, meta;
+  SigmfWriter writer(data, meta, SampleFormat::I16, {2.4e9, "hw", "1.0"});
+  for (const double time : {0.0, 1704164645.25}) {
+    writer.WriteI16(0, std::vector<int16_t>{1, 2}, 1e-6, 1.0, 0.0);
+    writer.NoteRecord(0, WaveformInfo{time, 0, 1e-6, 1, 0, 1, 0, 0});
+  }
+  ASSERT_TRUE(writer.Finish());
+  const nlohmann::json captures = nlohmann::json::parse(meta.str())["captures"];
+  EXPECT_FALSE(captures[0].contains("core:datetime")) << "time 0: none, not 1970";
+  EXPECT_EQ(captures[1]["core:datetime"], "2024-01-02T03:04:05.250000Z");
+  EXPECT_EQ(captures[1]["core:sample_start"], 1);
+}
+
+// A file reached through a link is replaced, with its mode, only when committed.
+TEST(ZuvexaFetchFile, ReplacesTheFileALinkLeadsToOnlyWhenCommitted) {
+  const testsupport::TemporaryDirectory folder;
+  const std::string target = folder.File("old.csv"), link = folder.File("link.csv");
+  const auto word = [&] {
+    std::string text;
+    std::ifstream(target) >> text;
+    return text;
+  };
+  std::ofstream(target) << "old";
+  chmod(target.c_str(), 0640);
+  std::filesystem::create_symlink("old.csv", link);
+  FetchFile file;
+  ASSERT_EQ(file.Open(link, {}), "");
+  file.Stream() << "new";
+  EXPECT_EQ(word(), "old");
+  EXPECT_EQ(file.Commit(), "");
+  EXPECT_EQ(word(), "new");
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(std::filesystem::status(target).permissions(), std::filesystem::perms(0640));
 }
 
 TEST(ZuvexaPlot, TicksAreRoundAndCoverTheRange) {
