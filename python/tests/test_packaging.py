@@ -49,13 +49,15 @@ LOAD = "import zuvexa, zuvexa._library as l; l.library(); print('loaded', zuvexa
 def test_the_library_comes_from_zuvexa_library_else_the_install_else_the_loader(tmp_path, folders, explicit,
                                                                                 expected):
     """A copy of the package whose _paths.py names FOLDERS (relative to the
-    package), in an environment without a loader path."""
+    package), in an environment without a loader path (the sanitizer
+    runtimes still preloaded in a sanitizer build)."""
     built = Path(os.environ["ZUVEXA_LIBRARY"]).parent
     relative = os.path.relpath(built, tmp_path / "zuvexa")
     shutil.copytree(BUILT, tmp_path / "zuvexa")
     folders = tuple(folder.format(built=relative) for folder in folders)
     (tmp_path / "zuvexa" / "_paths.py").write_text(f"LIBRARY_FOLDERS = {folders!r}\n")
-    env = {"PATH": os.environ["PATH"], "PYTHONPATH": str(tmp_path), "PYTHONDONTWRITEBYTECODE": "1"}
+    env = {name: os.environ[name] for name in ("PATH", "LD_PRELOAD", "ASAN_OPTIONS") if name in os.environ}
+    env.update(PYTHONPATH=str(tmp_path), PYTHONDONTWRITEBYTECODE="1")
     if explicit:
         env["ZUVEXA_LIBRARY"] = explicit.format(tmp=tmp_path)
     run = subprocess.run([sys.executable, "-c", LOAD], env=env, capture_output=True, text=True)
