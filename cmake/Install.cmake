@@ -76,8 +76,23 @@ endif()
 set(ZUVEXA_INSTALL_PYTHONDIR ${python_site} CACHE STRING "Where the zuvexa Python package is installed")
 include(${PROJECT_SOURCE_DIR}/cmake/PythonPackage.cmake)
 if(ZUVEXA_PYTHON_PACKAGE_DIR)
+  # The installed package loads the library of its own prefix, found from
+  # its folder (python/zuvexa/_paths.py), wherever the prefix is.
+  file(RELATIVE_PATH library_from_package ${CMAKE_INSTALL_PREFIX}/${ZUVEXA_INSTALL_PYTHONDIR}/zuvexa
+       ${CMAKE_INSTALL_FULL_LIBDIR})
+  string(REGEX REPLACE "/$" "" library_from_package "${library_from_package}")
+  file(CONFIGURE OUTPUT ${PROJECT_BINARY_DIR}/python-install/_paths.py CONTENT [=[
+"""Where the package looks for libzuvexa before the loader's own search: its
+install's library folder, relative to the package's folder (written by the
+library's build)."""
+from typing import Tuple
+
+LIBRARY_FOLDERS: Tuple[str, ...] = ("@library_from_package@",)
+]=] @ONLY)
   install(DIRECTORY ${ZUVEXA_PYTHON_PACKAGE_DIR} DESTINATION ${ZUVEXA_INSTALL_PYTHONDIR} COMPONENT python
-    PATTERN __pycache__ EXCLUDE)
+    PATTERN __pycache__ EXCLUDE PATTERN _paths.py EXCLUDE)
+  install(FILES ${PROJECT_BINARY_DIR}/python-install/_paths.py DESTINATION ${ZUVEXA_INSTALL_PYTHONDIR}/zuvexa
+    COMPONENT python)
 endif()
 
 # The stand-ins sit in the library's module folder, not in the public library

@@ -6,6 +6,10 @@
 #                            which the library loads by name
 #   <datadir>/zuvexa         the library's own error description files
 #   <bindir>                 the tools (RUNPATH: <libdir> and <libdir>/zuvexa)
+#   <libdir>/SoapySDR/modulesN  the SoapySDR module (RUNPATH: the same two,
+#                            soapy/CMakeLists.txt)
+#   <python site>/zuvexa     the Python package, which finds <libdir> from
+#                            its own folder (cmake/Install.cmake)
 include(GNUInstallDirs)
 
 set(ZUVEXA_INSTALL_MODULEDIR ${CMAKE_INSTALL_LIBDIR}/zuvexa)

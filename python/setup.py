@@ -6,11 +6,15 @@ prototypes and the attribute table), which is not in python/zuvexa:
 - else it is generated from the catalogue of the checkout holding this
   folder, with the C++ preprocessor ($CXX, else c++).
 
-The metadata is in pyproject.toml.
+setuptools' work folders (build/, zuvexa.egg-info) go to a temporary folder,
+removed afterwards, so that a build leaves the checkout as it was; pip takes
+the wheel and metadata from the folders it names. The metadata is in
+pyproject.toml.
 """
 import os
 import shutil
 import sys
+import tempfile
 from pathlib import Path
 
 from setuptools import setup
@@ -18,6 +22,7 @@ from setuptools.command.build_py import build_py
 
 HERE = Path(__file__).resolve().parent
 sys.path.insert(0, str(HERE / "generator"))
+sys.dont_write_bytecode = True  # no __pycache__ of the generator in the checkout
 import generate_catalogue  # noqa: E402
 
 
@@ -45,4 +50,6 @@ class BuildWithCatalogue(build_py):
         write_catalogue(target)
 
 
-setup(cmdclass={"build_py": BuildWithCatalogue})
+with tempfile.TemporaryDirectory(prefix="zuvexa-setup-") as work:
+    setup(cmdclass={"build_py": BuildWithCatalogue},
+          options={"build": {"build_base": os.path.join(work, "build")}, "egg_info": {"egg_base": work}})

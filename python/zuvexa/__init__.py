@@ -10,18 +10,20 @@ analyzer.
 A failed call raises a zuvexa.ZuvexaError (.status, .description,
 .function), of a subclass for an invalid parameter, a device not found and a
 timeout; a warning status becomes a zuvexa.ZuvexaWarning. The library is
-loaded from $ZUVEXA_LIBRARY when set, else by its soname libzuvexa.so.0.
+loaded from $ZUVEXA_LIBRARY when set, else from the library folder of the
+install the package belongs to, else by its soname libzuvexa.so.0; when
+none loads, zuvexa.LibraryNotFoundError (an OSError) lists what was tried.
 """
 from ._attributes import Attribute
 from ._catalogue import ATTRIBUTES
 from ._errors import (DeviceNotFoundError, Error, InvalidParameterError, SessionClosedError, ZuvexaError,
                       ZuvexaTimeoutError, ZuvexaWarning, describe, hex_status)
-from ._library import library_path
+from ._library import LibraryNotFoundError, library_path
 from ._session import AttributeValue, Session
 from ._types import PowerSpectrum, WaveformInfo
 from . import sigmf
 
 __all__ = ["ATTRIBUTES", "Attribute", "AttributeValue", "DeviceNotFoundError", "Error", "InvalidParameterError",
-           "PowerSpectrum", "Session", "SessionClosedError", "WaveformInfo", "ZuvexaError", "ZuvexaTimeoutError",
-           "ZuvexaWarning", "describe", "hex_status", "library_path", "sigmf"]
+           "LibraryNotFoundError", "PowerSpectrum", "Session", "SessionClosedError", "WaveformInfo", "ZuvexaError",
+           "ZuvexaTimeoutError", "ZuvexaWarning", "describe", "hex_status", "library_path", "sigmf"]
 __version__ = "0.1.0"

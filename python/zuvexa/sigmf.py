@@ -9,7 +9,7 @@ raw / 32767."""
 import datetime
 import json
 import os
-from typing import Any, Dict, Optional, Sequence, Tuple, Union
+from typing import Any, Dict, List, Optional, Sequence, Tuple, Union
 
 import numpy as np
 import numpy.typing as npt
@@ -20,6 +20,7 @@ Meta = Dict[str, Any]
 VERSION = "1.0.0"
 _DTYPES: Dict[str, "np.dtype[Any]"] = {"cf64_le": np.dtype("<c16"), "cf32_le": np.dtype("<c8"), "ci16_le": np.dtype("<i2")}
 CI16_FULL_SCALE = 32767.0
+_SAMPLE_BYTES = {"cf64_le": 16, "cf32_le": 8, "ci16_le": 4}  # I and Q
 
 
 def _paths(name: PathName) -> Tuple[str, str]:
@@ -32,17 +33,52 @@ def _paths(name: PathName) -> Tuple[str, str]:
 
 
 def read(name: PathName) -> Tuple[npt.NDArray[np.complex128], Meta]:
-    """(samples as complex128, meta dict) of a recording."""
+    """(samples as complex128, meta dict) of a recording. A meta file that is
+    not a SigMF description, or a data file that does not hold whole samples
+    up to the start of its last capture, raises a ValueError naming the file."""
     data_path, meta_path = _paths(name)
-    with open(meta_path, encoding="utf-8") as file:
-        meta: Meta = json.load(file)
+    meta = _read_meta(meta_path)
     datatype = meta["global"]["core:datatype"]
-    if datatype not in _DTYPES:
-        raise ValueError(f"{meta_path}: data type {datatype!r} is not one of {', '.join(_DTYPES)}")
-    raw = np.fromfile(data_path, dtype=_DTYPES[datatype])
+    with open(data_path, "rb") as file:
+        data = file.read()
+    _check_length(data_path, len(data), _SAMPLE_BYTES[datatype], _capture_starts(meta))
+    raw = np.frombuffer(data, dtype=_DTYPES[datatype])
     if datatype == "ci16_le":
         return (raw[0::2] + 1j * raw[1::2]) / CI16_FULL_SCALE, meta
     return raw.astype(np.complex128), meta
+
+
+def _read_meta(meta_path: str) -> Meta:
+    """The meta file's contents, checked for a known data type and captures
+    with integer starts."""
+    with open(meta_path, encoding="utf-8") as file:
+        try:
+            meta = json.load(file)
+        except ValueError as error:
+            raise ValueError(f"{meta_path}: not a JSON meta file ({error})") from None
+    fields = meta.get("global") if isinstance(meta, dict) else None
+    datatype = fields.get("core:datatype") if isinstance(fields, dict) else None
+    if datatype not in _DTYPES:
+        raise ValueError(f"{meta_path}: data type {datatype!r} is not one of {', '.join(_DTYPES)}")
+    captures = meta.get("captures", [])
+    if not isinstance(captures, list) or not all(
+            isinstance(capture, dict) and type(capture.get("core:sample_start", 0)) is int for capture in captures):
+        raise ValueError(f"{meta_path}: captures must be a list of objects with an integer core:sample_start")
+    checked: Meta = meta
+    return checked
+
+
+def _capture_starts(meta: Meta) -> List[int]:
+    return [capture.get("core:sample_start", 0) for capture in meta.get("captures", [])]
+
+
+def _check_length(data_path: str, size: int, sample_bytes: int, starts: Sequence[int]) -> None:
+    """Whole samples, and at least one at the start of every capture."""
+    if size % sample_bytes:
+        raise ValueError(f"{data_path}: {size} bytes is not a whole number of {sample_bytes}-byte samples")
+    count = size // sample_bytes
+    if starts and max(starts) >= count:
+        raise ValueError(f"{data_path}: {count} samples, too few for the capture at sample {max(starts)}")
 
 
 def _datetime(timestamp: float) -> str:

@@ -3,7 +3,8 @@
 # private mount namespace whose /usr, /usr/local and /etc are overlays, and
 # uses it from there with no environment but PATH (and the simulated
 # analyzers' configuration): the zuvexa command, a C program built with
-# pkg-config alone, the CMake package, the Python package. The overlays'
+# pkg-config alone, the CMake package, the Python package, the SoapySDR
+# module (named by SoapySDR's module path). The overlays'
 # upper layers must stay empty. Then a shared directory named by
 # /etc/kelmar/share/share.dir must win over the prefix's error files.
 # Needs root (unshare, mounts).
@@ -60,9 +61,18 @@ clean cmake -S "$source/examples/c" -B "$work/cmake" -DCMAKE_PREFIX_PATH="$prefi
   clean cmake --build "$work/cmake" >/dev/null || fail "the find_package build"
 expect "mean power -6.02 dBFS" "the find_package build" clean "$sim" "$work/cmake/fetch_record"
 
+# The package imported from its site folder (the current one), which is all
+# it needs to find its library.
 site=$(dirname "$(find "$prefix" -path '*-packages/zuvexa' -type d)")
-expect "mean power -6.02 dBFS" "the Python package" clean "$sim" ZUVEXA_LIBRARY="$libzuvexa" PYTHONPATH="$site" \
-  PYTHONDONTWRITEBYTECODE=1 python3 "$source/examples/python/fetch_record.py"
+(cd "$site" && expect "mean power -6.02 dBFS" "the Python package" clean "$sim" python3 -B -c \
+  "import runpy; runpy.run_path('$source/examples/python/fetch_record.py', run_name='__main__')")
+
+# The SoapySDR module, when the build made one, loads from the prefix.
+modules=$(find "$prefix" -path '*/SoapySDR/modules*' -type d)
+if [ -n "$modules" ]; then
+  expect "Channels: 1 Rx" "the SoapySDR module" clean "$sim" SOAPY_SDR_PLUGIN_PATH="$modules" \
+    SoapySDRUtil --probe="driver=zuvexa,simulate=1"
+fi
 
 leftovers=$(cd "$layers" && find ./*.upper -mindepth 1)
 [ -z "$leftovers" ] || fail "written outside the prefix:

@@ -3,9 +3,10 @@
 # (any error or warning fails; an override needs a comment line above it),
 # then the packages installed into a disposable minimal Debian root (a
 # tarball made once by mmdebstrap and kept in CACHE): the commands, the C
-# example built with pkg-config and the Python example run there, and
-# purging the packages must leave the root as it was. When Debian's mirror
-# cannot be reached to make the root, that part is skipped with a notice.
+# example built with pkg-config, the Python example and the SoapySDR module
+# (when packaged) run there, and purging the packages must leave the root as
+# it was. When Debian's mirror cannot be reached to make the root, that part
+# is skipped with a notice.
 # Needs root (chroot, mounts).
 set -euo pipefail
 source=$(realpath "$1") debs=$(realpath "$2") cache=$3
@@ -32,6 +33,10 @@ ours=$(for file in "${files[@]}"; do dpkg-deb -f "$file" Package; dpkg-deb -f "$
 needed=$(for file in "${files[@]}"; do dpkg-deb -f "$file" Depends; done | tr ',' '\n' |
   sed 's/(.*//; s/|.*//; s/[[:space:]]//g' | grep -v -x -F "$ours" | sort -u | paste -sd,)
 root_packages+=${needed:+,$needed}
+# The SoapySDR module's package, when built, is probed with SoapySDR's own tool.
+if ls "$debs"/soapysdr*-module-zuvexa_*.deb >/dev/null 2>&1; then
+  root_packages+=,soapysdr-tools
+fi
 mkdir -p "$cache"
 tarball=$cache/bookworm-$(md5sum <<<"$root_packages" | cut -c1-8).tar
 partial=${tarball%.tar}.partial.tar
@@ -77,6 +82,9 @@ expect "zuVEXA_FetchIQSingleRecordComplexF64" "zuvexa trace fetch --samples 100"
 expect "tone          +100.000 kHz" "zuvexa-iq"
 expect "mean power -6.02 dBFS" 'cc -o fetch fetch_record.c $(pkg-config --cflags --libs zuvexa) -lm && ./fetch'
 expect "mean power -6.02 dBFS" "python3 fetch_record.py"
+if ls soapysdr*-module-zuvexa_*.deb >/dev/null 2>&1; then
+  expect "Channels: 1 Rx" 'SoapySDRUtil --probe="driver=zuvexa,simulate=1"'
+fi
 man_pages=$(ls /usr/share/man/man1/zuvexa*.1.gz | wc -l)
 [ "$man_pages" -eq 2 ] || { echo "FAILED: $man_pages manual pages"; exit 1; }
 dpkg --purge $(dpkg-query -W -f '${Package}\n' | grep -E 'zuvexa|dbgsym') >dpkg.log 2>&1 || { cat dpkg.log; exit 1; }

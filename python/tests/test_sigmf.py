@@ -1,0 +1,59 @@
+"""zuvexa.sigmf.read on damaged recordings: each fault is a ValueError that
+names the file at fault, never a silently shortened read."""
+import json
+from pathlib import Path
+
+import numpy as np
+import pytest
+
+from zuvexa import sigmf
+
+SAMPLES, STARTS = 30, (0, 10, 20)
+
+
+def edit_meta(change):
+    def apply(path):
+        meta = json.loads(path.read_text())
+        change(meta)
+        path.write_text(json.dumps(meta))
+    return apply
+
+
+def cut(byte_count):
+    return lambda path: path.write_bytes(path.read_bytes()[:byte_count])
+
+
+DAMAGE = [  # data type, file, damage, what the message says
+    ("cf32_le", "meta", lambda path: path.write_text(""), "not a JSON meta file"),
+    ("cf32_le", "meta", lambda path: path.write_text('{"global": '), "not a JSON meta file"),
+    ("cf32_le", "meta", lambda path: path.write_text("[]"), "data type None"),
+    ("cf32_le", "meta", edit_meta(lambda meta: meta["global"].pop("core:datatype")), "data type None"),
+    ("cf32_le", "meta", edit_meta(lambda meta: meta.update(captures={})), "captures must be a list"),
+    ("cf32_le", "meta", edit_meta(lambda meta: meta["captures"][1].update({"core:sample_start": "10"})),
+     "integer core:sample_start"),
+    ("cf32_le", "data", cut(SAMPLES * 8 - 3), "not a whole number of 8-byte samples"),
+    ("ci16_le", "data", cut(SAMPLES * 4 - 2), "not a whole number of 4-byte samples"),
+    ("cf64_le", "data", cut(20 * 16), "20 samples, too few for the capture at sample 20"),
+]
+
+
+def record(folder, datatype):
+    samples = 0.5 * np.exp(0.1j * np.arange(SAMPLES))
+    data, meta = sigmf.write(folder / "rec", samples, 10e6, 2.4e9, datatype, captures=[(s, 0.0) for s in STARTS])
+    return {"data": Path(data), "meta": Path(meta)}
+
+
+@pytest.mark.parametrize("datatype, which, damage, message", DAMAGE, ids=[case[3] for case in DAMAGE])
+def test_a_damaged_recording_is_refused_naming_its_file(tmp_path, datatype, which, damage, message):
+    paths = record(tmp_path, datatype)
+    damage(paths[which])
+    with pytest.raises(ValueError, match=message) as raised:
+        sigmf.read(paths["data"])
+    assert str(paths[which]) in str(raised.value)
+
+
+def test_a_last_capture_of_one_sample_is_whole(tmp_path):
+    paths = record(tmp_path, "cf32_le")
+    cut(21 * 8)(paths["data"])
+    samples, meta = sigmf.read(paths["data"])
+    assert len(samples) == 21 and len(meta["captures"]) == 3
