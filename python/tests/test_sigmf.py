@@ -1,6 +1,7 @@
 """zuvexa.sigmf.read on damaged recordings: each fault is a ValueError that
 names the file at fault, never a silently shortened read."""
 import json
+import os
 from pathlib import Path
 
 import numpy as np
@@ -17,6 +18,12 @@ def edit_meta(change):
         change(meta)
         path.write_text(json.dumps(meta))
     return apply
+
+
+def current_umask():
+    mask = os.umask(0)
+    os.umask(mask)
+    return mask
 
 
 def cut(byte_count):
@@ -57,3 +64,21 @@ def test_a_last_capture_of_one_sample_is_whole(tmp_path):
     cut(21 * 8)(paths["data"])
     samples, meta = sigmf.read(paths["data"])
     assert len(samples) == 21 and len(meta["captures"]) == 3
+
+
+def test_a_write_replaces_both_files_or_neither(tmp_path):
+    paths = record(tmp_path, "cf32_le")
+    meta = json.loads(paths["meta"].read_text())
+    assert [("core:datetime" in c) for c in meta["captures"]] == [False] * len(STARTS), "time 0: no date"
+    assert paths["data"].stat().st_mode & 0o777 == 0o666 & ~current_umask()
+    sigmf.write(tmp_path / "dated", [0j], 1e6, 1e9, captures=[(0, 1.5)])
+    assert json.loads((tmp_path / "dated.sigmf-meta").read_text())["captures"][0]["core:datetime"] == \
+        "1970-01-01T00:00:01.500000Z"
+    old_data = paths["data"].read_bytes()
+    paths["meta"].unlink()
+    paths["meta"].mkdir()
+    with pytest.raises(IsADirectoryError, match="rec.sigmf-meta is a directory"):
+        sigmf.write(tmp_path / "rec", [1j], 1e6, 1e9)
+    assert paths["data"].read_bytes() == old_data
+    assert sorted(p.name for p in tmp_path.iterdir()) == ["dated.sigmf-data", "dated.sigmf-meta",
+                                                          "rec.sigmf-data", "rec.sigmf-meta"]

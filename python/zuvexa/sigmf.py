@@ -86,30 +86,68 @@ def _datetime(timestamp: float) -> str:
     return moment.strftime("%Y-%m-%dT%H:%M:%S.%fZ")
 
 
+def _capture(start: int, frequency: float, timestamp: float) -> Meta:
+    """A capture; a timestamp of 0 means the instrument reported no time, and
+    the capture has no date (as `zuvexa fetch` writes it)."""
+    capture: Meta = {"core:sample_start": int(start), "core:frequency": float(frequency)}
+    if timestamp != 0:
+        capture["core:datetime"] = _datetime(timestamp)
+    return capture
+
+
+def _written_beside(path: str, content: bytes) -> str:
+    """Writes `content` to a new file beside `path` (mode as the umask makes
+    it); returns the new file's name."""
+    folder, base = os.path.split(path)
+    for attempt in range(100):
+        temporary = os.path.join(folder, f".{base}.{os.getpid()}.{attempt}")
+        try:
+            handle = os.open(temporary, os.O_WRONLY | os.O_CREAT | os.O_EXCL, 0o666)
+        except FileExistsError:
+            continue
+        try:
+            with os.fdopen(handle, "wb") as file:
+                file.write(content)
+        except BaseException:
+            os.unlink(temporary)
+            raise
+        return temporary
+    raise FileExistsError(f"no free name beside {path}")
+
+
 def write(name: PathName, samples: npt.ArrayLike, sample_rate: float, frequency: float, datatype: str = "cf32_le",
           captures: Optional[Sequence[Tuple[int, float]]] = None, hw: Optional[str] = None) -> Tuple[str, str]:
     """Writes `samples` (complex) and their meta file. `captures` lists
-    (sample_start, timestamp in seconds since 1970 UTC) pairs; default one
-    capture at sample 0, now."""
+    (sample_start, timestamp in seconds since 1970 UTC, 0 for none) pairs;
+    default one capture at sample 0, now. Each file is written beside its
+    target and renamed into place when complete."""
     if datatype not in _DTYPES:
         raise ValueError(f"data type {datatype!r} is not one of {', '.join(_DTYPES)}")
     data_path, meta_path = _paths(name)
+    for path in (data_path, meta_path):
+        if os.path.isdir(path):
+            raise IsADirectoryError(f"{path} is a directory, not a recording")
     values = np.asarray(samples, dtype=np.complex128)
     if datatype == "ci16_le":
-        scaled = np.round(np.clip(np.stack([values.real, values.imag], axis=-1) * CI16_FULL_SCALE,
-                                  -32768, 32767)).astype(_DTYPES[datatype])
-        scaled.tofile(data_path)
+        data = np.round(np.clip(np.stack([values.real, values.imag], axis=-1) * CI16_FULL_SCALE,
+                                -32768, 32767)).astype(_DTYPES[datatype])
     else:
-        values.astype(_DTYPES[datatype]).tofile(data_path)
+        data = values.astype(_DTYPES[datatype])
     captures = captures or [(0, datetime.datetime.now(datetime.timezone.utc).timestamp())]
     meta: Meta = {
         "global": {"core:datatype": datatype, "core:sample_rate": float(sample_rate), "core:version": VERSION},
-        "captures": [{"core:sample_start": int(start), "core:frequency": float(frequency),
-                      "core:datetime": _datetime(timestamp)} for start, timestamp in captures],
+        "captures": [_capture(start, frequency, timestamp) for start, timestamp in captures],
         "annotations": [],
     }
     if hw is not None:
         meta["global"]["core:hw"] = hw
-    with open(meta_path, "w", encoding="utf-8") as file:
-        json.dump(meta, file, indent=2)
+    # Both files are complete before either replaces what was there.
+    data_file = _written_beside(data_path, data.tobytes())
+    try:
+        meta_file = _written_beside(meta_path, json.dumps(meta, indent=2).encode("utf-8"))
+    except BaseException:
+        os.unlink(data_file)
+        raise
+    os.replace(data_file, data_path)
+    os.replace(meta_file, meta_path)
     return data_path, meta_path
