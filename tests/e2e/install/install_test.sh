@@ -32,11 +32,12 @@ clean() { env -i PATH=/usr/bin:/bin HOME="$stage/home" "$@"; }
 
 layers=$stage/layers
 mkdir -p "$layers" "$stage/home" "$stage/work"
-mount -t tmpfs zuvexa-layers "$layers"
+# -n: mount records nothing in the machine's /run/mount.
+mount -n -t tmpfs zuvexa-layers "$layers"
 for dir in /usr /usr/local /etc; do
   name=${dir//\//_}
   mkdir -p "$layers/$name.upper" "$layers/$name.work"
-  mount -t overlay overlay -o "lowerdir=$dir,upperdir=$layers/$name.upper,workdir=$layers/$name.work" "$dir"
+  mount -n -t overlay overlay -o "lowerdir=$dir,upperdir=$layers/$name.upper,workdir=$layers/$name.work" "$dir"
 done
 
 prefix=$stage/prefix
