@@ -50,40 +50,6 @@ scripts=(
   "build-bench|^forwarded zuVEXA_Commit, 1 thread +[0-9.]+ ns|scripts/bench.sh ${options[*]} --benchmark_filter=^ForwardedCall/"
 )
 
-# The README's commands for users: the fenced blocks below a
-# `<!-- user-commands -->` line; in a `text` block (a transcript) the lines
-# after a `$ ` prompt, in others every line but comments, with `\`
-# continuations joined.
-readme_commands() { # readme_commands README
-  awk '/^<!-- user-commands -->$/ { marked = 1; next }
-    marked && /^```/ { marked = 0; block = 1; transcript = /^```text/; next }
-    block && /^```/ { block = 0; next }
-    !block || /^[[:space:]]*(#|$)/ || (transcript && !/^\$ /) { next }
-    { line = transcript ? substr($0, 3) : $0 }
-    /\\$/ { pending = pending substr(line, 1, length(line) - 1); next }
-    { print pending line; pending = "" }' "$1"
-}
-
-# One shell runs them in turn from the top of the clone, so that an `export`
-# holds for the commands after it, with a fresh Debian login's PATH (not the
-# caller's: Debian's python3, where numpy is), no other environment but what
-# the README sets, no terminal, and a home of its own.
-# shellcheck disable=SC2016 # expanded by the shell that runs it
-readme_runner='while IFS= read -r command; do
-  echo "\$ $command"
-  eval "$command" </dev/null >"$TMPDIR/readme-command.log" 2>&1 ||
-    { status=$?; cat "$TMPDIR/readme-command.log"; echo "README command failed (status $status): $command"; exit 1; }
-done <<<"$1"'
-
-run_readme_commands() { # run_readme_commands README
-  local commands
-  commands=$(readme_commands "$1")
-  [ -n "$commands" ] || { output="no <!-- user-commands --> block in $1"; return 1; }
-  mkdir -p "$clone/.home"
-  in_clone timeout -k 10 300 env -i PATH=/usr/local/bin:/usr/bin:/bin HOME="$clone/.home" TMPDIR="$TMPDIR" LANG=C.UTF-8 \
-    bash -c "$readme_runner" readme "$commands"
-}
-
 load() { # load ENTRY: sets folder, expected and command
   IFS='|' read -r folder expected line <<<"$1" && read -r -a command <<<"$line"
 }
@@ -101,13 +67,13 @@ mkdir "$TMPDIR"
 
 say "fresh clone: set-up, then the README's commands"
 passes '^tone +\+100\.000 kHz' scripts/setup.sh "${options[@]}"
-run_readme_commands "$clone/README.md" || fail "the README's commands for users: $(tail -n 1 <<<"$output")"
-# A command that drifted from the program fails: an option or a program that
+in_clone tests/scripts/readme_commands.sh || fail "the README's commands for users: $(tail -n 1 <<<"$output")"
+# A command that drifted from the programs fails: an option or a program that
 # is not there, appended to the README.
 for drift in "build/bin/zuvexa models --no-such-option" "build/bin/no-such-program --help"; do
   # shellcheck disable=SC2016 # Markdown fences
   printf '%s\n<!-- user-commands -->\n```sh\n%s\n```\n' "$(cat "$clone/README.md")" "$drift" >"$TMPDIR/README.md"
-  ! run_readme_commands "$TMPDIR/README.md" || fail "a README with '$drift' passed"
+  ! in_clone tests/scripts/readme_commands.sh "$TMPDIR/README.md" || fail "a README with '$drift' passed"
   printed "^README command failed \(status [0-9]+\): $drift\$"
 done
 
