@@ -2,8 +2,10 @@
 # Installs what the build and the tests need (Debian packages only), fetches
 # the embedded third-party sources, configures and builds libzuvexa.
 #
-#   scripts/setup.sh              build the library, the stand-ins and the
-#                                 main job, then run the main job
+#   scripts/setup.sh              build what a user runs (the library, the
+#                                 stand-ins, zuvexa-iq, zuvexa, the SoapySDR
+#                                 module, the Python package, the C example),
+#                                 then run the main job, zuvexa-iq
 #   scripts/setup.sh --test       build, then run every test the way CI does:
 #                                   1. every C and C++ file as .clang-format
 #                                      lays it out (no build)
@@ -16,7 +18,9 @@
 #                                      few seconds of fuzzing (clang, build-fuzz/)
 #                                   6. the scripts of scripts/ from a fresh
 #                                      clone of the committed tree, also after
-#                                      a failed configure (build-fresh-clone/)
+#                                      a failed configure, and the README's
+#                                      commands after this set-up
+#                                      (build-fresh-clone/)
 #                                   7. the install into a prefix in a mount
 #                                      namespace (nothing outside it), the
 #                                      Debian packages under lintian and in a
@@ -105,7 +109,7 @@ declare -A stage_titles=(
   [asan]="AddressSanitizer + UndefinedBehaviorSanitizer build, whole test suite (build-asan/)"
   [tsan]="ThreadSanitizer build, concurrency tests (build-tsan/)"
   [fuzz]="libFuzzer targets, seeds and 5 s of fuzzing each (clang, build-fuzz/)"
-  [scripts]="the scripts from a fresh clone, also after a failed configure (build-fresh-clone/)"
+  [scripts]="the scripts and the README's commands from a fresh clone, also after a failed configure (build-fresh-clone/)"
   [install]="prefix install in a mount namespace; Debian packages: lintian, a disposable root (build-deb/)"
   [sdr]="SoapySDR module and SigMF with SoapySDRUtil, Python SoapySDR and GNU Radio (build/)"
   [panel]="the front panel in headless Chromium, screenshot saved (build/panel-screenshot.png)"
@@ -145,13 +149,15 @@ if [ "$mode" = test ]; then
   exit 0
 fi
 
-# The main job needs the library, the stand-ins and zuvexa-iq only.
-prepare
-if [ "$sanitize" -eq 1 ]; then
+# What the README's commands for users run; the library and the stand-ins
+# come as their dependencies. Neither the tests nor the benchmarks.
+user_targets=(zuvexa-iq zuvexa-cli zuvexaSupport zuvexa_python fetch_record)
+prepare programs
+if [ "$sanitize" -eq 1 ]; then # the main job only
   configure_and_build "$root/build-asan" -DZUVEXA_SANITIZE=address -- zuvexa-iq
   bin="$root/build-asan/bin"
 else
-  configure_and_build "$root/build" -- zuvexa-iq
+  configure_and_build "$root/build" -- "${user_targets[@]}"
   bin="$root/build/bin"
 fi
 

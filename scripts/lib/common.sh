@@ -53,11 +53,14 @@ parse_options() {
   done
 }
 
-# Debian packages by purpose; every script needs `build`.
+# Debian packages by purpose; every script needs `build`. `programs`: what
+# the programs for users need beyond the library (the Python package, the
+# SoapySDR module and SoapySDRUtil to try it), which scripts/setup.sh builds.
 declare -A package_groups=(
   [build]="build-essential cmake pkg-config ccache dpkg-dev
            liblua5.1-0-dev lua-cjson-dev lua-cjson lua-filesystem-dev lua-dkjson
            libcpp-httplib-dev libcli11-dev nlohmann-json3-dev"
+  [programs]="python3 python3-numpy libsoapysdr-dev soapysdr-tools"
   [tests]="clang-format googletest libgtest-dev libgmock-dev python3 python3-numpy python3-pytest file git
            mypy python3-pip python3-venv python3-setuptools python3-wheel"
   [bench]="libbenchmark-dev"

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The scripts of scripts/ as the first commands in a fresh clone of the
 # committed tree (build-fresh-clone/): each fetches, installs and builds what
-# it needs. Then each runs into a configure made to fail in a half-configured
-# folder: it must fail loudly, and the next run must recover.
+# it needs. First scripts/setup.sh, right after which the README's commands
+# for users must pass. Then each script runs into a configure made to fail in
+# a half-configured folder: it must fail loudly, and the next run must recover.
 #
 #   tests/scripts/fresh_clone.sh [-j N] [--no-install]
 set -euo pipefail
@@ -63,6 +64,18 @@ export TMPDIR=$clone/.tmp # the logs of the failures below go with the clone
 mkdir "$TMPDIR"
 [ -z "$("${trusted[@]}" -C "$root" status --porcelain --untracked-files=no)" ] ||
   echo "fresh clone: note: the uncommitted changes of $root are not in the clone"
+
+say "fresh clone: set-up, then the README's commands"
+passes '^tone +\+100\.000 kHz' scripts/setup.sh "${options[@]}"
+in_clone tests/scripts/readme_commands.sh || fail "the README's commands for users: $(tail -n 1 <<<"$output")"
+# A command that drifted from the programs fails: an option or a program that
+# is not there, appended to the README.
+for drift in "build/bin/zuvexa models --no-such-option" "build/bin/no-such-program --help"; do
+  # shellcheck disable=SC2016 # Markdown fences
+  printf '%s\n<!-- user-commands -->\n```sh\n%s\n```\n' "$(cat "$clone/README.md")" "$drift" >"$TMPDIR/README.md"
+  ! in_clone tests/scripts/readme_commands.sh "$TMPDIR/README.md" || fail "a README with '$drift' passed"
+  printed "^README command failed \(status [0-9]+\): $drift\$"
+done
 
 say "fresh clone: first runs"
 passes '^json_parse$' scripts/fuzz.sh --list
