@@ -27,7 +27,8 @@
 #                                      disposable Debian root (build-deb/)
 #                                   8. the SoapySDR module and SigMF recordings
 #                                      with SoapySDRUtil, SoapySDR's Python
-#                                      binding and GNU Radio (build/)
+#                                      binding, GNU Radio, SoapyRemote and
+#                                      CubicSDR (build/, CubicSDR screenshot)
 #                                   9. the front panel in headless Chromium,
 #                                      screenshot in build/panel-screenshot.png
 #   scripts/setup.sh --test --only plain,tsan
@@ -111,7 +112,7 @@ declare -A stage_titles=(
   [fuzz]="libFuzzer targets, seeds and 5 s of fuzzing each (clang, build-fuzz/)"
   [scripts]="the scripts and the README's commands from a fresh clone, also after a failed configure (build-fresh-clone/)"
   [install]="prefix install in a mount namespace; Debian packages: lintian, a disposable root (build-deb/)"
-  [sdr]="SoapySDR module and SigMF with SoapySDRUtil, Python SoapySDR and GNU Radio (build/)"
+  [sdr]="SoapySDR module and SigMF with SoapySDRUtil, Python SoapySDR, GNU Radio, SoapyRemote and CubicSDR (build/)"
   [panel]="the front panel in headless Chromium, screenshot saved (build/panel-screenshot.png)"
 )
 
