@@ -14,27 +14,9 @@ for need in CubicSDR:cubicsdr Xvfb:xvfb xdotool:xdotool import:imagemagick; do
   command -v "${need%%:*}" >/dev/null || { echo "SKIP: CubicSDR check: no ${need%%:*} (Debian package ${need#*:})"; exit 0; }
 done
 
-work=$(mktemp -d)
-pids=()
-finish() {
-  local status=$?
-  [ "${#pids[@]}" -eq 0 ] || kill "${pids[@]}" 2>/dev/null || true
-  wait || true
-  [ "$status" -eq 0 ] || tail -n 25 "$work/cubicsdr.log" >&2 || true
-  rm -rf "$work"
-  exit "$status"
-}
-trap finish EXIT
-fail() { echo "CubicSDR check: $*" >&2; exit 1; }
-wait_for() { # wait_for SECONDS WHAT COMMAND...: polls COMMAND
-  local tries=$(($1 * 10)) what=$2; shift 2
-  while ((tries-- > 0)); do
-    "$@" >/dev/null 2>&1 && return 0
-    alive || fail "CubicSDR ended while waiting for $what"
-    sleep 0.1
-  done
-  fail "no $what after $1 s"
-}
+check=CubicSDR
+# shellcheck source-path=SCRIPTDIR source=programs.sh
+. "$here/programs.sh"
 alive() { [ "${#pids[@]}" -lt 2 ] || kill -0 "${pids[1]}" 2>/dev/null; }
 
 # Xvfb picks a free display and names it once it accepts clients.

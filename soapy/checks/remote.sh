@@ -25,30 +25,13 @@ if [ "${1:-}" != --inside ]; then
   exec unshare --mount --net --propagation private "$0" --inside
 fi
 
-work=$(mktemp -d)
-pids=()
-finish() {
-  local status=$?
-  [ "${#pids[@]}" -eq 0 ] || kill "${pids[@]}" 2>/dev/null || true
-  wait || true
-  [ "$status" -eq 0 ] || tail -n 20 "$work"/*.log >&2 || true
-  rm -rf "$work"
-  exit "$status"
-}
-trap finish EXIT
-fail() { echo "SoapyRemote check: $*" >&2; exit 1; }
+check=SoapyRemote
+# shellcheck source-path=SCRIPTDIR source=programs.sh
+. "$here/programs.sh"
 start() { # start NAME COMMAND...: in the background, output in $work/NAME.log
   local name=$1; shift
   "$@" >"$work/$name.log" 2>&1 &
   pids+=($!)
-}
-wait_for() { # wait_for WHAT COMMAND...: polls COMMAND for up to 10 s
-  local what=$1 tries; shift
-  for ((tries = 0; tries < 100; tries++)); do
-    "$@" >/dev/null 2>&1 && return 0
-    sleep 0.1
-  done
-  fail "no $what after 10 s"
 }
 
 mount -n -t tmpfs zuvexa-run /run # -n: nothing recorded in the machine's /run/mount
@@ -83,12 +66,12 @@ publish-workstation=no
 EOF
 
 start dbus dbus-daemon --config-file="$work/bus.conf" --nofork --nopidfile
-wait_for "D-Bus system bus" test -S /run/dbus/system_bus_socket
+wait_for 10 "D-Bus system bus" test -S /run/dbus/system_bus_socket
 start avahi avahi-daemon -f "$work/avahi.conf" --no-drop-root --no-chroot --no-rlimits
-wait_for "avahi-daemon startup" grep -q "Server startup complete" "$work/avahi.log"
+wait_for 10 "avahi-daemon startup" grep -q "Server startup complete" "$work/avahi.log"
 url=tcp://127.0.0.1:55132
 start server env SOAPY_SDR_LOG_LEVEL=DEBUG SoapySDRServer --bind="$url"
-wait_for "mDNS announcement of the server" grep -q "Avahi group established" "$work/server.log"
+wait_for 10 "mDNS announcement of the server" grep -q "Avahi group established" "$work/server.log"
 
 expect() { # expect NAME PATTERN...: every pattern is in $work/NAME.out
   local name=$1 pattern; shift
