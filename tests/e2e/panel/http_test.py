@@ -143,6 +143,9 @@ class PanelHttp(unittest.TestCase):
         self.assertEqual(call(self.panel, "/api/attribute", {"id": level["id"], "value": -12.5})[1]["value"], -12.5)
         wrong = call(self.panel, "/api/attribute", {"id": level["id"], "value": "loud"})[1]
         self.assertIn("error", wrong)
+        preamp = next(row for row in rows if row["name"] == "Preamp Enabled")
+        for flag in (True, False):  # a boolean reads back as the flag written
+            self.assertIs(call(self.panel, "/api/attribute", {"id": preamp["id"], "value": flag})[1]["value"], flag)
 
 
 class PanelLifetime(unittest.TestCase):

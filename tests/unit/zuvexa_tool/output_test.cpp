@@ -108,6 +108,9 @@ TEST(ZuvexaSigmf, ACaptureHasADateOnlyWhenTheInstrumentGivesATime) {
   EXPECT_FALSE(captures[0].contains("core:datetime")) << "time 0: none, not 1970";
   EXPECT_EQ(captures[1]["core:datetime"], "2024-01-02T03:04:05.250000Z");
   EXPECT_EQ(captures[1]["core:sample_start"], 1);
+  for (const auto &[data, meta] :
+       {std::pair{"a/r.sigmf-data", "a/r.sigmf-meta"}, {".sigmf-data", ""}, {"r.csv", ""}})
+    EXPECT_EQ(SigmfMetaPath(data), meta) << data << ": a recording needs a name before its suffix";
 }
 
 // A file reached through a link is replaced, with its mode, only when committed.
