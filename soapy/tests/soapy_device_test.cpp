@@ -167,7 +167,8 @@ TEST(SoapyStream, FiniteBurstEndsThenTimesOutAndSessionStaysUsable) {
 // and a tuning by component. Then, while its stream thread reads (waiting
 // first for the stream, as a remote server's does), 100 control calls of
 // another thread: each passes within kPromptly, no sample is lost or
-// repeated. Stopping closes the stream under the waiting thread.
+// repeated. Stopping closes the stream under the waiting threads: the
+// reader and one waiting for the stream's status.
 TEST(SoapyModule, AReceiverApplicationTunesWhileItsStreamThreadReads) {
   ASSERT_EQ(kModuleFound, 0);
   SoapySDR::Device *device = SoapySDR::Device::make("driver=zuvexa,simulate=1");
@@ -214,6 +215,13 @@ TEST(SoapyModule, AReceiverApplicationTunesWhileItsStreamThreadReads) {
           firstWrong = samples + k;
     }
   });
+  int status = 0; // a status poll that waits until the stream is closed, the gate open
+  std::thread statusThread([&] {
+    size_t mask = 0;
+    int flags = 0;
+    long long timeNs = 0;
+    status = device->readStreamStatus(stream, mask, flags, timeNs, 1 << 30);
+  });
   while (!reading) std::this_thread::yield();
   std::this_thread::sleep_for(5ms); // the stream thread waits for the inactive stream
   BackendStandin_ClearCalls();
@@ -235,6 +243,8 @@ TEST(SoapyModule, AReceiverApplicationTunesWhileItsStreamThreadReads) {
   done = true;
   slowest = std::max(slowest, Timed([&] { device->closeStream(stream); }));
   streamThread.join();
+  statusThread.join();
+  EXPECT_EQ(status, SOAPY_SDR_STREAM_ERROR);
   SoapySDR::Device::unmake(device);
   EXPECT_LT(slowest, kPromptly) << std::chrono::duration<double>(slowest).count() << " s";
   EXPECT_EQ(firstWrong, SIZE_MAX) << "a sample lost or repeated";
