@@ -127,6 +127,7 @@ TEST(SoapyStream, FiniteBurstEndsThenTimesOutAndSessionStaysUsable) {
   EXPECT_TRUE(reader.flags & SOAPY_SDR_END_BURST);
   const Clock::duration waited =
       Timed([&] { EXPECT_EQ(reader.Read(data, 1, 0, 150000), SOAPY_SDR_TIMEOUT); });
+  EXPECT_EQ(reader.flags, 0) << "no flags of the last samples";
   EXPECT_GE(waited, 150ms) << "the whole timeout";
   EXPECT_LT(waited, 150ms + kPromptly);
   // Stream calls never throw: a stream of no device is an error code, logged.
