@@ -100,7 +100,7 @@ template <class T> void ExpectWholeTone(const char *format, size_t chunk, double
     EXPECT_EQ(size_t(n), wanted >= mtu ? mtu : size_t(n))
         << format << " chunk " << chunk << ": a read is the MTU";
     EXPECT_EQ(reader.timeNs, std::llround((got % kRecord) * 1e9 / kRate)) << got;
-    EXPECT_TRUE(reader.flags & SOAPY_SDR_HAS_TIME);
+    EXPECT_EQ(reader.flags, SOAPY_SDR_HAS_TIME) << "continuous: no end";
     got += size_t(n);
   }
   for (size_t n = 0; n < total; ++n)
@@ -119,8 +119,11 @@ TEST(SoapyStream, EverySampleOnceInOrderInEachFormatAndReadSize) {
 }
 
 TEST(SoapyStream, FiniteBurstEndsThenTimesOutAndSessionStaysUsable) {
-  Reader reader(SOAPY_SDR_CF64, kRecord + 904);
   std::vector<double> data(4 * kRecord);
+  Reader whole(SOAPY_SDR_CF64, 2 * kRecord); // a burst of whole records ends with its last
+  EXPECT_EQ(whole.Read(data, 2 * kRecord) + whole.Read(data, 2 * kRecord), int(2 * kRecord));
+  EXPECT_TRUE(whole.flags & SOAPY_SDR_END_BURST);
+  Reader reader(SOAPY_SDR_CF64, kRecord + 904);
   EXPECT_EQ(reader.Read(data, 2 * kRecord), int(kRecord));
   EXPECT_FALSE(reader.flags & SOAPY_SDR_END_BURST);
   EXPECT_EQ(reader.Read(data, 2 * kRecord), 904);
