@@ -1,12 +1,8 @@
 #include "ZuvexaDevice.h"
 
-#include <SoapySDR/Errors.h>
-#include <SoapySDR/Formats.h>
 #include <SoapySDR/Logger.hpp>
 
 #include <algorithm>
-#include <chrono>
-#include <cmath>
 #include <cstdlib>
 #include <stdexcept>
 
