@@ -124,34 +124,59 @@ int RxStream::FailedFetch(ViStatus status) {
   return SOAPY_SDR_STREAM_ERROR;
 }
 
+long long RxStream::TimeOf(std::size_t position) const {
+  return std::llround((info_.absoluteInitialX + double(position) * info_.xIncrement) * 1e9);
+}
+
 int RxStream::Deliver(std::size_t count, int &flags, long long &timeNs) {
-  const double seconds = info_.absoluteInitialX + double(position_) * info_.xIncrement;
-  timeNs = std::llround(seconds * 1e9);
+  timeNs = TimeOf(position_);
   position_ += count;
   available_ -= count;
   flags |= SOAPY_SDR_HAS_TIME | (recordsLeft_ == 0 && available_ == 0 ? SOAPY_SDR_END_BURST : 0);
   return static_cast<int>(count);
 }
 
+int RxStream::NextRecord(void *into, double timeoutSeconds, int &flags, long long &timeNs) {
+  const ViStatus status = Fetch(into, NextRecordSamples(), timeoutSeconds);
+  if (status < 0) return FailedFetch(status);
+  position_ = 0;
+  available_ = static_cast<std::size_t>(info_.actualSamples);
+  if (status == VI_SUCCESS) return into == record_.data() ? 1 : 0;
+  // Samples were lost before this record: reported once, with the time
+  // its samples (the next read's) start at.
+  if (into != record_.data()) std::memcpy(record_.data(), into, available_ * ElementBytes(format_));
+  overflowTimeNs_ = timeNs = TimeOf(0);
+  flags |= SOAPY_SDR_HAS_TIME;
+  return SOAPY_SDR_OVERFLOW;
+}
+
 int RxStream::Read(void *buffer, std::size_t numElems, int &flags, long long &timeNs, double fetchTimeout) {
   flags = 0;
+  if (lent_) return SOAPY_SDR_STREAM_ERROR;
   if (!Readable()) return SOAPY_SDR_TIMEOUT;
-  const std::size_t elementBytes = ElementBytes(format_);
   if (available_ == 0) {
-    const int64_t samples = NextRecordSamples();
-    const bool direct = numElems >= static_cast<std::size_t>(samples);
-    void *into = direct ? buffer : record_.data();
-    const ViStatus status = Fetch(into, samples, fetchTimeout);
-    if (status < 0) return FailedFetch(status);
-    position_ = 0;
-    available_ = static_cast<std::size_t>(info_.actualSamples);
-    if (direct && status == VI_SUCCESS) return Deliver(available_, flags, timeNs);
-    if (direct) std::memcpy(record_.data(), buffer, available_ * elementBytes);
-    if (status > 0) return SOAPY_SDR_OVERFLOW; // the samples come with the next read
+    const bool direct = numElems >= static_cast<std::size_t>(NextRecordSamples());
+    const int fetched = NextRecord(direct ? buffer : record_.data(), fetchTimeout, flags, timeNs);
+    if (fetched < 0) return fetched;
+    if (fetched == 0) return Deliver(available_, flags, timeNs);
   }
+  const std::size_t elementBytes = ElementBytes(format_);
   const std::size_t count = std::min(numElems, available_);
   std::memcpy(buffer, record_.data() + position_ * elementBytes, count * elementBytes);
   return Deliver(count, flags, timeNs);
+}
+
+int RxStream::Acquire(const void *&buffer, int &flags, long long &timeNs, double fetchTimeout) {
+  flags = 0;
+  if (lent_) return SOAPY_SDR_STREAM_ERROR;
+  if (!Readable()) return SOAPY_SDR_TIMEOUT;
+  if (available_ == 0) {
+    const int fetched = NextRecord(record_.data(), fetchTimeout, flags, timeNs);
+    if (fetched < 0) return fetched;
+  }
+  buffer = record_.data() + position_ * ElementBytes(format_);
+  lent_ = true;
+  return Deliver(available_, flags, timeNs);
 }
 
 } // namespace zuvexasoapy

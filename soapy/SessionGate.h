@@ -38,6 +38,9 @@ public:
     return changed_.wait_until(hold, deadline, [&] { return waiting_.load() == 0 && ready(); });
   }
 
+  // Wakes every waiter to look at what changed (the reader's own news).
+  void Notify() { changed_.notify_all(); }
+
 private:
   std::mutex mutex_;
   std::condition_variable changed_;

@@ -3,7 +3,9 @@
 // settings, the temperatures as sensors, and the receive stream. Calls of
 // any thread pass one SessionGate: a reader fetches in slices of 10 ms at
 // most and waits for its stream with the gate open, so control calls of
-// other threads go through while it reads or waits.
+// other threads go through while it reads or waits. The stream calls but
+// setupStream (which throws for what it cannot set up) never throw: they
+// return SoapySDR's error codes and log the cause.
 #pragma once
 
 #include <SoapySDR/Device.hpp>
@@ -20,6 +22,9 @@ namespace zuvexasoapy {
 // kMaxGain dB: more gain, a lower reference level, a more sensitive input.
 inline constexpr double kGainReferenceLevel = 30.0;
 inline constexpr double kMaxGain = 100.0;
+inline constexpr const char *kGainElement = "REF"; // the one gain element
+inline constexpr double kMinFrequency = 9e3, kMaxFrequency = 26.5e9;
+inline constexpr double kMinRate = 1e3, kDefaultMaxRate = 250e6; // when the device has no Max IQ Rate
 
 class ZuvexaDevice : public SoapySDR::Device {
 public:
@@ -44,6 +49,17 @@ public:
   int deactivateStream(SoapySDR::Stream *stream, const int flags, const long long timeNs) override;
   int readStream(SoapySDR::Stream *stream, void *const *buffs, const size_t numElems, int &flags,
                  long long &timeNs, const long timeoutUs) override;
+  // An overflow once, with the time of the samples after it (chanMask 1),
+  // else SOAPY_SDR_TIMEOUT after waiting up to timeoutUs, the gate open.
+  int readStreamStatus(SoapySDR::Stream *stream, size_t &chanMask, int &flags, long long &timeNs,
+                       const long timeoutUs) override;
+
+  // Direct access: one buffer, the stream's record, lent until released.
+  size_t getNumDirectAccessBuffers(SoapySDR::Stream *stream) override;
+  int getDirectAccessBufferAddrs(SoapySDR::Stream *stream, const size_t handle, void **buffs) override;
+  int acquireReadBuffer(SoapySDR::Stream *stream, size_t &handle, const void **buffs, int &flags,
+                        long long &timeNs, const long timeoutUs) override;
+  void releaseReadBuffer(SoapySDR::Stream *stream, const size_t handle) override;
 
   std::vector<std::string> listAntennas(const int direction, const size_t channel) const override;
   // Any other name is logged and the one antenna kept.
@@ -54,17 +70,13 @@ public:
   void setGain(const int direction, const size_t channel, const double value) override;
   double getGain(const int direction, const size_t channel) const override;
   SoapySDR::Range getGainRange(const int direction, const size_t channel) const override;
-  // The one gain element, "REF", is the overall gain.
-  void setGain(const int direction, const size_t channel, const std::string &, const double value) override {
-    setGain(direction, channel, value);
-  }
-  double getGain(const int direction, const size_t channel, const std::string &) const override {
-    return getGain(direction, channel);
-  }
+  // The one gain element, "REF", is the overall gain; setting another
+  // element is logged and changes nothing, reading it gives 0 and no range.
+  void setGain(const int direction, const size_t channel, const std::string &name,
+               const double value) override;
+  double getGain(const int direction, const size_t channel, const std::string &name) const override;
   SoapySDR::Range getGainRange(const int direction, const size_t channel,
-                               const std::string &) const override {
-    return getGainRange(direction, channel);
-  }
+                               const std::string &name) const override;
 
   // The carrier, clamped to its range (logged).
   void setFrequency(const int direction, const size_t channel, const double frequency,
@@ -100,7 +112,12 @@ private:
   // class does (applications list every direction); settings refuse it.
   static bool IsChannel(int direction, size_t channel);
   static void CheckChannel(int direction, size_t channel);
+  // Throws std::invalid_argument for a stream that is not this device's.
   RxStream &StreamOf(SoapySDR::Stream *stream) const;
+  // The reader's loop of readStream and acquireReadBuffer: waits, the gate
+  // open, until the stream is readable, then calls fetch(slice seconds)
+  // until it gives samples or an error, or timeoutUs has passed.
+  template <class Fetch> int FetchWithin(SoapySDR::Stream *stream, long timeoutUs, Fetch fetch);
   double ReadReal(const char *settingKey) const;
   double MaxRate() const;
 

@@ -1,11 +1,13 @@
 #include <SoapySDR/Errors.h>
 #include <SoapySDR/Formats.h>
 #include <SoapySDR/Logger.hpp>
+#include <SoapySDR/Modules.hpp>
 
 #include <atomic>
 #include <chrono>
 #include <complex>
 #include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <gtest/gtest.h>
 #include <map>
@@ -58,54 +60,23 @@ struct Reader {
     void *buffs[] = {buffer.data() + 2 * at};
     return device.readStream(stream, buffs, samples, flags, timeNs, timeoutUs);
   }
+  // Through direct buffer access: the lent samples copied to `at`, then given back.
+  template <class T> int Acquire(std::vector<T> &buffer, size_t at) {
+    size_t handle = 7;
+    const void *buffs[] = {nullptr};
+    const int n = device.acquireReadBuffer(stream, handle, buffs, flags, timeNs, 100000);
+    void *lent[] = {nullptr};
+    EXPECT_EQ(device.getDirectAccessBufferAddrs(stream, handle, lent), 0);
+    EXPECT_EQ(lent[0], buffs[0]) << "one buffer, the record";
+    if (n > 0) std::memcpy(buffer.data() + 2 * at, buffs[0], size_t(n) * 2 * sizeof(T));
+    int readFlags = 0;
+    long long readTime = 0;
+    EXPECT_EQ(device.readStream(stream, lent, 1, readFlags, readTime, 0), SOAPY_SDR_STREAM_ERROR)
+        << "no read into a lent record";
+    device.releaseReadBuffer(stream, handle);
+    return n;
+  }
 };
-
-template <class T> void ExpectWholeTone(const char *format, size_t chunk, double scale, double tolerance) {
-  Reader reader(format);
-  const size_t total = 3 * kRecord + 100;
-  std::vector<T> data(2 * total);
-  for (size_t got = 0; got < total;) {
-    const int n = reader.Read(data, std::min(chunk, total - got), got);
-    ASSERT_GT(n, 0) << format << " chunk " << chunk;
-    EXPECT_EQ(reader.timeNs, std::llround((got % kRecord) * 1e9 / kRate)) << got;
-    EXPECT_TRUE(reader.flags & SOAPY_SDR_HAS_TIME);
-    got += size_t(n);
-  }
-  for (size_t n = 0; n < total; ++n)
-    ASSERT_NEAR(std::abs(std::complex<double>(data[2 * n], data[2 * n + 1]) / scale - Expected(n)), 0,
-                tolerance)
-        << format << " chunk " << chunk << " sample " << n;
-}
-
-TEST(SoapyStream, EverySampleOnceInOrderInEachFormatAndReadSize) {
-  // 1030: buffered reads that are no multiple of the tone's period (100 samples)
-  for (size_t chunk : {size_t(1030), kRecord, 3 * kRecord}) { // buffered, straight into the reader's buffer
-    ExpectWholeTone<double>(SOAPY_SDR_CF64, chunk, 1.0, 1e-12);
-    ExpectWholeTone<float>(SOAPY_SDR_CF32, chunk, 1.0, 1e-6);
-    ExpectWholeTone<int16_t>(SOAPY_SDR_CS16, chunk, 32767.0, 1e-4);
-  }
-}
-
-TEST(SoapyStream, FiniteBurstEndsThenTimesOutAndSessionStaysUsable) {
-  Reader reader(SOAPY_SDR_CF64, kRecord + 904);
-  std::vector<double> data(4 * kRecord);
-  EXPECT_EQ(reader.Read(data, 2 * kRecord), int(kRecord));
-  EXPECT_FALSE(reader.flags & SOAPY_SDR_END_BURST);
-  EXPECT_EQ(reader.Read(data, 2 * kRecord), 904);
-  EXPECT_TRUE(reader.flags & SOAPY_SDR_END_BURST);
-  const Clock::duration waited =
-      Timed([&] { EXPECT_EQ(reader.Read(data, 1, 0, 150000), SOAPY_SDR_TIMEOUT); });
-  EXPECT_GE(waited, 150ms) << "the whole timeout";
-  EXPECT_LT(waited, 150ms + kPromptly);
-  EXPECT_THROW(reader.device.closeStream(reinterpret_cast<SoapySDR::Stream *>(&reader)),
-               std::invalid_argument);
-  BackendStandin_ClearCalls();
-  reader.device.closeStream(reader.stream);
-  EXPECT_GE(BackendStandin_FindCall(BACKENDSTANDIN_ALL_KINDS, "Abort", 0), 0)
-      << "closing ends the acquisition";
-  reader.device.setFrequency(SOAPY_SDR_RX, 0, 2.4e9, {});
-  EXPECT_EQ(reader.device.getFrequency(SOAPY_SDR_RX, 0), 2.4e9);
-}
 
 std::atomic<int> warnings = 0; // SoapySDR's warnings (and worse) so far
 
@@ -117,18 +88,101 @@ int WarningsOf(const std::function<void()> &call) {
   return warnings - before;
 }
 
+// chunk 0: through direct buffer access.
+template <class T> void ExpectWholeTone(const char *format, size_t chunk, double scale, double tolerance) {
+  Reader reader(format);
+  const size_t total = 3 * kRecord + 100, mtu = reader.device.getStreamMTU(reader.stream);
+  std::vector<T> data(2 * (total + kRecord));
+  for (size_t got = 0; got < total;) {
+    const size_t wanted = chunk == 0 ? mtu : std::min(chunk, total - got);
+    const int n = chunk == 0 ? reader.Acquire(data, got) : reader.Read(data, wanted, got);
+    ASSERT_GT(n, 0) << format << " chunk " << chunk;
+    EXPECT_EQ(size_t(n), wanted >= mtu ? mtu : size_t(n))
+        << format << " chunk " << chunk << ": a read is the MTU";
+    EXPECT_EQ(reader.timeNs, std::llround((got % kRecord) * 1e9 / kRate)) << got;
+    EXPECT_EQ(reader.flags, SOAPY_SDR_HAS_TIME) << "continuous: no end";
+    got += size_t(n);
+  }
+  for (size_t n = 0; n < total; ++n)
+    ASSERT_NEAR(std::abs(std::complex<double>(data[2 * n], data[2 * n + 1]) / scale - Expected(n)), 0,
+                tolerance)
+        << format << " chunk " << chunk << " sample " << n;
+}
+
+TEST(SoapyStream, EverySampleOnceInOrderInEachFormatAndReadSize) {
+  // 1030: buffered reads that are no multiple of the tone's period (100 samples)
+  for (size_t chunk : {size_t(1030), kRecord, 3 * kRecord, size_t(0)}) { // buffered, straight, lent
+    ExpectWholeTone<double>(SOAPY_SDR_CF64, chunk, 1.0, 1e-12);
+    ExpectWholeTone<float>(SOAPY_SDR_CF32, chunk, 1.0, 1e-6);
+    ExpectWholeTone<int16_t>(SOAPY_SDR_CS16, chunk, 32767.0, 1e-4);
+  }
+}
+
+TEST(SoapyStream, FiniteBurstEndsThenTimesOutAndSessionStaysUsable) {
+  std::vector<double> data(4 * kRecord);
+  Reader whole(SOAPY_SDR_CF64, 2 * kRecord); // a burst of whole records ends with its last
+  EXPECT_EQ(whole.Read(data, 2 * kRecord) + whole.Read(data, 2 * kRecord), int(2 * kRecord));
+  EXPECT_TRUE(whole.flags & SOAPY_SDR_END_BURST);
+  Reader reader(SOAPY_SDR_CF64, kRecord + 904);
+  EXPECT_EQ(reader.Read(data, 2 * kRecord), int(kRecord));
+  EXPECT_FALSE(reader.flags & SOAPY_SDR_END_BURST);
+  EXPECT_EQ(reader.Read(data, 2 * kRecord), 904);
+  EXPECT_TRUE(reader.flags & SOAPY_SDR_END_BURST);
+  const Clock::duration waited =
+      Timed([&] { EXPECT_EQ(reader.Read(data, 1, 0, 150000), SOAPY_SDR_TIMEOUT); });
+  EXPECT_EQ(reader.flags, 0) << "no flags of the last samples";
+  EXPECT_GE(waited, 150ms) << "the whole timeout";
+  EXPECT_LT(waited, 150ms + kPromptly);
+  // Stream calls never throw: a stream of no device is an error code, logged.
+  SoapySDR::Stream *alien = reinterpret_cast<SoapySDR::Stream *>(&reader);
+  size_t handle = 0;
+  int flags = 0;
+  long long timeNs = 0;
+  void *buffs[] = {data.data()};
+  const std::function<int()> calls[] = {
+      [&] { return reader.device.readStream(alien, buffs, 1, flags, timeNs, 0); },
+      [&] { return reader.device.readStreamStatus(alien, handle, flags, timeNs, 0); },
+      [&] { return reader.device.acquireReadBuffer(alien, handle, (const void **)buffs, flags, timeNs, 0); },
+      [&] { return reader.device.getDirectAccessBufferAddrs(alien, 0, buffs); },
+      [&] { return reader.device.activateStream(alien, 0, 0, 0); },
+      [&] { return reader.device.deactivateStream(alien, 0, 0); },
+      [&] { return reader.device.closeStream(alien), SOAPY_SDR_STREAM_ERROR; },
+      [&] { return reader.device.releaseReadBuffer(alien, 0), SOAPY_SDR_STREAM_ERROR; }};
+  for (const auto &call : calls) EXPECT_EQ(WarningsOf([&] { EXPECT_EQ(call(), SOAPY_SDR_STREAM_ERROR); }), 1);
+  ASSERT_EQ(BackendStandin_ScriptStatus(BACKENDSTANDIN_ALL_KINDS, "Initiate",
+                                        BACKENDSTANDIN_ERROR_INVALID_ARGUMENT, VI_FALSE),
+            0);
+  EXPECT_EQ(WarningsOf([&] {
+              EXPECT_EQ(reader.device.activateStream(reader.stream, 0, 0, 0), SOAPY_SDR_STREAM_ERROR);
+            }),
+            1)
+      << "a failed activation";
+  EXPECT_EQ(reader.device.activateStream(reader.stream, 0, 0, 0), 0);
+  BackendStandin_ClearCalls();
+  reader.device.closeStream(reader.stream);
+  EXPECT_GE(BackendStandin_FindCall(BACKENDSTANDIN_ALL_KINDS, "Abort", 0), 0)
+      << "closing ends the acquisition";
+  reader.device.setFrequency(SOAPY_SDR_RX, 0, 2.4e9, {});
+  EXPECT_EQ(reader.device.getFrequency(SOAPY_SDR_RX, 0), 2.4e9);
+}
+
 // A receiver application's calls in its order (CubicSDR's) through
 // SoapySDR's loader: listing, starting with a saved antenna name (or none)
 // and a tuning by component. Then, while its stream thread reads (waiting
 // first for the stream, as a remote server's does), 100 control calls of
 // another thread: each passes within kPromptly, no sample is lost or
-// repeated. Stopping closes the stream under the waiting thread.
+// repeated. Stopping closes the stream under the waiting threads: the
+// reader and one waiting for the stream's status.
 TEST(SoapyModule, AReceiverApplicationTunesWhileItsStreamThreadReads) {
   ASSERT_EQ(kModuleFound, 0);
   SoapySDR::Device *device = SoapySDR::Device::make("driver=zuvexa,simulate=1");
   ASSERT_EQ(device->getNumChannels(SOAPY_SDR_RX), 1u);
   EXPECT_EQ(device->listAntennas(SOAPY_SDR_RX, 0), std::vector<std::string>{"RF IN"});
   EXPECT_EQ(device->listFrequencies(SOAPY_SDR_RX, 0), std::vector<std::string>{"RF"});
+  EXPECT_EQ(device->listGains(SOAPY_SDR_RX, 0), std::vector<std::string>{"REF"});
+  EXPECT_EQ(device->getGainRange(SOAPY_SDR_RX, 0, "REF").maximum(), 100);
+  EXPECT_EQ(device->getGainRange(SOAPY_SDR_RX, 0, "LNA").maximum(), 0);
+  EXPECT_EQ(SoapySDR::getModuleVersion(ZU_SOAPY_MODULE_DIR "/libzuvexaSupport.so"), ZU_PROJECT_VERSION);
   EXPECT_EQ(device->getFrequencyRange(SOAPY_SDR_RX, 0, "RF").at(0).maximum(), 26.5e9);
   EXPECT_TRUE(device->getFrequencyRange(SOAPY_SDR_RX, 0, "CORR").empty());
   for (const SoapySDR::ArgInfo &setting : device->getSettingInfo())
@@ -142,6 +196,10 @@ TEST(SoapyModule, AReceiverApplicationTunesWhileItsStreamThreadReads) {
   device->setFrequency(SOAPY_SDR_RX, 0, "RF", 100e6);
   EXPECT_EQ(device->getFrequency(SOAPY_SDR_RX, 0, "RF"), 100e6);
   EXPECT_EQ(device->getFrequency(SOAPY_SDR_RX, 0, "CORR"), 0);
+  device->setGain(SOAPY_SDR_RX, 0, "REF", 40);
+  EXPECT_EQ(WarningsOf([&] { device->setGain(SOAPY_SDR_RX, 0, "LNA", 5); }), 1);
+  EXPECT_EQ(device->getGain(SOAPY_SDR_RX, 0, "REF"), 40) << "no other element changes it";
+  EXPECT_EQ(device->getGain(SOAPY_SDR_RX, 0, "LNA"), 0);
 
   SoapySDR::Stream *stream =
       device->setupStream(SOAPY_SDR_RX, SOAPY_SDR_CF32, {0}, {{"recordSize", std::to_string(kRecord)}});
@@ -154,16 +212,19 @@ TEST(SoapyModule, AReceiverApplicationTunesWhileItsStreamThreadReads) {
     int flags = 0, n = 0;
     for (long long timeNs = 0; !done; samples += size_t(std::max(n, 0))) {
       reading = true;
-      try {
-        n = device->readStream(stream, buffs, data.size() / 2, flags, timeNs, 1 << 30);
-      } catch (const std::invalid_argument &) {
-        return; // closed before the call
-      }
+      n = device->readStream(stream, buffs, data.size() / 2, flags, timeNs, 1 << 30);
       unexpected += n <= 0 && n != SOAPY_SDR_TIMEOUT && n != SOAPY_SDR_STREAM_ERROR; // inactive, closed
       for (int k = 0; k < n && firstWrong == SIZE_MAX; ++k)
         if (std::abs(std::complex<double>(data[2 * k], data[2 * k + 1]) - Expected(samples + k)) > 1e-5)
           firstWrong = samples + k;
     }
+  });
+  int status = 0; // a status poll that waits until the stream is closed, the gate open
+  std::thread statusThread([&] {
+    size_t mask = 0;
+    int flags = 0;
+    long long timeNs = 0;
+    status = device->readStreamStatus(stream, mask, flags, timeNs, 1 << 30);
   });
   while (!reading) std::this_thread::yield();
   std::this_thread::sleep_for(5ms); // the stream thread waits for the inactive stream
@@ -186,12 +247,16 @@ TEST(SoapyModule, AReceiverApplicationTunesWhileItsStreamThreadReads) {
   done = true;
   slowest = std::max(slowest, Timed([&] { device->closeStream(stream); }));
   streamThread.join();
+  statusThread.join();
+  EXPECT_EQ(status, SOAPY_SDR_STREAM_ERROR);
   SoapySDR::Device::unmake(device);
   EXPECT_LT(slowest, kPromptly) << std::chrono::duration<double>(slowest).count() << " s";
   EXPECT_EQ(firstWrong, SIZE_MAX) << "a sample lost or repeated";
   EXPECT_EQ(unexpected, 0u);
 }
 
+// An overflow is also the stream's status, once, with the time of the
+// samples after it, which the next read starts at.
 TEST(SoapyStream, FetchStatusesBecomeStreamCodes) {
   const std::pair<ViStatus, int> cases[] = {
       {kMaxTimeExceeded, SOAPY_SDR_TIMEOUT},
@@ -204,28 +269,42 @@ TEST(SoapyStream, FetchStatusesBecomeStreamCodes) {
               0);
     std::vector<double> data(2 * kRecord);
     EXPECT_EQ(reader.Read(data, kRecord), first) << std::hex << status;
+    size_t mask = 0;
+    int flags = 0;
+    long long statusTime = -1;
+    const auto readStatus = [&] {
+      return reader.device.readStreamStatus(reader.stream, mask, flags, statusTime, 0);
+    };
+    EXPECT_EQ(readStatus(), first == SOAPY_SDR_OVERFLOW ? SOAPY_SDR_OVERFLOW : SOAPY_SDR_TIMEOUT);
+    EXPECT_EQ(readStatus(), SOAPY_SDR_TIMEOUT) << "reported once";
     ASSERT_EQ(reader.Read(data, kRecord), int(kRecord)) << std::hex << status;
     EXPECT_NEAR(data[0], 0.5, 1e-12) << "record 0 follows, whole";
+    if (first == SOAPY_SDR_OVERFLOW) {
+      EXPECT_EQ(std::tie(mask, flags, statusTime), std::tuple(1u, SOAPY_SDR_HAS_TIME, reader.timeNs));
+    }
     BackendStandin_ClearScripts();
   }
 }
 
 TEST(SoapySettings, CatalogueValuesByTypeAndErrorsWithTheLibrarysText) {
   ZuvexaDevice device(SoapySDR::Kwargs{{"simulate", "1"}});
-  std::map<std::string, SoapySDR::ArgInfo::Type> types;
-  for (const SoapySDR::ArgInfo &info : device.getSettingInfo()) types[info.key] = info.type;
+  std::map<std::string, SoapySDR::ArgInfo> infos;
+  for (const SoapySDR::ArgInfo &info : device.getSettingInfo()) infos[info.key] = info;
   using enum SoapySDR::ArgInfo::Type;
-  for (const auto &[key, value, type] :
-       std::vector<std::tuple<std::string, std::string, SoapySDR::ArgInfo::Type>>{
-           {"Number of Samples", "123456789012", INT},
-           {"Preamp Enabled", "true", BOOL},
-           {"Ref Clock Source", "PXI_CLK", STRING},
-           {"Reference Level", "-12.5", FLOAT},
-           {"Digital Gain", "3.25", FLOAT}}) {
+  for (const auto &[key, value, type, units] :
+       std::vector<std::tuple<std::string, std::string, SoapySDR::ArgInfo::Type, std::string>>{
+           {"Number of Samples", "123456789012", INT, "samples"},
+           {"Preamp Enabled", "true", BOOL, ""},
+           {"Ref Clock Source", "PXI_CLK", STRING, ""},
+           {"Reference Level", "-12.5", FLOAT, "dBm"},
+           {"Digital Gain", "3.25", FLOAT, ""}}) {
     device.writeSetting(key, value);
     EXPECT_EQ(device.readSetting(key), value) << key;
-    EXPECT_EQ(types[key], type) << key;
+    EXPECT_EQ(infos[key].type, type) << key;
+    EXPECT_EQ(infos[key].units, units) << key;
+    EXPECT_NE(infos[key].description.find("attribute "), std::string::npos) << key;
   }
+  EXPECT_EQ(infos["IQ Carrier Frequency"].range.maximum(), 26.5e9);
   EXPECT_EQ(device.getGain(SOAPY_SDR_RX, 0), 42.5) << "gain = 30 dB - reference level";
   for (const auto &[gain, level] : {std::pair{40.0, -10.0}, {150.0, -70.0}, {-5.0, 30.0}}) {
     BackendStandin_ClearCalls();
@@ -236,6 +315,7 @@ TEST(SoapySettings, CatalogueValuesByTypeAndErrorsWithTheLibrarysText) {
   }
   // A rate or a carrier out of range is clamped to it, and logged.
   const double maxRate = device.getSampleRateRange(SOAPY_SDR_RX, 0).front().maximum();
+  EXPECT_EQ(infos["IQ Rate"].range.maximum(), maxRate) << "the device's, not the default";
   EXPECT_THROW(device.setSampleRate(SOAPY_SDR_RX, 0, 0), std::invalid_argument);
   for (const auto &[rate, used] : {std::pair{1.0, 1e3}, {1e12, maxRate}}) {
     EXPECT_EQ(WarningsOf([&] { device.setSampleRate(SOAPY_SDR_RX, 0, rate); }), 1);
