@@ -43,7 +43,8 @@ expect find "driver = zuvexa" "resource = Analyzer1" "model = Q118" "resource = 
 SoapySDRUtil --probe="driver=zuvexa,simulate=1" >"$work/probe.out" 2>&1
 expect probe "Channels: 1 Rx, 0 Tx" "Stream formats: CF64, CF32, CS16" "Native format: CF64 [full-scale=1]" \
   "Full gain range: [0, 100, 1] dB" "REF gain range: [0, 100, 1] dB" "Device Temperature" \
-  "[key=Number of Samples, units=samples, type=int]" "[key=IQ Carrier Frequency, units=Hz, type=float, range=["
+  "[key=Number of Samples, units=samples, type=int]" "[key=IQ Carrier Frequency, units=Hz, type=float, range=[" \
+  "[key=recordSize, units=samples, default=65536, type=int]"
 # The rate test streams until interrupted: three seconds of it.
 status=0
 timeout -s INT 3 SoapySDRUtil --rate=10e6 --direction=RX --args="driver=zuvexa,simulate=1" \

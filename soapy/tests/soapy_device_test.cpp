@@ -306,6 +306,9 @@ TEST(SoapySettings, CatalogueValuesByTypeAndErrorsWithTheLibrarysText) {
     EXPECT_NE(infos[key].description.find("attribute "), std::string::npos) << key;
   }
   EXPECT_EQ(infos["IQ Carrier Frequency"].range.maximum(), 26.5e9);
+  const SoapySDR::ArgInfo record = device.getStreamArgsInfo(SOAPY_SDR_RX, 0).at(0);
+  EXPECT_EQ(record.key + " " + record.units + " " + record.value, "recordSize samples 65536");
+  EXPECT_TRUE(record.type == INT && !record.name.empty() && !record.description.empty());
   EXPECT_EQ(device.getGain(SOAPY_SDR_RX, 0), 42.5) << "gain = 30 dB - reference level";
   for (const auto &[gain, level] : {std::pair{40.0, -10.0}, {150.0, -70.0}, {-5.0, 30.0}}) {
     BackendStandin_ClearCalls();
