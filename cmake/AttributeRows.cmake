@@ -1,43 +1,37 @@
 # The attribute catalogue with value types, for the programs that read and
 # write attributes by name (zuvexa attr, the front panel, the SoapySDR
-# module): ${CMAKE_BINARY_DIR}/generated/attributes/AttributeRows.inc holds
-# one line per ZU_ATTRIBUTE row of src/zuxlatorlua/attributes/Attributes.def,
+# module): python/generator/generate_catalogue.py --rows writes
+# ${CMAKE_BINARY_DIR}/generated/attributes/AttributeRows.inc, one
 #   ZU_ATTRIBUTE_ROW(identifier, "Display Name", Type)
-# in catalogue order, Type being the one python/generator/attribute_types.txt
-# gives the name (surrounding spaces ignored): Int32, Int64, Real64, Boolean,
-# String, or Unknown. Consumers define ZU_ATTRIBUTE_ROW and include the file
-# through the interface target zuvexa_attribute_rows.
-set(zu_rows_catalogue ${PROJECT_SOURCE_DIR}/src/zuxlatorlua/attributes/Attributes.def)
-set(zu_rows_types ${PROJECT_SOURCE_DIR}/python/generator/attribute_types.txt)
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${zu_rows_catalogue} ${zu_rows_types})
+# per attribute of src/zuxlatorlua/attributes/Attributes.def, typed by
+# AttributeTypes.txt beside it (the generator's header gives the rules, the
+# same as for the Python package's table). Consumers define ZU_ATTRIBUTE_ROW
+# and include the file through the interface target zuvexa_attribute_rows,
+# which has it generated first.
 
-file(STRINGS ${zu_rows_types} zu_type_lines REGEX "^[^#].*: *(int32|int64|real64|boolean|string)$")
-foreach(zu_line ${zu_type_lines})
-  string(REGEX MATCH "^(.*[^ ]) *: *([a-z0-9]+)$" zu_matched "${zu_line}")
-  string(SUBSTRING ${CMAKE_MATCH_2} 0 1 zu_first)
-  string(SUBSTRING ${CMAKE_MATCH_2} 1 -1 zu_rest)
-  string(TOUPPER ${zu_first} zu_first)
-  string(MD5 zu_key "${CMAKE_MATCH_1}")
-  set(zu_type_${zu_key} ${zu_first}${zu_rest})
-endforeach()
+# Debian's python3, not one that a version manager put first on PATH.
+find_program(ZUVEXA_PYTHON3 python3 PATHS /usr/bin NO_DEFAULT_PATH)
+find_program(ZUVEXA_PYTHON3 python3)
+if(NOT ZUVEXA_PYTHON3)
+  message(FATAL_ERROR "python3 is missing: it generates the attribute rows (Debian package python3)")
+endif()
 
-file(STRINGS ${zu_rows_catalogue} zu_catalogue_lines REGEX "^ZU_ATTRIBUTE\\(")
-set(zu_rows "// Generated from Attributes.def and attribute_types.txt by cmake/AttributeRows.cmake.\n")
-foreach(zu_line ${zu_catalogue_lines})
-  if(NOT zu_line MATCHES "^ZU_ATTRIBUTE\\(([0-9]+), \"([^\"]*)\"\\)$")
-    message(FATAL_ERROR "Attributes.def: a row AttributeRows.cmake cannot read: ${zu_line}")
-  endif()
-  set(zu_id ${CMAKE_MATCH_1})
-  set(zu_name "${CMAKE_MATCH_2}")
-  string(STRIP "${zu_name}" zu_trimmed)
-  string(MD5 zu_key "${zu_trimmed}")
-  set(zu_type Unknown)
-  if(DEFINED zu_type_${zu_key})
-    set(zu_type ${zu_type_${zu_key}})
-  endif()
-  string(APPEND zu_rows "ZU_ATTRIBUTE_ROW(${zu_id}, \"${zu_name}\", ${zu_type})\n")
-endforeach()
-file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/generated/attributes/AttributeRows.inc CONTENT "${zu_rows}" @ONLY)
+set(zu_rows_dir ${CMAKE_BINARY_DIR}/generated/attributes)
+set(zu_rows_file ${zu_rows_dir}/AttributeRows.inc)
+set(zu_attributes_dir ${PROJECT_SOURCE_DIR}/src/zuxlatorlua/attributes)
+set(zu_generator_dir ${PROJECT_SOURCE_DIR}/python/generator)
+file(MAKE_DIRECTORY ${zu_rows_dir})
+add_custom_command(OUTPUT ${zu_rows_file}
+  COMMAND ${ZUVEXA_PYTHON3} ${zu_generator_dir}/generate_catalogue.py --rows ${PROJECT_SOURCE_DIR} ${zu_rows_file}
+          ${CMAKE_CXX_COMPILER}
+  DEPENDS ${zu_generator_dir}/generate_catalogue.py ${zu_generator_dir}/catalogue_rows.cpp
+          ${zu_attributes_dir}/Attributes.def ${zu_attributes_dir}/AttributeTypes.txt
+          ${PROJECT_SOURCE_DIR}/include/zuVEXA.h ${PROJECT_SOURCE_DIR}/include/zuVEXAtypes.h
+  COMMENT "Generating the attribute rows"
+  VERBATIM)
+add_custom_target(zuvexa_attribute_rows_file DEPENDS ${zu_rows_file})
 
 add_library(zuvexa_attribute_rows INTERFACE)
-target_include_directories(zuvexa_attribute_rows INTERFACE ${CMAKE_BINARY_DIR}/generated/attributes)
+target_include_directories(zuvexa_attribute_rows INTERFACE ${zu_rows_dir})
+# Followed by every target that links the interface library.
+add_dependencies(zuvexa_attribute_rows zuvexa_attribute_rows_file)

@@ -9,9 +9,7 @@
 #            that simulated sessions work on a machine without the platform
 include(CMakePackageConfigHelpers)
 
-# Debian's python3, not one that a version manager put first on PATH.
-find_program(ZUVEXA_PYTHON3 python3 PATHS /usr/bin NO_DEFAULT_PATH)
-find_program(ZUVEXA_PYTHON3 python3)
+# ZUVEXA_PYTHON3: Debian's python3, found by cmake/AttributeRows.cmake.
 execute_process(COMMAND ${ZUVEXA_PYTHON3} -c "import sys; print('%d.%d' % sys.version_info[:2])"
   OUTPUT_VARIABLE ZUVEXA_PYTHON_VERSION OUTPUT_STRIP_TRAILING_WHITESPACE)
 

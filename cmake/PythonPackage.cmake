@@ -3,12 +3,7 @@
 # export and the attribute table, from the catalogue rows) in
 # <build>/python/zuvexa. The tests run it from there and the installation
 # copies it. Defines the target zuvexa_python (built by default) and
-# ZUVEXA_PYTHON_PACKAGE_DIR, or leaves both out without python3.
-set(ZUVEXA_PYTHON_PACKAGE_DIR "")
-if(NOT ZUVEXA_PYTHON3)
-  message(WARNING "python3 is missing: the Python package is left out")
-  return()
-endif()
+# ZUVEXA_PYTHON_PACKAGE_DIR. python3 is the one cmake/AttributeRows.cmake found.
 set(ZUVEXA_PYTHON_PACKAGE_DIR ${PROJECT_BINARY_DIR}/python/zuvexa)
 set(generator_dir ${PROJECT_SOURCE_DIR}/python/generator)
 set(catalogue ${ZUVEXA_PYTHON_PACKAGE_DIR}/_catalogue.py)
@@ -23,8 +18,8 @@ add_custom_command(OUTPUT ${catalogue}
   COMMAND ${ZUVEXA_PYTHON3} ${generator_dir}/generate_catalogue.py ${PROJECT_SOURCE_DIR} ${catalogue}
           ${CMAKE_CXX_COMPILER}
   DEPENDS ${generator_dir}/catalogue_rows.cpp ${generator_dir}/generate_catalogue.py
-          ${generator_dir}/attribute_types.txt ${catalogue_sources}
-          ${PROJECT_SOURCE_DIR}/src/zuxlatorlua/attributes/Attributes.def ${PROJECT_SOURCE_DIR}/include/zuVEXA.h
+          ${catalogue_sources} ${PROJECT_SOURCE_DIR}/src/zuxlatorlua/attributes/Attributes.def
+          ${PROJECT_SOURCE_DIR}/src/zuxlatorlua/attributes/AttributeTypes.txt ${PROJECT_SOURCE_DIR}/include/zuVEXA.h
           ${PROJECT_SOURCE_DIR}/include/zuVEXAtypes.h
   COMMENT "Generating the Python package's catalogue"
   VERBATIM)

@@ -28,7 +28,7 @@ std::vector<AttributeSetting> BuildSettings() {
       if (known.key == key) return;
     settings.push_back({id, std::move(key), type});
   };
-  // The catalogue's rows with their value types, generated at configure time.
+  // The catalogue's rows with their value types, generated at build time.
 #define ZU_ATTRIBUTE_ROW(identifier, displayName, valueType)                                                 \
   add(identifier, displayName, ValueType::valueType);
 #include "AttributeRows.inc"

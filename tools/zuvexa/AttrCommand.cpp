@@ -25,7 +25,7 @@ struct AttributeName {
 };
 
 // The attribute catalogue's rows with their value types, generated at
-// configure time.
+// build time.
 #define ZU_ATTRIBUTE_ROW(identifier, displayName, valueType) {identifier, displayName, #valueType},
 constexpr AttributeName kAttributes[] = {
 #include "AttributeRows.inc"

@@ -1,5 +1,5 @@
 // The attribute table of the page: every attribute of the catalogue whose
-// value type is known (python/generator/attribute_types.txt, through the
+// value type is known (src/zuxlatorlua/attributes/AttributeTypes.txt, through the
 // generated catalogue rows), read and written through the exported functions.
 #pragma once
 
