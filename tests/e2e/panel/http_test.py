@@ -129,7 +129,7 @@ class PanelHttp(unittest.TestCase):
         with urllib.request.urlopen(f"{self.panel.base}/api/record.csv?token={self.panel.token}", timeout=20) as response:
             self.assertIn('filename="record.csv"', response.headers["Content-Disposition"])
             lines = response.read().decode().splitlines()
-        self.assertEqual((lines[0], len(lines)), ("index,i,q", 4097))
+        self.assertEqual((lines[0], lines[1], len(lines)), ("index,i,q", "0,0.5,0", 4097))
 
     def test_devices_of_the_system_configuration_and_the_simulated_analyzer(self):
         devices = call(self.panel, "/api/devices")[1]

@@ -350,6 +350,8 @@ TEST(ZuvexaIqRun, ShowsTheSimulatedToneOrTheFailureOrRefusesTheCommandLine) {
                "closed        session"});
   for (const char *refused : {"--samples 1G", "--rate -5", "--carrier 1e30", "--colour"})
     EXPECT_EQ(ZuvexaIq(refused).exitCode, 2) << refused;
+  const std::string two = ZuvexaIq("--samples 2").out; // fewer than the samples shown
+  EXPECT_THAT(two, HasSubstr("       1      0.404508     0.293893\n\n"));
   EXPECT_EQ(ZuvexaIq("--version").out, "zuvexa-iq " + std::string(ZUVEXA_VERSION) + "\n");
   EXPECT_EQ(ZuvexaIq(">/dev/full").exitCode, 1);
 
