@@ -357,6 +357,7 @@ TEST(SoapySettings, CatalogueValuesByTypeAndErrorsWithTheLibrarysText) {
         << error.what();
   }
   EXPECT_EQ(device.listSensors().front(), "Device Temperature");
+  EXPECT_EQ(infos["Device Temperature"].description.rfind("Temperature (sensor), attribute ", 0), 0u);
 }
 
 TEST(SoapyFind, ConfiguredDevicesByNameOrAliasAndTheSimulatedAnalyzer) {

@@ -139,6 +139,7 @@ class PanelHttp(unittest.TestCase):
     def test_attribute_write_reads_back(self):
         _, rows = call(self.panel, "/api/attributes")
         self.assertEqual({row["type"] for row in rows}, {"int32", "int64", "real64", "boolean", "string"})
+        self.assertEqual(len({row["id"] for row in rows}), len(rows), "each attribute once")
         level = next(row for row in rows if row["name"] == "Reference Level")
         self.assertEqual(call(self.panel, "/api/attribute", {"id": level["id"], "value": -12.5})[1]["value"], -12.5)
         wrong = call(self.panel, "/api/attribute", {"id": level["id"], "value": "loud"})[1]
@@ -190,6 +191,7 @@ class PanelLifetime(unittest.TestCase):
                     self.assertEqual(call(panel, "/api/frame")[0], 200)
                     self.assertEqual(panel.stop(signal_number), 0)
                 self.assertIn("closed        session", panel.output)
+                self.assertNotIn("close failed", panel.output)
                 with open(log) as calls:
                     closes = [json.loads(line) for line in calls if '"zuVEXA_close"' in line]
                 self.assertEqual([entry["success"] for entry in closes], [1])

@@ -95,6 +95,7 @@ TEST(ZuvexaRun, WrongCommandLinesAndFailuresEndWithTheirStatus) {
   } const cases[] = {
       {"", 2, "A subcommand is required"},
       {"frobnicate", 2, "unknown command \"frobnicate\""},
+      {"help frobnicate", 2, "zuvexa help: unknown command \"frobnicate\""},
       {"fetch --samples", 2, "zuvexa fetch: --samples"},
       {"probe", 2, "RESOURCE is required"},
       {"error", 2, "CODE is required"},
