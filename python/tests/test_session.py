@@ -95,6 +95,7 @@ def test_a_status_raises_the_class_it_belongs_to(session, backend, status, raise
     (lambda session: session.configure_iq(carrier_frequency=math.nan), "carrier_frequency .*, got nan"),
     (lambda session: session.configure_iq(samples=2.5), "samples .*, got 2.5"),
     (lambda session: session.configure_spectrum(1e9, span=0), "span .*, got 0"),
+    (lambda session: session.configure_spectrum(1e9, 1e6, resolution_bandwidth=0), "resolution_bandwidth .*, got 0"),
     (lambda session: session.configure_reference_level(True), "level .*, got True"),
 ])
 def test_bad_arguments_are_named_before_the_library_is_called(session, call, message):

@@ -82,3 +82,23 @@ def test_a_write_replaces_both_files_or_neither(tmp_path):
     assert paths["data"].read_bytes() == old_data
     assert sorted(p.name for p in tmp_path.iterdir()) == ["dated.sigmf-data", "dated.sigmf-meta",
                                                           "rec.sigmf-data", "rec.sigmf-meta"]
+
+
+def test_a_failed_write_leaves_no_file_behind(tmp_path, monkeypatch):
+    class Full:
+        def __init__(self, handle, mode):
+            os.close(handle)
+
+        def __enter__(self):
+            return self
+
+        def __exit__(self, *failure):
+            return False
+
+        def write(self, content):
+            raise OSError(28, "No space left on device")
+
+    monkeypatch.setattr(sigmf.os, "fdopen", Full)
+    with pytest.raises(OSError, match="No space"):
+        sigmf.write(tmp_path / "rec", [1j], 1e6, 1e9)
+    assert list(tmp_path.iterdir()) == []
