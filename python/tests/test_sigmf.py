@@ -64,16 +64,21 @@ def test_a_last_capture_of_one_sample_is_whole(tmp_path):
     cut(21 * 8)(paths["data"])
     samples, meta = sigmf.read(paths["data"])
     assert len(samples) == 21 and len(meta["captures"]) == 3
+    data, meta_path = sigmf.write(tmp_path / "one", [1j], 1e6, 1e9, captures=[(0, 0.0)])
+    edit_meta(lambda meta: meta["captures"][0].pop("core:sample_start"))(Path(meta_path))
+    assert len(sigmf.read(data)[0]) == 1, "a capture without core:sample_start starts at sample 0"
 
 
 def test_a_write_replaces_both_files_or_neither(tmp_path):
     paths = record(tmp_path, "cf32_le")
     meta = json.loads(paths["meta"].read_text())
     assert [("core:datetime" in c) for c in meta["captures"]] == [False] * len(STARTS), "time 0: no date"
+    assert "core:hw" not in meta["global"]
     assert paths["data"].stat().st_mode & 0o777 == 0o666 & ~current_umask()
-    sigmf.write(tmp_path / "dated", [0j], 1e6, 1e9, captures=[(0, 1.5)])
-    assert json.loads((tmp_path / "dated.sigmf-meta").read_text())["captures"][0]["core:datetime"] == \
-        "1970-01-01T00:00:01.500000Z"
+    sigmf.write(tmp_path / "dated", [0j], 1e6, 1e9, captures=[(0, 1.5)], hw="bench analyzer")
+    dated = json.loads((tmp_path / "dated.sigmf-meta").read_text())
+    assert dated["captures"][0]["core:datetime"] == "1970-01-01T00:00:01.500000Z"
+    assert dated["global"]["core:hw"] == "bench analyzer"
     old_data = paths["data"].read_bytes()
     paths["meta"].unlink()
     paths["meta"].mkdir()
@@ -84,21 +89,18 @@ def test_a_write_replaces_both_files_or_neither(tmp_path):
                                                           "rec.sigmf-data", "rec.sigmf-meta"]
 
 
-def test_a_failed_write_leaves_no_file_behind(tmp_path, monkeypatch):
-    class Full:
-        def __init__(self, handle, mode):
-            os.close(handle)
+@pytest.mark.parametrize("failing_write", [1, 2], ids=["data", "meta"])
+def test_a_failed_write_leaves_no_file_behind(tmp_path, monkeypatch, failing_write):
+    real_fdopen, writes = os.fdopen, []
 
-        def __enter__(self):
-            return self
+    def fdopen_filling_up(handle, mode):
+        file = real_fdopen(handle, mode)
+        writes.append(file)
+        if len(writes) == failing_write:
+            file.write = lambda content: (_ for _ in ()).throw(OSError(28, "No space left on device"))
+        return file
 
-        def __exit__(self, *failure):
-            return False
-
-        def write(self, content):
-            raise OSError(28, "No space left on device")
-
-    monkeypatch.setattr(sigmf.os, "fdopen", Full)
+    monkeypatch.setattr(sigmf.os, "fdopen", fdopen_filling_up)
     with pytest.raises(OSError, match="No space"):
         sigmf.write(tmp_path / "rec", [1j], 1e6, 1e9)
     assert list(tmp_path.iterdir()) == []
