@@ -189,6 +189,7 @@ ZUVEXA_API ViStatus zuVEXA_init(ViConstString resourceName, ViBoolean IDQuery, V
  *        "Simulate=1,DriverSetup=Model:Q118"; NULL or "" for none.
  * @param[out] newVi Receives the handle of the new session; 0 when the open fails.
  * @zu_open_statuses
+ * @zu_option_statuses
  * @zu_thread_open
  */
 ZUVEXA_API ViStatus zuVEXA_InitWithOptions(ViConstString resourceName, ViBoolean IDQuery, ViBoolean reset,
@@ -234,6 +235,7 @@ ZUVEXA_API ViStatus zuVEXA_GetViSessionByName(ViConstString resourceName, ViSess
  *        "Simulate=1,DriverSetup=Model:Q118"; NULL or "" for none.
  * @param[out] newVi Receives the handle of the new session.
  * @zu_open_statuses
+ * @zu_option_statuses
  * @zu_thread_open
  */
 ZUVEXA_API ViStatus zuVEXA_InitExtCal(ViConstString resourceName, ViConstString password,
@@ -260,6 +262,7 @@ ZUVEXA_API ViStatus zuVEXA_CloseExtCal(ViSession vi, ViInt32 action);
  *        "Simulate=1,DriverSetup=Model:Q118"; NULL or "" for none.
  * @param[out] newVi Receives the handle of the new session.
  * @zu_open_statuses
+ * @zu_option_statuses
  * @zu_thread_open
  */
 ZUVEXA_API ViStatus zuVEXA_InitializeExternalAlignment(ViConstString resourceName, ViConstString optionString,
@@ -290,6 +293,7 @@ ZUVEXA_API ViStatus zuVEXA_CloseExternalAlignment(ViSession vi, ViInt32 action);
  * @param[in] data1 Ignored.
  * @param[out] newVi Receives the handle of the new session; 0 when the open fails.
  * @zu_open_statuses
+ * @zu_option_statuses
  * @zu_thread_open
  */
 ZUVEXA_API ViStatus InitializeSessionForServer(ViConstString resourceName, ViBoolean IDQuery, ViBoolean reset,
@@ -326,7 +330,8 @@ ZUVEXA_API ViStatus ReleaseSessionForServer(ViSession vi);
  * @param[out] errorCodePtr Receives the recorded status (0 when none is recorded).
  * @param[in] errorDescriptionBufferSize Size of @p errorDescription in bytes (IVI buffer convention).
  * @param[out] errorDescription Receives the text; may be NULL when @p errorDescriptionBufferSize is 0.
- * @zu_text_statuses
+ * @zu_text_result
+ * @retval ZUVEXA_ERROR_INVALID_SESSION @p vi is neither VI_NULL nor an open session.
  * @zu_thread_any
  */
 ZUVEXA_API ViStatus zuVEXA_GetError(ViSession vi, ViStatus *errorCodePtr, ViInt32 errorDescriptionBufferSize,
@@ -334,13 +339,14 @@ ZUVEXA_API ViStatus zuVEXA_GetError(ViSession vi, ViStatus *errorCodePtr, ViInt3
 /**
  * @brief Describes a status code in the session's language.
  *
- * Does not touch the error information. Codes the library does not know are described generically.
+ * Does not touch the error information. Code 0 has the empty text. A handle that is not an open session
+ * uses the language of calls without a session.
  *
  * @param[in] vi Session whose language is used, or VI_NULL.
  * @param[in] errorCode Status code to describe.
  * @param[in] errorDescriptionBufferSize Size of @p errorDescription in bytes (IVI buffer convention).
  * @param[out] errorDescription Receives the description.
- * @zu_text_statuses
+ * @zu_text_result
  * @zu_thread_any
  */
 ZUVEXA_API ViStatus zuVEXA_GetErrorMessage(ViSession vi, ViStatus errorCode,
@@ -754,7 +760,8 @@ ZUVEXA_API ViStatus zuVEXA_GetAttributeViReal64(ViSession vi, ViConstString chan
  *        own).
  * @param[in] bufSize Size of @p value in bytes.
  * @param[out] value Receives the text.
- * @zu_text_statuses
+ * @zu_text_result
+ * @zu_text_session_statuses
  * @retval 0xBFFA0045 A channel name was given for the supported-models attribute.
  * @zu_thread_session
  */
@@ -878,7 +885,8 @@ ZUVEXA_API ViStatus zuVEXA_GetDesiredAttributeViReal64(ViSession vi, ViConstStri
  *        own).
  * @param[in] bufSize Size of @p value in bytes.
  * @param[out] value Receives the text.
- * @zu_text_statuses
+ * @zu_text_result
+ * @zu_text_session_statuses
  * @zu_thread_session
  */
 ZUVEXA_API ViStatus zuVEXA_GetDesiredAttributeViString(ViSession vi, ViConstString channelName,
@@ -2805,6 +2813,7 @@ ZUVEXA_API ViStatus GX_zuVEXA_init(ViConstString resourceName, ViInt32 IDQuery, 
  * @param[out] errorDescription Receives the error text when the status is not VI_SUCCESS; may be NULL
  *        when @p errorDescriptionBufferSize is 0.
  * @zu_open_statuses
+ * @zu_option_statuses
  * @zu_thread_open
  */
 ZUVEXA_API ViStatus GX_zuVEXA_InitWithOptions(ViConstString resourceName, ViInt32 IDQuery, ViInt32 reset,
@@ -2823,6 +2832,7 @@ ZUVEXA_API ViStatus GX_zuVEXA_InitWithOptions(ViConstString resourceName, ViInt3
  * @param[out] errorDescription Receives the error text when the status is not VI_SUCCESS; may be NULL
  *        when @p errorDescriptionBufferSize is 0.
  * @zu_open_statuses
+ * @zu_option_statuses
  * @zu_thread_open
  */
 ZUVEXA_API ViStatus GX_zuVEXA_initExtCal(ViConstString resourceName, ViConstString password,
@@ -2841,6 +2851,7 @@ ZUVEXA_API ViStatus GX_zuVEXA_initExtCal(ViConstString resourceName, ViConstStri
  * @param[out] errorDescription Receives the error text when the status is not VI_SUCCESS; may be NULL
  *        when @p errorDescriptionBufferSize is 0.
  * @zu_open_statuses
+ * @zu_option_statuses
  * @zu_thread_open
  */
 ZUVEXA_API ViStatus GX_zuVEXA_initExtCalTovInternal(ViConstString resourceName, ViConstString password,
@@ -2860,6 +2871,7 @@ ZUVEXA_API ViStatus GX_zuVEXA_initExtCalTovInternal(ViConstString resourceName, 
  * @param[out] errorDescription Receives the error text when the status is not VI_SUCCESS; may be NULL
  *        when @p errorDescriptionBufferSize is 0.
  * @zu_open_statuses
+ * @zu_option_statuses
  * @zu_thread_open
  */
 ZUVEXA_API ViStatus GX_zuVEXA_InitializeExternalAlignment(ViConstString resourceName,
