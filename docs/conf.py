@@ -22,6 +22,7 @@ primary_domain = "c"
 # "imaginary" is a member name of the complex records, not a keyword here.
 c_extra_keywords = ["alignas", "alignof", "bool", "complex", "noreturn", "static_assert", "thread_local"]
 html_theme = "alabaster"
+html_theme_options = {"page_width": "1200px", "sidebar_width": "260px"}
 html_title = "libzuvexa manual"
 html_static_path = []
 html_show_sourcelink = False
@@ -33,14 +34,14 @@ breathe_domain_by_extension = {"h": "c", "dox": "c"}
 breathe_show_include = False
 
 autodoc_member_order = "bysource"
-autodoc_typehints = "description"
+autodoc_typehints = "signature"
 autodoc_mock_imports = []
 
 # Names from outside the project that the references mention.
 nitpicky = True
 nitpick_ignore = [("c:identifier", name) for name in ("uint8_t", "int8_t", "uint16_t", "int16_t", "uint32_t",
                                                        "int32_t", "uint64_t", "int64_t", "uintptr_t", "size_t")]
-nitpick_ignore_regex = [(r"py:.*", r"(numpy|np|ctypes|_ctypes|typing|os|pathlib|collections\.abc|datetime)\..*")]
+nitpick_ignore_regex = [(r"py:.*", r"(numpy|np|npt|ctypes|_ctypes|typing|os|pathlib|collections\.abc|datetime)\..*")]
 
 
 def literal_examples(app, what, name, obj, options, lines):

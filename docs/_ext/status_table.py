@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Prints the status-code reference of the manual as reStructuredText.
+"""Prints the status-code reference of the manual as reStructuredText: per
+code its hex and decimal value, its names and a field per language.
 
     status_table.py ROOT LIBRARY
 
@@ -82,14 +83,13 @@ def main() -> None:
     root, library = pathlib.Path(sys.argv[1]), Library(sys.argv[2])
     names, codes, languages = status_names(root), described_codes(root), shipped_languages(root)
     sessions = {name: library.language_session(LANGUAGES[name][1]) for name in languages}
-    print(".. list-table::\n   :header-rows: 1\n   :class: statuses\n")
-    print("   * - Code\n     - Name\n" + "".join("     - %s\n" % name for name in languages), end="")
     for code in codes:
+        name = " ".join("``%s``" % name for name in names.get(code, []))
         kind = "error" if code < 0 else "warning"
-        print("   * - ``0x%08X``\n\n       %d (%s)" % (code & 0xFFFFFFFF, code, kind))
-        print("     - " + (" ".join("``%s``" % name for name in names.get(code, [])) or "\\-"))
-        for name in languages:
-            print("     - " + cell(library.describe(sessions[name], code)))
+        print("``0x%08X``, %d (%s) %s" % (code & 0xFFFFFFFF, code, kind, name))
+        for language in languages:
+            print("   :%s: %s" % (language, cell(library.describe(sessions[language], code))))
+        print()
     for vi in sessions.values():
         library.close(vi)
 
