@@ -2,7 +2,7 @@
  * @file zuVEXA.h
  * @brief libzuvexa: C interface for applications that drive the RF signal analyzer.
  *
- * Link with -lzuvexa (`pkg-config --cflags --libs zuvexa`). Every function below is exported by
+ * Link with -lzuvexa ("pkg-config --cflags --libs zuvexa"). Every function below is exported by
  * libzuvexa.so; the library finds the device, loads the matching instrument module and forwards
  * each call of a session to it.
  *
@@ -18,6 +18,7 @@
  * -# Close the session with zuVEXA_close(). A closed handle is unknown to every function
  *    afterwards (status ZUVEXA_ERROR_INVALID_SESSION).
  *
+ * @par Sessions of a device
  * Opening a second normal session on the same device in one process closes the first one,
  * unless the new session is simulated. External-calibration and external-alignment sessions have
  * their own open and close functions (zuVEXA_InitExtCal() / zuVEXA_CloseExtCal(),
@@ -49,10 +50,9 @@
  * - size too small: writes the first size - 1 characters and a NUL and returns the needed size
  *   (a positive value);
  * - the text fits: writes it with its NUL and returns 0;
- * - a negative size copies the whole text without a size check.
- *
- * A text output without a size parameter needs a buffer of 256 bytes unless its description
- * says otherwise.
+ * - a negative size copies the whole text without a size check;
+ * - a text output without a size parameter needs a buffer of 256 bytes unless its description
+ *   says otherwise.
  *
  * @par Data
  * I/Q data are complex samples stored interleaved, I then Q: an array for n complex samples
@@ -402,7 +402,6 @@ ZUVEXA_API ViStatus zuVEXA_error_message(ViSession vi, ViStatus statusCode, ViCh
 /**
  * @brief Resets the instrument to its default state.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @zu_forwarded
  * @zu_thread_session
@@ -411,7 +410,6 @@ ZUVEXA_API ViStatus zuVEXA_reset(ViSession vi);
 /**
  * @brief Resets the instrument and applies the default settings of every attribute.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @zu_forwarded
  * @zu_thread_session
@@ -419,7 +417,6 @@ ZUVEXA_API ViStatus zuVEXA_reset(ViSession vi);
 ZUVEXA_API ViStatus zuVEXA_ResetWithDefaults(ViSession vi);
 /**
  * @brief Resets the instrument with module-defined options.
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] resetOptions Bit set of module-defined reset options.
@@ -440,7 +437,6 @@ ZUVEXA_API ViStatus zuVEXA_ResetDevice(ViSession vi);
 /**
  * @brief Resets the device into the state its manufacturing tests expect.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @zu_forwarded
  * @zu_thread_session
@@ -449,7 +445,6 @@ ZUVEXA_API ViStatus zuVEXA_ResetForManufacturingTest(ViSession vi);
 /**
  * @brief Puts the instrument in a quiescent state.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @zu_forwarded
  * @zu_thread_session
@@ -457,7 +452,6 @@ ZUVEXA_API ViStatus zuVEXA_ResetForManufacturingTest(ViSession vi);
 ZUVEXA_API ViStatus zuVEXA_Disable(ViSession vi);
 /**
  * @brief Runs the instrument's self test.
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[out] testResult Receives 0 when the test passed.
@@ -468,7 +462,6 @@ ZUVEXA_API ViStatus zuVEXA_Disable(ViSession vi);
 ZUVEXA_API ViStatus zuVEXA_self_test(ViSession vi, ViInt16 *testResult, ViChar testMessage[]);
 /**
  * @brief Returns the revisions of the instrument module and of the firmware.
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[out] instrumentDriverRevision Buffer of 256 bytes for the module revision.
@@ -481,10 +474,11 @@ ZUVEXA_API ViStatus zuVEXA_revision_query(ViSession vi, ViChar instrumentDriverR
 /**
  * @brief Locks the session against calls from other threads.
  *
- * Locks nest: each lock needs its unlock.
+ * The instrument module takes the session's lock, which other threads' calls on the session wait for.
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
- * @param[in,out] callerHasLock VI_TRUE while the caller holds the lock; NULL for plain nesting.
+ * @param[in,out] callerHasLock May be NULL. When given, a lock with VI_TRUE in it does nothing, and a
+ *        lock taken sets it to VI_TRUE.
  * @zu_forwarded
  * @zu_thread_session
  */
@@ -492,16 +486,15 @@ ZUVEXA_API ViStatus zuVEXA_LockSession(ViSession vi, ViBoolean *callerHasLock);
 /**
  * @brief Releases a lock taken with zuVEXA_LockSession().
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
- * @param[in,out] callerHasLock The flag given to zuVEXA_LockSession(); VI_FALSE once released.
+ * @param[in,out] callerHasLock May be NULL. When given, an unlock with VI_FALSE in it does nothing, so
+ *        that a caller can unlock unconditionally after a failed lock; an unlock sets it to VI_FALSE.
  * @zu_forwarded
  * @zu_thread_session
  */
 ZUVEXA_API ViStatus zuVEXA_UnlockSession(ViSession vi, ViBoolean *callerHasLock);
 /**
  * @brief Allows or forbids other processes to share the session's device.
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] enable VI_TRUE allows access, VI_FALSE forbids it.
@@ -512,7 +505,6 @@ ZUVEXA_API ViStatus zuVEXA_EnableSessionAccess(ViSession vi, ViBoolean enable);
 /**
  * @brief Returns the handle of the session-server session behind a session.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[out] serverSession Receives the server session handle.
  * @zu_forwarded
@@ -522,7 +514,6 @@ ZUVEXA_API ViStatus zuVEXA_GetVEXAServerSession(ViSession vi, ViSession *serverS
 /**
  * @brief Asks the instrument to give control back to its front panel.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @zu_forwarded
  * @zu_thread_session
@@ -530,7 +521,6 @@ ZUVEXA_API ViStatus zuVEXA_GetVEXAServerSession(ViSession vi, ViSession *serverS
 ZUVEXA_API ViStatus zuVEXA_RequestLocalControl(ViSession vi);
 /**
  * @brief Returns the front-panel control state.
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in,out] valuePtr Module-defined record the instrument module fills.
@@ -540,7 +530,6 @@ ZUVEXA_API ViStatus zuVEXA_RequestLocalControl(ViSession vi);
 ZUVEXA_API ViStatus zuVEXA_GetLocalControlStatus(ViSession vi, void *valuePtr);
 /**
  * @brief Returns the writer handle of a named data stream endpoint.
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] streamEndpoint Name of the stream endpoint.
@@ -553,7 +542,6 @@ ZUVEXA_API ViStatus zuVEXA_GetStreamEndpointHandle(ViSession vi, ViConstString s
 /**
  * @brief Stores user data on the device under an identifier.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] identifier Name the data is stored under.
  * @param[in] bufferSize Number of bytes in @p data.
@@ -565,7 +553,6 @@ ZUVEXA_API ViStatus zuVEXA_SetUserData(ViSession vi, ViConstString identifier, V
                                        const ViByte data[]);
 /**
  * @brief Reads user data stored on the device.
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] identifier Name the data was stored under.
@@ -591,7 +578,6 @@ ZUVEXA_API ViStatus zuVEXA_GetUserData(ViSession vi, ViConstString identifier, V
 /**
  * @brief Sets a 32-bit integer attribute.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] channelName Repeated capability the attribute belongs to; NULL or "" for none.
  * @param[in] attributeId Attribute identifier of the instrument module (ZUVEXA_ATTR_* or a module's
@@ -604,7 +590,6 @@ ZUVEXA_API ViStatus zuVEXA_SetAttributeViInt32(ViSession vi, ViConstString chann
                                                ViInt32 value);
 /**
  * @brief Sets a 64-bit integer attribute.
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] channelName Repeated capability the attribute belongs to; NULL or "" for none.
@@ -619,7 +604,6 @@ ZUVEXA_API ViStatus zuVEXA_SetAttributeViInt64(ViSession vi, ViConstString chann
 /**
  * @brief Sets a floating-point attribute.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] channelName Repeated capability the attribute belongs to; NULL or "" for none.
  * @param[in] attributeId Attribute identifier of the instrument module (ZUVEXA_ATTR_* or a module's
@@ -632,7 +616,6 @@ ZUVEXA_API ViStatus zuVEXA_SetAttributeViReal64(ViSession vi, ViConstString chan
                                                 ViReal64 value);
 /**
  * @brief Sets a text attribute.
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] channelName Repeated capability the attribute belongs to; NULL or "" for none.
@@ -647,7 +630,6 @@ ZUVEXA_API ViStatus zuVEXA_SetAttributeViString(ViSession vi, ViConstString chan
 /**
  * @brief Sets a Boolean attribute.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] channelName Repeated capability the attribute belongs to; NULL or "" for none.
  * @param[in] attributeId Attribute identifier of the instrument module (ZUVEXA_ATTR_* or a module's
@@ -661,7 +643,6 @@ ZUVEXA_API ViStatus zuVEXA_SetAttributeViBoolean(ViSession vi, ViConstString cha
 /**
  * @brief Sets an attribute whose value is a session handle.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] channelName Repeated capability the attribute belongs to; NULL or "" for none.
  * @param[in] attributeId Attribute identifier of the instrument module (ZUVEXA_ATTR_* or a module's
@@ -674,7 +655,6 @@ ZUVEXA_API ViStatus zuVEXA_SetAttributeViSession(ViSession vi, ViConstString cha
                                                  ViSession value);
 /**
  * @brief Sets an array attribute of floating-point values.
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] channelName Repeated capability the attribute belongs to; NULL or "" for none.
@@ -690,7 +670,6 @@ ZUVEXA_API ViStatus zuVEXA_SetAttributeViReal64Array(ViSession vi, ViConstString
                                                      const ViReal64 value[]);
 /**
  * @brief Sets an array attribute of complex values.
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] channelName Repeated capability the attribute belongs to; NULL or "" for none.
@@ -708,7 +687,6 @@ ZUVEXA_API ViStatus zuVEXA_SetAttributeZUComplexNumberArray(ViSession vi, ViCons
 /**
  * @brief Reads a 32-bit integer attribute.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] channelName Repeated capability the attribute belongs to; NULL or "" for none.
  * @param[in] attributeId Attribute identifier of the instrument module (ZUVEXA_ATTR_* or a module's
@@ -722,7 +700,6 @@ ZUVEXA_API ViStatus zuVEXA_GetAttributeViInt32(ViSession vi, ViConstString chann
 /**
  * @brief Reads a 64-bit integer attribute.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] channelName Repeated capability the attribute belongs to; NULL or "" for none.
  * @param[in] attributeId Attribute identifier of the instrument module (ZUVEXA_ATTR_* or a module's
@@ -735,7 +712,6 @@ ZUVEXA_API ViStatus zuVEXA_GetAttributeViInt64(ViSession vi, ViConstString chann
                                                ViInt64 *value);
 /**
  * @brief Reads a floating-point attribute.
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] channelName Repeated capability the attribute belongs to; NULL or "" for none.
@@ -770,7 +746,6 @@ ZUVEXA_API ViStatus zuVEXA_GetAttributeViString(ViSession vi, ViConstString chan
 /**
  * @brief Reads a Boolean attribute.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] channelName Repeated capability the attribute belongs to; NULL or "" for none.
  * @param[in] attributeId Attribute identifier of the instrument module (ZUVEXA_ATTR_* or a module's
@@ -784,7 +759,6 @@ ZUVEXA_API ViStatus zuVEXA_GetAttributeViBoolean(ViSession vi, ViConstString cha
 /**
  * @brief Reads an attribute whose value is a session handle.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] channelName Repeated capability the attribute belongs to; NULL or "" for none.
  * @param[in] attributeId Attribute identifier of the instrument module (ZUVEXA_ATTR_* or a module's
@@ -797,7 +771,6 @@ ZUVEXA_API ViStatus zuVEXA_GetAttributeViSession(ViSession vi, ViConstString cha
                                                  ViSession *value);
 /**
  * @brief Reads an array attribute of floating-point values.
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] channelName Repeated capability the attribute belongs to; NULL or "" for none.
@@ -813,7 +786,6 @@ ZUVEXA_API ViStatus zuVEXA_GetAttributeViReal64Array(ViSession vi, ViConstString
                                                      ViReal64 value[]);
 /**
  * @brief Reads an array attribute of complex values.
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] channelName Repeated capability the attribute belongs to; NULL or "" for none.
@@ -910,7 +882,6 @@ ZUVEXA_API ViStatus zuVEXA_GetDesiredAttributeViBoolean(ViSession vi, ViConstStr
 /**
  * @brief Tells which party last set an attribute.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] channelName Repeated capability the attribute belongs to; NULL or "" for none.
  * @param[in] attributeId Attribute identifier of the instrument module (ZUVEXA_ATTR_* or a module's
@@ -924,7 +895,6 @@ ZUVEXA_API ViStatus zuVEXA_GetAttributeAuthor(ViSession vi, ViConstString channe
 /**
  * @brief Module-defined query of attribute contexts.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] value1 Module-defined; passed to the instrument module unchanged.
  * @param[in] value2 Module-defined; passed to the instrument module unchanged.
@@ -937,7 +907,6 @@ ZUVEXA_API ViStatus zuVEXA_GetAttributeContexts(ViSession vi, ViInt32 value1, Vi
                                                 void *valuePtr2);
 /**
  * @brief Returns an attribute to its default value.
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] channelName Repeated capability the attribute belongs to; NULL or "" for none.
@@ -981,7 +950,6 @@ ZUVEXA_API ViStatus zuVEXA_ConfigureAcquisitionType(ViSession vi, ViInt32 acquis
 /**
  * @brief Selects the reference clock source and its rate.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] clockSource Name of the clock source.
  * @param[in] refClockRate Rate of the reference clock, in hertz.
@@ -992,7 +960,6 @@ ZUVEXA_API ViStatus zuVEXA_ConfigureRefClock(ViSession vi, ViConstString clockSo
 /**
  * @brief Selects the source of the chassis 10 MHz clock.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] pxiClk10Source Name of the clock source.
  * @zu_forwarded
@@ -1001,7 +968,6 @@ ZUVEXA_API ViStatus zuVEXA_ConfigureRefClock(ViSession vi, ViConstString clockSo
 ZUVEXA_API ViStatus zuVEXA_ConfigurePXIChassisClk10(ViSession vi, ViConstString pxiClk10Source);
 /**
  * @brief Sets the expected input power; the instrument sets gain and attenuation from it.
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] channelList Channels the call applies to; NULL or "" for the default channel.
@@ -1014,7 +980,6 @@ ZUVEXA_API ViStatus zuVEXA_ConfigureReferenceLevel(ViSession vi, ViConstString c
 /**
  * @brief Sets the centre frequency of I/Q acquisitions.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] channelList Channels the call applies to; NULL or "" for the default channel.
  * @param[in] carrierFrequency Carrier frequency, in hertz.
@@ -1026,7 +991,6 @@ ZUVEXA_API ViStatus zuVEXA_ConfigureIQCarrierFrequency(ViSession vi, ViConstStri
 /**
  * @brief Sets the I/Q sample rate.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] channelList Channels the call applies to; NULL or "" for the default channel.
  * @param[in] iqRate Rate in complex samples per second.
@@ -1036,7 +1000,6 @@ ZUVEXA_API ViStatus zuVEXA_ConfigureIQCarrierFrequency(ViSession vi, ViConstStri
 ZUVEXA_API ViStatus zuVEXA_ConfigureIQRate(ViSession vi, ViConstString channelList, ViReal64 iqRate);
 /**
  * @brief Sets the number of samples per record.
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] channelList Channels the call applies to; NULL or "" for the default channel.
@@ -1050,7 +1013,6 @@ ZUVEXA_API ViStatus zuVEXA_ConfigureNumberOfSamples(ViSession vi, ViConstString 
                                                     ViInt64 samplesPerRecord);
 /**
  * @brief Sets the number of records per acquisition.
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] channelList Channels the call applies to; NULL or "" for the default channel.
@@ -1066,7 +1028,6 @@ ZUVEXA_API ViStatus zuVEXA_ConfigureNumberOfRecords(ViSession vi, ViConstString 
  * @ingroup spectrum
  * @brief Sets the spectrum's frequency range as centre and span.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] channelList Channels the call applies to; NULL or "" for the default channel.
  * @param[in] centerFrequency Centre frequency, in hertz.
@@ -1079,7 +1040,6 @@ ZUVEXA_API ViStatus zuVEXA_ConfigureSpectrumFrequencyCenterSpan(ViSession vi, Vi
 /**
  * @ingroup spectrum
  * @brief Sets the spectrum's frequency range as start and stop.
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] channelList Channels the call applies to; NULL or "" for the default channel.
@@ -1095,7 +1055,6 @@ ZUVEXA_API ViStatus zuVEXA_ConfigureSpectrumFrequencyStartStop(ViSession vi, ViC
  * @ingroup spectrum
  * @brief Sets the spectrum's resolution bandwidth.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] channelList Channels the call applies to; NULL or "" for the default channel.
  * @param[in] resolutionBandwidth Resolution bandwidth, in hertz.
@@ -1108,7 +1067,6 @@ ZUVEXA_API ViStatus zuVEXA_ConfigureResolutionBandwidth(ViSession vi, ViConstStr
  * @ingroup spectrum
  * @brief Returns the number of values a spectrum read returns with the current settings.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] channelList Channels the call applies to; NULL or "" for the default channel.
  * @param[out] numberOfSpectralLines Receives the number of lines.
@@ -1120,7 +1078,6 @@ ZUVEXA_API ViStatus zuVEXA_GetNumberOfSpectralLines(ViSession vi, ViConstString 
 /**
  * @ingroup spectrum
  * @brief Returns the number of FFT sub-spans the current spectrum settings need.
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[out] fftSpanCount Receives the number of sub-spans.
@@ -1152,7 +1109,6 @@ ZUVEXA_API ViStatus zuVEXA_GetFFTSubSpanInfo(ViSession vi, ViInt32 spanInfoArray
 /**
  * @brief Sets the time the downconverter's PLL gets to settle.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] pllSettlingTime Settling time, in seconds.
  * @param[in] ensurePLLLocked VI_TRUE waits until the PLL reports lock.
@@ -1164,7 +1120,6 @@ ZUVEXA_API ViStatus zuVEXA_ConfigureDownconverterPLLSettlingTime(ViSession vi, V
 /**
  * @ingroup spectrum
  * @brief Fills a module-defined spectral-information record.
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in,out] data1 Module-defined record the instrument module fills.
@@ -1189,7 +1144,6 @@ ZUVEXA_API ViStatus zuVEXA_GetSpectralInfoForQVK(ViSession vi, void *data1);
 
 /**
  * @brief Starts acquisitions on a digital edge.
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] source Terminal the trigger comes from.
@@ -1222,7 +1176,6 @@ ZUVEXA_API ViStatus zuVEXA_DisableStartTrigger(ViSession vi);
 /**
  * @brief Sets a reference trigger on a digital edge.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] source Terminal the trigger comes from.
  * @param[in] edge Edge that triggers: rising or falling (module-defined values).
@@ -1234,7 +1187,6 @@ ZUVEXA_API ViStatus zuVEXA_ConfigureDigitalEdgeRefTrigger(ViSession vi, ViConstS
                                                           ViInt64 pretriggerSamples);
 /**
  * @brief Sets a reference trigger on the I/Q power crossing a level.
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] source Channel whose power is watched.
@@ -1248,7 +1200,6 @@ ZUVEXA_API ViStatus zuVEXA_ConfigureIQPowerEdgeRefTrigger(ViSession vi, ViConstS
                                                           ViInt32 slope, ViInt64 pretriggerSamples);
 /**
  * @brief Sets a reference trigger on a software edge.
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] pretriggerSamples Samples kept before the reference trigger.
@@ -1268,7 +1219,6 @@ ZUVEXA_API ViStatus zuVEXA_ConfigureSoftwareEdgeRefTrigger(ViSession vi, ViInt64
 ZUVEXA_API ViStatus zuVEXA_DisableRefTrigger(ViSession vi);
 /**
  * @brief Advances to the next record on a digital edge.
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] source Terminal the trigger comes from.
@@ -1301,7 +1251,6 @@ ZUVEXA_API ViStatus zuVEXA_DisableAdvanceTrigger(ViSession vi);
 /**
  * @brief Sends a software edge.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] trigger Kind of trigger the edge is for (module-defined values).
  * @param[in] triggerIdentifier Identifier of the trigger; NULL or "" for the default.
@@ -1312,7 +1261,6 @@ ZUVEXA_API ViStatus zuVEXA_SendSoftwareEdgeTrigger(ViSession vi, ViInt32 trigger
                                                    ViConstString triggerIdentifier);
 /**
  * @brief Routes an internal signal to an output terminal.
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] signal Signal to route (module-defined values).
@@ -1326,7 +1274,6 @@ ZUVEXA_API ViStatus zuVEXA_ExportSignal(ViSession vi, ViInt32 signal, ViConstStr
 /**
  * @brief Module-defined import of a user signal.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in,out] data1 Module-defined; passed to the instrument module unchanged.
  * @param[in,out] data2 Module-defined; passed to the instrument module unchanged.
@@ -1336,7 +1283,6 @@ ZUVEXA_API ViStatus zuVEXA_ExportSignal(ViSession vi, ViInt32 signal, ViConstStr
 ZUVEXA_API ViStatus zuVEXA_ImportUserSignal(ViSession vi, void *data1, void *data2);
 /**
  * @brief Returns the fully qualified terminal name of a signal (IVI buffer convention).
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] signal Signal (module-defined values).
@@ -1360,7 +1306,6 @@ ZUVEXA_API ViStatus zuVEXA_GetTerminalName(ViSession vi, ViInt32 signal, ViConst
 /**
  * @brief Applies the configuration to the hardware without starting an acquisition.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @zu_forwarded
  * @zu_thread_session
@@ -1369,7 +1314,6 @@ ZUVEXA_API ViStatus zuVEXA_Commit(ViSession vi);
 /**
  * @brief Starts an acquisition; fetch its records afterwards.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @zu_forwarded
  * @zu_thread_session
@@ -1377,7 +1321,6 @@ ZUVEXA_API ViStatus zuVEXA_Commit(ViSession vi);
 ZUVEXA_API ViStatus zuVEXA_Initiate(ViSession vi);
 /**
  * @brief Tells whether the acquisition has finished.
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[out] isDone Receives VI_TRUE when the acquisition has finished.
@@ -1388,7 +1331,6 @@ ZUVEXA_API ViStatus zuVEXA_CheckAcquisitionStatus(ViSession vi, ViBoolean *isDon
 /**
  * @brief Returns the module-defined software acquisition state.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in,out] valuePtr Module-defined record the instrument module fills.
  * @zu_forwarded
@@ -1397,7 +1339,6 @@ ZUVEXA_API ViStatus zuVEXA_CheckAcquisitionStatus(ViSession vi, ViBoolean *isDon
 ZUVEXA_API ViStatus zuVEXA_GetSWAcquisitionState(ViSession vi, void *valuePtr);
 /**
  * @brief Stops a running acquisition.
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @zu_forwarded
@@ -1419,7 +1360,6 @@ ZUVEXA_API ViStatus zuVEXA_Abort(ViSession vi);
 /**
  * @brief Fetches one record of I/Q data as 64-bit floating-point values.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] channelList Channels the call applies to; NULL or "" for the default channel.
  * @param[in] recordNumber Record to fetch, counting from 0.
@@ -1436,7 +1376,6 @@ ZUVEXA_API ViStatus zuVEXA_FetchIQSingleRecordComplexF64(ViSession vi, ViConstSt
                                                          WaveformInfo *wfmInfo);
 /**
  * @brief Fetches one record of I/Q data as 32-bit floating-point values.
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] channelList Channels the call applies to; NULL or "" for the default channel.
@@ -1576,7 +1515,6 @@ ZUVEXA_API ViStatus zuVEXA_FetchIQSingleRecordDirectDMA(ViSession vi, ViConstStr
 /**
  * @brief Returns the number of samples of a record acquired but not fetched yet.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] channelList Channels the call applies to; NULL or "" for the default channel.
  * @param[in] recordNumber Record, counting from 0.
@@ -1652,7 +1590,6 @@ ZUVEXA_API ViStatus zuVEXA_ReadPowerSpectrumF32(ViSession vi, ViConstString chan
 /**
  * @brief Creates a configuration list over a set of attributes.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] listName Name of the list.
  * @param[in] numberOfListAttributes Number of entries of @p listAttributeIDs.
@@ -1668,7 +1605,6 @@ ZUVEXA_API ViStatus zuVEXA_CreateConfigurationList(ViSession vi, ViConstString l
 /**
  * @brief Appends a step to the active list; attribute sets then apply to it.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] setAsActiveStep VI_TRUE makes it the active step.
  * @zu_forwarded
@@ -1678,7 +1614,6 @@ ZUVEXA_API ViStatus zuVEXA_CreateConfigurationListStep(ViSession vi, ViBoolean s
 /**
  * @brief Deletes a configuration list.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] listName Name of the list.
  * @zu_forwarded
@@ -1687,7 +1622,6 @@ ZUVEXA_API ViStatus zuVEXA_CreateConfigurationListStep(ViSession vi, ViBoolean s
 ZUVEXA_API ViStatus zuVEXA_DeleteConfigurationList(ViSession vi, ViConstString listName);
 /**
  * @brief Returns the module-defined reconfiguration times of the list steps.
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in,out] data1 Module-defined; passed to the instrument module unchanged.
@@ -1711,7 +1645,6 @@ ZUVEXA_API ViStatus zuVEXA_GetListStepReconfigTimes(ViSession vi, void *data1, V
 /**
  * @brief Self-calibrates the device.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] stepsToOmit Bit set of calibration steps to skip; 0 runs every step.
  * @zu_forwarded
@@ -1731,7 +1664,6 @@ ZUVEXA_API ViStatus zuVEXA_SelfCal(ViSession vi);
 /**
  * @brief Self-calibrates only the given frequency and reference-level ranges.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] stepsToOmit Bit set of calibration steps to skip.
  * @param[in] minFrequency Lowest frequency, in hertz.
@@ -1746,7 +1678,6 @@ ZUVEXA_API ViStatus zuVEXA_SelfCalibrateRange(ViSession vi, ViInt64 stepsToOmit,
                                               ViReal64 maxReferenceLevel);
 /**
  * @brief Forgets the ranges of zuVEXA_SelfCalibrateRange().
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @zu_forwarded
@@ -1777,7 +1708,6 @@ ZUVEXA_API ViStatus zuVEXA_GetSelfCalibrateRangeState(ViSession vi, ViInt32 buff
 /**
  * @brief Corrects for the device's temperature drift since its self-calibration.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @zu_forwarded
  * @zu_thread_session
@@ -1785,7 +1715,6 @@ ZUVEXA_API ViStatus zuVEXA_GetSelfCalibrateRangeState(ViSession vi, ViInt32 buff
 ZUVEXA_API ViStatus zuVEXA_PerformThermalCorrection(ViSession vi);
 /**
  * @brief Returns the module-defined date and time of the last self-calibration (service use).
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in,out] data1 Module-defined; passed to the instrument module unchanged.
@@ -1802,7 +1731,6 @@ ZUVEXA_API ViStatus zuVEXA_GetSelfCalLastDateAndTime(ViSession vi, void *data1, 
 /**
  * @brief Returns the module-defined temperature of the last self-calibration (service use).
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in,out] data1 Module-defined; passed to the instrument module unchanged.
  * @param[in,out] data2 Module-defined; passed to the instrument module unchanged.
@@ -1812,7 +1740,6 @@ ZUVEXA_API ViStatus zuVEXA_GetSelfCalLastDateAndTime(ViSession vi, void *data1, 
 ZUVEXA_API ViStatus zuVEXA_GetSelfCalLastTemp(ViSession vi, void *data1, void *data2);
 /**
  * @brief Tells in a module-defined record whether the self-calibration is valid (service use).
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in,out] data1 Module-defined; passed to the instrument module unchanged.
@@ -1824,7 +1751,6 @@ ZUVEXA_API ViStatus zuVEXA_IsSelfCalValid(ViSession vi, void *data1, void *data2
 /**
  * @brief Stores the module-defined self-calibration baseline (service use).
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in,out] data1 Module-defined; passed to the instrument module unchanged.
  * @param[in,out] data2 Module-defined; passed to the instrument module unchanged.
@@ -1834,7 +1760,6 @@ ZUVEXA_API ViStatus zuVEXA_IsSelfCalValid(ViSession vi, void *data1, void *data2
 ZUVEXA_API ViStatus zuVEXA_ExtCalStoreBaselineForSelfCalibration(ViSession vi, void *data1, void *data2);
 /**
  * @brief Returns the module-defined gain reference baseline (service use).
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] value1 Module-defined; passed to the instrument module unchanged.
@@ -1858,7 +1783,6 @@ ZUVEXA_API ViStatus zuVEXA_GetGainReferenceCalBaseline(ViSession vi, ViInt32 val
 /**
  * @brief Returns the date and time of the last external calibration.
  *
- *
  * @param[in] vi External-calibration session from zuVEXA_InitExtCal().
  * @param[out] year Receives the year.
  * @param[out] month Receives the month, 1 to 12.
@@ -1872,7 +1796,6 @@ ZUVEXA_API ViStatus zuVEXA_GetExtCalLastDateAndTime(ViSession vi, ViInt32 *year,
                                                     ViInt32 *hour, ViInt32 *minute);
 /**
  * @brief Returns the date and time of the last external adjustment.
- *
  *
  * @param[in] vi External-calibration session from zuVEXA_InitExtCal().
  * @param[out] year Receives the year.
@@ -1888,7 +1811,6 @@ ZUVEXA_API ViStatus zuVEXA_GetExtCalLastAdjustDateAndTime(ViSession vi, ViInt32 
 /**
  * @brief Returns the device temperature at the last external calibration.
  *
- *
  * @param[in] vi External-calibration session from zuVEXA_InitExtCal().
  * @param[out] temperature Receives the temperature, in degrees Celsius.
  * @zu_forwarded
@@ -1898,7 +1820,6 @@ ZUVEXA_API ViStatus zuVEXA_GetExtCalLastTemp(ViSession vi, ViReal64 *temperature
 /**
  * @brief Returns the recommended external calibration interval.
  *
- *
  * @param[in] vi External-calibration session from zuVEXA_InitExtCal().
  * @param[out] months Receives the interval, in months.
  * @zu_forwarded
@@ -1907,7 +1828,6 @@ ZUVEXA_API ViStatus zuVEXA_GetExtCalLastTemp(ViSession vi, ViReal64 *temperature
 ZUVEXA_API ViStatus zuVEXA_GetExtCalRecommendedInterval(ViSession vi, ViInt32 *months);
 /**
  * @brief Changes the calibration password.
- *
  *
  * @param[in] vi External-calibration session from zuVEXA_InitExtCal().
  * @param[in] oldPassword Current password.
@@ -1920,7 +1840,6 @@ ZUVEXA_API ViStatus zuVEXA_ChangeExtCalPassword(ViSession vi, ViConstString oldP
 /**
  * @brief Stores free text with the calibration data.
  *
- *
  * @param[in] vi External-calibration session from zuVEXA_InitExtCal().
  * @param[in] info The text, at most zuVEXA_GetCalUserDefinedInfoMaxSize() bytes with its NUL.
  * @zu_forwarded
@@ -1929,7 +1848,6 @@ ZUVEXA_API ViStatus zuVEXA_ChangeExtCalPassword(ViSession vi, ViConstString oldP
 ZUVEXA_API ViStatus zuVEXA_SetCalUserDefinedInfo(ViSession vi, ViConstString info);
 /**
  * @brief Reads the free text stored with the calibration data.
- *
  *
  * @param[in] vi External-calibration session from zuVEXA_InitExtCal().
  * @param[out] info Buffer of zuVEXA_GetCalUserDefinedInfoMaxSize() bytes that receives the text.
@@ -1940,7 +1858,6 @@ ZUVEXA_API ViStatus zuVEXA_GetCalUserDefinedInfo(ViSession vi, ViChar info[]);
 /**
  * @brief Returns the size of the free text stored with the calibration data.
  *
- *
  * @param[in] vi External-calibration session from zuVEXA_InitExtCal().
  * @param[out] infoSize Receives the size in bytes, with the NUL.
  * @zu_forwarded
@@ -1949,7 +1866,6 @@ ZUVEXA_API ViStatus zuVEXA_GetCalUserDefinedInfo(ViSession vi, ViChar info[]);
 ZUVEXA_API ViStatus zuVEXA_GetCalUserDefinedInfoMaxSize(ViSession vi, ViInt32 *infoSize);
 /**
  * @brief Selects the calibration step the following adjustments belong to.
- *
  *
  * @param[in] vi External-calibration session from zuVEXA_InitExtCal().
  * @param[in] calibrationStep Calibration step (module-defined values).
@@ -1960,7 +1876,6 @@ ZUVEXA_API ViStatus zuVEXA_InitializeCalibrationStep(ViSession vi, ViInt32 calib
 /**
  * @brief Ends the calibration step selected by zuVEXA_InitializeCalibrationStep().
  *
- *
  * @param[in] vi External-calibration session from zuVEXA_InitExtCal().
  * @zu_forwarded
  * @zu_thread_session
@@ -1968,7 +1883,6 @@ ZUVEXA_API ViStatus zuVEXA_InitializeCalibrationStep(ViSession vi, ViInt32 calib
 ZUVEXA_API ViStatus zuVEXA_CloseCalibrationStep(ViSession vi);
 /**
  * @brief Adjusts the downconverter gain from an external measurement.
- *
  *
  * @param[in] vi External-calibration session from zuVEXA_InitExtCal().
  * @param[in] channelList Channels the call applies to; NULL or "" for the default channel.
@@ -1982,7 +1896,6 @@ ZUVEXA_API ViStatus zuVEXA_CalAdjustDownconverterGain(ViSession vi, ViConstStrin
 /**
  * @brief Adjusts the device gain from an external measurement.
  *
- *
  * @param[in] vi External-calibration session from zuVEXA_InitExtCal().
  * @param[in] channelList Channels the call applies to; NULL or "" for the default channel.
  * @param[in] frequency Frequency of the measurement, in hertz.
@@ -1995,7 +1908,6 @@ ZUVEXA_API ViStatus zuVEXA_CalAdjustDeviceGain(ViSession vi, ViConstString chann
 /**
  * @brief Adjusts the calibration tone's power from an external measurement.
  *
- *
  * @param[in] vi External-calibration session from zuVEXA_InitExtCal().
  * @param[in] channelList Channels the call applies to; NULL or "" for the default channel.
  * @param[in] measurement Measured power, in dBm.
@@ -2006,7 +1918,6 @@ ZUVEXA_API ViStatus zuVEXA_CalAdjustCalTonePower(ViSession vi, ViConstString cha
                                                  ViReal64 measurement);
 /**
  * @brief Adjusts the IF attenuation calibration from an external measurement.
- *
  *
  * @param[in] vi External-calibration session from zuVEXA_InitExtCal().
  * @param[in] channelList Channels the call applies to; NULL or "" for the default channel.
@@ -2023,7 +1934,6 @@ ZUVEXA_API ViStatus zuVEXA_CalAdjustIFAttenuationCalibration(ViSession vi, ViCon
                                                              ViReal64 measurement);
 /**
  * @brief Adjusts the IF frequency response from external measurements.
- *
  *
  * @param[in] vi External-calibration session from zuVEXA_InitExtCal().
  * @param[in] channelList Channels the call applies to; NULL or "" for the default channel.
@@ -2042,7 +1952,6 @@ ZUVEXA_API ViStatus zuVEXA_CalAdjustIFResponseCalibration(ViSession vi, ViConstS
 /**
  * @brief Adjusts the reference-level calibration from an external measurement.
  *
- *
  * @param[in] vi External-calibration session from zuVEXA_InitExtCal().
  * @param[in] channelList Channels the call applies to; NULL or "" for the default channel.
  * @param[in] referenceLevelDataType Kind of reference-level data (module-defined values).
@@ -2060,7 +1969,6 @@ ZUVEXA_API ViStatus zuVEXA_CalAdjustRefLevelCalibration(ViSession vi, ViConstStr
 /**
  * @brief Adjusts the exported LO power and reads back the points it adjusted.
  *
- *
  * @param[in] vi External-calibration session from zuVEXA_InitExtCal().
  * @param[in] channelList Channels the call applies to; NULL or "" for the default channel.
  * @param[in] LONumber LO to adjust.
@@ -2076,7 +1984,6 @@ ZUVEXA_API ViStatus zuVEXA_CalAdjustLOExportCalibration(ViSession vi, ViConstStr
 /**
  * @brief Adjusts the RF overload threshold from a module-defined record.
  *
- *
  * @param[in] vi External-calibration session from zuVEXA_InitExtCal().
  * @param[in,out] data1 Module-defined; passed to the instrument module unchanged.
  * @zu_forwarded
@@ -2085,7 +1992,6 @@ ZUVEXA_API ViStatus zuVEXA_CalAdjustLOExportCalibration(ViSession vi, ViConstStr
 ZUVEXA_API ViStatus zuVEXA_CalAdjustRFOverloadThreshold(ViSession vi, void *data1);
 /**
  * @brief Sets the temperature recorded with the calibration.
- *
  *
  * @param[in] vi External-calibration session from zuVEXA_InitExtCal().
  * @param[in] channelList Channels the call applies to; NULL or "" for the default channel.
@@ -2096,7 +2002,6 @@ ZUVEXA_API ViStatus zuVEXA_CalAdjustRFOverloadThreshold(ViSession vi, void *data
 ZUVEXA_API ViStatus zuVEXA_CalSetTemperature(ViSession vi, ViConstString channelList, ViReal64 temperature);
 /**
  * @brief Sets the device options recorded with the calibration.
- *
  *
  * @param[in] vi External-calibration session from zuVEXA_InitExtCal().
  * @param[in] deviceOptions Bit set of module-defined device options.
@@ -2116,7 +2021,6 @@ ZUVEXA_API ViStatus zuVEXA_CalSetDeviceOptions(ViSession vi, ViUInt64 deviceOpti
 /**
  * @brief Selects the alignment step the following adjustments belong to.
  *
- *
  * @param[in] vi External-alignment session from zuVEXA_InitializeExternalAlignment().
  * @param[in] externalAlignmentStep Alignment step (module-defined values).
  * @zu_forwarded
@@ -2126,7 +2030,6 @@ ZUVEXA_API ViStatus zuVEXA_InitializeExternalAlignmentStep(ViSession vi, ViInt32
 /**
  * @brief Ends the alignment step selected by zuVEXA_InitializeExternalAlignmentStep().
  *
- *
  * @param[in] vi External-alignment session from zuVEXA_InitializeExternalAlignment().
  * @zu_forwarded
  * @zu_thread_session
@@ -2134,7 +2037,6 @@ ZUVEXA_API ViStatus zuVEXA_InitializeExternalAlignmentStep(ViSession vi, ViInt32
 ZUVEXA_API ViStatus zuVEXA_CloseExternalAlignmentStep(ViSession vi);
 /**
  * @brief Aligns the preselector from a set of coefficients.
- *
  *
  * @param[in] vi External-alignment session from zuVEXA_InitializeExternalAlignment().
  * @param[in] numberOfCoefficients Number of entries of @p coefficients.
@@ -2157,7 +2059,6 @@ ZUVEXA_API ViStatus zuVEXA_ExternalAlignmentAdjustPreselector(ViSession vi, ViIn
 /**
  * @brief Creates a de-embedding table from a Touchstone .s2p file.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] port Port the de-embedding table applies to.
  * @param[in] tableName Name of the de-embedding table.
@@ -2172,7 +2073,6 @@ ZUVEXA_API ViStatus zuVEXA_CreateDeembeddingSparameterTableS2PFile(ViSession vi,
                                                                    ViInt32 sparameterOrientation);
 /**
  * @brief Creates a de-embedding table from arrays.
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] port Port the de-embedding table applies to.
@@ -2212,7 +2112,6 @@ ZUVEXA_API ViStatus zuVEXA_CreateDeembeddingSparameterTable(ViSession vi, ViCons
 /**
  * @brief Sets the frequencies of a table made by zuVEXA_CreateDeembeddingSparameterTable().
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] port Port the de-embedding table applies to.
  * @param[in] tableName Name of the de-embedding table.
@@ -2227,7 +2126,6 @@ ZUVEXA_API ViStatus zuVEXA_ConfigureSparameterTableFrequencies(ViSession vi, ViC
                                                                ViInt32 frequenciesSize);
 /**
  * @brief Sets the S-parameters of a table made by zuVEXA_CreateDeembeddingSparameterTable().
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] port Port the de-embedding table applies to.
@@ -2246,7 +2144,6 @@ ZUVEXA_API ViStatus zuVEXA_ConfigureSparameterTableSparameters(ViSession vi, ViC
 /**
  * @brief Deletes a de-embedding table.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] port Port the de-embedding table applies to.
  * @param[in] tableName Name of the de-embedding table.
@@ -2257,7 +2154,6 @@ ZUVEXA_API ViStatus zuVEXA_DeleteDeembeddingTable(ViSession vi, ViConstString po
 /**
  * @brief Deletes every de-embedding table of the session.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @zu_forwarded
  * @zu_thread_session
@@ -2265,7 +2161,6 @@ ZUVEXA_API ViStatus zuVEXA_DeleteDeembeddingTable(ViSession vi, ViConstString po
 ZUVEXA_API ViStatus zuVEXA_DeleteAllDeembeddingTables(ViSession vi);
 /**
  * @brief Uses the nearest frequency of the table between its frequencies.
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] port Port the de-embedding table applies to.
@@ -2277,7 +2172,6 @@ ZUVEXA_API ViStatus zuVEXA_ConfigureDeembeddingTableInterpolationNearest(ViSessi
                                                                          ViConstString tableName);
 /**
  * @brief Interpolates linearly between the table's frequencies.
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] port Port the de-embedding table applies to.
@@ -2291,7 +2185,6 @@ ZUVEXA_API ViStatus zuVEXA_ConfigureDeembeddingTableInterpolationLinear(ViSessio
                                                                         ViInt32 format);
 /**
  * @brief Interpolates with a spline between the table's frequencies.
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] port Port the de-embedding table applies to.
@@ -2322,7 +2215,6 @@ ZUVEXA_API ViStatus zuVEXA_GetDeembeddingSparameters(ViSession vi, ZUComplexNumb
                                                      ViInt32 *numberOfSparameters, ViInt32 *numberOfPorts);
 /**
  * @brief Returns the number of ports of the active de-embedding table.
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[out] numberOfPorts Receives the number of ports; must not be NULL.
@@ -2382,7 +2274,6 @@ ZUVEXA_API ViStatus zuVEXA_GetFrequencyResponse(ViSession vi, ViConstString chan
 /**
  * @brief Returns the coefficients that scale raw data.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] channelList Channels the call applies to; NULL or "" for the default channel.
  * @param[in] arraySize Number of coefficient records @p coefficientInfo holds.
@@ -2395,7 +2286,6 @@ ZUVEXA_API ViStatus zuVEXA_GetScalingCoefficients(ViSession vi, ViConstString ch
                                                   void *coefficientInfo, ViInt32 *numberOfCoefficientSets);
 /**
  * @brief Returns the coefficients that normalise raw data.
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] channelList Channels the call applies to; NULL or "" for the default channel.
@@ -2411,11 +2301,10 @@ ZUVEXA_API ViStatus zuVEXA_GetNormalizationCoefficients(ViSession vi, ViConstStr
 /**
  * @brief Returns how often the relays of the channels have switched.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] channelList Channels the call applies to; NULL or "" for the default channel.
  * @param[out] operationsCount Receives the switching counts.
- * @param[in,out] bufferSize Number of entries @p operationsCount holds; receives the number it needs.
+ * @param[in,out] bufferSize Number of entries of @p operationsCount (module-defined use).
  * @zu_forwarded
  * @zu_thread_session
  */
@@ -2424,12 +2313,11 @@ ZUVEXA_API ViStatus zuVEXA_GetRelayOperationsCount(ViSession vi, ViConstString c
 /**
  * @brief Returns the name of a relay.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] channelList Channels the call applies to; NULL or "" for the default channel.
  * @param[in] index Relay index, counting from 0.
  * @param[out] name Buffer of 256 bytes that receives the name.
- * @param[in,out] bufferSize Receives the size the name needs.
+ * @param[out] bufferSize Receives the size the name needs.
  * @zu_forwarded
  * @zu_thread_session
  */
@@ -2437,7 +2325,6 @@ ZUVEXA_API ViStatus zuVEXA_GetRelayName(ViSession vi, ViConstString channelList,
                                         ViInt32 *bufferSize);
 /**
  * @brief Sets the module-defined relay switching counts (service use).
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in,out] data1 Module-defined; passed to the instrument module unchanged.
@@ -2450,7 +2337,6 @@ ZUVEXA_API ViStatus zuVEXA_SetRelayOperationsCount(ViSession vi, void *data1, vo
 /**
  * @brief Returns a module-defined device temperature.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] value1 Module-defined; passed to the instrument module unchanged.
  * @param[in,out] valuePtr Module-defined record the instrument module fills.
@@ -2460,7 +2346,6 @@ ZUVEXA_API ViStatus zuVEXA_SetRelayOperationsCount(ViSession vi, void *data1, vo
 ZUVEXA_API ViStatus zuVEXA_GetTemperature(ViSession vi, ViInt32 value1, void *valuePtr);
 /**
  * @brief Returns the temperature of a module-defined sensor.
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in,out] data1 Module-defined; passed to the instrument module unchanged.
@@ -2472,7 +2357,6 @@ ZUVEXA_API ViStatus zuVEXA_GetSensorTemperature(ViSession vi, void *data1, void 
 /**
  * @brief Uses a given temperature in place of the sensor's.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] enable VI_TRUE uses @p temperature, VI_FALSE the sensor again.
  * @param[in] temperature Temperature, in degrees Celsius.
@@ -2483,7 +2367,6 @@ ZUVEXA_API ViStatus zuVEXA_OverrideTemperature(ViSession vi, ViBoolean enable, V
 /**
  * @brief Module-defined: when a temperature change invalidates the configuration.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in,out] data1 Module-defined; passed to the instrument module unchanged.
  * @zu_forwarded
@@ -2492,7 +2375,6 @@ ZUVEXA_API ViStatus zuVEXA_OverrideTemperature(ViSession vi, ViBoolean enable, V
 ZUVEXA_API ViStatus zuVEXA_InvalidateConfigurationOnTemperatureChange(ViSession vi, void *data1);
 /**
  * @brief Returns the module-defined corrected system gain.
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in,out] data1 Module-defined; passed to the instrument module unchanged.
@@ -2506,7 +2388,6 @@ ZUVEXA_API ViStatus zuVEXA_GetCorrectedSystemGain(ViSession vi, void *data1, voi
                                                   void *valuePtr);
 /**
  * @brief Returns the module-defined equalization configuration.
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] value1 Module-defined; passed to the instrument module unchanged.
@@ -2524,7 +2405,6 @@ ZUVEXA_API ViStatus zuVEXA_GetEqualizationConfigurationComplexF64(ViSession vi, 
 /**
  * @brief Sets the module-defined equalization configuration.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] value1 Module-defined; passed to the instrument module unchanged.
  * @param[in,out] data1 Module-defined; passed to the instrument module unchanged.
@@ -2540,7 +2420,6 @@ ZUVEXA_API ViStatus zuVEXA_SetEqualizationConfigurationComplexF64(ViSession vi, 
 /**
  * @brief Returns the module-defined RAL instructions (service use).
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in,out] data1 Module-defined; passed to the instrument module unchanged.
  * @param[in,out] data2 Module-defined; passed to the instrument module unchanged.
@@ -2551,7 +2430,6 @@ ZUVEXA_API ViStatus zuVEXA_GetRALInstructions(ViSession vi, void *data1, void *d
 /**
  * @brief Overrides the module-defined RAL instructions (service use).
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in,out] data1 Module-defined; passed to the instrument module unchanged.
  * @param[in] value1 Module-defined; passed to the instrument module unchanged.
@@ -2561,7 +2439,6 @@ ZUVEXA_API ViStatus zuVEXA_GetRALInstructions(ViSession vi, void *data1, void *d
 ZUVEXA_API ViStatus zuVEXA_OverrideRALInstructions(ViSession vi, void *data1, ViInt32 value1);
 /**
  * @brief Reads module-defined device data (service use).
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in,out] data1 Module-defined; passed to the instrument module unchanged.
@@ -2579,7 +2456,6 @@ ZUVEXA_API ViStatus zuVEXA_GetDeviceData(ViSession vi, void *data1, ViInt32 valu
 /**
  * @brief Writes module-defined device data (service use).
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in,out] data1 Module-defined; passed to the instrument module unchanged.
  * @param[in] value1 Module-defined; passed to the instrument module unchanged.
@@ -2593,7 +2469,6 @@ ZUVEXA_API ViStatus zuVEXA_SetDeviceData(ViSession vi, void *data1, ViInt32 valu
                                          ViInt32 value3, void *data2);
 /**
  * @brief Erases the device's stored data (service use).
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @zu_forwarded
@@ -2614,7 +2489,6 @@ ZUVEXA_API ViStatus zuVEXA_FormatEEPROM(ViSession vi);
 /**
  * @brief Lists the devices associated with a device name (module-defined records).
  *
- *
  * @param[in,out] arg1 Module-defined; passed to the instrument module unchanged.
  * @param[in,out] arg2 Module-defined; passed to the instrument module unchanged.
  * @param[in,out] arg3 Module-defined; passed to the instrument module unchanged.
@@ -2629,7 +2503,6 @@ ZUVEXA_API ViStatus zuVEXA_GetAssociatedDevicesForName(void *arg1, void *arg2, v
                                                        void *arg5, void *arg6, void *arg7);
 /**
  * @brief Lists the devices associated with a device identifier (module-defined records).
- *
  *
  * @param[in,out] arg1 Module-defined; passed to the instrument module unchanged.
  * @param[in,out] arg2 Module-defined; passed to the instrument module unchanged.
@@ -2646,7 +2519,6 @@ ZUVEXA_API ViStatus zuVEXA_GetAssociatedDevicesForGUID(void *arg1, void *arg2, v
                                                        void *arg5, void *arg6, void *arg7, void *arg8);
 /**
  * @brief Sets the devices associated with a device identifier (module-defined records).
- *
  *
  * @param[in,out] arg1 Module-defined; passed to the instrument module unchanged.
  * @param[in,out] arg2 Module-defined; passed to the instrument module unchanged.
@@ -2757,7 +2629,6 @@ ZUVEXA_API ViStatus zuVEXA_TimestampFromValues(ViInt64 seconds, ViReal64 fractio
 /**
  * @brief Converts a ZUTimestamp into seconds since 1970 and a fraction.
  *
- *
  * @param[in] timestamp The timestamp.
  * @param[out] seconds Receives the whole seconds since 1970-01-01 00:00:00 UTC.
  * @param[out] fractionalSeconds Receives the fraction of a second, in [0, 1).
@@ -2785,7 +2656,6 @@ ZUVEXA_API ViStatus zuVEXA_ValuesFromTimestamp(ZUTimestamp timestamp, ViInt64 *s
 /**
  * @brief Opens a session like zuVEXA_init() and returns the error text with the status.
  *
- *
  * @param[in] resourceName Device name or alias from the system configuration, or an IVI logical name.
  * @param[in] IDQuery Non-zero: the instrument module checks the instrument's identity.
  * @param[in] reset Non-zero: the instrument is reset while the session opens.
@@ -2801,7 +2671,6 @@ ZUVEXA_API ViStatus GX_zuVEXA_init(ViConstString resourceName, ViInt32 IDQuery, 
                                    ViChar errorDescription[]);
 /**
  * @brief Opens a session like zuVEXA_InitWithOptions() and returns the error text with the status.
- *
  *
  * @param[in] resourceName Device name or alias from the system configuration, or an IVI logical name.
  * @param[in] IDQuery Non-zero: the instrument module checks the instrument's identity.
@@ -2822,7 +2691,6 @@ ZUVEXA_API ViStatus GX_zuVEXA_InitWithOptions(ViConstString resourceName, ViInt3
 /**
  * @brief Opens an external-calibration session like zuVEXA_InitExtCal(), with the error text.
  *
- *
  * @param[in] resourceName Device name or alias from the system configuration, or an IVI logical name.
  * @param[in] password Calibration password.
  * @param[in] optionString IVI options and DriverSetup keys, for example
@@ -2840,7 +2708,6 @@ ZUVEXA_API ViStatus GX_zuVEXA_initExtCal(ViConstString resourceName, ViConstStri
                                          ViInt32 errorDescriptionBufferSize, ViChar errorDescription[]);
 /**
  * @brief Opens an external-calibration session through the "tov" module, whatever the model.
- *
  *
  * @param[in] resourceName Device name or alias from the system configuration, or an IVI logical name.
  * @param[in] password Calibration password.
@@ -2862,7 +2729,6 @@ ZUVEXA_API ViStatus GX_zuVEXA_initExtCalTovInternal(ViConstString resourceName, 
  * @brief Opens an external-alignment session like zuVEXA_InitializeExternalAlignment(), with the error
  * text.
  *
- *
  * @param[in] resourceName Device name or alias from the system configuration, or an IVI logical name.
  * @param[in] optionString IVI options and DriverSetup keys, for example
  *        "Simulate=1,DriverSetup=Model:Q118"; NULL or "" for none.
@@ -2881,7 +2747,6 @@ ZUVEXA_API ViStatus GX_zuVEXA_InitializeExternalAlignment(ViConstString resource
 /**
  * @brief Closes a session like zuVEXA_close() and returns the error text with the status.
  *
- *
  * @param[in] vi Session to close.
  * @param[in] errorDescriptionBufferSize Size of @p errorDescription in bytes (IVI buffer convention).
  * @param[out] errorDescription Receives the error text when the status is not VI_SUCCESS; may be NULL
@@ -2893,7 +2758,6 @@ ZUVEXA_API ViStatus GX_zuVEXA_close(ViSession vi, ViInt32 errorDescriptionBuffer
                                     ViChar errorDescription[]);
 /**
  * @brief Closes an external-calibration session like zuVEXA_CloseExtCal(), with the error text.
- *
  *
  * @param[in] vi Session from zuVEXA_InitExtCal() or GX_zuVEXA_initExtCal().
  * @param[in] action Module-defined: whether the module stores or discards the new data.
@@ -2909,7 +2773,6 @@ ZUVEXA_API ViStatus GX_zuVEXA_closeExtCal(ViSession vi, ViInt32 action, ViInt32 
  * @brief Closes an external-alignment session like zuVEXA_CloseExternalAlignment(), with the error
  * text.
  *
- *
  * @param[in] vi Session from an external-alignment open.
  * @param[in] action Module-defined: whether the module stores or discards the new data.
  * @param[in] errorDescriptionBufferSize Size of @p errorDescription in bytes (IVI buffer convention).
@@ -2924,7 +2787,6 @@ ZUVEXA_API ViStatus GX_zuVEXA_CloseExternalAlignment(ViSession vi, ViInt32 actio
 
 /**
  * @brief Fetches one I/Q record as a cluster (t0, dt, data) of 64-bit complex values.
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] incomingStatus Status of the environment's error input.
@@ -2945,7 +2807,6 @@ ZUVEXA_API ViStatus GX_zuVEXA_FetchIQComplexCluster(ViSession vi, ViInt32 incomi
                                                     ViInt32 timestampType, void *dataOut, void *infoOut);
 /**
  * @brief Fetches one I/Q record as a cluster of 64-bit complex values, with 32-bit counts.
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] incomingStatus Status of the environment's error input.
@@ -2968,7 +2829,6 @@ ZUVEXA_API ViStatus GX_zuVEXA_FetchIQComplexCluster_32Bit(ViSession vi, ViInt32 
 /**
  * @brief Fetches one I/Q record as a cluster of 32-bit complex values.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] incomingStatus Status of the environment's error input.
  * @param[in] channelList Channels the call applies to; NULL or "" for the default channel.
@@ -2988,7 +2848,6 @@ ZUVEXA_API ViStatus GX_zuVEXA_FetchIQComplexClusterF32(ViSession vi, ViInt32 inc
                                                        ViInt32 timestampType, void *dataOut, void *infoOut);
 /**
  * @brief Fetches one I/Q record as a complex waveform.
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] incomingStatus Status of the environment's error input.
@@ -3010,7 +2869,6 @@ ZUVEXA_API ViStatus GX_zuVEXA_FetchIQComplexWDT(ViSession vi, ViInt32 incomingSt
 /**
  * @brief Fetches one I/Q record as a complex waveform, with 32-bit counts.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] incomingStatus Status of the environment's error input.
  * @param[in] channelList Channels the call applies to; NULL or "" for the default channel.
@@ -3031,7 +2889,6 @@ ZUVEXA_API ViStatus GX_zuVEXA_FetchIQComplexWDT_32Bit(ViSession vi, ViInt32 inco
 /**
  * @brief Fetches one record of raw 16-bit I/Q data into an array handle.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] incomingStatus Status of the environment's error input.
  * @param[in] channelList Channels the call applies to; NULL or "" for the default channel.
@@ -3048,7 +2905,6 @@ ZUVEXA_API ViStatus GX_zuVEXA_FetchIQ1DI16(ViSession vi, ViInt32 incomingStatus,
                                            void *dataArrPtr, void *wfmInfo);
 /**
  * @brief Fetches one record of raw 16-bit I/Q data into an array handle, with 32-bit counts.
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] incomingStatus Status of the environment's error input.
@@ -3069,7 +2925,6 @@ ZUVEXA_API ViStatus GX_zuVEXA_FetchIQ1DI16_32Bit(ViSession vi, ViInt32 incomingS
 /**
  * @brief Fetches one record of raw 16-bit I/Q data into an external data reference.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] incomingStatus Status of the environment's error input.
  * @param[in] channelList Channels the call applies to; NULL or "" for the default channel.
@@ -3089,7 +2944,6 @@ ZUVEXA_API ViStatus GX_zuVEXA_FetchIQ1DI16_DataRef(ViSession vi, ViInt32 incomin
                                                    void *wfmInfo);
 /**
  * @brief Transfers one record by direct DMA.
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] incomingStatus Status of the environment's error input.
@@ -3113,7 +2967,6 @@ ZUVEXA_API ViStatus GX_zuVEXA_FetchIQSingleRecordDirectDMA(ViSession vi, ViInt32
 /**
  * @brief Transfers one record by direct DMA, with 32-bit counts.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] incomingStatus Status of the environment's error input.
  * @param[in] channelList Channels the call applies to; NULL or "" for the default channel.
@@ -3135,7 +2988,6 @@ ZUVEXA_API ViStatus GX_zuVEXA_FetchIQSingleRecordDirectDMA_32Bit(
 /**
  * @brief Fetches several records of raw 16-bit I/Q data as a 2-D array.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] incomingStatus Status of the environment's error input.
  * @param[in] channelList Channels the call applies to; NULL or "" for the default channel.
@@ -3156,7 +3008,6 @@ ZUVEXA_API ViStatus GX_zuVEXA_FetchIQ2DI16(ViSession vi, ViInt32 incomingStatus,
 /**
  * @brief Fetches several records of raw 16-bit I/Q data as a 2-D array, with 32-bit counts.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] incomingStatus Status of the environment's error input.
  * @param[in] channelList Channels the call applies to; NULL or "" for the default channel.
@@ -3176,7 +3027,6 @@ ZUVEXA_API ViStatus GX_zuVEXA_FetchIQ2DI16_32Bit(ViSession vi, ViInt32 incomingS
                                                  ViReal64 timeout, void *dataOut, void *infoOut);
 /**
  * @brief Fetches several records as a 1-D array of clusters of 64-bit complex values.
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] incomingStatus Status of the environment's error input.
@@ -3200,7 +3050,6 @@ ZUVEXA_API ViStatus GX_zuVEXA_FetchIQ1DComplexCluster(
 /**
  * @brief Fetches several records as a 1-D array of clusters, with 32-bit counts.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] incomingStatus Status of the environment's error input.
  * @param[in] channelList Channels the call applies to; NULL or "" for the default channel.
@@ -3223,7 +3072,6 @@ ZUVEXA_API ViStatus GX_zuVEXA_FetchIQ1DComplexCluster_32Bit(
 /**
  * @brief Fetches several records as a 1-D array of clusters of 32-bit complex values.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] incomingStatus Status of the environment's error input.
  * @param[in] channelList Channels the call applies to; NULL or "" for the default channel.
@@ -3245,7 +3093,6 @@ ZUVEXA_API ViStatus GX_zuVEXA_FetchIQ1DComplexClusterF32(
     ViInt32 timestampType, void *dataOut, void *infoOut);
 /**
  * @brief Fetches several records as a 1-D array of complex waveforms.
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] incomingStatus Status of the environment's error input.
@@ -3270,7 +3117,6 @@ ZUVEXA_API ViStatus GX_zuVEXA_FetchIQ1DComplexWDT(ViSession vi, ViInt32 incoming
 /**
  * @brief Fetches several records as a 1-D array of complex waveforms, with 32-bit counts.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] incomingStatus Status of the environment's error input.
  * @param[in] channelList Channels the call applies to; NULL or "" for the default channel.
@@ -3293,7 +3139,6 @@ ZUVEXA_API ViStatus GX_zuVEXA_FetchIQ1DComplexWDT_32Bit(
 /**
  * @brief Returns the fetch backlog of a record, with a 32-bit record number.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] channelList Channels the call applies to; NULL or "" for the default channel.
  * @param[in] recordNumber Record, counting from 0.
@@ -3305,7 +3150,6 @@ ZUVEXA_API ViStatus GX_zuVEXA_GetFetchBacklog_32Bit(ViSession vi, ViConstString 
                                                     ViInt32 recordNumber, ViInt32 *backlog);
 /**
  * @brief Acquires and returns one I/Q record as a cluster.
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] incomingStatus Status of the environment's error input.
@@ -3324,7 +3168,6 @@ ZUVEXA_API ViStatus GX_zuVEXA_ReadIQComplexCluster(ViSession vi, ViInt32 incomin
 /**
  * @brief Acquires and returns one I/Q record as a complex waveform.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] incomingStatus Status of the environment's error input.
  * @param[in] channelList Channels the call applies to; NULL or "" for the default channel.
@@ -3342,7 +3185,6 @@ ZUVEXA_API ViStatus GX_zuVEXA_ReadIQComplexWDT(ViSession vi, ViInt32 incomingSta
 /**
  * @brief Acquires a power spectrum in dBm as a cluster (f0, df, data) of 64-bit values.
  *
- *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] incomingStatus Status of the environment's error input.
  * @param[in] channelList Channels the call applies to; NULL or "" for the default channel.
@@ -3356,7 +3198,6 @@ ZUVEXA_API ViStatus GX_zuVEXA_ReadPowerSpectrumF64Cluster(ViSession vi, ViInt32 
                                                           void *dataOut);
 /**
  * @brief Acquires a power spectrum in dBm as a cluster (f0, df, data) of 32-bit values.
- *
  *
  * @param[in] vi Session handle from zuVEXA_init() or zuVEXA_InitWithOptions().
  * @param[in] incomingStatus Status of the environment's error input.
