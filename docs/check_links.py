@@ -41,7 +41,7 @@ def broken_links(top: pathlib.Path) -> list:
     for path, page in pages.items():
         for link in page.links:
             parts = urllib.parse.urlsplit(link)
-            if parts.scheme or parts.netloc or link.startswith("mailto:"):
+            if parts.scheme or parts.netloc:  # another site, or mail
                 continue
             target = (path.parent / urllib.parse.unquote(parts.path)).resolve() if parts.path else path
             if not target.is_file() or top.resolve() not in target.parents:

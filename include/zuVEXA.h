@@ -217,7 +217,7 @@ ZUVEXA_API ViStatus zuVEXA_close(ViSession vi);
  * @return VI_SUCCESS or a warning when the lookup succeeded, else an error.
  * @retval ZUVEXA_ERROR_NULL_POINTER @p existingVi is NULL.
  * @retval ZUVEXA_ERROR_DEVICE_NOT_FOUND No device matches @p resourceName.
- * @retval ZUVEXA_ERROR_INVALID_SESSION No normal session is open on the device.
+ * @retval ZUVEXA_ERROR_CANNOT_RECOVER No normal session is open on the device.
  * @zu_thread_any
  */
 ZUVEXA_API ViStatus zuVEXA_GetViSessionByName(ViConstString resourceName, ViSession *existingVi);
@@ -327,7 +327,7 @@ ZUVEXA_API ViStatus ReleaseSessionForServer(ViSession vi);
  * leaves the error in place, so that the following call reads it.
  *
  * @param[in] vi Session handle, or VI_NULL for the error information of the calling thread.
- * @param[out] errorCodePtr Receives the recorded status (0 when none is recorded).
+ * @param[out] errorCodePtr Receives the recorded status (0 when none is recorded); may be NULL.
  * @param[in] errorDescriptionBufferSize Size of @p errorDescription in bytes (IVI buffer convention).
  * @param[out] errorDescription Receives the text; may be NULL when @p errorDescriptionBufferSize is 0.
  * @zu_text_result
@@ -2649,7 +2649,8 @@ ZUVEXA_API ViStatus zuVEXA_ValuesFromTimestamp(ZUTimestamp timestamp, ViInt64 *s
  * handles, built by the instrument module. @p incomingStatus is the status of the environment's
  * error input. The _32Bit forms take 32-bit record numbers and counts. The open and close wrappers
  * end with an error-description pair that receives the error text on a non-zero status (IVI buffer
- * convention); they take Booleans as 32-bit integers, whose low 16 bits count.
+ * convention), read with zuVEXA_GetError(), which clears the error information; they take Booleans as
+ * 32-bit integers, whose low 16 bits count.
  * @{
  */
 
