@@ -2,9 +2,9 @@
  * @file zuVEXA.h
  * @brief libzuvexa: C interface for applications that drive the RF signal analyzer.
  *
- * Link with -lzuvexa ("pkg-config --cflags --libs zuvexa"). Every function below is exported by
- * libzuvexa.so; the library finds the device, loads the matching instrument module and forwards
- * each call of a session to it.
+ * Link with -lzuvexa; the pkg-config package zuvexa gives the compiler and linker flags. Every function below
+ * is exported by libzuvexa.so; the library finds the device, loads the matching instrument module and
+ * forwards each call of a session to it.
  *
  * @par Session lifecycle
  * -# Open a session with zuVEXA_init() or zuVEXA_InitWithOptions(). The resource name is the
@@ -32,7 +32,9 @@
  * code and its text; it also clears the error information. zuVEXA_GetErrorMessage() describes any
  * status code without touching the error information. Functions of a session forward to the
  * session's instrument module, whose statuses come on top of the library's own.
- *
+ */
+/**
+ * @file zuVEXA.h
  * @par Threads
  * Every function may be called from any thread. Sessions of different threads may be used at
  * the same time; the instrument module serialises calls on one session, and the library holds no
