@@ -1405,7 +1405,7 @@ ZUVEXA_API ViStatus zuVEXA_FetchIQSingleRecordComplexF32(ViSession vi, ViConstSt
  * @param[in] numberOfSamples Complex samples wanted; -1 for the whole record.
  * @param[in] timeout Longest wait for the data, in seconds.
  * @param[out] data Receives 2 * @p numberOfSamples interleaved I/Q values.
- * @param[out] wfmInfo Receives the WaveformInfo of the record, with the scaling; may be NULL.
+ * @param[out] wfmInfo Receives the WaveformInfo of the record, with the scaling.
  * @zu_forwarded
  * @zu_thread_session
  */
@@ -1484,7 +1484,7 @@ ZUVEXA_API ViStatus zuVEXA_FetchIQMultiRecordComplexI16(ViSession vi, ViConstStr
  * @param[in] numberOfSamples Complex samples wanted; -1 for the whole record.
  * @param[in] timeout Longest wait for the data, in seconds.
  * @param[out] data Receives @p numberOfSamples values.
- * @param[out] wfmInfo Receives the WaveformInfo of the record, with the scaling; may be NULL.
+ * @param[out] wfmInfo Receives the WaveformInfo of the record, with the scaling.
  * @zu_forwarded
  * @zu_thread_session
  */
@@ -1504,7 +1504,7 @@ ZUVEXA_API ViStatus zuVEXA_FetchIFDataSingleRecordI16(ViSession vi, ViConstStrin
  * @param[in] timeout Longest wait for the data, in seconds.
  * @param[in] bufferSize Size of the destination, in bytes.
  * @param[in] destinationAddress Address of the destination in device memory.
- * @param[out] wfmInfo Receives the WaveformInfo of the record, with the scaling; may be NULL.
+ * @param[out] wfmInfo Receives the WaveformInfo of the record, with the scaling.
  * @param[in,out] data1 Module-defined; passed to the instrument module unchanged.
  * @zu_forwarded
  * @zu_thread_session
