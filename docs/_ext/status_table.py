@@ -36,7 +36,11 @@ def status_names(root: pathlib.Path) -> dict:
 
 
 def shipped_languages(root: pathlib.Path) -> list:
-    folders = {path.name for path in (root / "data").glob("*/**/*") if path.is_dir()}
+    """The languages of the folders that hold description files, in LANGUAGES order."""
+    folders = {path.parent.name for path in (root / "data").rglob("*.err")}
+    unknown = folders - set(LANGUAGES)
+    if unknown:
+        sys.exit("status_table.py: description files of an unknown language: " + ", ".join(sorted(unknown)))
     return [name for name in LANGUAGES if name in folders]
 
 
