@@ -31,6 +31,8 @@
 #                                      CubicSDR (build/, CubicSDR screenshot)
 #                                   9. the front panel in headless Chromium,
 #                                      screenshot in build/panel-screenshot.png
+#                                  10. the manual (scripts/docs.sh), warnings
+#                                      as errors, links checked (build/docs/html)
 #   scripts/setup.sh --test --only plain,tsan
 #                                 the named stages only
 #   scripts/setup.sh --sanitize   the main job in the AddressSanitizer build;
@@ -42,7 +44,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 mode=run
 sanitize=0
-stages=format,plain,asan,tsan,fuzz,scripts,install,sdr,panel
+stages=format,plain,asan,tsan,fuzz,scripts,install,sdr,panel,docs
 build_output=show
 
 parse_options "$@"
@@ -103,6 +105,9 @@ stage_panel() { # Debian's python3, where python3-selenium is
   configure_and_build "$root/build" -DZUVEXA_BUILD_TESTS=ON -- zuvexa-cli &&
     PYTHONDONTWRITEBYTECODE=1 /usr/bin/python3 "$root/tests/e2e/panel/browser_test.py" "$root/build" "$root/build/panel-screenshot.png"
 }
+stage_docs() {
+  "$root/scripts/docs.sh" "${script_options[@]}"
+}
 
 declare -A stage_titles=(
   [format]="the sources as .clang-format lays them out"
@@ -114,6 +119,7 @@ declare -A stage_titles=(
   [install]="prefix install in a mount namespace; Debian packages: lintian, a disposable root (build-deb/)"
   [sdr]="SoapySDR module and SigMF with SoapySDRUtil, Python SoapySDR, GNU Radio, SoapyRemote and CubicSDR (build/)"
   [panel]="the front panel in headless Chromium, screenshot saved (build/panel-screenshot.png)"
+  [docs]="the manual with warnings as errors and its links checked (build/docs/html)"
 )
 
 run_stages() {
@@ -142,7 +148,7 @@ script_options=(-j "$jobs")
 [ "$install" -eq 1 ] || script_options+=(--no-install)
 
 if [ "$mode" = test ]; then
-  prepare tests bench fuzz deb install sdr browser
+  prepare tests bench fuzz deb install sdr browser docs
   # The fresh clone of stage 5 lies inside the checkout: with paths taken
   # relative to it, its compiles are the earlier stages' in ccache.
   export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=1

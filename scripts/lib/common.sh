@@ -71,6 +71,7 @@ declare -A package_groups=(
          soapyremote-server soapysdr0.8-module-remote avahi-daemon dbus iproute2
          cubicsdr xvfb xdotool imagemagick"
   [browser]="chromium chromium-driver python3-selenium"
+  [docs]="doxygen python3-sphinx python3-breathe python3-numpy"
 )
 
 as_root() {

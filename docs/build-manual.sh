@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Builds the HTML manual from a build tree in which the library, the zuvexa
+# command and the Python package are built (CMake's `docs` target runs it):
+#
+#   docs/build-manual.sh ROOT BUILD [VERSION]
+#
+# Doxygen reads the public headers (every undocumented name, parameter or
+# return value is an error), Sphinx writes BUILD/docs/html with warnings as
+# errors and every reference resolved (-n), and check_links.py checks every
+# link between the pages. The manual replaces BUILD/docs/html only when all
+# three succeed.
+set -euo pipefail
+[ $# -ge 2 ] || {
+  echo "usage: $0 ROOT BUILD [VERSION]" >&2
+  exit 2
+}
+root=$(cd "$1" && pwd)
+build=$(cd "$2" && pwd)
+out=$build/docs
+
+mkdir -p "$out/doxygen"
+sed -e "s|@ROOT@|$root|g" -e "s|@OUT@|$out/doxygen|g" "$root/docs/Doxyfile.in" >"$out/Doxyfile"
+if ! doxygen "$out/Doxyfile"; then
+  echo "build-manual.sh: doxygen reports:" >&2
+  cat "$out/doxygen/warnings.log" >&2
+  exit 1
+fi
+
+rm -rf "$out/html.new"
+ZUVEXA_BUILD_DIR=$build ZUVEXA_DOXYGEN_XML=$out/doxygen/xml ZUVEXA_VERSION=${3:-} PYTHONDONTWRITEBYTECODE=1 \
+  sphinx-build -E -q -W --keep-going -n -b html -d "$out/doctrees" "$root/docs" "$out/html.new"
+python3 "$root/docs/check_links.py" "$out/html.new"
+rm -rf "$out/html"
+mv "$out/html.new" "$out/html"
+echo "manual: $out/html/index.html"
