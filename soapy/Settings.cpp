@@ -22,11 +22,13 @@ std::string ReadSetting(const zuvexaclient::Session &session, const Attribute &s
   return zuvexaclient::FormatValue(zuvexaclient::ReadAttribute(session, setting, type));
 }
 
-void WriteSetting(const zuvexaclient::Session &session, const Attribute &setting, const std::string &value) {
+zuvexaclient::AttributeValue WriteSetting(const zuvexaclient::Session &session, const Attribute &setting,
+                                          const std::string &value) {
   std::string error;
   const auto parsed = zuvexaclient::ParseValue(zuvexaclient::ValueTypeFor(setting), value, error);
   if (!parsed) throw std::invalid_argument("zuvexa: " + setting.name + ": " + error);
   zuvexaclient::WriteAttribute(session, setting, *parsed);
+  return *parsed;
 }
 
 } // namespace zuvexasoapy

@@ -22,7 +22,9 @@ bool IsTemperatureSensor(const Attribute &setting);
 
 std::string ReadSetting(const zuvexaclient::Session &session, const Attribute &setting,
                         std::optional<zuvexaclient::ValueType> type = std::nullopt);
-// Throws std::invalid_argument for a value that is not of the setting's type.
-void WriteSetting(const zuvexaclient::Session &session, const Attribute &setting, const std::string &value);
+// Throws std::invalid_argument for a value that is not of the setting's
+// type; returns the value written.
+zuvexaclient::AttributeValue WriteSetting(const zuvexaclient::Session &session, const Attribute &setting,
+                                          const std::string &value);
 
 } // namespace zuvexasoapy

@@ -3,8 +3,8 @@
 #include <SoapySDR/Logger.hpp>
 
 #include <algorithm>
-#include <cstdlib>
 #include <stdexcept>
+#include <variant>
 
 #include "Discovery.h"
 #include "SettingInfo.h"
@@ -215,7 +215,8 @@ double ZuvexaDevice::MaxRate() const {
 
 double ZuvexaDevice::ReadReal(const char *settingKey) const {
   SessionGate::ControlHold hold(gate_);
-  return std::atof(ReadSetting(session_, SettingOf(settingKey)).c_str());
+  return std::get<ViReal64>(
+      zuvexaclient::ReadAttribute(session_, SettingOf(settingKey), zuvexaclient::ValueType::Real64));
 }
 
 std::vector<std::string> ZuvexaDevice::listSensors() const {
@@ -251,10 +252,12 @@ SoapySDR::ArgInfoList ZuvexaDevice::getSettingInfo() const {
 void ZuvexaDevice::writeSetting(const std::string &key, const std::string &value) {
   const Attribute &setting = SettingOf(key);
   SessionGate::ControlHold hold(gate_);
-  WriteSetting(session_, setting, value);
-  if (key == "IQ Carrier Frequency") carrierFrequency_ = std::atof(value.c_str());
-  if (key == "IQ Rate") iqRate_ = std::atof(value.c_str());
-  if (key == "Reference Level") referenceLevel_ = std::atof(value.c_str());
+  const zuvexaclient::AttributeValue written = WriteSetting(session_, setting, value);
+  const double *number = std::get_if<ViReal64>(&written);
+  if (number == nullptr) return;
+  if (setting.name == "IQ Carrier Frequency") carrierFrequency_ = *number;
+  if (setting.name == "IQ Rate") iqRate_ = *number;
+  if (setting.name == "Reference Level") referenceLevel_ = *number;
 }
 
 std::string ZuvexaDevice::readSetting(const std::string &key) const {

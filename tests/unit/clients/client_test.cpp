@@ -6,12 +6,10 @@
 #include <set>
 
 #include "Attributes.h"
-#include "Devices.h"
 #include "Session.h"
 #include "Text.h"
 #include "Units.h"
 #include "backend_standin.h"
-#include "ivi_standin.h"
 
 namespace zuvexaclient {
 namespace {
@@ -113,7 +111,7 @@ TEST(ClientAttributes, ValuesFromTextAndBack) {
 
 class ClientSession : public ::testing::Test {
 protected:
-  const bool reset_ = (BackendStandin_Reset(), true); // before the session opens
+  const bool reset_ = (BackendStandin_Reset(), kConfigured == 0); // before the session opens
   Session session_{"", kSimulated};
 };
 
@@ -166,38 +164,6 @@ TEST_F(ClientSession, FailuresCarryTheLibrarysTextAndWarningsFollowThePolicy) {
     zuVEXA_Abort(session_.Handle());
   }
   EXPECT_NO_THROW(session_.Close());
-}
-
-TEST(ClientDevices, DevicesModelsAndWhatAnOpenWouldGet) {
-  std::vector<ListedDevice> devices;
-  LookupFailure failure;
-  ASSERT_EQ(ListDevices(devices, failure), VI_SUCCESS);
-  ASSERT_EQ(devices.size(), 2u);
-  const ListedDevice &first = devices[0];
-  EXPECT_EQ(first.name + " " + first.alias + " " + first.model + " " + first.module,
-            "PXI1Slot2 Analyzer1 Q118 tov");
-  EXPECT_TRUE(first.productId == 0x1C02 && first.simulated);
-  EXPECT_EQ(ModelOfProduct(0x1234), "");
-
-  ProbedResource probe;
-  ASSERT_EQ(ProbeResource("Analyzer1", "", probe, failure), VI_SUCCESS);
-  EXPECT_EQ(probe.deviceIdentifier + " " + probe.model + " " + probe.module.name, "PXI1Slot2 Q118 tov");
-  EXPECT_EQ(probe.modelReason, "by the device's product identifier");
-  ASSERT_EQ(ProbeResource("", "Simulate=1,DriverSetup=Model:Q125", probe, failure), VI_SUCCESS);
-  EXPECT_TRUE(probe.simulated && !probe.hasDevice && probe.model == "Q125");
-  EXPECT_EQ(probe.modelReason, "by DriverSetup Model");
-  EXPECT_LT(ProbeResource("Nowhere", "", probe, failure), 0);
-  EXPECT_EQ(failure.status, ProbeResource("Nowhere", "", probe, failure));
-
-  ASSERT_EQ(IviStandin_SetLogicalName("Bench", "PXI1Slot5", VI_TRUE, "", ""), VI_SUCCESS);
-  const LogicalNames names = ListLogicalNames();
-  EXPECT_EQ(names.listing, NameListing::Listed);
-  EXPECT_EQ(names.names, std::vector<std::string>{"Bench"});
-  std::string resource;
-  EXPECT_TRUE(ResolveLogicalName("Bench", resource));
-  EXPECT_EQ(resource, "PXI1Slot5");
-  EXPECT_FALSE(ResolveLogicalName("Analyzer1", resource)) << "a device, no logical name";
-  IviStandin_ClearLogicalName(nullptr);
 }
 
 } // namespace
