@@ -106,6 +106,9 @@ TEST(ZuvexaRun, WrongCommandLinesAndFailuresEndWithTheirStatus) {
       {"fetch --rate 0", 2, "--rate must be a number above 0 S/s to 10 GS/s: \"0\""},
       {"fetch --plot - ", 2, "--plot draws SVG only"},
       {"attr get Analyzer1 'No Such Thing'", 2, "no attribute named \"No Such Thing\""},
+      {"attr set Analyzer1 'IQ Rate'", 2, "set needs a VALUE"},
+      {"attr get --options Bogus=1 Analyzer1 1150007", 1,
+       "zuVEXA_InitWithOptions failed with status 0xBFFA004B"},
       {"probe Nowhere", 1, "There is no device or logical name \"Nowhere\""},
       {"probe --options 'Simulate=1,DriverSetup=Model:Q999' Nowhere", 1, "specified model: Q999"},
       {"fetch --resource Nowhere", 1, "There is no device or logical name \"Nowhere\""},
@@ -297,6 +300,9 @@ TEST(ZuvexaRun, ListsDevicesReadsAndWritesAttributesAndWritesJson) {
   const ShellRun bare = Zuvexa("list --json", "ZUVEXA_SYSAPI_CONFIG='" + folder.File("sysapi.conf") + "' ");
   EXPECT_THAT(bare.out, HasSubstr("\"alias\": null")) << "a device without an alias";
   // The IVI engine lists its store's names: none in a store of comments, or one it cannot read.
+  std::ofstream(folder.File("broken.conf")) << "#Bench|PXI1Slot5|1|\nBroken|PXI9Slot9|0|\n";
+  EXPECT_THAT(Zuvexa("list", "ZUVEXA_IVI_CONFIG='" + folder.File("broken.conf") + "' ").out,
+              HasSubstr("Broken         lookup failed: 0xBFFA0060 (error)"));
   std::ofstream(folder.File("commented.conf")) << "#Bench|PXI1Slot5|1|\n";
   for (const std::string &store :
        {folder.File("commented.conf"), std::string("/nonexistent"), std::string()}) {
