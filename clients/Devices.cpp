@@ -2,7 +2,6 @@
 
 #include "Text.h"
 #include "routing/DeviceProbe.h"
-#include "routing/LogicalNameList.h"
 #include "routing/ModelTable.h"
 #include "routing/ModuleKinds.h"
 #include "routing/ResourceResolution.h"
@@ -71,15 +70,6 @@ ViStatus ListDevices(std::vector<ListedDevice> &devices, LookupFailure &failure)
                        known && module.known ? module.name : "", device.record.isSimulatedDevice});
   }
   return status;
-}
-
-LogicalNames ListLogicalNames() {
-  zurouting::LogicalNames listed = zurouting::ListLogicalNames();
-  const NameListing listing = listed.listing == zurouting::LogicalNameListing::Listed ? NameListing::Listed
-                              : listed.listing == zurouting::LogicalNameListing::Failed
-                                  ? NameListing::Failed
-                                  : NameListing::NotOffered;
-  return {listing, std::move(listed.names), listed.status};
 }
 
 bool ResolveLogicalName(const std::string &name, std::string &resource) {

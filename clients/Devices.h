@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "routing/LogicalNameList.h"
 #include "zuVEXA.h"
 
 namespace zuvexaclient {
@@ -36,20 +37,11 @@ ViStatus ListDevices(std::vector<ListedDevice> &devices, LookupFailure &failure)
 // extended); empty when none.
 std::string ModelOfProduct(uint64_t productId);
 
-enum class NameListing {
-  Listed,     // `names` holds the engine's logical names (maybe none)
-  NotOffered, // the IVI engine offers no list of its names
-  Failed,     // the engine's list call failed with `status`
-};
-
-struct LogicalNames {
-  NameListing listing = NameListing::NotOffered;
-  std::vector<std::string> names;
-  ViStatus status = VI_SUCCESS;
-};
-
-// The logical names, asked of the IVI engine.
-LogicalNames ListLogicalNames();
+// The logical names, asked of the IVI engine: listed (maybe none), not
+// offered by the engine, or the engine's failure.
+using zurouting::ListLogicalNames;
+using zurouting::LogicalNameListing;
+using zurouting::LogicalNames;
 
 // The resource name the IVI engine gives for `name`; false when the engine
 // fails or `name` is no logical name.

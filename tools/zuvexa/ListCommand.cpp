@@ -48,13 +48,13 @@ void AddLogicalNames(json &list) {
   list["logicalNames"] = json::array();
   for (const std::string &name : names.names) list["logicalNames"].push_back(LogicalNameJson(name));
   switch (names.listing) {
-  case zuvexaclient::NameListing::Listed:
+  case zuvexaclient::LogicalNameListing::Listed:
     list["logicalNamesListed"] = true;
     break;
-  case zuvexaclient::NameListing::NotOffered:
+  case zuvexaclient::LogicalNameListing::NotOffered:
     list["logicalNamesListed"] = "the IVI engine offers no list of its logical names";
     break;
-  case zuvexaclient::NameListing::Failed:
+  case zuvexaclient::LogicalNameListing::Failed:
     list["logicalNamesListed"] = "the IVI engine's list failed with status " + FormatStatus(names.status);
     break;
   }
