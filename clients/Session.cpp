@@ -3,47 +3,38 @@
 #include <algorithm>
 #include <cstdio>
 
-namespace zuvexaiq {
+#include "Text.h"
 
-namespace {
-
-std::string Hex(ViStatus status) {
-  char text[16];
-  std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(status));
-  return text;
-}
-
-} // namespace
+namespace zuvexaclient {
 
 ApiError::ApiError(std::string function, ViStatus status, std::string description)
-    : std::runtime_error(function + " failed with status " + Hex(status)), function_(std::move(function)),
-      status_(status), description_(std::move(description)) {}
+    : std::runtime_error(function + ": " + HexStatus(status) + (description.empty() ? "" : " ") +
+                         description),
+      function_(std::move(function)), status_(status), description_(std::move(description)) {}
 
-std::string DescribeStatus(ViSession vi, ViStatus status) {
-  const ViStatus needed = zuVEXA_GetErrorMessage(vi, status, 0, nullptr);
-  if (needed <= 1) return "";
-  std::string text(static_cast<std::size_t>(needed), '\0');
-  if (zuVEXA_GetErrorMessage(vi, status, needed, text.data()) < 0) return "";
-  return text.substr(0, text.find('\0'));
+ApiError TakeFailure(ViSession vi, ViStatus status, const char *function) {
+  return ApiError(function, status, TakeErrorText(vi));
 }
 
-std::string TakeErrorText(ViSession vi, ViStatus *code) {
-  ViStatus recorded = 0;
-  const ViStatus needed = zuVEXA_GetError(vi, &recorded, 0, nullptr);
-  if (code != nullptr) *code = recorded;
-  if (needed <= 1) return "";
-  std::string text(static_cast<std::size_t>(needed), '\0');
-  if (zuVEXA_GetError(vi, &recorded, needed, text.data()) < 0) return "";
-  text.resize(text.find('\0'));
-  return text;
+void CheckCall(ViSession vi, ViStatus status, const char *function, Warnings warnings) {
+  if (status == VI_SUCCESS) return;
+  if (status < 0) throw TakeFailure(vi, status, function);
+  if (warnings == Warnings::Clear) {
+    zuVEXA_ClearError(vi);
+    return;
+  }
+  const std::string text = TakeErrorText(vi);
+  std::fprintf(stderr, "warning: %s returned %s%s%s\n", function, HexStatus(status).c_str(),
+               text.empty() ? "" : ": ", text.c_str());
 }
 
-Session::Session(const std::string &resourceName, const std::string &optionString) {
+Session::Session(const std::string &resourceName, const std::string &optionString, Warnings warnings)
+    : warnings_(warnings) {
   const ViStatus status =
       zuVEXA_InitWithOptions(resourceName.c_str(), VI_FALSE, VI_FALSE, optionString.c_str(), &vi_);
   if (status < 0) {
     vi_ = 0;
-    throw ApiError("zuVEXA_InitWithOptions", status, TakeErrorText(VI_NULL));
+    throw TakeFailure(VI_NULL, status, "zuVEXA_InitWithOptions");
   }
   Check(status, "zuVEXA_InitWithOptions");
 }
@@ -52,12 +43,11 @@ Session::~Session() {
   if (vi_ != 0) zuVEXA_close(vi_);
 }
 
-void Session::Check(ViStatus status, const char *function) {
-  if (status == VI_SUCCESS) return;
-  const std::string text = TakeErrorText(vi_);
-  if (status < 0) throw ApiError(function, status, text);
-  std::fprintf(stderr, "warning: %s returned %s%s%s\n", function, Hex(status).c_str(),
-               text.empty() ? "" : ": ", text.c_str());
+void Session::Close() {
+  const ViSession vi = vi_;
+  vi_ = 0;
+  const ViStatus status = zuVEXA_close(vi);
+  if (status < 0) throw TakeFailure(VI_NULL, status, "zuVEXA_close");
 }
 
 void Session::ConfigureIq(double carrierFrequency, double iqRate, int64_t numberOfSamples) {
@@ -72,12 +62,12 @@ void Session::ConfigureRecords(int64_t numberOfRecords) {
         "zuVEXA_ConfigureNumberOfRecords");
 }
 
+void Session::Initiate() { Check(zuVEXA_Initiate(vi_), "zuVEXA_Initiate"); }
+
 IqRecord Session::FetchRecord(int64_t numberOfSamples, double timeoutSeconds) {
   Initiate();
   return FetchF64(0, numberOfSamples, timeoutSeconds);
 }
-
-void Session::Initiate() { Check(zuVEXA_Initiate(vi_), "zuVEXA_Initiate"); }
 
 template <class Record, class FetchFunction>
 Record Session::FetchInto(FetchFunction fetch, const char *function, int64_t recordNumber,
@@ -103,11 +93,4 @@ IqRecordI16 Session::FetchI16(int64_t recordNumber, int64_t numberOfSamples, dou
                                 recordNumber, numberOfSamples, timeoutSeconds);
 }
 
-void Session::Close() {
-  const ViSession vi = vi_;
-  vi_ = 0;
-  const ViStatus status = zuVEXA_close(vi);
-  if (status < 0) throw ApiError("zuVEXA_close", status, TakeErrorText(VI_NULL));
-}
-
-} // namespace zuvexaiq
+} // namespace zuvexaclient
