@@ -13,8 +13,9 @@ namespace zuvexapanel {
 
 namespace {
 
-nlohmann::json LookupFailure(ViStatus status, const zurouting::Failure &failure) {
-  nlohmann::json answer = CallFailure(VI_NULL, "device lookup", status);
+// `function`: the routing helper's call that failed.
+nlohmann::json LookupFailure(const char *function, ViStatus status, const zurouting::Failure &failure) {
+  nlohmann::json answer = CallFailure(VI_NULL, function, status);
   if (failure.status == status && failure.Elaboration() != nullptr)
     answer["description"] = answer["description"].get<std::string>() + " " + failure.Elaboration();
   return {{"error", answer}};
@@ -50,9 +51,10 @@ nlohmann::json ListDevices() {
   zurouting::SysapiConnection connection;
   zurouting::Failure failure;
   std::vector<zurouting::ListedDevice> listed;
-  ViStatus status = connection.Open(failure);
-  if (status >= 0) status = connection.ListDevices(listed, failure);
-  if (status < 0) return LookupFailure(status, failure);
+  if (const ViStatus status = connection.Open(failure); status < 0)
+    return LookupFailure("zurouting::SysapiConnection::Open", status, failure);
+  if (const ViStatus status = connection.ListDevices(listed, failure); status < 0)
+    return LookupFailure("zurouting::SysapiConnection::ListDevices", status, failure);
   for (const zurouting::ListedDevice &device : listed) {
     char id[24];
     std::snprintf(id, sizeof id, "0x%llX", static_cast<unsigned long long>(device.record.productId));
@@ -69,7 +71,7 @@ nlohmann::json DescribeDevice(const std::string &resource, const std::string &op
   zurouting::ProbeResult result;
   zurouting::Failure failure;
   const ViStatus status = zurouting::ProbeResource(resource.c_str(), options.c_str(), result, failure);
-  if (status < 0) return LookupFailure(status, failure);
+  if (status < 0) return LookupFailure("zurouting::ProbeResource", status, failure);
   const zurouting::ModuleKindInfo *module = zurouting::FindModuleKind(result.record.moduleKind);
   return {{"device", result.record.deviceName.empty() ? "none" : Narrow(result.record.deviceIdentifier)},
           {"model", ModelCode(result)},
