@@ -34,6 +34,13 @@ ViStatus Ivi_SpecificDriverNew(ViConstString specificPrefix, ViConstString optio
 ViBoolean Ivi_Simulating(ViSession vi);
 ViStatus Ivi_Dispose(ViSession vi);
 
+// Optional: the logical names of the engine's configuration store, separated
+// by commas, under the IVI buffer convention (size 0 gives the needed size).
+// An engine without it offers no list; clients look it up at run time
+// (zurouting::ListLogicalNames) and the library never calls it.
+typedef ViStatus (*Ivi_GetLogicalNamesFunction)(ViInt32 bufferSize, ViChar names[]);
+#define IVI_GET_LOGICAL_NAMES_SYMBOL "Ivi_GetLogicalNames"
+
 #ifdef __cplusplus
 }
 #endif

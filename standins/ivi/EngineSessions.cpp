@@ -93,3 +93,12 @@ extern "C" ViStatus Ivi_Dispose(ViSession vi) {
   return RunEngineCall(EngineFunction::Dispose,
                        [&] { return RemoveSession(vi) ? VI_SUCCESS : IVISTANDIN_ERROR_INVALID_SESSION; });
 }
+
+// The optional list of the configuration store's names (see IviEngine.h).
+extern "C" ViStatus Ivi_GetLogicalNames(ViInt32 bufferSize, ViChar names[]) {
+  return RunGuarded([&] {
+    std::string list;
+    for (const std::string &name : LogicalNameList()) list += (list.empty() ? "" : ",") + name;
+    return CopyWithBufferRule(list, bufferSize, names);
+  });
+}

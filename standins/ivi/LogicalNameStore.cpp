@@ -86,6 +86,16 @@ public:
     return std::nullopt;
   }
 
+  std::vector<std::string> Names() {
+    std::lock_guard guard(mutex_);
+    RefreshFileEntries();
+    NameMap all = memory_;
+    all.insert(file_.begin(), file_.end()); // an in-memory entry hides a file entry
+    std::vector<std::string> names;
+    for (const auto &[key, entry] : all) names.push_back(entry.name);
+    return names;
+  }
+
   void Define(LogicalName entry) {
     std::lock_guard guard(mutex_);
     std::string key = LowerAscii(entry.name);
@@ -150,6 +160,7 @@ std::vector<LogicalName> ParseLogicalNames(std::string_view fileText) {
 }
 
 std::optional<LogicalName> FindLogicalName(std::string_view name) { return TheStore().Find(name); }
+std::vector<std::string> LogicalNameList() { return TheStore().Names(); }
 void DefineLogicalName(LogicalName entry) { TheStore().Define(std::move(entry)); }
 void RemoveLogicalName(std::string_view name) { TheStore().Remove(name); }
 void RemoveAllLogicalNames() { TheStore().RemoveAll(); }

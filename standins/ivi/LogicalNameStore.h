@@ -29,6 +29,9 @@ struct LogicalName {
 std::vector<LogicalName> ParseLogicalNames(std::string_view fileText);
 
 std::optional<LogicalName> FindLogicalName(std::string_view name);
+// Every name of the store, in-memory and file entries alike, ordered by
+// name ignoring case.
+std::vector<std::string> LogicalNameList();
 void DefineLogicalName(LogicalName entry);
 void RemoveLogicalName(std::string_view name);
 void RemoveAllLogicalNames(); // in-memory ones; the file is read again

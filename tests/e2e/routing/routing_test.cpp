@@ -1,6 +1,11 @@
 // Which module and model serve a session, option strings that stop an open, the device lookup, its cache
 // and change notifications, and closing unknown handles.
+#include <cstdlib>
+#include <fstream>
+
 #include "../open_close/OpenCloseSupport.h"
+#include "TemporaryDirectory.h"
+#include "routing/LogicalNameList.h"
 
 using namespace e2e;
 
@@ -54,6 +59,20 @@ TEST_F(RoutingTest, LogicalNamesResolveToADeviceOrSimulateWithTheirModel) {
   // A DriverSetup holding more than a language replaces the configured one (see LogicalNameTest).
   ExpectRoute("SimPil", "DriverSetup=Language:de;Model:Q101", 2, 0x1A01);
   EXPECT_EQ(Searches(), searches);
+}
+
+TEST_F(RoutingTest, TheEngineListsTheLogicalNamesOfItsStoreAndMemory) {
+  testsupport::TemporaryDirectory folder;
+  std::ofstream(folder.File("store")) << "# comment\nFileOnly|PXI1Slot5|0\nbenchvsa|PXI1Slot5|1\nbroken|x\n";
+  ASSERT_EQ(setenv("ZUVEXA_IVI_CONFIG", folder.File("store").c_str(), 1), 0);
+  ASSERT_EQ(IviStandin_SetLogicalName("BenchVSA", "PXI1Slot2", VI_FALSE, "", ""), 0);
+  ASSERT_EQ(IviStandin_SetLogicalName("aSim", "", VI_TRUE, "", ""), 0);
+  const zurouting::LogicalNames listed = zurouting::ListLogicalNames();
+  unsetenv("ZUVEXA_IVI_CONFIG");
+  EXPECT_EQ(listed.listing, zurouting::LogicalNameListing::Listed);
+  EXPECT_EQ(listed.names, (std::vector<std::string>{"aSim", "BenchVSA", "FileOnly"}));
+  EXPECT_EQ(zurouting::SplitNameList(" a ,,b\t, c d,"), (std::vector<std::string>{"a", "b", "c d"}));
+  EXPECT_TRUE(zurouting::SplitNameList("").empty());
 }
 
 TEST_F(RoutingTest, FullOptionStringIsAcceptedAndPassedOnUnchanged) {
