@@ -2,12 +2,13 @@
 
 #include <cmath>
 #include <cstdio>
+#include <variant>
 
+#include "Attributes.h"
 #include "IqAnalysis.h"
-#include "PanelAttributes.h"
 #include "PanelFrame.h"
 #include "Report.h"
-#include "Session.h"
+#include "Text.h"
 
 namespace zuvexapanel {
 
@@ -17,30 +18,36 @@ namespace {
 
 constexpr double kFetchTimeoutSeconds = 5.0;
 
-std::string Hex(ViStatus status) {
-  char text[16];
-  std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(status));
-  return text;
-}
-
-const char *TypeName(ValueType type) {
-  static const char *const kNames[] = {"int32", "int64", "real64", "boolean", "string"};
-  return kNames[static_cast<int>(type)];
-}
+namespace client = zuvexaclient;
 
 // The typed call that reads ("Get") or writes ("Set") a value of `type`: zuVEXA_GetAttributeViReal64.
-std::string AttributeCall(const char *verb, ValueType type) {
+std::string AttributeCall(const char *verb, client::ValueType type) {
   static const char *const kTypes[] = {"Int32", "Int64", "Real64", "Boolean", "String"};
   return std::string("zuVEXA_") + verb + "AttributeVi" + kTypes[static_cast<int>(type)];
+}
+
+nlohmann::json JsonOf(const client::AttributeValue &value) {
+  return std::visit([](const auto &held) { return nlohmann::json(held); }, value);
+}
+
+// A value the page sent as one of `type`: text read by the type's rule, or
+// a JSON number or flag read as its text is; nothing, with `why`, otherwise.
+std::optional<client::AttributeValue> ValueOf(client::ValueType type, const nlohmann::json &value,
+                                              std::string &why) {
+  if (value.is_string()) return client::ParseValue(type, value.get<std::string>(), why);
+  if (type != client::ValueType::String && (value.is_number() || value.is_boolean()))
+    return client::ParseValue(type, value.dump(), why);
+  why = std::string("not a ") + client::TypeName(type) + " value";
+  return std::nullopt;
 }
 
 } // namespace
 
 nlohmann::json CallFailure(ViSession vi, const char *function, ViStatus status) {
-  std::string text = zuvexaiq::TakeErrorText(vi);
-  if (text.empty()) text = zuvexaiq::DescribeStatus(vi, status);
+  std::string text = client::TakeErrorText(vi);
+  if (text.empty()) text = client::DescribeStatus(vi, status);
   return {{"function", function},
-          {"status", Hex(status)},
+          {"status", client::HexStatus(status)},
           {"description", zuvexaiq::WithoutElaborationPromise(text)}};
 }
 
@@ -79,10 +86,7 @@ PanelSession::~PanelSession() {
   if (vi_ != 0) zuVEXA_close(vi_);
 }
 
-nlohmann::json PanelSession::NoSession() const {
-  return {
-      {"error", {{"function", ""}, {"status", ""}, {"description", "no session is open: pick a device"}}}};
-}
+nlohmann::json PanelSession::NoSession() const { return RefusalBody("no session is open: pick a device"); }
 
 nlohmann::json PanelSession::Open(const std::string &resource, const std::string &options) {
   std::lock_guard lock(mutex_);
@@ -143,29 +147,35 @@ nlohmann::json PanelSession::Attributes() {
   std::lock_guard lock(mutex_);
   if (vi_ == 0) return NoSession();
   nlohmann::json rows = nlohmann::json::array();
-  for (const AttributeInfo &attribute : PanelAttributes()) {
-    nlohmann::json row = {{"id", attribute.id}, {"name", attribute.name}, {"type", TypeName(attribute.type)}};
-    nlohmann::json value;
-    if (const ViStatus status = ReadAttribute(vi_, attribute, value); status < 0)
-      row["error"] = CallFailure(vi_, AttributeCall("Get", attribute.type).c_str(), status);
+  for (const client::Attribute *attribute : client::AttributesOfKnownType()) {
+    const client::ValueType type = client::ValueTypeFor(*attribute);
+    nlohmann::json row = {{"id", attribute->id}, {"name", attribute->name}, {"type", client::TypeName(type)}};
+    client::AttributeValue value;
+    if (const ViStatus status = client::ReadValue(vi_, "", attribute->id, type, value); status < 0)
+      row["error"] = CallFailure(vi_, AttributeCall("Get", type).c_str(), status);
     else
-      row["value"] = value;
+      row["value"] = JsonOf(value);
     rows.push_back(std::move(row));
   }
   return rows;
 }
 
 nlohmann::json PanelSession::SetAttribute(ViAttr id, const nlohmann::json &value) {
-  const AttributeInfo *attribute = FindAttribute(id);
+  const client::Attribute *attribute = client::FindAttribute(id);
   std::lock_guard lock(mutex_);
   if (vi_ == 0) return NoSession();
-  if (attribute == nullptr)
-    return {{"error", {{"function", ""}, {"status", ""}, {"description", "not an attribute of the table"}}}};
-  if (const ViStatus status = WriteAttribute(vi_, *attribute, value); status < 0)
-    return {{"error", CallFailure(vi_, AttributeCall("Set", attribute->type).c_str(), status)}};
-  nlohmann::json now;
-  ReadAttribute(vi_, *attribute, now);
-  return {{"id", id}, {"value", now}};
+  if (attribute == nullptr || attribute->type == client::ValueType::Unknown)
+    return RefusalBody("not an attribute of the table");
+  const client::ValueType type = client::ValueTypeFor(*attribute);
+  std::string why;
+  const std::optional<client::AttributeValue> typed = ValueOf(type, value, why);
+  if (!typed) return RefusalBody(why);
+  if (const ViStatus status = client::WriteValue(vi_, "", id, *typed); status < 0)
+    return {{"error", CallFailure(vi_, AttributeCall("Set", type).c_str(), status)}};
+  client::AttributeValue now;
+  if (const ViStatus status = client::ReadValue(vi_, "", id, type, now); status < 0)
+    return {{"error", CallFailure(vi_, AttributeCall("Get", type).c_str(), status)}};
+  return {{"id", id}, {"value", JsonOf(now)}};
 }
 
 bool PanelSession::RecordCsv(std::string &csv, nlohmann::json &failure) {
@@ -189,8 +199,8 @@ void PanelSession::Close(std::ostream &report) {
   std::lock_guard lock(mutex_);
   if (vi_ == 0) return;
   const ViStatus status = zuVEXA_close(vi_);
-  report << "closed        session " << vi_ << (status < 0 ? " (close failed: " + Hex(status) + ")" : "")
-         << "\n";
+  report << "closed        session " << vi_
+         << (status < 0 ? " (close failed: " + client::HexStatus(status) + ")" : "") << "\n";
   vi_ = 0;
 }
 
