@@ -22,7 +22,8 @@ namespace {
 
 PanelRequest RequestOf(const httplib::Request &request) {
   PanelRequest panel;
-  panel.method = request.method, panel.path = request.path;
+  panel.method = request.method == "HEAD" ? "GET" : request.method; // the server drops a HEAD's body
+  panel.path = request.path;
   for (const auto &[name, value] : request.params) panel.query.emplace(name, value); // the first one stays
   for (const char *name : {kTokenHeader, "Origin", "Host"})
     if (request.has_header(name)) panel.headers[name] = request.get_header_value(name);
