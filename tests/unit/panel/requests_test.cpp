@@ -138,6 +138,7 @@ TEST(PanelRequests, AnswersAndWhatReachesTheSession) {
       {"attribute", Post("/api/attribute", R"({"id": 1150004, "value": "1k"})"), 200, "SetAttribute"},
       {"attribute id past 32 bits", Post("/api/attribute", R"({"id": 4294967297, "value": 1})"), 400, ""},
       {"attribute id negative", Post("/api/attribute", R"({"id": -1, "value": 1})"), 400, ""},
+      {"attribute without id", Post("/api/attribute", R"({"value": 1})"), 400, ""},
       {"attribute without value", Post("/api/attribute", R"({"id": 1150004})"), 400, ""},
   };
   for (const auto &[what, request, status, reaches] : cases) {

@@ -76,7 +76,13 @@ TEST_F(PanelSessionTest, FailedLookupsAndOpensNameTheirCall) {
   const nlohmann::json state = session_.Open("NoSuchDevice", "");
   EXPECT_EQ(FunctionOf(state["error"]), "zuVEXA_InitWithOptions");
   EXPECT_EQ(FunctionOf(state["device"]["error"]), "zuvexaclient::ProbeResource");
-  EXPECT_EQ(FunctionOf(nlohmann::json::parse(session_.Frame())["error"]), "") << "no session: no call";
+  std::string csv;
+  nlohmann::json failure;
+  session_.RecordCsv(csv, failure);
+  for (const nlohmann::json &answer : {nlohmann::json::parse(session_.Frame()), session_.Attributes(),
+                                       session_.SetAttribute(1150004, 1), session_.Configure({}), failure})
+    EXPECT_EQ(answer["error"]["description"], "no session is open: pick a device")
+        << "no call without a session";
 }
 
 } // namespace

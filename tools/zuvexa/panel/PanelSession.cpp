@@ -68,6 +68,11 @@ nlohmann::json AcquireRecord(ViSession vi, int64_t samples, std::vector<ViReal64
   return status < 0 ? CallFailure(vi, "zuVEXA_FetchIQSingleRecordComplexF64", status) : nlohmann::json();
 }
 
+// The samples of a fetched record that `buffer` holds.
+std::size_t SamplesHeld(const std::vector<ViReal64> &buffer, const WaveformInfo &info) {
+  return std::min<std::size_t>(buffer.size() / 2, std::max<ViInt64>(info.actualSamples, 0));
+}
+
 } // namespace
 
 std::string FetchFrame(ViSession vi, const Acquisition &acquisition, std::vector<ViReal64> &buffer) {
@@ -75,8 +80,7 @@ std::string FetchFrame(ViSession vi, const Acquisition &acquisition, std::vector
   if (nlohmann::json failure = AcquireRecord(vi, acquisition.numberOfSamples, buffer, info);
       !failure.is_null())
     return nlohmann::json{{"error", failure}}.dump();
-  const std::size_t samples =
-      std::min<std::size_t>(buffer.size() / 2, std::max<ViInt64>(info.actualSamples, 0));
+  const std::size_t samples = SamplesHeld(buffer, info);
   const auto head = zuvexaiq::ToComplex(std::span(buffer).first(2 * std::min(samples, kAnalysedSamples)));
   const double rate = info.xIncrement > 0 ? 1.0 / info.xIncrement : acquisition.iqRate;
   return MakeFrame(head, samples, rate, acquisition.carrierFrequency);
@@ -187,9 +191,8 @@ bool PanelSession::RecordCsv(std::string &csv, nlohmann::json &failure) {
     return failure = {{"error", call}}, false;
   csv = "index,i,q\n";
   char line[96];
-  for (ViInt64 n = 0; n < info.actualSamples && 2 * std::size_t(n) + 1 < buffer_.size(); ++n) {
-    std::snprintf(line, sizeof line, "%lld,%.9g,%.9g\n", static_cast<long long>(n), buffer_[2 * n],
-                  buffer_[2 * n + 1]);
+  for (std::size_t n = 0, samples = SamplesHeld(buffer_, info); n < samples; ++n) {
+    std::snprintf(line, sizeof line, "%zu,%.9g,%.9g\n", n, buffer_[2 * n], buffer_[2 * n + 1]);
     csv += line;
   }
   return true;
