@@ -158,11 +158,11 @@ PanelResponse PanelRequests::Configure(const nlohmann::json &body) const {
 }
 
 PanelResponse PanelRequests::SetAttribute(const nlohmann::json &body) const {
-  const auto id = body.find("id");
-  if (id == body.end() || !id->is_number_unsigned() ||
-      id->get<uint64_t>() > std::numeric_limits<ViAttr>::max() || !body.contains("value"))
+  const nlohmann::json id = body.value("id", nlohmann::json());
+  if (!id.is_number_unsigned() || id.get<uint64_t>() > std::numeric_limits<ViAttr>::max() ||
+      !body.contains("value"))
     return JsonResponse(RefusalBody("give the attribute's id and its value"), 400);
-  return JsonResponse(backend_.SetAttribute(id->get<ViAttr>(), body["value"]));
+  return JsonResponse(backend_.SetAttribute(id.get<ViAttr>(), body["value"]));
 }
 
 } // namespace zuvexapanel
