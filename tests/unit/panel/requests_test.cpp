@@ -39,12 +39,11 @@ TEST(PanelSettings, ValuesAreReadByTheirRow) {
       {"numberOfRecords", "1001", kRefused},
   };
   for (const auto &[name, value, expected] : cases) {
-    double number = 0;
     std::string why;
-    const bool taken = ReadSettingValue(*FindSetting(name), value, number, why);
-    EXPECT_EQ(taken, !std::isnan(expected)) << name << " " << value;
-    if (taken)
-      EXPECT_EQ(number, expected) << name << " " << value;
+    const std::optional<double> number = ReadSettingValue(*FindSetting(name), value, why);
+    EXPECT_EQ(number.has_value(), !std::isnan(expected)) << name << " " << value;
+    if (number)
+      EXPECT_EQ(*number, expected) << name << " " << value;
     else
       EXPECT_EQ(why.rfind(std::string(name) + " must be ", 0), 0u) << why;
   }

@@ -77,17 +77,12 @@ nlohmann::json SettingsTableJson() {
   return table;
 }
 
-bool ReadSettingValue(const SettingRow &row, const nlohmann::json &value, double &number, std::string &why) {
-  const double candidate = NumberOf(value);
+std::optional<double> ReadSettingValue(const SettingRow &row, const nlohmann::json &value, std::string &why) {
+  const double number = NumberOf(value);
   // NaN fails both comparisons, infinity the limits.
-  const bool taken =
-      candidate >= row.min && candidate <= row.max && (!row.integer || candidate == std::floor(candidate));
-  if (!taken) {
-    why = std::string(row.name) + " must be " + Expectation(row) + " (k, M or G may follow it)";
-    return false;
-  }
-  number = candidate;
-  return true;
+  if (number >= row.min && number <= row.max && (!row.integer || number == std::floor(number))) return number;
+  why = std::string(row.name) + " must be " + Expectation(row) + " (k, M or G may follow it)";
+  return std::nullopt;
 }
 
 bool ReadSettingChanges(const nlohmann::json &body, SettingChanges &changes, std::string &member,
@@ -95,11 +90,10 @@ bool ReadSettingChanges(const nlohmann::json &body, SettingChanges &changes, std
   for (const auto &[name, value] : body.items()) {
     member = name;
     const SettingRow *row = FindSetting(name);
-    double number = 0;
     if (row == nullptr)
       why = "unknown setting \"" + name + "\"";
-    else if (ReadSettingValue(*row, value, number, why))
-      changes.emplace_back(row, number);
+    else if (const std::optional<double> number = ReadSettingValue(*row, value, why))
+      changes.emplace_back(row, *number);
     if (!why.empty()) return false;
   }
   return true;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -34,9 +35,9 @@ const SettingRow *FindSetting(std::string_view name);
 nlohmann::json SettingsTableJson();
 
 // `value` (a number, or text such as "2.4G" read by the units parser) as a
-// value of `row`; false with `why` for another kind, text that is no
+// value of `row`; nothing, with `why`, for another kind, text that is no
 // number, a fraction for a whole row, or a value beyond the limits.
-bool ReadSettingValue(const SettingRow &row, const nlohmann::json &value, double &number, std::string &why);
+std::optional<double> ReadSettingValue(const SettingRow &row, const nlohmann::json &value, std::string &why);
 
 using SettingChanges = std::vector<std::pair<const SettingRow *, double>>;
 
