@@ -16,15 +16,9 @@ namespace zuvexaclient {
 
 namespace {
 
-struct Row {
-  ViAttr id;
-  const char *name;
-  ValueType type;
-};
-
 // The catalogue's rows with their value types, generated at build time.
 #define ZU_ATTRIBUTE_ROW(identifier, displayName, valueType) {identifier, displayName, ValueType::valueType},
-constexpr Row kRows[] = {
+constexpr AttributeRow kRows[] = {
 #include "AttributeRows.inc"
 };
 #undef ZU_ATTRIBUTE_ROW
@@ -33,14 +27,6 @@ std::string Trimmed(std::string_view text) {
   const std::size_t start = text.find_first_not_of(' ');
   if (start == std::string_view::npos) return "";
   return std::string(text.substr(start, text.find_last_not_of(' ') + 1 - start));
-}
-
-std::vector<Attribute> BuildTable() {
-  std::vector<Attribute> table;
-  std::set<ViAttr> seen;
-  for (const Row &row : kRows)
-    if (seen.insert(row.id).second) table.push_back({row.id, Trimmed(row.name), row.type});
-  return table;
 }
 
 // A decimal or 0x hex identifier; nothing for other text.
@@ -101,8 +87,16 @@ ViStatus ReadNumber(Get get, ViSession vi, const char *channel, ViAttr id, Attri
 
 } // namespace
 
+std::vector<Attribute> AttributeTable(std::span<const AttributeRow> rows) {
+  std::vector<Attribute> table;
+  std::set<ViAttr> seen;
+  for (const AttributeRow &row : rows)
+    if (seen.insert(row.id).second) table.push_back({row.id, Trimmed(row.name), row.type});
+  return table;
+}
+
 std::span<const Attribute> Attributes() {
-  static const std::vector<Attribute> table = BuildTable();
+  static const std::vector<Attribute> table = AttributeTable(kRows);
   return table;
 }
 

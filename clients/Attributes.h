@@ -24,7 +24,18 @@ struct Attribute {
   ValueType type;
 };
 
-// In catalogue order; the first row of an identifier only.
+// A row as the generator writes it.
+struct AttributeRow {
+  ViAttr id;
+  const char *name;
+  ValueType type;
+};
+
+// The rows in their order, the first row of an identifier only, names
+// without surrounding spaces.
+std::vector<Attribute> AttributeTable(std::span<const AttributeRow> rows);
+
+// The table of the generated rows.
 std::span<const Attribute> Attributes();
 // Only those whose value type is known, for clients that show no others.
 std::vector<const Attribute *> AttributesOfKnownType();

@@ -5,6 +5,7 @@
 #include "routing/LogicalNameList.h"
 #include "routing/ModelTable.h"
 #include "routing/ModuleKinds.h"
+#include "routing/ResourceResolution.h"
 #include "routing/SysapiConnection.h"
 
 namespace zuvexaclient {
@@ -79,6 +80,14 @@ LogicalNames ListLogicalNames() {
                                   ? NameListing::Failed
                                   : NameListing::NotOffered;
   return {listing, std::move(listed.names), listed.status};
+}
+
+bool ResolveLogicalName(const std::string &name, std::string &resource) {
+  zurouting::ResolvedResource resolved;
+  if (zurouting::ResolveThroughEngine(name.c_str(), "", resolved) < 0 || !resolved.isLogicalName)
+    return false;
+  resource = resolved.resourceName;
+  return true;
 }
 
 ViStatus ProbeResource(const std::string &resource, const std::string &options, ProbedResource &probe,

@@ -51,6 +51,10 @@ struct LogicalNames {
 // The logical names, asked of the IVI engine.
 LogicalNames ListLogicalNames();
 
+// The resource name the IVI engine gives for `name`; false when the engine
+// fails or `name` is no logical name.
+bool ResolveLogicalName(const std::string &name, std::string &resource);
+
 struct ModuleInfo {
   uint32_t kind = 0;
   bool known = false; // false: no such module kind (name and file empty)

@@ -74,7 +74,7 @@ SoapySDR::Stream *ZuvexaDevice::setupStream(const int direction, const std::stri
   const long long recordSize = recordArg == args.end() ? 0 : std::atoll(recordArg->second.c_str());
   SessionGate::ControlHold hold(gate_);
   if (stream_) throw std::runtime_error("zuvexa: the device has a stream already");
-  stream_ = std::make_unique<RxStream>(analyzer_.Handle(), *parsed,
+  stream_ = std::make_unique<RxStream>(session_.Handle(), *parsed,
                                        recordSize > 0 ? recordSize : kDefaultRecordSamples);
   return reinterpret_cast<SoapySDR::Stream *>(stream_.get());
 }

@@ -4,62 +4,49 @@
 
 #include <strings.h>
 
-#include "routing/ModelTable.h"
-#include "routing/ResourceResolution.h"
-#include "routing/SysapiConnection.h"
+#include "Devices.h"
 
 namespace zuvexasoapy {
 namespace {
-
-std::string Narrow(const std::wstring &text) { return std::string(text.begin(), text.end()); }
 
 std::string Value(const SoapySDR::Kwargs &args, const char *key) {
   const auto found = args.find(key);
   return found == args.end() ? std::string() : found->second;
 }
 
-std::string ModelOf(uint64_t productId) {
-  const zurouting::ModelRow *row =
-      zurouting::FindModelByProductId(zurouting::ModelTable, zurouting::NormalizeProductId(productId));
-  return row != nullptr ? row->modelCode : "";
-}
-
-SoapySDR::Kwargs DeviceResult(const zurouting::ListedDevice &device) {
-  const std::string name = Narrow(device.record.deviceIdentifier);
-  const std::string model = ModelOf(device.record.productId);
-  const std::string resource = device.alias.empty() ? name : device.alias;
-  std::string label = model.empty() ? std::string("analyzer") : model;
+SoapySDR::Kwargs DeviceResult(const zuvexaclient::ListedDevice &device) {
+  const std::string resource = device.alias.empty() ? device.name : device.alias;
+  std::string label = device.model.empty() ? std::string("analyzer") : device.model;
   label.append(" ").append(resource);
-  SoapySDR::Kwargs result{{"driver", kDriverKey}, {"resource", resource}, {"device", name}, {"label", label}};
-  if (!model.empty()) result.emplace("model", model);
-  if (device.record.isSimulatedDevice) result.emplace("simulated", "1");
+  SoapySDR::Kwargs result{
+      {"driver", kDriverKey}, {"resource", resource}, {"device", device.name}, {"label", label}};
+  if (!device.model.empty()) result.emplace("model", device.model);
+  if (device.simulated) result.emplace("simulated", "1");
   return result;
 }
 
-bool Matches(const zurouting::ListedDevice &device, const std::string &wanted) {
+bool Matches(const zuvexaclient::ListedDevice &device, const std::string &wanted) {
   return wanted.empty() || strcasecmp(wanted.c_str(), device.alias.c_str()) == 0 ||
-         strcasecmp(wanted.c_str(), Narrow(device.record.deviceIdentifier).c_str()) == 0;
+         strcasecmp(wanted.c_str(), device.name.c_str()) == 0;
 }
 
 void AddConfiguredDevices(const std::string &wanted, SoapySDR::KwargsList &results) {
-  zurouting::Failure failure;
-  zurouting::SysapiConnection connection;
-  std::vector<zurouting::ListedDevice> devices;
-  if (connection.Open(failure) < 0 || connection.ListDevices(devices, failure) < 0) {
-    SoapySDR::logf(SOAPY_SDR_DEBUG, "zuvexa: no system configuration to list (%s)", failure.elaboration);
+  std::vector<zuvexaclient::ListedDevice> devices;
+  zuvexaclient::LookupFailure failure;
+  if (zuvexaclient::ListDevices(devices, failure) < 0) {
+    SoapySDR::logf(SOAPY_SDR_DEBUG, "zuvexa: no system configuration to list (%s)",
+                   failure.elaboration.c_str());
     return;
   }
-  for (const zurouting::ListedDevice &device : devices)
+  for (const zuvexaclient::ListedDevice &device : devices)
     if (Matches(device, wanted)) results.push_back(DeviceResult(device));
 }
 
 void AddLogicalName(const std::string &name, SoapySDR::KwargsList &results) {
-  zurouting::ResolvedResource resolved;
-  if (zurouting::ResolveThroughEngine(name.c_str(), "", resolved) < 0 || !resolved.isLogicalName) return;
-  results.push_back({{"driver", kDriverKey},
-                     {"resource", name},
-                     {"device", resolved.resourceName},
-                     {"label", "logical name " + name}});
+  std::string resource;
+  if (!zuvexaclient::ResolveLogicalName(name, resource)) return;
+  results.push_back(
+      {{"driver", kDriverKey}, {"resource", name}, {"device", resource}, {"label", "logical name " + name}});
 }
 
 } // namespace

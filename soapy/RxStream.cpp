@@ -9,8 +9,8 @@
 #include <cmath>
 #include <cstring>
 
-#include "Analyzer.h"
-#include "Settings.h"
+#include "Attributes.h"
+#include "Session.h"
 
 namespace zuvexasoapy {
 namespace {
@@ -29,7 +29,7 @@ void ScaleToFullScale(int16_t *data, std::size_t values, const WaveformInfo &inf
 // Records of a contiguous acquisition follow each other without a gap;
 // an instrument without the setting streams records as they come.
 void RequestContiguousRecords(ViSession vi) {
-  if (const AttributeSetting *setting = FindSetting("Contiguous Multirecord"))
+  if (const zuvexaclient::Attribute *setting = zuvexaclient::FindAttribute("Contiguous Multirecord"))
     if (zuVEXA_SetAttributeViBoolean(vi, "", setting->id, VI_TRUE) != VI_SUCCESS) zuVEXA_ClearError(vi);
 }
 
@@ -64,11 +64,14 @@ int RxStream::Activate(std::size_t numElems) {
   const int64_t samples = wanted == 0 ? recordSamples_ : std::min(wanted, recordSamples_);
   recordsLeft_ = wanted == 0 ? -1 : (wanted + samples - 1) / samples;
   lastRecordSamples_ = wanted == 0 ? samples : wanted - (recordsLeft_ - 1) * samples;
-  Check(vi_, zuVEXA_ConfigureNumberOfSamples(vi_, "", VI_TRUE, samples), "zuVEXA_ConfigureNumberOfSamples");
-  Check(vi_, zuVEXA_ConfigureNumberOfRecords(vi_, "", wanted != 0, std::max<int64_t>(recordsLeft_, 1)),
+  const auto check = [this](ViStatus status, const char *function) {
+    zuvexaclient::CheckCall(vi_, status, function, zuvexaclient::Warnings::Clear);
+  };
+  check(zuVEXA_ConfigureNumberOfSamples(vi_, "", VI_TRUE, samples), "zuVEXA_ConfigureNumberOfSamples");
+  check(zuVEXA_ConfigureNumberOfRecords(vi_, "", wanted != 0, std::max<int64_t>(recordsLeft_, 1)),
         "zuVEXA_ConfigureNumberOfRecords");
   RequestContiguousRecords(vi_);
-  Check(vi_, zuVEXA_Initiate(vi_), "zuVEXA_Initiate");
+  check(zuVEXA_Initiate(vi_), "zuVEXA_Initiate");
   nextRecord_ = 0;
   position_ = available_ = 0;
   active_ = true;
@@ -81,7 +84,7 @@ int RxStream::Deactivate() {
   available_ = 0;
   const ViStatus status = zuVEXA_Abort(vi_);
   if (status == VI_SUCCESS) return 0;
-  SoapySDR::log(SOAPY_SDR_WARNING, ErrorText(vi_, "zuVEXA_Abort", status));
+  SoapySDR::log(SOAPY_SDR_WARNING, zuvexaclient::TakeFailure(vi_, status, "zuVEXA_Abort").what());
   return status < 0 ? SOAPY_SDR_STREAM_ERROR : 0;
 }
 
@@ -120,7 +123,7 @@ int RxStream::FailedFetch(ViStatus status) {
     zuVEXA_ClearError(vi_);
     return SOAPY_SDR_TIMEOUT;
   }
-  SoapySDR::log(SOAPY_SDR_ERROR, ErrorText(vi_, "zuVEXA_FetchIQSingleRecord", status));
+  SoapySDR::log(SOAPY_SDR_ERROR, zuvexaclient::TakeFailure(vi_, status, "zuVEXA_FetchIQSingleRecord").what());
   return SOAPY_SDR_STREAM_ERROR;
 }
 

@@ -35,7 +35,8 @@ constexpr Known kKnown[] = {
 };
 // clang-format on
 
-SoapySDR::ArgInfo::Type ArgTypeOf(ValueType type) {
+SoapySDR::ArgInfo::Type ArgTypeOf(zuvexaclient::ValueType type) {
+  using zuvexaclient::ValueType;
   switch (type) {
   case ValueType::Int32:
   case ValueType::Int64:
@@ -53,9 +54,9 @@ SoapySDR::ArgInfo::Type ArgTypeOf(ValueType type) {
 
 } // namespace
 
-SoapySDR::ArgInfo SettingInfo(const AttributeSetting &setting) {
+SoapySDR::ArgInfo SettingInfo(const Attribute &setting) {
   SoapySDR::ArgInfo info;
-  info.key = info.name = setting.key;
+  info.key = info.name = setting.name;
   info.type = ArgTypeOf(setting.type);
   const std::string attribute = "attribute " + std::to_string(setting.id);
   info.description = attribute;
@@ -64,7 +65,7 @@ SoapySDR::ArgInfo SettingInfo(const AttributeSetting &setting) {
     info.description = "Temperature (sensor), " + attribute;
   }
   for (const Known &known : kKnown)
-    if (known.key == setting.key) {
+    if (known.key == setting.name) {
       info.units = known.units;
       info.description = std::string(known.description) + ", " + attribute;
       info.range = SoapySDR::Range(known.minimum, known.maximum);

@@ -11,6 +11,6 @@
 
 namespace zuvexasoapy {
 
-SoapySDR::ArgInfo SettingInfo(const AttributeSetting &setting);
+SoapySDR::ArgInfo SettingInfo(const Attribute &setting);
 
 } // namespace zuvexasoapy

@@ -1,33 +1,30 @@
-// The attribute catalogue as SoapySDR settings: every attribute by its
-// display name, with the value type the catalogue's type list gives (others
-// are read as numbers and written as the value text suggests).
+// The attribute catalogue (clients/Attributes.h) as SoapySDR settings:
+// every attribute by its display name, read and written as text with the
+// value type of its row.
 #pragma once
 
-#include <span>
+#include <optional>
 #include <string>
 
-#include "zuVEXA.h"
+#include "Attributes.h"
+#include "Session.h"
 
 namespace zuvexasoapy {
 
-enum class ValueType { Unknown, Int32, Int64, Real64, Boolean, String };
+using zuvexaclient::Attribute;
 
-struct AttributeSetting {
-  ViAttr id;
-  std::string key; // the display name without surrounding spaces
-  ValueType type;
-};
-
-// In catalogue order, one per display name (the first row wins).
-std::span<const AttributeSetting> AttributeSettings();
-const AttributeSetting *FindSetting(const std::string &key);
+// Throws std::invalid_argument when no attribute has that name.
+const Attribute &SettingOf(const std::string &key);
 
 // Temperatures the device reports (the "... Temperature" attributes that
 // are readings, not settings).
-bool IsTemperatureSensor(const AttributeSetting &setting);
+bool IsTemperatureSensor(const Attribute &setting);
 
-std::string ReadAttribute(ViSession vi, const AttributeSetting &setting);
-// Throws std::invalid_argument for a value that is not of the setting's type.
-void WriteAttribute(ViSession vi, const AttributeSetting &setting, const std::string &value);
+std::string ReadSetting(const zuvexaclient::Session &session, const Attribute &setting,
+                        std::optional<zuvexaclient::ValueType> type = std::nullopt);
+// Throws std::invalid_argument for a value that is not of the setting's
+// type; returns the value written.
+zuvexaclient::AttributeValue WriteSetting(const zuvexaclient::Session &session, const Attribute &setting,
+                                          const std::string &value);
 
 } // namespace zuvexasoapy

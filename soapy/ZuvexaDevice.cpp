@@ -3,8 +3,8 @@
 #include <SoapySDR/Logger.hpp>
 
 #include <algorithm>
-#include <cstdlib>
 #include <stdexcept>
+#include <variant>
 
 #include "Discovery.h"
 #include "SettingInfo.h"
@@ -30,18 +30,12 @@ double Clamped(const char *what, double value, double low, double high) {
   return clamped;
 }
 
-const AttributeSetting &SettingOf(const std::string &key) {
-  const AttributeSetting *setting = FindSetting(key);
-  if (setting == nullptr) throw std::invalid_argument("zuvexa: no setting named \"" + key + "\"");
-  return *setting;
-}
-
 } // namespace
 
 ZuvexaDevice::ZuvexaDevice(const SoapySDR::Kwargs &args)
-    : analyzer_(Value(args, "resource"), OptionString(args)), resource_(Value(args, "resource")),
-      carrierFrequency_(ReadReal("IQ Carrier Frequency")), iqRate_(ReadReal("IQ Rate")),
-      referenceLevel_(ReadReal("Reference Level")) {}
+    : session_(Value(args, "resource"), OptionString(args), zuvexaclient::Warnings::Clear),
+      resource_(Value(args, "resource")), carrierFrequency_(ReadReal("IQ Carrier Frequency")),
+      iqRate_(ReadReal("IQ Rate")), referenceLevel_(ReadReal("Reference Level")) {}
 
 bool ZuvexaDevice::IsChannel(int direction, size_t channel) {
   return direction == SOAPY_SDR_RX && channel == 0;
@@ -56,16 +50,16 @@ std::string ZuvexaDevice::getDriverKey() const { return kDriverKey; }
 
 std::string ZuvexaDevice::getHardwareKey() const {
   SessionGate::ControlHold hold(gate_);
-  const std::string model = ReadAttribute(analyzer_.Handle(), SettingOf("Model"));
+  const std::string model = ReadSetting(session_, SettingOf("Model"));
   return model.empty() ? "analyzer" : model;
 }
 
 SoapySDR::Kwargs ZuvexaDevice::getHardwareInfo() const {
   SessionGate::ControlHold hold(gate_);
-  const ViSession vi = analyzer_.Handle();
+  const ViSession vi = session_.Handle();
   SoapySDR::Kwargs info{{"resource", resource_}, {"session", std::to_string(vi)}};
   for (const char *key : {"Manufacturer", "Model", "Serial Number", "Firmware Revision", "Revision"})
-    info[key] = ReadAttribute(vi, SettingOf(key));
+    info[key] = ReadSetting(session_, SettingOf(key));
   return info;
 }
 
@@ -102,8 +96,8 @@ void ZuvexaDevice::setGain(const int direction, const size_t channel, const doub
   CheckChannel(direction, channel);
   const double gain = std::clamp(value, 0.0, kMaxGain);
   SessionGate::ControlHold hold(gate_);
-  analyzer_.Check(zuVEXA_ConfigureReferenceLevel(analyzer_.Handle(), "", kGainReferenceLevel - gain),
-                  "zuVEXA_ConfigureReferenceLevel");
+  session_.Check(zuVEXA_ConfigureReferenceLevel(session_.Handle(), "", kGainReferenceLevel - gain),
+                 "zuVEXA_ConfigureReferenceLevel");
   referenceLevel_ = kGainReferenceLevel - gain;
 }
 
@@ -143,8 +137,8 @@ void ZuvexaDevice::setFrequency(const int direction, const size_t channel, const
   CheckChannel(direction, channel);
   const double frequency = Clamped("frequency", requested, kMinFrequency, kMaxFrequency);
   SessionGate::ControlHold hold(gate_);
-  analyzer_.Check(zuVEXA_ConfigureIQCarrierFrequency(analyzer_.Handle(), "", frequency),
-                  "zuVEXA_ConfigureIQCarrierFrequency");
+  session_.Check(zuVEXA_ConfigureIQCarrierFrequency(session_.Handle(), "", frequency),
+                 "zuVEXA_ConfigureIQCarrierFrequency");
   carrierFrequency_ = frequency;
 }
 
@@ -190,7 +184,7 @@ void ZuvexaDevice::setSampleRate(const int direction, const size_t channel, cons
   if (!(requested > 0)) throw std::invalid_argument("zuvexa: sample rate " + std::to_string(requested));
   const double rate = Clamped("sample rate", requested, kMinRate, MaxRate());
   SessionGate::ControlHold hold(gate_);
-  analyzer_.Check(zuVEXA_ConfigureIQRate(analyzer_.Handle(), "", rate), "zuVEXA_ConfigureIQRate");
+  session_.Check(zuVEXA_ConfigureIQRate(session_.Handle(), "", rate), "zuVEXA_ConfigureIQRate");
   iqRate_ = rate;
 }
 
@@ -221,18 +215,19 @@ double ZuvexaDevice::MaxRate() const {
 
 double ZuvexaDevice::ReadReal(const char *settingKey) const {
   SessionGate::ControlHold hold(gate_);
-  return std::atof(ReadAttribute(analyzer_.Handle(), SettingOf(settingKey)).c_str());
+  return std::get<ViReal64>(
+      zuvexaclient::ReadAttribute(session_, SettingOf(settingKey), zuvexaclient::ValueType::Real64));
 }
 
 std::vector<std::string> ZuvexaDevice::listSensors() const {
   std::vector<std::string> sensors;
-  for (const AttributeSetting &setting : AttributeSettings())
-    if (IsTemperatureSensor(setting)) sensors.push_back(setting.key);
+  for (const Attribute &setting : zuvexaclient::Attributes())
+    if (IsTemperatureSensor(setting)) sensors.push_back(setting.name);
   return sensors;
 }
 
 SoapySDR::ArgInfo ZuvexaDevice::getSensorInfo(const std::string &key) const {
-  const AttributeSetting &setting = SettingOf(key);
+  const Attribute &setting = SettingOf(key);
   if (!IsTemperatureSensor(setting)) throw std::invalid_argument("zuvexa: no sensor named \"" + key + "\"");
   SoapySDR::ArgInfo info = SettingInfo(setting);
   info.type = SoapySDR::ArgInfo::FLOAT;
@@ -242,31 +237,33 @@ SoapySDR::ArgInfo ZuvexaDevice::getSensorInfo(const std::string &key) const {
 std::string ZuvexaDevice::readSensor(const std::string &key) const {
   getSensorInfo(key);
   SessionGate::ControlHold hold(gate_);
-  return ReadAttribute(analyzer_.Handle(), {SettingOf(key).id, key, ValueType::Real64});
+  return ReadSetting(session_, SettingOf(key), zuvexaclient::ValueType::Real64);
 }
 
 SoapySDR::ArgInfoList ZuvexaDevice::getSettingInfo() const {
   SoapySDR::ArgInfoList infos;
-  for (const AttributeSetting &setting : AttributeSettings()) {
+  for (const Attribute &setting : zuvexaclient::Attributes()) {
     infos.push_back(SettingInfo(setting));
-    if (setting.key == "IQ Rate") infos.back().range = SoapySDR::Range(kMinRate, MaxRate());
+    if (setting.name == "IQ Rate") infos.back().range = SoapySDR::Range(kMinRate, MaxRate());
   }
   return infos;
 }
 
 void ZuvexaDevice::writeSetting(const std::string &key, const std::string &value) {
-  const AttributeSetting &setting = SettingOf(key);
+  const Attribute &setting = SettingOf(key);
   SessionGate::ControlHold hold(gate_);
-  WriteAttribute(analyzer_.Handle(), setting, value);
-  if (key == "IQ Carrier Frequency") carrierFrequency_ = std::atof(value.c_str());
-  if (key == "IQ Rate") iqRate_ = std::atof(value.c_str());
-  if (key == "Reference Level") referenceLevel_ = std::atof(value.c_str());
+  const zuvexaclient::AttributeValue written = WriteSetting(session_, setting, value);
+  const double *number = std::get_if<ViReal64>(&written);
+  if (number == nullptr) return;
+  if (setting.name == "IQ Carrier Frequency") carrierFrequency_ = *number;
+  if (setting.name == "IQ Rate") iqRate_ = *number;
+  if (setting.name == "Reference Level") referenceLevel_ = *number;
 }
 
 std::string ZuvexaDevice::readSetting(const std::string &key) const {
-  const AttributeSetting &setting = SettingOf(key);
+  const Attribute &setting = SettingOf(key);
   SessionGate::ControlHold hold(gate_);
-  return ReadAttribute(analyzer_.Handle(), setting);
+  return ReadSetting(session_, setting);
 }
 
 } // namespace zuvexasoapy

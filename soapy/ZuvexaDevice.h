@@ -12,8 +12,8 @@
 
 #include <memory>
 
-#include "Analyzer.h"
 #include "RxStream.h"
+#include "Session.h"
 #include "SessionGate.h"
 
 namespace zuvexasoapy {
@@ -122,7 +122,7 @@ private:
   double MaxRate() const;
 
   mutable SessionGate gate_;
-  Analyzer analyzer_;
+  zuvexaclient::Session session_; // warnings cleared
   std::string resource_;
   std::unique_ptr<RxStream> stream_;
   // What the device configured last (the attributes' values at the open).

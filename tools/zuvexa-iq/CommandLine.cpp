@@ -1,32 +1,15 @@
 #include "CommandLine.h"
 
 #include <CLI/CLI.hpp>
-#include <cerrno>
 #include <cmath>
-#include <cstdlib>
-#include <map>
 
 #include "Report.h"
+#include "Units.h"
 
 namespace zuvexaiq {
 
-std::optional<double> ParseScaledNumber(const std::string &text) {
-  if (text.empty()) return std::nullopt;
-  const char *begin = text.c_str();
-  char *end = nullptr;
-  errno = 0;
-  double value = std::strtod(begin, &end);
-  if (end == begin || errno == ERANGE) return std::nullopt;
-  static const std::map<std::string, double> scales = {{"", 1.0}, {"k", 1e3}, {"M", 1e6}, {"G", 1e9}};
-  const auto scale = scales.find(end);
-  if (scale == scales.end()) return std::nullopt;
-  value *= scale->second;
-  if (!std::isfinite(value)) return std::nullopt;
-  return value;
-}
-
 std::string ReadCount(const std::string &name, const std::string &text, int64_t largest, int64_t &target) {
-  const auto number = ParseScaledNumber(text);
+  const auto number = zuvexaclient::ParseScaled(text);
   if (!number || *number != std::floor(*number) || *number < 1 || *number > double(largest))
     return name + " must be a whole number from 1 to " + std::to_string(largest) + ": \"" + text + "\"";
   target = static_cast<int64_t>(*number);
@@ -35,7 +18,7 @@ std::string ReadCount(const std::string &name, const std::string &text, int64_t 
 
 std::string ReadBounded(const std::string &name, const std::string &text, double low, bool lowIncluded,
                         double high, const char *unit, double &target) {
-  const auto number = ParseScaledNumber(text);
+  const auto number = zuvexaclient::ParseScaled(text);
   const bool inside = number && (lowIncluded ? *number >= low : *number > low) && *number <= high;
   if (!inside)
     return name + " must be a number " + (lowIncluded ? "from " : "above ") + FormatPlain(low, unit) +
@@ -74,7 +57,7 @@ std::string ReadAcquisition(const AcquisitionText &text, Settings &settings) {
 }
 
 std::string UsageFooter() {
-  return "Numbers take a k, M or G suffix: --carrier 2.4G --rate 10M.\n"
+  return std::string(zuvexaclient::kUnitsHelp) + "\n" +
          "Powers are in dBFS: 0 dBFS is a complex sample of magnitude 1 (full scale).\n"
          "Exit status: 0 success, 1 a library call or the output failed, 2 a wrong command line.";
 }

@@ -44,10 +44,7 @@ void AddAcquisitionOptions(CLI::App &app, AcquisitionText &text);
 // --options is opened as named.
 std::string ReadAcquisition(const AcquisitionText &text, Settings &settings);
 
-// "2.4G" -> 2.4e9; nothing for text that is not a finite number.
-std::optional<double> ParseScaledNumber(const std::string &text);
-
-// A whole number from 1 to `largest` (suffixes allowed) read from `text`
+// A whole number from 1 to `largest` (with a unit, see Units.h) read from `text`
 // into `target`; returns an error naming `name`, or "".
 std::string ReadCount(const std::string &name, const std::string &text, int64_t largest, int64_t &target);
 // A number in [low, high] (`lowIncluded` tells whether low itself is

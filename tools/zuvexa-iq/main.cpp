@@ -12,6 +12,7 @@
 #include "IqAnalysis.h"
 #include "Report.h"
 #include "Session.h"
+#include "Text.h"
 
 namespace {
 
@@ -20,10 +21,10 @@ constexpr double kFetchTimeoutSeconds = 10.0;
 constexpr std::size_t kSamplesShown = 8;
 
 void Acquire(const zuvexaiq::Settings &settings) {
-  zuvexaiq::Session session(settings.resourceName, settings.optionString);
+  zuvexaclient::Session session(settings.resourceName, settings.optionString);
   zuvexaiq::PrintSession(std::cout, settings, session.Handle());
   session.ConfigureIq(settings.carrierFrequency, settings.iqRate, settings.numberOfSamples);
-  const zuvexaiq::IqRecord record = session.FetchRecord(settings.numberOfSamples, kFetchTimeoutSeconds);
+  const zuvexaclient::IqRecord record = session.FetchRecord(settings.numberOfSamples, kFetchTimeoutSeconds);
 
   const auto samples = zuvexaiq::ToComplex(record.interleaved);
   const double sampleRate = record.info.xIncrement > 0 ? 1.0 / record.info.xIncrement : settings.iqRate;
@@ -39,8 +40,9 @@ void Acquire(const zuvexaiq::Settings &settings) {
 int Run(const zuvexaiq::Settings &settings) {
   try {
     Acquire(settings);
-  } catch (const zuvexaiq::ApiError &error) {
-    std::cerr << kProgram << ": " << error.what() << "\n"
+  } catch (const zuvexaclient::ApiError &error) {
+    std::cerr << kProgram << ": " << error.Function() << " failed with status "
+              << zuvexaclient::HexStatus(error.Status()) << "\n"
               << zuvexaiq::IndentedDescription(error.Description())
               << zuvexaiq::FailureHint(error.Status(), error.Description(), settings);
     return 1;

@@ -24,7 +24,7 @@ int UsageError(const std::string &command, const std::string &message) {
   return kExitUsage;
 }
 
-int ReportApiError(const zuvexaiq::ApiError &error, const zuvexaiq::Settings &settings) {
+int ReportApiError(const zuvexaclient::ApiError &error, const zuvexaiq::Settings &settings) {
   std::cerr << "zuvexa: " << error.Function() << " failed with status " << FormatStatus(error.Status())
             << "\n"
             << zuvexaiq::IndentedDescription(error.Description())

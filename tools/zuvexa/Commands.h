@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "Session.h"
+#include "Text.h"
 #include "zuVEXAtypes.h"
 
 namespace zuvexaiq {
-class ApiError;
 struct Settings;
 } // namespace zuvexaiq
 
@@ -45,9 +45,9 @@ CLI::App *FindCommand(CLI::App &app, const std::string &name);
 int UsageError(const std::string &command, const std::string &message);
 // The failed function, its status in hex, the library's description and
 // what to do about it; returns kExitFailure.
-int ReportApiError(const zuvexaiq::ApiError &error, const zuvexaiq::Settings &settings);
+int ReportApiError(const zuvexaclient::ApiError &error, const zuvexaiq::Settings &settings);
 
-using zuvexaiq::DescribeStatus;
+using zuvexaclient::DescribeStatus;
 
 // Where the dynamic loader finds a library for this process, or nothing
 // (with the loader's reason in `why`).

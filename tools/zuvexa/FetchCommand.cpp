@@ -22,6 +22,7 @@
 #include "Session.h"
 #include "Sigmf.h"
 #include "Statistics.h"
+#include "Units.h"
 
 namespace zuvexacli {
 
@@ -39,7 +40,7 @@ struct FetchResult {
   bool outputFailed = false; // the samples could not be written
 };
 
-std::vector<std::complex<double>> ScaledSamples(const zuvexaiq::IqRecordI16 &record) {
+std::vector<std::complex<double>> ScaledSamples(const zuvexaclient::IqRecordI16 &record) {
   std::vector<std::complex<double>> samples(record.interleaved.size() / 2);
   for (std::size_t n = 0; n < samples.size(); ++n)
     samples[n] = {record.interleaved[2 * n] * record.info.gain + record.info.offset,
@@ -49,23 +50,23 @@ std::vector<std::complex<double>> ScaledSamples(const zuvexaiq::IqRecordI16 &rec
 
 // Fetches record `number` in the output's form, writes it, and returns its
 // samples as complex values.
-std::vector<std::complex<double>> FetchOne(zuvexaiq::Session &session, const FetchSettings &settings,
+std::vector<std::complex<double>> FetchOne(zuvexaclient::Session &session, const FetchSettings &settings,
                                            int64_t number, SampleWriter *writer, WaveformInfo &info) {
   const int64_t samples = settings.acquisition.numberOfSamples;
   if (settings.format == SampleFormat::I16 && !settings.outputPath.empty()) {
-    const zuvexaiq::IqRecordI16 record = session.FetchI16(number, samples, settings.timeoutSeconds);
+    const zuvexaclient::IqRecordI16 record = session.FetchI16(number, samples, settings.timeoutSeconds);
     info = record.info;
     if (writer != nullptr)
       writer->WriteI16(number, record.interleaved, info.xIncrement, info.gain, info.offset);
     return ScaledSamples(record);
   }
-  const zuvexaiq::IqRecord record = session.FetchF64(number, samples, settings.timeoutSeconds);
+  const zuvexaclient::IqRecord record = session.FetchF64(number, samples, settings.timeoutSeconds);
   info = record.info;
   if (writer != nullptr) writer->WriteF64(number, record.interleaved, info.xIncrement);
   return zuvexaiq::ToComplex(record.interleaved);
 }
 
-FetchResult FetchAll(zuvexaiq::Session &session, const FetchSettings &settings, FetchOutput &output) {
+FetchResult FetchAll(zuvexaclient::Session &session, const FetchSettings &settings, FetchOutput &output) {
   FetchResult result;
   ProgressBar progress(std::cerr, settings.progress && !settings.quiet && StandardErrorIsTerminal(),
                        "records");
@@ -167,7 +168,7 @@ int Fetch(const FetchSettings &settings) {
   std::ostream &report =
       settings.outputPath == "-" || settings.quiet || settings.json ? std::cerr : std::cout;
   const bool talk = !settings.quiet && !settings.json;
-  zuvexaiq::Session session(settings.acquisition.resourceName, settings.acquisition.optionString);
+  zuvexaclient::Session session(settings.acquisition.resourceName, settings.acquisition.optionString);
   const ViSession vi = session.Handle();
   if (talk) zuvexaiq::PrintSession(report, settings.acquisition, vi);
   session.ConfigureIq(settings.acquisition.carrierFrequency, settings.acquisition.iqRate,
@@ -199,15 +200,16 @@ int Fetch(const FetchSettings &settings) {
 void AddFetchCommand(CLI::App &app, int &exitCode) {
   CLI::App *command =
       app.add_subcommand("fetch", "acquire I/Q records: statistics, CSV or raw samples, SVG plot");
-  command->footer("Opens a session, acquires I/Q records and prints their statistics; writes the\n"
-                  "samples as CSV or raw little-endian interleaved I, Q values (f64: 64-bit floats,\n"
-                  "i16: unscaled 16-bit integers, value = raw * gain + offset) and draws a plot.\n"
-                  "--output NAME.sigmf-data writes a SigMF recording: the samples (cf64_le for f64,\n"
-                  "ci16_le for i16, else cf32_le) and their description in NAME.sigmf-meta.\n"
-                  "Numbers take a k, M or G suffix: --carrier 2.4G --rate 10M. Files are written\n"
-                  "beside their names and put in place when finished: a failed fetch leaves them\n"
-                  "as they were. SIGINT or SIGTERM stops it between records: the files keep the\n"
-                  "whole records fetched, the report covers them, and the exit status is 130 or 143.");
+  command->footer(
+      "Opens a session, acquires I/Q records and prints their statistics; writes the\n"
+      "samples as CSV or raw little-endian interleaved I, Q values (f64: 64-bit floats,\n"
+      "i16: unscaled 16-bit integers, value = raw * gain + offset) and draws a plot.\n"
+      "--output NAME.sigmf-data writes a SigMF recording: the samples (cf64_le for f64,\n"
+      "ci16_le for i16, else cf32_le) and their description in NAME.sigmf-meta.\n" +
+      std::string(zuvexaclient::kUnitsHelp) +
+      "\nFiles are written beside their names and put in place when finished: a failed\n"
+      "fetch leaves them as they were. SIGINT or SIGTERM stops it between records: the files keep the\n"
+      "whole records fetched, the report covers them, and the exit status is 130 or 143.");
   auto text = std::make_shared<FetchText>();
   AddFetchOptions(*command, *text);
   command->callback([&exitCode, text] {
@@ -218,7 +220,7 @@ void AddFetchCommand(CLI::App &app, int &exitCode) {
     }
     try {
       exitCode = Fetch(settings);
-    } catch (const zuvexaiq::ApiError &failure) {
+    } catch (const zuvexaclient::ApiError &failure) {
       exitCode = ReportApiError(failure, settings.acquisition);
     }
   });

@@ -1,18 +1,13 @@
 // zuvexa list: the devices of the system configuration and the logical
-// names of the configuration store, each with the model and module an open
-// would get.
-#include <cerrno>
-#include <cstdlib>
-#include <cstring>
-#include <fstream>
+// names the IVI engine lists, each with the model and module an open would
+// get.
 #include <iostream>
 
 #include "Commands.h"
+#include "Devices.h"
 #include "Lookup.h"
 #include "Report.h"
 #include "TraceLog.h"
-#include "routing/ModelTable.h"
-#include "routing/SysapiConnection.h"
 
 namespace zuvexacli {
 
@@ -20,79 +15,49 @@ namespace {
 
 using nlohmann::json;
 
-json ModelOfProduct(uint32_t productId) {
-  zurouting::DeviceRecord record;
-  record.productId = productId;
-  if (!zurouting::RouteDevice(zurouting::ModelTable, record))
-    return {{"model", nullptr}, {"module", nullptr}};
-  const zurouting::ModelRow *row = zurouting::FindModelByProductId(zurouting::ModelTable, record.productId);
-  const zurouting::ModuleKindInfo *module = zurouting::FindModuleKind(record.moduleKind);
-  return {{"model", row != nullptr ? json(row->modelCode) : json(nullptr)},
-          {"module", module != nullptr ? json(module->name) : json(nullptr)}};
+json OrNull(const std::string &text) { return text.empty() ? json(nullptr) : json(text); }
+
+json DevicesJson(const std::vector<zuvexaclient::ListedDevice> &listed) {
+  json devices = json::array();
+  for (const zuvexaclient::ListedDevice &device : listed)
+    devices.push_back({{"name", device.name},
+                       {"alias", OrNull(device.alias)},
+                       {"productId", HexId(device.productId)},
+                       {"simulated", device.simulated},
+                       {"model", OrNull(device.model)},
+                       {"module", OrNull(device.module)}});
+  return devices;
 }
 
-ViStatus ListDevices(json &devices, zurouting::Failure &failure) {
-  zurouting::SysapiConnection connection;
-  std::vector<zurouting::ListedDevice> listed;
-  ViStatus status = connection.Open(failure);
-  if (status >= 0) status = connection.ListDevices(listed, failure);
-  devices = json::array();
-  for (const zurouting::ListedDevice &device : listed) {
-    const zurouting::DeviceRecord &record = device.record;
-    json entry = {{"name", Narrow(record.deviceIdentifier)},
-                  {"alias", device.alias.empty() ? json(nullptr) : json(device.alias)},
-                  {"productId", HexId(record.productId)},
-                  {"simulated", record.isSimulatedDevice}};
-    entry.update(ModelOfProduct(record.productId));
-    devices.push_back(entry);
+json LogicalNameJson(const std::string &name) {
+  json probe;
+  if (ProbeToJson(name, "", probe) < 0) return {{"name", name}, {"error", probe["status"]}};
+  std::string resource;
+  zuvexaclient::ResolveLogicalName(name, resource);
+  return {{"name", name},
+          {"resource", resource},
+          {"simulated", probe["simulated"]},
+          {"model", probe["model"]},
+          {"module", probe["module"].value("name", "")}};
+}
+
+// "logicalNames" (empty when there is no list) and "logicalNamesListed":
+// true, or why there is no list.
+void AddLogicalNames(json &list) {
+  const zuvexaclient::LogicalNames names = zuvexaclient::ListLogicalNames();
+  list["logicalNames"] = json::array();
+  for (const std::string &name : names.names) list["logicalNames"].push_back(LogicalNameJson(name));
+  switch (names.listing) {
+  case zuvexaclient::NameListing::Listed:
+    list["logicalNamesListed"] = true;
+    break;
+  case zuvexaclient::NameListing::NotOffered:
+    list["logicalNamesListed"] = "the IVI engine offers no list of its logical names";
+    break;
+  case zuvexaclient::NameListing::Failed:
+    list["logicalNamesListed"] = "the IVI engine's list failed with status " + FormatStatus(names.status);
+    break;
   }
-  return status;
-}
-
-std::string Trimmed(const std::string &text) {
-  const std::size_t start = text.find_first_not_of(" \t");
-  return start == std::string::npos ? "" : text.substr(start, text.find_last_not_of(" \t") + 1 - start);
-}
-
-// The names and resources of the configuration store file
-// (ZUVEXA_IVI_CONFIG): one entry a line, "name|resource|simulate|...", '#'
-// starting a comment line. No variable (or an empty one) means no store; a
-// file that cannot be read gives no names and a note on standard error, and
-// the command goes on to list the devices.
-std::vector<std::pair<std::string, std::string>> LogicalNames() {
-  const char *path = std::getenv("ZUVEXA_IVI_CONFIG");
-  std::vector<std::pair<std::string, std::string>> names;
-  if (path == nullptr || *path == '\0') return names;
-  errno = 0;
-  std::ifstream file(path);
-  for (std::string line; std::getline(file, line);) {
-    const std::size_t bar = line.find('|'), second = line.find('|', bar + 1);
-    const std::string name = Trimmed(line.substr(0, bar));
-    if (name.empty() || name[0] == '#' || second == std::string::npos) continue;
-    names.emplace_back(name, Trimmed(line.substr(bar + 1, second - bar - 1)));
-  }
-  if (file.is_open() && !file.bad()) return names;
-  names.clear();
-  std::cerr << "zuvexa list: cannot read the configuration store ZUVEXA_IVI_CONFIG=" << path << ": "
-            << std::strerror(errno != 0 ? errno : EIO) << "; no logical names are listed\n";
-  return names;
-}
-
-json ListLogicalNames() {
-  json entries = json::array();
-  for (const auto &[name, resource] : LogicalNames()) {
-    json probe;
-    if (ProbeToJson(name, "", probe) < 0) {
-      entries.push_back({{"name", name}, {"error", probe["status"]}});
-      continue;
-    }
-    entries.push_back({{"name", name},
-                       {"resource", resource},
-                       {"simulated", probe["simulated"]},
-                       {"model", probe["model"]},
-                       {"module", probe["module"].value("name", "")}});
-  }
-  return entries;
 }
 
 std::string Text(const json &value) { return value.is_null() ? "-" : value.get<std::string>(); }
@@ -105,8 +70,11 @@ void PrintText(const json &list) {
                 Text(device["alias"]).c_str(), Text(device["productId"]).c_str(),
                 Text(device["model"]).c_str(), Text(device["module"]).c_str(),
                 device["simulated"].get<bool>() ? "simulated" : "");
-  std::printf("\nLogical names (ZUVEXA_IVI_CONFIG)\n");
-  if (list["logicalNames"].empty()) std::printf("  none\n");
+  std::printf("\nLogical names (IVI engine)\n");
+  if (!list["logicalNamesListed"].is_boolean())
+    std::printf("  not listed: %s\n", list["logicalNamesListed"].get<std::string>().c_str());
+  else if (list["logicalNames"].empty())
+    std::printf("  none\n");
   for (const json &name : list["logicalNames"])
     if (name.contains("error"))
       std::printf("  %-14s lookup failed: %s\n", Text(name["name"]).c_str(), Text(name["error"]).c_str());
@@ -124,17 +92,15 @@ void AddListCommand(CLI::App &app, int &exitCode) {
   auto asJson = std::make_shared<bool>(false);
   command->add_flag("--json", *asJson, "one JSON document on standard output");
   command->callback([&exitCode, asJson] {
-    json list;
-    zurouting::Failure failure;
-    const ViStatus status = ListDevices(list["devices"], failure);
-    if (status < 0) {
-      const std::string description = DescribeStatus(VI_NULL, status) + "\n" +
-                                      (failure.Elaboration() != nullptr ? failure.Elaboration() : "");
-      exitCode =
-          ReportLookupFailure(status, {{"resource", ""}, {"options", ""}, {"description", description}});
+    std::vector<zuvexaclient::ListedDevice> devices;
+    zuvexaclient::LookupFailure failure;
+    if (const ViStatus status = zuvexaclient::ListDevices(devices, failure); status < 0) {
+      exitCode = ReportLookupFailure(
+          status, {{"resource", ""}, {"options", ""}, {"description", LookupDescription(failure)}});
       return;
     }
-    list["logicalNames"] = ListLogicalNames();
+    json list = {{"devices", DevicesJson(devices)}};
+    AddLogicalNames(list);
     *asJson ? PrintJson(list) : PrintText(list);
     exitCode = kExitSuccess;
   });

@@ -4,9 +4,9 @@
 
 #include "CommandLine.h"
 #include "Commands.h"
+#include "Devices.h"
 #include "Report.h"
 #include "TraceLog.h"
-#include "routing/DeviceProbe.h"
 
 namespace zuvexacli {
 
@@ -14,71 +14,46 @@ namespace {
 
 using nlohmann::json;
 
-// The model the lookup settled on and why: a simulated session's
-// DriverSetup model, the default model, or the first row with the device's
-// product identifier.
-void AddModel(const zurouting::ProbeResult &result, json &probe) {
-  const zurouting::DeviceRecord &record = result.record;
-  const zurouting::ModelRow *row = nullptr;
-  zurouting::ModelRow fallback{};
-  const char *why = "by the device's product identifier";
-  if (result.settings.simulate && result.settings.setup.model) {
-    row = zurouting::FindModelByName(zurouting::ModelTable, result.settings.setup.model->c_str());
-    why = "by DriverSetup Model";
-  } else if (record.deviceName.empty()) {
-    zurouting::DefaultModel(fallback), row = &fallback;
-    why = "the default model of a simulated session";
-  } else {
-    row = zurouting::FindModelByProductId(zurouting::ModelTable, record.productId);
-  }
-  probe["model"] = row != nullptr ? row->modelCode : "?";
-  probe["productId"] = HexId(record.productId);
-  probe["modelReason"] = why;
-}
-
-json ModuleJson(uint32_t kind) {
-  const zurouting::ModuleKindInfo *info = zurouting::FindModuleKind(kind);
-  if (info == nullptr) return {{"kind", kind}};
+json ModuleJson(const zuvexaclient::ModuleInfo &module) {
+  if (!module.known) return {{"kind", module.kind}};
   std::string why;
-  const auto path = LocateLibrary(info->libraryFile, why);
-  return {{"kind", kind},
-          {"name", info->name},
-          {"library", info->libraryFile},
+  const auto path = LocateLibrary(module.libraryFile, why);
+  return {{"kind", module.kind},
+          {"name", module.name},
+          {"library", module.libraryFile},
           {"path", path ? json(*path) : json(nullptr)}};
 }
 
 } // namespace
 
-std::string Narrow(const std::wstring &wide) {
-  std::string text;
-  for (wchar_t unit : wide) text += static_cast<unsigned>(unit) < 0x80 ? static_cast<char>(unit) : '?';
+std::string LookupDescription(const zuvexaclient::LookupFailure &failure) {
+  std::string text = DescribeStatus(VI_NULL, failure.status);
+  if (!failure.elaboration.empty()) text += (text.empty() ? "" : "\n") + failure.elaboration;
   return text;
 }
 
 ViStatus ProbeToJson(const std::string &resource, const std::string &options, json &probe) {
-  zurouting::ProbeResult result;
-  zurouting::Failure failure;
-  const ViStatus status = zurouting::ProbeResource(resource.c_str(), options.c_str(), result, failure);
+  zuvexaclient::ProbedResource result;
+  zuvexaclient::LookupFailure failure;
+  const ViStatus status = zuvexaclient::ProbeResource(resource, options, result, failure);
   if (status < 0) {
-    std::string text = DescribeStatus(VI_NULL, status);
-    if (failure.status == status && failure.Elaboration() != nullptr)
-      text += std::string(text.empty() ? "" : "\n") + failure.Elaboration();
     probe = {{"resource", resource},
              {"options", options},
              {"status", FormatStatus(status)},
-             {"description", text}};
+             {"description", LookupDescription(failure)}};
     return status;
   }
-  const zurouting::DeviceRecord &record = result.record;
-  probe = {{"resource", resource}, {"options", options}, {"simulated", result.settings.simulate}};
-  probe["device"] = record.deviceName.empty() ? json(nullptr)
-                                              : json{{"name", Narrow(record.deviceName)},
-                                                     {"identifier", Narrow(record.deviceIdentifier)},
-                                                     {"backend", record.backendResourceText},
-                                                     {"simulated", record.isSimulatedDevice}};
-  AddModel(result, probe);
-  probe["module"] = ModuleJson(record.moduleKind);
-  probe["allowMultipleSessions"] = record.allowMultipleSessions;
+  probe = {{"resource", resource}, {"options", options}, {"simulated", result.simulated}};
+  probe["device"] = !result.hasDevice ? json(nullptr)
+                                      : json{{"name", result.deviceName},
+                                             {"identifier", result.deviceIdentifier},
+                                             {"backend", result.backend},
+                                             {"simulated", result.deviceSimulated}};
+  probe["model"] = result.model;
+  probe["productId"] = HexId(result.productId);
+  probe["modelReason"] = result.modelReason;
+  probe["module"] = ModuleJson(result.module);
+  probe["allowMultipleSessions"] = result.allowMultipleSessions;
   return status;
 }
 

@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "Devices.h"
 #include "zuVEXAtypes.h"
 
 namespace zuvexacli {
@@ -14,11 +15,12 @@ namespace zuvexacli {
 // "description" (the library's text and the lookup's elaboration).
 ViStatus ProbeToJson(const std::string &resource, const std::string &options, nlohmann::json &probe);
 
+// The library's description of a failed lookup, its elaboration on the
+// next line.
+std::string LookupDescription(const zuvexaclient::LookupFailure &failure);
+
 // Prints the failure ProbeToJson described, with a hint when the system
 // configuration is missing; returns kExitFailure.
 int ReportLookupFailure(ViStatus status, const nlohmann::json &probe);
-
-// Narrows to ASCII ('?' for anything else).
-std::string Narrow(const std::wstring &wide);
 
 } // namespace zuvexacli
