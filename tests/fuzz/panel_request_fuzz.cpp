@@ -22,7 +22,7 @@ class NotOpen : public zuvexapanel::PanelBackend {
 public:
   bool reached = false;
 
-  nlohmann::json State() override { return Reach(), nlohmann::json{{"session", 0}}; }
+  nlohmann::json State() override { return Refusal(); }
   nlohmann::json Open(const std::string &resource, const std::string &options) override {
     FUZZ_CHECK(resource.size() <= zuvexapanel::kMaxTextField && options.size() <= zuvexapanel::kMaxTextField);
     return Refusal();
@@ -39,50 +39,38 @@ public:
   nlohmann::json Attributes() override { return Refusal(); }
   nlohmann::json SetAttribute(ViAttr, const nlohmann::json &) override { return Refusal(); }
   bool RecordCsv(std::string &, nlohmann::json &failure) override { return failure = Refusal(), false; }
-  nlohmann::json Devices() override { return Reach(), nlohmann::json::array(); }
+  nlohmann::json Devices() override { return Refusal(); }
 
 private:
-  void Reach() { reached = true; }
-  nlohmann::json Refusal() { return Reach(), zuvexapanel::RefusalBody("no session is open: pick a device"); }
+  nlohmann::json Refusal() {
+    return reached = true, zuvexapanel::RefusalBody("no session is open: pick a device");
+  }
 };
 
-std::string_view TakeLine(std::string_view &text) {
-  const std::size_t end = text.find('\n');
-  const std::string_view line = text.substr(0, end);
-  text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-  return line;
+// The text before the first `separator` (all of it when there is none); drops both from `text`.
+std::string_view Take(std::string_view &text, std::string_view separator) {
+  const std::size_t end = text.find(separator);
+  const std::string_view taken = text.substr(0, end);
+  text.remove_prefix(end == std::string_view::npos ? text.size() : end + separator.size());
+  return taken;
 }
 
 zuvexapanel::PanelRequest Parse(std::string_view text) {
   zuvexapanel::PanelRequest request;
-  const std::string_view first = TakeLine(text);
-  const std::size_t space = first.find(' ');
-  request.method = first.substr(0, space);
-  std::string_view target = space == std::string_view::npos ? "" : first.substr(space + 1);
-  const std::size_t mark = target.find('?');
-  request.path = target.substr(0, mark);
-  for (std::string_view query = mark == std::string_view::npos ? "" : target.substr(mark + 1);
-       !query.empty();) {
-    const std::size_t end = query.find('&');
-    const std::string_view pair = query.substr(0, end);
-    const std::size_t equals = pair.find('=');
-    request.query.emplace(pair.substr(0, equals),
-                          equals == std::string_view::npos ? "" : pair.substr(equals + 1));
-    query.remove_prefix(end == std::string_view::npos ? query.size() : end + 1);
+  std::string_view target = Take(text, "\n");
+  request.method = Take(target, " ");
+  request.path = Take(target, "?");
+  while (!target.empty()) {
+    std::string_view value = Take(target, "&");
+    const std::string_view name = Take(value, "=");
+    request.query.emplace(name, value);
   }
-  for (std::string_view line = TakeLine(text); !line.empty(); line = TakeLine(text)) {
-    const std::size_t colon = line.find(": ");
-    if (colon != std::string_view::npos)
-      request.headers[std::string(line.substr(0, colon))] = line.substr(colon + 2);
+  for (std::string_view value = Take(text, "\n"); !value.empty(); value = Take(text, "\n")) {
+    const std::string_view name = Take(value, ": ");
+    request.headers[std::string(name)] = value;
   }
   request.body = text;
   return request;
-}
-
-bool KnownStatus(int status) {
-  for (int known : {200, 400, 403, 404, 405, 409, 413})
-    if (status == known) return true;
-  return false;
 }
 
 } // namespace
@@ -94,7 +82,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size) {
   const bool refused = requests.Refuse(request).has_value();
   FUZZ_CHECK(!session.reached);
   const zuvexapanel::PanelResponse response = requests.Handle(request);
-  FUZZ_CHECK(KnownStatus(response.status) && !response.contentType.empty());
+  FUZZ_CHECK(fuzzsupport::OneOf(response.status, {200, 400, 403, 404, 405, 409, 413}));
+  FUZZ_CHECK(!response.contentType.empty());
   if (refused) FUZZ_CHECK(response.status == 403 && !session.reached);
   if (response.contentType != "application/json") return 0;
   const nlohmann::json body = nlohmann::json::parse(response.body, nullptr, false);

@@ -5,11 +5,9 @@ rate, the attribute table, the refusal of an open too large to send; saves
 a screenshot.
 
 usage: browser_test.py BUILD_DIR SCREENSHOT_PATH"""
-import json
 import re
 import sys
 import tempfile
-import urllib.request
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
@@ -41,9 +39,9 @@ def enter(driver, values):
 
 
 def check(driver, panel):
-    request = urllib.request.Request(panel.base + "/api/settings-table", headers={"X-Panel-Token": panel.token})
-    with urllib.request.urlopen(request, timeout=20) as response:
-        names = [row["name"] for row in json.load(response)]
+    names = driver.execute_async_script(
+        "fetch('/api/settings-table', {headers: {'X-Panel-Token': arguments[0]}})"
+        ".then((answer) => answer.json()).then((rows) => arguments[1](rows.map((row) => row.name)))", panel.token)
     fields = wait_until(lambda: driver.find_elements(By.CSS_SELECTOR, "#settings input"))
     assert [field.get_attribute("id") for field in fields] == names, names
     peak = wait_until(lambda: re.search(r"peak \+100\.000 kHz .* (-[\d.]+) dBFS", text_of(driver, "peak")()))

@@ -69,9 +69,7 @@ struct Recorder : PanelBackend {
   bool csvFails = false;
   nlohmann::json Note(const char *what) { return called = what, nlohmann::json::object(); }
   nlohmann::json State() override { return Note("State"); }
-  nlohmann::json Open(const std::string &resource, const std::string &) override {
-    return Note("Open"), nlohmann::json{{"resource", resource}};
-  }
+  nlohmann::json Open(const std::string &, const std::string &) override { return Note("Open"); }
   nlohmann::json Configure(const SettingChanges &applied) override {
     return changes = applied, Note("Configure");
   }

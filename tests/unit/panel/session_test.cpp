@@ -3,8 +3,6 @@
 // attribute reads and writes, the open and the device listing.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "PanelSession.h"
 #include "StandIns.h"
 
@@ -18,10 +16,6 @@ protected:
   void SetUp() override {
     testsupport::ResetStandIns();
     ASSERT_FALSE(session_.Open("", "Simulate=1").contains("error"));
-  }
-  void TearDown() override {
-    std::ostringstream report;
-    session_.Close(report);
   }
   // Makes the next call of the module entry that a function of the library forwards to fail.
   static void FailNext(const std::string &function) {
