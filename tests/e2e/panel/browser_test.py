@@ -1,5 +1,6 @@
-"""The panel in headless Chromium: the +100 kHz peak marker at about -6 dBFS,
-the axis following a new carrier, the library's description of a rejected
+"""The panel in headless Chromium: a field for each row of the settings
+table, the +100 kHz peak marker at about -6 dBFS, the axis following a new
+carrier, "m" refused as a unit, the library's description of a rejected
 rate, the attribute table, the refusal of an open too large to send; saves
 a screenshot.
 
@@ -37,13 +38,21 @@ def enter(driver, values):
     driver.find_element(By.ID, "apply").click()
 
 
-def check(driver):
+def check(driver, panel):
+    names = driver.execute_async_script(
+        "fetch('/api/settings-table', {headers: {'X-Panel-Token': arguments[0]}})"
+        ".then((answer) => answer.json()).then((rows) => arguments[1](rows.map((row) => row.name)))", panel.token)
+    fields = wait_until(lambda: driver.find_elements(By.CSS_SELECTOR, "#settings input"))
+    assert [field.get_attribute("id") for field in fields] == names, names
     peak = wait_until(lambda: re.search(r"peak \+100\.000 kHz .* (-[\d.]+) dBFS", text_of(driver, "peak")()))
     assert abs(float(peak.group(1)) + 6.02) < 0.1, peak.group(0)
     assert text_of(driver, "axis-center")() == "2.400000 GHz"
     enter(driver, {"carrierFrequency": "1G"})
     wait_until(lambda: text_of(driver, "axis-center")() == "1.000000 GHz")
     wait_until(lambda: "1.000100 GHz" in text_of(driver, "peak")())
+    enter(driver, {"carrierFrequency": "2m"})  # no milli, no mega: refused beside its field
+    wait_until(lambda: "k, M or G" in text_of(driver, "error-carrierFrequency")())
+    enter(driver, {"carrierFrequency": "1G"})
     enter(driver, {"iqRate": "-5"})
     wait_until(lambda: "Invalid parameter" in text_of(driver, "error-iqRate")())
     assert driver.find_element(By.ID, "frame-error").get_attribute("hidden")
@@ -60,7 +69,7 @@ def main(build, screenshot):
         try:
             driver.get(panel.url)
             try:
-                check(driver)
+                check(driver, panel)
             finally:
                 driver.save_screenshot(screenshot)
         finally:

@@ -64,32 +64,23 @@ class PanelHttp(unittest.TestCase):
         cls.panel.__exit__()
 
     def test_refusals(self):
+        """Through the server; what a body may hold: tests/unit/panel."""
         p = self.panel
         cases = [  # (what, path, body, headers, token, raw, status)
-            ("no token", "/api/state", None, {}, False, None, 403),
-            ("wrong token", "/api/settings", {"iqRate": 1e6}, {"X-Panel-Token": "0" * 32}, False, None, 403),
             ("token off in its first character", "/api/state", None,
              {"X-Panel-Token": ("1" if p.token[0] == "0" else "0") + p.token[1:]}, False, None, 403),
             ("token cut short", "/api/state", None, {"X-Panel-Token": p.token[:-1]}, False, None, 403),
             ("token in the query", "/api/state?token=" + p.token, None, {}, False, None, 200),
             ("foreign origin", "/api/settings", {"iqRate": 1e6}, {"Origin": "http://evil.example"}, True, None, 403),
-            ("own origin", "/api/state", None, {"Origin": p.base}, True, None, 200),
             ("body over 16 KiB", "/api/open", None, {}, True, b'{"resource":"' + b"x" * 16400 + b'"}', 413),
             ("body under 16 KiB", "/api/open", None, {}, True, b'{"resource":"' + b"x" * 16000 + b'"}', 400),
             ("chunked body of 16 KiB", "/api/settings", None, {}, True, iter([b'{"iqRate":1e7' + b" " * 16370 + b"}"]), 200),
             ("chunked body over 16 KiB", "/api/settings", None, {}, True, iter([b'{"iqRate":1e7' + b" " * 16371 + b"}"]), 413),
-            ("malformed JSON", "/api/settings", None, {}, True, b'{"iqRate": ', 400),
-            ("not an object", "/api/settings", [1, 2], {}, True, None, 400),
-            ("text for a number", "/api/settings", {"iqRate": "fast"}, {}, True, None, 400),
-            ("unknown setting", "/api/settings", {"gain": 3}, {}, True, None, 400),
-            ("record length 0", "/api/settings", {"numberOfSamples": 0}, {}, True, None, 400),
-            ("attribute without id", "/api/attribute", {"value": 1}, {}, True, None, 400),
         ]
         for what, path, body, headers, token, raw, status in cases:
             with self.subTest(what):
                 self.assertEqual(call(p, path, body, headers, token, raw)[0], status)
         self.assertEqual(call(p, "/api/state")[1]["settings"]["iqRate"], 10e6)  # nothing refused was applied
-        self.assertIn("origin", call(p, "/api/state", headers={"Origin": "http://evil.example"})[1]["error"]["description"])
 
     def test_a_chunked_body_over_the_limit_is_refused_unread(self):
         total = 64 << 20  # far beyond what the socket buffers between the two take
@@ -99,14 +90,6 @@ class PanelHttp(unittest.TestCase):
         self.assertIn("frame-ancestors 'none'", answer)
         self.assertEqual(json.loads(answer.split("\r\n\r\n", 1)[1])["error"]["description"], "the body is over 16 KiB")
         self.assertEqual(call(self.panel, "/api/state")[0], 200)
-
-    def test_rejected_value_keeps_the_setting_and_describes_why(self):
-        status, answer = call(self.panel, "/api/settings", {"iqRate": -5, "carrierFrequency": 1.5e9})
-        self.assertEqual(status, 200)
-        self.assertIn("Invalid parameter", answer["errors"]["iqRate"]["description"])
-        self.assertNotIn("carrierFrequency", answer["errors"])
-        self.assertEqual(answer["state"]["settings"]["iqRate"], 10e6)
-        self.assertEqual(answer["state"]["settings"]["carrierFrequency"], 1.5e9)
 
     def test_a_refresh_carries_the_spectrum_and_one_trace_only(self):
         call(self.panel, "/api/settings", {"numberOfSamples": 200000, "iqRate": 1e6})
@@ -140,10 +123,6 @@ class PanelHttp(unittest.TestCase):
         _, rows = call(self.panel, "/api/attributes")
         self.assertEqual({row["type"] for row in rows}, {"int32", "int64", "real64", "boolean", "string"})
         self.assertEqual(len({row["id"] for row in rows}), len(rows), "each attribute once")
-        level = next(row for row in rows if row["name"] == "Reference Level")
-        self.assertEqual(call(self.panel, "/api/attribute", {"id": level["id"], "value": -12.5})[1]["value"], -12.5)
-        wrong = call(self.panel, "/api/attribute", {"id": level["id"], "value": "loud"})[1]
-        self.assertIn("error", wrong)
         preamp = next(row for row in rows if row["name"] == "Preamp Enabled")
         for flag in (True, False):  # a boolean reads back as the flag written
             self.assertIs(call(self.panel, "/api/attribute", {"id": preamp["id"], "value": flag})[1]["value"], flag)

@@ -1,6 +1,6 @@
-// The HTTP side of the panel: the embedded page, the JSON requests over the
-// shared session, the token and origin checks, and the shutdown on SIGINT or
-// SIGTERM, which a thread of its own waits for.
+// The HTTP side of the panel: carries requests to PanelRequests and its
+// answers back, reads bodies no further than their limit, and stops on
+// SIGINT or SIGTERM, which a thread of its own waits for.
 #include <httplib.h>
 #include <signal.h>
 
@@ -11,8 +11,8 @@
 #include <thread>
 
 #include "Panel.h"
-#include "PanelAssets.h"
 #include "PanelListen.h"
+#include "PanelRequests.h"
 #include "PanelSession.h"
 #include "RequestGuard.h"
 
@@ -20,160 +20,70 @@ namespace zuvexapanel {
 
 namespace {
 
-constexpr std::size_t kMaxBody = 16 * 1024;
-constexpr std::size_t kMaxTextField = 255;
-
-const char *ContentType(const std::string &path) {
-  if (path.ends_with(".css")) return "text/css; charset=utf-8";
-  if (path.ends_with(".js")) return "text/javascript; charset=utf-8";
-  return "text/html; charset=utf-8";
+PanelRequest RequestOf(const httplib::Request &request) {
+  PanelRequest panel;
+  panel.method = request.method == "HEAD" ? "GET" : request.method; // the server drops a HEAD's body
+  panel.path = request.path;
+  for (const auto &[name, value] : request.params) panel.query.emplace(name, value); // the first one stays
+  for (const char *name : {kTokenHeader, "Origin", "Host"})
+    if (request.has_header(name)) panel.headers[name] = request.get_header_value(name);
+  return panel;
 }
 
-std::string JsonText(const nlohmann::json &body) {
-  return body.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
-}
-
-void SendJson(httplib::Response &response, const nlohmann::json &body, int status = 200) {
-  response.status = status;
-  response.set_content(JsonText(body), "application/json");
-}
-
-nlohmann::json ErrorBody(const std::string &why) {
-  return {{"error", {{"function", ""}, {"status", ""}, {"description", why}}}};
-}
-
-void Refuse(httplib::Response &response, int status, const std::string &why) {
-  SendJson(response, ErrorBody(why), status);
-}
-
-// Refuses and closes the connection after the answer, for a request whose
-// body is left unread: the next request would start inside it. A provider
-// that stops after writing the whole answer is what makes the server close.
-void RefuseAndClose(httplib::Response &response, int status, const std::string &why) {
-  response.status = status;
+// `closeAfter`: the request's body is left unread, so the next request
+// would start inside it: the connection closes after the answer, which a
+// provider that stops after writing the whole answer makes the server do.
+void Send(httplib::Response &response, PanelResponse answer, bool closeAfter = false) {
+  response.status = answer.status;
+  if (!answer.attachment.empty())
+    response.set_header("Content-Disposition", "attachment; filename=\"" + answer.attachment + "\"");
+  if (!closeAfter) return response.set_content(std::move(answer.body), answer.contentType);
   response.set_header("Connection", "close");
-  std::string text = JsonText(ErrorBody(why));
-  const std::size_t length = text.size();
+  const std::size_t length = answer.body.size();
   response.set_content_provider(
-      length, "application/json",
-      [text = std::move(text)](std::size_t offset, std::size_t, httplib::DataSink &sink) {
+      length, answer.contentType,
+      [text = std::move(answer.body)](std::size_t offset, std::size_t, httplib::DataSink &sink) {
         sink.write(text.data() + offset, text.size() - offset);
         return false;
       });
 }
 
 // Reads the body, sent with a length or in chunks, up to kMaxBody: past it
-// the reading stops and the answer is 413, on a connection that closes then,
-// so that the rest is never read. A declared length over the library's limit
-// (the same) is 413 too, and the library skips that body without keeping it.
-bool ReadBoundedBody(const httplib::ContentReader &reader, httplib::Response &response, std::string &body) {
-  const std::string tooLarge = "the body is over " + std::to_string(kMaxBody / 1024) + " KiB";
+// the reading stops, and the rest stays unread (`unread`). A declared length
+// over the library's limit (the same) is over it too, and the library skips
+// that body without keeping it. A form upload is never read.
+void ReadBoundedBody(const httplib::Request &request, const httplib::ContentReader &reader,
+                     const httplib::Response &response, PanelRequest &panel, bool &unread) {
+  unread = true;
+  if (request.is_multipart_form_data()) return void(panel.bodyState = BodyState::kMultipart);
+  std::string &body = panel.body;
   const bool whole = reader([&](const char *data, std::size_t length) {
     body.append(data, std::min(length, kMaxBody + 1 - body.size())); // one byte over tells it is over
     return body.size() <= kMaxBody;
   });
-  if (whole) return true;
-  if (body.size() > kMaxBody)
-    RefuseAndClose(response, 413, tooLarge);
-  else if (response.status == 413)
-    Refuse(response, 413, tooLarge);
-  else
-    RefuseAndClose(response, 400, "the body could not be read");
-  return false;
+  unread = !whole && (body.size() > kMaxBody || response.status != 413);
+  if (!whole)
+    panel.bodyState = body.size() > kMaxBody || !unread ? BodyState::kOverLimit : BodyState::kUnreadable;
 }
 
-using JsonHandler = std::function<void(const nlohmann::json &body, httplib::Response &response)>;
-
-// A POST route whose body is one JSON object of at most kMaxBody bytes.
-void PostJson(httplib::Server &server, const char *path, JsonHandler handler) {
-  server.Post(path, [handler](const httplib::Request &request, httplib::Response &response,
-                              const httplib::ContentReader &reader) {
-    std::string text;
-    if (request.is_multipart_form_data())
-      return RefuseAndClose(response, 400, "the body must be a JSON object");
-    if (!ReadBoundedBody(reader, response, text)) return;
-    const nlohmann::json body = nlohmann::json::parse(text, nullptr, false);
-    if (!body.is_object()) return Refuse(response, 400, "the body must be a JSON object");
-    handler(body, response);
+void AddRoutes(httplib::Server &server, const PanelRequests &requests) {
+  server.set_pre_routing_handler([&](const httplib::Request &request, httplib::Response &response) {
+    response.set_header("Cache-Control", "no-store");
+    response.set_header("Content-Security-Policy", "default-src 'self'; frame-ancestors 'none'");
+    const std::optional<PanelResponse> refusal = requests.Refuse(RequestOf(request));
+    if (!refusal) return httplib::Server::HandlerResponse::Unhandled;
+    Send(response, *refusal);
+    return httplib::Server::HandlerResponse::Handled;
   });
-}
-
-bool TextField(const nlohmann::json &body, const char *name, std::string &value) {
-  if (!body.contains(name)) return true;
-  if (!body[name].is_string() || body[name].get<std::string>().size() > kMaxTextField) return false;
-  value = body[name].get<std::string>();
-  return true;
-}
-
-httplib::Server::HandlerResponse Guard(const std::string &token, const httplib::Request &request,
-                                       httplib::Response &response) {
-  response.set_header("Cache-Control", "no-store");
-  response.set_header("Content-Security-Policy", "default-src 'self'; frame-ancestors 'none'");
-  if (!request.path.starts_with("/api/")) return httplib::Server::HandlerResponse::Unhandled;
-  const std::string presented = request.has_header(kTokenHeader) ? request.get_header_value(kTokenHeader)
-                                                                 : request.get_param_value("token");
-  switch (
-      CheckRequest(token, presented, request.get_header_value("Origin"), request.get_header_value("Host"))) {
-  case Refusal::kNone:
-    return httplib::Server::HandlerResponse::Unhandled;
-  case Refusal::kForeignOrigin:
-    Refuse(response, 403, "requests from another origin are refused");
-    break;
-  case Refusal::kNoToken:
-    Refuse(response, 403, "the panel's token is missing or wrong");
-    break;
-  }
-  return httplib::Server::HandlerResponse::Handled;
-}
-
-void AddPageRoutes(httplib::Server &server) {
-  server.Get(R"(/(index\.html|panel\.css|panel\.js)?)",
-             [](const httplib::Request &request, httplib::Response &response) {
-               const std::string path = request.path == "/" ? "/index.html" : request.path;
-               const PanelAsset *asset = FindAsset(path);
-               response.set_content(std::string(asset->content), ContentType(path));
-             });
-}
-
-void AddReadRoutes(httplib::Server &server, PanelSession &session) {
-  server.Get("/api/devices", [](const httplib::Request &, httplib::Response &response) {
-    SendJson(response, ListDevices());
+  server.Get(".*", [&](const httplib::Request &request, httplib::Response &response) {
+    Send(response, requests.Handle(RequestOf(request)));
   });
-  server.Get("/api/state", [&](const httplib::Request &, httplib::Response &response) {
-    SendJson(response, session.State());
-  });
-  server.Get("/api/frame", [&](const httplib::Request &, httplib::Response &response) {
-    response.set_content(session.Frame(), "application/json");
-  });
-  server.Get("/api/attributes", [&](const httplib::Request &, httplib::Response &response) {
-    SendJson(response, session.Attributes());
-  });
-  server.Get("/api/record.csv", [&](const httplib::Request &, httplib::Response &response) {
-    std::string csv;
-    nlohmann::json failure;
-    if (!session.RecordCsv(csv, failure)) return SendJson(response, failure, 409);
-    response.set_header("Content-Disposition", "attachment; filename=\"record.csv\"");
-    response.set_content(csv, "text/csv");
-  });
-}
-
-void AddChangeRoutes(httplib::Server &server, PanelSession &session) {
-  PostJson(server, "/api/open", [&](const nlohmann::json &body, httplib::Response &response) {
-    std::string resource, options;
-    if (!TextField(body, "resource", resource) || !TextField(body, "options", options))
-      return Refuse(response, 400, "resource and options must be texts of at most 255 characters");
-    SendJson(response, session.Open(resource, options));
-  });
-  PostJson(server, "/api/settings", [&](const nlohmann::json &body, httplib::Response &response) {
-    nlohmann::json answer;
-    std::string why;
-    if (!session.Configure(body, answer, why)) return Refuse(response, 400, why);
-    SendJson(response, answer);
-  });
-  PostJson(server, "/api/attribute", [&](const nlohmann::json &body, httplib::Response &response) {
-    if (!body.contains("id") || !body["id"].is_number_unsigned() || !body.contains("value"))
-      return Refuse(response, 400, "give the attribute's id and its value");
-    SendJson(response, session.SetAttribute(body["id"].get<ViAttr>(), body["value"]));
+  server.Post(".*", [&](const httplib::Request &request, httplib::Response &response,
+                        const httplib::ContentReader &reader) {
+    PanelRequest panel = RequestOf(request);
+    bool unread = false;
+    ReadBoundedBody(request, reader, response, panel, unread);
+    Send(response, requests.Handle(panel), unread);
   });
 }
 
@@ -222,16 +132,11 @@ int RunPanel(const PanelOptions &options) {
   if (state.contains("error"))
     std::cout << "open failed   " << state["error"]["description"].get<std::string>() << "\n";
 
-  const std::string token = MakeToken();
+  const PanelRequests requests(MakeToken(), session);
   httplib::Server server;
   server.set_payload_max_length(kMaxBody);
   server.set_socket_options(SetListenOptions);
-  server.set_pre_routing_handler([&](const httplib::Request &request, httplib::Response &response) {
-    return Guard(token, request, response);
-  });
-  AddPageRoutes(server);
-  AddReadRoutes(server, session);
-  AddChangeRoutes(server, session);
+  AddRoutes(server, requests);
 
   const int port = Bind(server, options);
   if (port <= 0) {
@@ -244,8 +149,8 @@ int RunPanel(const PanelOptions &options) {
     std::cout
         << "warning       listening on " << options.listen
         << ": other machines can reach the panel; only the token keeps them from driving the analyzer\n";
-  std::cout << "open          http://" << UrlHost(options.listen) << ":" << port << "/?token=" << token
-            << "\n"
+  std::cout << "open          http://" << UrlHost(options.listen) << ":" << port
+            << "/?token=" << requests.Token() << "\n"
             << std::flush;
 
   std::atomic<bool> done = false;

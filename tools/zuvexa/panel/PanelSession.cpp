@@ -2,12 +2,13 @@
 
 #include <cmath>
 #include <cstdio>
+#include <variant>
 
+#include "Attributes.h"
 #include "IqAnalysis.h"
-#include "PanelAttributes.h"
 #include "PanelFrame.h"
 #include "Report.h"
-#include "Session.h"
+#include "Text.h"
 
 namespace zuvexapanel {
 
@@ -17,38 +18,69 @@ namespace {
 
 constexpr double kFetchTimeoutSeconds = 5.0;
 
-std::string Hex(ViStatus status) {
-  char text[16];
-  std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(status));
-  return text;
+namespace client = zuvexaclient;
+
+// The typed call that reads ("Get") or writes ("Set") a value of `type`: zuVEXA_GetAttributeViReal64.
+std::string AttributeCall(const char *verb, client::ValueType type) {
+  static const char *const kTypes[] = {"Int32", "Int64", "Real64", "Boolean", "String"};
+  return std::string("zuVEXA_") + verb + "AttributeVi" + kTypes[static_cast<int>(type)];
 }
 
-const char *TypeName(ValueType type) {
-  static const char *const kNames[] = {"int32", "int64", "real64", "boolean", "string"};
-  return kNames[static_cast<int>(type)];
+nlohmann::json JsonOf(const client::AttributeValue &value) {
+  return std::visit([](const auto &held) { return nlohmann::json(held); }, value);
+}
+
+// A value the page sent as one of `type`: text read by the type's rule, or
+// a JSON number or flag read as its text is; nothing, with `why`, otherwise.
+std::optional<client::AttributeValue> ValueOf(client::ValueType type, const nlohmann::json &value,
+                                              std::string &why) {
+  if (value.is_string()) return client::ParseValue(type, value.get<std::string>(), why);
+  if (type != client::ValueType::String && (value.is_number() || value.is_boolean()))
+    return client::ParseValue(type, value.dump(), why);
+  why = std::string("not a ") + client::TypeName(type) + " value";
+  return std::nullopt;
 }
 
 } // namespace
 
 nlohmann::json CallFailure(ViSession vi, const char *function, ViStatus status) {
-  std::string text = zuvexaiq::TakeErrorText(vi);
-  if (text.empty()) text = zuvexaiq::DescribeStatus(vi, status);
+  std::string text = client::TakeErrorText(vi);
+  if (text.empty()) text = client::DescribeStatus(vi, status);
   return {{"function", function},
-          {"status", Hex(status)},
+          {"status", client::HexStatus(status)},
           {"description", zuvexaiq::WithoutElaborationPromise(text)}};
 }
 
+Acquisition::Acquisition(const SettingValues &values)
+    : carrierFrequency(values["carrierFrequency"]), iqRate(values["iqRate"]),
+      numberOfSamples(static_cast<int64_t>(values["numberOfSamples"])) {}
+
+namespace {
+
+// Initiates and fetches record 0 into `buffer`; null, or the failure naming the call that failed.
+nlohmann::json AcquireRecord(ViSession vi, int64_t samples, std::vector<ViReal64> &buffer,
+                             WaveformInfo &info) {
+  if (const ViStatus status = zuVEXA_Initiate(vi); status < 0)
+    return CallFailure(vi, "zuVEXA_Initiate", status);
+  buffer.resize(2 * static_cast<std::size_t>(samples));
+  const ViStatus status =
+      zuVEXA_FetchIQSingleRecordComplexF64(vi, "", 0, samples, kFetchTimeoutSeconds, buffer.data(), &info);
+  return status < 0 ? CallFailure(vi, "zuVEXA_FetchIQSingleRecordComplexF64", status) : nlohmann::json();
+}
+
+// The samples of a fetched record that `buffer` holds.
+std::size_t SamplesHeld(const std::vector<ViReal64> &buffer, const WaveformInfo &info) {
+  return std::min<std::size_t>(buffer.size() / 2, std::max<ViInt64>(info.actualSamples, 0));
+}
+
+} // namespace
+
 std::string FetchFrame(ViSession vi, const Acquisition &acquisition, std::vector<ViReal64> &buffer) {
-  ViStatus status = zuVEXA_Initiate(vi);
-  if (status < 0) return nlohmann::json{{"error", CallFailure(vi, "zuVEXA_Initiate", status)}}.dump();
-  buffer.resize(2 * static_cast<std::size_t>(acquisition.numberOfSamples));
   WaveformInfo info{};
-  status = zuVEXA_FetchIQSingleRecordComplexF64(vi, "", 0, acquisition.numberOfSamples, kFetchTimeoutSeconds,
-                                                buffer.data(), &info);
-  if (status < 0)
-    return nlohmann::json{{"error", CallFailure(vi, "zuVEXA_FetchIQSingleRecordComplexF64", status)}}.dump();
-  const std::size_t samples =
-      std::min<std::size_t>(buffer.size() / 2, std::max<ViInt64>(info.actualSamples, 0));
+  if (nlohmann::json failure = AcquireRecord(vi, acquisition.numberOfSamples, buffer, info);
+      !failure.is_null())
+    return nlohmann::json{{"error", failure}}.dump();
+  const std::size_t samples = SamplesHeld(buffer, info);
   const auto head = zuvexaiq::ToComplex(std::span(buffer).first(2 * std::min(samples, kAnalysedSamples)));
   const double rate = info.xIncrement > 0 ? 1.0 / info.xIncrement : acquisition.iqRate;
   return MakeFrame(head, samples, rate, acquisition.carrierFrequency);
@@ -58,10 +90,7 @@ PanelSession::~PanelSession() {
   if (vi_ != 0) zuVEXA_close(vi_);
 }
 
-nlohmann::json PanelSession::NoSession() const {
-  return {
-      {"error", {{"function", ""}, {"status", ""}, {"description", "no session is open: pick a device"}}}};
-}
+nlohmann::json PanelSession::NoSession() const { return RefusalBody("no session is open: pick a device"); }
 
 nlohmann::json PanelSession::Open(const std::string &resource, const std::string &options) {
   std::lock_guard lock(mutex_);
@@ -76,8 +105,8 @@ nlohmann::json PanelSession::Open(const std::string &resource, const std::string
     return StateLocked();
   }
   vi_ = vi;
-  for (const char *member : {"carrierFrequency", "iqRate", "referenceLevel", "numberOfSamples"})
-    if (nlohmann::json failure = ApplyLocked(member, StateLocked()["settings"][member]); !failure.is_null())
+  for (const SettingRow &row : SettingRows())
+    if (nlohmann::json failure = ApplyLocked(row, settings_[row.name]); !failure.is_null())
       openError_ = failure;
   return StateLocked();
 }
@@ -92,117 +121,78 @@ nlohmann::json PanelSession::StateLocked() const {
                           {"options", options_},
                           {"session", vi_},
                           {"device", device_},
-                          {"settings",
-                           {{"carrierFrequency", acquisition_.carrierFrequency},
-                            {"iqRate", acquisition_.iqRate},
-                            {"referenceLevel", acquisition_.referenceLevel},
-                            {"numberOfSamples", acquisition_.numberOfSamples}}}};
+                          {"settings", settings_.ToJson()}};
   if (!openError_.is_null()) state["error"] = openError_;
   return state;
 }
 
-// Null when the library took the value, else its failure.
-nlohmann::json PanelSession::ApplyLocked(const std::string &member, const nlohmann::json &value) {
-  ViStatus status = VI_SUCCESS;
-  const char *function = "";
-  if (member == "numberOfSamples") {
-    function = "zuVEXA_ConfigureNumberOfSamples";
-    status = zuVEXA_ConfigureNumberOfSamples(vi_, "", VI_TRUE, value.get<int64_t>());
-    if (status >= 0) acquisition_.numberOfSamples = value.get<int64_t>();
-  } else {
-    const double number = value.get<double>();
-    if (member == "carrierFrequency") {
-      function = "zuVEXA_ConfigureIQCarrierFrequency";
-      if ((status = zuVEXA_ConfigureIQCarrierFrequency(vi_, "", number)) >= 0)
-        acquisition_.carrierFrequency = number;
-    } else if (member == "iqRate") {
-      function = "zuVEXA_ConfigureIQRate";
-      if ((status = zuVEXA_ConfigureIQRate(vi_, "", number)) >= 0) acquisition_.iqRate = number;
-    } else {
-      function = "zuVEXA_ConfigureReferenceLevel";
-      if ((status = zuVEXA_ConfigureReferenceLevel(vi_, "", number)) >= 0)
-        acquisition_.referenceLevel = number;
-    }
-  }
-  return status < 0 ? CallFailure(vi_, function, status) : nlohmann::json();
+nlohmann::json PanelSession::ApplyLocked(const SettingRow &row, double value) {
+  const ViStatus status = row.apply(vi_, value);
+  if (status < 0) return CallFailure(vi_, row.function, status);
+  settings_.Set(row, value);
+  return nullptr;
 }
 
-bool PanelSession::Configure(const nlohmann::json &changes, nlohmann::json &answer, std::string &why) {
-  static const char *const kMembers[] = {"carrierFrequency", "iqRate", "referenceLevel", "numberOfSamples"};
-  for (const auto &[member, value] : changes.items()) {
-    const bool known = std::find(std::begin(kMembers), std::end(kMembers), member) != std::end(kMembers);
-    const bool count = member == "numberOfSamples";
-    if (!known)
-      why = "unknown setting \"" + member + "\"";
-    else if (count &&
-             !(value.is_number_integer() && value.get<int64_t>() >= 1 && value.get<int64_t>() <= kMaxSamples))
-      why = "numberOfSamples must be a whole number from 1 to " + std::to_string(kMaxSamples);
-    else if (!value.is_number() || !std::isfinite(value.get<double>()))
-      why = member + " must be a finite number";
-    if (!why.empty()) return false;
-  }
+nlohmann::json PanelSession::Configure(const SettingChanges &changes) {
   std::lock_guard lock(mutex_);
-  if (vi_ == 0) {
-    answer = NoSession();
-    return true;
-  }
+  if (vi_ == 0) return NoSession();
   nlohmann::json errors = nlohmann::json::object();
-  for (const auto &[member, value] : changes.items())
-    if (nlohmann::json failure = ApplyLocked(member, value); !failure.is_null()) errors[member] = failure;
-  answer = {{"errors", errors}, {"state", StateLocked()}};
-  return true;
+  for (const auto &[row, value] : changes)
+    if (nlohmann::json failure = ApplyLocked(*row, value); !failure.is_null()) errors[row->name] = failure;
+  return {{"errors", errors}, {"state", StateLocked()}};
 }
 
 std::string PanelSession::Frame() {
   std::lock_guard lock(mutex_);
-  return vi_ == 0 ? NoSession().dump() : FetchFrame(vi_, acquisition_, buffer_);
+  return vi_ == 0 ? NoSession().dump() : FetchFrame(vi_, Acquisition(settings_), buffer_);
 }
 
 nlohmann::json PanelSession::Attributes() {
   std::lock_guard lock(mutex_);
   if (vi_ == 0) return NoSession();
   nlohmann::json rows = nlohmann::json::array();
-  for (const AttributeInfo &attribute : PanelAttributes()) {
-    nlohmann::json row = {{"id", attribute.id}, {"name", attribute.name}, {"type", TypeName(attribute.type)}};
-    nlohmann::json value;
-    if (const ViStatus status = ReadAttribute(vi_, attribute, value); status < 0)
-      row["error"] = CallFailure(vi_, "zuVEXA_GetAttribute", status);
+  for (const client::Attribute *attribute : client::AttributesOfKnownType()) {
+    const client::ValueType type = client::ValueTypeFor(*attribute);
+    nlohmann::json row = {{"id", attribute->id}, {"name", attribute->name}, {"type", client::TypeName(type)}};
+    client::AttributeValue value;
+    if (const ViStatus status = client::ReadValue(vi_, "", attribute->id, type, value); status < 0)
+      row["error"] = CallFailure(vi_, AttributeCall("Get", type).c_str(), status);
     else
-      row["value"] = value;
+      row["value"] = JsonOf(value);
     rows.push_back(std::move(row));
   }
   return rows;
 }
 
 nlohmann::json PanelSession::SetAttribute(ViAttr id, const nlohmann::json &value) {
-  const AttributeInfo *attribute = FindAttribute(id);
+  const client::Attribute *attribute = client::FindAttribute(id);
   std::lock_guard lock(mutex_);
   if (vi_ == 0) return NoSession();
-  if (attribute == nullptr)
-    return {{"error", {{"function", ""}, {"status", ""}, {"description", "not an attribute of the table"}}}};
-  if (const ViStatus status = WriteAttribute(vi_, *attribute, value); status < 0)
-    return {{"error", CallFailure(vi_, "zuVEXA_SetAttribute", status)}};
-  nlohmann::json now;
-  ReadAttribute(vi_, *attribute, now);
-  return {{"id", id}, {"value", now}};
+  if (attribute == nullptr || attribute->type == client::ValueType::Unknown)
+    return RefusalBody("not an attribute of the table");
+  const client::ValueType type = client::ValueTypeFor(*attribute);
+  std::string why;
+  const std::optional<client::AttributeValue> typed = ValueOf(type, value, why);
+  if (!typed) return RefusalBody(why);
+  if (const ViStatus status = client::WriteValue(vi_, "", id, *typed); status < 0)
+    return {{"error", CallFailure(vi_, AttributeCall("Set", type).c_str(), status)}};
+  client::AttributeValue now;
+  if (const ViStatus status = client::ReadValue(vi_, "", id, type, now); status < 0)
+    return {{"error", CallFailure(vi_, AttributeCall("Get", type).c_str(), status)}};
+  return {{"id", id}, {"value", JsonOf(now)}};
 }
 
 bool PanelSession::RecordCsv(std::string &csv, nlohmann::json &failure) {
   std::lock_guard lock(mutex_);
   if (vi_ == 0) return failure = NoSession(), false;
-  ViStatus status = zuVEXA_Initiate(vi_);
   WaveformInfo info{};
-  buffer_.resize(2 * static_cast<std::size_t>(acquisition_.numberOfSamples));
-  if (status >= 0)
-    status = zuVEXA_FetchIQSingleRecordComplexF64(vi_, "", 0, acquisition_.numberOfSamples,
-                                                  kFetchTimeoutSeconds, buffer_.data(), &info);
-  if (status < 0)
-    return failure = {{"error", CallFailure(vi_, "zuVEXA_FetchIQSingleRecordComplexF64", status)}}, false;
+  if (nlohmann::json call = AcquireRecord(vi_, Acquisition(settings_).numberOfSamples, buffer_, info);
+      !call.is_null())
+    return failure = {{"error", call}}, false;
   csv = "index,i,q\n";
   char line[96];
-  for (ViInt64 n = 0; n < info.actualSamples && 2 * std::size_t(n) + 1 < buffer_.size(); ++n) {
-    std::snprintf(line, sizeof line, "%lld,%.9g,%.9g\n", static_cast<long long>(n), buffer_[2 * n],
-                  buffer_[2 * n + 1]);
+  for (std::size_t n = 0, samples = SamplesHeld(buffer_, info); n < samples; ++n) {
+    std::snprintf(line, sizeof line, "%zu,%.9g,%.9g\n", n, buffer_[2 * n], buffer_[2 * n + 1]);
     csv += line;
   }
   return true;
@@ -212,8 +202,8 @@ void PanelSession::Close(std::ostream &report) {
   std::lock_guard lock(mutex_);
   if (vi_ == 0) return;
   const ViStatus status = zuVEXA_close(vi_);
-  report << "closed        session " << vi_ << (status < 0 ? " (close failed: " + Hex(status) + ")" : "")
-         << "\n";
+  report << "closed        session " << vi_
+         << (status < 0 ? " (close failed: " + client::HexStatus(status) + ")" : "") << "\n";
   vi_ = 0;
 }
 

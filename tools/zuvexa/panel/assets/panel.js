@@ -3,7 +3,7 @@
 'use strict';
 
 const token = new URLSearchParams(location.search).get('token') || '';
-const fields = ['carrierFrequency', 'iqRate', 'referenceLevel', 'numberOfSamples'];
+let settingRows = []; // the server's table: one field each
 const refreshMs = 200;
 let running = true;
 
@@ -29,12 +29,18 @@ function describe(error) {
   return [error.function, error.status, error.description].filter(Boolean).join(' ');
 }
 
-// "2.4G", "10M", "-10" or "1e6" as a number; NaN otherwise.
-function parseNumber(text) {
-  const match = /^\s*([-+]?(?:\d+\.?\d*|\.\d+)(?:e[-+]?\d+)?)\s*([kMG]?)\s*$/i.exec(text);
-  if (!match) return NaN;
-  const scale = { '': 1, k: 1e3, K: 1e3, m: 1e6, M: 1e6, g: 1e9, G: 1e9 }[match[2]];
-  return parseFloat(match[1]) * scale;
+// A labelled field and its error note for each row of the settings table,
+// before the Apply button. Values go to the server as typed, which reads them.
+async function buildSettings() {
+  const rows = await api('/api/settings-table');
+  settingRows = Array.isArray(rows) ? rows : [];
+  for (const row of settingRows) {
+    const label = document.createElement('label');
+    const input = Object.assign(document.createElement('input'), { id: row.name });
+    const note = Object.assign(document.createElement('span'), { id: 'error-' + row.name, className: 'field-error' });
+    label.append(`${row.label}${row.unit ? ` (${row.unit})` : ''} `, input, note);
+    $('settings').insertBefore(label, $('apply'));
+  }
 }
 
 function formatHz(hz) {
@@ -48,7 +54,7 @@ function formatHz(hz) {
 function showState(state) {
   $('resource').value = state.resource;
   $('options').value = state.options;
-  for (const name of fields) $(name).value = state.settings[name];
+  for (const { name } of settingRows) $(name).value = state.settings[name];
   const d = state.device || {};
   $('device-info').textContent = d.error ? describe(d.error)
     : `model ${d.model}, module ${d.module}, ${d.simulated ? 'simulated' : 'instrument'}, device ${d.device}` +
@@ -79,16 +85,18 @@ async function openDevice() {
 async function applySettings(event) {
   event.preventDefault();
   const changes = {};
-  for (const name of fields) {
-    const value = parseNumber($(name).value);
-    $('error-' + name).textContent = Number.isFinite(value) ? '' : 'not a number';
-    if (Number.isFinite(value)) changes[name] = name === 'numberOfSamples' ? Math.round(value) : value;
+  for (const { name } of settingRows) {
+    changes[name] = $(name).value.trim();
+    $('error-' + name).textContent = '';
   }
   const answer = await api('/api/settings', changes);
-  if (answer.error) return void ($('open-error').textContent = describe(answer.error));
+  if (answer.error) {
+    const note = answer.setting && $('error-' + answer.setting);
+    return void ((note || $('open-error')).textContent = describe(answer.error));
+  }
   for (const [name, error] of Object.entries(answer.errors)) $('error-' + name).textContent = describe(error);
   const shown = answer.state.settings;
-  for (const name of fields) if (!answer.errors[name]) $(name).value = shown[name];
+  for (const { name } of settingRows) if (!answer.errors[name]) $(name).value = shown[name];
 }
 
 function plot(canvas, series, low, high) {
@@ -157,11 +165,10 @@ function valueCell(row) {
   return input;
 }
 
+// Numbers go as typed: the server reads them by the attribute's type.
 function readValue(row, input) {
   if (row.type === 'boolean') return input.checked;
-  if (row.type === 'string') return input.value;
-  const value = parseNumber(input.value);
-  return row.type === 'real64' ? value : Math.round(value);
+  return row.type === 'string' ? input.value : input.value.trim();
 }
 
 async function loadAttributes() {
@@ -197,6 +204,7 @@ window.addEventListener('DOMContentLoaded', async () => {
     $('run-toggle').textContent = running ? 'Pause' : 'Run';
     $('status').textContent = running ? 'running' : 'paused';
   };
+  await buildSettings();
   showState(await api('/api/state'));
   loadDevices();
   loadAttributes();
