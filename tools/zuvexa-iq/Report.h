@@ -14,11 +14,6 @@
 
 namespace zuvexaiq {
 
-// The error texts of the client library, by the names the front panel
-// calls them.
-using zuvexaclient::DescribeStatus;
-using zuvexaclient::TakeErrorText;
-
 // 1.0001e9 -> "1.000100000 GHz"; 1e5 -> "100.000 kHz" (signed when asked).
 std::string FormatHertz(double hertz, bool withSign = false);
 // 1e7 -> "10 MS/s".

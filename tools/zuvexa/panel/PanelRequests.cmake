@@ -16,11 +16,11 @@ add_custom_command(OUTPUT ${zu_panel_assets_cpp}
   COMMENT "Embedding the front panel's page"
   VERBATIM)
 
-# The units parser is compiled in from clients/ rather than linked with the
-# client library, which brings libzuvexa itself.
+# The units parser comes on its own, without the client library, which
+# brings libzuvexa itself.
+include(${PROJECT_SOURCE_DIR}/clients/Units.cmake)
 add_library(zuvexa_panel_requests STATIC ${zu_panel_dir}/PanelRequests.cpp ${zu_panel_dir}/PanelSettings.cpp
-  ${zu_panel_dir}/RequestGuard.cpp ${PROJECT_SOURCE_DIR}/clients/Units.cpp ${zu_panel_assets_cpp})
-target_include_directories(zuvexa_panel_requests PUBLIC ${zu_panel_dir} ${PROJECT_SOURCE_DIR}/include
-  ${PROJECT_SOURCE_DIR}/clients)
-target_link_libraries(zuvexa_panel_requests PUBLIC nlohmann_json::nlohmann_json)
+  ${zu_panel_dir}/RequestGuard.cpp ${zu_panel_assets_cpp})
+target_include_directories(zuvexa_panel_requests PUBLIC ${zu_panel_dir} ${PROJECT_SOURCE_DIR}/include)
+target_link_libraries(zuvexa_panel_requests PUBLIC nlohmann_json::nlohmann_json zuvexa_client_units)
 target_compile_options(zuvexa_panel_requests PRIVATE -Wall -Wextra)
