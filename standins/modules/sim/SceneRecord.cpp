@@ -1,0 +1,207 @@
+// Scene records, generated in chunks: noise, tones and pulse signals are
+// added into a chunk of complex samples, which is then clipped at full
+// scale and converted. Oscillators restart from their exact phase at every
+// chunk, so rounding cannot build up over long records.
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <numbers>
+#include <span>
+#include <vector>
+
+#include "Random.h"
+#include "SceneSignal.h"
+#include "Waveform.h"
+
+namespace backendstandin {
+
+namespace {
+
+constexpr int64_t kChunk = 2048;
+constexpr double kPulseReach = 2.0;       // symbols either side where a pulse counts
+constexpr int kPulseStepsPerSymbol = 256; // of the pulse table
+
+struct Complex {
+  double re = 0.0;
+  double im = 0.0;
+};
+
+Complex Times(Complex a, Complex b) { return {a.re * b.re - a.im * b.im, a.re * b.im + a.im * b.re}; }
+
+// e^(j 2 pi cycles), scaled.
+Complex Turn(double cycles, double scale = 1.0) {
+  const double angle = 2.0 * std::numbers::pi * (cycles - std::floor(cycles));
+  return {scale * std::cos(angle), scale * std::sin(angle)};
+}
+
+// Power in dBm relative to full scale, which is the reference level.
+double RelativePower(double dbm, double referenceLevel) {
+  return std::pow(10.0, (dbm - referenceLevel) / 10.0);
+}
+
+struct ToneOscillator {
+  double cyclesPerSample;
+  double amplitude;
+};
+
+struct PulseOscillator {
+  double cyclesPerSample;
+  double amplitude; // per unit symbol
+  double symbolsPerSample;
+  uint64_t key;
+  ScenePulseSignal::Symbols symbols;
+};
+
+// The scene as the record at this carrier and rate sees it.
+struct RecordPlan {
+  std::vector<ToneOscillator> tones;
+  std::vector<PulseOscillator> pulses;
+  double noiseDeviation = 0.0; // of I and of Q
+  uint64_t noiseKey = 0;
+};
+
+RecordPlan PlanOf(const Scene &scene, const BackendStandinConfiguration &configuration) {
+  RecordPlan plan;
+  const double rate = configuration.iqRate;
+  const double reference = configuration.referenceLevel;
+  const auto visible = [&](double frequency) {
+    return std::fabs(frequency - configuration.carrierFrequency) < rate / 2.0;
+  };
+  for (const SceneTone &tone : scene.tones)
+    if (visible(tone.frequency))
+      plan.tones.push_back({(tone.frequency - configuration.carrierFrequency) / rate,
+                            std::sqrt(RelativePower(tone.powerDbm, reference))});
+  for (const ScenePulseSignal &signal : scene.pulseSignals)
+    if (visible(signal.frequency))
+      plan.pulses.push_back({(signal.frequency - configuration.carrierFrequency) / rate,
+                             std::sqrt(RelativePower(signal.powerDbm, reference) / kPulseSignalPower),
+                             signal.symbolRate / rate, Mix(signal.seed), signal.symbols});
+  if (scene.noiseFloorDbmPerHz) {
+    const double power = RelativePower(*scene.noiseFloorDbmPerHz + 10.0 * std::log10(rate), reference);
+    plan.noiseDeviation = std::sqrt(power / 2.0);
+    plan.noiseKey = Mix(scene.seed);
+  }
+  return plan;
+}
+
+void AddNoise(const RecordPlan &plan, int64_t start, std::span<Complex> samples) {
+  if (plan.noiseDeviation == 0.0) return;
+  for (std::size_t k = 0; k < samples.size(); ++k) {
+    const auto n = static_cast<uint64_t>(start) + k;
+    samples[k].re += plan.noiseDeviation * NearGaussian(RandomBits(plan.noiseKey, 2 * n));
+    samples[k].im += plan.noiseDeviation * NearGaussian(RandomBits(plan.noiseKey, 2 * n + 1));
+  }
+}
+
+void AddTone(const ToneOscillator &tone, int64_t start, std::span<Complex> samples) {
+  Complex phasor = Turn(tone.cyclesPerSample * static_cast<double>(start), tone.amplitude);
+  const Complex step = Turn(tone.cyclesPerSample);
+  for (Complex &sample : samples) {
+    sample.re += phasor.re;
+    sample.im += phasor.im;
+    phasor = Times(phasor, step);
+  }
+}
+
+// exp(-4.5 x^2), x in symbols: a Gaussian pulse whose deviation is a third
+// of a symbol, tabled over the reach and interpolated.
+class PulseTable {
+public:
+  PulseTable() {
+    for (std::size_t i = 0; i < values_.size(); ++i) {
+      const double x = static_cast<double>(i) / kPulseStepsPerSymbol - kPulseReach;
+      values_[i] = std::exp(-4.5 * x * x);
+    }
+  }
+  double operator()(double x) const {
+    const double position = (x + kPulseReach) * kPulseStepsPerSymbol;
+    const auto i = std::min(static_cast<std::size_t>(position), values_.size() - 2);
+    return values_[i] + (position - static_cast<double>(i)) * (values_[i + 1] - values_[i]);
+  }
+
+private:
+  std::array<double, static_cast<std::size_t>(2 * kPulseReach * kPulseStepsPerSymbol) + 2> values_{};
+};
+
+Complex SymbolOf(const PulseOscillator &signal, int64_t symbol) {
+  const uint64_t bits = RandomBits(signal.key, static_cast<uint64_t>(symbol));
+  if (signal.symbols == ScenePulseSignal::Symbols::kQpsk) {
+    constexpr double kLevel = std::numbers::sqrt2 / 2.0;
+    return {bits & 1 ? kLevel : -kLevel, bits & 2 ? kLevel : -kLevel};
+  }
+  constexpr double kHalf = std::numbers::sqrt2 / 2.0;
+  return {kHalf * NearGaussian(bits), kHalf * NearGaussian(Mix(bits))};
+}
+
+// The symbols within the pulse's reach of sample n, each weighted by the
+// pulse, then moved to the signal's frequency.
+void AddPulseSignal(const PulseOscillator &signal, int64_t start, std::span<Complex> samples) {
+  static const PulseTable pulse;
+  Complex phasor = Turn(signal.cyclesPerSample * static_cast<double>(start), signal.amplitude);
+  const Complex step = Turn(signal.cyclesPerSample);
+  for (std::size_t k = 0; k < samples.size(); ++k) {
+    const double time = static_cast<double>(start + static_cast<int64_t>(k)) * signal.symbolsPerSample;
+    Complex baseband;
+    for (auto symbol = static_cast<int64_t>(std::ceil(time - kPulseReach)); symbol <= time + kPulseReach;
+         ++symbol) {
+      const double weight = pulse(time - static_cast<double>(symbol));
+      const Complex value = SymbolOf(signal, symbol);
+      baseband.re += weight * value.re;
+      baseband.im += weight * value.im;
+    }
+    const Complex moved = Times(baseband, phasor);
+    samples[k].re += moved.re;
+    samples[k].im += moved.im;
+    phasor = Times(phasor, step);
+  }
+}
+
+// Clips at full scale; true when any part was beyond it.
+bool Clip(double &value) {
+  if (std::fabs(value) <= 1.0) return false;
+  value = std::copysign(1.0, value);
+  return true;
+}
+
+template <class Element, class Convert>
+bool Fill(const Scene &scene, const BackendStandinConfiguration &configuration, int64_t record, int64_t count,
+          Element *data, Convert convert) {
+  const RecordPlan plan = PlanOf(scene, configuration);
+  const int64_t first = record * configuration.samplesPerRecord;
+  std::vector<Complex> chunk(static_cast<std::size_t>(std::clamp<int64_t>(count, 0, kChunk)));
+  bool clipped = false;
+  for (int64_t done = 0; done < count; done += kChunk) {
+    const std::span<Complex> samples(chunk.data(), static_cast<std::size_t>(std::min(kChunk, count - done)));
+    std::fill(samples.begin(), samples.end(), Complex{});
+    AddNoise(plan, first + done, samples);
+    for (const ToneOscillator &tone : plan.tones) AddTone(tone, first + done, samples);
+    for (const PulseOscillator &signal : plan.pulses) AddPulseSignal(signal, first + done, samples);
+    Element *out = data + 2 * done;
+    for (Complex &sample : samples) {
+      clipped = Clip(sample.re) | Clip(sample.im) | clipped;
+      *out++ = convert(sample.re);
+      *out++ = convert(sample.im);
+    }
+  }
+  return clipped;
+}
+
+} // namespace
+
+bool FillSceneRecord(const Scene &scene, const BackendStandinConfiguration &configuration, int64_t record,
+                     int64_t count, ViInt16 *data) {
+  return Fill(scene, configuration, record, count, data,
+              [](double x) { return static_cast<ViInt16>(std::lround(x * kI16FullScale)); });
+}
+
+bool FillSceneRecord(const Scene &scene, const BackendStandinConfiguration &configuration, int64_t record,
+                     int64_t count, ViReal32 *data) {
+  return Fill(scene, configuration, record, count, data, [](double x) { return static_cast<ViReal32>(x); });
+}
+
+bool FillSceneRecord(const Scene &scene, const BackendStandinConfiguration &configuration, int64_t record,
+                     int64_t count, ViReal64 *data) {
+  return Fill(scene, configuration, record, count, data, [](double x) { return x; });
+}
+
+} // namespace backendstandin
