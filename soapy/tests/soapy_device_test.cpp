@@ -294,7 +294,7 @@ TEST(SoapySettings, CatalogueValuesByTypeAndErrorsWithTheLibrarysText) {
   for (const auto &[key, value, type, units] :
        std::vector<std::tuple<std::string, std::string, SoapySDR::ArgInfo::Type, std::string>>{
            {"Number of Samples", "123456789012", INT, "samples"},
-           {"Number of Averages", "-2147483648", INT, ""},
+           {"Number of Averages", "2147483647", INT, ""},
            {"Preamp Enabled", "true", BOOL, ""},
            {"Ref Clock Source", "PXI_CLK", STRING, ""},
            {"Reference Level", "-12.5", FLOAT, "dBm"},
