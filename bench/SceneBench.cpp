@@ -46,8 +46,9 @@ void SceneFetch(benchmark::State &state) {
   WaveformInfo info{};
   ViInt64 record = 0;
   const auto microseconds = [&](ViSession vi) {
-    return NsPerCall([&] { zuVEXA_FetchIQSingleRecordComplexF64(vi, "", record++, -1, 1.0, data.data(), &info); },
-                     kRecordsPerRound) /
+    return NsPerCall(
+               [&] { zuVEXA_FetchIQSingleRecordComplexF64(vi, "", record++, -1, 1.0, data.data(), &info); },
+               kRecordsPerRound) /
            1000;
   };
   RunRounds(

@@ -4,6 +4,7 @@
 // chunk, so rounding cannot build up over long records.
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cmath>
 #include <numbers>
 #include <span>
@@ -18,8 +19,8 @@ namespace backendstandin {
 namespace {
 
 constexpr int64_t kChunk = 2048;
-constexpr double kPulseReach = 2.0;       // symbols either side where a pulse counts
-constexpr int kPulseStepsPerSymbol = 256; // of the pulse table
+constexpr double kPulseReach = 2.0;               // symbols either side where a pulse counts
+constexpr std::size_t kPulseStepsPerSymbol = 256; // of the pulse table
 
 struct Complex {
   double re = 0.0;
@@ -103,24 +104,37 @@ void AddTone(const ToneOscillator &tone, int64_t start, std::span<Complex> sampl
   }
 }
 
-// exp(-4.5 x^2), x in symbols: a Gaussian pulse whose deviation is a third
-// of a symbol, tabled over the reach and interpolated.
+// The weights exp(-4.5 x^2) of a Gaussian pulse whose deviation is a third
+// of a symbol, x the distance in symbols, for the four symbols floor(t) - 1
+// to floor(t) + 2 around a time t: tabled by the fraction t - floor(t) and
+// interpolated.
 class PulseTable {
 public:
   PulseTable() {
-    for (std::size_t i = 0; i < values_.size(); ++i) {
-      const double x = static_cast<double>(i) / kPulseStepsPerSymbol - kPulseReach;
-      values_[i] = std::exp(-4.5 * x * x);
-    }
+    const auto weight = [](std::size_t step, int d) {
+      const double x = static_cast<double>(step) / kPulseStepsPerSymbol + 1.0 - d;
+      return std::exp(-4.5 * x * x);
+    };
+    for (std::size_t i = 0; i < kPulseStepsPerSymbol; ++i)
+      for (int d = 0; d < 4; ++d) {
+        values_[i][d] = weight(i, d);
+        slopes_[i][d] = weight(i + 1, d) - values_[i][d];
+      }
   }
-  double operator()(double x) const {
-    const double position = (x + kPulseReach) * kPulseStepsPerSymbol;
-    const auto i = std::min(static_cast<std::size_t>(position), values_.size() - 2);
-    return values_[i] + (position - static_cast<double>(i)) * (values_[i + 1] - values_[i]);
+  // The four weights, in the order of the symbols, times the symbols, added.
+  Complex Weigh(double fraction, const std::array<Complex, 4> &symbols) const {
+    const double position = fraction * kPulseStepsPerSymbol;
+    const auto i = std::min(static_cast<std::size_t>(position), std::size_t{kPulseStepsPerSymbol - 1});
+    const double t = position - static_cast<double>(i);
+    std::array<double, 4> w;
+    for (int d = 0; d < 4; ++d) w[d] = values_[i][d] + t * slopes_[i][d];
+    return {(w[0] * symbols[0].re + w[1] * symbols[1].re) + (w[2] * symbols[2].re + w[3] * symbols[3].re),
+            (w[0] * symbols[0].im + w[1] * symbols[1].im) + (w[2] * symbols[2].im + w[3] * symbols[3].im)};
   }
 
 private:
-  std::array<double, static_cast<std::size_t>(2 * kPulseReach * kPulseStepsPerSymbol) + 2> values_{};
+  std::array<std::array<double, 4>, kPulseStepsPerSymbol> values_{};
+  std::array<std::array<double, 4>, kPulseStepsPerSymbol> slopes_{};
 };
 
 Complex SymbolOf(const PulseOscillator &signal, int64_t symbol) {
@@ -133,22 +147,40 @@ Complex SymbolOf(const PulseOscillator &signal, int64_t symbol) {
   return {kHalf * NearGaussian(bits), kHalf * NearGaussian(Mix(bits))};
 }
 
-// The symbols within the pulse's reach of sample n, each weighted by the
+// The four symbols within the pulse's reach of a time t (in symbols),
+// floor(t) - 1 to floor(t) + 2, kept while t stays between two symbols.
+class SymbolWindow {
+public:
+  explicit SymbolWindow(const PulseOscillator &signal) : signal_(signal) {}
+
+  const std::array<Complex, 4> &At(int64_t base) {
+    if (base == base_ + 1) {
+      std::copy(symbols_.begin() + 1, symbols_.end(), symbols_.begin());
+      symbols_[3] = SymbolOf(signal_, base + 2);
+    } else if (base != base_) {
+      for (int64_t d = 0; d < 4; ++d) symbols_[d] = SymbolOf(signal_, base - 1 + d);
+    }
+    base_ = base;
+    return symbols_;
+  }
+
+private:
+  const PulseOscillator &signal_;
+  int64_t base_ = INT64_MIN;
+  std::array<Complex, 4> symbols_{};
+};
+
+// The symbols within the pulse's reach of each sample, weighted by the
 // pulse, then moved to the signal's frequency.
 void AddPulseSignal(const PulseOscillator &signal, int64_t start, std::span<Complex> samples) {
   static const PulseTable pulse;
+  SymbolWindow window(signal);
   Complex phasor = Turn(signal.cyclesPerSample * static_cast<double>(start), signal.amplitude);
   const Complex step = Turn(signal.cyclesPerSample);
   for (std::size_t k = 0; k < samples.size(); ++k) {
     const double time = static_cast<double>(start + static_cast<int64_t>(k)) * signal.symbolsPerSample;
-    Complex baseband;
-    for (auto symbol = static_cast<int64_t>(std::ceil(time - kPulseReach)); symbol <= time + kPulseReach;
-         ++symbol) {
-      const double weight = pulse(time - static_cast<double>(symbol));
-      const Complex value = SymbolOf(signal, symbol);
-      baseband.re += weight * value.re;
-      baseband.im += weight * value.im;
-    }
+    const auto base = static_cast<int64_t>(time); // its floor: time is not negative
+    const Complex baseband = pulse.Weigh(time - static_cast<double>(base), window.At(base));
     const Complex moved = Times(baseband, phasor);
     samples[k].re += moved.re;
     samples[k].im += moved.im;
