@@ -124,7 +124,7 @@ public:
   // The four weights, in the order of the symbols, times the symbols, added.
   Complex Weigh(double fraction, const std::array<Complex, 4> &symbols) const {
     const double position = fraction * kPulseStepsPerSymbol;
-    const auto i = std::min(static_cast<std::size_t>(position), std::size_t{kPulseStepsPerSymbol - 1});
+    const auto i = static_cast<std::size_t>(position); // below the steps: fraction < 1
     const double t = position - static_cast<double>(i);
     std::array<double, 4> w;
     for (int d = 0; d < 4; ++d) w[d] = values_[i][d] + t * slopes_[i][d];

@@ -37,10 +37,11 @@ void Transform(std::vector<Complex> &x) {
   }
 }
 
-// Power of each bin relative to full scale, bin 0 at the carrier and
-// negative frequencies from n / 2 on.
+// Power of each bin relative to full scale, from -rate/2 up: bin n / 2 is
+// at the carrier.
 std::vector<double> BinPowers(std::vector<Complex> x) {
   Transform(x);
+  std::rotate(x.begin(), x.begin() + x.size() / 2, x.end());
   std::vector<double> powers;
   for (const Complex &bin : x) powers.push_back(std::norm(bin) / double(x.size() * x.size()));
   return powers;
@@ -130,10 +131,8 @@ TEST_F(SimulatorScenes, TwoTonesSitWhereTheyBelongBeforeAndAfterRetuning) {
   ASSERT_EQ(zuVEXA_ConfigureReferenceLevel(vi, "", -10.0), 0);
   const auto recordPeaks = [&] {
     const std::vector<double> bins = BinPowers(Fetch(3));
-    return TwoPeaks(bins.size(), [&](std::size_t i) {
-      const double bin = i < bins.size() / 2 ? double(i) : double(i) - double(bins.size());
-      return std::pair(bin, Db(bins[i]) - 10.0);
-    });
+    return TwoPeaks(bins.size(),
+                    [&](std::size_t i) { return std::pair(double(i) - 512.0, Db(bins[i]) - 10.0); });
   };
   const auto spectrumPeaks = [&](double center) {
     const std::vector<double> dbm = Spectrum(center, 2e6, 1e3);
@@ -141,14 +140,15 @@ TEST_F(SimulatorScenes, TwoTonesSitWhereTheyBelongBeforeAndAfterRetuning) {
   };
   ExpectPeaks(recordPeaks(), {{100, -20}, {-500, -33}});
   ExpectPeaks(spectrumPeaks(2.4e9), {{100, -20}, {-500, -33}});
+  EXPECT_NEAR(Spectrum(2.4001e9, 500.0, 1e3).at(0), -20.0, 0.5) << "one line, at the centre";
 
   ASSERT_EQ(zuVEXA_SetAttributeViReal64(vi, "", kCarrier, 2.3997e9), 0);
   ExpectPeaks(recordPeaks(), {{400, -20}, {-200, -33}});
   ExpectPeaks(spectrumPeaks(2.3997e9), {{400, -20}, {-200, -33}});
   ASSERT_EQ(zuVEXA_ConfigureIQCarrierFrequency(vi, "", 2.4004e9), 0);
   const std::vector<double> bins = BinPowers(Fetch(0));
-  EXPECT_NEAR(Db(bins[1024 - 300]) - 10.0, -20.0, 0.5);
-  EXPECT_LT(Db(*std::max_element(bins.begin() + 1, bins.begin() + 512)) - 10.0, -100.0)
+  EXPECT_NEAR(Db(bins[512 - 300]) - 10.0, -20.0, 0.5);
+  EXPECT_LT(Db(*std::max_element(bins.begin() + 513, bins.end())) - 10.0, -100.0)
       << "the tone 900 kHz below is outside +-rate/2";
 }
 
@@ -212,45 +212,42 @@ TEST_F(SimulatorScenes, AboveTheReferenceLevelTheInputOverloads) {
       << "no overload below the reference level";
 }
 
+// Sum of the values whose frequency, first + i * step, lies in [from, to).
+double SumIn(const std::vector<double> &values, double first, double step, double from, double to) {
+  double sum = 0.0;
+  for (std::size_t i = 0; i < values.size(); ++i)
+    if (first + double(i) * step >= from && first + double(i) * step < to) sum += values[i];
+  return sum;
+}
+
 // A QPSK signal and a noise band: their power in records and in spectra,
 // the QPSK symbols on the diagonals, the band 3 dB down at its edges.
 TEST_F(SimulatorScenes, ModulatedSignalsAgreeInRecordsAndSpectra) {
-  OpenTuned(R"({"qpsk": [{"frequency_hz": 1.0002e9, "symbol_rate_hz": 5e4, "power_dbm": -20, "seed": 9}],
+  OpenTuned(R"({"qpsk": [{"frequency_hz": 1.0002e9, "symbol_rate_hz": 5.12e4, "power_dbm": -20, "seed": 9}],
                "bands": [{"frequency_hz": 0.9997e9, "bandwidth_hz": 4e4, "power_dbm": -36}]})",
-            1e9, 1e6, 20000);
+            1e9, 1.024e6, 16384);
   const std::vector<Complex> record = Fetch(2);
-  double squares = 0.0;
-  for (std::size_t n = 0; n < record.size(); n += 20) { // symbol instants
-    const Complex baseband = record[n] * std::polar(1.0, -2.0 * std::numbers::pi * 0.2 * double(n));
+  double squares = 0.0, symbols = 0.0;
+  for (std::size_t n = 12; n < record.size();
+       n += 20, ++symbols) { // record 2 starts at 32768 = 1638.4 symbols
+    const Complex baseband = record[n] * std::polar(1.0, -2.0 * std::numbers::pi * 2e5 / 1.024e6 * double(n));
     const double angle = std::fmod(std::arg(baseband) + 2.0 * std::numbers::pi, std::numbers::pi / 2.0);
-    squares += std::pow(angle - std::numbers::pi / 4.0, 2) / 1000.0;
+    squares += std::pow(angle - std::numbers::pi / 4.0, 2);
   }
+  squares /= symbols;
   EXPECT_LT(std::sqrt(squares), 0.15) << "symbols on the diagonals, give or take the band";
-  ASSERT_EQ(zuVEXA_SetAttributeViInt32(vi, "", kAverages, 10000), 0);
 
-  const std::vector<double> dbm = Spectrum(1e9, 1e6, 1e3);
-  const auto bandPower = [&](double from, double to) { // in the spectrum, over its noise bandwidth
-    double sum = 0.0;
-    for (std::size_t i = 0; i < dbm.size(); ++i)
-      if (double(i) * 1e3 - 5e5 >= from && double(i) * 1e3 - 5e5 < to) sum += std::pow(10.0, dbm[i] / 10.0);
-    return Db(sum * 1e3 / (1e3 * std::sqrt(std::numbers::pi / std::numbers::ln2) / 2.0));
-  };
-  const std::vector<double> bins = BinPowers(std::vector<Complex>(record.begin(), record.begin() + 16384));
-  const auto recordPower = [&](double from, double to) {
-    double sum = 0.0;
-    for (std::size_t i = 0; i < bins.size(); ++i) {
-      const double hz = (i < 8192 ? double(i) : double(i) - 16384.0) * 1e6 / 16384.0;
-      if (hz >= from && hz < to) sum += bins[i];
-    }
-    return Db(sum);
-  };
-  EXPECT_NEAR(bandPower(0.0, 4e5), -20.0, 0.5);
-  EXPECT_NEAR(bandPower(-4e5, 0.0), -36.0, 0.5);
-  EXPECT_NEAR(recordPower(0.0, 4e5), -20.0, 0.5);
-  EXPECT_NEAR(recordPower(-4e5, 0.0), -36.0, 0.5);
-  const std::vector<double> smooth = Spectrum(0.9997e9, 1e5, 1e3);
-  EXPECT_NEAR(smooth[50] - smooth[30], 3.0, 0.3) << "3 dB down 20 kHz from the band's centre";
-  EXPECT_NEAR(smooth[50] - smooth[70], 3.0, 0.3);
+  const std::vector<double> bins = BinPowers(record);
+  ASSERT_EQ(zuVEXA_SetAttributeViInt32(vi, "", kAverages, 10000), 0);
+  std::vector<double> lines = Spectrum(1e9, 1e6, 1e3); // mW per noise bandwidth of 1.0645 kHz
+  for (double &line : lines) line = std::pow(10.0, line / 10.0) / 1.0645;
+  for (const auto &[from, dbm] : {std::pair(0.0, -20.0), {-4e5, -36.0}}) {
+    EXPECT_NEAR(Db(SumIn(bins, -5.12e5, 62.5, from, from + 4e5)), dbm, 0.5) << "record from " << from;
+    EXPECT_NEAR(Db(SumIn(lines, -5e5, 1e3, from, from + 4e5)), dbm, 0.5) << "spectrum from " << from;
+  }
+  const std::vector<double> band = Spectrum(0.9997e9, 1e5, 1e3);
+  EXPECT_NEAR(band[50] - band[30], 3.0, 0.3) << "3 dB down 20 kHz from the band's centre";
+  EXPECT_NEAR(band[50] - band[70], 3.0, 0.3);
 }
 
 TEST_F(SimulatorScenes, ABadSceneFileFailsTheOpenNamingTheFileAndItsFault) {
