@@ -21,6 +21,9 @@ namespace {
 constexpr int64_t kChunk = 2048;
 constexpr double kPulseReach = 2.0;               // symbols either side where a pulse counts
 constexpr std::size_t kPulseStepsPerSymbol = 256; // of the pulse table
+// A pulse signal with more symbols per sample is left out of records: it
+// would only alias, and its symbol times would lose their fractions.
+constexpr double kMostSymbolsPerSample = 1e6;
 
 struct Complex {
   double re = 0.0;
@@ -73,7 +76,7 @@ RecordPlan PlanOf(const Scene &scene, const BackendStandinConfiguration &configu
       plan.tones.push_back({(tone.frequency - configuration.carrierFrequency) / rate,
                             std::sqrt(RelativePower(tone.powerDbm, reference))});
   for (const ScenePulseSignal &signal : scene.pulseSignals)
-    if (visible(signal.frequency))
+    if (visible(signal.frequency) && signal.symbolRate <= kMostSymbolsPerSample * rate)
       plan.pulses.push_back({(signal.frequency - configuration.carrierFrequency) / rate,
                              std::sqrt(RelativePower(signal.powerDbm, reference) / kPulseSignalPower),
                              signal.symbolRate / rate, Mix(signal.seed), signal.symbols});
@@ -85,16 +88,16 @@ RecordPlan PlanOf(const Scene &scene, const BackendStandinConfiguration &configu
   return plan;
 }
 
-void AddNoise(const RecordPlan &plan, int64_t start, std::span<Complex> samples) {
+void AddNoise(const RecordPlan &plan, uint64_t start, std::span<Complex> samples) {
   if (plan.noiseDeviation == 0.0) return;
   for (std::size_t k = 0; k < samples.size(); ++k) {
-    const auto n = static_cast<uint64_t>(start) + k;
+    const uint64_t n = start + k;
     samples[k].re += plan.noiseDeviation * NearGaussian(RandomBits(plan.noiseKey, 2 * n));
     samples[k].im += plan.noiseDeviation * NearGaussian(RandomBits(plan.noiseKey, 2 * n + 1));
   }
 }
 
-void AddTone(const ToneOscillator &tone, int64_t start, std::span<Complex> samples) {
+void AddTone(const ToneOscillator &tone, uint64_t start, std::span<Complex> samples) {
   Complex phasor = Turn(tone.cyclesPerSample * static_cast<double>(start), tone.amplitude);
   const Complex step = Turn(tone.cyclesPerSample);
   for (Complex &sample : samples) {
@@ -172,13 +175,16 @@ private:
 
 // The symbols within the pulse's reach of each sample, weighted by the
 // pulse, then moved to the signal's frequency.
-void AddPulseSignal(const PulseOscillator &signal, int64_t start, std::span<Complex> samples) {
+void AddPulseSignal(const PulseOscillator &signal, uint64_t start, std::span<Complex> samples) {
   static const PulseTable pulse;
   SymbolWindow window(signal);
   Complex phasor = Turn(signal.cyclesPerSample * static_cast<double>(start), signal.amplitude);
   const Complex step = Turn(signal.cyclesPerSample);
+  // Time in symbols, kept below 2^52 so that whole symbols stay exact; the
+  // symbols repeat after that many.
+  const double first = std::fmod(static_cast<double>(start) * signal.symbolsPerSample, 0x1p52);
   for (std::size_t k = 0; k < samples.size(); ++k) {
-    const double time = static_cast<double>(start + static_cast<int64_t>(k)) * signal.symbolsPerSample;
+    const double time = first + static_cast<double>(k) * signal.symbolsPerSample;
     const auto base = static_cast<int64_t>(time); // its floor: time is not negative
     const Complex baseband = pulse.Weigh(time - static_cast<double>(base), window.At(base));
     const Complex moved = Times(baseband, phasor);
@@ -199,15 +205,18 @@ template <class Element, class Convert>
 bool Fill(const Scene &scene, const BackendStandinConfiguration &configuration, int64_t record, int64_t count,
           Element *data, Convert convert) {
   const RecordPlan plan = PlanOf(scene, configuration);
-  const int64_t first = record * configuration.samplesPerRecord;
+  // Sample indices wrap rather than overflow for records far out.
+  const uint64_t first =
+      static_cast<uint64_t>(record) * static_cast<uint64_t>(configuration.samplesPerRecord);
   std::vector<Complex> chunk(static_cast<std::size_t>(std::clamp<int64_t>(count, 0, kChunk)));
   bool clipped = false;
   for (int64_t done = 0; done < count; done += kChunk) {
     const std::span<Complex> samples(chunk.data(), static_cast<std::size_t>(std::min(kChunk, count - done)));
     std::fill(samples.begin(), samples.end(), Complex{});
-    AddNoise(plan, first + done, samples);
-    for (const ToneOscillator &tone : plan.tones) AddTone(tone, first + done, samples);
-    for (const PulseOscillator &signal : plan.pulses) AddPulseSignal(signal, first + done, samples);
+    const uint64_t start = first + static_cast<uint64_t>(done);
+    AddNoise(plan, start, samples);
+    for (const ToneOscillator &tone : plan.tones) AddTone(tone, start, samples);
+    for (const PulseOscillator &signal : plan.pulses) AddPulseSignal(signal, start, samples);
     Element *out = data + 2 * done;
     for (Complex &sample : samples) {
       clipped = Clip(sample.re) | Clip(sample.im) | clipped;
