@@ -24,6 +24,10 @@ extern "C" {
 #define BACKENDSTANDIN_ERROR_INVALID_ARGUMENT ((ViStatus)0xBFFA000F) /* null output, bad size or value */
 #define BACKENDSTANDIN_ERROR_OUT_OF_MEMORY ((ViStatus)0xBFFA0056)
 #define BACKENDSTANDIN_ERROR_INVALID_SESSION ((ViStatus)0xBFFA1190) /* not a session of this module */
+/* A scene's input exceeded the reference level: the samples are clipped. */
+#define BACKENDSTANDIN_WARN_OVERLOAD ((ViStatus)0x3FFA2010)
+/* The DriverSetup's Scene file cannot be read or holds a fault (elaboration). */
+#define BACKENDSTANDIN_ERROR_SCENE_FILE ((ViStatus)0xBFFA2011)
 /* Statuses of the control functions. */
 #define BACKENDSTANDIN_ERROR_NO_SUCH_CALL ((ViStatus)0xBFFA0010) /* call or argument index out of range */
 #define BACKENDSTANDIN_ERROR_NOT_TEXT ((ViStatus)0xBFFA000C)     /* argument is no text, or a null text */

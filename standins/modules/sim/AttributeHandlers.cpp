@@ -1,19 +1,32 @@
 // Attribute values per session, keyed by channel name and attribute id.
-// Unset attributes read as 0 or "".
+// Unset attributes read as 0 or "". The settings (Settings.h) are read and
+// written in the session's configuration, whatever the channel.
 #include <algorithm>
 #include <limits>
+#include <optional>
 #include <type_traits>
 
 #include "BufferRule.h"
 #include "Handlers.h"
+#include "Settings.h"
 
 namespace backendstandin {
 
 namespace {
 
+ViAttr IdOf(const EntryCall &call) { return static_cast<ViAttr>(call.Int("attributeId")); }
+
 AttributeKey KeyOf(const EntryCall &call) {
   const char *channel = call.Text("channelName");
-  return {channel != nullptr ? channel : "", static_cast<ViAttr>(call.Int("attributeId"))};
+  return {channel != nullptr ? channel : "", IdOf(call)};
+}
+
+// A copy of a scalar or text value, the setting's value for a setting.
+std::optional<AttributeValue> ScalarOf(const SimulatedSession &session, const EntryCall &call) {
+  if (const Setting *setting = FindSetting(IdOf(call))) return setting->read(session);
+  const auto found = session.attributes.find(KeyOf(call));
+  if (found == session.attributes.end()) return std::nullopt;
+  return found->second;
 }
 
 const AttributeValue *Lookup(const SimulatedSession &session, const EntryCall &call) {
@@ -33,15 +46,17 @@ AttributeValue ValueOf(const BackendStandinArgument &argument) {
 }
 
 // Integers read integer values; reals read either kind of number.
-template <class T> T ScalarAs(const AttributeValue *value) {
-  if (value == nullptr) return T{};
-  if (const auto *integer = std::get_if<ViInt64>(value)) return static_cast<T>(*integer);
+template <class T> T ScalarAs(const std::optional<AttributeValue> &value) {
+  if (!value) return T{};
+  if (const auto *integer = std::get_if<ViInt64>(&*value)) return static_cast<T>(*integer);
   if constexpr (std::is_floating_point_v<T>)
-    if (const auto *real = std::get_if<ViReal64>(value)) return static_cast<T>(*real);
+    if (const auto *real = std::get_if<ViReal64>(&*value)) return static_cast<T>(*real);
   return T{};
 }
 
 ViStatus SetScalarAttribute(const Instrument &, SimulatedSession &session, const EntryCall &call) {
+  if (const Setting *setting = FindSetting(IdOf(call)))
+    return setting->write(session, ValueOf(call.Argument("value")));
   session.attributes.insert_or_assign(KeyOf(call), ValueOf(call.Argument("value")));
   return VI_SUCCESS;
 }
@@ -50,13 +65,13 @@ template <class T>
 ViStatus GetScalarAttribute(const Instrument &, SimulatedSession &session, const EntryCall &call) {
   T *value = call.Output<T>("value");
   if (value == nullptr) return BACKENDSTANDIN_ERROR_INVALID_ARGUMENT;
-  *value = ScalarAs<T>(Lookup(session, call));
+  *value = ScalarAs<T>(ScalarOf(session, call));
   return VI_SUCCESS;
 }
 
 ViStatus GetStringAttribute(const Instrument &, SimulatedSession &session, const EntryCall &call) {
-  const AttributeValue *stored = Lookup(session, call);
-  const std::string *text = stored != nullptr ? std::get_if<std::string>(stored) : nullptr;
+  const std::optional<AttributeValue> stored = ScalarOf(session, call);
+  const std::string *text = stored ? std::get_if<std::string>(&*stored) : nullptr;
   return CopyText(text != nullptr ? *text : "", static_cast<ViInt32>(call.Int("bufSize")),
                   call.Output<ViChar>("value"));
 }
@@ -88,6 +103,7 @@ ViStatus GetArrayAttribute(const Instrument &, SimulatedSession &session, const 
 }
 
 ViStatus ResetAttribute(const Instrument &, SimulatedSession &session, const EntryCall &call) {
+  if (const Setting *setting = FindSetting(IdOf(call))) return ResetSetting(session, *setting);
   session.attributes.erase(KeyOf(call));
   return VI_SUCCESS;
 }

@@ -1,10 +1,14 @@
 // Fetch and read entries of the C form: the tone of the session's
-// configuration into the caller's arrays, with a WaveformInfo per record.
-// Null outputs and negative counts give BACKENDSTANDIN_ERROR_INVALID_ARGUMENT.
+// configuration, or its scene, into the caller's arrays, with a WaveformInfo
+// per record. Null outputs and negative counts give
+// BACKENDSTANDIN_ERROR_INVALID_ARGUMENT; a scene that overloads the input
+// gives BACKENDSTANDIN_WARN_OVERLOAD with the clipped samples.
 #include <algorithm>
+#include <limits>
 #include <optional>
 
 #include "Handlers.h"
+#include "SceneSignal.h"
 #include "Waveform.h"
 
 namespace backendstandin {
@@ -13,6 +17,18 @@ namespace {
 
 ToneSignal SignalOf(const Instrument &instrument, const SimulatedSession &session) {
   return {session.configuration.iqRate, instrument.ToneOffset(), session.configuration.samplesPerRecord};
+}
+
+ViStatus OverloadStatus(bool overloaded) { return overloaded ? BACKENDSTANDIN_WARN_OVERLOAD : VI_SUCCESS; }
+
+// Record `record` of the session's signal; the overload status.
+template <class Element>
+ViStatus FillSessionRecord(const Instrument &instrument, const SimulatedSession &session, int64_t record,
+                           int64_t count, Element *data) {
+  if (session.scene != nullptr)
+    return OverloadStatus(FillSceneRecord(*session.scene, session.configuration, record, count, data));
+  FillRecord(SignalOf(instrument, session), record, count, data);
+  return VI_SUCCESS;
 }
 
 // -1 asks for the whole record; any other count is cut to the record length.
@@ -30,10 +46,8 @@ ViStatus FetchSingleRecord(const Instrument &instrument, SimulatedSession &sessi
   const auto count = SamplesToReturn(call.Int("numberOfSamples"), session.configuration.samplesPerRecord);
   if (data == nullptr || info == nullptr || record < 0 || !count)
     return BACKENDSTANDIN_ERROR_INVALID_ARGUMENT;
-  const ToneSignal signal = SignalOf(instrument, session);
-  FillRecord(signal, record, *count, data);
-  *info = RecordInfo(signal, *count, SampleGain(data));
-  return VI_SUCCESS;
+  *info = RecordInfo(SignalOf(instrument, session), *count, SampleGain(data));
+  return FillSessionRecord(instrument, session, record, *count, data);
 }
 
 // Records follow each other in `data`, each 2 * count elements long.
@@ -46,12 +60,13 @@ ViStatus FetchMultiRecord(const Instrument &instrument, SimulatedSession &sessio
   const auto count = SamplesToReturn(call.Int("numberOfSamples"), session.configuration.samplesPerRecord);
   if (data == nullptr || info == nullptr || first < 0 || records < 0 || !count)
     return BACKENDSTANDIN_ERROR_INVALID_ARGUMENT;
-  const ToneSignal signal = SignalOf(instrument, session);
+  ViStatus status = VI_SUCCESS;
   for (ViInt64 r = 0; r < records; ++r) {
-    FillRecord(signal, first + r, *count, data + 2 * r * *count);
-    info[r] = RecordInfo(signal, *count, SampleGain(data));
+    info[r] = RecordInfo(SignalOf(instrument, session), *count, SampleGain(data));
+    status =
+        std::max(status, FillSessionRecord(instrument, session, first + r, *count, data + 2 * r * *count));
   }
-  return VI_SUCCESS;
+  return status;
 }
 
 // A read acquires afresh and returns record 0.
@@ -61,10 +76,8 @@ ViStatus ReadSingleRecord(const Instrument &instrument, SimulatedSession &sessio
   const ViInt64 size = call.Int("dataArraySizeInSamples");
   if (data == nullptr || info == nullptr || size < 0) return BACKENDSTANDIN_ERROR_INVALID_ARGUMENT;
   const ViInt64 count = std::min(size, session.configuration.samplesPerRecord);
-  const ToneSignal signal = SignalOf(instrument, session);
-  FillRecord(signal, 0, count, data);
-  *info = RecordInfo(signal, count, 1.0);
-  return VI_SUCCESS;
+  *info = RecordInfo(SignalOf(instrument, session), count, 1.0);
+  return FillSessionRecord(instrument, session, 0, count, data);
 }
 
 // Nothing is ever fetched away: the whole record is always available.
@@ -80,7 +93,11 @@ ViStatus ReadPowerSpectrum(const Instrument &instrument, SimulatedSession &sessi
   Element *data = call.Output<Element>("powerSpectrumData");
   const ViInt64 size = call.Int("dataArraySize");
   if (data == nullptr || size < 0) return BACKENDSTANDIN_ERROR_INVALID_ARGUMENT;
-  FillPowerSpectrum(session.configuration, instrument.ToneOffset(), static_cast<int32_t>(size), data);
+  const auto count = static_cast<int32_t>(std::min<ViInt64>(size, std::numeric_limits<int32_t>::max()));
+  if (session.scene != nullptr)
+    return OverloadStatus(
+        FillSceneSpectrum(*session.scene, session.configuration, session.extras.averages, count, data));
+  FillPowerSpectrum(session.configuration, instrument.ToneOffset(), count, data);
   return VI_SUCCESS;
 }
 

@@ -17,10 +17,12 @@ BackendStandinConfiguration DefaultConfiguration() {
   return configuration;
 }
 
-void Instrument::AddSession(ViSession vi, ViUInt32 kind, ZUCloseSessionCallback closeCallback) {
+void Instrument::AddSession(ViSession vi, ViUInt32 kind, ZUCloseSessionCallback closeCallback,
+                            std::shared_ptr<const Scene> scene) {
   SimulatedSession session;
   session.kind = kind;
   session.closeCallback = closeCallback;
+  session.scene = std::move(scene);
   sessions_.insert_or_assign(vi, std::move(session));
 }
 

@@ -5,11 +5,13 @@
 
 #include <array>
 #include <map>
+#include <memory>
 #include <string>
 #include <utility>
 #include <variant>
 #include <vector>
 
+#include "Scene.h"
 #include "backend_standin.h"
 #include "redirector/catalogue/CatalogueTypes.h"
 
@@ -21,11 +23,20 @@ using AttributeKey = std::pair<std::string, ViAttr>; // channel name ("" for non
 
 BackendStandinConfiguration DefaultConfiguration();
 
+// Settings beside the configuration that control functions report.
+struct AcquisitionExtras {
+  ViInt64 samplesFinite = VI_TRUE;
+  ViInt64 recordsFinite = VI_TRUE;
+  ViInt64 averages = 1; // spectra averaged per read
+};
+
 struct SimulatedSession {
   ViUInt32 kind = 0;
   ZUCloseSessionCallback closeCallback = nullptr;
   BackendStandinConfiguration configuration = DefaultConfiguration();
-  std::map<AttributeKey, AttributeValue> attributes;
+  AcquisitionExtras extras;
+  std::map<AttributeKey, AttributeValue> attributes; // all but the settings (Settings.h)
+  std::shared_ptr<const Scene> scene;                // null: the single tone
 };
 
 struct TlsIndexRecord {
@@ -37,7 +48,8 @@ class Instrument {
 public:
   static constexpr ViReal64 kDefaultToneOffset = 100e3;
 
-  void AddSession(ViSession vi, ViUInt32 kind, ZUCloseSessionCallback closeCallback);
+  void AddSession(ViSession vi, ViUInt32 kind, ZUCloseSessionCallback closeCallback,
+                  std::shared_ptr<const Scene> scene = nullptr);
   void RemoveSession(ViSession vi) { sessions_.erase(vi); }
   // The session when a module of `kind` created it, else null.
   SimulatedSession *Find(ViUInt32 kind, ViSession vi);

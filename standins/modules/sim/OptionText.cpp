@@ -65,8 +65,10 @@ InitOptions ParseInitOptions(const char *optionString) {
                                   "Ivi_Attr_Driver_Setup"}))
       options.driverSetup = entry.value;
   }
-  for (const Entry &entry : SplitEntries(options.driverSetup, ';', ':'))
+  for (const Entry &entry : SplitEntries(options.driverSetup, ';', ':')) {
     if (SameIgnoringCase(entry.name, "Language")) options.language = LanguageNumber(entry.value);
+    if (SameIgnoringCase(entry.name, "Scene")) options.scenePath = entry.value;
+  }
   return options;
 }
 

@@ -1,5 +1,7 @@
 // Opening and closing sessions, clearing their errors, and the graphical
 // environment's TLS index.
+#include <memory>
+
 #include "Handlers.h"
 #include "OptionText.h"
 #include "ivi_standin.h"
@@ -9,14 +11,29 @@ namespace backendstandin {
 
 namespace {
 
+// The scene the DriverSetup names, loaded before anything is created; a
+// file that cannot be used is recorded for the thread with the fault.
+ViStatus LoadSceneOf(const InitOptions &options, std::shared_ptr<const Scene> &scene) {
+  if (options.scenePath.empty()) return VI_SUCCESS;
+  try {
+    scene = std::make_shared<const Scene>(LoadScene(options.scenePath));
+    return VI_SUCCESS;
+  } catch (const SceneError &error) {
+    Ivi_SetErrorInfo(VI_NULL, VI_TRUE, BACKENDSTANDIN_ERROR_SCENE_FILE, 0, error.what());
+    return BACKENDSTANDIN_ERROR_SCENE_FILE;
+  }
+}
+
 // Creates the IVI session, sets its language and DriverSetup, and keeps the
-// close callback. The lem form passes the simulation flag as an argument;
-// the other kinds take it from the option string.
+// close callback and the scene. The lem form passes the simulation flag as
+// an argument; the other kinds take it from the option string.
 ViStatus OpenSession(Instrument &instrument, const EntryCall &call) {
   ViSession *newVi = call.Output<ViSession>("newVi");
   if (newVi == nullptr) return BACKENDSTANDIN_ERROR_INVALID_ARGUMENT;
   *newVi = 0;
   const InitOptions options = ParseInitOptions(call.Text("optionString"));
+  std::shared_ptr<const Scene> scene;
+  if (const ViStatus loaded = LoadSceneOf(options, scene); loaded < 0) return loaded;
   const bool simulate = call.Has("simulate") ? call.Int("simulate") != 0 : options.simulate;
   ViSession vi = 0;
   const ViStatus status =
@@ -26,7 +43,7 @@ ViStatus OpenSession(Instrument &instrument, const EntryCall &call) {
     IviStandin_SetAttributeViInt32(vi, ZUVEXA_ATTR_SESSION_LANGUAGE, options.language);
     IviStandin_SetAttributeViString(vi, IVI_ATTR_DRIVER_SETUP, options.driverSetup.c_str());
     const auto callback = reinterpret_cast<ZUCloseSessionCallback>(call.Argument("closeCallback").pointer);
-    instrument.AddSession(vi, call.Kind(), callback);
+    instrument.AddSession(vi, call.Kind(), callback, std::move(scene));
   } catch (...) {
     Ivi_Dispose(vi);
     throw;

@@ -27,9 +27,7 @@ void Fill(const ToneSignal &signal, int64_t record, int64_t count, Element *data
 template <class Element>
 void FillSpectrum(const BackendStandinConfiguration &configuration, double toneOffset, int32_t count,
                   Element *data) {
-  const int32_t lines = SpectralLines(configuration);
-  const double spacing = lines > 1 ? configuration.spectrumSpan / (lines - 1) : 0.0;
-  const double start = configuration.spectrumCenter - (lines > 1 ? configuration.spectrumSpan / 2.0 : 0.0);
+  const auto [lines, start, spacing] = AxisOf(configuration);
   const double tone = configuration.carrierFrequency + toneOffset;
   const double peak = configuration.referenceLevel + 20.0 * std::log10(kToneAmplitude);
   const double floor = configuration.referenceLevel - kNoiseFloorBelowReference;
@@ -68,6 +66,13 @@ int32_t SpectralLines(const BackendStandinConfiguration &configuration) {
   const double lines = std::floor(configuration.spectrumSpan / configuration.resolutionBandwidth) + 1.0;
   return static_cast<int32_t>(
       std::clamp(lines, 1.0, static_cast<double>(std::numeric_limits<int32_t>::max())));
+}
+
+SpectrumAxis AxisOf(const BackendStandinConfiguration &configuration) {
+  const int32_t lines = SpectralLines(configuration);
+  const double spacing = lines > 1 ? configuration.spectrumSpan / (lines - 1) : 0.0;
+  const double start = configuration.spectrumCenter - (lines > 1 ? configuration.spectrumSpan / 2.0 : 0.0);
+  return {lines, start, spacing};
 }
 
 void FillPowerSpectrum(const BackendStandinConfiguration &configuration, double toneOffset, int32_t count,

@@ -34,6 +34,14 @@ WaveformInfo RecordInfo(const ToneSignal &signal, int64_t count, double gain);
 // Lines of the spectrum: span / resolution bandwidth + 1, at least 1.
 int32_t SpectralLines(const BackendStandinConfiguration &configuration);
 
+// Line i lies at start + i * spacing (one line: at the centre).
+struct SpectrumAxis {
+  int32_t lines;
+  double start;
+  double spacing;
+};
+SpectrumAxis AxisOf(const BackendStandinConfiguration &configuration);
+
 // Power in dBm of the first `count` lines over the configured span: the tone
 // at reference level - 6 dB (amplitude 0.5) with a peak one resolution
 // bandwidth wide, on a floor 100 dB below the reference level.

@@ -289,7 +289,7 @@ TEST(ZuvexaRun, ListsDevicesReadsAndWritesAttributesAndWritesJson) {
                   {"\"alias\": \"Analyzer2\"", "\"module\": \"pil\"", "\"logicalNamesListed\": true"}},
                  {"models --json", {"\"model\": \"Q125\"", "\"routedElsewhere\""}},
                  {"probe --json Analyzer1", {"\"model\": \"Q118\"", "\"identifier\": \"PXI1Slot2\""}},
-                 {"attr get Analyzer1 'iq rate'", {"IQ Rate (1150007) = 0.0"}},
+                 {"attr get Analyzer1 'iq rate'", {"IQ Rate (1150007) = 1000000.0"}},
                  {"attr set --json Analyzer1 1150009 4k",
                   {"\"name\": \"Number of Samples\"", "\"type\": \"int64\"", "\"value\": 4000"}},
                  {"fetch --json --samples 64 --records 2 --output /dev/null --format i16",

@@ -1,0 +1,248 @@
+// Scene records, generated in chunks: noise, tones and pulse signals are
+// added into a chunk of complex samples, which is then clipped at full
+// scale and converted. Oscillators restart from their exact phase at every
+// chunk, so rounding cannot build up over long records.
+#include <algorithm>
+#include <array>
+#include <climits>
+#include <cmath>
+#include <numbers>
+#include <span>
+#include <vector>
+
+#include "Random.h"
+#include "SceneSignal.h"
+#include "Waveform.h"
+
+namespace backendstandin {
+
+namespace {
+
+constexpr int64_t kChunk = 2048;
+constexpr double kPulseReach = 2.0;               // symbols either side where a pulse counts
+constexpr std::size_t kPulseStepsPerSymbol = 256; // of the pulse table
+// A pulse signal with more symbols per sample is left out of records: it
+// would only alias, and its symbol times would lose their fractions.
+constexpr double kMostSymbolsPerSample = 1e6;
+
+struct Complex {
+  double re = 0.0;
+  double im = 0.0;
+};
+
+Complex Times(Complex a, Complex b) { return {a.re * b.re - a.im * b.im, a.re * b.im + a.im * b.re}; }
+
+// e^(j 2 pi cycles), scaled.
+Complex Turn(double cycles, double scale = 1.0) {
+  const double angle = 2.0 * std::numbers::pi * (cycles - std::floor(cycles));
+  return {scale * std::cos(angle), scale * std::sin(angle)};
+}
+
+// Power in dBm relative to full scale, which is the reference level.
+double RelativePower(double dbm, double referenceLevel) {
+  return std::pow(10.0, (dbm - referenceLevel) / 10.0);
+}
+
+struct ToneOscillator {
+  double cyclesPerSample;
+  double amplitude;
+};
+
+struct PulseOscillator {
+  double cyclesPerSample;
+  double amplitude; // per unit symbol
+  double symbolsPerSample;
+  uint64_t key;
+  ScenePulseSignal::Symbols symbols;
+};
+
+// The scene as the record at this carrier and rate sees it.
+struct RecordPlan {
+  std::vector<ToneOscillator> tones;
+  std::vector<PulseOscillator> pulses;
+  double noiseDeviation = 0.0; // of I and of Q
+  uint64_t noiseKey = 0;
+};
+
+RecordPlan PlanOf(const Scene &scene, const BackendStandinConfiguration &configuration) {
+  RecordPlan plan;
+  const double rate = configuration.iqRate;
+  const double reference = configuration.referenceLevel;
+  const auto visible = [&](double frequency) {
+    return std::fabs(frequency - configuration.carrierFrequency) < rate / 2.0;
+  };
+  for (const SceneTone &tone : scene.tones)
+    if (visible(tone.frequency))
+      plan.tones.push_back({(tone.frequency - configuration.carrierFrequency) / rate,
+                            std::sqrt(RelativePower(tone.powerDbm, reference))});
+  for (const ScenePulseSignal &signal : scene.pulseSignals)
+    if (visible(signal.frequency) && signal.symbolRate <= kMostSymbolsPerSample * rate)
+      plan.pulses.push_back({(signal.frequency - configuration.carrierFrequency) / rate,
+                             std::sqrt(RelativePower(signal.powerDbm, reference) / kPulseSignalPower),
+                             signal.symbolRate / rate, Mix(signal.seed), signal.symbols});
+  if (scene.noiseFloorDbmPerHz) {
+    const double power = RelativePower(*scene.noiseFloorDbmPerHz + 10.0 * std::log10(rate), reference);
+    plan.noiseDeviation = std::sqrt(power / 2.0);
+    plan.noiseKey = Mix(scene.seed);
+  }
+  return plan;
+}
+
+void AddNoise(const RecordPlan &plan, uint64_t start, std::span<Complex> samples) {
+  if (plan.noiseDeviation == 0.0) return;
+  for (std::size_t k = 0; k < samples.size(); ++k) {
+    const uint64_t n = start + k;
+    samples[k].re += plan.noiseDeviation * NearGaussian(RandomBits(plan.noiseKey, 2 * n));
+    samples[k].im += plan.noiseDeviation * NearGaussian(RandomBits(plan.noiseKey, 2 * n + 1));
+  }
+}
+
+void AddTone(const ToneOscillator &tone, uint64_t start, std::span<Complex> samples) {
+  Complex phasor = Turn(tone.cyclesPerSample * static_cast<double>(start), tone.amplitude);
+  const Complex step = Turn(tone.cyclesPerSample);
+  for (Complex &sample : samples) {
+    sample.re += phasor.re;
+    sample.im += phasor.im;
+    phasor = Times(phasor, step);
+  }
+}
+
+// The weights exp(-4.5 x^2) of a Gaussian pulse whose deviation is a third
+// of a symbol, x the distance in symbols, for the four symbols floor(t) - 1
+// to floor(t) + 2 around a time t: tabled by the fraction t - floor(t) and
+// interpolated.
+class PulseTable {
+public:
+  PulseTable() {
+    const auto weight = [](std::size_t step, int d) {
+      const double x = static_cast<double>(step) / kPulseStepsPerSymbol + 1.0 - d;
+      return std::exp(-4.5 * x * x);
+    };
+    for (std::size_t i = 0; i < kPulseStepsPerSymbol; ++i)
+      for (int d = 0; d < 4; ++d) {
+        values_[i][d] = weight(i, d);
+        slopes_[i][d] = weight(i + 1, d) - values_[i][d];
+      }
+  }
+  // The four weights, in the order of the symbols, times the symbols, added.
+  Complex Weigh(double fraction, const std::array<Complex, 4> &symbols) const {
+    const double position = fraction * kPulseStepsPerSymbol;
+    const auto i = static_cast<std::size_t>(position); // below the steps: fraction < 1
+    const double t = position - static_cast<double>(i);
+    std::array<double, 4> w;
+    for (int d = 0; d < 4; ++d) w[d] = values_[i][d] + t * slopes_[i][d];
+    return {(w[0] * symbols[0].re + w[1] * symbols[1].re) + (w[2] * symbols[2].re + w[3] * symbols[3].re),
+            (w[0] * symbols[0].im + w[1] * symbols[1].im) + (w[2] * symbols[2].im + w[3] * symbols[3].im)};
+  }
+
+private:
+  std::array<std::array<double, 4>, kPulseStepsPerSymbol> values_{};
+  std::array<std::array<double, 4>, kPulseStepsPerSymbol> slopes_{};
+};
+
+Complex SymbolOf(const PulseOscillator &signal, int64_t symbol) {
+  const uint64_t bits = RandomBits(signal.key, static_cast<uint64_t>(symbol));
+  if (signal.symbols == ScenePulseSignal::Symbols::kQpsk) {
+    constexpr double kLevel = std::numbers::sqrt2 / 2.0;
+    return {bits & 1 ? kLevel : -kLevel, bits & 2 ? kLevel : -kLevel};
+  }
+  constexpr double kHalf = std::numbers::sqrt2 / 2.0;
+  return {kHalf * NearGaussian(bits), kHalf * NearGaussian(Mix(bits))};
+}
+
+// The four symbols within the pulse's reach of a time t (in symbols),
+// floor(t) - 1 to floor(t) + 2, kept while t stays between two symbols.
+class SymbolWindow {
+public:
+  explicit SymbolWindow(const PulseOscillator &signal) : signal_(signal) {}
+
+  const std::array<Complex, 4> &At(int64_t base) {
+    if (base == base_ + 1) {
+      std::copy(symbols_.begin() + 1, symbols_.end(), symbols_.begin());
+      symbols_[3] = SymbolOf(signal_, base + 2);
+    } else if (base != base_) {
+      for (int64_t d = 0; d < 4; ++d) symbols_[d] = SymbolOf(signal_, base - 1 + d);
+    }
+    base_ = base;
+    return symbols_;
+  }
+
+private:
+  const PulseOscillator &signal_;
+  int64_t base_ = INT64_MIN;
+  std::array<Complex, 4> symbols_{};
+};
+
+// The symbols within the pulse's reach of each sample, weighted by the
+// pulse, then moved to the signal's frequency.
+void AddPulseSignal(const PulseOscillator &signal, uint64_t start, std::span<Complex> samples) {
+  static const PulseTable pulse;
+  SymbolWindow window(signal);
+  Complex phasor = Turn(signal.cyclesPerSample * static_cast<double>(start), signal.amplitude);
+  const Complex step = Turn(signal.cyclesPerSample);
+  // Time in symbols, kept below 2^52 so that whole symbols stay exact; the
+  // symbols repeat after that many.
+  const double first = std::fmod(static_cast<double>(start) * signal.symbolsPerSample, 0x1p52);
+  for (std::size_t k = 0; k < samples.size(); ++k) {
+    const double time = first + static_cast<double>(k) * signal.symbolsPerSample;
+    const auto base = static_cast<int64_t>(time); // its floor: time is not negative
+    const Complex baseband = pulse.Weigh(time - static_cast<double>(base), window.At(base));
+    const Complex moved = Times(baseband, phasor);
+    samples[k].re += moved.re;
+    samples[k].im += moved.im;
+    phasor = Times(phasor, step);
+  }
+}
+
+// Clips at full scale; true when any part was beyond it.
+bool Clip(double &value) {
+  if (std::fabs(value) <= 1.0) return false;
+  value = std::copysign(1.0, value);
+  return true;
+}
+
+template <class Element, class Convert>
+bool Fill(const Scene &scene, const BackendStandinConfiguration &configuration, int64_t record, int64_t count,
+          Element *data, Convert convert) {
+  const RecordPlan plan = PlanOf(scene, configuration);
+  // Sample indices wrap rather than overflow for records far out.
+  const uint64_t first =
+      static_cast<uint64_t>(record) * static_cast<uint64_t>(configuration.samplesPerRecord);
+  std::vector<Complex> chunk(static_cast<std::size_t>(std::clamp<int64_t>(count, 0, kChunk)));
+  bool clipped = false;
+  for (int64_t done = 0; done < count; done += kChunk) {
+    const std::span<Complex> samples(chunk.data(), static_cast<std::size_t>(std::min(kChunk, count - done)));
+    std::fill(samples.begin(), samples.end(), Complex{});
+    const uint64_t start = first + static_cast<uint64_t>(done);
+    AddNoise(plan, start, samples);
+    for (const ToneOscillator &tone : plan.tones) AddTone(tone, start, samples);
+    for (const PulseOscillator &signal : plan.pulses) AddPulseSignal(signal, start, samples);
+    Element *out = data + 2 * done;
+    for (Complex &sample : samples) {
+      clipped = Clip(sample.re) | Clip(sample.im) | clipped;
+      *out++ = convert(sample.re);
+      *out++ = convert(sample.im);
+    }
+  }
+  return clipped;
+}
+
+} // namespace
+
+bool FillSceneRecord(const Scene &scene, const BackendStandinConfiguration &configuration, int64_t record,
+                     int64_t count, ViInt16 *data) {
+  return Fill(scene, configuration, record, count, data,
+              [](double x) { return static_cast<ViInt16>(std::lround(x * kI16FullScale)); });
+}
+
+bool FillSceneRecord(const Scene &scene, const BackendStandinConfiguration &configuration, int64_t record,
+                     int64_t count, ViReal32 *data) {
+  return Fill(scene, configuration, record, count, data, [](double x) { return static_cast<ViReal32>(x); });
+}
+
+bool FillSceneRecord(const Scene &scene, const BackendStandinConfiguration &configuration, int64_t record,
+                     int64_t count, ViReal64 *data) {
+  return Fill(scene, configuration, record, count, data, [](double x) { return x; });
+}
+
+} // namespace backendstandin
