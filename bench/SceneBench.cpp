@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "Figures.h"
+#include "SimulatedEnvironment.h"
 #include "zuVEXA.h"
 
 namespace zubench {
@@ -57,21 +58,11 @@ void SceneFetch(benchmark::State &state) {
   zuVEXA_close(tone);
 }
 
-// Restarts once with the simulated modules and the demo configuration.
-void EnterSceneEnvironment(char **argv) {
-  if (std::getenv("ZUBENCH_ENVIRONMENT") != nullptr) return;
-  const std::string lib = ZUBENCH_BUILD_LIB;
-  setenv("LD_LIBRARY_PATH", (lib + "/modules:" + lib + "/sysapi:" + lib).c_str(), 1);
-  setenv("ZUVEXA_SYSAPI_CONFIG", ZUBENCH_SYSAPI_CONFIG, 1);
-  setenv("ZUBENCH_ENVIRONMENT", "1", 1);
-  execv("/proc/self/exe", argv);
-}
-
 } // namespace
 } // namespace zubench
 
 int main(int argc, char **argv) {
-  zubench::EnterSceneEnvironment(argv);
+  zubench::EnterSimulatedEnvironment(argv);
   benchmark::Initialize(&argc, argv);
   benchmark::RegisterBenchmark("SceneFetch", zubench::SceneFetch)->Iterations(30);
   benchmark::RunSpecifiedBenchmarks();

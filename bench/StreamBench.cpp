@@ -13,6 +13,7 @@
 
 #include "AllocationCounter.h"
 #include "Figures.h"
+#include "SimulatedEnvironment.h"
 #include "ZuvexaDevice.h"
 
 namespace zubench {
@@ -90,21 +91,11 @@ void AllocationsPerRead(benchmark::State &state, const char *format, const char 
               double(fetchAllocations) / double(fetches) / 7);
 }
 
-// Restarts once with the simulated modules and the demo configuration.
-void EnterStreamEnvironment(char **argv) {
-  if (std::getenv("ZUBENCH_ENVIRONMENT") != nullptr) return;
-  const std::string lib = ZUBENCH_BUILD_LIB;
-  setenv("LD_LIBRARY_PATH", (lib + "/modules:" + lib + "/sysapi:" + lib).c_str(), 1);
-  setenv("ZUVEXA_SYSAPI_CONFIG", ZUBENCH_SYSAPI_CONFIG, 1);
-  setenv("ZUBENCH_ENVIRONMENT", "1", 1);
-  execv("/proc/self/exe", argv);
-}
-
 } // namespace
 } // namespace zubench
 
 int main(int argc, char **argv) {
-  zubench::EnterStreamEnvironment(argv);
+  zubench::EnterSimulatedEnvironment(argv);
   benchmark::Initialize(&argc, argv);
   benchmark::RegisterBenchmark("ReadStreamCF64", zubench::ReadStreamCf64)->Iterations(20);
   benchmark::RegisterBenchmark("AllocationsPerReadCF32", [](benchmark::State &state) {
