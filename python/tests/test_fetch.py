@@ -43,6 +43,8 @@ def test_raw_int16_samples_scale_to_the_complex_ones(configured):
 
 
 def test_several_records_at_once(configured):
+    assert [configured.get_attribute(name) for name in ("iq_rate", "number_of_samples", "number_of_records")] == \
+        [RATE, 1024, 3], "configure_iq sets what the attributes read"
     data, infos = configured.fetch_iq_records(records=3, samples=1024)
     assert data.shape == (3, 1024) and len(infos) == 3
     np.testing.assert_allclose(data.ravel(), tone(0, 3 * 1024), atol=1e-9)
