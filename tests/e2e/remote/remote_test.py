@@ -28,17 +28,19 @@ CARRIER, RATE, SAMPLES = 2.4e9, 10e6, 1000
 class Server:
     """One zuvexa-server on a free loopback port."""
 
-    def __init__(self):
-        token_file = WORK / "token"
+    def __init__(self, listen="127.0.0.1:0", *options, credentials=None):
+        token_file, self.errors = WORK / "token", WORK / f"server-{listen}.err"
         token_file.write_text(TOKEN + "\n")
-        self.process = subprocess.Popen([PROGRAM, "--listen", "127.0.0.1:0", "--token-file", str(token_file)],
-                                        stdout=subprocess.PIPE, text=True)
+        with open(self.errors, "w") as errors:
+            self.process = subprocess.Popen([PROGRAM, "--listen", listen, "--token-file", str(token_file), *options],
+                                            stdout=subprocess.PIPE, stderr=errors, text=True)
         first = self.process.stdout.readline()
-        assert first.startswith("listening on 127.0.0.1:"), first
-        self.address = first.split()[-1]
+        assert first.startswith("listening on "), first
+        self.address = "127.0.0.1:" + first.split()[2].rsplit(":", 1)[1]
+        self.credentials = credentials
 
     def client(self, client_id="", token=TOKEN):
-        return Client(self.address, client_id, token)
+        return Client(self.address, client_id, token, self.credentials)
 
     def stop(self):
         """SIGTERM; returns what the server printed after it."""
@@ -51,8 +53,11 @@ class Server:
 class Client:
     """Calls rpc(**fields) with the token (and client id) in its metadata."""
 
-    def __init__(self, address, client_id, token):
-        channel = grpc.insecure_channel(address, options=[("grpc.max_receive_message_length", 64 << 20)])
+    def __init__(self, address, client_id, token, credentials=None):
+        options = [("grpc.max_receive_message_length", 64 << 20)]
+        channel = grpc.secure_channel(address, credentials, options) if credentials else \
+            grpc.insecure_channel(address, options)
+        self.channel = channel
         self.stub = stubs.AnalyzerStub(channel)
         self.metadata = ([("authorization", f"Bearer {token}")] if token is not None else []) + \
             ([("zuvexa-client-id", client_id)] if client_id else [])
@@ -153,17 +158,44 @@ def check_two_servers():
     assert all("closed 1 session(s)" in output for output in outputs), outputs
 
 
+def check_reflection(server):
+    """The service is listed by reflection (a raw list_services request)."""
+    call = server.client().channel.stream_stream("/grpc.reflection.v1alpha.ServerReflection/ServerReflectionInfo")
+    replies = b"".join(call(iter([b"\x3a\x00"]), timeout=10))
+    assert b"zuvexa.remote.Analyzer" in replies, replies
+
+
+def check_transport_security():
+    """TLS with --cert and --key; a warning for a cleartext non-loopback address."""
+    key, cert = WORK / "key.pem", WORK / "cert.pem"
+    subprocess.run(["openssl", "req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "1", "-subj", "/CN=localhost",
+                    "-addext", "subjectAltName=IP:127.0.0.1", "-keyout", key, "-out", cert],
+                   check=True, capture_output=True)
+    tls = Server("127.0.0.1:0", "--cert", str(cert), "--key", str(key),
+                 credentials=grpc.ssl_channel_credentials(cert.read_bytes()))
+    try:
+        client = tls.client("bench")
+        client.ok("Close", vi=client.open())
+    finally:
+        tls.stop()
+    for listen, warned in (("0.0.0.0:0", True), ("[::1]:0", False)):
+        server = Server(listen)
+        server.stop()
+        assert ("warning: listening on " + listen + " without TLS" in server.errors.read_text()) == warned, listen
+
+
 def main():
     server = Server()
     try:
-        for check in (check_session_life, check_access, check_reply_limit):
+        for check in (check_session_life, check_access, check_reply_limit, check_reflection):
             check(server)
             print(f"{check.__name__}: passed")
     finally:
         output = server.stop()
     assert "closed 0 session(s)" in output, output
-    check_two_servers()
-    print("check_two_servers: passed")
+    for check in (check_two_servers, check_transport_security):
+        check()
+        print(f"{check.__name__}: passed")
 
 
 if __name__ == "__main__":
