@@ -29,6 +29,7 @@ import re
 import sys
 from pathlib import Path
 
+sys.dont_write_bytecode = True  # nothing written into the source tree
 sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "python" / "generator"))
 import generate_catalogue  # noqa: E402
 

@@ -29,9 +29,4 @@ std::vector<ViSession> SessionTable::TakeAll() {
   return all;
 }
 
-size_t SessionTable::Count() const {
-  std::lock_guard lock(mutex_);
-  return owners_.size();
-}
-
 } // namespace zuremote

@@ -20,7 +20,6 @@ public:
   bool Take(const std::string &client, ViSession vi);
   // Empties the table, returning every session it held.
   std::vector<ViSession> TakeAll();
-  size_t Count() const;
 
 private:
   mutable std::mutex mutex_;

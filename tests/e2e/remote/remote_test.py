@@ -100,6 +100,13 @@ def check_session_life(server):
     # A library failure travels as the response's status, described.
     rejected = client("ConfigureIQRate", vi=vi, iq_rate=-1)
     assert rejected.status.code < 0 and rejected.status.description, rejected.status
+    # Arrays both ways: the simulated attribute store keeps what was written.
+    for kind, values in (("ViReal64Array", [1.5, -2.25, 3.0]),
+                         ("ZUComplexNumberArray", [pb.Complex(real=1, imaginary=-1), pb.Complex(real=0.5)])):
+        client.ok("SetAttribute" + kind, vi=vi, attribute_id=1150200, value_length_in_elements=len(values),
+                  value=values)
+        read = client.ok("GetAttribute" + kind, vi=vi, attribute_id=1150200, value_length_in_elements=len(values))
+        assert list(read.value) == values, (kind, read)
     client.ok("Close", vi=vi)
     refused(client("Initiate", vi=vi), INVALID_SESSION, "not one this server opened")
     # Failed open: the description the library keeps for it.
@@ -158,6 +165,23 @@ def check_two_servers():
     assert all("closed 1 session(s)" in output for output in outputs), outputs
 
 
+def check_generator():
+    """The generator names what it leaves out, with the reason, in its output
+    and at the top of the proto, which serves none of them."""
+    source = Path(__file__).resolve().parents[3]
+    run = subprocess.run([sys.executable, source / "remote/generator/generate_remote.py", source, WORK / "generated"],
+                         capture_output=True, text=True, check=True)
+    proto = (WORK / "generated/zuvexa_remote.proto").read_text()
+    assert proto == (Path(STUBS).parent / "generated/zuvexa_remote.proto").read_text()
+    for name, reason, rpc in (("GX_zuVEXA_init", "graphical environment", "GX_zuVEXA_init"),
+                              ("zuVEXA_LockSession", "calling thread", "LockSession"),
+                              ("zuVEXA_GetAttributeViSession", "session handle passed as a value", "GetAttributeViSession"),
+                              ("zuVEXA_FetchIQSingleRecordDirectDMA", "is an address", "FetchIQSingleRecordDirectDMA"),
+                              ("InitializeSessionForServer", "server's own open", "InitializeSessionForServer")):
+        assert f"  {name}: " in run.stdout and reason in run.stdout.split(f"  {name}: ")[1].split("\n")[0], name
+        assert reason in proto.split(f"//   {name}: ")[1].split("\n")[0] and f" {rpc}(" not in proto, name
+
+
 def check_reflection(server):
     """The service is listed by reflection (a raw list_services request)."""
     call = server.client().channel.stream_stream("/grpc.reflection.v1alpha.ServerReflection/ServerReflectionInfo")
@@ -193,7 +217,7 @@ def main():
     finally:
         output = server.stop()
     assert "closed 0 session(s)" in output, output
-    for check in (check_two_servers, check_transport_security):
+    for check in (check_two_servers, check_transport_security, check_generator):
         check()
         print(f"{check.__name__}: passed")
 
