@@ -33,7 +33,10 @@ template <class Read> std::string ReadText(Read read) {
 } // namespace
 
 bool TokenMatches(const grpc::ServerContext &context, const std::string &token) {
-  const std::string given = Metadata(context, kAuthorization);
+  return TokenMatches(Metadata(context, kAuthorization), token);
+}
+
+bool TokenMatches(std::string_view given, const std::string &token) {
   const std::string expected = kBearer + token;
   if (token.empty() || given.size() != expected.size()) return false;
   unsigned char difference = 0;

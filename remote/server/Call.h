@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "Messages.h"
@@ -82,6 +83,7 @@ private:
 // "Bearer <token>" in the call's "authorization" metadata, compared in
 // constant time.
 bool TokenMatches(const grpc::ServerContext &context, const std::string &token);
+bool TokenMatches(std::string_view authorization, const std::string &token);
 // The caller: its "zuvexa-client-id" metadata with the peer's address, or the
 // peer's address and port (the connection) when it gives no id.
 std::string ClientOf(const grpc::ServerContext &context);

@@ -4,6 +4,8 @@
 // opened for it; SIGINT or SIGTERM closes every session and ends the server.
 #include <grpcpp/ext/proto_server_reflection_plugin.h>
 #include <grpcpp/grpcpp.h>
+#include <grpcpp/security/auth_metadata_processor.h>
+#include <grpcpp/security/server_credentials.h>
 
 #include <CLI/CLI.hpp>
 #include <chrono>
@@ -13,6 +15,7 @@
 #include <iostream>
 #include <thread>
 
+#include "Call.h"
 #include "RemoteService.h"
 #include "ServerOptions.h"
 #include "zuVEXA.h"
@@ -20,13 +23,44 @@
 namespace zuremote {
 namespace {
 
-std::shared_ptr<grpc::ServerCredentials> Credentials(const ServerOptions &options) {
-  if (options.certFile.empty()) return grpc::InsecureServerCredentials();
-  const auto cert = ReadFile(options.certFile), key = ReadFile(options.keyFile);
-  if (!cert || !key) return nullptr;
-  grpc::SslServerCredentialsOptions tls;
-  tls.pem_key_cert_pairs.push_back({*key, *cert});
-  return grpc::SslServerCredentials(tls);
+// Refuses every call without the token, reflection's too, before any
+// service sees it.
+class TokenCheck final : public grpc::AuthMetadataProcessor {
+public:
+  explicit TokenCheck(std::string token) : token_(std::move(token)) {}
+  bool IsBlocking() const override { return false; }
+  grpc::Status Process(const InputMetadata &metadata, grpc::AuthContext *, OutputMetadata *,
+                       OutputMetadata *) override {
+    const auto found = metadata.find("authorization");
+    if (found != metadata.end() &&
+        TokenMatches(std::string_view(found->second.data(), found->second.size()), token_))
+      return grpc::Status::OK;
+    return {grpc::StatusCode::UNAUTHENTICATED, "a valid token is needed: authorization: Bearer <token>"};
+  }
+
+private:
+  std::string token_;
+};
+
+// TLS with --cert and --key; else local credentials on loopback (the
+// connection must come from this host) and none elsewhere. The token check
+// runs in the transport where the credentials allow it, and in every
+// handler of the service in any case.
+std::shared_ptr<grpc::ServerCredentials> Credentials(const ServerOptions &options, const std::string &token) {
+  std::shared_ptr<grpc::ServerCredentials> credentials;
+  if (!options.certFile.empty()) {
+    const auto cert = ReadFile(options.certFile), key = ReadFile(options.keyFile);
+    if (!cert || !key) return nullptr;
+    grpc::SslServerCredentialsOptions tls;
+    tls.pem_key_cert_pairs.push_back({*key, *cert});
+    credentials = grpc::SslServerCredentials(tls);
+  } else if (IsLoopback(options.listen)) {
+    credentials = grpc::experimental::LocalServerCredentials(LOCAL_TCP);
+  } else {
+    return grpc::InsecureServerCredentials();
+  }
+  credentials->SetAuthMetadataProcessor(std::make_shared<TokenCheck>(token));
+  return credentials;
 }
 
 // Waits for SIGINT or SIGTERM (blocked in every thread), then stops the
@@ -59,7 +93,7 @@ int Serve(const ServerOptions &options) {
     std::cerr << "zuvexa-server: no token in " << options.tokenFile << "\n";
     return 2;
   }
-  const auto credentials = Credentials(options);
+  const auto credentials = Credentials(options, state.token);
   if (!credentials) {
     std::cerr << "zuvexa-server: cannot read " << options.certFile << " or " << options.keyFile << "\n";
     return 2;

@@ -92,6 +92,14 @@ def refused(response, code, words):
     assert response.status.code == code and words in response.status.description, response.status
 
 
+def unauthenticated(client, vi):
+    try:
+        client("Initiate", vi=vi)
+        raise AssertionError(f"{client.metadata} let a call through")
+    except grpc.RpcError as error:
+        assert error.code() == grpc.StatusCode.UNAUTHENTICATED, error
+
+
 def check_session_life(server):
     client = server.client("bench-a")
     vi = client.open()
@@ -118,11 +126,7 @@ def check_access(server):
     owner, other, anonymous = server.client("bench-a"), server.client("bench-b"), server.client()
     vi = owner.open()
     for token in (None, "wrong", TOKEN + "x"):
-        try:
-            server.client("bench-a", token)("Initiate", vi=vi)
-            raise AssertionError(f"token {token!r} let a call through")
-        except grpc.RpcError as error:
-            assert error.code() == grpc.StatusCode.UNAUTHENTICATED, error
+        unauthenticated(server.client("bench-a", token), vi)
     for intruder, handle in ((other, vi), (anonymous, vi), (owner, vi + 1), (owner, 0), (other, 0xFFFFFFFF)):
         refused(intruder("Close", vi=handle), INVALID_SESSION, f"session {handle} is not one")
     # Describing a status needs no session.
@@ -183,10 +187,16 @@ def check_generator():
 
 
 def check_reflection(server):
-    """The service is listed by reflection (a raw list_services request)."""
-    call = server.client().channel.stream_stream("/grpc.reflection.v1alpha.ServerReflection/ServerReflectionInfo")
-    replies = b"".join(call(iter([b"\x3a\x00"]), timeout=10))
-    assert b"zuvexa.remote.Analyzer" in replies, replies
+    """Reflection lists the service (a raw list_services request), for a
+    caller with the token only."""
+    for token in (TOKEN, None):
+        client = server.client(token=token)
+        call = client.channel.stream_stream("/grpc.reflection.v1alpha.ServerReflection/ServerReflectionInfo")
+        try:
+            replies = b"".join(call(iter([b"\x3a\x00"]), metadata=client.metadata, timeout=10))
+            assert token and b"zuvexa.remote.Analyzer" in replies, replies
+        except grpc.RpcError as error:
+            assert not token and error.code() == grpc.StatusCode.UNAUTHENTICATED, error
 
 
 def check_transport_security():
@@ -204,6 +214,8 @@ def check_transport_security():
         tls.stop()
     for listen, warned in (("0.0.0.0:0", True), ("[::1]:0", False)):
         server = Server(listen)
+        if warned:  # in cleartext the service's handlers check the token
+            unauthenticated(server.client("bench", "wrong"), 1)
         server.stop()
         assert ("warning: listening on " + listen + " without TLS" in server.errors.read_text()) == warned, listen
 
