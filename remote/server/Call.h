@@ -33,7 +33,8 @@ public:
   bool Reserve(std::vector<T> &array, int64_t count, int64_t parts, const char *countName) {
     const int64_t elements = Budget(count, parts, sizeof(T), countName);
     if (elements < 0) return false;
-    array.resize(elements > 0 ? static_cast<size_t>(elements) : 1);
+    array.reserve(1); // an empty array still passes a valid address
+    array.resize(static_cast<size_t>(elements));
     return true;
   }
   // A text buffer of `size` bytes (IVI convention: 0 asks for the size).
@@ -42,8 +43,9 @@ public:
   template <class T, class Values>
   bool Input(std::vector<T> &array, const Values &values, int64_t count, const char *name) {
     if (!InputFits(static_cast<int64_t>(values.size()), count, name)) return false;
-    array.resize(count > 0 ? static_cast<size_t>(count) : 1);
-    CopyInput(values, array, static_cast<size_t>(count));
+    array.reserve(1);
+    array.resize(static_cast<size_t>(count));
+    CopyInput(values, array, array.size());
     return true;
   }
 

@@ -115,6 +115,8 @@ def check_session_life(server):
                   value=values)
         read = client.ok("GetAttribute" + kind, vi=vi, attribute_id=1150200, value_length_in_elements=len(values))
         assert list(read.value) == values, (kind, read)
+    assert len(client.ok("GetAttributeViReal64Array", vi=vi, attribute_id=1150200,
+                         value_length_in_elements=0).value) == 0, "as many values as asked for"
     client.ok("Close", vi=vi)
     refused(client("Initiate", vi=vi), INVALID_SESSION, "not one this server opened")
     # Failed open: the description the library keeps for it.
