@@ -59,7 +59,6 @@ UNSIZED_TEXT = 4096
 class Param:
     def __init__(self, c_type, role, name):
         c_type = c_type.replace(" ", "")
-        self.const = c_type.startswith("const")
         self.base = c_type.removeprefix("const").rstrip("*")
         self.pointer = c_type.endswith("*")
         self.kind = role.split("(")[0]

@@ -66,7 +66,7 @@ void CopyInput(const google::protobuf::RepeatedPtrField<Message> &values, std::v
   for (size_t i = 0; i < count; ++i) array[i] = FromMessage(values.Get(static_cast<int>(i)));
 }
 inline void CopyInput(const std::string &values, std::vector<ViByte> &array, size_t count) {
-  if (count > 0) std::memcpy(array.data(), values.data(), count);
+  std::copy_n(values.data(), count, array.data());
 }
 
 // The interleaved elements a fetch returned: two per sample it reports,

@@ -118,8 +118,7 @@ int Serve(const ServerOptions &options) {
   std::cout << "listening on " << options.listen.substr(0, options.listen.rfind(':')) << ":" << port
             << (options.certFile.empty() ? "" : " (TLS)") << std::endl;
   std::thread stopper(StopOnSignal, std::cref(signals), std::ref(*server));
-  server->Wait();
-  stopper.join();
+  stopper.join(); // after the shutdown, which waits for the calls still running
   CloseAll(state.sessions);
   return 0;
 }

@@ -179,12 +179,13 @@ def check_generator():
                          capture_output=True, text=True, check=True)
     proto = (WORK / "generated/zuvexa_remote.proto").read_text()
     assert proto == (Path(STUBS).parent / "generated/zuvexa_remote.proto").read_text()
-    for name, reason, rpc in (("GX_zuVEXA_init", "graphical environment", "GX_zuVEXA_init"),
-                              ("zuVEXA_LockSession", "calling thread", "LockSession"),
-                              ("zuVEXA_GetAttributeViSession", "session handle passed as a value", "GetAttributeViSession"),
-                              ("zuVEXA_FetchIQSingleRecordDirectDMA", "is an address", "FetchIQSingleRecordDirectDMA"),
-                              ("InitializeSessionForServer", "server's own open", "InitializeSessionForServer")):
+    for name, reason in (("GX_zuVEXA_init", "graphical environment"), ("zuVEXA_LockSession", "calling thread"),
+                         ("zuVEXA_GetAttributeViSession", "session handle passed as a value"),
+                         ("zuVEXA_FetchIQSingleRecordDirectDMA", "is an address"),
+                         ("zuVEXA_GetVEXAServerSession", "is an address"),
+                         ("InitializeSessionForServer", "server's own open")):
         assert f"  {name}: " in run.stdout and reason in run.stdout.split(f"  {name}: ")[1].split("\n")[0], name
+        rpc = name.removeprefix("zuVEXA_")
         assert reason in proto.split(f"//   {name}: ")[1].split("\n")[0] and f" {rpc}(" not in proto, name
 
 
@@ -214,6 +215,12 @@ def check_transport_security():
         client.ok("Close", vi=client.open())
     finally:
         tls.stop()
+    (WORK / "blank").write_text(" \n")
+    for options, complaint in ((["--token-file", WORK / "token", "--cert", cert], "--key"),
+                               (["--token-file", WORK / "token", "--key", key], "--cert"),
+                               (["--token-file", WORK / "blank"], "no token")):
+        run = subprocess.run([PROGRAM, *options], capture_output=True, text=True)
+        assert run.returncode != 0 and complaint in run.stderr, (options, run)
     for listen, warned in (("0.0.0.0:0", True), ("[::1]:0", False)):
         server = Server(listen)
         if warned:  # in cleartext the service's handlers check the token
