@@ -110,7 +110,7 @@ class Function:
         self.by_name = {p.name: p for p in params}
         # An array's generated accessors include <field>_size(): a count
         # parameter of that name is renamed <field>_length.
-        arrays = {p.field for p in params if p.kind in ("ZU_INARR", "ZU_OUTARR") and p.base != "ViByte"}
+        arrays = {p.field for p in params if p.kind in ("ZU_INARR", "ZU_OUTARR")}
         for p in params:
             if p.field.endswith("_size") and p.field.removesuffix("_size") in arrays:
                 p.field = p.field.removesuffix("_size") + "_length"
@@ -276,9 +276,7 @@ def generate(source_root, output, preprocessor=None):
     folder.mkdir(parents=True, exist_ok=True)
     for file_name, text in (("zuvexa_remote.proto", proto_text(served, left_out)),
                             ("RemoteService.h", header_text(served)), ("RemoteService.cpp", source_text(served))):
-        target = folder / file_name
-        if not target.exists() or target.read_text(encoding="utf-8") != text:
-            generate_catalogue.write_replacing(target, text)
+        generate_catalogue.write_replacing(folder / file_name, text)
     print(f"generate_remote.py: {len(served)} functions served, {len(left_out)} left out:")
     for name, reason in left_out:
         print(f"  {name}: {reason}")

@@ -46,7 +46,7 @@ class Server:
         """SIGTERM; returns what the server printed after it."""
         self.process.send_signal(signal.SIGTERM)
         output, _ = self.process.communicate(timeout=20)
-        assert self.process.returncode == 0, (self.process.returncode, output)
+        assert self.process.returncode == 0 and "stopping on signal 15" in output, (self.process.returncode, output)
         return output
 
 
@@ -175,8 +175,11 @@ def check_generator():
     """The generator names what it leaves out, with the reason, in its output
     and at the top of the proto, which serves none of them."""
     source = Path(__file__).resolve().parents[3]
-    run = subprocess.run([sys.executable, source / "remote/generator/generate_remote.py", source, WORK / "generated"],
-                         capture_output=True, text=True, check=True)
+    generator = [sys.executable, source / "remote/generator/generate_remote.py"]
+    for arguments, complaint in (([source], "OUTPUT_FOLDER"), ([source, WORK / "failed", "false"], "cannot lay out")):
+        failed = subprocess.run(generator + arguments, capture_output=True, text=True)
+        assert failed.returncode != 0 and complaint in failed.stderr, failed
+    run = subprocess.run(generator + [source, WORK / "generated"], capture_output=True, text=True, check=True)
     proto = (WORK / "generated/zuvexa_remote.proto").read_text()
     assert proto == (Path(STUBS).parent / "generated/zuvexa_remote.proto").read_text()
     for name, reason in (("GX_zuVEXA_init", "graphical environment"), ("zuVEXA_LockSession", "calling thread"),
