@@ -1,13 +1,13 @@
 // Run through the C preprocessor only (cmake/PythonPackage.cmake): writes
 // every exported function and every attribute of the catalogue as one line
 // that python/generator/generate_catalogue.py reads:
-//   @export <name> | <result> | <type> : <role> ; <type> : <role> ... @end
+//   @export <name> | <result> | <type> : <role> : <parameter name> ; ... @end
 //   @attribute <identifier> | <display name> @end
 #include "zuVEXA.h"
 
 // The rows are text, not code.
 // clang-format off
-#define ZUPY_PARAM(type, name, role) type : role
+#define ZUPY_PARAM(type, name, role) type : role : name
 #define ZUPY_SEMICOLON() ;
 #define ZUPY_ROW(name, result, ...) @export name | result | ZU_FOR_EACH(ZUPY_PARAM, ZUPY_SEMICOLON, __VA_ARGS__) @end
 

@@ -73,13 +73,25 @@ def argument_type(c_type, role):
     raise CatalogueError(f"no ctypes form for a {c_type} parameter with role {role}")
 
 
-def prototype(fields):
+def export_row(fields):
+    """Name, result type and parameters of one export row, each parameter as
+    (C type, role, name); a row may leave the names out (None)."""
     name, result, parameters = (field.strip() for field in fields.split("|"))
-    restype = {"ViStatus": "ViStatus", "void": "None"}.get(result)
-    if not re.fullmatch(r"\w+", name) or restype is None:
+    if not re.fullmatch(r"\w+", name) or result not in ("ViStatus", "void"):
         raise CatalogueError(f"unreadable export row: {fields}")
-    argtypes = [argument_type(*parameter.rsplit(":", 1)) for parameter in parameters.split(";") if parameter.strip()]
-    return name, restype, argtypes
+    triples = []
+    for parameter in filter(str.strip, parameters.split(";")):
+        c_type, role, *rest = (part.strip() for part in parameter.split(":"))
+        if len(rest) > 1 or (rest and not re.fullmatch(r"\w+", rest[0])):
+            raise CatalogueError(f"unreadable parameter in export row: {fields}")
+        triples.append((c_type, role, rest[0] if rest else None))
+    return name, result, triples
+
+
+def prototype(fields):
+    name, result, parameters = export_row(fields)
+    restype = {"ViStatus": "ViStatus", "void": "None"}[result]
+    return name, restype, [argument_type(c_type, role) for c_type, role, _ in parameters]
 
 
 def snake_case(display_name):
@@ -141,6 +153,13 @@ def read_rows(text):
     if not exports or not attributes:
         raise CatalogueError("the catalogue rows hold no export or no attribute")
     return exports, attributes
+
+
+def export_rows(source_root, preprocessor=None):
+    """Every export row of the catalogue in catalogue order, as export_row
+    reads it (for generators of other interfaces over the same functions)."""
+    text = preprocess(source_root, preprocessor or os.environ.get("CXX") or "c++")
+    return [export_row(fields) for kind, fields in ROW.findall(text) if kind == "export"]
 
 
 def attribute_table(attributes, value_types):

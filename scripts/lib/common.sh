@@ -60,9 +60,10 @@ declare -A package_groups=(
   [build]="build-essential cmake pkg-config ccache dpkg-dev
            liblua5.1-0-dev lua-cjson-dev lua-cjson lua-filesystem-dev lua-dkjson
            libcpp-httplib-dev libcli11-dev nlohmann-json3-dev python3"
-  [programs]="python3 python3-numpy libsoapysdr-dev soapysdr-tools"
+  [programs]="python3 python3-numpy libsoapysdr-dev soapysdr-tools
+              libgrpc++-dev libprotobuf-dev protobuf-compiler protobuf-compiler-grpc"
   [tests]="clang-format googletest libgtest-dev libgmock-dev python3 python3-numpy python3-pytest file git
-           mypy python3-pip python3-venv python3-setuptools python3-wheel"
+           mypy python3-pip python3-venv python3-setuptools python3-wheel python3-grpcio openssl"
   [bench]="libbenchmark-dev"
   [fuzz]="clang libclang-rt-14-dev llvm"
   [deb]="python3 file"

@@ -1,0 +1,18 @@
+// What every call of the service shares: the access token, the sessions
+// opened for clients and the largest reply the server builds.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "SessionTable.h"
+
+namespace zuremote {
+
+struct RemoteState {
+  std::string token;
+  SessionTable sessions;
+  int64_t replyLimit = int64_t{64} << 20;
+};
+
+} // namespace zuremote

@@ -1,0 +1,250 @@
+#!/usr/bin/python3
+"""zuvexa-server driven by gRPC clients (grpcio, with the stubs the build
+generates from the catalogue's proto):
+
+    remote_test.py SERVER_PROGRAM STUBS_FOLDER WORK_FOLDER
+
+Simulated sessions opened, configured, fetched and closed; the token, the
+client's own sessions and the reply limit enforced; two servers simulating
+different models driven by one client; SIGTERM closes what is open."""
+import signal
+import subprocess
+import sys
+from pathlib import Path
+
+import grpc
+import numpy as np
+
+PROGRAM, STUBS, WORK = sys.argv[1], sys.argv[2], Path(sys.argv[3])
+sys.path.insert(0, STUBS)
+import zuvexa_remote_pb2 as pb  # noqa: E402
+import zuvexa_remote_pb2_grpc as stubs  # noqa: E402
+
+TOKEN = "correct-horse-battery"
+INVALID_SESSION, INVALID_PARAMETER = -1074130544, -1074135025
+CARRIER, RATE, SAMPLES = 2.4e9, 10e6, 1000
+
+
+class Server:
+    """One zuvexa-server on a free loopback port."""
+
+    def __init__(self, listen="127.0.0.1:0", *options, credentials=None):
+        token_file, self.errors = WORK / "token", WORK / f"server-{listen}.err"
+        token_file.write_text(TOKEN + "\n")
+        with open(self.errors, "w") as errors:
+            self.process = subprocess.Popen([PROGRAM, "--listen", listen, "--token-file", str(token_file), *options],
+                                            stdout=subprocess.PIPE, stderr=errors, text=True)
+        first = self.process.stdout.readline()
+        assert first.startswith("listening on "), first
+        self.address = "127.0.0.1:" + first.split()[2].rsplit(":", 1)[1]
+        self.credentials = credentials
+
+    def client(self, client_id="", token=TOKEN):
+        return Client(self.address, client_id, token, self.credentials)
+
+    def stop(self):
+        """SIGTERM; returns what the server printed after it."""
+        self.process.send_signal(signal.SIGTERM)
+        output, _ = self.process.communicate(timeout=20)
+        assert self.process.returncode == 0 and "stopping on signal 15" in output, (self.process.returncode, output)
+        return output
+
+
+class Client:
+    """Calls rpc(**fields) with the token (and client id) in its metadata."""
+
+    def __init__(self, address, client_id, token, credentials=None):
+        options = [("grpc.max_receive_message_length", 64 << 20)]
+        channel = grpc.secure_channel(address, credentials, options) if credentials else \
+            grpc.insecure_channel(address, options)
+        self.channel = channel
+        self.stub = stubs.AnalyzerStub(channel)
+        self.metadata = ([("authorization", f"Bearer {token}")] if token is not None else []) + \
+            ([("zuvexa-client-id", client_id)] if client_id else [])
+
+    def __call__(self, rpc, **fields):
+        return getattr(self.stub, rpc)(getattr(pb, rpc + "Request")(**fields), metadata=self.metadata)
+
+    def ok(self, rpc, **fields):
+        response = self(rpc, **fields)
+        assert response.status.code == 0, (rpc, response.status)
+        return response
+
+    def open(self, options="Simulate=1"):
+        return self.ok("InitWithOptions", resource_name="", option_string=options).new_vi
+
+    def tone(self, vi):
+        """(offset from the carrier in Hz, power in dBFS) of the strongest tone of a fetched record."""
+        self.ok("ConfigureIQCarrierFrequency", vi=vi, carrier_frequency=CARRIER)
+        self.ok("ConfigureIQRate", vi=vi, iq_rate=RATE)
+        self.ok("ConfigureNumberOfSamples", vi=vi, number_of_samples_is_finite=True, samples_per_record=SAMPLES)
+        self.ok("Initiate", vi=vi)
+        fetched = self.ok("FetchIQSingleRecordComplexF64", vi=vi, number_of_samples=SAMPLES, timeout=5)
+        assert fetched.wfm_info.actual_samples == SAMPLES and len(fetched.data) == 2 * SAMPLES
+        assert abs(fetched.wfm_info.x_increment - 1 / RATE) < 1e-15
+        samples = np.array(fetched.data[0::2]) + 1j * np.array(fetched.data[1::2])
+        spectrum = np.fft.fft(samples)
+        peak = int(np.argmax(np.abs(spectrum)))
+        return np.fft.fftfreq(SAMPLES, 1 / RATE)[peak], 10 * np.log10(np.mean(np.abs(samples) ** 2))
+
+
+def refused(response, code, words):
+    assert response.status.code == code and words in response.status.description, response.status
+
+
+def unauthenticated(client, vi):
+    try:
+        client("Initiate", vi=vi)
+        raise AssertionError(f"{client.metadata} let a call through")
+    except grpc.RpcError as error:
+        assert error.code() == grpc.StatusCode.UNAUTHENTICATED, error
+
+
+def check_session_life(server):
+    client = server.client("bench-a")
+    vi = client.open()
+    offset, power = client.tone(vi)
+    assert abs(offset - 100e3) < RATE / SAMPLES and abs(power + 6.02) < 0.05, (offset, power)
+    # A library failure travels as the response's status, described.
+    rejected = client("ConfigureIQRate", vi=vi, iq_rate=-1)
+    assert rejected.status.code < 0 and rejected.status.description, rejected.status
+    # Arrays both ways: the simulated attribute store keeps what was written.
+    for kind, values in (("ViReal64Array", [1.5, -2.25, 3.0]),
+                         ("ZUComplexNumberArray", [pb.Complex(real=1, imaginary=-1), pb.Complex(real=0.5)])):
+        client.ok("SetAttribute" + kind, vi=vi, attribute_id=1150200, value_length_in_elements=len(values),
+                  value=values)
+        read = client.ok("GetAttribute" + kind, vi=vi, attribute_id=1150200, value_length_in_elements=len(values))
+        assert list(read.value) == values, (kind, read)
+    assert len(client.ok("GetAttributeViReal64Array", vi=vi, attribute_id=1150200,
+                         value_length_in_elements=0).value) == 0, "as many values as asked for"
+    client.ok("Close", vi=vi)
+    refused(client("Initiate", vi=vi), INVALID_SESSION, "not one this server opened")
+    # Failed open: the description the library keeps for it.
+    failed = client("InitWithOptions", resource_name="", option_string="NoSuchOption=1")
+    assert failed.status.code < 0 and failed.new_vi == 0 and failed.status.description, failed.status
+
+
+def check_access(server):
+    owner, other, anonymous = server.client("bench-a"), server.client("bench-b"), server.client()
+    vi = owner.open()
+    for token in (None, "wrong", TOKEN + "x"):
+        unauthenticated(server.client("bench-a", token), vi)
+    for intruder, handle in ((other, vi), (anonymous, vi), (owner, vi + 1), (owner, 0), (other, 0xFFFFFFFF)):
+        refused(intruder("Close", vi=handle), INVALID_SESSION, f"session {handle} is not one")
+    # Describing a status needs no session.
+    described = other.ok("GetErrorMessage", vi=0, error_code=INVALID_SESSION, error_description_buffer_size=512)
+    assert "session" in described.error_description.lower(), described
+    # A buffer too small: the first size - 1 characters and the size needed.
+    cut = other("GetErrorMessage", vi=0, error_code=INVALID_SESSION, error_description_buffer_size=8)
+    assert cut.status.code == len(described.error_description) + 1, cut.status
+    assert cut.error_description == described.error_description[:7], cut
+    owner.ok("Close", vi=vi)
+
+
+def check_reply_limit(server):
+    client = server.client("bench-a")
+    vi = client.open()
+    for fields in ({"number_of_samples": 1 << 40}, {"number_of_samples": -1}, {"number_of_samples": 1 << 62}):
+        refused(client("FetchIQSingleRecordComplexF64", vi=vi, timeout=1, **fields), INVALID_PARAMETER,
+                "numberOfSamples")
+    refused(client("FetchIQMultiRecordComplexF64", vi=vi, number_of_records=1 << 40, number_of_samples=8,
+                   timeout=1), INVALID_PARAMETER, "reply limit")
+    refused(client("GetAttributeViString", vi=vi, attribute_id=1050327, buf_size=1 << 30), INVALID_PARAMETER,
+            "reply limit")
+    refused(client("SetAttributeViReal64Array", vi=vi, attribute_id=1, value_length_in_elements=3, value=[1.0]),
+            INVALID_PARAMETER, "holds 1 values")
+    client.ok("Close", vi=vi)
+
+
+def check_two_servers():
+    """One client drives a Q117 and a Q118 simulated on two servers, each
+    server closing its own session when stopped."""
+    first, second = Server(), Server()
+    try:
+        clients = [(first.client("bench"), "Q117"), (second.client("bench"), "Q118")]
+        handles = [client.open(f"Simulate=1,DriverSetup=Model:{model}") for client, model in clients]
+        for (client, _), vi in zip(clients, handles):
+            offset, power = client.tone(vi)
+            assert abs(offset - 100e3) < RATE / SAMPLES and abs(power + 6.02) < 0.05, (offset, power)
+    finally:
+        outputs = [first.stop(), second.stop()]
+    assert all("closed 1 session(s)" in output for output in outputs), outputs
+
+
+def check_generator():
+    """The generator names what it leaves out, with the reason, in its output
+    and at the top of the proto, which serves none of them."""
+    source = Path(__file__).resolve().parents[3]
+    generator = [sys.executable, source / "remote/generator/generate_remote.py"]
+    for arguments, complaint in (([source], "OUTPUT_FOLDER"), ([source, WORK / "failed", "false"], "cannot lay out")):
+        failed = subprocess.run(generator + arguments, capture_output=True, text=True)
+        assert failed.returncode != 0 and complaint in failed.stderr, failed
+    run = subprocess.run(generator + [source, WORK / "generated"], capture_output=True, text=True, check=True)
+    proto = (WORK / "generated/zuvexa_remote.proto").read_text()
+    assert proto == (Path(STUBS).parent / "generated/zuvexa_remote.proto").read_text()
+    for name, reason in (("GX_zuVEXA_init", "graphical environment"), ("zuVEXA_LockSession", "calling thread"),
+                         ("zuVEXA_GetAttributeViSession", "session handle passed as a value"),
+                         ("zuVEXA_FetchIQSingleRecordDirectDMA", "is an address"),
+                         ("zuVEXA_GetVEXAServerSession", "is an address"),
+                         ("InitializeSessionForServer", "server's own open")):
+        assert f"  {name}: " in run.stdout and reason in run.stdout.split(f"  {name}: ")[1].split("\n")[0], name
+        rpc = name.removeprefix("zuVEXA_")
+        assert reason in proto.split(f"//   {name}: ")[1].split("\n")[0] and f" {rpc}(" not in proto, name
+
+
+def check_reflection(server):
+    """Reflection lists the service (a raw list_services request), for a
+    caller with the token only."""
+    for token in (TOKEN, None):
+        client = server.client(token=token)
+        call = client.channel.stream_stream("/grpc.reflection.v1alpha.ServerReflection/ServerReflectionInfo")
+        try:
+            replies = b"".join(call(iter([b"\x3a\x00"]), metadata=client.metadata, timeout=10))
+            assert token and b"zuvexa.remote.Analyzer" in replies, replies
+        except grpc.RpcError as error:
+            assert not token and error.code() == grpc.StatusCode.UNAUTHENTICATED, error
+
+
+def check_transport_security():
+    """TLS with --cert and --key; a warning for a cleartext non-loopback address."""
+    key, cert = WORK / "key.pem", WORK / "cert.pem"
+    subprocess.run(["openssl", "req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "1", "-subj", "/CN=localhost",
+                    "-addext", "subjectAltName=IP:127.0.0.1", "-keyout", key, "-out", cert],
+                   check=True, capture_output=True)
+    tls = Server("127.0.0.1:0", "--cert", str(cert), "--key", str(key),
+                 credentials=grpc.ssl_channel_credentials(cert.read_bytes()))
+    try:
+        client = tls.client("bench")
+        client.ok("Close", vi=client.open())
+    finally:
+        tls.stop()
+    (WORK / "blank").write_text(" \n")
+    for options, complaint in ((["--token-file", WORK / "token", "--cert", cert], "--key"),
+                               (["--token-file", WORK / "token", "--key", key], "--cert"),
+                               (["--token-file", WORK / "blank"], "no token")):
+        run = subprocess.run([PROGRAM, *options], capture_output=True, text=True)
+        assert run.returncode != 0 and complaint in run.stderr, (options, run)
+    for listen, warned in (("0.0.0.0:0", True), ("[::1]:0", False)):
+        server = Server(listen)
+        if warned:  # in cleartext the service's handlers check the token
+            unauthenticated(server.client("bench", "wrong"), 1)
+        server.stop()
+        assert ("warning: listening on " + listen + " without TLS" in server.errors.read_text()) == warned, listen
+
+
+def main():
+    server = Server()
+    try:
+        for check in (check_session_life, check_access, check_reply_limit, check_reflection):
+            check(server)
+            print(f"{check.__name__}: passed")
+    finally:
+        output = server.stop()
+    assert "closed 0 session(s)" in output, output
+    for check in (check_two_servers, check_transport_security, check_generator):
+        check()
+        print(f"{check.__name__}: passed")
+
+
+if __name__ == "__main__":
+    main()
