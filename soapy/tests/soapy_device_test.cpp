@@ -121,6 +121,9 @@ TEST(SoapyStream, EverySampleOnceInOrderInEachFormatAndReadSize) {
 TEST(SoapyStream, FiniteBurstEndsThenTimesOutAndSessionStaysUsable) {
   std::vector<double> data(4 * kRecord);
   Reader whole(SOAPY_SDR_CF64, 2 * kRecord); // a burst of whole records ends with its last
+  EXPECT_EQ(whole.device.readSetting("Number of Records Is Finite"), "true");
+  EXPECT_EQ(Reader(SOAPY_SDR_CF64).device.readSetting("Number of Records Is Finite"), "false")
+      << "continuous";
   EXPECT_EQ(whole.Read(data, 2 * kRecord) + whole.Read(data, 2 * kRecord), int(2 * kRecord));
   EXPECT_TRUE(whole.flags & SOAPY_SDR_END_BURST);
   Reader reader(SOAPY_SDR_CF64, kRecord + 904);

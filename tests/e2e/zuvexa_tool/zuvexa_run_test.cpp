@@ -172,6 +172,7 @@ TEST(ZuvexaRun, FetchReportsStatisticsAndWritesSamplesAndPlot) {
                         "mean power    -6.02 dBFS", "peak power    -6.02 dBFS", "DC offset     I ",
                         "tone          +100.000 kHz from the carrier, at 2.400100000 GHz, -6.02 dBFS",
                         "closed        session"});
+  EXPECT_EQ(run.err, "") << "nothing to tell of a fetch that ran to its end";
   const std::string csv = ReadWholeFile(folder.File("iq.csv"));
   EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 1 + 3 * 2048);
   EXPECT_THAT(csv, HasSubstr("\n2,2047,")) << "the last record's last sample";
@@ -327,7 +328,9 @@ TEST(ZuvexaTrace, ShowsTheRecordsTheTracedCommandLeftAndItsExitStatus) {
   const ShellRun silent = Trace("true");
   EXPECT_EQ(silent.exitCode, 0);
   EXPECT_THAT(silent.err, HasSubstr("no calls were traced"));
-  EXPECT_EQ(Trace("/nonexistent/program").exitCode, 127);
+  const ShellRun missing = Trace("/nonexistent/program");
+  EXPECT_EQ(missing.exitCode, 127);
+  EXPECT_THAT(missing.err, HasSubstr("cannot run /nonexistent/program: No such file"));
 
   const testsupport::TemporaryDirectory folder;
   const ShellRun own = Trace("--log " + folder.File("trace.log") + " error 0");
