@@ -4,6 +4,8 @@
 #include <map>
 #include <nlohmann/json.hpp>
 
+#include "Text.h"
+
 namespace zuvexacli {
 
 namespace {
@@ -99,10 +101,7 @@ std::string RenderReturns(const json &returns) {
 
 std::string FormatStatus(long long status) {
   if (status == 0) return "0";
-  char text[48];
-  std::snprintf(text, sizeof text, "0x%08X (%s)", static_cast<unsigned>(status),
-                status < 0 ? "error" : "warning");
-  return text;
+  return zuvexaclient::HexStatus(static_cast<ViStatus>(status)) + (status < 0 ? " (error)" : " (warning)");
 }
 
 std::string RenderTraceRecord(std::string_view line) {
