@@ -293,7 +293,7 @@ TEST(ZuvexaRun, ListsDevicesReadsAndWritesAttributesAndWritesJson) {
                  {"attr get Analyzer1 'iq rate'", {"IQ Rate (1150007) = 1000000.0"}},
                  {"attr set --json Analyzer1 1150009 4k",
                   {"\"name\": \"Number of Samples\"", "\"type\": \"int64\"", "\"value\": 4000"}},
-                 {"fetch --json --samples 64 --records 2 --output /dev/null --format i16",
+                 {"fetch --json --samples 64 --records 2 --timeout 0 --output /dev/null --format i16",
                   {"\"records\": 2", "\"gain\":", "\"meanPowerDbfs\": -6.02"}},
              });
   std::ofstream(folder.File("sysapi.conf"))
