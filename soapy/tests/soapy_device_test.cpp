@@ -335,10 +335,14 @@ TEST(SoapySettings, CatalogueValuesByTypeAndErrorsWithTheLibrarysText) {
   device.writeSetting("iq rate", "2M"); // any case, with a unit
   EXPECT_EQ(device.getSampleRate(SOAPY_SDR_RX, 0), 2e6);
   EXPECT_THROW(device.readSetting("No Such Attribute"), std::invalid_argument);
+  double fullScale = 0;
+  EXPECT_EQ(device.getNativeStreamFormat(SOAPY_SDR_RX, 0, fullScale), SOAPY_SDR_CF64);
+  EXPECT_EQ(fullScale, 1.0);
   const std::function<void()> otherChannels[] = {
       [&] { device.getAntenna(SOAPY_SDR_RX, 1); }, [&] { device.getGain(SOAPY_SDR_RX, 1); },
       [&] { device.getSampleRate(SOAPY_SDR_TX, 0); },
-      [&] { device.setFrequency(SOAPY_SDR_RX, 1, "CORR", 0, {}); }};
+      [&] { device.setFrequency(SOAPY_SDR_RX, 1, "CORR", 0, {}); },
+      [&] { device.getNativeStreamFormat(SOAPY_SDR_RX, 1, fullScale); }};
   for (const auto &otherChannel : otherChannels) EXPECT_THROW(otherChannel(), std::invalid_argument);
   // Applications list every direction: a channel the device lacks has nothing, and no error.
   for (const auto &[direction, channel] : {std::pair{SOAPY_SDR_TX, 0}, {SOAPY_SDR_RX, 1}}) {

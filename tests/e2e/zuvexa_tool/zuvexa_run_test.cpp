@@ -110,6 +110,7 @@ TEST(ZuvexaRun, WrongCommandLinesAndFailuresEndWithTheirStatus) {
       {"attr get --options Bogus=1 Analyzer1 1150007", 1,
        "zuVEXA_InitWithOptions failed with status 0xBFFA004B"},
       {"probe Nowhere", 1, "There is no device or logical name \"Nowhere\""},
+      {"attr get Nowhere 1150007", 1, "There is no device or logical name \"Nowhere\""},
       {"probe --options 'Simulate=1,DriverSetup=Model:Q999' Nowhere", 1, "specified model: Q999"},
       {"fetch --resource Nowhere", 1, "There is no device or logical name \"Nowhere\""},
       {"fetch --output /nonexistent-folder/x.csv", 1, "cannot write /nonexistent-folder/x.csv"},
