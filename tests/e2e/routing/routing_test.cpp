@@ -6,6 +6,7 @@
 #include "../open_close/OpenCloseSupport.h"
 #include "TemporaryDirectory.h"
 #include "routing/LogicalNameList.h"
+#include "routing/ResourceResolution.h"
 
 using namespace e2e;
 
@@ -63,11 +64,15 @@ TEST_F(RoutingTest, LogicalNamesResolveToADeviceOrSimulateWithTheirModel) {
 
 TEST_F(RoutingTest, TheEngineListsTheLogicalNamesOfItsStoreAndMemory) {
   testsupport::TemporaryDirectory folder;
-  std::ofstream(folder.File("store")) << "# comment\nFileOnly|PXI1Slot5|0\nbenchvsa|PXI1Slot5|1\nbroken|x\n";
+  std::ofstream(folder.File("store"))
+      << "# comment\nFileOnly|PXI1Slot5|0||Cache=1|x\nbenchvsa|PXI1Slot5|1\nbroken|x\n";
   ASSERT_EQ(setenv("ZUVEXA_IVI_CONFIG", folder.File("store").c_str(), 1), 0);
   ASSERT_EQ(IviStandin_SetLogicalName("BenchVSA", "PXI1Slot2", VI_FALSE, "", ""), 0);
   ASSERT_EQ(IviStandin_SetLogicalName("aSim", "", VI_TRUE, "", ""), 0);
   const zurouting::LogicalNames listed = zurouting::ListLogicalNames();
+  zurouting::ResolvedResource resolved;
+  ASSERT_EQ(zurouting::ResolveThroughEngine("fileonly", "", resolved), VI_SUCCESS);
+  EXPECT_STREQ(resolved.optionString, "Cache=1|x") << "the option string takes the rest of the line";
   unsetenv("ZUVEXA_IVI_CONFIG");
   EXPECT_EQ(listed.listing, zurouting::LogicalNameListing::Listed);
   EXPECT_EQ(listed.names, (std::vector<std::string>{"aSim", "BenchVSA", "FileOnly"}));
