@@ -91,6 +91,8 @@ TEST(ClientAttributes, ValuesFromTextAndBack) {
       {ValueType::Int64, "9.3e18", {}, "not a whole int64 number"},
       {ValueType::Int64, "1.5", {}, "not a whole int64 number: \"1.5\""},
       {ValueType::Int64, "many", {}, "not a number: \"many\""},
+      {ValueType::Int64, "+-5", {}, "not a number: \"+-5\""},
+      {ValueType::Int64, "+5", ViInt64(5), "5"},
       {ValueType::Boolean, "TRUE", true, "true"},
       {ValueType::Boolean, "0", false, "false"},
       {ValueType::Boolean, "yes", {}, "not a boolean: \"yes\""},
@@ -151,6 +153,9 @@ TEST_F(ClientSession, FailuresCarryTheLibrarysTextAndWarningsFollowThePolicy) {
     EXPECT_THAT(error.what(), HasSubstr("zuVEXA_ConfigureIQRate: 0xBFFA000F Invalid parameter"));
   }
   EXPECT_THAT(DescribeStatus(VI_NULL, BACKENDSTANDIN_ERROR_INVALID_ARGUMENT), HasSubstr("Invalid parameter"));
+  ViStatus unknown = -7;
+  EXPECT_EQ(TakeErrorText(424242, &unknown), "");
+  EXPECT_EQ(unknown, 0) << "no code from a session the library does not know";
   for (const Warnings warnings : {Warnings::Print, Warnings::Clear}) {
     BackendStandin_ScriptStatus(BACKENDSTANDIN_ALL_KINDS, "Initiate", kWarning, VI_FALSE);
     ::testing::internal::CaptureStderr();
