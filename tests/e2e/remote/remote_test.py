@@ -258,7 +258,10 @@ def check_transport_security():
     (WORK / "blank").write_text(" \n")
     for options, complaint in ((["--token-file", WORK / "token", "--cert", cert], "--key"),
                                (["--token-file", WORK / "token", "--key", key], "--cert"),
-                               (["--token-file", WORK / "blank"], "no token")):
+                               (["--token-file", WORK / "blank"], "no token"),
+                               (["--token-file", WORK / "token", "--max-calls", "0"], "--max-calls"),
+                               (["--token-file", WORK / "token", "--max-sessions", "0"], "--max-sessions"),
+                               (["--token-file", WORK / "token", "--grace", "-1"], "--grace")):
         run = subprocess.run([PROGRAM, *options], capture_output=True, text=True)
         assert run.returncode != 0 and complaint in run.stderr, (options, run)
     for listen, warned in (("0.0.0.0:0", True), ("[::1]:0", False)):
