@@ -140,8 +140,9 @@ class Function:
             "call.Close" if self.name == SERVED_CLOSE else self.name
         body = [f"::grpc::Status AnalyzerService::{self.rpc}(::grpc::ServerContext *context,",
                 f"    const pb::{self.rpc}Request *request, pb::{self.rpc}Response *response) {{",
-                "  Call call(state_, context);",
-                "  if (!call.Authorized()) return call.Unauthenticated();"]
+                f"  Call call(state_, context, {'true' if self.name in SERVED_OPENS else 'false'});",
+                "  if (!call.Authorized()) return call.Unauthenticated();",
+                "  if (!call.Admitted()) return call.Exhausted();"]
         body += [f"  {line}" for line in locals_]
         condition = " && ".join(checks) or "true"
         body += [f"  if ({condition}) {{", f"    call.Finish({callee}({', '.join(arguments)}));"]

@@ -54,8 +54,26 @@ std::string DescribeStatus(ViSession vi, ViStatus status) {
   return ReadText([&](ViInt32 size, ViChar *text) { return zuVEXA_GetErrorMessage(vi, status, size, text); });
 }
 
-Call::Call(RemoteState &state, grpc::ServerContext *context)
-    : state_(state), client_(ClientOf(*context)), authorized_(TokenMatches(*context, state.token)) {}
+Call::Call(RemoteState &state, grpc::ServerContext *context, bool opens)
+    : state_(state), client_(ClientOf(*context)), authorized_(TokenMatches(*context, state.token)) {
+  if (!authorized_) return;
+  entered_ = state_.sessions.Enter(client_, state_.maxCalls, SessionTable::Clock::now());
+  if (!entered_) {
+    exhausted_ = std::to_string(state_.maxCalls) + " calls in flight";
+    return;
+  }
+  openReserved_ = opens && state_.sessions.ReserveOpen(client_, state_.maxSessions);
+  if (opens && !openReserved_) exhausted_ = std::to_string(state_.maxSessions) + " open sessions";
+}
+
+Call::~Call() {
+  if (openReserved_) state_.sessions.EndOpen(client_);
+  if (entered_) state_.sessions.Leave(client_, SessionTable::Clock::now());
+}
+
+grpc::Status Call::Exhausted() const {
+  return {grpc::StatusCode::RESOURCE_EXHAUSTED, client_ + " already has the server's limit of " + exhausted_};
+}
 
 grpc::Status Call::Unauthenticated() const {
   return {grpc::StatusCode::UNAUTHENTICATED, "a valid token is needed: authorization: Bearer <token>"};

@@ -19,10 +19,18 @@ namespace zuremote {
 
 class Call {
 public:
-  Call(RemoteState &state, grpc::ServerContext *context);
+  // An authorized call counts against the caller's calls in flight, and an
+  // open (`opens`) against its sessions, until the call ends.
+  Call(RemoteState &state, grpc::ServerContext *context, bool opens);
+  ~Call();
+  Call(const Call &) = delete;
+  Call &operator=(const Call &) = delete;
 
   bool Authorized() const { return authorized_; }
   grpc::Status Unauthenticated() const;
+  // False when the call would pass one of the caller's limits.
+  bool Admitted() const { return exhausted_.empty(); }
+  grpc::Status Exhausted() const;
 
   // The library handle of one of the caller's sessions (VI_NULL too where
   // `nullAllowed`); any other handle refuses the call.
@@ -74,6 +82,9 @@ private:
   RemoteState &state_;
   std::string client_;
   bool authorized_ = false;
+  bool entered_ = false;
+  bool openReserved_ = false;
+  std::string exhausted_;
   ViSession session_ = VI_NULL;
   bool sessionOpen_ = false;
   int64_t reserved_ = 0;

@@ -13,6 +13,9 @@ struct ServerOptions {
   std::string certFile;
   std::string keyFile;
   int64_t replyLimit = int64_t{64} << 20;
+  int graceSeconds = 30; // 0: an idle client keeps its sessions
+  int maxSessions = 8;
+  int maxCalls = 16;
 };
 
 // The token: the file's first line without surrounding blanks; empty when

@@ -10,6 +10,7 @@
 #include <CLI/CLI.hpp>
 #include <chrono>
 #include <climits>
+#include <condition_variable>
 #include <csignal>
 #include <cstdio>
 #include <iostream>
@@ -72,6 +73,50 @@ void StopOnSignal(const sigset_t &signals, grpc::Server &server) {
   server.Shutdown(std::chrono::system_clock::now() + std::chrono::seconds(2));
 }
 
+// Closes the sessions of clients silent for longer than the grace period
+// (a client that went away), checking a few times per period until stopped.
+class IdleSweeper {
+public:
+  IdleSweeper(SessionTable &sessions, int graceSeconds) : sessions_(sessions), grace_(graceSeconds) {
+    if (graceSeconds > 0) thread_ = std::thread([this] { Run(); });
+  }
+  ~IdleSweeper() { Stop(); }
+  void Stop() {
+    {
+      std::lock_guard lock(mutex_);
+      stopping_ = true;
+    }
+    wake_.notify_all();
+    if (thread_.joinable()) thread_.join();
+  }
+
+private:
+  void Run() {
+    const auto period =
+        std::min<std::chrono::milliseconds>(std::chrono::milliseconds(grace_) / 4, std::chrono::seconds(1));
+    std::unique_lock lock(mutex_);
+    while (!wake_.wait_for(lock, period, [this] { return stopping_; })) {
+      lock.unlock(); // the closes below never hold the sweeper's lock
+      CloseIdle();
+      lock.lock();
+    }
+  }
+  void CloseIdle() {
+    for (const auto &[client, vi] : sessions_.TakeIdle(SessionTable::Clock::now() - grace_)) {
+      const ViStatus status = ReleaseSessionForServer(vi);
+      std::cerr << "closed session " << vi << " of " << client << " after its grace period (status " << status
+                << ")" << std::endl;
+    }
+  }
+
+  SessionTable &sessions_;
+  const std::chrono::seconds grace_;
+  std::mutex mutex_;
+  std::condition_variable wake_;
+  bool stopping_ = false;
+  std::thread thread_;
+};
+
 void CloseAll(SessionTable &sessions) {
   const auto open = sessions.TakeAll();
   for (ViSession vi : open) ReleaseSessionForServer(vi);
@@ -89,6 +134,8 @@ int Serve(const ServerOptions &options) {
   RemoteState state;
   state.token = ReadToken(options.tokenFile);
   state.replyLimit = options.replyLimit;
+  state.maxSessions = options.maxSessions;
+  state.maxCalls = options.maxCalls;
   if (state.token.empty()) {
     std::cerr << "zuvexa-server: no token in " << options.tokenFile << "\n";
     return 2;
@@ -117,8 +164,10 @@ int Serve(const ServerOptions &options) {
   }
   std::cout << "listening on " << options.listen.substr(0, options.listen.rfind(':')) << ":" << port
             << (options.certFile.empty() ? "" : " (TLS)") << std::endl;
+  IdleSweeper sweeper(state.sessions, options.graceSeconds);
   std::thread stopper(StopOnSignal, std::cref(signals), std::ref(*server));
   stopper.join(); // after the shutdown, which waits for the calls still running
+  sweeper.Stop();
   CloseAll(state.sessions);
   return 0;
 }
@@ -146,6 +195,16 @@ int main(int argc, char **argv) {
   app.add_option("--reply-limit", options.replyLimit, "largest reply in bytes; larger requests are refused")
       ->capture_default_str()
       ->check(CLI::Range(int64_t{1024}, int64_t{1} << 31));
+  app.add_option("--grace", options.graceSeconds,
+                 "seconds a client may stay silent before its sessions are closed (0: never)")
+      ->capture_default_str()
+      ->check(CLI::Range(0, 86400));
+  app.add_option("--max-sessions", options.maxSessions, "sessions one client may hold open")
+      ->capture_default_str()
+      ->check(CLI::Range(1, 1024));
+  app.add_option("--max-calls", options.maxCalls, "calls one client may have in flight")
+      ->capture_default_str()
+      ->check(CLI::Range(1, 1024));
   CLI11_PARSE(app, argc, argv);
   return zuremote::Serve(options);
 }

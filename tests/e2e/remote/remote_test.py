@@ -6,10 +6,13 @@ generates from the catalogue's proto):
 
 Simulated sessions opened, configured, fetched and closed; the token, the
 client's own sessions and the reply limit enforced; two servers simulating
-different models driven by one client; SIGTERM closes what is open."""
+different models driven by one client; SIGTERM closes what is open; the
+sessions of clients gone silent closed after the grace period; the sessions
+a client may hold limited."""
 import signal
 import subprocess
 import sys
+import time
 from pathlib import Path
 
 import grpc
@@ -171,6 +174,40 @@ def check_two_servers():
     assert all("closed 1 session(s)" in output for output in outputs), outputs
 
 
+def check_grace_and_limits():
+    """With --grace 1 --max-sessions 2: a third open is refused, a closed
+    session frees its place; the sessions of clients whose channel closed go
+    after the grace period, a client still calling keeps its own."""
+    server = Server("127.0.0.1:0", "--grace", "1", "--max-sessions", "2")
+    try:
+        gone, anonymous, live = server.client("bench-gone"), server.client(), server.client("bench-live")
+        held = [gone.open(), gone.open()]
+        try:
+            gone.open()
+            raise AssertionError("a third session opened")
+        except grpc.RpcError as error:
+            assert error.code() == grpc.StatusCode.RESOURCE_EXHAUSTED and "2 open sessions" in error.details(), error
+        gone.ok("Close", vi=held.pop())
+        held.append(gone.open())
+        lost, kept = held + [anonymous.open()], live.open()
+        gone.channel.close()
+        anonymous.channel.close()
+        for _ in range(12):  # the live client calls more often than the grace period
+            live.ok("ConfigureIQRate", vi=kept, iq_rate=RATE)
+            time.sleep(0.25)
+        log = server.errors.read_text()
+        for vi in lost:
+            assert f"closed session {vi} of " in log and "after its grace period" in log, (vi, log)
+        assert f"session {kept} " not in log and "of client bench-gone at ipv4:127.0.0.1" in log, log
+        back = server.client("bench-gone")
+        refused(back("Close", vi=lost[0]), INVALID_SESSION, "not one this server opened")
+        back.ok("Close", vi=back.open())
+        live.ok("Close", vi=kept)
+    finally:
+        output = server.stop()
+    assert "closed 0 session(s)" in output, output
+
+
 def check_generator():
     """The generator names what it leaves out, with the reason, in its output
     and at the top of the proto, which serves none of them."""
@@ -221,7 +258,10 @@ def check_transport_security():
     (WORK / "blank").write_text(" \n")
     for options, complaint in ((["--token-file", WORK / "token", "--cert", cert], "--key"),
                                (["--token-file", WORK / "token", "--key", key], "--cert"),
-                               (["--token-file", WORK / "blank"], "no token")):
+                               (["--token-file", WORK / "blank"], "no token"),
+                               (["--token-file", WORK / "token", "--max-calls", "0"], "--max-calls"),
+                               (["--token-file", WORK / "token", "--max-sessions", "0"], "--max-sessions"),
+                               (["--token-file", WORK / "token", "--grace", "-1"], "--grace")):
         run = subprocess.run([PROGRAM, *options], capture_output=True, text=True)
         assert run.returncode != 0 and complaint in run.stderr, (options, run)
     for listen, warned in (("0.0.0.0:0", True), ("[::1]:0", False)):
@@ -241,7 +281,7 @@ def main():
     finally:
         output = server.stop()
     assert "closed 0 session(s)" in output, output
-    for check in (check_two_servers, check_transport_security, check_generator):
+    for check in (check_two_servers, check_grace_and_limits, check_transport_security, check_generator):
         check()
         print(f"{check.__name__}: passed")
 
