@@ -285,6 +285,7 @@ TEST(ZuvexaRun, ListsDevicesReadsAndWritesAttributesAndWritesJson) {
   ExpectRuns(folder,
              {
                  {"--help", {"Manual: " ZUVEXA_MANUAL_PAGE " when installed"}},
+                 {"--version", {"zuvexa " ZUVEXA_VERSION "\n"}},
                  {"list",
                   {"PXI1Slot2      Analyzer1      0x1C02       Q118    tov",
                    "Bench          -> PXI1Slot5      Q125"}},
