@@ -6,6 +6,7 @@
 #                            which the library loads by name
 #   <datadir>/zuvexa         the library's own error description files
 #   <bindir>                 the tools (RUNPATH: <libdir> and <libdir>/zuvexa)
+#   <docdir>/manual          the HTML manual, when it was built (target docs)
 #   <libdir>/SoapySDR/modulesN  the SoapySDR module (RUNPATH: the same two,
 #                            soapy/CMakeLists.txt)
 #   <python site>/zuvexa     the Python package, which finds <libdir> from
@@ -14,6 +15,9 @@ include(GNUInstallDirs)
 
 set(ZUVEXA_INSTALL_MODULEDIR ${CMAKE_INSTALL_LIBDIR}/zuvexa)
 set(ZUVEXA_INSTALL_DATADIR ${CMAKE_INSTALL_DATADIR}/zuvexa)
+set(ZUVEXA_INSTALL_MANUALDIR ${CMAKE_INSTALL_DOCDIR}/manual)
+# The manual's installed start page, which `zuvexa --help` names.
+set(ZUVEXA_MANUAL_PAGE ${CMAKE_INSTALL_FULL_DOCDIR}/manual/index.html)
 
 file(RELATIVE_PATH zu_libdir_from_bindir ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_LIBDIR})
 file(RELATIVE_PATH ZUVEXA_DATA_FROM_LIBDIR ${CMAKE_INSTALL_FULL_LIBDIR}

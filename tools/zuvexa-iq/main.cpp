@@ -74,7 +74,8 @@ int main(int argc, char **argv) {
   app.add_flag("--trace", traceCalls,
                "show every library call, its values and its status (one JSON line each on\n"
                "standard error, through the call tracer libZuPeekLog.so)");
-  app.footer(zuvexaiq::UsageFooter());
+  app.footer(zuvexaiq::UsageFooter() + "\nManual: " ZUVEXA_MANUAL_PAGE
+                                       " when installed,\nor docs/ in the sources.");
   if (argc == 2 && std::string(argv[1]) == "help") {
     std::cout << app.help();
     return CheckedStandardOutput(0);

@@ -50,7 +50,8 @@ int main(int argc, char **argv) {
   app.require_subcommand(1);
   app.footer("'zuvexa COMMAND --help' or 'zuvexa help COMMAND' describes a command.\n"
              "Exit status: 0 success, 1 a library call or the output failed, 2 a wrong command\n"
-             "line, 128 + N when signal N (SIGINT, SIGTERM) stopped a fetch or a trace.");
+             "line, 128 + N when signal N (SIGINT, SIGTERM) stopped a fetch or a trace.\n"
+             "Manual: " ZUVEXA_MANUAL_PAGE " when installed,\nor docs/ in the sources.");
   int exitCode = zuvexacli::kExitSuccess;
   for (const zuvexacli::CommandRegistrar add : kCommands) add(app, exitCode);
   AddHelpCommand(app, exitCode);

@@ -284,6 +284,8 @@ TEST(ZuvexaRun, ListsDevicesReadsAndWritesAttributesAndWritesJson) {
   const testsupport::TemporaryDirectory folder;
   ExpectRuns(folder,
              {
+                 {"--help", {"Manual: " ZUVEXA_MANUAL_PAGE " when installed"}},
+                 {"--version", {"zuvexa " ZUVEXA_VERSION "\n"}},
                  {"list",
                   {"PXI1Slot2      Analyzer1      0x1C02       Q118    tov",
                    "Bench          -> PXI1Slot5      Q125"}},
@@ -359,6 +361,7 @@ TEST(ZuvexaIqRun, ShowsTheSimulatedToneOrTheFailureOrRefusesTheCommandLine) {
   const std::string two = ZuvexaIq("--samples 2").out; // fewer than the samples shown
   EXPECT_THAT(two, HasSubstr("       1      0.404508     0.293893\n\n"));
   EXPECT_EQ(ZuvexaIq("--version").out, "zuvexa-iq " + std::string(ZUVEXA_VERSION) + "\n");
+  EXPECT_THAT(ZuvexaIq("--help").out, HasSubstr("Manual: " ZUVEXA_MANUAL_PAGE " when installed"));
   EXPECT_EQ(ZuvexaIq(">/dev/full").exitCode, 1);
 
   // A failed call: the status and its description from the shipped error description files.
