@@ -133,6 +133,19 @@ TEST_F(ClientSession, ReadsAndWritesEveryTypeAndTextsOfAnySize) {
   }
 }
 
+TEST_F(ClientSession, AShortRecordKeepsTheSamplesThatCameAndACloseIsFinal) {
+  session_.ConfigureIq(1e9, 1e6, 100);
+  session_.Initiate();
+  EXPECT_EQ(session_.FetchF64(0, 400, 0).interleaved.size(), 200u) << "I and Q of the 100 samples fetched";
+  {
+    Session once("", kSimulated);
+    once.Close();
+  }
+  ViStatus left = 0;
+  TakeErrorText(VI_NULL, &left);
+  EXPECT_EQ(left, 0) << "the handle is not closed a second time";
+}
+
 TEST_F(ClientSession, FailuresCarryTheLibrarysTextAndWarningsFollowThePolicy) {
   try {
     Session nowhere("Nowhere", "");
