@@ -33,7 +33,8 @@ std::string FirstLine(const std::string &text) {
   const std::string line = text.substr(0, text.find('\n'));
   const char *blanks = " \t\r";
   const size_t first = line.find_first_not_of(blanks);
-  return first == std::string::npos ? std::string() : line.substr(first, line.find_last_not_of(blanks) - first + 1);
+  return first == std::string::npos ? std::string()
+                                    : line.substr(first, line.find_last_not_of(blanks) - first + 1);
 }
 
 // Names this process to the server, so that its sessions stay its own over
@@ -46,10 +47,11 @@ std::string NewClientId() {
 }
 
 const char *CodeName(grpc::StatusCode code) {
-  static const char *const kNames[] = {"OK", "CANCELLED", "UNKNOWN", "INVALID_ARGUMENT", "DEADLINE_EXCEEDED",
-                                       "NOT_FOUND", "ALREADY_EXISTS", "PERMISSION_DENIED", "RESOURCE_EXHAUSTED",
-                                       "FAILED_PRECONDITION", "ABORTED", "OUT_OF_RANGE", "UNIMPLEMENTED",
-                                       "INTERNAL", "UNAVAILABLE", "DATA_LOSS", "UNAUTHENTICATED"};
+  static const char *const kNames[] = {
+      "OK",        "CANCELLED",      "UNKNOWN",           "INVALID_ARGUMENT",   "DEADLINE_EXCEEDED",
+      "NOT_FOUND", "ALREADY_EXISTS", "PERMISSION_DENIED", "RESOURCE_EXHAUSTED", "FAILED_PRECONDITION",
+      "ABORTED",   "OUT_OF_RANGE",   "UNIMPLEMENTED",     "INTERNAL",           "UNAVAILABLE",
+      "DATA_LOSS", "UNAUTHENTICATED"};
   const auto index = static_cast<size_t>(code);
   return index < std::size(kNames) ? kNames[index] : "UNKNOWN";
 }
@@ -146,8 +148,8 @@ Endpoint EndpointFromEnvironment() {
           Environment("ZUVEXA_REMOTE_CA")};
 }
 
-ViStatus Exchange(ViSession vi, const char *function, const Rpc &rpc, const std::function<pb::Status()> &reply,
-                  bool textResult) {
+ViStatus Exchange(ViSession vi, const char *function, const Rpc &rpc,
+                  const std::function<pb::Status()> &reply, bool textResult) {
   const Connection &connection = Connection::Get();
   const grpc::Status sent = connection.Call(rpc);
   if (!sent.ok()) {
@@ -155,7 +157,8 @@ ViStatus Exchange(ViSession vi, const char *function, const Rpc &rpc, const std:
     return ZUVEXA_ERROR_REMOTE_TRANSPORT;
   }
   const pb::Status status = reply();
-  if (status.code() < 0 || (status.code() > 0 && !textResult)) Record(vi, status.code(), status.description());
+  if (status.code() < 0 || (status.code() > 0 && !textResult))
+    Record(vi, status.code(), status.description());
   return status.code();
 }
 
@@ -195,7 +198,8 @@ void Closed(ViSession vi) {
 
 bool DescribeLocally(ViStatus code, ViInt32 size, ViChar *description, ViStatus *result) {
   if (code != ZUVEXA_ERROR_REMOTE_TRANSPORT) return false;
-  *result = WriteText("The call did not reach zuvexa-server or came back without an answer.", size, description);
+  *result =
+      WriteText("The call did not reach zuvexa-server or came back without an answer.", size, description);
   return true;
 }
 

@@ -28,8 +28,8 @@ Endpoint EndpointFromEnvironment();
 // its description for zuVEXA_GetError, or ZUVEXA_ERROR_REMOTE_TRANSPORT when
 // the call went wrong on the way. A positive status of a text output is the
 // size the text needs, not a warning, and is not kept.
-ViStatus Exchange(ViSession vi, const char *function, const Rpc &rpc, const std::function<pb::Status()> &reply,
-                  bool textResult);
+ViStatus Exchange(ViSession vi, const char *function, const Rpc &rpc,
+                  const std::function<pb::Status()> &reply, bool textResult);
 
 // The error information of a session the server opened for this process, or
 // of the calling thread for any other handle (VI_NULL included).

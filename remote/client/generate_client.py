@@ -27,7 +27,8 @@ PRELUDES = {
     "zuVEXA_GetError": ["return zuclient::TakeError(vi, errorCodePtr, errorDescriptionBufferSize, errorDescription);"],
     "zuVEXA_ClearError": ["zuclient::ClearError(vi);"],
     "zuVEXA_GetErrorMessage": [
-        "if (ViStatus local; zuclient::DescribeLocally(errorCode, errorDescriptionBufferSize, errorDescription, &local))",
+        "if (ViStatus local;",
+        "    zuclient::DescribeLocally(errorCode, errorDescriptionBufferSize, errorDescription, &local))",
         "  return local;"],
     "zuVEXA_error_message": [
         f"if (ViStatus local; zuclient::DescribeLocally(statusCode, {UNSIZED_TEXT}, errorMessage, &local))",
@@ -114,7 +115,8 @@ def left_out_text(name, params, reason):
     vi = session_of(params)
     reason = reason.replace("\\", "\\\\").replace('"', '\\"')
     return [f"{signature(name, params, named=False)} {{",
-            f'  return zuclient::Guard({vi}, "{name}", [&] {{ return zuclient::NotAvailable({vi}, "{name}", "{reason}"); }});',
+            f'  return zuclient::Guard({vi}, "{name}",',
+            f'                         [&] {{ return zuclient::NotAvailable({vi}, "{name}", "{reason}"); }});',
             "}", ""]
 
 
