@@ -1,9 +1,10 @@
 #!/usr/bin/python3
 """libzuvexa-remote against a zuvexa-server simulating the analyzer:
 
-    remote_client_test.py SERVER BIN_FOLDER REMOTE_LIBRARY WORK_FOLDER
+    remote_client_test.py SERVER BUILD_FOLDER SOURCE_FOLDER REMOTE_LIBRARY WORK_FOLDER
 
-The C example and zuvexa-iq print the same linked with it as with libzuvexa;
+The C example and zuvexa-iq print the same linked with it as with libzuvexa, and
+the example built with pkg-config alone from an install runs;
 calls that cannot reach the server, or are refused, say why; the Python
 package opens, configures, fetches and closes through it and reports the
 server's descriptions; the library exports the zuVEXA_* functions alone."""
@@ -16,7 +17,8 @@ from pathlib import Path
 
 import numpy as np
 
-SERVER, BIN, LIBRARY, WORK = sys.argv[1], Path(sys.argv[2]), sys.argv[3], Path(sys.argv[4])
+SERVER, BUILD, SOURCE, LIBRARY, WORK = sys.argv[1], *map(Path, sys.argv[2:4]), sys.argv[4], Path(sys.argv[5])
+BIN = BUILD / "bin"
 TOKEN_FILE = WORK / "token"
 SESSION = re.compile(r"session +\d+")  # handles differ: the server opens one per run
 INVALID_SESSION, NOT_SUPPORTED, TRANSPORT = (code - (1 << 32) for code in (0xBFFA1190, 0xBFFA0011, 0xBFFA7E00))
@@ -43,6 +45,22 @@ def check_programs(remote):
         same = SESSION.sub("session N", far.stdout) == SESSION.sub("session N", local.stdout)
         assert far.returncode == 0 and same, (far.stdout, far.stderr, local.stdout)
     assert "-6.02 dBFS" in far.stdout and "+100.000 kHz" in far.stdout, far.stdout
+
+
+def check_installed(remote):
+    """The remote and dev components installed; fetch_record built with
+    pkg-config zuvexa-remote alone runs from the prefix."""
+    prefix, program = WORK / "prefix", WORK / "fetch_record_pc"
+    for component in ("dev", "remote"):
+        subprocess.run(["cmake", "--install", BUILD, "--prefix", prefix, "--component", component], check=True,
+                       capture_output=True)
+    found = {"PKG_CONFIG_PATH": str(next(prefix.rglob("zuvexa-remote.pc")).parent)}
+    flags = subprocess.run(["pkg-config", "--cflags", "--libs", "zuvexa-remote"], capture_output=True, text=True,
+                           check=True, env={**os.environ, **found}).stdout.split()
+    subprocess.run(["cc", "-o", program, SOURCE / "examples/c/fetch_record.c", *flags, "-lm"], check=True)
+    alone = {name: value for name, value in os.environ.items() if name != "LD_LIBRARY_PATH"}
+    result = subprocess.run([program], capture_output=True, text=True, timeout=60, env={**alone, **remote})
+    assert "mean power -6.02 dBFS" in result.stdout, result.stderr
 
 
 def check_failures(remote):
@@ -123,6 +141,7 @@ def main():
     remote = {"ZUVEXA_REMOTE": address, "ZUVEXA_REMOTE_TOKEN_FILE": str(TOKEN_FILE)}
     try:
         check_programs(remote)
+        check_installed(remote)
         check_failures(remote)
         check_exports()
         check_python(address)
