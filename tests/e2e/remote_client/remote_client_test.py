@@ -24,9 +24,9 @@ SESSION = re.compile(r"session +\d+")  # handles differ: the server opens one pe
 INVALID_SESSION, NOT_SUPPORTED, TRANSPORT = (code - (1 << 32) for code in (0xBFFA1190, 0xBFFA0011, 0xBFFA7E00))
 
 
-def start_server():
+def start_server(*options):
     TOKEN_FILE.write_text("client-token-1\n")
-    server = subprocess.Popen([SERVER, "--listen", "127.0.0.1:0", "--token-file", str(TOKEN_FILE)],
+    server = subprocess.Popen([SERVER, "--listen", "127.0.0.1:0", "--token-file", str(TOKEN_FILE), *options],
                               stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
     first = server.stdout.readline()
     assert first.startswith("listening on "), first
@@ -76,6 +76,23 @@ def check_failures(remote):
         result = run("fetch_record_remote", *arguments, **{**remote, **environment})
         assert result.returncode != 0 and all(text in result.stderr for text in expected), (environment,
                                                                                             result.stderr)
+
+
+def check_tls(remote):
+    """A server with a certificate: reached with its authority, not without."""
+    key, cert = WORK / "key.pem", WORK / "cert.pem"
+    subprocess.run(["openssl", "req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "1", "-subj", "/CN=localhost",
+                    "-addext", "subjectAltName=IP:127.0.0.1", "-keyout", key, "-out", cert],
+                   check=True, capture_output=True)
+    server, address = start_server("--cert", str(cert), "--key", str(key))
+    try:
+        secure = run("fetch_record_remote", **{**remote, "ZUVEXA_REMOTE": address, "ZUVEXA_REMOTE_CA": str(cert)})
+        plain = run("fetch_record_remote", **{**remote, "ZUVEXA_REMOTE": address})
+    finally:
+        server.terminate()
+        server.wait(timeout=20)
+    assert "mean power -6.02 dBFS" in secure.stdout, secure.stderr
+    assert plain.returncode != 0 and "0xBFFA7E00" in plain.stderr, plain.stderr
 
 
 def check_exports():
@@ -143,6 +160,7 @@ def main():
         check_programs(remote)
         check_installed(remote)
         check_failures(remote)
+        check_tls(remote)
         check_exports()
         check_python(address)
     finally:
