@@ -45,6 +45,10 @@ def check_programs(remote):
         same = SESSION.sub("session N", far.stdout) == SESSION.sub("session N", local.stdout)
         assert far.returncode == 0 and same, (far.stdout, far.stderr, local.stdout)
     assert "-6.02 dBFS" in far.stdout and "+100.000 kHz" in far.stdout, far.stdout
+    example = subprocess.run([sys.executable, SOURCE / "examples/python/remote_fetch_record.py",
+                              remote["ZUVEXA_REMOTE"], remote["ZUVEXA_REMOTE_TOKEN_FILE"]],
+                             capture_output=True, text=True, timeout=60)
+    assert "0.100 us apart\nmean power -6.02 dBFS" in example.stdout, example.stderr
 
 
 def check_installed(remote):
