@@ -60,9 +60,10 @@ const char *CodeName(grpc::StatusCode code) {
 // file that cannot be read fails every call with a description saying so.
 class Connection {
 public:
+  // Never destroyed: calls may still run while the process exits.
   static Connection &Get() {
-    static Connection connection(EndpointFromEnvironment());
-    return connection;
+    static Connection *connection = new Connection(EndpointFromEnvironment());
+    return *connection;
   }
 
   grpc::Status Call(const Rpc &rpc) const {

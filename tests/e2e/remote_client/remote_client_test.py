@@ -107,9 +107,12 @@ def check_exports():
 
 
 def error_of(library, vi, size=1024):
-    code, text = ctypes.c_int32(), ctypes.create_string_buffer(max(size, 1))
-    result = library.zuVEXA_GetError(vi, ctypes.byref(code), size, text if size else None)
-    return code.value, text.value.decode(), result
+    """zuVEXA_GetError into a buffer of `size` bytes followed by a guard
+    that must stay untouched."""
+    code, text = ctypes.c_int32(), ctypes.create_string_buffer(b"#" * (size + 8))
+    result = library.zuVEXA_GetError(vi, ctypes.byref(code), size, text)
+    assert text.raw[size:] == b"#" * 8 + b"\0", text.raw
+    return code.value, text.raw[:size].split(b"\0")[0].decode(), result
 
 
 def raised(kind, function, *arguments):
@@ -147,10 +150,14 @@ def check_python(address):
         vi = session.handle
         assert library.zuVEXA_LockSession(vi, None) == NOT_SUPPORTED
         lock = b"zuVEXA_LockSession: not available remotely: the lock belongs to the calling thread"
-        assert error_of(library, vi, 0)[::2] == (NOT_SUPPORTED, 118)  # a size query leaves the error
+        assert error_of(library, vi, 0) == (NOT_SUPPORTED, "", 118)  # a size query leaves the error
         assert error_of(library, vi, len(lock) + 1) == (NOT_SUPPORTED, lock.decode(), 118)
         assert error_of(library, vi) == (0, "", 0)
     raised(zuvexa.SessionClosedError, session.initiate)
+    # A closed handle is no longer the process's: its error is the thread's.
+    assert library.zuVEXA_Initiate(vi) == INVALID_SESSION
+    code, description, _ = error_of(library, 0)
+    assert code == INVALID_SESSION and f"session {vi} is not one this server opened" in description, description
     error = raised(zuvexa.ZuvexaError, zuvexa._errors.check, library.zuVEXA_Initiate(4242), "zuVEXA_Initiate", 4242)
     assert error.status == INVALID_SESSION and "session 4242 is not one this server opened" in str(error), error
     assert zuvexa.remote.TRANSPORT_ERROR == TRANSPORT and "did not reach zuvexa-server" in zuvexa.describe(TRANSPORT)
