@@ -3,11 +3,11 @@
 
     remote_client_test.py SERVER BUILD_FOLDER SOURCE_FOLDER REMOTE_LIBRARY WORK_FOLDER
 
-The C example and zuvexa-iq print the same linked with it as with libzuvexa, and
-the example built with pkg-config alone from an install runs;
-calls that cannot reach the server, or are refused, say why; the Python
-package opens, configures, fetches and closes through it and reports the
-server's descriptions; the library exports the zuVEXA_* functions alone."""
+The C example and zuvexa-iq print the same linked with it as with libzuvexa;
+the example built from an install with pkg-config alone runs; calls that
+cannot reach the server, or are refused, say why; TLS with the server's
+authority; the Python package opens, configures, fetches and closes through
+it with the server's descriptions; it exports the zuVEXA_* functions alone."""
 import ctypes
 import os
 import re
