@@ -42,8 +42,8 @@ class Server:
         self.address = "127.0.0.1:" + first.split()[2].rsplit(":", 1)[1]
         self.credentials = credentials
 
-    def client(self, client_id="", token=TOKEN):
-        return Client(self.address, client_id, token, self.credentials)
+    def client(self, client_id="", token=TOKEN, receive_limit=64 << 20):
+        return Client(self.address, client_id, token, self.credentials, receive_limit)
 
     def stop(self):
         """SIGTERM; returns what the server printed after it."""
@@ -56,8 +56,8 @@ class Server:
 class Client:
     """Calls rpc(**fields) with the token (and client id) in its metadata."""
 
-    def __init__(self, address, client_id, token, credentials=None):
-        options = [("grpc.max_receive_message_length", 64 << 20)]
+    def __init__(self, address, client_id, token, credentials=None, receive_limit=64 << 20):
+        options = [("grpc.max_receive_message_length", receive_limit)]
         channel = grpc.secure_channel(address, credentials, options) if credentials else \
             grpc.insecure_channel(address, options)
         self.channel = channel
@@ -67,6 +67,10 @@ class Client:
 
     def __call__(self, rpc, **fields):
         return getattr(self.stub, rpc)(getattr(pb, rpc + "Request")(**fields), metadata=self.metadata)
+
+    def stream(self, rpc, **fields):
+        """The messages of Stream<rpc>."""
+        return list(getattr(self.stub, "Stream" + rpc)(getattr(pb, rpc + "Request")(**fields), metadata=self.metadata))
 
     def ok(self, rpc, **fields):
         response = self(rpc, **fields)
@@ -156,6 +160,40 @@ def check_reply_limit(server):
             "reply limit")
     refused(client("SetAttributeViReal64Array", vi=vi, attribute_id=1, value_length_in_elements=3, value=[1.0]),
             INVALID_PARAMETER, "holds 1 values")
+    client.ok("Close", vi=vi)
+
+
+def check_streams(server):
+    """A streamed fetch or read, joined, equals the unary one; its slices stay
+    within 1 MiB, so that a client with gRPC's default 4 MiB limit gets a
+    larger record; a refused one ends with the unary refusal."""
+    client, small = server.client("bench-a"), server.client("bench-a", receive_limit=4 << 20)
+    vi, records, samples = client.open(), 2, 300000
+    client.ok("ConfigureNumberOfSamples", vi=vi, number_of_samples_is_finite=True, samples_per_record=samples)
+    client.ok("ConfigureNumberOfRecords", vi=vi, number_of_records_is_finite=True, number_of_records=records)
+    client.ok("Initiate", vi=vi)
+    record = dict(vi=vi, record_number=1, number_of_samples=samples, timeout=5)
+    # rpc, request, messages, array length (none: refused)
+    for rpc, fields, messages, length in (
+            ("FetchIQSingleRecordComplexF64", record, 5, 2 * samples),
+            ("FetchIQSingleRecordComplexI16", record, 3, 2 * samples),
+            ("FetchIQMultiRecordComplexF32", dict(vi=vi, starting_record=0, number_of_records=records,
+                                                  number_of_samples=samples, timeout=5), 5, 2 * samples * records),
+            ("ReadPowerSpectrumF64", dict(vi=vi, timeout=5, data_array_size=1001), 1, 1001),
+            ("FetchIQSingleRecordComplexF64", dict(record, number_of_samples=1 << 40), 1, 0)):
+        whole, parts = client(rpc, **fields), small.stream(rpc, **fields)
+        joined = getattr(pb, rpc + "Response")()
+        for part in parts:
+            assert part.status == whole.status and part.ByteSize() <= (1 << 20) + 256, (rpc, part.ByteSize())
+            joined.MergeFrom(part)
+        values = whole.power_spectrum_data if rpc.startswith("Read") else whole.data
+        assert joined == whole and len(parts) == messages and len(values) == length, (rpc, len(parts), whole.status)
+        assert whole.status.code == (0 if length else INVALID_PARAMETER), whole.status
+    try:
+        small("FetchIQSingleRecordComplexF64", **record)
+        raise AssertionError("a 4.8 MB unary reply passed a 4 MiB limit")
+    except grpc.RpcError as error:
+        assert error.code() == grpc.StatusCode.RESOURCE_EXHAUSTED, error
     client.ok("Close", vi=vi)
 
 
@@ -275,7 +313,8 @@ def check_transport_security():
 def main():
     server = Server()
     try:
-        for check in (check_session_life, check_access, check_reply_limit, check_reflection):
+        for check in (check_session_life, check_access, check_reply_limit, check_reflection,
+                      check_streams):
             check(server)
             print(f"{check.__name__}: passed")
     finally:
