@@ -119,7 +119,10 @@ private:
 
 void CloseAll(SessionTable &sessions) {
   const auto open = sessions.TakeAll();
-  for (ViSession vi : open) ReleaseSessionForServer(vi);
+  for (ViSession vi : open) {
+    ReleaseSessionForServer(vi);
+    std::cout << "closed session " << vi << "\n";
+  }
   std::cout << "closed " << open.size() << " session(s)" << std::endl;
 }
 

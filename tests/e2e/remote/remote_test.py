@@ -2,13 +2,14 @@
 """zuvexa-server driven by gRPC clients (grpcio, with the stubs the build
 generates from the catalogue's proto):
 
-    remote_test.py SERVER_PROGRAM STUBS_FOLDER WORK_FOLDER
+    remote_test.py SERVER_PROGRAM STUBS_FOLDER WORK_FOLDER [server|robustness]
 
 Simulated sessions opened, configured, fetched and closed; the token, the
 client's own sessions and the reply limit enforced; two servers simulating
 different models driven by one client; SIGTERM closes what is open; the
 sessions of clients gone silent closed after the grace period; the sessions
-a client may hold limited."""
+a client may hold limited. Robustness: a server killed mid-stream, a client
+gone mid-stream, SIGINT and SIGTERM with sessions open."""
 import signal
 import subprocess
 import sys
@@ -45,12 +46,19 @@ class Server:
     def client(self, client_id="", token=TOKEN, receive_limit=64 << 20):
         return Client(self.address, client_id, token, self.credentials, receive_limit)
 
-    def stop(self):
-        """SIGTERM; returns what the server printed after it."""
-        self.process.send_signal(signal.SIGTERM)
+    def stop(self, stop_signal=signal.SIGTERM):
+        """Sends the signal; returns what the server printed after it."""
+        self.process.send_signal(stop_signal)
         output, _ = self.process.communicate(timeout=20)
-        assert self.process.returncode == 0 and "stopping on signal 15" in output, (self.process.returncode, output)
+        assert self.process.returncode == 0 and f"stopping on signal {int(stop_signal)}" in output, \
+            (self.process.returncode, output)
         return output
+
+    def wait_for_log(self, words, seconds):
+        deadline = time.monotonic() + seconds
+        while words not in self.errors.read_text():
+            assert time.monotonic() < deadline, (words, self.errors.read_text())
+            time.sleep(0.05)
 
 
 class Client:
@@ -71,6 +79,15 @@ class Client:
     def stream(self, rpc, **fields):
         """The messages of Stream<rpc>."""
         return list(getattr(self.stub, "Stream" + rpc)(getattr(pb, rpc + "Request")(**fields), metadata=self.metadata))
+
+    def big_stream(self, vi, samples=4_000_000):
+        """A running stream of a 64 MB record, its first slice received."""
+        self.ok("ConfigureNumberOfSamples", vi=vi, number_of_samples_is_finite=True, samples_per_record=samples)
+        self.ok("Initiate", vi=vi)
+        request = pb.FetchIQSingleRecordComplexF64Request(vi=vi, number_of_samples=samples, timeout=5)
+        stream = self.stub.StreamFetchIQSingleRecordComplexF64(request, metadata=self.metadata)
+        assert next(stream).status.code == 0
+        return stream
 
     def ok(self, rpc, **fields):
         response = self(rpc, **fields)
@@ -310,7 +327,60 @@ def check_transport_security():
         assert ("warning: listening on " + listen + " without TLS" in server.errors.read_text()) == warned, listen
 
 
+def check_server_killed():
+    """A server killed mid-stream: its client hears UNAVAILABLE within 2 s;
+    the same client's session on another server goes on."""
+    doomed, steady = Server(), Server()
+    try:
+        lost, kept = doomed.client("bench"), steady.client("bench")
+        stream, vi = lost.big_stream(lost.open()), kept.open()
+        doomed.process.kill()
+        killed = time.monotonic()
+        try:
+            for _ in stream:
+                pass
+            raise AssertionError("the stream ended as if whole")
+        except grpc.RpcError as error:
+            assert error.code() == grpc.StatusCode.UNAVAILABLE and time.monotonic() - killed < 2, error
+        offset, _ = kept.tone(vi)
+        assert abs(offset - 100e3) < RATE / SAMPLES, offset
+        kept.ok("Close", vi=vi)
+    finally:
+        doomed.process.wait(timeout=20)
+        assert "closed 0 session(s)" in steady.stop()
+
+
+def check_client_gone():
+    """A client gone mid-stream: its session is closed after the grace period."""
+    server = Server("127.0.0.1:0", "--grace", "1")
+    try:
+        client = server.client("bench-leaving")
+        vi = client.open()
+        client.big_stream(vi)
+        client.channel.close()
+        server.wait_for_log(f"closed session {vi} of client bench-leaving", 5)
+    finally:
+        assert "closed 0 session(s)" in server.stop()
+
+
+def check_signals():
+    """SIGINT and SIGTERM close every session still open and end with 0."""
+    for stop_signal in (signal.SIGINT, signal.SIGTERM):
+        server = Server()
+        handles = [server.client("bench-a").open(), server.client("bench-b").open()]
+        output = server.stop(stop_signal)
+        assert "closed 2 session(s)" in output and all(f"closed session {vi}\n" in output for vi in handles), output
+
+
+CHECKS = {"robustness": (check_server_killed, check_client_gone, check_signals)}
+
+
 def main():
+    if len(sys.argv) > 4:
+        for check in CHECKS[sys.argv[4]]:
+            check()
+            print(f"{check.__name__}: passed")
+        return
     server = Server()
     try:
         for check in (check_session_life, check_access, check_reply_limit, check_reflection,
