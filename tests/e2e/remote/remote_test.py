@@ -94,8 +94,8 @@ class Client:
         assert response.status.code == 0, (rpc, response.status)
         return response
 
-    def open(self, options="Simulate=1"):
-        return self.ok("InitWithOptions", resource_name="", option_string=options).new_vi
+    def open(self, options="Simulate=1", **naming):
+        return self.ok("InitWithOptions", resource_name="", option_string=options, **naming).new_vi
 
     def tone(self, vi):
         """(offset from the carrier in Hz, power in dBFS) of the strongest tone of a fetched record."""
@@ -212,6 +212,28 @@ def check_streams(server):
     except grpc.RpcError as error:
         assert error.code() == grpc.StatusCode.RESOURCE_EXHAUSTED, error
     client.ok("Close", vi=vi)
+
+
+def check_named_sessions(server):
+    """Another client attaches to a named session and gets its handle; a close
+    by one holder keeps it for the other, the last one's releases it and its
+    name; a name in use refuses an open, an exclusive session an attach."""
+    first, second, third = server.client("bench-a"), server.client("bench-b"), server.client("bench-c")
+    vi = first.open(session_name="shared")
+    refused(third("InitWithOptions", option_string="Simulate=1", session_name="shared"), INVALID_PARAMETER,
+            "a session named 'shared' is open")
+    refused(third("Initiate", vi=vi), INVALID_SESSION, "not one this server opened")
+    assert second.ok("Attach", session_name="shared").vi == vi
+    first.ok("Close", vi=vi)
+    refused(first("Initiate", vi=vi), INVALID_SESSION, "not one this server opened")
+    offset, _ = second.tone(vi)
+    assert abs(offset - 100e3) < RATE / SAMPLES, offset
+    second.ok("Close", vi=vi)
+    refused(third("Attach", session_name="shared"), INVALID_SESSION, "no session is named 'shared'")
+    own = first.open(session_name="own", exclusive=True)
+    refused(second("Attach", session_name="own"), INVALID_SESSION, "held for exclusive use")
+    first.ok("Close", vi=own)
+    third.ok("Close", vi=third.open(session_name="shared"))
 
 
 def check_two_servers():
@@ -367,7 +389,8 @@ def check_signals():
     """SIGINT and SIGTERM close every session still open and end with 0."""
     for stop_signal in (signal.SIGINT, signal.SIGTERM):
         server = Server()
-        handles = [server.client("bench-a").open(), server.client("bench-b").open()]
+        handles = [server.client("bench-a").open(session_name="shared"), server.client("bench-b").open()]
+        assert server.client("bench-c").ok("Attach", session_name="shared").vi == handles[0]
         output = server.stop(stop_signal)
         assert "closed 2 session(s)" in output and all(f"closed session {vi}\n" in output for vi in handles), output
 
@@ -384,7 +407,7 @@ def main():
     server = Server()
     try:
         for check in (check_session_life, check_access, check_reply_limit, check_reflection,
-                      check_streams):
+                      check_streams, check_named_sessions):
             check(server)
             print(f"{check.__name__}: passed")
     finally:
