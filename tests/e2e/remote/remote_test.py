@@ -2,17 +2,20 @@
 """zuvexa-server driven by gRPC clients (grpcio, with the stubs the build
 generates from the catalogue's proto):
 
-    remote_test.py SERVER_PROGRAM STUBS_FOLDER WORK_FOLDER [server|robustness]
+    remote_test.py SERVER_PROGRAM STUBS_FOLDER WORK_FOLDER [server|robustness|stress]
 
 Simulated sessions opened, configured, fetched and closed; the token, the
 client's own sessions and the reply limit enforced; two servers simulating
 different models driven by one client; SIGTERM closes what is open; the
 sessions of clients gone silent closed after the grace period; the sessions
 a client may hold limited. Robustness: a server killed mid-stream, a client
-gone mid-stream, SIGINT and SIGTERM with sessions open."""
+gone mid-stream, SIGINT and SIGTERM with sessions open. Stress: 32 clients
+opening, sharing, fetching and closing for ZUVEXA_REMOTE_STRESS_SECONDS (30)."""
+import os
 import signal
 import subprocess
 import sys
+import threading
 import time
 from pathlib import Path
 
@@ -395,7 +398,47 @@ def check_signals():
         assert "closed 2 session(s)" in output and all(f"closed session {vi}\n" in output for vi in handles), output
 
 
-CHECKS = {"robustness": (check_server_killed, check_client_gone, check_signals)}
+def stress_client(server, number, deadline, rounds):
+    """Opens a named session, attaches a second client id to it, fetches
+    through both (unary, then streamed) and closes from both, until the deadline."""
+    owner, helper = server.client(f"stress-{number}"), server.client(f"stress-helper-{number}")
+    while time.monotonic() < deadline:
+        vi = owner.open(session_name=f"stress-{number}")
+        assert helper.ok("Attach", session_name=f"stress-{number}").vi == vi
+        owner.ok("ConfigureNumberOfSamples", vi=vi, number_of_samples_is_finite=True, samples_per_record=SAMPLES)
+        owner.ok("Initiate", vi=vi)
+        fetch = dict(vi=vi, number_of_samples=SAMPLES, timeout=5)
+        assert len(owner.ok("FetchIQSingleRecordComplexF32", **fetch).data) == 2 * SAMPLES
+        assert all(part.status.code == 0 for part in helper.stream("FetchIQSingleRecordComplexF64", **fetch))
+        owner.ok("Close", vi=vi)
+        helper.ok("Close", vi=vi)
+        rounds[number] += 1
+
+
+def check_stress():
+    """32 clients at once for a bounded time: every round succeeds and no
+    session is left open."""
+    server, count = Server(), 32
+    deadline = time.monotonic() + float(os.environ.get("ZUVEXA_REMOTE_STRESS_SECONDS", "30"))
+    rounds, failures = [0] * count, []
+
+    def run(number):
+        try:
+            stress_client(server, number, deadline, rounds)
+        except Exception as error:  # noqa: BLE001 (reported below, with its client)
+            failures.append((number, repr(error)))
+    threads = [threading.Thread(target=run, args=(number,)) for number in range(count)]
+    for thread in threads:
+        thread.start()
+    for thread in threads:
+        thread.join()
+    output = server.stop()
+    assert not failures and all(rounds), (failures, rounds)
+    assert "closed 0 session(s)" in output, output
+    print(f"{sum(rounds)} rounds by {count} clients")
+
+
+CHECKS = {"robustness": (check_server_killed, check_client_gone, check_signals), "stress": (check_stress,)}
 
 
 def main():
