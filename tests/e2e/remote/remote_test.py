@@ -239,6 +239,15 @@ def check_named_sessions(server):
     third.ok("Close", vi=third.open(session_name="shared"))
 
 
+def check_example(server):
+    """examples/python/remote_fetch.py against the server."""
+    example = Path(__file__).resolve().parents[3] / "examples/python/remote_fetch.py"
+    run = subprocess.run([sys.executable, example, server.address, WORK / "token"], capture_output=True, text=True,
+                         env={**os.environ, "PYTHONPATH": STUBS}, timeout=60)
+    assert run.returncode == 0 and "fetched 200000 samples\nattached to session" in run.stdout, run
+    assert "(the same)" in run.stdout, run.stdout
+
+
 def check_two_servers():
     """One client drives a Q117 and a Q118 simulated on two servers, each
     server closing its own session when stopped."""
@@ -450,7 +459,7 @@ def main():
     server = Server()
     try:
         for check in (check_session_life, check_access, check_reply_limit, check_reflection,
-                      check_streams, check_named_sessions):
+                      check_streams, check_named_sessions, check_example):
             check(server)
             print(f"{check.__name__}: passed")
     finally:
