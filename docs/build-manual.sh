@@ -4,11 +4,12 @@
 #
 #   docs/build-manual.sh ROOT BUILD [VERSION]
 #
-# Doxygen reads the public headers (every undocumented name, parameter or
+# The examples the guides show run first and must print the output the guides
+# show (examples/run.sh). Doxygen reads the public headers (every undocumented name, parameter or
 # return value is an error), Sphinx writes BUILD/docs/html with warnings as
 # errors and every reference resolved (-n), and check_links.py checks every
 # link between the pages. The manual replaces BUILD/docs/html only when all
-# three succeed.
+# of them succeed.
 set -euo pipefail
 [ $# -ge 2 ] || {
   echo "usage: $0 ROOT BUILD [VERSION]" >&2
@@ -17,6 +18,8 @@ set -euo pipefail
 root=$(cd "$1" && pwd)
 build=$(cd "$2" && pwd)
 out=$build/docs
+
+"$root/examples/run.sh" "$build"
 
 mkdir -p "$out/doxygen"
 sed -e "s|@ROOT@|$root|g" -e "s|@OUT@|$out/doxygen|g" "$root/docs/Doxyfile.in" >"$out/Doxyfile"

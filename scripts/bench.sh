@@ -2,7 +2,8 @@
 # Builds the benchmarks in release mode (in build-bench/, apart from the
 # development build), runs them and prints the table of figures. Every
 # figure is a ratio to a baseline timed in the same run, so the table is
-# comparable across machines; see "Benchmarks" in the README.
+# comparable across machines; see the manual's guide "Performance figures"
+# (docs/guides/performance.rst).
 #
 #   scripts/bench.sh [--no-build] [Google Benchmark options...]
 #
