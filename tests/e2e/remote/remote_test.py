@@ -174,6 +174,14 @@ def check_reply_limit(server):
     for fields in ({"number_of_samples": 1 << 40}, {"number_of_samples": -1}, {"number_of_samples": 1 << 62}):
         refused(client("FetchIQSingleRecordComplexF64", vi=vi, timeout=1, **fields), INVALID_PARAMETER,
                 "numberOfSamples")
+    # 2^22 samples of two doubles fill the 64 MiB exactly: the call reaches the library.
+    at_limit = client("FetchIQSingleRecordComplexF64", vi=vi, timeout=1, number_of_samples=1 << 22)
+    assert "reply limit" not in at_limit.status.description, at_limit.status
+    refused(client("FetchIQSingleRecordComplexF64", vi=vi, timeout=1, number_of_samples=(1 << 22) + 1),
+            INVALID_PARAMETER, "reply limit")
+    # No samples asked for: the library still gets an array, and the reply holds none.
+    empty = client.ok("FetchIQSingleRecordComplexF64", vi=vi, timeout=1, number_of_samples=0)
+    assert len(empty.data) == 0 and empty.wfm_info.actual_samples == 0, empty
     refused(client("FetchIQMultiRecordComplexF64", vi=vi, number_of_records=1 << 40, number_of_samples=8,
                    timeout=1), INVALID_PARAMETER, "reply limit")
     refused(client("GetAttributeViString", vi=vi, attribute_id=1050327, buf_size=1 << 30), INVALID_PARAMETER,
