@@ -154,8 +154,9 @@ class Function:
         lines = [f"  ::grpc::Status {self.rpc}(::grpc::ServerContext *context, const pb::{self.rpc}Request *request,"
                  f" pb::{self.rpc}Response *response) override;"]
         if self.streamed:
-            lines.append(f"  ::grpc::Status Stream{self.rpc}(::grpc::ServerContext *context, const pb::{self.rpc}Request"
-                         f" *request, ::grpc::ServerWriter<pb::{self.rpc}Response> *writer) override;")
+            lines.append(f"  ::grpc::Status Stream{self.rpc}(::grpc::ServerContext *context,"
+                         f" const pb::{self.rpc}Request *request,"
+                         f" ::grpc::ServerWriter<pb::{self.rpc}Response> *writer) override;")
         return lines
 
     def handlers(self):
@@ -164,7 +165,7 @@ class Function:
         entry = [f"  Call call(state_, context, {opens});", "  if (!call.Authorized()) return call.Unauthenticated();",
                  "  if (!call.Admitted()) return call.Exhausted();"]
         lines = [f"::grpc::Status AnalyzerService::{self.rpc}(::grpc::ServerContext *context,",
-                               f"    const pb::{self.rpc}Request *request, pb::{self.rpc}Response *response) {{"]
+                 f"    const pb::{self.rpc}Request *request, pb::{self.rpc}Response *response) {{"]
         lines += entry + [f"  Serve{self.rpc}(call, request, response);", "  return ::grpc::Status::OK;", "}", ""]
         if not self.streamed:
             return lines
@@ -189,7 +190,8 @@ class Function:
             arguments[:0] = ["request->session_name()", "request->exclusive()"]
         callee = f"call.{SERVED_OPENS[self.name]}" if self.name in SERVED_OPENS else \
             "call.Close" if self.name == SERVED_CLOSE else self.name
-        body = [f"void Serve{self.rpc}(Call &call, const pb::{self.rpc}Request *request, pb::{self.rpc}Response *response) {{"]
+        body = [f"void Serve{self.rpc}(Call &call, const pb::{self.rpc}Request *request,",
+                f"    pb::{self.rpc}Response *response) {{"]
         body += [f"  {line}" for line in locals_]
         condition = " && ".join(checks) or "true"
         body += [f"  if ({condition}) {{", f"    call.Finish({callee}({', '.join(arguments)}));"]
