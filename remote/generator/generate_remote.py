@@ -13,8 +13,12 @@ Rules:
 - the request holds the inputs in C order; the response a Status (the call's
   code and its description) followed by the outputs;
 - a session handle `vi` is looked up among the caller's sessions; zuVEXA_init
-  and zuVEXA_InitWithOptions open through the server's entry and
-  zuVEXA_close closes through it;
+  and zuVEXA_InitWithOptions open through the server's entry (with an
+  optional session name and exclusive flag after the inputs) and
+  zuVEXA_close lets go of it, closing it through the entry for its last
+  holder; Attach (written in remote/server/Attach.cpp) reaches a named one;
+- a fetch or read of records and spectra is also served as a stream,
+  Stream<rpc>, of responses carrying slices of the arrays (Stream.h);
 - output arrays and texts are sized by the request and reserved within the
   reply's budget before anything is allocated; arrays of a function that
   returns WaveformInfo hold interleaved I/Q (two elements per sample, per
@@ -42,6 +46,9 @@ PROTO = {"ViBoolean": "bool", "ViInt16": "sint32", "ViInt32": "int32", "ViStatus
 RECORDS = ("WaveformInfo", "ZUComplexNumber", "ZUTimestamp")
 SERVED_OPENS = {"zuVEXA_init": "Open", "zuVEXA_InitWithOptions": "Open"}
 SERVED_CLOSE = "zuVEXA_close"
+# Module-defined information a function may be given as NULL: the service
+# does not carry it.
+NULL_OPAQUE = {("zuVEXA_ReadPowerSpectrumF64", "data1"), ("zuVEXA_ReadPowerSpectrumF32", "data1")}
 # Functions whose session may be VI_NULL: they describe any status.
 NULL_SESSION = {"zuVEXA_GetErrorMessage", "zuVEXA_error_message"}
 LEFT_OUT = {
@@ -85,6 +92,8 @@ def left_out_reason(name, params):
     if name in LEFT_OUT:
         return LEFT_OUT[name]
     for p in params:
+        if p.kind == "ZU_NULL":
+            continue
         if p.base in ("void", "uintptr_t") or p.kind in ("ZU_OUTPTR",) or (p.pointer and p.kind == "ZU_OPAQUE"):
             return f"{p.name} is an address, which cannot travel"
         if p.base not in PROTO:
@@ -120,15 +129,56 @@ class Function:
 
     def proto_messages(self):
         request = [p for p in self.params if p.is_input]
-        outputs = [p for p in self.params if not p.is_input]
+        outputs = [p for p in self.params if not p.is_input and p.kind != "ZU_NULL"]
         lines = [f"message {self.rpc}Request {{"]
         lines += [f"  {proto_field(p)} {p.field} = {n};" for n, p in enumerate(request, 1)]
+        if self.name in SERVED_OPENS:  # the session's name for Attach, and whether others may attach
+            lines += [f"  string session_name = {len(request) + 1};", f"  bool exclusive = {len(request) + 2};"]
         lines += ["}", f"message {self.rpc}Response {{", "  Status status = 1;"]
         lines += [f"  {proto_field(p)} {p.field} = {n};" for n, p in enumerate(outputs, 2)]
         return lines + ["}"]
 
-    def handler(self):
-        """The C++ handler: checks, then the call, then the outputs."""
+    @property
+    def streamed(self):
+        """Fetches and reads of records or spectra: also served as a stream."""
+        return self.rpc.startswith(("Fetch", "Read")) and any(
+            p.kind == "ZU_OUTARR" and p.base != "WaveformInfo" for p in self.params)
+
+    def rpc_lines(self):
+        lines = [f"  rpc {self.rpc}({self.rpc}Request) returns ({self.rpc}Response);"]
+        if self.streamed:
+            lines.append(f"  rpc Stream{self.rpc}({self.rpc}Request) returns (stream {self.rpc}Response);")
+        return lines
+
+    def declarations(self):
+        lines = [f"  ::grpc::Status {self.rpc}(::grpc::ServerContext *context, const pb::{self.rpc}Request *request,"
+                 f" pb::{self.rpc}Response *response) override;"]
+        if self.streamed:
+            lines.append(f"  ::grpc::Status Stream{self.rpc}(::grpc::ServerContext *context,"
+                         f" const pb::{self.rpc}Request *request,"
+                         f" ::grpc::ServerWriter<pb::{self.rpc}Response> *writer) override;")
+        return lines
+
+    def handlers(self):
+        """The rpc's handler (and its stream's), around the shared body."""
+        opens = "true" if self.name in SERVED_OPENS else "false"
+        entry = [f"  Call call(state_, context, {opens});", "  if (!call.Authorized()) return call.Unauthenticated();",
+                 "  if (!call.Admitted()) return call.Exhausted();"]
+        lines = [f"::grpc::Status AnalyzerService::{self.rpc}(::grpc::ServerContext *context,",
+                 f"    const pb::{self.rpc}Request *request, pb::{self.rpc}Response *response) {{"]
+        lines += entry + [f"  Serve{self.rpc}(call, request, response);", "  return ::grpc::Status::OK;", "}", ""]
+        if not self.streamed:
+            return lines
+        arrays = ", ".join(f"[](pb::{self.rpc}Response &r) {{ return r.mutable_{p.field}(); }}"
+                           for p in self.params if p.kind == "ZU_OUTARR")
+        lines += [f"::grpc::Status AnalyzerService::Stream{self.rpc}(::grpc::ServerContext *context,",
+                  f"    const pb::{self.rpc}Request *request, ::grpc::ServerWriter<pb::{self.rpc}Response> *writer) {{"]
+        lines += entry + [f"  pb::{self.rpc}Response whole;", f"  Serve{self.rpc}(call, request, &whole);",
+                          f"  return SendInChunks(whole, *writer, kChunkBytes, {arrays});", "}", ""]
+        return lines
+
+    def body(self):
+        """The checks, then the call, then the outputs."""
         locals_, checks, arguments, outputs = [], [], [], []
         for p in self.params:
             local, check, argument, output = self.pieces(p)
@@ -136,19 +186,18 @@ class Function:
             checks += check
             arguments.append(argument)
             outputs += output
+        if self.name in SERVED_OPENS:
+            arguments[:0] = ["request->session_name()", "request->exclusive()"]
         callee = f"call.{SERVED_OPENS[self.name]}" if self.name in SERVED_OPENS else \
             "call.Close" if self.name == SERVED_CLOSE else self.name
-        body = [f"::grpc::Status AnalyzerService::{self.rpc}(::grpc::ServerContext *context,",
-                f"    const pb::{self.rpc}Request *request, pb::{self.rpc}Response *response) {{",
-                f"  Call call(state_, context, {'true' if self.name in SERVED_OPENS else 'false'});",
-                "  if (!call.Authorized()) return call.Unauthenticated();",
-                "  if (!call.Admitted()) return call.Exhausted();"]
+        body = [f"void Serve{self.rpc}(Call &call, const pb::{self.rpc}Request *request,",
+                f"    pb::{self.rpc}Response *response) {{"]
         body += [f"  {line}" for line in locals_]
         condition = " && ".join(checks) or "true"
         body += [f"  if ({condition}) {{", f"    call.Finish({callee}({', '.join(arguments)}));"]
         if outputs:
             body += ["    if (call.Succeeded()) {"] + [f"      {line}" for line in outputs] + ["    }"]
-        body += ["  }", "  call.Report(response->mutable_status());", "  return ::grpc::Status::OK;", "}", ""]
+        body += ["  }", "  call.Report(response->mutable_status());", "}", ""]
         return body
 
     def pieces(self, p):
@@ -157,6 +206,8 @@ class Function:
         if p.kind == "ZU_IN" and p.base == "ViSession" and not p.pointer:
             allow_null = "true" if self.name in NULL_SESSION else "false"
             return [f"ViSession {p.name} = VI_NULL;"], [f"call.Session({get}, {p.name}, {allow_null})"], p.name, []
+        if p.kind == "ZU_NULL":
+            return [], [], "nullptr", []
         if p.kind == "ZU_STR":
             return [], [], f"{get}.c_str()", []
         if p.kind in ("ZU_IN", "ZU_OPAQUE"):
@@ -209,6 +260,15 @@ message WaveformInfo {
   double reserved1 = 7;
   double reserved2 = 8;
 }
+// Attach: the session another client opened under that name, for this
+// client too (the same handle); refused when it was opened exclusive.
+message AttachRequest {
+  string session_name = 1;
+}
+message AttachResponse {
+  Status status = 1;
+  uint32 vi = 2;
+}
 message Complex {
   double real = 1;
   double imaginary = 2;
@@ -225,8 +285,9 @@ def proto_text(functions, left_out):
     lines = ["// Generated by remote/generator/generate_remote.py from the catalogue. Do not edit.",
              "//", "// Functions the service leaves out:"]
     lines += [f"//   {name}: {reason}" for name, reason in left_out]
-    lines += ['syntax = "proto3";', "", "package zuvexa.remote;", RECORD_MESSAGES, "service Analyzer {"]
-    lines += [f"  rpc {f.rpc}({f.rpc}Request) returns ({f.rpc}Response);" for f in functions]
+    lines += ['syntax = "proto3";', "", "package zuvexa.remote;", RECORD_MESSAGES, "service Analyzer {",
+              "  rpc Attach(AttachRequest) returns (AttachResponse);"]
+    lines += [line for f in functions for line in f.rpc_lines()]
     lines += ["}", ""]
     for f in functions:
         lines += f.proto_messages()
@@ -238,9 +299,10 @@ def header_text(functions):
              "#pragma once", "", '#include "RemoteState.h"', '#include "zuvexa_remote.grpc.pb.h"', "",
              "namespace zuremote {", "", "namespace pb = ::zuvexa::remote;", "",
              "class AnalyzerService final : public pb::Analyzer::Service {", "public:",
-             "  explicit AnalyzerService(RemoteState &state) : state_(state) {}", ""]
-    lines += [f"  ::grpc::Status {f.rpc}(::grpc::ServerContext *context, const pb::{f.rpc}Request *request,"
-              f" pb::{f.rpc}Response *response) override;" for f in functions]
+             "  explicit AnalyzerService(RemoteState &state) : state_(state) {}", "",
+             "  ::grpc::Status Attach(::grpc::ServerContext *context, const pb::AttachRequest *request,"
+             " pb::AttachResponse *response) override;"]
+    lines += [line for f in functions for line in f.declarations()]
     lines += ["", "private:", "  RemoteState &state_;", "};", "", "} // namespace zuremote", ""]
     return "\n".join(lines)
 
@@ -248,9 +310,12 @@ def header_text(functions):
 def source_text(functions):
     lines = ["// Generated by remote/generator/generate_remote.py from the catalogue. Do not edit.",
              "// clang-format off", '#include "RemoteService.h"', "", '#include "Call.h"', '#include "Messages.h"',
-             '#include "zuVEXA.h"', "", "namespace zuremote {", ""]
+             '#include "Stream.h"', '#include "zuVEXA.h"', "", "namespace zuremote {", "", "namespace {", ""]
     for f in functions:
-        lines += f.handler()
+        lines += f.body()
+    lines += ["} // namespace", ""]
+    for f in functions:
+        lines += f.handlers()
     return "\n".join(lines + ["} // namespace zuremote", ""])
 
 
@@ -259,6 +324,9 @@ def partition(rows):
     served, left_out, rpcs = [], [], set()
     for name, _result, triples in rows:
         params = [Param(*triple) for triple in triples]
+        for p in params:
+            if (name, p.name) in NULL_OPAQUE:
+                p.kind = "ZU_NULL"
         reason = left_out_reason(name, params)
         if reason:
             left_out.append((name, reason))

@@ -121,20 +121,50 @@ bool Call::InputFits(int64_t available, int64_t count, const char *name) {
   return false;
 }
 
-ViStatus Call::Open(ViConstString resource, ViBoolean idQuery, ViBoolean reset, ViSession *newVi) {
-  return Open(resource, idQuery, reset, "", newVi);
+ViStatus Call::Open(const std::string &name, bool exclusive, ViConstString resource, ViBoolean idQuery,
+                    ViBoolean reset, ViSession *newVi) {
+  return Open(name, exclusive, resource, idQuery, reset, "", newVi);
 }
 
-ViStatus Call::Open(ViConstString resource, ViBoolean idQuery, ViBoolean reset, ViConstString options,
-                    ViSession *newVi) {
+ViStatus Call::Open(const std::string &name, bool exclusive, ViConstString resource, ViBoolean idQuery,
+                    ViBoolean reset, ViConstString options, ViSession *newVi) {
+  if (!name.empty() && !state_.sessions.ReserveName(name)) {
+    Refuse(ZUVEXA_ERROR_INVALID_PARAMETER, "a session named '" + name + "' is open: attach to it");
+    return status_;
+  }
   const ViStatus status = InitializeSessionForServer(resource, idQuery, reset, options, nullptr, newVi);
-  if (status >= 0 && *newVi != VI_NULL) state_.sessions.Add(client_, *newVi);
+  if (status >= 0 && *newVi != VI_NULL)
+    state_.sessions.Add(client_, *newVi, name, exclusive);
+  else if (!name.empty())
+    state_.sessions.DropName(name);
   return status;
+}
+
+bool Call::Attach(const std::string &name, ViSession &vi) {
+  switch (state_.sessions.Attach(client_, name, vi)) {
+  case SessionTable::Attachment::Attached:
+    Finish(VI_SUCCESS);
+    return true;
+  case SessionTable::Attachment::Exclusive:
+    Refuse(ZUVEXA_ERROR_INVALID_SESSION, "session '" + name + "' is held for exclusive use");
+    return false;
+  case SessionTable::Attachment::NoSuchName:
+    break;
+  }
+  Refuse(ZUVEXA_ERROR_INVALID_SESSION, "no session is named '" + name + "'");
+  return false;
 }
 
 ViStatus Call::Close(ViSession vi) {
   // Another call of the same client may have closed it in the meantime.
-  if (!state_.sessions.Take(client_, vi)) return ZUVEXA_ERROR_INVALID_SESSION;
+  switch (state_.sessions.Take(client_, vi)) {
+  case SessionTable::Left::NotHeld:
+    return ZUVEXA_ERROR_INVALID_SESSION;
+  case SessionTable::Left::Shared:
+    return VI_SUCCESS;
+  case SessionTable::Left::Last:
+    break;
+  }
   sessionOpen_ = false;
   return ReleaseSessionForServer(vi);
 }
@@ -142,7 +172,7 @@ ViStatus Call::Close(ViSession vi) {
 void Call::Finish(ViStatus status) {
   called_ = true;
   status_ = status;
-  if (status == VI_SUCCESS) return;
+  if (status == VI_SUCCESS || refused_) return; // a refusal keeps its reason
   if (sessionOpen_) {
     description_ = DescribeStatus(session_, status);
     return;
@@ -156,6 +186,7 @@ void Call::Finish(ViStatus status) {
 }
 
 void Call::Refuse(ViStatus code, const std::string &reason) {
+  refused_ = true;
   status_ = code;
   description_ = DescribeStatus(VI_NULL, code) + " (" + reason + ")";
 }

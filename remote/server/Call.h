@@ -57,11 +57,17 @@ public:
     return true;
   }
 
-  // Opens a session for the caller through the server's entry.
-  ViStatus Open(ViConstString resource, ViBoolean idQuery, ViBoolean reset, ViSession *newVi);
-  ViStatus Open(ViConstString resource, ViBoolean idQuery, ViBoolean reset, ViConstString options,
-                ViSession *newVi);
-  // Closes one of the caller's sessions through the server's entry.
+  // Opens a session for the caller through the server's entry, under a
+  // `name` others may attach to (none: ""), for the caller alone when
+  // `exclusive`. A name in use refuses the open.
+  ViStatus Open(const std::string &name, bool exclusive, ViConstString resource, ViBoolean idQuery,
+                ViBoolean reset, ViSession *newVi);
+  ViStatus Open(const std::string &name, bool exclusive, ViConstString resource, ViBoolean idQuery,
+                ViBoolean reset, ViConstString options, ViSession *newVi);
+  // Makes the caller a holder of the session opened under `name`.
+  bool Attach(const std::string &name, ViSession &vi);
+  // The caller lets go of one of its sessions; its last holder closes it
+  // through the server's entry.
   ViStatus Close(ViSession vi);
 
   // Records the library's status and its description.
@@ -89,6 +95,7 @@ private:
   bool sessionOpen_ = false;
   int64_t reserved_ = 0;
   bool called_ = false;
+  bool refused_ = false;
   ViStatus status_ = VI_SUCCESS;
   std::string description_;
 };

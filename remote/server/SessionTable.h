@@ -1,12 +1,15 @@
-// The sessions the server opened, each with the client it opened it for, and
-// what each client is doing: its calls in flight, its opens under way and
-// when it was last heard from. A client reaches only its own sessions; the
-// table never calls the library, so no lock is held while the library works.
+// The sessions the server opened, each with the clients holding it (the one
+// it was opened for and those that attached to it by its name), and what each
+// client is doing: its calls in flight, its opens under way and when it was
+// last heard from. A client reaches only the sessions it holds; a session is
+// released when its last holder lets go. The table never calls the library,
+// so no lock is held while the library works.
 #pragma once
 
 #include <chrono>
 #include <map>
 #include <mutex>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -19,10 +22,22 @@ class SessionTable {
 public:
   using Clock = std::chrono::steady_clock;
 
-  void Add(const std::string &client, ViSession vi);
+  // What a client letting go of a session leaves: nothing to do (it did
+  // not hold it), the session for its other holders, or a session to release.
+  enum class Left { NotHeld, Shared, Last };
+  enum class Attachment { Attached, NoSuchName, Exclusive };
+
+  // Holds a session name for an open under way: false when it is in use.
+  bool ReserveName(const std::string &name);
+  // The open of a reserved name failed: the name is free again.
+  void DropName(const std::string &name);
+  // A session opened for the client, under a name reserved for it (or "").
+  // An exclusive session takes no other holder.
+  void Add(const std::string &client, ViSession vi, const std::string &name = {}, bool exclusive = false);
   bool Owns(const std::string &client, ViSession vi) const;
-  // Removes the client's session from the table: true when it was there.
-  bool Take(const std::string &client, ViSession vi);
+  // Makes the client a holder of the session of that name.
+  Attachment Attach(const std::string &client, const std::string &name, ViSession &vi);
+  Left Take(const std::string &client, ViSession vi);
   // Empties the table, returning every session it held.
   std::vector<ViSession> TakeAll();
 
@@ -36,8 +51,9 @@ public:
   bool ReserveOpen(const std::string &client, int maxSessions);
   // The open ends (its session added to the table, or none opened).
   void EndOpen(const std::string &client);
-  // Takes the sessions of every client with no call in flight that was last
-  // heard from before `cutoff`, and forgets those clients.
+  // Every client with no call in flight that was last heard from before
+  // `cutoff` lets go of its sessions and is forgotten; returns the sessions
+  // that lost their last holder, each with that holder.
   std::vector<std::pair<std::string, ViSession>> TakeIdle(Clock::time_point cutoff);
 
 private:
@@ -46,10 +62,19 @@ private:
     int opening = 0;
     Clock::time_point lastHeard;
   };
+  struct Held {
+    std::set<std::string> holders;
+    std::string name;
+    bool exclusive = false;
+  };
   int SessionsOf(const std::string &client) const;
+  // Removes the client from the session's holders; true when none is left,
+  // and then the session and its name are gone from the table.
+  bool LetGo(std::map<ViSession, Held>::iterator held, const std::string &client);
 
   mutable std::mutex mutex_;
-  std::map<ViSession, std::string> owners_;
+  std::map<ViSession, Held> sessions_;
+  std::map<std::string, ViSession> names_; // VI_NULL while its open is under way
   std::map<std::string, Activity> clients_;
 };
 

@@ -47,7 +47,8 @@ private:
 // connection must come from this host) and none elsewhere. The token check
 // runs in the transport where the credentials allow it, and in every
 // handler of the service in any case.
-std::shared_ptr<grpc::ServerCredentials> Credentials(const ServerOptions &options, const std::string &token) {
+std::shared_ptr<grpc::ServerCredentials> Credentials(const ServerOptions &options,
+                                                     const std::shared_ptr<TokenCheck> &tokenCheck) {
   std::shared_ptr<grpc::ServerCredentials> credentials;
   if (!options.certFile.empty()) {
     const auto cert = ReadFile(options.certFile), key = ReadFile(options.keyFile);
@@ -60,7 +61,7 @@ std::shared_ptr<grpc::ServerCredentials> Credentials(const ServerOptions &option
   } else {
     return grpc::InsecureServerCredentials();
   }
-  credentials->SetAuthMetadataProcessor(std::make_shared<TokenCheck>(token));
+  credentials->SetAuthMetadataProcessor(tokenCheck);
   return credentials;
 }
 
@@ -119,7 +120,10 @@ private:
 
 void CloseAll(SessionTable &sessions) {
   const auto open = sessions.TakeAll();
-  for (ViSession vi : open) ReleaseSessionForServer(vi);
+  for (ViSession vi : open) {
+    ReleaseSessionForServer(vi);
+    std::cout << "closed session " << vi << "\n";
+  }
   std::cout << "closed " << open.size() << " session(s)" << std::endl;
 }
 
@@ -140,7 +144,11 @@ int Serve(const ServerOptions &options) {
     std::cerr << "zuvexa-server: no token in " << options.tokenFile << "\n";
     return 2;
   }
-  const auto credentials = Credentials(options, state.token);
+  // What the service's threads read is made before gRPC starts any thread,
+  // which publishes it to them.
+  const auto tokenCheck = std::make_shared<TokenCheck>(state.token);
+  AnalyzerService service(state);
+  const auto credentials = Credentials(options, tokenCheck);
   if (!credentials) {
     std::cerr << "zuvexa-server: cannot read " << options.certFile << " or " << options.keyFile << "\n";
     return 2;
@@ -150,7 +158,6 @@ int Serve(const ServerOptions &options) {
               << " without TLS: the token and the data cross the network readable (--cert, --key)\n";
 
   grpc::reflection::InitProtoReflectionServerBuilderPlugin();
-  AnalyzerService service(state);
   grpc::ServerBuilder builder;
   int port = 0;
   builder.AddListeningPort(options.listen, credentials, &port);
