@@ -1,5 +1,6 @@
-// Scene records, generated in chunks: noise, tones and pulse signals are
-// added into a chunk of complex samples, which is then clipped at full
+// Scene records, generated in chunks: a replayed recording's samples are
+// copied into a chunk of complex samples, noise, tones, FM and pulse
+// signals added to them, which is then clipped at full
 // scale and converted. Oscillators restart from their exact phase at every
 // chunk, so rounding cannot build up over long records.
 #include <algorithm>
@@ -48,6 +49,13 @@ struct ToneOscillator {
   double amplitude;
 };
 
+struct FmOscillator {
+  double cyclesPerSample;
+  double amplitude;
+  double index;               // peak phase swing in cycles: deviation / (2 pi modulating)
+  double modulatingPerSample; // cycles of the modulating tone
+};
+
 struct PulseOscillator {
   double cyclesPerSample;
   double amplitude; // per unit symbol
@@ -60,6 +68,8 @@ struct PulseOscillator {
 struct RecordPlan {
   std::vector<ToneOscillator> tones;
   std::vector<PulseOscillator> pulses;
+  std::vector<FmOscillator> fms;
+  const Recording *replay = nullptr;
   double noiseDeviation = 0.0; // of I and of Q
   uint64_t noiseKey = 0;
 };
@@ -80,12 +90,33 @@ RecordPlan PlanOf(const Scene &scene, const BackendStandinConfiguration &configu
       plan.pulses.push_back({(signal.frequency - configuration.carrierFrequency) / rate,
                              std::sqrt(RelativePower(signal.powerDbm, reference) / kPulseSignalPower),
                              signal.symbolRate / rate, Mix(signal.seed), signal.symbols});
+  for (const SceneFmSignal &fm : scene.fmSignals)
+    if (visible(fm.frequency))
+      plan.fms.push_back({(fm.frequency - configuration.carrierFrequency) / rate,
+                          std::sqrt(RelativePower(fm.powerDbm, reference)),
+                          fm.deviation / (2.0 * std::numbers::pi * fm.modulating), fm.modulating / rate});
+  plan.replay = scene.replay.get();
   if (scene.noiseFloorDbmPerHz) {
     const double power = RelativePower(*scene.noiseFloorDbmPerHz + 10.0 * std::log10(rate), reference);
     plan.noiseDeviation = std::sqrt(power / 2.0);
     plan.noiseKey = Mix(scene.seed);
   }
   return plan;
+}
+
+// The recording's samples from position `start` on, from its beginning
+// again past its end when it loops, else zero there.
+void CopyReplay(const Recording &recording, uint64_t start, std::span<Complex> samples) {
+  const uint64_t length = recording.Length();
+  for (std::size_t done = 0; done < samples.size();) {
+    const uint64_t position = recording.end == Recording::End::kLoop ? (start + done) % length : start + done;
+    if (position >= length) return; // the chunk was zeroed
+    const std::size_t run =
+        static_cast<std::size_t>(std::min<uint64_t>(samples.size() - done, length - position));
+    const double *from = recording.samples.data() + 2 * position;
+    for (std::size_t k = 0; k < run; ++k) samples[done + k] = {from[2 * k], from[2 * k + 1]};
+    done += run;
+  }
 }
 
 void AddNoise(const RecordPlan &plan, uint64_t start, std::span<Complex> samples) {
@@ -104,6 +135,17 @@ void AddTone(const ToneOscillator &tone, uint64_t start, std::span<Complex> samp
     sample.re += phasor.re;
     sample.im += phasor.im;
     phasor = Times(phasor, step);
+  }
+}
+
+// Each sample's phase from its index, so that records far out stay exact.
+void AddFm(const FmOscillator &fm, uint64_t start, std::span<Complex> samples) {
+  for (std::size_t k = 0; k < samples.size(); ++k) {
+    const auto n = static_cast<double>(start + k);
+    const double modulation = std::sin(2.0 * std::numbers::pi * std::fmod(fm.modulatingPerSample * n, 1.0));
+    const Complex value = Turn(std::fmod(fm.cyclesPerSample * n, 1.0) + fm.index * modulation, fm.amplitude);
+    samples[k].re += value.re;
+    samples[k].im += value.im;
   }
 }
 
@@ -214,7 +256,9 @@ bool Fill(const Scene &scene, const BackendStandinConfiguration &configuration, 
     const std::span<Complex> samples(chunk.data(), static_cast<std::size_t>(std::min(kChunk, count - done)));
     std::fill(samples.begin(), samples.end(), Complex{});
     const uint64_t start = first + static_cast<uint64_t>(done);
+    if (plan.replay != nullptr) CopyReplay(*plan.replay, start, samples);
     AddNoise(plan, start, samples);
+    for (const FmOscillator &fm : plan.fms) AddFm(fm, start, samples);
     for (const ToneOscillator &tone : plan.tones) AddTone(tone, start, samples);
     for (const PulseOscillator &signal : plan.pulses) AddPulseSignal(signal, start, samples);
     Element *out = data + 2 * done;
