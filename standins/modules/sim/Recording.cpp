@@ -10,8 +10,6 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "Waveform.h"
-
 namespace backendstandin {
 
 namespace {
@@ -61,13 +59,13 @@ std::optional<double> PositiveNumber(const json &object, const char *name, const
   return found->get<double>();
 }
 
-template <class Value> void Widen(const std::string &bytes, std::vector<double> &samples, double scale) {
-  samples.resize(bytes.size() / sizeof(Value));
-  for (std::size_t i = 0; i < samples.size(); ++i) {
-    Value value;
-    std::memcpy(&value, bytes.data() + i * sizeof(Value), sizeof(Value));
-    samples[i] = static_cast<double>(value) * scale;
-  }
+template <class Value> void Store(const std::string &bytes, Recording &recording) {
+  std::vector<Value> values(bytes.size() / sizeof(Value));
+  std::memcpy(values.data(), bytes.data(), bytes.size()); // little-endian, as the host
+  recording.beyondFullScale = std::any_of(values.begin(), values.end(), [](Value value) {
+    return !(std::fabs(FullScaleValue(value)) <= 1.0); // NaN too
+  });
+  recording.values = std::move(values);
 }
 
 void ReadSamples(const std::string &path, const Datatype &datatype, Recording &recording) {
@@ -77,9 +75,9 @@ void ReadSamples(const std::string &path, const Datatype &datatype, Recording &r
     Fail("data file \"" + path + "\" ends within a sample: " + std::to_string(bytes.size()) +
          " bytes, samples of " + std::to_string(sampleBytes));
   if (bytes.empty()) Fail("data file \"" + path + "\" holds no samples");
-  if (datatype.valueBytes == 8) Widen<double>(bytes, recording.samples, 1.0);
-  if (datatype.valueBytes == 4) Widen<float>(bytes, recording.samples, 1.0);
-  if (datatype.valueBytes == 2) Widen<int16_t>(bytes, recording.samples, 1.0 / kI16FullScale);
+  if (datatype.valueBytes == 8) Store<double>(bytes, recording);
+  if (datatype.valueBytes == 4) Store<float>(bytes, recording);
+  if (datatype.valueBytes == 2) Store<int16_t>(bytes, recording);
 }
 
 // The captures in order of their first sample, each within the data, all at

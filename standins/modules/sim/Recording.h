@@ -8,6 +8,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace backendstandin {
@@ -23,14 +24,23 @@ struct Recording {
   End end = End::kLoop;
   std::optional<double> carrierFrequency; // Hz, from the captures
   std::optional<double> sampleRate;
-  std::vector<double> samples;            // interleaved I/Q
+  // Interleaved I/Q as stored: cf64, cf32 or ci16.
+  std::variant<std::vector<double>, std::vector<float>, std::vector<int16_t>> values;
   std::vector<RecordingCapture> captures; // by sample start
+  bool beyondFullScale = false;           // any value: records from it clip
 
-  uint64_t Length() const { return samples.size() / 2; }
+  uint64_t Length() const {
+    return std::visit([](const auto &stored) { return uint64_t{stored.size() / 2}; }, values);
+  }
   // Time of a sample position (below Length()) from the capture holding it;
   // none when that capture has no date or the rate is unknown.
   std::optional<double> TimeAt(uint64_t position) const;
 };
+
+// A stored value relative to full scale.
+inline double FullScaleValue(double value) { return value; }
+inline double FullScaleValue(float value) { return value; }
+inline double FullScaleValue(int16_t value) { return value * (1.0 / 32767.0); }
 
 // Thrown with a message naming the file and the fault.
 struct RecordingError : std::runtime_error {

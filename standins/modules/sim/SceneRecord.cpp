@@ -7,8 +7,10 @@
 #include <array>
 #include <climits>
 #include <cmath>
+#include <cstring>
 #include <numbers>
 #include <span>
+#include <type_traits>
 #include <vector>
 
 #include "Random.h"
@@ -104,19 +106,34 @@ RecordPlan PlanOf(const Scene &scene, const BackendStandinConfiguration &configu
   return plan;
 }
 
+// Calls copy(values, first, run) for each run of `count` samples from
+// position `start` on, `values` the stored ones from the run's first,
+// `first` the index of the run's first sample in the output; returns the
+// samples copied (fewer than count when a recording that stops runs out).
+template <class Copy>
+int64_t ForEachRun(const Recording &recording, uint64_t start, int64_t count, Copy &&copy) {
+  const uint64_t length = recording.Length();
+  int64_t done = 0;
+  while (done < count) {
+    const uint64_t position = start + static_cast<uint64_t>(done);
+    const uint64_t at = recording.end == Recording::End::kLoop ? position % length : position;
+    if (at >= length) break;
+    const auto run =
+        static_cast<int64_t>(std::min<uint64_t>(static_cast<uint64_t>(count - done), length - at));
+    std::visit([&](const auto &values) { copy(values.data() + 2 * at, done, run); }, recording.values);
+    done += run;
+  }
+  return done;
+}
+
 // The recording's samples from position `start` on, from its beginning
 // again past its end when it loops, else zero there.
 void CopyReplay(const Recording &recording, uint64_t start, std::span<Complex> samples) {
-  const uint64_t length = recording.Length();
-  for (std::size_t done = 0; done < samples.size();) {
-    const uint64_t position = recording.end == Recording::End::kLoop ? (start + done) % length : start + done;
-    if (position >= length) return; // the chunk was zeroed
-    const std::size_t run =
-        static_cast<std::size_t>(std::min<uint64_t>(samples.size() - done, length - position));
-    const double *from = recording.samples.data() + 2 * position;
-    for (std::size_t k = 0; k < run; ++k) samples[done + k] = {from[2 * k], from[2 * k + 1]};
-    done += run;
-  }
+  ForEachRun(recording, start, static_cast<int64_t>(samples.size()),
+             [&](const auto *from, int64_t first, int64_t run) {
+               for (int64_t k = 0; k < run; ++k)
+                 samples[first + k] = {FullScaleValue(from[2 * k]), FullScaleValue(from[2 * k + 1])};
+             });
 }
 
 void AddNoise(const RecordPlan &plan, uint64_t start, std::span<Complex> samples) {
@@ -243,6 +260,44 @@ bool Clip(double &value) {
   return true;
 }
 
+// Copies n values, clipped at full scale and converted; non-zero when any
+// was beyond it. cf32 into F32 stays in float: twice the values per vector.
+template <class Element, class Convert, class Stored>
+unsigned CopyClipped(const Stored *from, Element *out, int64_t n, Convert convert) {
+  using Work =
+      std::conditional_t<std::is_same_v<Stored, float> && std::is_same_v<Element, float>, float, double>;
+  unsigned over = 0;
+  for (int64_t i = 0; i < n; ++i) {
+    const auto value = static_cast<Work>(FullScaleValue(from[i]));
+    over |= static_cast<unsigned>(value > Work{1}) | static_cast<unsigned>(value < Work{-1});
+    out[i] = convert(std::max(Work{-1}, std::min(Work{1}, value)));
+  }
+  return over;
+}
+
+// A scene that is only a recording, straight from it.
+template <class Element, class Convert>
+bool FillFromReplay(const Recording &recording, uint64_t first, int64_t count, Element *data,
+                    Convert convert) {
+  unsigned clipped = 0;
+  const int64_t copied = ForEachRun(recording, first, count, [&](const auto *from, int64_t at, int64_t run) {
+    // Within full scale, values stored as the record's type come out as stored.
+    if constexpr (std::is_same_v<std::remove_cvref_t<decltype(*from)>, Element>)
+      if (!recording.beyondFullScale) {
+        std::memcpy(data + 2 * at, from, static_cast<std::size_t>(2 * run) * sizeof(Element));
+        return;
+      }
+    clipped |= CopyClipped(from, data + 2 * at, 2 * run, convert);
+  });
+  std::fill(data + 2 * copied, data + 2 * count, convert(0.0));
+  return clipped != 0;
+}
+
+bool OnlyReplay(const RecordPlan &plan) {
+  return plan.replay != nullptr && plan.tones.empty() && plan.pulses.empty() && plan.fms.empty() &&
+         plan.noiseDeviation == 0.0;
+}
+
 template <class Element, class Convert>
 bool Fill(const Scene &scene, const BackendStandinConfiguration &configuration, int64_t record, int64_t count,
           Element *data, Convert convert) {
@@ -250,6 +305,7 @@ bool Fill(const Scene &scene, const BackendStandinConfiguration &configuration, 
   // Sample indices wrap rather than overflow for records far out.
   const uint64_t first =
       static_cast<uint64_t>(record) * static_cast<uint64_t>(configuration.samplesPerRecord);
+  if (OnlyReplay(plan)) return FillFromReplay(*plan.replay, first, count, data, convert);
   std::vector<Complex> chunk(static_cast<std::size_t>(std::clamp<int64_t>(count, 0, kChunk)));
   bool clipped = false;
   for (int64_t done = 0; done < count; done += kChunk) {
