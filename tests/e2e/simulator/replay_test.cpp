@@ -227,6 +227,38 @@ TEST_F(SimulatorReplay, ALoopWarnsWhereItRestartsAndAStopEndsTheRecording) {
   }
 }
 
+// Values beyond full scale clip with the overload warning, in every stored
+// type and through the scene's other signals, which add to the recording.
+TEST_F(SimulatorReplay, ARecordingBeyondFullScaleClipsAndSignalsAddToIt) {
+  const std::string beyond = R"({"global": {"core:datatype": "cf32_le"}})";
+  std::ofstream(folder.File("i16.sigmf-data"), std::ios::binary).write("\x00\x80\xff\x7f\x00\x40\x00\x00", 8);
+  std::ofstream(folder.File("i16.sigmf-meta")) << R"({"global": {"core:datatype": "ci16_le"}})";
+  std::ofstream(folder.File("tone.json"))
+      << R"({"replay": {"path": "ramp.sigmf-meta"}, "tones": [{"frequency_hz": 1e8, "power_dbm": -20}]})";
+  const struct {
+    std::string driverSetup;
+    ViStatus status;
+    std::vector<double> values; // the first two samples
+  } cases[] = {
+      {"Replay:" + WriteRecording("f32", {0.5f, 1.5f, -2.0f, -1.0f}, beyond),
+       BACKENDSTANDIN_WARN_OVERLOAD,
+       {0.5, 1.0, -1.0, -1.0}},
+      {"Replay:" + folder.File("i16.sigmf-meta"),
+       BACKENDSTANDIN_WARN_OVERLOAD,
+       {-1.0, 1.0, 16384 / 32767.0, 0.0}},
+      {(WriteRamp(4), "Scene:" + folder.File("tone.json")), 0, {0.1, 0.0, 0.35, -0.25}},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.driverSetup);
+    ASSERT_EQ(Open(c.driverSetup), 0);
+    const std::vector<ViReal64> f64 = FetchRecords<ViReal64>(0, 1, 2, c.status);
+    for (std::size_t i = 0; i < 4; ++i) EXPECT_NEAR(f64[i], c.values[i], 1e-7) << i;
+    const std::vector<ViReal32> f32 = FetchRecords<ViReal32>(0, 1, 2, c.status);
+    EXPECT_FLOAT_EQ(f32[1], float(c.values[1]));
+    Close();
+  }
+}
+
 // Written by hand as a public recording would be: two captures with dates,
 // annotations, a tone a quarter of the rate up.
 TEST_F(SimulatorReplay, APublicStyleRecordingReplaysWithTheCapturesTimes) {
