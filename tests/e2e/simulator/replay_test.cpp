@@ -145,6 +145,7 @@ TEST_F(SimulatorReplay, ARecordingThatCannotBePlayedFailsTheOpenNamingItsFault) 
       {"date", 8, R"({"global": {"core:datatype": "cf32_le"}, "captures": [{"core:datetime": "today"}]})",
        "captures[0].core:datetime must be a UTC date and time"},
       {"json", 8, "{", "not valid JSON"},
+      {"global", 8, R"({"captures": []})", "the global object is missing"},
   };
   for (const auto &c : cases) {
     SCOPED_TRACE(c.name);

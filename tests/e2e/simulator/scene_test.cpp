@@ -318,6 +318,18 @@ TEST_F(SimulatorScenes, ABadSceneFileFailsTheOpenNamingTheFileAndItsFault) {
   EXPECT_NE(vi, 0u) << "the process opens sessions as before";
 }
 
+// A scene's samples follow each other across records: the second record of
+// 1000 samples is the second half of a record of 2000.
+TEST_F(SimulatorScenes, RecordsAreConsecutiveSamplesWhateverTheirLength) {
+  OpenTuned(R"({"qpsk": [{"frequency_hz": 1.0001e9, "symbol_rate_hz": 3.3e4, "power_dbm": -10}],
+               "fm": [{"frequency_hz": 0.9998e9, "power_dbm": -10, "deviation_hz": 1e4, "modulating_hz": 700}]})",
+            1e9, 1e6, 1000);
+  const std::vector<Complex> second = Fetch(1);
+  ASSERT_EQ(zuVEXA_ConfigureNumberOfSamples(vi, "", VI_TRUE, 2000), 0);
+  const std::vector<Complex> whole = Fetch(0);
+  for (std::size_t n = 0; n < 1000; ++n) ASSERT_NEAR(std::abs(second[n] - whole[1000 + n]), 0.0, 1e-9) << n;
+}
+
 // The same scene and settings give the same records and spectra in another
 // session.
 TEST_F(SimulatorScenes, ASceneIsTheSameInEverySession) {
