@@ -194,6 +194,12 @@ TEST_F(SimulatorReplay, TheRecordingsCarrierAndRateHold) {
   ASSERT_EQ(BackendStandin_GetConfiguration(vi, &configuration), 0);
   EXPECT_EQ(configuration.carrierFrequency, 1e8) << "unchanged";
   EXPECT_FLOAT_EQ(FetchRecords<ViReal64>(0, 1, 10).at(4), 0.2) << "the session fetches on";
+  std::vector<ViReal64> read(6, -1.0);
+  WaveformInfo info{};
+  EXPECT_EQ(zuVEXA_ReadIQSingleRecordComplexF64(vi, "", 1.0, read.data(), 3, &info), 0);
+  EXPECT_FLOAT_EQ(read[2], 0.1) << "a read plays from the start";
+  EXPECT_EQ(zuVEXA_ReadIQSingleRecordComplexF64(vi, "", 1.0, read.data(), 0, &info), 0) << "an empty read";
+  EXPECT_EQ(info.actualSamples, 0);
 }
 
 // A ramp of 1000 samples in records of 300: record 3 reaches past its end.
