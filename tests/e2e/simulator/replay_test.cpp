@@ -101,8 +101,6 @@ TEST_F(SimulatorReplay, WhatZuvexaFetchRecordedReplaysAsItWas) {
                                 "' fetch --quiet --samples 1000 --records 3 --format " +
                                 std::string(c.format) + " --output '" + data + "'";
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
-    ASSERT_NE(ReadWhole(folder.File(std::string("tone-") + c.format + ".sigmf-meta")).find(c.datatype),
-              std::string::npos);
     ASSERT_EQ(Open("Replay:" + data), 0);
     if (c.datatype == std::string("cf64_le")) {
       EXPECT_EQ(BytesOf(FetchRecords<ViReal64>(0, 3, 1000)), ReadWhole(data));
@@ -113,10 +111,8 @@ TEST_F(SimulatorReplay, WhatZuvexaFetchRecordedReplaysAsItWas) {
       Close();
       vi = testsupport::OpenSimulated();
       const std::vector<ViReal64> tone = FetchRecords<ViReal64>(0, 3, 1000);
-      double worst = 0.0;
-      for (std::size_t i = 0; i < tone.size(); ++i) worst = std::max(worst, std::fabs(replayed[i] - tone[i]));
-      EXPECT_LE(worst, 1.0 / 32767) << "within one LSB of the tone";
-      EXPECT_GT(worst, 0.0) << "the recording, not the tone";
+      for (std::size_t i = 0; i < tone.size(); ++i) ASSERT_NEAR(replayed[i], tone[i], 1.0 / 32767) << i;
+      EXPECT_NE(replayed, tone) << "the recording, not the tone";
     }
     Close();
   }
@@ -170,27 +166,15 @@ TEST_F(SimulatorReplay, TheRecordingsCarrierAndRateHold) {
   ASSERT_EQ(BackendStandin_GetConfiguration(vi, &configuration), 0);
   EXPECT_EQ(configuration.carrierFrequency, 1e8);
   EXPECT_EQ(configuration.iqRate, 2e6);
-  constexpr ViStatus kTuning = BACKENDSTANDIN_ERROR_RECORDING_TUNING;
-  const struct {
-    ViStatus (*call)(ViSession vi);
-    const char *fault; // null: none
-  } cases[] = {
-      {[](ViSession s) { return zuVEXA_ConfigureIQCarrierFrequency(s, "", 1e9); },
-       "is at 100 MHz, the analyzer is tuned to 1 GHz"},
-      {[](ViSession s) { return zuVEXA_SetAttributeViReal64(s, "", kCarrier, 100.5e6); },
-       "is at 100 MHz, the analyzer is tuned to 100.5 MHz"},
-      {[](ViSession s) { return zuVEXA_ConfigureIQRate(s, "", 1e6); },
-       "was sampled at 2 MS/s, the analyzer's IQ rate is 1 MS/s"},
-      {[](ViSession s) { return zuVEXA_ConfigureIQCarrierFrequency(s, "", 1e8); }, nullptr},
-      {[](ViSession s) { return zuVEXA_ConfigureIQRate(s, "", 2e6); }, nullptr},
+  const auto refused = [&](ViStatus status, const char *fault) {
+    EXPECT_EQ(status, BACKENDSTANDIN_ERROR_RECORDING_TUNING) << fault;
+    EXPECT_NE(ErrorText(vi, status).find(fault), std::string::npos) << fault;
   };
-  for (const auto &c : cases) {
-    SCOPED_TRACE(c.fault != nullptr ? c.fault : "the same values");
-    EXPECT_EQ(c.call(vi), c.fault != nullptr ? kTuning : 0);
-    if (c.fault != nullptr) {
-      EXPECT_NE(ErrorText(vi, kTuning).find(c.fault), std::string::npos);
-    }
-  }
+  refused(zuVEXA_ConfigureIQCarrierFrequency(vi, "", 1e9), "is at 100 MHz, the analyzer is tuned to 1 GHz");
+  refused(zuVEXA_SetAttributeViReal64(vi, "", kCarrier, 100.5e6), "the analyzer is tuned to 100.5 MHz");
+  refused(zuVEXA_ConfigureIQRate(vi, "", 1e6), "was sampled at 2 MS/s, the analyzer's IQ rate is 1 MS/s");
+  EXPECT_EQ(zuVEXA_ConfigureIQCarrierFrequency(vi, "", 1e8), 0) << "the recording's own";
+  EXPECT_EQ(zuVEXA_ConfigureIQRate(vi, "", 2e6), 0);
   ASSERT_EQ(BackendStandin_GetConfiguration(vi, &configuration), 0);
   EXPECT_EQ(configuration.carrierFrequency, 1e8) << "unchanged";
   EXPECT_FLOAT_EQ(FetchRecords<ViReal64>(0, 1, 10).at(4), 0.2) << "the session fetches on";
