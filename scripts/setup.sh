@@ -30,7 +30,7 @@
 #                                      binding, GNU Radio, SoapyRemote and
 #                                      CubicSDR (build/, CubicSDR screenshot)
 #                                   9. the front panel in headless Chromium,
-#                                      screenshot in build/panel-screenshot.png
+#                                      screenshots in build/panel-*screenshot.png
 #                                  10. the manual (scripts/docs.sh), warnings
 #                                      as errors, links checked (build/docs/html)
 #   scripts/setup.sh --test --only plain,tsan
@@ -103,7 +103,8 @@ stage_sdr() { # clients of the module from Debian, on the plain build's simulate
 }
 stage_panel() { # Debian's python3, where python3-selenium is
   configure_and_build "$root/build" -DZUVEXA_BUILD_TESTS=ON -- zuvexa-cli &&
-    PYTHONDONTWRITEBYTECODE=1 /usr/bin/python3 "$root/tests/e2e/panel/browser_test.py" "$root/build" "$root/build/panel-screenshot.png"
+    PYTHONDONTWRITEBYTECODE=1 /usr/bin/python3 "$root/tests/e2e/panel/browser_test.py" "$root/build" "$root/build/panel-screenshot.png" &&
+    PYTHONDONTWRITEBYTECODE=1 /usr/bin/python3 "$root/tests/e2e/simulator/panel_scene_test.py" "$root/build" "$root/build/panel-scene-screenshot.png"
 }
 stage_docs() {
   "$root/scripts/docs.sh" "${script_options[@]}"
@@ -118,7 +119,7 @@ declare -A stage_titles=(
   [scripts]="the scripts and the README's commands from a fresh clone, also after a failed configure (build-fresh-clone/)"
   [install]="prefix install in a mount namespace; Debian packages: lintian, a disposable root (build-deb/)"
   [sdr]="SoapySDR module and SigMF with SoapySDRUtil, Python SoapySDR, GNU Radio, SoapyRemote and CubicSDR (build/)"
-  [panel]="the front panel in headless Chromium, screenshot saved (build/panel-screenshot.png)"
+  [panel]="the front panel in headless Chromium, screenshots saved (build/panel-screenshot.png, build/panel-scene-screenshot.png)"
   [docs]="the manual with warnings as errors and its links checked (build/docs/html)"
 )
 

@@ -28,6 +28,14 @@ extern "C" {
 #define BACKENDSTANDIN_WARN_OVERLOAD ((ViStatus)0x3FFA2010)
 /* The DriverSetup's Scene file cannot be read or holds a fault (elaboration). */
 #define BACKENDSTANDIN_ERROR_SCENE_FILE ((ViStatus)0xBFFA2011)
+/* A recording to replay cannot be read or played (elaboration). */
+#define BACKENDSTANDIN_ERROR_RECORDING ((ViStatus)0xBFFA2012)
+/* The carrier or IQ rate differs from the replayed recording's (elaboration). */
+#define BACKENDSTANDIN_ERROR_RECORDING_TUNING ((ViStatus)0xBFFA2013)
+/* The replayed recording restarted within the record: a discontinuity. */
+#define BACKENDSTANDIN_WARN_RECORDING_WRAPPED ((ViStatus)0x3FFA2014)
+/* A recording replayed without looping ran out (elaboration). */
+#define BACKENDSTANDIN_ERROR_RECORDING_ENDED ((ViStatus)0xBFFA2015)
 /* Statuses of the control functions. */
 #define BACKENDSTANDIN_ERROR_NO_SUCH_CALL ((ViStatus)0xBFFA0010) /* call or argument index out of range */
 #define BACKENDSTANDIN_ERROR_NOT_TEXT ((ViStatus)0xBFFA000C)     /* argument is no text, or a null text */

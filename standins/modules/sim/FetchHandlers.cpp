@@ -2,12 +2,14 @@
 // configuration, or its scene, into the caller's arrays, with a WaveformInfo
 // per record. Null outputs and negative counts give
 // BACKENDSTANDIN_ERROR_INVALID_ARGUMENT; a scene that overloads the input
-// gives BACKENDSTANDIN_WARN_OVERLOAD with the clipped samples.
+// gives BACKENDSTANDIN_WARN_OVERLOAD with the clipped samples; a replayed
+// recording adds its own statuses and timestamps (Replay.h).
 #include <algorithm>
 #include <limits>
 #include <optional>
 
 #include "Handlers.h"
+#include "Replay.h"
 #include "SceneSignal.h"
 #include "Waveform.h"
 
@@ -21,12 +23,23 @@ ToneSignal SignalOf(const Instrument &instrument, const SimulatedSession &sessio
 
 ViStatus OverloadStatus(bool overloaded) { return overloaded ? BACKENDSTANDIN_WARN_OVERLOAD : VI_SUCCESS; }
 
+// The error if either is one, else the higher warning.
+ViStatus Worse(ViStatus a, ViStatus b) { return a < 0 || b < 0 ? std::min(a, b) : std::max(a, b); }
+
+WaveformInfo SessionRecordInfo(const Instrument &instrument, const SimulatedSession &session, int64_t record,
+                               int64_t count, double gain) {
+  WaveformInfo info = RecordInfo(SignalOf(instrument, session), count, gain);
+  info.absoluteInitialX = RecordingTime(session, record).value_or(0.0);
+  return info;
+}
+
 // Record `record` of the session's signal; the overload status.
 template <class Element>
 ViStatus FillSessionRecord(const Instrument &instrument, const SimulatedSession &session, int64_t record,
                            int64_t count, Element *data) {
   if (session.scene != nullptr)
-    return OverloadStatus(FillSceneRecord(*session.scene, session.configuration, record, count, data));
+    return Worse(RecordingStatus(session, record, count),
+                 OverloadStatus(FillSceneRecord(*session.scene, session.configuration, record, count, data)));
   FillRecord(SignalOf(instrument, session), record, count, data);
   return VI_SUCCESS;
 }
@@ -46,7 +59,7 @@ ViStatus FetchSingleRecord(const Instrument &instrument, SimulatedSession &sessi
   const auto count = SamplesToReturn(call.Int("numberOfSamples"), session.configuration.samplesPerRecord);
   if (data == nullptr || info == nullptr || record < 0 || !count)
     return BACKENDSTANDIN_ERROR_INVALID_ARGUMENT;
-  *info = RecordInfo(SignalOf(instrument, session), *count, SampleGain(data));
+  *info = SessionRecordInfo(instrument, session, record, *count, SampleGain(data));
   return FillSessionRecord(instrument, session, record, *count, data);
 }
 
@@ -62,9 +75,8 @@ ViStatus FetchMultiRecord(const Instrument &instrument, SimulatedSession &sessio
     return BACKENDSTANDIN_ERROR_INVALID_ARGUMENT;
   ViStatus status = VI_SUCCESS;
   for (ViInt64 r = 0; r < records; ++r) {
-    info[r] = RecordInfo(SignalOf(instrument, session), *count, SampleGain(data));
-    status =
-        std::max(status, FillSessionRecord(instrument, session, first + r, *count, data + 2 * r * *count));
+    info[r] = SessionRecordInfo(instrument, session, first + r, *count, SampleGain(data));
+    status = Worse(status, FillSessionRecord(instrument, session, first + r, *count, data + 2 * r * *count));
   }
   return status;
 }
@@ -76,7 +88,7 @@ ViStatus ReadSingleRecord(const Instrument &instrument, SimulatedSession &sessio
   const ViInt64 size = call.Int("dataArraySizeInSamples");
   if (data == nullptr || info == nullptr || size < 0) return BACKENDSTANDIN_ERROR_INVALID_ARGUMENT;
   const ViInt64 count = std::min(size, session.configuration.samplesPerRecord);
-  *info = RecordInfo(SignalOf(instrument, session), count, 1.0);
+  *info = SessionRecordInfo(instrument, session, 0, count, 1.0);
   return FillSessionRecord(instrument, session, 0, count, data);
 }
 

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "Replay.h"
+
 namespace backendstandin {
 
 BackendStandinConfiguration DefaultConfiguration() {
@@ -20,9 +22,11 @@ BackendStandinConfiguration DefaultConfiguration() {
 void Instrument::AddSession(ViSession vi, ViUInt32 kind, ZUCloseSessionCallback closeCallback,
                             std::shared_ptr<const Scene> scene) {
   SimulatedSession session;
+  session.vi = vi;
   session.kind = kind;
   session.closeCallback = closeCallback;
   session.scene = std::move(scene);
+  TuneToRecording(session);
   sessions_.insert_or_assign(vi, std::move(session));
 }
 

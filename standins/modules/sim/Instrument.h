@@ -31,6 +31,7 @@ struct AcquisitionExtras {
 };
 
 struct SimulatedSession {
+  ViSession vi = 0;
   ViUInt32 kind = 0;
   ZUCloseSessionCallback closeCallback = nullptr;
   BackendStandinConfiguration configuration = DefaultConfiguration();
@@ -48,6 +49,7 @@ class Instrument {
 public:
   static constexpr ViReal64 kDefaultToneOffset = 100e3;
 
+  // The new session, tuned to the scene's recording when it replays one.
   void AddSession(ViSession vi, ViUInt32 kind, ZUCloseSessionCallback closeCallback,
                   std::shared_ptr<const Scene> scene = nullptr);
   void RemoveSession(ViSession vi) { sessions_.erase(vi); }

@@ -68,6 +68,7 @@ InitOptions ParseInitOptions(const char *optionString) {
   for (const Entry &entry : SplitEntries(options.driverSetup, ';', ':')) {
     if (SameIgnoringCase(entry.name, "Language")) options.language = LanguageNumber(entry.value);
     if (SameIgnoringCase(entry.name, "Scene")) options.scenePath = entry.value;
+    if (SameIgnoringCase(entry.name, "Replay")) options.replayPath = entry.value;
   }
   return options;
 }

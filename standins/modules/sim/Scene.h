@@ -4,10 +4,13 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "Recording.h"
 
 namespace backendstandin {
 
@@ -28,6 +31,16 @@ struct ScenePulseSignal {
   Symbols symbols;
 };
 
+// A carrier frequency-modulated by a tone: its frequency swings
+// +-deviation around `frequency`, `modulating` times a second, starting at
+// the top of the swing at sample 0.
+struct SceneFmSignal {
+  double frequency; // Hz, centre
+  double powerDbm;
+  double deviation;  // Hz, peak
+  double modulating; // Hz
+};
+
 // 3 dB bandwidth of a pulse signal's spectrum per symbol rate.
 inline constexpr double kBandwidthPerSymbolRate = 0.7950;
 
@@ -37,6 +50,8 @@ struct Scene {
   std::optional<double> noiseFloorDbmPerHz; // none: no noise
   std::vector<SceneTone> tones;
   std::vector<ScenePulseSignal> pulseSignals; // bands and QPSK signals
+  std::vector<SceneFmSignal> fmSignals;
+  std::shared_ptr<const Recording> replay; // played under the signals; null: none
 };
 
 // Thrown with a message naming the file and the fault.
@@ -44,7 +59,8 @@ struct SceneError : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Reads and checks a scene file (JSON, see the module README).
+// Reads and checks a scene file (JSON, see the module README); a replay
+// it names that cannot be played throws RecordingError.
 Scene LoadScene(const std::string &path);
 
 } // namespace backendstandin

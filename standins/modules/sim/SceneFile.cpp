@@ -2,8 +2,11 @@
 //   {"seed": 1, "noise_floor_dbm_per_hz": -150,
 //    "tones": [{"frequency_hz": 2.4001e9, "power_dbm": -20}],
 //    "bands": [{"frequency_hz": 2.41e9, "bandwidth_hz": 1e6, "power_dbm": -40, "seed": 2}],
-//    "qpsk":  [{"frequency_hz": 2.39e9, "symbol_rate_hz": 1e5, "power_dbm": -30, "seed": 3}]}
-// Every member is optional; an unknown member or a value out of range is an
+//    "qpsk":  [{"frequency_hz": 2.39e9, "symbol_rate_hz": 1e5, "power_dbm": -30, "seed": 3}],
+//    "fm":    [{"frequency_hz": 2.42e9, "power_dbm": -30, "deviation_hz": 5e3, "modulating_hz": 1e3}],
+//    "replay": {"path": "capture.sigmf-meta", "end": "loop"}}
+// Every member is optional (a replay's path is relative to the scene's
+// folder, its end "loop" or "stop", loop when left out); an unknown member or a value out of range is an
 // error naming where it is.
 #include <cerrno>
 #include <cmath>
@@ -52,6 +55,13 @@ public:
     if (!value->is_number_unsigned()) Fail(Where("seed") + " must be a whole number, 0 or more");
     return value->get<uint64_t>();
   }
+  std::optional<std::string> Text(const char *name) {
+    const json *value = Find(name);
+    if (value == nullptr) return std::nullopt;
+    if (!value->is_string()) Fail(Where(name) + " must be a text");
+    return value->get<std::string>();
+  }
+  const json *Object(const char *name) { return Find(name); }
   const json *Array(const char *name) {
     const json *value = Find(name);
     if (value != nullptr && !value->is_array()) Fail(Where(name) + " must be an array");
@@ -89,7 +99,22 @@ template <class Read> void ForEach(Members &scene, const char *name, Read &&read
   }
 }
 
-Scene SceneOf(const json &document) {
+// The recording a scene's replay member names, relative to the scene's folder.
+std::shared_ptr<const Recording> ReplayOf(Members &scene, const std::string &scenePath) {
+  const json *object = scene.Object("replay");
+  if (object == nullptr) return nullptr;
+  Members replay(*object, "replay");
+  const std::optional<std::string> path = replay.Text("path");
+  if (!path) Members::Fail("replay.path is missing");
+  const std::string end = replay.Text("end").value_or("loop");
+  if (end != "loop" && end != "stop") Members::Fail("replay.end must be \"loop\" or \"stop\"");
+  replay.CheckAllRead();
+  const std::filesystem::path folder = std::filesystem::path(scenePath).parent_path();
+  return std::make_shared<const Recording>(
+      LoadRecording(folder / *path, end == "stop" ? Recording::End::kStop : Recording::End::kLoop));
+}
+
+Scene SceneOf(const json &document, const std::string &path) {
   Scene scene;
   Members members(document, "the scene");
   scene.seed = members.Seed(scene.seed);
@@ -109,6 +134,11 @@ Scene SceneOf(const json &document) {
     scene.pulseSignals.push_back({frequency, rate, qpsk.Required("power_dbm"), qpsk.Seed(scene.seed + 2),
                                   ScenePulseSignal::Symbols::kQpsk});
   });
+  ForEach(members, "fm", [&](Members &fm) {
+    const double frequency = fm.Required("frequency_hz"), power = fm.Required("power_dbm");
+    scene.fmSignals.push_back({frequency, power, fm.Positive("deviation_hz"), fm.Positive("modulating_hz")});
+  });
+  scene.replay = ReplayOf(members, path);
   members.CheckAllRead();
   return scene;
 }
@@ -127,7 +157,7 @@ std::string ReadFile(const std::string &path) {
 
 Scene LoadScene(const std::string &path) {
   try {
-    Scene scene = SceneOf(json::parse(ReadFile(path)));
+    Scene scene = SceneOf(json::parse(ReadFile(path)), path);
     scene.path = path;
     return scene;
   } catch (const json::exception &error) {

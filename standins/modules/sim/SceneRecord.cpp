@@ -1,13 +1,16 @@
-// Scene records, generated in chunks: noise, tones and pulse signals are
-// added into a chunk of complex samples, which is then clipped at full
+// Scene records, generated in chunks: a replayed recording's samples are
+// copied into a chunk of complex samples, noise, tones, FM and pulse
+// signals added to them, which is then clipped at full
 // scale and converted. Oscillators restart from their exact phase at every
 // chunk, so rounding cannot build up over long records.
 #include <algorithm>
 #include <array>
 #include <climits>
 #include <cmath>
+#include <cstring>
 #include <numbers>
 #include <span>
+#include <type_traits>
 #include <vector>
 
 #include "Random.h"
@@ -48,6 +51,13 @@ struct ToneOscillator {
   double amplitude;
 };
 
+struct FmOscillator {
+  double cyclesPerSample;
+  double amplitude;
+  double index;               // peak phase swing in cycles: deviation / (2 pi modulating)
+  double modulatingPerSample; // cycles of the modulating tone
+};
+
 struct PulseOscillator {
   double cyclesPerSample;
   double amplitude; // per unit symbol
@@ -60,6 +70,8 @@ struct PulseOscillator {
 struct RecordPlan {
   std::vector<ToneOscillator> tones;
   std::vector<PulseOscillator> pulses;
+  std::vector<FmOscillator> fms;
+  const Recording *replay = nullptr;
   double noiseDeviation = 0.0; // of I and of Q
   uint64_t noiseKey = 0;
 };
@@ -80,12 +92,48 @@ RecordPlan PlanOf(const Scene &scene, const BackendStandinConfiguration &configu
       plan.pulses.push_back({(signal.frequency - configuration.carrierFrequency) / rate,
                              std::sqrt(RelativePower(signal.powerDbm, reference) / kPulseSignalPower),
                              signal.symbolRate / rate, Mix(signal.seed), signal.symbols});
+  for (const SceneFmSignal &fm : scene.fmSignals)
+    if (visible(fm.frequency))
+      plan.fms.push_back({(fm.frequency - configuration.carrierFrequency) / rate,
+                          std::sqrt(RelativePower(fm.powerDbm, reference)),
+                          fm.deviation / (2.0 * std::numbers::pi * fm.modulating), fm.modulating / rate});
+  plan.replay = scene.replay.get();
   if (scene.noiseFloorDbmPerHz) {
     const double power = RelativePower(*scene.noiseFloorDbmPerHz + 10.0 * std::log10(rate), reference);
     plan.noiseDeviation = std::sqrt(power / 2.0);
     plan.noiseKey = Mix(scene.seed);
   }
   return plan;
+}
+
+// Calls copy(values, first, run) for each run of `count` samples from
+// position `start` on, `values` the stored ones from the run's first,
+// `first` the index of the run's first sample in the output; returns the
+// samples copied (fewer than count when a recording that stops runs out).
+template <class Copy>
+int64_t ForEachRun(const Recording &recording, uint64_t start, int64_t count, Copy &&copy) {
+  const uint64_t length = recording.Length();
+  int64_t done = 0;
+  while (done < count) {
+    const uint64_t position = start + static_cast<uint64_t>(done);
+    const uint64_t at = recording.end == Recording::End::kLoop ? position % length : position;
+    if (at >= length) break;
+    const auto run =
+        static_cast<int64_t>(std::min<uint64_t>(static_cast<uint64_t>(count - done), length - at));
+    std::visit([&](const auto &values) { copy(values.data() + 2 * at, done, run); }, recording.values);
+    done += run;
+  }
+  return done;
+}
+
+// The recording's samples from position `start` on, from its beginning
+// again past its end when it loops, else zero there.
+void CopyReplay(const Recording &recording, uint64_t start, std::span<Complex> samples) {
+  ForEachRun(recording, start, static_cast<int64_t>(samples.size()),
+             [&](const auto *from, int64_t first, int64_t run) {
+               for (int64_t k = 0; k < run; ++k)
+                 samples[first + k] = {FullScaleValue(from[2 * k]), FullScaleValue(from[2 * k + 1])};
+             });
 }
 
 void AddNoise(const RecordPlan &plan, uint64_t start, std::span<Complex> samples) {
@@ -104,6 +152,17 @@ void AddTone(const ToneOscillator &tone, uint64_t start, std::span<Complex> samp
     sample.re += phasor.re;
     sample.im += phasor.im;
     phasor = Times(phasor, step);
+  }
+}
+
+// Each sample's phase from its index, so that records far out stay exact.
+void AddFm(const FmOscillator &fm, uint64_t start, std::span<Complex> samples) {
+  for (std::size_t k = 0; k < samples.size(); ++k) {
+    const auto n = static_cast<double>(start + k);
+    const double modulation = std::sin(2.0 * std::numbers::pi * std::fmod(fm.modulatingPerSample * n, 1.0));
+    const Complex value = Turn(std::fmod(fm.cyclesPerSample * n, 1.0) + fm.index * modulation, fm.amplitude);
+    samples[k].re += value.re;
+    samples[k].im += value.im;
   }
 }
 
@@ -201,6 +260,44 @@ bool Clip(double &value) {
   return true;
 }
 
+// Copies n values, clipped at full scale and converted; non-zero when any
+// was beyond it. cf32 into F32 stays in float: twice the values per vector.
+template <class Element, class Convert, class Stored>
+unsigned CopyClipped(const Stored *from, Element *out, int64_t n, Convert convert) {
+  using Work =
+      std::conditional_t<std::is_same_v<Stored, float> && std::is_same_v<Element, float>, float, double>;
+  unsigned over = 0;
+  for (int64_t i = 0; i < n; ++i) {
+    const auto value = static_cast<Work>(FullScaleValue(from[i]));
+    over |= static_cast<unsigned>(value > Work{1}) | static_cast<unsigned>(value < Work{-1});
+    out[i] = convert(std::max(Work{-1}, std::min(Work{1}, value)));
+  }
+  return over;
+}
+
+// A scene that is only a recording, straight from it.
+template <class Element, class Convert>
+bool FillFromReplay(const Recording &recording, uint64_t first, int64_t count, Element *data,
+                    Convert convert) {
+  unsigned clipped = 0;
+  const int64_t copied = ForEachRun(recording, first, count, [&](const auto *from, int64_t at, int64_t run) {
+    // Within full scale, values stored as the record's type come out as stored.
+    if constexpr (std::is_same_v<std::remove_cvref_t<decltype(*from)>, Element>)
+      if (!recording.beyondFullScale) {
+        std::memcpy(data + 2 * at, from, static_cast<std::size_t>(2 * run) * sizeof(Element));
+        return;
+      }
+    clipped |= CopyClipped(from, data + 2 * at, 2 * run, convert);
+  });
+  std::fill(data + 2 * copied, data + 2 * count, convert(0.0));
+  return clipped != 0;
+}
+
+bool OnlyReplay(const RecordPlan &plan) {
+  return plan.replay != nullptr && plan.tones.empty() && plan.pulses.empty() && plan.fms.empty() &&
+         plan.noiseDeviation == 0.0;
+}
+
 template <class Element, class Convert>
 bool Fill(const Scene &scene, const BackendStandinConfiguration &configuration, int64_t record, int64_t count,
           Element *data, Convert convert) {
@@ -208,13 +305,16 @@ bool Fill(const Scene &scene, const BackendStandinConfiguration &configuration, 
   // Sample indices wrap rather than overflow for records far out.
   const uint64_t first =
       static_cast<uint64_t>(record) * static_cast<uint64_t>(configuration.samplesPerRecord);
+  if (OnlyReplay(plan)) return FillFromReplay(*plan.replay, first, count, data, convert);
   std::vector<Complex> chunk(static_cast<std::size_t>(std::clamp<int64_t>(count, 0, kChunk)));
   bool clipped = false;
   for (int64_t done = 0; done < count; done += kChunk) {
     const std::span<Complex> samples(chunk.data(), static_cast<std::size_t>(std::min(kChunk, count - done)));
     std::fill(samples.begin(), samples.end(), Complex{});
     const uint64_t start = first + static_cast<uint64_t>(done);
+    if (plan.replay != nullptr) CopyReplay(*plan.replay, start, samples);
     AddNoise(plan, start, samples);
+    for (const FmOscillator &fm : plan.fms) AddFm(fm, start, samples);
     for (const ToneOscillator &tone : plan.tones) AddTone(tone, start, samples);
     for (const PulseOscillator &signal : plan.pulses) AddPulseSignal(signal, start, samples);
     Element *out = data + 2 * done;

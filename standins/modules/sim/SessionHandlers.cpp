@@ -11,16 +11,27 @@ namespace backendstandin {
 
 namespace {
 
-// The scene the DriverSetup names, loaded before anything is created; a
-// file that cannot be used is recorded for the thread with the fault.
+ViStatus FailOpen(ViStatus status, const char *elaboration) {
+  Ivi_SetErrorInfo(VI_NULL, VI_TRUE, status, 0, elaboration);
+  return status;
+}
+
+// The scene and the recording the DriverSetup names (a Replay key replaces
+// the scene's replay), loaded before anything is created; a file that
+// cannot be used is recorded for the thread with the fault.
 ViStatus LoadSceneOf(const InitOptions &options, std::shared_ptr<const Scene> &scene) {
-  if (options.scenePath.empty()) return VI_SUCCESS;
+  if (options.scenePath.empty() && options.replayPath.empty()) return VI_SUCCESS;
   try {
-    scene = std::make_shared<const Scene>(LoadScene(options.scenePath));
+    Scene loaded = options.scenePath.empty() ? Scene{} : LoadScene(options.scenePath);
+    if (!options.replayPath.empty())
+      loaded.replay =
+          std::make_shared<const Recording>(LoadRecording(options.replayPath, Recording::End::kLoop));
+    scene = std::make_shared<const Scene>(std::move(loaded));
     return VI_SUCCESS;
   } catch (const SceneError &error) {
-    Ivi_SetErrorInfo(VI_NULL, VI_TRUE, BACKENDSTANDIN_ERROR_SCENE_FILE, 0, error.what());
-    return BACKENDSTANDIN_ERROR_SCENE_FILE;
+    return FailOpen(BACKENDSTANDIN_ERROR_SCENE_FILE, error.what());
+  } catch (const RecordingError &error) {
+    return FailOpen(BACKENDSTANDIN_ERROR_RECORDING, error.what());
   }
 }
 

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <optional>
 
+#include "Replay.h"
+
 namespace backendstandin {
 
 bool IsFiniteValue(double value) { return std::isfinite(value); }
@@ -69,6 +71,19 @@ using Configuration = BackendStandinConfiguration;
 template <auto Field, bool (*Valid)(double)> constexpr Setting Real(ViAttr id) {
   return {id, Read<kConfiguration, Field>, WriteReal<kConfiguration, Field, Valid>};
 }
+
+// The carrier and rate, which a replaying session keeps at the recording's.
+template <auto Field, bool (*Valid)(double), ViAttr Id>
+ViStatus WriteTuning(SimulatedSession &session, const AttributeValue &value) {
+  const std::optional<double> real = AsReal(value);
+  if (!real || !Valid(*real)) return BACKENDSTANDIN_ERROR_INVALID_ARGUMENT;
+  if (const ViStatus status = CheckRecordingTuning(session, Id, *real); status < 0) return status;
+  FieldOf<kConfiguration, Field>(session) = *real;
+  return VI_SUCCESS;
+}
+template <auto Field, bool (*Valid)(double), ViAttr Id> constexpr Setting Tuning() {
+  return {Id, Read<kConfiguration, Field>, WriteTuning<Field, Valid, Id>};
+}
 template <auto Part, auto Field, bool (*Valid)(ViInt64)> constexpr Setting Integer(ViAttr id) {
   return {id, Read<Part, Field>, WriteInteger<Part, Field, Valid>};
 }
@@ -80,8 +95,8 @@ using namespace attribute;
 
 constexpr Setting kSettings[] = {
     Real<&Configuration::referenceLevel, IsFiniteValue>(kReferenceLevel),
-    Real<&Configuration::carrierFrequency, IsFiniteValue>(kCarrierFrequency),
-    Real<&Configuration::iqRate, IsPositiveValue>(kIqRate),
+    Tuning<&Configuration::carrierFrequency, IsFiniteValue, kCarrierFrequency>(),
+    Tuning<&Configuration::iqRate, IsPositiveValue, kIqRate>(),
     Boolean<&AcquisitionExtras::samplesFinite>(kSamplesFinite),
     Integer<kConfiguration, &Configuration::samplesPerRecord, IsCount>(kNumberOfSamples),
     Boolean<&AcquisitionExtras::recordsFinite>(kRecordsFinite),

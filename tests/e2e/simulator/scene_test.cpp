@@ -255,6 +255,33 @@ TEST_F(SimulatorScenes, ModulatedSignalsAgreeInRecordsAndSpectra) {
   EXPECT_NEAR(band[50] - band[70], 3.0, 0.3);
 }
 
+// Demodulated, an FM record's frequency follows its modulating tone, which
+// starts at the top of the swing at sample 0; its amplitude is constant.
+TEST_F(SimulatorScenes, AnFmSignalSwingsByItsDeviationAtItsModulatingRate) {
+  const struct {
+    double offset, deviation, modulating; // Hz
+  } cases[] = {{1e5, 2e4, 1e3}, {-2e5, 5e3, 3.1e3}};
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.offset);
+    OpenTuned(R"({"fm": [{"frequency_hz": )" + std::to_string(1e9 + c.offset) +
+                  R"(, "power_dbm": -10, "deviation_hz": )" + std::to_string(c.deviation) +
+                  R"(, "modulating_hz": )" + std::to_string(c.modulating) + "}]}",
+              1e9, 1.024e6, 4096);
+    const std::vector<Complex> record = Fetch(5); // from sample 20480
+    double worst = 0.0;
+    for (std::size_t n = 0; n + 1 < record.size(); ++n) {
+      const double frequency =
+          std::arg(record[n + 1] * std::conj(record[n])) * 1.024e6 / (2 * std::numbers::pi);
+      const double middle = (20480.0 + double(n) + 0.5) / 1.024e6;
+      const double expected = c.offset + c.deviation * std::cos(2 * std::numbers::pi * c.modulating * middle);
+      worst = std::max(worst, std::fabs(frequency - expected));
+      ASSERT_NEAR(std::abs(record[n]), std::sqrt(0.1), 1e-9) << n;
+    }
+    EXPECT_LT(worst, 5.0) << "Hz";
+    zuVEXA_close(std::exchange(vi, 0));
+  }
+}
+
 TEST_F(SimulatorScenes, ABadSceneFileFailsTheOpenNamingTheFileAndItsFault) {
   const struct {
     const char *text; // null: no file
@@ -269,6 +296,10 @@ TEST_F(SimulatorScenes, ABadSceneFileFailsTheOpenNamingTheFileAndItsFault) {
       {R"({"bands": [{"frequency_hz": "1 GHz", "bandwidth_hz": 1, "power_dbm": 0}]})",
        "bands[0].frequency_hz must be a number"},
       {R"({"seed": -1})", "the scene.seed must be a whole number"},
+      {R"({"fm": [{"frequency_hz": 1e9, "power_dbm": 0, "deviation_hz": 1e3, "modulating_hz": 0}]})",
+       "fm[0].modulating_hz must be above 0"},
+      {R"({"replay": {"end": "loop"}})", "replay.path is missing"},
+      {R"({"replay": {"path": "x", "end": "again"}})", "replay.end must be \"loop\" or \"stop\""},
   };
   for (const auto &c : cases) {
     SCOPED_TRACE(c.fault);
@@ -285,6 +316,18 @@ TEST_F(SimulatorScenes, ABadSceneFileFailsTheOpenNamingTheFileAndItsFault) {
   }
   vi = testsupport::OpenSimulated();
   EXPECT_NE(vi, 0u) << "the process opens sessions as before";
+}
+
+// A scene's samples follow each other across records: the second record of
+// 1000 samples is the second half of a record of 2000.
+TEST_F(SimulatorScenes, RecordsAreConsecutiveSamplesWhateverTheirLength) {
+  OpenTuned(R"({"qpsk": [{"frequency_hz": 1.0001e9, "symbol_rate_hz": 3.3e4, "power_dbm": -10}],
+               "fm": [{"frequency_hz": 0.9998e9, "power_dbm": -10, "deviation_hz": 1e4, "modulating_hz": 700}]})",
+            1e9, 1e6, 1000);
+  const std::vector<Complex> second = Fetch(1);
+  ASSERT_EQ(zuVEXA_ConfigureNumberOfSamples(vi, "", VI_TRUE, 2000), 0);
+  const std::vector<Complex> whole = Fetch(0);
+  for (std::size_t n = 0; n < 1000; ++n) ASSERT_NEAR(std::abs(second[n] - whole[1000 + n]), 0.0, 1e-9) << n;
 }
 
 // The same scene and settings give the same records and spectra in another
