@@ -93,7 +93,9 @@ def served_body(function):
               f"    [&](zuclient::Stub &stub, grpc::ClientContext &context) {{ "
               f"return stub.{function.rpc}(&context, request, &response); }},",
               f"    [&] {{ return response.status(); }}, {text});"]
-    outputs = [output_line(function, p) for p in function.params if not p.is_input]
+    # Module-defined information the server passes as NULL stays here unread.
+    outputs = [output_line(function, p) for p in function.params if not p.is_input and p.kind != "ZU_NULL"]
+    lines += [f"static_cast<void>({p.name});" for p in function.params if p.kind == "ZU_NULL"]
     if outputs:
         lines += ["if (status >= 0) {"] + [f"  {line}" for line in outputs] + ["}"]
     if name in generate_remote.SERVED_OPENS:
