@@ -9,7 +9,7 @@ source=$1 modules=$2 server=$3 proto=$4 work=$5
 skip() { echo "SKIPPED: $*"; exit 77; }
 
 command -v node >/dev/null || skip "no node (Debian package nodejs)"
-command -v npm >/dev/null || skip "no npm (Debian package npm)"
+command -v npm >/dev/null || skip "no npm (Debian package npm, unless the installed nodejs ships it)"
 mkdir -p "$modules" "$work"
 if ! cmp -s "$source/package-lock.json" "$modules/installed-lock.json"; then
   cp "$source/package.json" "$source/package-lock.json" "$modules/"
