@@ -67,6 +67,7 @@ install(FILES ${PROJECT_SOURCE_DIR}/packaging/man/zuvexa.1 ${PROJECT_SOURCE_DIR}
   DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT tools)
 
 if(TARGET zuvexa-server)
+  set_target_properties(zuvexa-server PROPERTIES INSTALL_RPATH "${ZUVEXA_TOOL_RUNPATH}")
   install(TARGETS zuvexa-server RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT server)
   install(FILES ${PROJECT_SOURCE_DIR}/packaging/man/zuvexa-server.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1
     COMPONENT server)
