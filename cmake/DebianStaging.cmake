@@ -35,3 +35,17 @@ if(sim IN_LIST CPACK_COMPONENTS_ALL)
   file(MAKE_DIRECTORY ${CPACK_TEMPORARY_DIRECTORY}/sim/etc/profile.d)
   file(COPY_FILE ${CPACK_ZUVEXA_SIM_PROFILE} ${CPACK_TEMPORARY_DIRECTORY}/sim/etc/profile.d/zuvexa-sim.sh)
 endif()
+
+# The server's unit and options file: outside the prefix as well.
+if("server" IN_LIST CPACK_COMPONENTS_ALL)
+  set(root ${CPACK_TEMPORARY_DIRECTORY}/server)
+  list(GET CPACK_ZUVEXA_SERVER_FILES 0 unit)
+  list(GET CPACK_ZUVEXA_SERVER_FILES 1 options)
+  file(MAKE_DIRECTORY ${root}/lib/systemd/system ${root}/etc/zuvexa)
+  file(COPY_FILE ${unit} ${root}/lib/systemd/system/zuvexa-server.service)
+  file(COPY_FILE ${options} ${root}/etc/zuvexa/server.conf)
+endif()
+
+if("doc" IN_LIST CPACK_COMPONENTS_ALL)
+  include(${CMAKE_CURRENT_LIST_DIR}/DebianManual.cmake)
+endif()

@@ -4,6 +4,7 @@
 #   dev      headers, the libzuvexa.so link, the CMake package, zuvexa.pc
 #   tools    the zuvexa and zuvexa-iq commands and their manual pages
 #   python   the zuvexa Python package
+#   server   zuvexa-server and its manual page, when gRPC was found
 #   doc      the HTML manual, when the build holds it (target docs)
 #   sim      the stand-in platform components, the call-tracing stand-in and
 #            the simulated analyzers' configuration (ZUVEXA_INSTALL_SIM), so
@@ -64,6 +65,13 @@ install(FILES ${PROJECT_BINARY_DIR}/zuvexa.pc DESTINATION ${CMAKE_INSTALL_LIBDIR
 install(TARGETS zuvexa-cli zuvexa-iq RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT tools)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/man/zuvexa.1 ${PROJECT_SOURCE_DIR}/packaging/man/zuvexa-iq.1
   DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT tools)
+
+if(TARGET zuvexa-server)
+  set_target_properties(zuvexa-server PROPERTIES INSTALL_RPATH "${ZUVEXA_TOOL_RUNPATH}")
+  install(TARGETS zuvexa-server RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT server)
+  install(FILES ${PROJECT_SOURCE_DIR}/packaging/man/zuvexa-server.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1
+    COMPONENT server)
+endif()
 
 # The manual as docs/build-manual.sh left it, without Sphinx's build record;
 # an install from a build without the manual skips it.

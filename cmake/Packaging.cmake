@@ -8,6 +8,9 @@
 #                   the IVI engine the library links against
 #   soapysdr0.8-module-zuvexa
 #                   the SoapySDR module (when SoapySDR was found)
+#   zuvexa-server   zuvexa-server and its systemd unit, left disabled (when
+#                   gRPC was found)
+#   zuvexa-doc      the HTML manual (when the build holds it: target docs)
 set(CPACK_PACKAGE_NAME zuvexa)
 set(CPACK_PACKAGE_VENDOR "libzuvexa maintainers")
 set(CPACK_PACKAGE_CONTACT "libzuvexa maintainers <maintainers@users.noreply.c-seed-0a95dec9.example>")
@@ -38,6 +41,12 @@ endif()
 if(TARGET zuvexaSupport)
   list(APPEND CPACK_COMPONENTS_ALL soapy)
 endif()
+if(TARGET zuvexa-server)
+  list(APPEND CPACK_COMPONENTS_ALL server)
+endif()
+# The manual's package is added when cpack runs, if the manual is there by then.
+set(CPACK_ZUVEXA_MANUAL ${PROJECT_BINARY_DIR}/docs/html)
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/DebianComponents.cmake)
 
 set(CPACK_COMPONENT_RUNTIME_DESCRIPTION "libzuvexa: C interface for the RF signal analyzer
 The library finds a device through the system configuration, loads the
@@ -98,6 +107,39 @@ configure_file(${PROJECT_SOURCE_DIR}/packaging/debian/zuvexa-sim.sh.in ${PROJECT
 file(WRITE ${PROJECT_BINARY_DIR}/sim-deb/conffiles "/etc/profile.d/zuvexa-sim.sh\n")
 set(CPACK_DEBIAN_SIM_PACKAGE_CONTROL_EXTRA ${PROJECT_BINARY_DIR}/sim-deb/conffiles)
 set(CPACK_ZUVEXA_SIM_PROFILE ${PROJECT_BINARY_DIR}/sim-deb/zuvexa-sim.sh)
+
+set(CPACK_COMPONENT_SERVER_DESCRIPTION "libzuvexa: gRPC server for remote clients
+Serves the analyzers of this host as a gRPC service to test programs on
+other hosts, with a token and optional TLS. The systemd unit
+zuvexa-server.service is installed disabled; its options are in
+/etc/zuvexa/server.conf and its token, made at installation, in
+/etc/zuvexa/token.")
+set(CPACK_COMPONENT_SERVER_DEPENDS runtime)
+set(CPACK_DEBIAN_SERVER_PACKAGE_NAME zuvexa-server)
+set(CPACK_DEBIAN_SERVER_PACKAGE_SECTION electronics)
+# The unit and the options file lie outside any prefix: the staging adds them.
+configure_file(${PROJECT_SOURCE_DIR}/packaging/debian/zuvexa-server.service.in
+  ${PROJECT_BINARY_DIR}/server-deb/zuvexa-server.service @ONLY)
+file(WRITE ${PROJECT_BINARY_DIR}/server-deb/conffiles "/etc/zuvexa/server.conf\n")
+set(CPACK_DEBIAN_SERVER_PACKAGE_CONTROL_EXTRA ${PROJECT_BINARY_DIR}/server-deb/conffiles)
+foreach(script postinst postrm)
+  file(COPY_FILE ${PROJECT_SOURCE_DIR}/packaging/debian/zuvexa-server.${script}
+    ${PROJECT_BINARY_DIR}/server-deb/${script})
+  file(CHMOD ${PROJECT_BINARY_DIR}/server-deb/${script} FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE
+    GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+  list(APPEND CPACK_DEBIAN_SERVER_PACKAGE_CONTROL_EXTRA ${PROJECT_BINARY_DIR}/server-deb/${script})
+endforeach()
+set(CPACK_ZUVEXA_SERVER_FILES ${PROJECT_BINARY_DIR}/server-deb/zuvexa-server.service
+  ${PROJECT_SOURCE_DIR}/packaging/debian/zuvexa-server.conf)
+
+set(CPACK_COMPONENT_DOC_DESCRIPTION "libzuvexa: manual
+The HTML manual of libzuvexa: getting started, guides, the C and Python
+references, the zuvexa command and every status code.")
+set(CPACK_DEBIAN_DOC_PACKAGE_NAME zuvexa-doc)
+set(CPACK_DEBIAN_DOC_PACKAGE_SECTION doc)
+set(CPACK_DEBIAN_DOC_PACKAGE_ARCHITECTURE all)
+# Sphinx's JavaScript files become links to Debian's copies (the staging).
+set(CPACK_DEBIAN_DOC_PACKAGE_DEPENDS "libjs-jquery, libjs-underscore, libjs-sphinxdoc")
 
 # Copyright, changelog, overrides, manual pages and the set-up above go into
 # the staged packages (cmake/DebianStaging.cmake).

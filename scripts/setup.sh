@@ -94,7 +94,7 @@ stage_scripts() {
 stage_install() { # needs root: mount namespaces, overlays, chroot
   configure_and_build "$root/build" -DZUVEXA_BUILD_TESTS=ON &&
     "$root/tests/e2e/install/install_test.sh" "$root/build" "$root" &&
-    "$root/scripts/make-deb.sh" "${script_options[@]}" &&
+    "$root/scripts/make-deb.sh" "${script_options[@]}" --manual &&
     "$root/tests/e2e/packaging/packaging_test.sh" "$root" "$root/build-deb" "$root/build/disposable-root"
 }
 stage_sdr() { # clients of the module from Debian, on the plain build's simulated analyzer

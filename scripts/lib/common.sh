@@ -63,10 +63,10 @@ declare -A package_groups=(
   [programs]="python3 python3-numpy libsoapysdr-dev soapysdr-tools
               libgrpc++-dev libprotobuf-dev protobuf-compiler protobuf-compiler-grpc"
   [tests]="clang-format googletest libgtest-dev libgmock-dev python3 python3-numpy python3-pytest file git
-           mypy python3-pip python3-venv python3-setuptools python3-wheel python3-grpcio openssl"
+           mypy python3-pip python3-venv python3-setuptools python3-wheel python3-grpcio openssl nodejs"
   [bench]="libbenchmark-dev"
   [fuzz]="clang libclang-rt-14-dev llvm"
-  [deb]="python3 file"
+  [deb]="python3 file libgrpc++-dev libprotobuf-dev protobuf-compiler protobuf-compiler-grpc"
   [install]="lintian mmdebstrap"
   [sdr]="libsoapysdr-dev soapysdr-tools python3-soapysdr gnuradio python3-numpy
          soapyremote-server soapysdr0.8-module-remote avahi-daemon dbus iproute2
