@@ -46,7 +46,7 @@ int main(int argc, char **argv) {
 
   CHECK(VI_NULL, zuVEXA_InitWithOptions(resource, VI_FALSE, VI_FALSE, options, &vi));
   CHECK(vi, zuVEXA_ConfigureIQCarrierFrequency(vi, "", 2.4e9));
-  CHECK(vi, zuVEXA_ConfigureIQRate(vi, "", 10e6));
+  CHECK(vi, zuVEXA_ConfigureIQRate(vi, "", 1e6));
   CHECK(vi, zuVEXA_ConfigureNumberOfSamples(vi, "", VI_TRUE, SAMPLES));
   CHECK(vi, zuVEXA_Initiate(vi));
   CHECK(vi, zuVEXA_FetchIQSingleRecordComplexF64(vi, "", 0, SAMPLES, 10.0, iq, &info));

@@ -44,7 +44,7 @@ static void *acquire(void *argument) {
 
   CHECK(zuVEXA_InitWithOptions(job->resource, VI_FALSE, VI_FALSE, "Simulate=1", &vi));
   CHECK(zuVEXA_ConfigureIQCarrierFrequency(vi, "", job->carrier));
-  CHECK(zuVEXA_ConfigureIQRate(vi, "", 10e6));
+  CHECK(zuVEXA_ConfigureIQRate(vi, "", 1e6));
   CHECK(zuVEXA_ConfigureNumberOfSamples(vi, "", VI_TRUE, SAMPLES));
   CHECK(zuVEXA_Initiate(vi));
   CHECK(zuVEXA_FetchIQSingleRecordComplexF64(vi, "", 0, SAMPLES, 10.0, iq, &info));
