@@ -33,6 +33,14 @@ rm -rf "$out/html.new"
 ZUVEXA_BUILD_DIR=$build ZUVEXA_DOXYGEN_XML=$out/doxygen/xml ZUVEXA_VERSION=${3:-} PYTHONDONTWRITEBYTECODE=1 \
   sphinx-build -E -q -W --keep-going -n -b html -d "$out/doctrees" "$root/docs" "$out/html.new"
 python3 "$root/docs/check_links.py" "$out/html.new"
+# The generated pages hold what they are generated from: the statuses'
+# symbolic names and the command's options.
+for page_and_text in "statuses.html:ZUVEXA_ERROR_INVALID_SESSION" "command.html:--carrier"; do
+  grep -q -- "${page_and_text#*:}" "$out/html.new/${page_and_text%%:*}" || {
+    echo "build-manual.sh: ${page_and_text%%:*} lacks ${page_and_text#*:}" >&2
+    exit 1
+  }
+done
 rm -rf "$out/html"
 mv "$out/html.new" "$out/html"
 echo "manual: $out/html/index.html"
