@@ -62,6 +62,7 @@ done:
   if (vi != VI_NULL) {
     ViStatus closed = zuVEXA_close(vi);
     if (closed < 0 && status >= 0) status = report(VI_NULL, "zuVEXA_close", closed);
+    if (closed >= 0) printf("session closed\n");
   }
   return status < 0 ? EXIT_FAILURE : EXIT_SUCCESS;
 }
