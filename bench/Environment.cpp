@@ -46,6 +46,14 @@ ViSession OpenBenchSession() {
   return vi;
 }
 
+ViSession OpenServerSession() {
+  ViSession vi = 0;
+  const ViStatus status = InitializeSessionForServer(kResource, VI_FALSE, VI_FALSE, kOptions, nullptr, &vi);
+  if (status != VI_SUCCESS)
+    Fail("InitializeSessionForServer(" + std::string(kResource) + ") failed: " + std::to_string(status));
+  return vi;
+}
+
 ViSession MainSession() {
   static const ViSession vi = OpenBenchSession();
   return vi;

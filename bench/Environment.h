@@ -18,6 +18,8 @@ void EnterBenchEnvironment(char **argv);
 
 // Opens a session on kResource through the library; exits on failure.
 ViSession OpenBenchSession();
+// The same through the session server's entry (InitializeSessionForServer).
+ViSession OpenServerSession();
 
 // The no-op module's entries, for the baselines that bypass the library.
 struct DirectEntries {

@@ -60,6 +60,19 @@ void ForwardedCallWithSessions(benchmark::State &state) {
       [&] { return NsPerCall(call, kCallsPerBatch); });
 }
 
+// A session opened for a session server is forwarded as one a program opens:
+// the server's entry adds nothing to the library's own calls.
+void ForwardedCallOnServerSession(benchmark::State &state) {
+  static const Figure figure{"forwarded call, session opened for a server", "ns",
+                             "the same call on an InitWithOptions session", 1.1, Better::kLower};
+  const ViSession served = OpenServerSession();
+  const ViSession vi = MainSession();
+  RunInterleaved(
+      state, figure, [&] { benchmark::DoNotOptimize(zuVEXA_Commit(served)); },
+      [&] { benchmark::DoNotOptimize(zuVEXA_Commit(vi)); }, kCallsPerBatch);
+  ReleaseSessionForServer(served);
+}
+
 void AllocationsPerForwardedCall(benchmark::State &state) {
   static const Figure figure{"allocations per forwarded call", "", "-", 0, Better::kLower};
   const ViSession vi = MainSession();
@@ -83,6 +96,7 @@ void RegisterForwardedCallBenches() {
       ->Arg(100)
       ->Arg(10000)
       ->Iterations(16);
+  benchmark::RegisterBenchmark("ForwardedCallOnServerSession", ForwardedCallOnServerSession)->Iterations(40);
   benchmark::RegisterBenchmark("AllocationsPerForwardedCall", AllocationsPerForwardedCall)->Iterations(10);
 }
 

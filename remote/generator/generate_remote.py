@@ -166,16 +166,23 @@ class Function:
                  "  if (!call.Admitted()) return call.Exhausted();"]
         lines = [f"::grpc::Status AnalyzerService::{self.rpc}(::grpc::ServerContext *context,",
                  f"    const pb::{self.rpc}Request *request, pb::{self.rpc}Response *response) {{"]
-        lines += entry + [f"  Serve{self.rpc}(call, request, response);", "  return ::grpc::Status::OK;", "}", ""]
+        whole = f", WholeArrays<pb::{self.rpc}Response>(response)" if self.has_arrays else ""
+        lines += entry + [f"  Serve{self.rpc}(call, request, response{whole});", "  return ::grpc::Status::OK;", "}",
+                          ""]
         if not self.streamed:
             return lines
-        arrays = ", ".join(f"[](pb::{self.rpc}Response &r) {{ return r.mutable_{p.field}(); }}"
-                           for p in self.params if p.kind == "ZU_OUTARR")
+        response = f"pb::{self.rpc}Response"
         lines += [f"::grpc::Status AnalyzerService::Stream{self.rpc}(::grpc::ServerContext *context,",
-                  f"    const pb::{self.rpc}Request *request, ::grpc::ServerWriter<pb::{self.rpc}Response> *writer) {{"]
-        lines += entry + [f"  pb::{self.rpc}Response whole;", f"  Serve{self.rpc}(call, request, &whole);",
-                          f"  return SendInChunks(whole, *writer, kChunkBytes, {arrays});", "}", ""]
+                  f"    const pb::{self.rpc}Request *request, ::grpc::ServerWriter<{response}> *writer) {{"]
+        lines += entry + [f"  {response} last;",
+                          f"  SlicedArrays<{response}, ::grpc::ServerWriter<{response}>> arrays(&last, *writer,"
+                          " kChunkBytes);",
+                          f"  Serve{self.rpc}(call, request, &last, arrays);", "  return arrays.Finish();", "}", ""]
         return lines
+
+    @property
+    def has_arrays(self):
+        return any(p.kind == "ZU_OUTARR" for p in self.params)
 
     def body(self):
         """The checks, then the call, then the outputs."""
@@ -190,14 +197,18 @@ class Function:
             arguments[:0] = ["request->session_name()", "request->exclusive()"]
         callee = f"call.{SERVED_OPENS[self.name]}" if self.name in SERVED_OPENS else \
             "call.Close" if self.name == SERVED_CLOSE else self.name
-        body = [f"void Serve{self.rpc}(Call &call, const pb::{self.rpc}Request *request,",
-                f"    pb::{self.rpc}Response *response) {{"]
+        # The status is reported before the outputs: a stream sends it with every slice.
+        arrays = ", Arrays &&arrays" if self.has_arrays else ""
+        body = ["template <class Arrays>"] if self.has_arrays else []
+        body += [f"void Serve{self.rpc}(Call &call, const pb::{self.rpc}Request *request,",
+                 f"    pb::{self.rpc}Response *response{arrays}) {{"]
         body += [f"  {line}" for line in locals_]
         condition = " && ".join(checks) or "true"
-        body += [f"  if ({condition}) {{", f"    call.Finish({callee}({', '.join(arguments)}));"]
+        body += [f"  if ({condition}) call.Finish({callee}({', '.join(arguments)}));",
+                 "  call.Report(response->mutable_status());"]
         if outputs:
-            body += ["    if (call.Succeeded()) {"] + [f"      {line}" for line in outputs] + ["    }"]
-        body += ["  }", "  call.Report(response->mutable_status());", "}", ""]
+            body += ["  if (call.Succeeded()) {"] + [f"    {line}" for line in outputs] + ["  }"]
+        body += ["}", ""]
         return body
 
     def pieces(self, p):
@@ -225,11 +236,12 @@ class Function:
             count = self.count_of(p)
             parts = sample_parts(self, p)
             single = [q for q in self.params if q.base == "WaveformInfo" and q.kind == "ZU_OUT"]
-            kept = f"SamplesOf({single[0].name}, {p.name}.size())" if single and p.base != "WaveformInfo" \
-                else f"{p.name}.size()"
-            return ([f"std::vector<{p.base}> {p.name};"],
+            filled = single and p.base != "WaveformInfo"
+            kept = f"SentSamples({single[0].name}, {p.name})" if filled else f"{p.name}.size()"
+            array = "FilledArray" if filled else "std::vector"
+            return ([f"{array}<{p.base}> {p.name};"],
                     [f'call.Reserve({p.name}, {count}, {parts}, "{p.count}")'], f"{p.name}.data()",
-                    [f"PutArray({p.name}, {kept}, response->mutable_{p.field}());"])
+                    [f"arrays.Put({p.name}, {kept}, [](pb::{self.rpc}Response &r) {{ return r.mutable_{p.field}(); }});"])
         if p.kind == "ZU_OUTTEXT":
             size = UNSIZED_TEXT if p.count == "0" else self.count_of(p)
             return ([f"std::vector<ViChar> {p.name};"], [f'call.ReserveText({p.name}, {size}, "{p.name}")'],

@@ -37,8 +37,8 @@ public:
   bool Session(uint32_t handle, ViSession &vi, bool nullAllowed);
   // Room for `count` items of `parts` elements each, within the reply's
   // budget; the array is allocated only once the size is accepted.
-  template <class T>
-  bool Reserve(std::vector<T> &array, int64_t count, int64_t parts, const char *countName) {
+  template <class T, class A>
+  bool Reserve(std::vector<T, A> &array, int64_t count, int64_t parts, const char *countName) {
     const int64_t elements = Budget(count, parts, sizeof(T), countName);
     if (elements < 0) return false;
     array.reserve(1); // an empty array still passes a valid address

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "zuVEXAtypes.h"
@@ -12,6 +13,15 @@
 namespace zuremote {
 
 namespace pb = ::zuvexa::remote;
+
+// An allocator that leaves new elements unset, for arrays the library fills
+// and only the filled part of which is sent (see SentSamples): zeroing 16 MiB
+// before a fetch overwrites it would cost as much as a copy.
+template <class T> struct UnsetAllocator : std::allocator<T> {
+  template <class U> struct rebind { using other = UnsetAllocator<U>; };
+  template <class U> void construct(U *at) noexcept { ::new (static_cast<void *>(at)) U; }
+};
+template <class T> using FilledArray = std::vector<T, UnsetAllocator<T>>;
 
 inline void Put(const WaveformInfo &info, pb::WaveformInfo *message) {
   message->set_absolute_initial_x(info.absoluteInitialX);
@@ -41,19 +51,24 @@ inline ZUTimestamp FromMessage(const pb::Timestamp &message) {
   return {message.fraction(), message.seconds()};
 }
 
-// The first `count` elements of an output array.
+// `count` elements of an output array, appended to a message's field (a
+// block copy where the library's type is the field's).
 template <class T, class Field>
-void PutArray(const std::vector<T> &array, size_t count, google::protobuf::RepeatedField<Field> *out) {
-  out->Reserve(static_cast<int>(count));
-  for (size_t i = 0; i < count; ++i) out->AddAlreadyReserved(static_cast<Field>(array[i]));
+void PutArray(const T *values, size_t count, google::protobuf::RepeatedField<Field> *out) {
+  if constexpr (std::is_same_v<T, Field>) {
+    out->Add(values, values + count);
+  } else {
+    out->Reserve(out->size() + static_cast<int>(count));
+    for (size_t i = 0; i < count; ++i) out->AddAlreadyReserved(static_cast<Field>(values[i]));
+  }
 }
 template <class T, class Message>
-void PutArray(const std::vector<T> &array, size_t count, google::protobuf::RepeatedPtrField<Message> *out) {
-  out->Reserve(static_cast<int>(count));
-  for (size_t i = 0; i < count; ++i) Put(array[i], out->Add());
+void PutArray(const T *values, size_t count, google::protobuf::RepeatedPtrField<Message> *out) {
+  out->Reserve(out->size() + static_cast<int>(count));
+  for (size_t i = 0; i < count; ++i) Put(values[i], out->Add());
 }
-inline void PutArray(const std::vector<ViByte> &array, size_t count, std::string *out) {
-  out->assign(reinterpret_cast<const char *>(array.data()), count);
+inline void PutArray(const ViByte *values, size_t count, std::string *out) {
+  out->append(reinterpret_cast<const char *>(values), count);
 }
 
 template <class T, class Field>
@@ -71,9 +86,14 @@ inline void CopyInput(const std::string &values, std::vector<ViByte> &array, siz
 
 // The interleaved elements a fetch returned: two per sample it reports,
 // never more than the array holds.
-inline size_t SamplesOf(const WaveformInfo &info, size_t capacity) {
-  if (info.actualSamples < 0 || static_cast<uint64_t>(info.actualSamples) > capacity / 2) return capacity;
-  return static_cast<size_t>(info.actualSamples) * 2;
+// The elements of a single record the library reports it wrote: two per
+// sample. A record reporting an impossible count (negative or more than the
+// array holds) is sent whole, zeroed, since what it wrote is unknown.
+template <class T> size_t SentSamples(const WaveformInfo &info, FilledArray<T> &array) {
+  if (info.actualSamples >= 0 && static_cast<uint64_t>(info.actualSamples) <= array.size() / 2)
+    return static_cast<size_t>(info.actualSamples) * 2;
+  std::fill(array.begin(), array.end(), T{});
+  return array.size();
 }
 
 // The text up to its terminating NUL, within the buffer.

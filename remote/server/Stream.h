@@ -1,7 +1,10 @@
-// A whole response sent as a stream of smaller ones: each output array in
-// slices of at most kChunkBytes, every message with the call's status, the
-// last one with the arrays' remainders and every other output. A client
-// joins the slices in order to get the unary reply.
+// Where a call's output arrays go: whole into the unary response, or as a
+// stream of smaller responses. A stream sends each array in slices of at most
+// kChunkBytes, every message with the call's status, and the last message
+// with the arrays' remainders and every other output; a client joins the
+// slices in order to get the unary reply. Slices are built straight from the
+// library's arrays into one reused message, so a stream costs no more copies
+// than the unary reply.
 #pragma once
 
 #include <grpcpp/grpcpp.h>
@@ -10,7 +13,9 @@
 #include <cstddef>
 #include <string>
 #include <type_traits>
+#include <vector>
 
+#include "Messages.h"
 #include "zuvexa_remote.pb.h"
 
 namespace zuremote {
@@ -31,48 +36,56 @@ template <class M> constexpr size_t ElementBytes(const google::protobuf::Repeate
 }
 constexpr size_t ElementBytes(const std::string &) { return 1; }
 
-template <class Array> size_t SizeOf(const Array &array) { return static_cast<size_t>(array.size()); }
+template <class Array> void ClearArray(Array *array) { array->Clear(); }
+inline void ClearArray(std::string *array) { array->clear(); }
 
-template <class Array> void AppendSlice(const Array &from, size_t first, size_t count, Array *to) {
-  to->Reserve(static_cast<int>(count));
-  for (size_t i = first; i < first + count; ++i) *to->Add() = from.Get(static_cast<int>(i));
-}
-template <class T>
-void AppendSlice(const google::protobuf::RepeatedField<T> &from, size_t first, size_t count,
-                 google::protobuf::RepeatedField<T> *to) {
-  to->Add(from.begin() + first, from.begin() + first + count);
-}
-inline void AppendSlice(const std::string &from, size_t first, size_t count, std::string *to) {
-  to->append(from, first, count);
-}
-
-template <class Array> void EraseFront(Array &array, size_t count) {
-  array.erase(array.begin(), array.begin() + static_cast<std::ptrdiff_t>(count));
-}
-
-// Sends the full slices of one array (`field` gives its address in a response), leaving its remainder in
-// `whole`; false when the client is gone.
-template <class Response, class Writer, class Field>
-bool SendSlices(Response &whole, Writer &writer, size_t chunkBytes, Field field) {
-  auto &array = *field(whole);
-  const size_t perMessage = std::max<size_t>(1, chunkBytes / ElementBytes(array));
-  size_t sent = 0;
-  for (; SizeOf(array) - sent > perMessage; sent += perMessage) {
-    Response slice;
-    *slice.mutable_status() = whole.status();
-    AppendSlice(array, sent, perMessage, field(slice));
-    if (!writer.Write(slice)) return false;
+// The unary reply: each array's first `count` elements into the response.
+template <class Response> class WholeArrays {
+public:
+  explicit WholeArrays(Response *response) : response_(response) {}
+  template <class T, class A, class Field>
+  void Put(const std::vector<T, A> &array, size_t count, Field field) {
+    PutArray(array.data(), count, field(*response_));
   }
-  EraseFront(array, sent);
-  return true;
-}
 
-// CANCELLED when the client went away before the last message.
-template <class Response, class Writer, class... Fields>
-grpc::Status SendInChunks(Response &whole, Writer &writer, size_t chunkBytes, Fields... fields) {
-  const bool sent = (SendSlices(whole, writer, chunkBytes, fields) && ...) && writer.Write(whole);
-  if (sent) return grpc::Status::OK;
-  return {grpc::StatusCode::CANCELLED, "the client went away during the stream"};
-}
+private:
+  Response *response_;
+};
+
+// The streamed reply. `last` holds the status before the first array is put,
+// and gets the remainders; Finish sends it.
+template <class Response, class Writer> class SlicedArrays {
+public:
+  SlicedArrays(Response *last, Writer &writer, size_t chunkBytes)
+      : last_(last), writer_(writer), chunkBytes_(chunkBytes) {}
+
+  template <class T, class A, class Field>
+  void Put(const std::vector<T, A> &array, size_t count, Field field) {
+    auto *slice = field(slice_);
+    const size_t perMessage = std::max<size_t>(1, chunkBytes_ / ElementBytes(*slice));
+    *slice_.mutable_status() = last_->status();
+    size_t sent = 0;
+    for (; sent_ && count - sent > perMessage; sent += perMessage) {
+      ClearArray(slice);
+      PutArray(array.data() + sent, perMessage, slice);
+      sent_ = writer_.Write(slice_);
+    }
+    ClearArray(slice);
+    PutArray(array.data() + sent, count - sent, field(*last_));
+  }
+
+  // CANCELLED when the client went away before the last message.
+  grpc::Status Finish() {
+    if (sent_ && writer_.Write(*last_)) return grpc::Status::OK;
+    return {grpc::StatusCode::CANCELLED, "the client went away during the stream"};
+  }
+
+private:
+  Response *last_;
+  Writer &writer_;
+  size_t chunkBytes_;
+  Response slice_;
+  bool sent_ = true;
+};
 
 } // namespace zuremote
