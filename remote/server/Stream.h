@@ -2,20 +2,22 @@
 // stream of smaller responses. A stream sends each array in slices of at most
 // kChunkBytes, every message with the call's status, and the last message
 // with the arrays' remainders and every other output; a client joins the
-// slices in order to get the unary reply. Slices are built straight from the
-// library's arrays into one reused message, so a stream costs no more copies
-// than the unary reply.
+// slices in order to get the unary reply. A floating-point array goes out in
+// its own memory (its packed wire form is its bytes); others are copied into
+// one reused message slice by slice.
 #pragma once
 
 #include <grpcpp/grpcpp.h>
 
 #include <algorithm>
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <type_traits>
 #include <vector>
 
 #include "Messages.h"
+#include "WireMessage.h"
 #include "zuvexa_remote.pb.h"
 
 namespace zuremote {
@@ -44,7 +46,7 @@ template <class Response> class WholeArrays {
 public:
   explicit WholeArrays(Response *response) : response_(response) {}
   template <class T, class A, class Field>
-  void Put(const std::vector<T, A> &array, size_t count, Field field) {
+  void Put(std::vector<T, A> &array, size_t count, Field field, int) {
     PutArray(array.data(), count, field(*response_));
   }
 
@@ -52,31 +54,52 @@ private:
   Response *response_;
 };
 
-// The streamed reply. `last` holds the status before the first array is put,
-// and gets the remainders; Finish sends it.
-template <class Response, class Writer> class SlicedArrays {
+// An array whose packed wire form is its memory.
+template <class T, class Field>
+constexpr bool kSentAsItIs = std::is_floating_point_v<T> &&std::is_same_v<T, Field>;
+template <class Field> struct FieldType;
+template <class F> struct FieldType<google::protobuf::RepeatedField<F>> { using type = F; };
+template <class M> struct FieldType<google::protobuf::RepeatedPtrField<M>> { using type = M; };
+template <> struct FieldType<std::string> { using type = std::string; };
+
+// The streamed reply. `last` holds the status before the first array is put
+// (Put may take the array), and gets the remainders; Finish sends it.
+template <class Response, class Writer> class StreamedArrays {
 public:
-  SlicedArrays(Response *last, Writer &writer, size_t chunkBytes)
+  StreamedArrays(Response *last, Writer &writer, size_t chunkBytes)
       : last_(last), writer_(writer), chunkBytes_(chunkBytes) {}
 
   template <class T, class A, class Field>
-  void Put(const std::vector<T, A> &array, size_t count, Field field) {
+  void Put(std::vector<T, A> &array, size_t count, Field field, int number) {
     auto *slice = field(slice_);
+    using Element = typename FieldType<std::remove_pointer_t<decltype(slice)>>::type;
     const size_t perMessage = std::max<size_t>(1, chunkBytes_ / ElementBytes(*slice));
     *slice_.mutable_status() = last_->status();
+    const std::string status = slice_.SerializeAsString();
+    const auto owner = std::make_shared<const std::vector<T, A>>(std::move(array));
+    const T *values = owner->data();
     size_t sent = 0;
     for (; sent_ && count - sent > perMessage; sent += perMessage) {
-      ClearArray(slice);
-      PutArray(array.data() + sent, perMessage, slice);
-      sent_ = writer_.Write(slice_);
+      WireMessage message;
+      if constexpr (kSentAsItIs<T, Element>) {
+        message.Append(status);
+        message.AppendPacked(number, owner, values + sent, perMessage * sizeof(T));
+      } else {
+        ClearArray(slice);
+        PutArray(values + sent, perMessage, slice);
+        message.Append(slice_);
+      }
+      sent_ = writer_.Write(message);
     }
     ClearArray(slice);
-    PutArray(array.data() + sent, count - sent, field(*last_));
+    PutArray(values + sent, count - sent, field(*last_));
   }
 
   // CANCELLED when the client went away before the last message.
   grpc::Status Finish() {
-    if (sent_ && writer_.Write(*last_)) return grpc::Status::OK;
+    WireMessage message;
+    message.Append(*last_);
+    if (sent_ && writer_.Write(message)) return grpc::Status::OK;
     return {grpc::StatusCode::CANCELLED, "the client went away during the stream"};
   }
 

@@ -1,6 +1,8 @@
-// How a call's outputs leave the server: a stream's messages, joined in
-// order, give the unary reply; each slice stays within its byte budget and
-// carries the status; a client gone mid-stream stops it. A single record is
+// How a call's outputs leave the server: a stream's messages parse as the
+// response, and joined in order give the unary reply, whether an array goes
+// out in its own memory (floating point) or copied (integers, records); each
+// slice stays within its byte budget and carries the status; a client gone
+// mid-stream stops it. A single record is
 // sent as far as the library reports it wrote, and a record with an
 // impossible count is sent zeroed.
 #include <gtest/gtest.h>
@@ -15,14 +17,30 @@ namespace {
 
 using Response = pb::FetchIQMultiRecordComplexI16Response;
 
-// Keeps what is written; refuses every write after the first `accepted`.
+// Keeps what is written as gRPC would hold it, to be parsed once the server
+// side is gone (the arrays sent in their own memory must outlive it);
+// refuses every write after the first `accepted`.
 struct FakeWriter {
-  std::vector<Response> written;
+  std::vector<grpc::ByteBuffer> written;
   size_t accepted = SIZE_MAX;
-  bool Write(const Response &message) {
+  bool Write(const WireMessage &message) {
     if (written.size() == accepted) return false;
-    written.push_back(message);
+    bool own = false;
+    EXPECT_TRUE(
+        grpc::SerializationTraits<WireMessage>::Serialize(message, &written.emplace_back(), &own).ok());
     return true;
+  }
+  template <class Message> std::vector<Message> Parsed() const {
+    std::vector<Message> messages;
+    for (const grpc::ByteBuffer &buffer : written) {
+      std::vector<grpc::Slice> slices;
+      EXPECT_TRUE(buffer.Dump(&slices).ok());
+      std::string bytes;
+      for (const grpc::Slice &slice : slices)
+        bytes.append(reinterpret_cast<const char *>(slice.begin()), slice.size());
+      EXPECT_TRUE(messages.emplace_back().ParseFromString(bytes));
+    }
+    return messages;
   }
 };
 
@@ -42,9 +60,9 @@ void Stream(Streamed &out, size_t values, size_t records, size_t chunkBytes) {
   std::vector<WaveformInfo> infos(records);
   for (size_t i = 0; i < records; ++i) infos[i].actualSamples = static_cast<ViInt64>(i);
   out.last.mutable_status()->set_code(0x3FFA2010);
-  SlicedArrays<Response, FakeWriter> arrays(&out.last, out.writer, chunkBytes);
-  arrays.Put(data, data.size(), Data);
-  arrays.Put(infos, infos.size(), Infos);
+  StreamedArrays<Response, FakeWriter> arrays(&out.last, out.writer, chunkBytes);
+  arrays.Put(data, data.size(), Data, Response::kDataFieldNumber);
+  arrays.Put(infos, infos.size(), Infos, Response::kWfmInfoFieldNumber);
   out.status = arrays.Finish();
 }
 
@@ -65,7 +83,7 @@ TEST(RemoteStream, JoinedMessagesGiveTheWholeReplyInSlicesWithinTheBudget) {
     ASSERT_TRUE(out.status.ok());
     ASSERT_EQ(out.writer.written.size(), c.messages) << c.values << " values";
     Response joined;
-    for (const Response &m : out.writer.written) {
+    for (const Response &m : out.writer.Parsed<Response>()) {
       EXPECT_EQ(m.status().code(), 0x3FFA2010) << "every message carries the status";
       EXPECT_LE(m.data_size() * 5u, std::max<size_t>(c.chunkBytes, 5));
       EXPECT_LE(m.wfm_info_size() * kRecordBytes, std::max(c.chunkBytes, kRecordBytes));
@@ -76,6 +94,33 @@ TEST(RemoteStream, JoinedMessagesGiveTheWholeReplyInSlicesWithinTheBudget) {
     ASSERT_EQ(static_cast<size_t>(joined.wfm_info_size()), c.records);
     for (int i = 0; i < joined.wfm_info_size(); ++i) EXPECT_EQ(joined.wfm_info(i).actual_samples(), i);
   }
+}
+
+TEST(RemoteStream, DoublesGoOutInTheirOwnMemoryAndParseAsTheRecord) {
+  using F64 = pb::FetchIQSingleRecordComplexF64Response;
+  FakeWriter writer;
+  {
+    FilledArray<double> data(1000);
+    std::iota(data.begin(), data.end(), 0.5);
+    F64 last;
+    last.mutable_status()->set_code(7);
+    StreamedArrays<F64, FakeWriter> arrays(&last, writer, 800);
+    arrays.Put(
+        data, 990, [](F64 &r) { return r.mutable_data(); }, F64::kDataFieldNumber);
+    last.mutable_wfm_info()->set_actual_samples(495);
+    ASSERT_TRUE(arrays.Finish().ok());
+  } // the arrays and the fetched data are gone; the written messages hold theirs
+  const std::vector<F64> messages = writer.Parsed<F64>();
+  ASSERT_EQ(messages.size(), 10u) << "nine slices of 100 doubles, 90 in the last";
+  F64 joined;
+  for (const F64 &m : messages) {
+    EXPECT_EQ(m.status().code(), 7);
+    EXPECT_LE(m.data_size(), 100);
+    joined.MergeFrom(m);
+  }
+  ASSERT_EQ(joined.data_size(), 990);
+  for (int i = 0; i < joined.data_size(); ++i) ASSERT_EQ(joined.data(i), i + 0.5);
+  EXPECT_EQ(joined.wfm_info().actual_samples(), 495);
 }
 
 TEST(RemoteStream, AClientGoneStopsTheStream) {
