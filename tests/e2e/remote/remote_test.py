@@ -306,13 +306,15 @@ def check_grace_and_limits():
 
 
 def check_generator():
-    """The generator names what it leaves out, with the reason, in its output
-    and at the top of the proto, which serves none of them."""
+    """The generators fail on a catalogue they cannot read; the service's
+    names what it leaves out, with the reason, in its output and at the top
+    of the proto, which serves none of them."""
     source = Path(__file__).resolve().parents[3]
-    generator = [sys.executable, source / "remote/generator/generate_remote.py"]
-    for arguments, complaint in (([source], "OUTPUT_FOLDER"), ([source, WORK / "failed", "false"], "cannot lay out")):
-        failed = subprocess.run(generator + arguments, capture_output=True, text=True)
-        assert failed.returncode != 0 and complaint in failed.stderr, failed
+    for script in ("remote/client/generate_client.py", "remote/generator/generate_remote.py"):
+        generator = [sys.executable, source / script]
+        for arguments, complaint in (([source], "OUTPUT_FOLDER"), ([source, WORK / "failed", "false"], "cannot lay out")):
+            failed = subprocess.run(generator + arguments, capture_output=True, text=True)
+            assert failed.returncode != 0 and complaint in failed.stderr, (script, failed)
     run = subprocess.run(generator + [source, WORK / "generated"], capture_output=True, text=True, check=True)
     proto = (WORK / "generated/zuvexa_remote.proto").read_text()
     assert proto == (Path(STUBS).parent / "generated/zuvexa_remote.proto").read_text()
