@@ -1,0 +1,79 @@
+// The simulated module's edges: what an open carries into the engine's
+// session, outputs and record numbers a fetch refuses or takes, and the
+// scripts the control interface refuses or forgets.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "StandIns.h"
+#include "platform/IviEngine.h"
+
+namespace {
+
+class SimulatedModule : public ::testing::Test {
+protected:
+  void SetUp() override {
+    testsupport::ResetStandIns();
+    ASSERT_EQ(testsupport::AddAnalyzer(), 0);
+    ASSERT_EQ(testsupport::AddDevice("LemSim", nullptr, 0x1A02, nullptr, 1), 0);
+    ASSERT_EQ(testsupport::AddDevice("LemReal", nullptr, 0x1A03, nullptr), 0);
+  }
+  ViSession Open(const char *resource, const std::string &options) {
+    ViSession vi = 0;
+    EXPECT_EQ(zuVEXA_InitWithOptions(resource, VI_FALSE, VI_FALSE, options.c_str(), &vi), 0) << options;
+    opened.push_back(vi);
+    return vi;
+  }
+  void TearDown() override {
+    for (ViSession vi : opened) zuVEXA_close(vi);
+  }
+
+  std::vector<ViSession> opened;
+};
+
+// The lem open passes the simulation flag as an argument (a simulated device
+// sets it without a Simulate option); the others take it from the options.
+TEST_F(SimulatedModule, TheEnginesSessionSimulatesAsTheOpenSaysAndSpeaksItsLanguage) {
+  EXPECT_EQ(Ivi_Simulating(Open("LemSim", "")), VI_TRUE);
+  EXPECT_EQ(Ivi_Simulating(Open("LemReal", "")), VI_FALSE);
+  EXPECT_EQ(Ivi_Simulating(Open("", "Simulate=1,DriverSetup=Model:Q118")), VI_TRUE);
+  const char *codes[] = {"en", "FR", "de", "Jp", "ko", "ch"};
+  for (ViInt32 number = 0; number < 6; ++number) {
+    const ViSession vi = Open("", std::string("Simulate=1,DriverSetup=Model:Q118;Language:") + codes[number]);
+    ViInt32 language = -1;
+    EXPECT_EQ(Ivi_GetAttributeViInt32(vi, "", ZUVEXA_ATTR_SESSION_LANGUAGE, 0, &language), 0);
+    EXPECT_EQ(language, number) << codes[number];
+  }
+}
+
+TEST_F(SimulatedModule, AFetchRefusesEitherNullOutputAndTakesRecordZerosBacklog) {
+  const ViSession vi = Open("", "Simulate=1,DriverSetup=Model:Q118");
+  std::vector<ViReal64> data(2000);
+  WaveformInfo info{};
+  EXPECT_LT(zuVEXA_FetchIQSingleRecordComplexF64(vi, "", 0, -1, 1.0, data.data(), nullptr), 0);
+  EXPECT_LT(zuVEXA_FetchIQSingleRecordComplexF64(vi, "", 0, -1, 1.0, nullptr, &info), 0);
+  EXPECT_EQ(zuVEXA_FetchIQSingleRecordComplexF64(vi, "", 0, -1, 1.0, data.data(), &info), 0);
+  ViInt64 backlog = -1;
+  EXPECT_EQ(zuVEXA_GetFetchBacklog(vi, "", 0, &backlog), 0);
+  EXPECT_EQ(backlog, 1000);
+  EXPECT_LT(zuVEXA_GetFetchBacklog(vi, "", -1, &backlog), 0);
+}
+
+TEST_F(SimulatedModule, ScriptsForUnknownEntriesAreRefusedAndClearedOnesForgotten) {
+  EXPECT_EQ(BackendStandin_ScriptStatus(BACKENDSTANDIN_ALL_KINDS, "NoSuchEntry", -1, VI_FALSE),
+            BACKENDSTANDIN_ERROR_INVALID_ARGUMENT);
+  EXPECT_EQ(BackendStandin_ScriptStatus(BACKENDSTANDIN_ALL_KINDS, nullptr, -1, VI_FALSE),
+            BACKENDSTANDIN_ERROR_INVALID_ARGUMENT);
+  EXPECT_EQ(BackendStandin_ScriptStatus(3, "Initiate", -1, VI_FALSE), BACKENDSTANDIN_ERROR_INVALID_ARGUMENT)
+      << "no module has kind 3";
+  ASSERT_EQ(
+      BackendStandin_ScriptNextInit(BACKENDSTANDIN_ALL_KINDS, VI_FALSE, 0, BACKENDSTANDIN_ERROR_UNEXPECTED),
+      0);
+  ASSERT_EQ(BackendStandin_ScriptStatus(BACKENDSTANDIN_ALL_KINDS, "Initiate", -1, VI_TRUE), 0);
+  BackendStandin_ClearScripts();
+  const ViSession vi = Open("", "Simulate=1,DriverSetup=Model:Q118");
+  EXPECT_EQ(zuVEXA_Initiate(vi), 0);
+}
+
+} // namespace
