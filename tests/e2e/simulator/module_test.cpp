@@ -1,12 +1,16 @@
 // The simulated module's edges: what an open carries into the engine's
-// session, outputs and record numbers a fetch refuses or takes, and the
-// scripts the control interface refuses or forgets.
+// session, outputs and record numbers a fetch refuses or takes, sessions a
+// module of another kind cannot reach, and what the control interface
+// refuses, forgets or restores.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <numbers>
 #include <string>
 #include <vector>
 
 #include "StandIns.h"
+#include "backend_standin_entry.h"
 #include "platform/IviEngine.h"
 
 namespace {
@@ -54,6 +58,8 @@ TEST_F(SimulatedModule, AFetchRefusesEitherNullOutputAndTakesRecordZerosBacklog)
   EXPECT_LT(zuVEXA_FetchIQSingleRecordComplexF64(vi, "", 0, -1, 1.0, data.data(), nullptr), 0);
   EXPECT_LT(zuVEXA_FetchIQSingleRecordComplexF64(vi, "", 0, -1, 1.0, nullptr, &info), 0);
   EXPECT_EQ(zuVEXA_FetchIQSingleRecordComplexF64(vi, "", 0, -1, 1.0, data.data(), &info), 0);
+  EXPECT_EQ(zuVEXA_FetchIQMultiRecordComplexF64(vi, "", 0, 0, -1, 1.0, data.data(), &info), 0)
+      << "no records";
   ViInt64 backlog = -1;
   EXPECT_EQ(zuVEXA_GetFetchBacklog(vi, "", 0, &backlog), 0);
   EXPECT_EQ(backlog, 1000);
@@ -74,6 +80,43 @@ TEST_F(SimulatedModule, ScriptsForUnknownEntriesAreRefusedAndClearedOnesForgotte
   BackendStandin_ClearScripts();
   const ViSession vi = Open("", "Simulate=1,DriverSetup=Model:Q118");
   EXPECT_EQ(zuVEXA_Initiate(vi), 0);
+  ASSERT_EQ(BackendStandin_ScriptStatus(BACKENDSTANDIN_ALL_KINDS, "ConfigureIQRate", VI_SUCCESS, VI_FALSE),
+            0);
+  EXPECT_EQ(zuVEXA_ConfigureIQRate(vi, "", 2e6), 0);
+  BackendStandinConfiguration configuration{};
+  EXPECT_EQ(BackendStandin_GetConfiguration(vi, &configuration), 0);
+  EXPECT_EQ(configuration.iqRate, 2e6) << "a scripted success still does the work";
+}
+
+// I of sample 1 of record 0: the tone's phase after one sample.
+double SecondI(ViSession vi) {
+  std::vector<ViReal64> data(4);
+  WaveformInfo info{};
+  EXPECT_EQ(zuVEXA_FetchIQSingleRecordComplexF64(vi, "", 0, 2, 1.0, data.data(), &info), 0);
+  return data[2];
+}
+
+TEST_F(SimulatedModule, AnotherKindsModuleFindsNoSessionAndAResetRestoresTheToneOffset) {
+  BackendStandin_SetToneOffset(250e3);
+  const ViSession vi = Open("", "Simulate=1,DriverSetup=Model:Q118");
+  EXPECT_NEAR(SecondI(vi), 0.5 * std::cos(std::numbers::pi / 2.0), 1e-9);
+  const ViInt32 slot =
+      BackendStandin_CallSlot(BackendStandin_FindCall(5, "FetchIQSingleRecordComplexF64", 0));
+  ASSERT_GE(slot, 0);
+  std::vector<ViReal64> data(4);
+  WaveformInfo info{};
+  const ViInt64 record = 0, samples = 2;
+  const BackendStandinArgument arguments[] = {
+      backendstandin::MakeArgument(vi),     backendstandin::MakeArgument(""),
+      backendstandin::MakeArgument(record), backendstandin::MakeArgument(samples),
+      backendstandin::MakeArgument(1.0),    backendstandin::MakeArgument(data.data()),
+      backendstandin::MakeArgument(&info)};
+  EXPECT_EQ(BackendStandin_EnterEntryPoint(1, ViUInt32(slot), "", arguments, 7),
+            BACKENDSTANDIN_ERROR_INVALID_SESSION)
+      << "a ka module";
+  BackendStandin_Reset();
+  EXPECT_NEAR(SecondI(Open("", "Simulate=1,DriverSetup=Model:Q118")), 0.5 * std::cos(0.2 * std::numbers::pi),
+              1e-9);
 }
 
 } // namespace
