@@ -83,12 +83,14 @@ protected:
     return data;
   }
 
-  // Lines 1 kHz apart over 1 GHz +- 500 kHz, in dBm.
-  std::vector<ViReal64> Spectrum() const {
-    EXPECT_EQ(zuVEXA_ConfigureSpectrumFrequencyCenterSpan(vi, "", 1e9, 1e6), 0);
+  // Lines 1 kHz apart (by default over 1 GHz +- 500 kHz), in dBm.
+  std::vector<ViReal64> Spectrum(double center = 1e9, double span = 1e6) const {
+    EXPECT_EQ(zuVEXA_ConfigureSpectrumFrequencyCenterSpan(vi, "", center, span), 0);
     EXPECT_EQ(zuVEXA_ConfigureResolutionBandwidth(vi, "", 1e3), 0);
-    std::vector<ViReal64> dbm(1001);
-    EXPECT_EQ(zuVEXA_ReadPowerSpectrumF64(vi, "", 1.0, dbm.data(), 1001, nullptr), 0);
+    ViInt32 lines = 0;
+    EXPECT_EQ(zuVEXA_GetNumberOfSpectralLines(vi, "", &lines), 0);
+    std::vector<ViReal64> dbm(lines);
+    EXPECT_EQ(zuVEXA_ReadPowerSpectrumF64(vi, "", 1.0, dbm.data(), lines, nullptr), 0);
     return dbm;
   }
 
@@ -319,6 +321,7 @@ TEST_F(SimulatorReplay, TheSpectrumIsMeasuredFromTheRecordLastFetched) {
     };
     const std::vector<ViReal64> first = Spectrum();
     expectPeak(first, 625, -30.0, 250);
+    EXPECT_NEAR(Spectrum(1.000125e9, 500.0).at(0), -30.0, 0.5) << "one line, on the tone";
     FetchRecords<ViReal64>(2, 4, 1000); // the last, record 5, from sample 5000
     const std::vector<ViReal64> later = Spectrum();
     expectPeak(later, 250, -40.0, 625);
