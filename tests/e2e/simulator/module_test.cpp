@@ -99,7 +99,7 @@ double SecondI(ViSession vi) {
 TEST_F(SimulatedModule, AnotherKindsModuleFindsNoSessionAndAResetRestoresTheToneOffset) {
   BackendStandin_SetToneOffset(250e3);
   const ViSession vi = Open("", "Simulate=1,DriverSetup=Model:Q118");
-  EXPECT_NEAR(SecondI(vi), 0.5 * std::cos(std::numbers::pi / 2.0), 1e-9);
+  EXPECT_NEAR(SecondI(vi), 0.0, 1e-9) << "a quarter turn a sample";
   const ViInt32 slot =
       BackendStandin_CallSlot(BackendStandin_FindCall(5, "FetchIQSingleRecordComplexF64", 0));
   ASSERT_GE(slot, 0);
