@@ -3,7 +3,8 @@
 // per record. Null outputs and negative counts give
 // BACKENDSTANDIN_ERROR_INVALID_ARGUMENT; a scene that overloads the input
 // gives BACKENDSTANDIN_WARN_OVERLOAD with the clipped samples; a replayed
-// recording adds its own statuses and timestamps (Replay.h).
+// recording adds its own statuses and timestamps (Replay.h), and its
+// spectrum is measured from the record last fetched or read.
 #include <algorithm>
 #include <limits>
 #include <optional>
@@ -35,8 +36,10 @@ WaveformInfo SessionRecordInfo(const Instrument &instrument, const SimulatedSess
 
 // Record `record` of the session's signal; the overload status.
 template <class Element>
-ViStatus FillSessionRecord(const Instrument &instrument, const SimulatedSession &session, int64_t record,
+ViStatus FillSessionRecord(const Instrument &instrument, SimulatedSession &session, int64_t record,
                            int64_t count, Element *data) {
+  session.lastRecordStart =
+      static_cast<uint64_t>(record) * static_cast<uint64_t>(session.configuration.samplesPerRecord);
   if (session.scene != nullptr)
     return Worse(RecordingStatus(session, record, count),
                  OverloadStatus(FillSceneRecord(*session.scene, session.configuration, record, count, data)));
@@ -107,8 +110,8 @@ ViStatus ReadPowerSpectrum(const Instrument &instrument, SimulatedSession &sessi
   if (data == nullptr || size < 0) return BACKENDSTANDIN_ERROR_INVALID_ARGUMENT;
   const auto count = static_cast<int32_t>(std::min<ViInt64>(size, std::numeric_limits<int32_t>::max()));
   if (session.scene != nullptr)
-    return OverloadStatus(
-        FillSceneSpectrum(*session.scene, session.configuration, session.extras.averages, count, data));
+    return OverloadStatus(FillSceneSpectrum(*session.scene, session.configuration, session.extras.averages,
+                                            session.lastRecordStart, count, data));
   FillPowerSpectrum(session.configuration, instrument.ToneOffset(), count, data);
   return VI_SUCCESS;
 }

@@ -38,6 +38,9 @@ struct SimulatedSession {
   AcquisitionExtras extras;
   std::map<AttributeKey, AttributeValue> attributes; // all but the settings (Settings.h)
   std::shared_ptr<const Scene> scene;                // null: the single tone
+  // First sample of the record last fetched or read: a replayed recording's
+  // spectrum is measured from there.
+  uint64_t lastRecordStart = 0;
 };
 
 struct TlsIndexRecord {

@@ -25,11 +25,12 @@ bool FillSceneRecord(const Scene &scene, const BackendStandinConfiguration &conf
 
 // The first min(count, lines) lines in dBm, each the power a Gaussian
 // resolution filter passes, the noise-like part an average of `averages`
-// spectra; true when the signals in the span add up above the reference
-// level.
+// spectra, plus the spectrum of a replayed recording measured from position
+// `replayStart` on; true when the signals in the span add up above the
+// reference level or the recording's measured samples lie beyond full scale.
 bool FillSceneSpectrum(const Scene &scene, const BackendStandinConfiguration &configuration, int64_t averages,
-                       int32_t count, ViReal64 *data);
+                       uint64_t replayStart, int32_t count, ViReal64 *data);
 bool FillSceneSpectrum(const Scene &scene, const BackendStandinConfiguration &configuration, int64_t averages,
-                       int32_t count, ViReal32 *data);
+                       uint64_t replayStart, int32_t count, ViReal32 *data);
 
 } // namespace backendstandin

@@ -3,12 +3,14 @@
 // a tone as a Gaussian peak, white noise as density times the filter's
 // noise bandwidth, and a pulse signal's Gaussian spectrum as the two
 // Gaussians' convolution. The noise-like part of each line varies as an
-// average of `averages` spectra would.
+// average of `averages` spectra would. A replayed recording adds the
+// spectrum measured from its samples.
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
 #include "Random.h"
+#include "RecordingSpectrum.h"
 #include "SceneSignal.h"
 #include "Waveform.h"
 
@@ -81,29 +83,34 @@ bool Overloads(const Scene &scene, const BackendStandinConfiguration &configurat
 
 template <class Element>
 bool Fill(const Scene &scene, const BackendStandinConfiguration &configuration, int64_t averages,
-          int32_t count, Element *data) {
+          uint64_t replayStart, int32_t count, Element *data) {
   const SpectrumAxis axis = AxisOf(configuration);
   const double halfWidth = configuration.resolutionBandwidth / 2.0;
   const double filterVariance = halfWidth * halfWidth / (2.0 * std::numbers::ln2);
   const uint64_t key = Mix(scene.seed ^ 0x5EC7);
+  const RecordingLines replayed =
+      scene.replay ? MeasureRecordingLines(*scene.replay, configuration, replayStart, count)
+                   : RecordingLines{};
+  const double fullScale = Milliwatt(configuration.referenceLevel);
   for (int32_t i = 0; i < std::min(count, axis.lines); ++i) {
     const LinePowers powers = PowersAt(scene, axis.start + i * axis.spacing, filterVariance);
-    const double power = powers.steady + powers.noiseLike * AveragedNoise(key, i, averages);
+    double power = powers.steady + powers.noiseLike * AveragedNoise(key, i, averages);
+    if (!replayed.powers.empty()) power += replayed.powers[static_cast<std::size_t>(i)] * fullScale;
     data[i] = static_cast<Element>(10.0 * std::log10(std::max(power, kSilenceMilliwatt)));
   }
-  return Overloads(scene, configuration);
+  return Overloads(scene, configuration) || replayed.beyondFullScale;
 }
 
 } // namespace
 
 bool FillSceneSpectrum(const Scene &scene, const BackendStandinConfiguration &configuration, int64_t averages,
-                       int32_t count, ViReal64 *data) {
-  return Fill(scene, configuration, averages, count, data);
+                       uint64_t replayStart, int32_t count, ViReal64 *data) {
+  return Fill(scene, configuration, averages, replayStart, count, data);
 }
 
 bool FillSceneSpectrum(const Scene &scene, const BackendStandinConfiguration &configuration, int64_t averages,
-                       int32_t count, ViReal32 *data) {
-  return Fill(scene, configuration, averages, count, data);
+                       uint64_t replayStart, int32_t count, ViReal32 *data) {
+  return Fill(scene, configuration, averages, replayStart, count, data);
 }
 
 } // namespace backendstandin

@@ -1,14 +1,17 @@
 // Recordings replayed as the simulated analyzer's input: what zuvexa fetch
 // recorded comes back as it was, the recording's carrier and rate hold,
 // looping and stopping give their statuses, timestamps follow the captures,
-// and recordings that cannot be played are refused with their fault.
+// spectra are measured from the recording, and recordings that cannot be
+// played are refused with their fault.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -80,6 +83,17 @@ protected:
     return data;
   }
 
+  // Lines 1 kHz apart (by default over 1 GHz +- 500 kHz), in dBm.
+  std::vector<ViReal64> Spectrum(double center = 1e9, double span = 1e6) const {
+    EXPECT_EQ(zuVEXA_ConfigureSpectrumFrequencyCenterSpan(vi, "", center, span), 0);
+    EXPECT_EQ(zuVEXA_ConfigureResolutionBandwidth(vi, "", 1e3), 0);
+    ViInt32 lines = 0;
+    EXPECT_EQ(zuVEXA_GetNumberOfSpectralLines(vi, "", &lines), 0);
+    std::vector<ViReal64> dbm(lines);
+    EXPECT_EQ(zuVEXA_ReadPowerSpectrumF64(vi, "", 1.0, dbm.data(), lines, nullptr), 0);
+    return dbm;
+  }
+
   testsupport::TemporaryDirectory folder;
   ViSession vi = 0;
 };
@@ -141,7 +155,7 @@ TEST_F(SimulatorReplay, ARecordingThatCannotBePlayedFailsTheOpenNamingItsFault) 
       {"date", 8, R"({"global": {"core:datatype": "cf32_le"}, "captures": [{"core:datetime": "today"}]})",
        "captures[0].core:datetime must be a UTC date and time"},
       {"json", 8, "{", "not valid JSON"},
-      {"global", 8, R"({"captures": []})", "the global object is missing"},
+      {"global", 8, R"({"global": [], "captures": []})", "the global object is missing"},
   };
   for (const auto &c : cases) {
     SCOPED_TRACE(c.name);
@@ -246,6 +260,8 @@ TEST_F(SimulatorReplay, ARecordingBeyondFullScaleClipsAndSignalsAddToIt) {
     for (std::size_t i = 0; i < 4; ++i) EXPECT_NEAR(f64[i], c.values[i], 1e-7) << i;
     const std::vector<ViReal32> f32 = FetchRecords<ViReal32>(0, 1, 2, c.status);
     EXPECT_FLOAT_EQ(f32[1], float(c.values[1]));
+    ViReal64 line = 0;
+    EXPECT_EQ(zuVEXA_ReadPowerSpectrumF64(vi, "", 1.0, &line, 1, nullptr), c.status) << "spectra warn too";
     Close();
   }
 }
@@ -273,6 +289,51 @@ TEST_F(SimulatorReplay, APublicStyleRecordingReplaysWithTheCapturesTimes) {
   for (std::size_t r = 0; r < 4; ++r)
     EXPECT_DOUBLE_EQ(infos[r].absoluteInitialX, expected[r]) << "record " << r;
   EXPECT_EQ(infos[0].xIncrement, 1e-6);
+}
+
+// At 1 MS/s and 1 GHz, -20 dBFS at +125 kHz for 4096 samples, then -30 dBFS
+// at -250 kHz: a spectrum shows the tone where the record last fetched or
+// read starts, relative to the reference level, beside the scene's tone at
+// -100 kHz. Lines 625, 250 and 400.
+TEST_F(SimulatorReplay, TheSpectrumIsMeasuredFromTheRecordLastFetched) {
+  std::vector<float> values;
+  for (int n = 0; n < 8192; ++n) {
+    const double amplitude = n < 4096 ? 0.1 : std::sqrt(1e-3), cycles = n < 4096 ? 0.125 : -0.25;
+    const double phase = 2.0 * std::numbers::pi * std::fmod(cycles * n, 1.0);
+    values.insert(values.end(), {float(amplitude * std::cos(phase)), float(amplitude * std::sin(phase))});
+  }
+  const std::string meta = WriteRecording("tones", values, R"({"global": {"core:datatype": "cf32_le",
+    "core:sample_rate": 1e6}, "captures": [{"core:frequency": 1e9}]})");
+  std::ofstream(folder.File("scene.json"))
+      << R"({"replay": {"path": "tones.sigmf-meta"}, "tones": [{"frequency_hz": 0.9999e9, "power_dbm": -45}]})";
+  for (const std::string &driverSetup : {"Replay:" + meta, "Scene:" + folder.File("scene.json")}) {
+    SCOPED_TRACE(driverSetup);
+    ASSERT_EQ(Open(driverSetup), 0);
+    ASSERT_EQ(zuVEXA_ConfigureReferenceLevel(vi, "", -10.0), 0);
+    // The peak, as wide as the scene's: 12.04 dB down a line off.
+    const auto expectPeak = [](const std::vector<ViReal64> &dbm, std::ptrdiff_t line, double level,
+                               std::size_t gone) {
+      EXPECT_EQ(std::max_element(dbm.begin(), dbm.end()) - dbm.begin(), line);
+      EXPECT_NEAR(dbm[line], level, 0.5);
+      EXPECT_NEAR(dbm[line + 1], level - 12.04, 0.1);
+      EXPECT_LT(dbm[line + 10], -100.0) << "no leak 10 kHz off";
+      EXPECT_LT(dbm[gone], -100.0) << "the other tone";
+    };
+    const std::vector<ViReal64> first = Spectrum();
+    expectPeak(first, 625, -30.0, 250);
+    EXPECT_NEAR(Spectrum(1.000125e9, 500.0).at(0), -30.0, 0.5) << "one line, on the tone";
+    FetchRecords<ViReal64>(2, 4, 1000); // the last, record 5, from sample 5000
+    const std::vector<ViReal64> later = Spectrum();
+    expectPeak(later, 250, -40.0, 625);
+    EXPECT_EQ(Spectrum(), later) << "a spectrum moves nothing";
+    const bool scene = driverSetup[0] == 'S';
+    EXPECT_NEAR(later[400], scene ? -45.0 : -200.0, 0.5) << "the scene's tone";
+    std::vector<ViReal64> read(2000);
+    WaveformInfo info{};
+    ASSERT_EQ(zuVEXA_ReadIQSingleRecordComplexF64(vi, "", 1.0, read.data(), 1000, &info), 0);
+    EXPECT_EQ(Spectrum(), first) << "a read plays from sample 0, where the session started";
+    Close();
+  }
 }
 
 } // namespace

@@ -169,6 +169,10 @@ TEST_F(SimulatorScenes, TheNoiseFloorHasItsDensityInRecordsAndSpectra) {
   }
   EXPECT_EQ(Fetch(9), Fetch(9)) << "the same record again";
   EXPECT_NE(Fetch(9), Fetch(10));
+  double iq = 0.0, ii = 0.0;
+  for (const Complex &sample : Fetch(9))
+    iq += sample.real() * sample.imag(), ii += sample.real() * sample.real();
+  EXPECT_LT(std::fabs(iq / ii), 0.1) << "I and Q independent";
 
   const auto spread = [&](ViInt32 averages, double &mean) {
     EXPECT_EQ(zuVEXA_SetAttributeViInt32(vi, "", kAverages, averages), 0);
@@ -205,6 +209,7 @@ TEST_F(SimulatorScenes, AboveTheReferenceLevelTheInputOverloads) {
     WaveformInfo info{};
     EXPECT_EQ(zuVEXA_FetchIQSingleRecordComplexI16(vi, "", 1, -1, 1.0, i16.data(), &info), c.status);
     Spectrum(1e9, 1e6, 1e4, c.status);
+    Spectrum(1e9, 2e5, 1e4, c.status); // the tone on the span's edge
   }
   EXPECT_EQ(zuVEXA_FetchIQMultiRecordComplexF64(vi, "", 0, 2, -1, 1.0, std::vector<ViReal64>(4000).data(),
                                                 std::vector<WaveformInfo>(2).data()),
