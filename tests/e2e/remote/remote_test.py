@@ -146,9 +146,10 @@ def check_session_life(server):
                          value_length_in_elements=0).value) == 0, "as many values as asked for"
     client.ok("Close", vi=vi)
     refused(client("Initiate", vi=vi), INVALID_SESSION, "not one this server opened")
-    # Failed open: the description the library keeps for it.
+    # Failed open: the description the library keeps for it, whole to its elaboration.
     failed = client("InitWithOptions", resource_name="", option_string="NoSuchOption=1")
-    assert failed.status.code < 0 and failed.new_vi == 0 and failed.status.description, failed.status
+    assert failed.status.code < 0 and failed.new_vi == 0, failed.status
+    assert failed.status.description.endswith("unknown option name. The error elaboration shows the name.\n\nNoSuchOption"), failed.status
 
 
 def check_access(server):
@@ -195,6 +196,12 @@ def check_streams(server):
     """A streamed fetch or read, joined, equals the unary one; its slices stay
     within 1 MiB, so that a client with gRPC's default 4 MiB limit gets a
     larger record; a refused one ends with the unary refusal."""
+    methods = pb.DESCRIPTOR.services_by_name["Analyzer"].methods
+    for method in methods:  # the fetches and reads of arrays, and only those, are streamed too
+        arrays = [f.name for f in method.output_type.fields
+                  if f.name != "wfm_info" and (f.label == f.LABEL_REPEATED or f.type == f.TYPE_BYTES)]
+        expected = method.name.startswith(("Fetch", "Read")) and bool(arrays)
+        assert ("Stream" + method.name in {m.name for m in methods}) == expected, (method.name, arrays)
     client, small = server.client("bench-a"), server.client("bench-a", receive_limit=4 << 20)
     vi, records, samples = client.open(), 2, 300000
     client.ok("ConfigureNumberOfSamples", vi=vi, number_of_samples_is_finite=True, samples_per_record=samples)
