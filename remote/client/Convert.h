@@ -1,9 +1,12 @@
 // Copies between the caller's arguments and the service's messages.
 #pragma once
 
+#include <grpcpp/support/status_code_enum.h>
+
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <iterator>
 #include <string>
 
 #include "zuVEXAtypes.h"
@@ -92,6 +95,17 @@ inline void TakeText(const std::string &text, ViChar *buffer, int64_t size) {
 // 0 when either is not positive or the product overflows.
 constexpr int64_t Capacity(int64_t count, int64_t parts) {
   return count <= 0 || parts <= 0 || count > INT64_MAX / parts ? 0 : count * parts;
+}
+
+// gRPC's name of a status code, as a transport failure's description shows it.
+inline const char *CodeName(grpc::StatusCode code) {
+  static const char *const kNames[] = {
+      "OK",        "CANCELLED",      "UNKNOWN",           "INVALID_ARGUMENT",   "DEADLINE_EXCEEDED",
+      "NOT_FOUND", "ALREADY_EXISTS", "PERMISSION_DENIED", "RESOURCE_EXHAUSTED", "FAILED_PRECONDITION",
+      "ABORTED",   "OUT_OF_RANGE",   "UNIMPLEMENTED",     "INTERNAL",           "UNAVAILABLE",
+      "DATA_LOSS", "UNAUTHENTICATED"};
+  const auto index = static_cast<size_t>(code);
+  return index < std::size(kNames) ? kNames[index] : "UNKNOWN";
 }
 
 } // namespace zuclient

@@ -1,5 +1,7 @@
 #include "RemoteClient.h"
 
+#include "Convert.h"
+
 #include <unistd.h>
 
 #include <cstdlib>
@@ -44,16 +46,6 @@ std::string NewClientId() {
   std::ostringstream id;
   id << "zuvexa-remote-" << getpid() << '-' << std::hex << random() << random();
   return id.str();
-}
-
-const char *CodeName(grpc::StatusCode code) {
-  static const char *const kNames[] = {
-      "OK",        "CANCELLED",      "UNKNOWN",           "INVALID_ARGUMENT",   "DEADLINE_EXCEEDED",
-      "NOT_FOUND", "ALREADY_EXISTS", "PERMISSION_DENIED", "RESOURCE_EXHAUSTED", "FAILED_PRECONDITION",
-      "ABORTED",   "OUT_OF_RANGE",   "UNIMPLEMENTED",     "INTERNAL",           "UNAVAILABLE",
-      "DATA_LOSS", "UNAUTHENTICATED"};
-  const auto index = static_cast<size_t>(code);
-  return index < std::size(kNames) ? kNames[index] : "UNKNOWN";
 }
 
 // The channel to the server, made at the first call. A token or authority

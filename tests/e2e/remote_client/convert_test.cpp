@@ -82,5 +82,13 @@ TEST(RemoteClientConvert, CapacityIsZeroForCountsOutOfRange) {
   for (const auto &c : cases) EXPECT_EQ(Capacity(c[0], c[1]), c[2]) << c[0] << " x " << c[1];
 }
 
+TEST(RemoteClientConvert, StatusCodesAreNamedAsGrpcNamesThem) {
+  EXPECT_STREQ(CodeName(grpc::StatusCode::OK), "OK");
+  EXPECT_STREQ(CodeName(grpc::StatusCode::UNAVAILABLE), "UNAVAILABLE");
+  EXPECT_STREQ(CodeName(grpc::StatusCode::UNAUTHENTICATED), "UNAUTHENTICATED");
+  EXPECT_STREQ(CodeName(static_cast<grpc::StatusCode>(17)), "UNKNOWN") << "a code gRPC does not define";
+  EXPECT_STREQ(CodeName(static_cast<grpc::StatusCode>(-1)), "UNKNOWN");
+}
+
 } // namespace
 } // namespace zuclient
