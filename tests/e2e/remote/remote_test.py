@@ -279,21 +279,23 @@ def check_two_servers():
 
 
 def check_grace_and_limits():
-    """With --grace 1 --max-sessions 2: a third open is refused, a closed
-    session frees its place; the sessions of clients whose channel closed go
-    after the grace period, a client still calling keeps its own."""
+    """With --grace 1 --max-sessions 2: a third open or attach is refused, a
+    closed session frees its place; the sessions of clients whose channel
+    closed go after the grace period, a client still calling keeps its own.
+    With --grace 0 an idle session stays."""
     server = Server("127.0.0.1:0", "--grace", "1", "--max-sessions", "2")
     try:
         gone, anonymous, live = server.client("bench-gone"), server.client(), server.client("bench-live")
-        held = [gone.open(), gone.open()]
-        try:
-            gone.open()
-            raise AssertionError("a third session opened")
-        except grpc.RpcError as error:
-            assert error.code() == grpc.StatusCode.RESOURCE_EXHAUSTED and "2 open sessions" in error.details(), error
+        held, kept = [gone.open(), gone.open()], live.open(session_name="limits")
+        for third in (gone.open, lambda: gone("Attach", session_name="limits")):
+            try:
+                third()
+                raise AssertionError("a third session opened or attached")
+            except grpc.RpcError as error:
+                assert error.code() == grpc.StatusCode.RESOURCE_EXHAUSTED and "2 open sessions" in error.details(), error
         gone.ok("Close", vi=held.pop())
         held.append(gone.open())
-        lost, kept = held + [anonymous.open()], live.open()
+        lost = held + [anonymous.open()]
         gone.channel.close()
         anonymous.channel.close()
         for _ in range(12):  # the live client calls more often than the grace period
@@ -310,6 +312,14 @@ def check_grace_and_limits():
     finally:
         output = server.stop()
     assert "closed 0 session(s)" in output, output
+    never = Server("127.0.0.1:0", "--grace", "0")
+    try:
+        client = never.client("bench-idle")
+        vi = client.open()
+        time.sleep(1.5)
+        client.ok("Close", vi=vi)
+    finally:
+        never.stop()
 
 
 def check_generator():
