@@ -19,8 +19,7 @@ static ViStatus report(ViSession vi, const char *call, ViStatus status) {
   ViStatus code = 0;
   char description[1024] = "";
   zuVEXA_GetError(vi, &code, sizeof description, description);
-  fprintf(stderr, "%s failed with status 0x%08X\n  %s\n", call, (unsigned)status,
-          description[0] != '\0' ? description : "(no description)");
+  fprintf(stderr, "%s failed with status 0x%08X\n  %s\n", call, (unsigned)status, description);
   return status;
 }
 
