@@ -95,8 +95,10 @@ async function applySettings(event) {
     return void ((note || $('open-error')).textContent = describe(answer.error));
   }
   for (const [name, error] of Object.entries(answer.errors)) $('error-' + name).textContent = describe(error);
+  // Fields edited since this request was sent keep what the user typed.
   const shown = answer.state.settings;
-  for (const { name } of settingRows) if (!answer.errors[name]) $(name).value = shown[name];
+  for (const { name } of settingRows)
+    if (!answer.errors[name] && $(name).value.trim() === changes[name]) $(name).value = shown[name];
 }
 
 function plot(canvas, series, low, high) {
