@@ -123,6 +123,26 @@ TEST(RemoteStream, DoublesGoOutInTheirOwnMemoryAndParseAsTheRecord) {
   EXPECT_EQ(joined.wfm_info().actual_samples(), 495);
 }
 
+TEST(RemoteStream, BytesGoOutInSlicesOfTheirBudget) {
+  using Bytes = pb::GetUserDataResponse;
+  std::vector<ViByte> data(2500);
+  std::iota(data.begin(), data.end(), ViByte{0});
+  const std::string expected(data.begin(), data.end()); // Put may take the array
+  FakeWriter writer;
+  Bytes last;
+  StreamedArrays<Bytes, FakeWriter> arrays(&last, writer, 1000);
+  arrays.Put(
+      data, data.size(), [](Bytes &r) { return r.mutable_data(); }, Bytes::kDataFieldNumber);
+  ASSERT_TRUE(arrays.Finish().ok());
+  std::string joined;
+  for (const Bytes &m : writer.Parsed<Bytes>()) {
+    EXPECT_LE(m.data().size(), 1000u);
+    joined += m.data();
+  }
+  EXPECT_EQ(writer.written.size(), 3u);
+  EXPECT_TRUE(joined == expected);
+}
+
 TEST(RemoteStream, AClientGoneStopsTheStream) {
   for (size_t accepted : {size_t{0}, size_t{2}, size_t{4}}) {
     Streamed out;
