@@ -66,6 +66,17 @@ TEST_F(SimulatedModule, AFetchRefusesEitherNullOutputAndTakesRecordZerosBacklog)
   EXPECT_LT(zuVEXA_GetFetchBacklog(vi, "", -1, &backlog), 0);
 }
 
+TEST_F(SimulatedModule, AnArrayAttributeRefusesANegativeCountOrAMissingArray) {
+  const ViSession vi = Open("", "Simulate=1,DriverSetup=Model:Q118");
+  constexpr ViAttr kTable = 1100341;
+  const ZUComplexNumber table[2] = {{1, 2}, {3, 4}};
+  EXPECT_LT(zuVEXA_SetAttributeZUComplexNumberArray(vi, "", kTable, -1, table), 0);
+  EXPECT_LT(zuVEXA_SetAttributeZUComplexNumberArray(vi, "", kTable, 2, nullptr), 0);
+  EXPECT_EQ(zuVEXA_SetAttributeZUComplexNumberArray(vi, "", kTable, 0, nullptr), 0) << "an empty table";
+  EXPECT_EQ(zuVEXA_SetAttributeZUComplexNumberArray(vi, "", kTable, 2, table), 0);
+  EXPECT_EQ(zuVEXA_GetAttributeZUComplexNumberArray(vi, "", kTable, 0, nullptr), 2);
+}
+
 TEST_F(SimulatedModule, ScriptsForUnknownEntriesAreRefusedAndClearedOnesForgotten) {
   EXPECT_EQ(BackendStandin_ScriptStatus(BACKENDSTANDIN_ALL_KINDS, "NoSuchEntry", -1, VI_FALSE),
             BACKENDSTANDIN_ERROR_INVALID_ARGUMENT);
