@@ -64,6 +64,8 @@ TEST_F(SimulatedModule, AFetchRefusesEitherNullOutputAndTakesRecordZerosBacklog)
   EXPECT_EQ(zuVEXA_GetFetchBacklog(vi, "", 0, &backlog), 0);
   EXPECT_EQ(backlog, 1000);
   EXPECT_LT(zuVEXA_GetFetchBacklog(vi, "", -1, &backlog), 0);
+  EXPECT_EQ(zuVEXA_ReadPowerSpectrumF64(vi, "", 1.0, data.data(), 0, nullptr), 0) << "no lines asked";
+  EXPECT_LT(zuVEXA_ReadPowerSpectrumF64(vi, "", 1.0, data.data(), -1, nullptr), 0);
 }
 
 TEST_F(SimulatedModule, AnArrayAttributeRefusesANegativeCountOrAMissingArray) {
@@ -74,7 +76,11 @@ TEST_F(SimulatedModule, AnArrayAttributeRefusesANegativeCountOrAMissingArray) {
   EXPECT_LT(zuVEXA_SetAttributeZUComplexNumberArray(vi, "", kTable, 2, nullptr), 0);
   EXPECT_EQ(zuVEXA_SetAttributeZUComplexNumberArray(vi, "", kTable, 0, nullptr), 0) << "an empty table";
   EXPECT_EQ(zuVEXA_SetAttributeZUComplexNumberArray(vi, "", kTable, 2, table), 0);
-  EXPECT_EQ(zuVEXA_GetAttributeZUComplexNumberArray(vi, "", kTable, 0, nullptr), 2);
+  ZUComplexNumber read[2] = {};
+  EXPECT_EQ(zuVEXA_GetAttributeZUComplexNumberArray(vi, "", kTable, 0, nullptr), 2) << "the size";
+  EXPECT_EQ(zuVEXA_GetAttributeZUComplexNumberArray(vi, "", kTable, 1, read), 2) << "too small";
+  EXPECT_EQ(zuVEXA_GetAttributeZUComplexNumberArray(vi, "", kTable, 2, read), 0) << "just enough";
+  EXPECT_EQ(read[1].imaginary, 4.0);
 }
 
 TEST_F(SimulatedModule, ScriptsForUnknownEntriesAreRefusedAndClearedOnesForgotten) {
