@@ -337,3 +337,28 @@ TEST_F(SimulatorReplay, TheSpectrumIsMeasuredFromTheRecordLastFetched) {
 }
 
 } // namespace
+
+// A recording that stops is silent after its end: the spectrum of its last
+// record is that of the same samples followed by silence.
+TEST_F(SimulatorReplay, AStoppedRecordingIsSilentInSpectraAfterItsEnd) {
+  std::vector<float> tone;
+  for (int n = 0; n < 4096; ++n) {
+    const double phase = 2.0 * std::numbers::pi * std::fmod(0.125 * n, 1.0);
+    tone.insert(tone.end(), {float(0.1 * std::cos(phase)), float(0.1 * std::sin(phase))});
+  }
+  std::vector<float> padded = tone;
+  padded.resize(4 * tone.size(), 0.0f);
+  const char *meta = R"({"global": {"core:datatype": "cf32_le", "core:sample_rate": 1e6},
+    "captures": [{"core:frequency": 1e9}]})";
+  std::vector<std::vector<ViReal64>> spectra;
+  for (const auto &[name, values] : {std::pair{"short", tone}, std::pair{"padded", padded}}) {
+    WriteRecording(name, values, meta);
+    const std::string scene = folder.File(std::string(name) + ".json");
+    std::ofstream(scene) << R"({"replay": {"path": ")" << name << R"(.sigmf-meta", "end": "stop"}})";
+    ASSERT_EQ(Open("Scene:" + scene), 0);
+    FetchRecords<ViReal64>(3, 1, 1024); // from sample 3072: the window reaches past 4096
+    spectra.push_back(Spectrum());
+    Close();
+  }
+  EXPECT_EQ(spectra[0], spectra[1]);
+}
