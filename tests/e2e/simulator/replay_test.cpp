@@ -233,7 +233,8 @@ TEST_F(SimulatorReplay, ALoopWarnsWhereItRestartsAndAStopEndsTheRecording) {
 }
 
 // Values beyond full scale clip with the overload warning, in every stored
-// type and through the scene's other signals, which add to the recording.
+// type and through the scene's other signals, which add to the recording;
+// full scale itself is not beyond it.
 TEST_F(SimulatorReplay, ARecordingBeyondFullScaleClipsAndSignalsAddToIt) {
   const std::string beyond = R"({"global": {"core:datatype": "cf32_le"}})";
   std::ofstream(folder.File("i16.sigmf-data"), std::ios::binary).write("\x00\x80\xff\x7f\x00\x40\x00\x00", 8);
@@ -248,6 +249,7 @@ TEST_F(SimulatorReplay, ARecordingBeyondFullScaleClipsAndSignalsAddToIt) {
       {"Replay:" + WriteRecording("f32", {0.5f, 1.5f, -2.0f, -1.0f}, beyond),
        BACKENDSTANDIN_WARN_OVERLOAD,
        {0.5, 1.0, -1.0, -1.0}},
+      {"Replay:" + WriteRecording("edge", {1.0f, -1.0f, -1.0f, 0.5f}, beyond), 0, {1.0, -1.0, -1.0, 0.5}},
       {"Replay:" + folder.File("i16.sigmf-meta"),
        BACKENDSTANDIN_WARN_OVERLOAD,
        {-1.0, 1.0, 16384 / 32767.0, 0.0}},
