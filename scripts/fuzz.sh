@@ -69,7 +69,9 @@ case "$1" in
     ;;
   *)
     [ $# -ge 2 ] || usage 2
-    targets | grep -qx -- "$1" || { echo "fuzz: unknown target '$1' (see --list)" >&2; exit 2; }
+    # grep reads the whole list: with -q it could leave early, and the list's
+    # writer, cut off, would fail the pipe.
+    targets | grep -x -- "$1" >/dev/null || { echo "fuzz: unknown target '$1' (see --list)" >&2; exit 2; }
     build_targets "fuzz_$1"
     run_target "$@"
     ;;
